@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <span>
+
+// How a field reaches the screen: a text box ("txt"), a check box saved as a
+// yes/no flag ("chk"), or a hidden label holding an attachment ("lbl").
+enum class FieldKind { Text, Flag, Attachment };
+
+struct FieldSpec {
+  const char* name;
+  int capacity;
+  FieldKind kind = FieldKind::Text;
+};
+
+// Bytes of a record made of these fields: each is a length byte plus its
+// capacity, back to back.
+constexpr int recordSize(std::span<const FieldSpec> fields) {
+  int size = 0;
+  for (const FieldSpec& f : fields) size += f.capacity + 1;
+  return size;
+}
+
+// A record layout: the table of its fields, from which every offset is
+// computed. Nothing else in the program knows an offset.
+class RecordLayout {
+ public:
+  explicit RecordLayout(std::span<const FieldSpec> fields);
+
+  int size() const { return size_; }
+  int fieldCount() const { return int(fields_.size()); }
+  const FieldSpec& field(int index) const { return fields_[size_t(index)]; }
+  int offset(int index) const { return offsets_[index]; }
+  QString name(int index) const { return QString::fromLatin1(field(index).name); }
+
+  // -1 when the layout has no field of that name.
+  int indexOf(QStringView name) const;
+
+  // The screen control that shows the field: "txt", "chk" or "lbl" followed
+  // by the field's name.
+  QString controlName(int index) const;
+
+ private:
+  std::span<const FieldSpec> fields_;
+  QList<int> offsets_;
+  int size_ = 0;
+};

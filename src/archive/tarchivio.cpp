@@ -1,0 +1,95 @@
+#include "archive/tarchivio.h"
+
+#include "archive/archiveerror.h"
+#include "platform/programfolder.h"
+
+TArchivio::TArchivio(const ArchiveDefinition& archive)
+    : TArchivio(archive, ProgramFolder::filePath(archive.fileName)) {}
+
+TArchivio::TArchivio(const ArchiveDefinition& archive, const QString& filePath)
+    : file_(filePath), recordSize_(archive.layout.size()), layout_(archive.layout) {}
+
+TArchivio::~TArchivio() {
+  if (file_.isOpen()) file_.close();
+}
+
+void TArchivio::Open() {
+  if (file_.isOpen()) file_.close();
+  position_ = 0;
+  if (!file_.open(QIODevice::ReadWrite))
+    throw ArchiveError(file_.fileName() + u": "_qs + file_.errorString());
+}
+
+void TArchivio::requireOpen() const {
+  if (!file_.isOpen()) throw ArchiveError(u"archive not open"_qs);
+}
+
+int TArchivio::Count() const {
+  requireOpen();
+  return int(file_.size() / recordSize_);
+}
+
+void TArchivio::requireRecord(int position) const {
+  if (position < 1 || position > Count())
+    throw ArchiveError(u"no record number "_qs + QString::number(position));
+}
+
+void TArchivio::checkLayout(const TScheda& record) const {
+  if (&record.layout() != &layout_ || record.bytes().size() != recordSize_)
+    throw ArchiveError(u"record of another layout"_qs);
+}
+
+void TArchivio::seekTo(int position) {
+  const qint64 offset = qint64(position - 1) * recordSize_;
+  if (file_.pos() != offset && !file_.seek(offset))
+    throw ArchiveError(file_.errorString());
+}
+
+void TArchivio::readRecord(TScheda& record) {
+  checkLayout(record);
+  if (file_.read(record.bytes().data(), recordSize_) != recordSize_)
+    throw ArchiveError(u"short record in "_qs + file_.fileName());
+}
+
+void TArchivio::writeRecord(const TScheda& record) {
+  checkLayout(record);
+  if (file_.write(record.bytes()) != recordSize_ || !file_.flush())
+    throw ArchiveError(file_.fileName() + u": "_qs + file_.errorString());
+}
+
+void TArchivio::ReadAt(int position, TScheda& record) {
+  requireRecord(position);
+  seekTo(position);
+  readRecord(record);
+  position_ = position;
+}
+
+void TArchivio::ReadNext(TScheda& record) {
+  requireRecord(position_ + 1);
+  seekTo(position_ + 1);
+  readRecord(record);
+  ++position_;
+}
+
+bool TArchivio::AtEnd() const { return position_ >= Count(); }
+
+void TArchivio::WriteAt(int position, const TScheda& record) {
+  requireRecord(position);
+  seekTo(position);
+  writeRecord(record);
+  position_ = position;
+}
+
+void TArchivio::Append(const TScheda& record) {
+  const int position = Count() + 1;
+  seekTo(position);
+  writeRecord(record);
+  position_ = position;
+}
+
+void TArchivio::Close() {
+  if (!file_.isOpen()) return;
+  const bool flushed = file_.flush();
+  file_.close();
+  if (!flushed) throw ArchiveError(file_.errorString());
+}

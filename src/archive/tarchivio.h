@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QFile>
+
+#include "archive/tscheda.h"
+
+// One archive file of fixed-size records, opened for one user action and
+// closed again. Positions are 1-based record numbers; the current position
+// is the number of the record last read or written (0 before the first).
+// Every failure throws ArchiveError; the destructor closes the file on
+// every path out of an action.
+class TArchivio {
+ public:
+  // The archive's file in the program folder.
+  explicit TArchivio(const ArchiveDefinition& archive);
+  // The archive's layout in a file of the caller's choosing.
+  TArchivio(const ArchiveDefinition& archive, const QString& filePath);
+  ~TArchivio();
+
+  TArchivio(const TArchivio&) = delete;
+  TArchivio& operator=(const TArchivio&) = delete;
+
+  // Opens the file for reading and writing, creating it empty when missing.
+  // An existing file that cannot be opened so is never replaced.
+  void Open();
+  // Whole records in the file; a partial tail is not counted.
+  int Count() const;
+  void ReadAt(int position, TScheda& record);
+  void ReadNext(TScheda& record);
+  bool AtEnd() const;
+  void WriteAt(int position, const TScheda& record);
+  // Writes after the last whole record (over any partial tail).
+  void Append(const TScheda& record);
+  int Position() const { return position_; }
+  void Close();
+
+ private:
+  void requireOpen() const;
+  void requireRecord(int position) const;
+  void checkLayout(const TScheda& record) const;
+  void seekTo(int position);
+  void readRecord(TScheda& record);
+  void writeRecord(const TScheda& record);
+
+  QFile file_;
+  int recordSize_;
+  const RecordLayout& layout_;
+  int position_ = 0;
+};

@@ -1,0 +1,42 @@
+#include "archive/tscheda.h"
+
+#include <stdexcept>
+
+TScheda::TScheda(const RecordLayout& layout)
+    : layout_(&layout), bytes_(layout.size(), '\0') {}
+
+int TScheda::indexOf(QStringView name) const {
+  const int index = layout_->indexOf(name);
+  if (index < 0)
+    throw std::invalid_argument("no such field: " + name.toString().toStdString());
+  return index;
+}
+
+TCampoFisso TScheda::field(int index) {
+  return TCampoFisso(bytes_.data() + layout_->offset(index),
+                     layout_->field(index).capacity);
+}
+
+QString TScheda::text(int index) const {
+  return TCampoFisso::ToText(bytes_.constData() + layout_->offset(index),
+                             layout_->field(index).capacity);
+}
+
+std::optional<bool> TScheda::flag(int index) const {
+  return TCampoFisso::ToFlag(bytes_.constData() + layout_->offset(index),
+                             layout_->field(index).capacity);
+}
+
+QString TScheda::text(QStringView name) const { return text(indexOf(name)); }
+
+std::optional<bool> TScheda::flag(QStringView name) const {
+  return flag(indexOf(name));
+}
+
+void TScheda::setText(QStringView name, const QString& text) {
+  field(indexOf(name)).FromText(text);
+}
+
+void TScheda::setFlag(QStringView name, bool checked) {
+  field(indexOf(name)).FromFlag(checked);
+}

@@ -1,0 +1,85 @@
+#include "archive/windows1252.h"
+
+#include <QList>
+
+namespace {
+
+// Bytes 0x80-0x9F; the five bytes the code page leaves undefined map to the
+// control characters of the same number, as Windows does.
+constexpr char16_t kHigh[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Letters whose plain form Unicode does not give as a decomposition.
+struct Fold {
+  char16_t from;
+  char to;
+};
+constexpr Fold kExtraFolds[] = {{0x0141, 'L'}, {0x0142, 'l'}, {0x0110, 'D'},
+                                {0x0111, 'd'}, {0x0126, 'H'}, {0x0127, 'h'},
+                                {0x0131, 'i'}, {0x0166, 'T'}, {0x0167, 't'}};
+
+// The byte for a code point, or -1 when the code page has none.
+int byteFor(char32_t u) {
+  if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return int(u);
+  for (int i = 0; i < 32; ++i) {
+    if (kHigh[i] == u) return 0x80 + i;
+  }
+  return -1;
+}
+
+int closeLetterFor(char32_t u) {
+  if (u > 0xFFFF) return -1;
+  const QChar c{char16_t(u)};
+  if (c.decompositionTag() == QChar::Canonical) {
+    const QString parts = c.decomposition();
+    if (!parts.isEmpty()) {
+      const int b = byteFor(parts.at(0).unicode());
+      if (b >= 0 && QChar(parts.at(0)).isLetter()) return b;
+    }
+  }
+  for (const Fold& f : kExtraFolds) {
+    if (f.from == u) return f.to;
+  }
+  return -1;
+}
+
+}  // namespace
+
+namespace Windows1252 {
+
+QString decode(const char* bytes, qsizetype length) {
+  QString out(length, Qt::Uninitialized);
+  QChar* dst = out.data();
+  for (qsizetype i = 0; i < length; ++i) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    dst[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHigh[b - 0x80]) : QChar(b);
+  }
+  return out;
+}
+
+QString decode(const QByteArray& bytes) {
+  return decode(bytes.constData(), bytes.size());
+}
+
+QByteArray encode(const QString& text) {
+  QByteArray out;
+  out.reserve(text.size());
+  for (char32_t u : text.toUcs4()) {
+    int b = byteFor(u);
+    if (b < 0) b = closeLetterFor(u);
+    out.append(b < 0 ? '?' : char(b));
+  }
+  return out;
+}
+
+bool canEncode(const QString& text) {
+  for (char32_t u : text.toUcs4()) {
+    if (byteFor(u) < 0) return false;
+  }
+  return true;
+}
+
+}  // namespace Windows1252

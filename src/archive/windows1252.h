@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The Windows-1252 code page (the ANSI code page of Italian Windows), one
+// byte per character. A small table of our own, so that the files read the
+// same on every machine whatever Qt was built with.
+namespace Windows1252 {
+
+QString decode(const QByteArray& bytes);
+QString decode(const char* bytes, qsizetype length);
+
+// A character the code page cannot hold becomes the same letter without its
+// accent where there is one ("ő" -> "o"), else "?".
+QByteArray encode(const QString& text);
+
+// Whether every character of the text has a byte of its own.
+bool canEncode(const QString& text);
+
+}  // namespace Windows1252

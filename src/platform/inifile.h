@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <stdexcept>
+
+// Writing an INI file failed; the file on disk is unchanged.
+class IniWriteError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A plain INI text file: "[Section]" headers and "key=value" lines, in
+// Windows-1252. Sections and keys are matched without regard to letter case,
+// as on the platform these files come from. Every line the program does not
+// change is written back byte for byte. (QSettings is not used: it escapes
+// blanks in section names.)
+class IniFile {
+ public:
+  // A missing or unreadable file reads as an empty one.
+  static IniFile load(const QString& path);
+  static IniFile fromBytes(const QByteArray& bytes);
+
+  // Empty when the section or key is missing. The value is trimmed.
+  QString value(const QString& section, const QString& key) const;
+
+  // Replaces the key's value, adding the key and the section when missing.
+  void setValue(const QString& section, const QString& key,
+                const QString& value);
+
+  QByteArray toBytes() const;
+
+  // Writes the whole file and replaces the old one in one step, so a failure
+  // leaves the previous file as it was. A read-only file or folder fails.
+  void save(const QString& path) const;
+
+ private:
+  struct Line {
+    QByteArray raw;  // without its line ending
+    QString section;  // set on a section header line
+    QString key;      // set on a key=value line
+    QString value;
+  };
+  int findSection(const QString& section) const;
+  int findKey(int sectionLine, const QString& key) const;
+
+  QList<Line> lines_;
+  QByteArray newline_ = "\r\n";
+  bool endsWithNewline_ = true;
+};

@@ -1,0 +1,20 @@
+#include "platform/translation.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "platform/programfolder.h"
+
+void installItalianTranslation(QApplication& app) {
+  QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+  auto* translator = new QTranslator(&app);
+  if (translator->load(u"qtbase_it"_qs, ProgramFolder::path()) ||
+      translator->load(u"qtbase_it"_qs,
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    app.installTranslator(translator);
+  } else {
+    delete translator;
+  }
+}

@@ -1,0 +1,174 @@
+#include <QFile>
+#include <QTest>
+
+#include "archive/archiveerror.h"
+#include "archive/tarchivio.h"
+#include "support/testfolder.h"
+
+namespace {
+
+const int kSize = 1733;  // return-receipt records: the smallest layout
+const QString kFile = u"Avvisi_Ricevimento.pro"_qs;
+
+TSchedaRicevimento receipt(const QString& recipient) {
+  TSchedaRicevimento r;
+  r.setText(u"Destinatario", recipient);
+  return r;
+}
+
+QByteArray records(int n) {
+  QByteArray bytes;
+  for (int i = 1; i <= n; ++i) bytes += receipt(QString::number(i)).bytes();
+  return bytes;
+}
+
+}  // namespace
+
+class ArchiveFileTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void missingFileIsCreatedEmpty() {
+    TestFolder folder;
+    TArchivio archive(returnReceiptArchive());
+    archive.Open();
+    QCOMPARE(archive.Count(), 0);
+    QVERIFY(archive.AtEnd());
+    archive.Close();
+    QVERIFY(folder.exists(kFile));
+    QCOMPARE(folder.read(kFile).size(), 0);
+  }
+
+  void existingFileIsNeverReplaced() {
+    TestFolder folder;
+    folder.write(kFile, records(2));
+    TArchivio archive(returnReceiptArchive());
+    archive.Open();
+    QCOMPARE(archive.Count(), 2);
+    archive.Close();
+    QCOMPARE(folder.read(kFile), records(2));
+  }
+
+  void positionsFollowReadsAndWrites() {
+    TestFolder folder;
+    folder.write(kFile, records(7));
+    TArchivio archive(returnReceiptArchive());
+    archive.Open();
+    TSchedaRicevimento r;
+    archive.ReadAt(3, r);
+    QCOMPARE(archive.Position(), 3);
+    QCOMPARE(r.text(u"Destinatario"), u"3"_qs);
+    archive.Append(receipt(u"8"_qs));
+    QCOMPARE(archive.Position(), 8);
+    QCOMPARE(archive.Count(), 8);
+    archive.WriteAt(3, receipt(u"tre"_qs));
+    QCOMPARE(archive.Position(), 3);
+    archive.Close();
+    QCOMPARE(folder.read(kFile).mid(2 * kSize + 42, 4), QByteArray("\x03tre"));
+  }
+
+  void readNextWalksFromFirstToLast() {
+    TestFolder folder;
+    folder.write(kFile, records(3));
+    TArchivio archive(returnReceiptArchive());
+    archive.Open();
+    QStringList seen;
+    TSchedaRicevimento r;
+    while (!archive.AtEnd()) {
+      archive.ReadNext(r);
+      seen << r.text(u"Destinatario") + u'@' + QString::number(archive.Position());
+    }
+    QCOMPARE(seen, QStringList({"1@1", "2@2", "3@3"}));
+  }
+
+  void partialTailIsIgnoredThenOverwritten() {
+    TestFolder folder;
+    folder.write(kFile, records(2) + QByteArray(100, 'T'));
+    TArchivio archive(returnReceiptArchive());
+    archive.Open();
+    QCOMPARE(archive.Count(), 2);
+    archive.Append(receipt(u"3"_qs));
+    QCOMPARE(archive.Position(), 3);
+    archive.Close();
+    QCOMPARE(folder.read(kFile), records(3));
+  }
+
+  void recordReadAndWrittenBackIsByteIdentical() {
+    TestFolder folder;
+    // Bytes after each field's text hold leftovers, as older files may.
+    QByteArray bytes = records(1);
+    bytes.replace(42 + 2, 5, "junk!");
+    folder.write(kFile, bytes);
+    TArchivio archive(returnReceiptArchive());
+    archive.Open();
+    TSchedaRicevimento r;
+    archive.ReadAt(1, r);
+    archive.WriteAt(1, r);
+    archive.Close();
+    QCOMPARE(folder.read(kFile), bytes);
+  }
+
+  void outOfRangeAndShortReadsFail() {
+    TestFolder folder;
+    folder.write(kFile, records(1));
+    TArchivio archive(returnReceiptArchive());
+    archive.Open();
+    TSchedaRicevimento r;
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.ReadAt(2, r));
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.ReadAt(0, r));
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.WriteAt(2, r));
+    archive.ReadNext(r);
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.ReadNext(r));
+  }
+
+  void readOnlyFileFailsAndIsLeftAlone() {
+    TestFolder folder;
+    folder.write(kFile, records(1));
+    folder.makeReadOnly(kFile);
+    TArchivio archive(returnReceiptArchive());
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.Open());
+    QCOMPARE(folder.read(kFile), records(1));
+  }
+
+  void readOnlyFolderCannotCreateTheFile() {
+    TestFolder folder;
+    folder.makeReadOnly();
+    TArchivio archive(returnReceiptArchive());
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.Open());
+    QVERIFY(!folder.exists(kFile));
+  }
+
+  void fullDiskFailsTheWrite() {
+    TestFolder folder;
+    QVERIFY(QFile::link(u"/dev/full"_qs, folder.filePath(kFile)));
+    TArchivio archive(returnReceiptArchive());
+    archive.Open();
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.Append(receipt(u"x"_qs)));
+  }
+
+  void fileIsReleasedWhenAnActionFails() {
+    TestFolder folder;
+    folder.write(kFile, records(1));
+    {
+      TArchivio archive(returnReceiptArchive());
+      archive.Open();
+      TSchedaRicevimento r;
+      QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.ReadAt(5, r));
+    }
+    // The failed action's archive is closed: the file can be removed and a
+    // new action starts afresh.
+    QVERIFY(QFile::remove(folder.filePath(kFile)));
+    TArchivio again(returnReceiptArchive());
+    again.Open();
+    QCOMPARE(again.Count(), 0);
+  }
+
+  void archiveAccessMessage() {
+    QCOMPARE(kArchiveAccessMessage,
+             u"Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+             "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+             "installazione del programma."_qs);
+  }
+};
+
+QTEST_GUILESS_MAIN(ArchiveFileTest)
+#include "tst_archivefile.moc"

@@ -1,0 +1,78 @@
+#include <QTest>
+
+#include "archive/tcampofisso.h"
+#include "archive/windows1252.h"
+
+// The bytes a field of capacity `capacity` holds after FromText(text).
+static QByteArray stored(const QString& text, int capacity) {
+  QByteArray buffer(capacity + 1, 'x');
+  TCampoFisso(buffer.data(), capacity).FromText(text);
+  return buffer.left(1 + static_cast<unsigned char>(buffer.at(0)));
+}
+
+class TextFieldTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void fromText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("capacity");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("plain") << "Roma" << 10 << QByteArray("\x04Roma");
+    QTest::newRow("trimmed both ends, tabs and line breaks too")
+        << " \t Roma\r\n" << 10 << QByteArray("\x04Roma");
+    QTest::newRow("inner blanks kept") << "Via  Po" << 10 << QByteArray("\x07Via  Po");
+    QTest::newRow("only blanks store nothing") << "   " << 10 << QByteArray("\x00", 1);
+    QTest::newRow("exactly the capacity") << "12345" << 5 << QByteArray("\x05" "12345");
+    QTest::newRow("longer text is cut") << "1234567" << 5 << QByteArray("\x05" "12345");
+    QTest::newRow("accented letter is one byte") << u"Forlì"_qs << 10
+                                                 << QByteArray("\x05" "Forl\xEC");
+    QTest::newRow("euro sign") << u"€ 5"_qs << 10 << QByteArray("\x03\x80 5");
+    QTest::newRow("letter outside the code page loses its accent")
+        << u"Łódź Ős"_qs << 10 << QByteArray("\x07L\xF3" "dz Os");
+    QTest::newRow("no close letter becomes ?") << u"日本"_qs << 10 << QByteArray("\x02??");
+  }
+  void fromText() {
+    QFETCH(QString, text);
+    QFETCH(int, capacity);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(stored(text, capacity), bytes);
+  }
+
+  void toTextDecodesTrimsAndStaysInsideTheField() {
+    QByteArray buffer("\x05" "Forl\xEC" "ZZZ");
+    QCOMPARE(TCampoFisso::ToText(buffer.constData(), 8), u"Forlì"_qs);
+    QByteArray blanks("\x04  a ");
+    QCOMPARE(TCampoFisso::ToText(blanks.constData(), 4), u"a"_qs);
+    QByteArray empty("\x00" "abc", 4);
+    QCOMPARE(TCampoFisso::ToText(empty.constData(), 3), QString());
+    // A damaged length byte larger than the capacity reads only the field's
+    // own bytes, never the next field's.
+    QByteArray damaged("\xFF" "AB" "\x02" "CD");
+    QCOMPARE(TCampoFisso::ToText(damaged.constData(), 2), u"AB"_qs);
+  }
+
+  void flags() {
+    QByteArray buffer(3, '\0');
+    TCampoFisso flag(buffer.data(), 2);
+    flag.FromFlag(true);
+    QCOMPARE(buffer, QByteArray("\x02\x53\xEC"));
+    QCOMPARE(flag.ToFlag(), std::optional<bool>(true));
+    flag.FromFlag(false);
+    QCOMPARE(buffer, QByteArray("\x02\x4E\x6F"));
+    QCOMPARE(flag.ToFlag(), std::optional<bool>(false));
+    for (const QByteArray& other : {QByteArray("\x00zz", 3), QByteArray("\x02no"),
+                                    QByteArray("\x02SI"), QByteArray("\x01S\xEC")}) {
+      QByteArray copy = other;
+      QCOMPARE(TCampoFisso(copy.data(), 2).ToFlag(), std::nullopt);
+    }
+  }
+
+  void windows1252RoundTripsEveryDefinedByte() {
+    QByteArray all;
+    for (int b = 1; b < 256; ++b) all.append(char(b));
+    QCOMPARE(Windows1252::encode(Windows1252::decode(all)), all);
+  }
+};
+
+QTEST_APPLESS_MAIN(TextFieldTest)
+#include "tst_textfield.moc"

@@ -1,0 +1,62 @@
+#include "support/testfolder.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "platform/programfolder.h"
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace {
+bool setImmutable(const QString& path, bool on) {
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+  if (fd < 0) return false;
+  int flags = 0;
+  bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  if (ok) {
+    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+  }
+  ::close(fd);
+  return ok;
+}
+}  // namespace
+
+TestFolder::TestFolder() { ProgramFolder::setOverride(dir_.path()); }
+
+TestFolder::~TestFolder() {
+  for (const QString& path : immutable_) setImmutable(path, false);
+  // Give write permission back so that the folder can be removed.
+  QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                         QFile::ExeOwner);
+  ProgramFolder::setOverride({});
+}
+
+QString TestFolder::path() const { return dir_.path() + u'/'; }
+
+QString TestFolder::filePath(const QString& name) const { return path() + name; }
+
+QByteArray TestFolder::read(const QString& name) const {
+  QFile file(filePath(name));
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TestFolder::write(const QString& name, const QByteArray& bytes) const {
+  QFile file(filePath(name));
+  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
+}
+
+bool TestFolder::exists(const QString& name) const {
+  return QFileInfo::exists(filePath(name));
+}
+
+void TestFolder::makeReadOnly(const QString& name) {
+  const QString target = name.isEmpty() ? dir_.path() : filePath(name);
+  QFile::Permissions perms = QFile::ReadOwner | QFile::ReadUser;
+  if (name.isEmpty()) perms |= QFile::ExeOwner | QFile::ExeUser;
+  QFile::setPermissions(target, perms);
+  if (::geteuid() == 0 && setImmutable(target, true)) immutable_.append(target);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A fresh program folder for one test: the program reads and writes its
+// files here for the fixture's lifetime.
+class TestFolder {
+ public:
+  TestFolder();
+  ~TestFolder();
+
+  QString path() const;
+  QString filePath(const QString& name) const;
+  QByteArray read(const QString& name) const;
+  void write(const QString& name, const QByteArray& bytes) const;
+  bool exists(const QString& name) const;
+  // Makes a file (or, with an empty name, the folder) read-only. Tests run
+  // as root too, where permission bits alone do not stop a write, so the
+  // file is also marked immutable there.
+  void makeReadOnly(const QString& name = {});
+
+ private:
+  QTemporaryDir dir_;
+  QStringList immutable_;
+};

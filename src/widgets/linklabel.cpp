@@ -1,0 +1,44 @@
+#include "widgets/linklabel.h"
+
+#include <QAbstractButton>
+#include <QMouseEvent>
+
+namespace {
+const QColor kDarkBlue(0x00, 0x00, 0x8B);
+const QColor kOrange(0xFF, 0xA5, 0x00);
+}  // namespace
+
+LinkLabel::LinkLabel(const QString& objectName, const QString& text, QWidget* parent)
+    : QLabel(text, parent) {
+  setObjectName(objectName);
+  setCursor(Qt::PointingHandCursor);
+  setAccessibleName(text);
+  QFont f(u"Tahoma"_qs, 14);
+  f.setUnderline(true);
+  setFont(f);
+  setPressedLook(false);
+}
+
+void LinkLabel::setPressedLook(bool pressed) {
+  pressed_ = pressed;
+  QPalette p = palette();
+  p.setColor(QPalette::WindowText, pressed ? kOrange : kDarkBlue);
+  setPalette(p);
+}
+
+void LinkLabel::attachIcon(QAbstractButton* icon) {
+  connect(icon, &QAbstractButton::pressed, this, [this] { setPressedLook(true); });
+  connect(icon, &QAbstractButton::released, this, [this] { setPressedLook(false); });
+  connect(icon, &QAbstractButton::clicked, this, &LinkLabel::clicked);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent* event) {
+  setPressedLook(true);
+  event->accept();
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+  setPressedLook(false);
+  if (rect().contains(event->position().toPoint())) emit clicked();
+  event->accept();
+}

@@ -1,0 +1,29 @@
+#include "widgets/picturebutton.h"
+
+#include <QIcon>
+
+PictureButton::PictureButton(const QString& objectName, const QString& picture,
+                             QSize size, const QString& accessibleName,
+                             QWidget* parent)
+    : QToolButton(parent) {
+  setObjectName(objectName);
+  setFixedSize(size);
+  setAutoRaise(true);
+  setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::NoFocus);
+  setAccessibleName(accessibleName);
+  setToolTip(accessibleName);
+  setToolButtonStyle(Qt::ToolButtonIconOnly);
+  setPicture(picture);
+}
+
+void PictureButton::setPicture(const QString& picture) {
+  setIcon(QIcon(picture));
+  setIconSize(size() - QSize(4, 4));
+}
+
+void PictureButton::setShortcutKey(const QKeySequence& key) {
+  setShortcut(key);
+  setToolTip(accessibleName() + u" ("_qs + key.toString(QKeySequence::NativeText) +
+             u')');
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QToolButton>
+
+// A clickable picture: a real, flat button with an icon, the hand cursor and
+// an accessible name, so that screen readers and tests can find and press it.
+class PictureButton : public QToolButton {
+  Q_OBJECT
+ public:
+  // `picture` is a resource path (":/art/..." or ":/icons/...").
+  PictureButton(const QString& objectName, const QString& picture, QSize size,
+                const QString& accessibleName, QWidget* parent);
+
+  // Adds a keyboard shortcut, shown in the tooltip beside the purpose.
+  void setShortcutKey(const QKeySequence& key);
+
+  // The icon fills the button, less a small margin.
+  void setPicture(const QString& picture);
+};

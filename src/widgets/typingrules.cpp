@@ -1,0 +1,60 @@
+#include "widgets/typingrules.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <functional>
+
+#include "archive/text.h"
+
+namespace {
+
+void rewriteOnEdit(QLineEdit* box, std::function<QString(const QString&)> rule) {
+  QObject::connect(box, &QLineEdit::textEdited, box, [box, rule](const QString& text) {
+    const QString wanted = rule(text);
+    if (wanted == text) return;
+    const int cursor = box->cursorPosition();
+    box->setText(wanted);
+    box->setCursorPosition(qMin(cursor, int(wanted.size())));
+  });
+}
+
+class DigitsOnlyFilter : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+      case Qt::Key_Backspace:
+      case Qt::Key_Delete:
+      case Qt::Key_Left:
+      case Qt::Key_Right:
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        return false;
+      default:
+        break;
+    }
+    const QString text = key->text();
+    const bool digit = text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9';
+    return !digit || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+  }
+};
+
+}  // namespace
+
+namespace TypingRules {
+
+void upperCase(QLineEdit* box) {
+  rewriteOnEdit(box, [](const QString& t) { return Text::trimmed(Text::upperAscii(t)); });
+}
+
+void trimmed(QLineEdit* box) {
+  rewriteOnEdit(box, [](const QString& t) { return Text::trimmed(t); });
+}
+
+void digitsOnly(QLineEdit* box) { box->installEventFilter(new DigitsOnlyFilter(box)); }
+
+}  // namespace TypingRules

@@ -22,8 +22,7 @@ void PictureButton::setPicture(const QString& picture) {
   setIconSize(size() - QSize(4, 4));
 }
 
-void PictureButton::setShortcutKey(const QKeySequence& key) {
-  setShortcut(key);
+void PictureButton::showShortcut(const QKeySequence& key) {
   setToolTip(accessibleName() + u" ("_qs + key.toString(QKeySequence::NativeText) +
              u')');
 }

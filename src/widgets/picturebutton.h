@@ -11,8 +11,8 @@ class PictureButton : public QToolButton {
   PictureButton(const QString& objectName, const QString& picture, QSize size,
                 const QString& accessibleName, QWidget* parent);
 
-  // Adds a keyboard shortcut, shown in the tooltip beside the purpose.
-  void setShortcutKey(const QKeySequence& key);
+  // Shows a keyboard shortcut in the tooltip beside the purpose.
+  void showShortcut(const QKeySequence& key);
 
   // The icon fills the button, less a small margin.
   void setPicture(const QString& picture);

@@ -1,0 +1,138 @@
+#include "app/tfrmavvio.h"
+
+#include <QCloseEvent>
+
+#include "app/guidetexts.h"
+#include "app/maker.h"
+#include "app/tfrmguida.h"
+#include "app/tfrminfo.h"
+#include "app/tfrmsplash.h"
+#include "editors/workspacewindow.h"
+#include "platform/services.h"
+#include "platform/shellservice.h"
+#include "widgets/picture.h"
+#include "widgets/picturebutton.h"
+
+namespace {
+
+const QSize kPanelSize(995, 692);
+
+struct Column {
+  int centre;
+  const char* picture;
+  const char* pictureName;
+  QSize pictureSize;
+  const char* buttonName;
+  const char* appName;
+  const char* artStem;
+  const char* purpose;
+};
+
+const Column kColumns[] = {
+    {166, "menu_anagrafica", "imgAnagrafica", {156, 200}, "btnAnagrafica", "appAnagrafica",
+     "anagrafica", "Apri l'archivio anagrafico"},
+    {497, "menu_accettazione", "imgAccettazione", {288, 191}, "btnAccettazione",
+     "appAccettazione", "accettazione", "Apri le ricevute di accettazione"},
+    {828, "menu_ricevimento", "imgRicevimento", {288, 206}, "btnRicevimento", "appRicevimento",
+     "ricevimento", "Apri gli avvisi di ricevimento"},
+};
+
+QString art(const char* stem) { return u":/art/"_qs + QString::fromLatin1(stem) + u".svg"_qs; }
+
+}  // namespace
+
+TfrmAvvio::TfrmAvvio(QWidget* parent)
+    : GradientWidget(QColor(0x5D, 0x85, 0xA6), Qt::white, parent),
+      panel_(new PanelBox(Qt::white, QColor(0x9C, 0xB8, 0xD2), 1, this)) {
+  setObjectName(u"TfrmAvvio"_qs);
+  setWindowTitle(u" Velinda - Menu principale"_qs);
+  setMinimumSize(kPanelSize);
+  resize(1016, 713);
+  panel_->setObjectName(u"panContainer"_qs);
+  panel_->setFixedSize(kPanelSize);
+
+  makePicture(u"imgTitolo"_qs, art("titolo"), QRect(64, 18, 866, 60), panel_);
+  makePicture(u"imgSottotitolo"_qs, art("sottotitolo"), QRect(17, 88, 961, 22), panel_);
+
+  for (const Column& c : kColumns) {
+    const QString purpose = QString::fromUtf8(c.purpose);
+    const int pictureTop = 336 - c.pictureSize.height();
+    auto* picture = new PictureButton(QString::fromLatin1(c.pictureName), art(c.picture),
+                                      c.pictureSize, purpose, panel_);
+    picture->move(c.centre - c.pictureSize.width() / 2, pictureTop);
+    auto* button = new PictureButton(QString::fromLatin1(c.buttonName),
+                                     art((std::string("btn_") + c.artStem).c_str()),
+                                     QSize(306, 73), purpose, panel_);
+    button->move(c.centre - 153, 350);
+    auto* app = new PictureButton(QString::fromLatin1(c.appName),
+                                  art((std::string("app_") + c.artStem).c_str()),
+                                  QSize(215, 127), purpose, panel_);
+    app->move(c.centre - 107, 440);
+  }
+
+  auto* imgSito = new PictureButton(u"imgSito"_qs, art("sito"), QSize(961, 22),
+                                    u"Visita il sito web di Velinda"_qs, panel_);
+  imgSito->move(17, 622);
+  connect(imgSito, &QToolButton::clicked, this,
+          [] { Services::shell().open(ShellTarget::web(Maker::kWebAddress)); });
+
+  auto* imgInfo = new PictureButton(u"imgInfo"_qs, art("info"), QSize(30, 30),
+                                    u"Informazioni su Velinda"_qs, panel_);
+  imgInfo->move(10, 10);
+  connect(imgInfo, &QToolButton::clicked, this, [this] {
+    TfrmInfo info(this);
+    info.exec();
+  });
+  auto* imgGuida = new PictureButton(u"imgGuida"_qs, art("guida"), QSize(29, 28),
+                                     u"Guida all'utilizzo del software"_qs, panel_);
+  imgGuida->move(956, 10);
+  connect(imgGuida, &QToolButton::clicked, this, &TfrmAvvio::openGuide);
+  auto* imgSplash = new PictureButton(u"imgSplash"_qs, art("splash_small"), QSize(23, 22),
+                                      Maker::kName, panel_);
+  imgSplash->move(10, 660);
+  connect(imgSplash, &QToolButton::clicked, this, [this] {
+    TfrmSplash splash(this);
+    splash.exec();
+  });
+  auto* imgEsci = new PictureButton(u"imgEsci"_qs, art("esci"), QSize(17, 18),
+                                    u"Esci dal programma"_qs, panel_);
+  imgEsci->move(966, 664);
+  connect(imgEsci, &QToolButton::clicked, this, &TfrmAvvio::exitRequested);
+}
+
+void TfrmAvvio::setWorkspaces(WorkspaceWindow* anagrafica, WorkspaceWindow* accettazione,
+                              WorkspaceWindow* ricevimento) {
+  const std::pair<int, WorkspaceWindow*> columns[] = {
+      {0, anagrafica}, {1, accettazione}, {2, ricevimento}};
+  for (const auto& [index, workspace] : columns) {
+    if (!workspace) continue;
+    const Column& c = kColumns[index];
+    for (const char* name : {c.pictureName, c.buttonName, c.appName}) {
+      connect(panel_->findChild<PictureButton*>(QString::fromLatin1(name)),
+              &QToolButton::clicked, this, [this, workspace] { openWorkspace(workspace); });
+    }
+    connect(workspace, &WorkspaceWindow::closed, this, [this, workspace] {
+      showMaximized();
+      workspace->hide();
+    });
+  }
+}
+
+void TfrmAvvio::openWorkspace(WorkspaceWindow* workspace) {
+  workspace->showMaximized();
+  hide();
+}
+
+void TfrmAvvio::openGuide() {
+  TfrmGuida::open(this, u"Uno sguardo a Velinda"_qs, GuideTexts::overview());
+}
+
+void TfrmAvvio::closeEvent(QCloseEvent* event) {
+  event->accept();
+  emit exitRequested();
+}
+
+void TfrmAvvio::resizeEvent(QResizeEvent* event) {
+  GradientWidget::resizeEvent(event);
+  panel_->move((width() - panel_->width()) / 2, (height() - panel_->height()) / 2);
+}

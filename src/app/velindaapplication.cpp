@@ -1,0 +1,22 @@
+#include "app/velindaapplication.h"
+
+#include <exception>
+
+#include "platform/messageservice.h"
+#include "platform/services.h"
+#include "platform/translation.h"
+
+VelindaApplication::VelindaApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  setApplicationName(u"Velinda"_qs);
+  setQuitOnLastWindowClosed(false);
+  installItalianTranslation(*this);
+}
+
+bool VelindaApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    Services::messages().unexpected(activeWindow(), QString::fromLocal8Bit(error.what()));
+  }
+  return false;
+}

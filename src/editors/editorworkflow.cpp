@@ -1,0 +1,177 @@
+#include "editors/editorworkflow.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "archive/archiveerror.h"
+#include "archive/tarchivio.h"
+#include "archive/text.h"
+#include "editors/editormessages.h"
+#include "editors/recordbinding.h"
+#include "platform/messageservice.h"
+#include "platform/services.h"
+
+EditorWorkflow::EditorWorkflow(QWidget* screen, EditorConfig config)
+    : QObject(screen),
+      screen_(screen),
+      config_(std::move(config)),
+      position_(screen->findChild<QLabel*>(u"lblPosizione"_qs)) {
+  Q_ASSERT(position_);
+}
+
+template <typename Action>
+void EditorWorkflow::run(Action action) {
+  try {
+    action();
+  } catch (const ArchiveError&) {
+    Services::messages().show(screen_, MessageKind::Error, kArchiveAccessMessage);
+  }
+}
+
+void EditorWorkflow::inform(const QString& text) {
+  Services::messages().show(screen_, MessageKind::Information, text);
+}
+
+int EditorWorkflow::shownPosition() const {
+  const QString text = Text::trimmed(position_->text());
+  if (text.isEmpty()) return 0;
+  bool ok = false;
+  const int position = text.toInt(&ok);
+  if (!ok || position < 1)
+    throw ArchiveError(u"the position label holds no record number: "_qs + text);
+  return position;
+}
+
+void EditorWorkflow::focusFirstField() {
+  if (auto* box = screen_->findChild<QLineEdit*>(config_.firstField)) box->setFocus();
+}
+
+void EditorWorkflow::clearAttachments() {
+  const RecordLayout& layout = config_.archive.layout;
+  for (int i = 0; i < layout.fieldCount(); ++i) {
+    if (layout.field(i).kind != FieldKind::Attachment) continue;
+    if (auto* label = screen_->findChild<QLabel*>(layout.controlName(i))) label->clear();
+  }
+}
+
+void EditorWorkflow::readInto(TArchivio& archive, int position) {
+  TScheda record(config_.archive.layout);
+  archive.ReadAt(position, record);
+  RecordBinding::load(screen_, record);
+  position_->setText(QString::number(archive.Position()));
+}
+
+void EditorWorkflow::clear() {
+  const RecordLayout& layout = config_.archive.layout;
+  for (int i = 0; i < layout.fieldCount(); ++i) {
+    const QString name = layout.controlName(i);
+    if (auto* box = screen_->findChild<QLineEdit*>(name)) box->clear();
+    if (auto* check = screen_->findChild<QCheckBox*>(name)) check->setChecked(false);
+  }
+  clearAttachments();
+  position_->clear();
+  focusFirstField();
+}
+
+void EditorWorkflow::save() {
+  for (const MandatoryField& field : config_.mandatory) {
+    auto* box = screen_->findChild<QLineEdit*>(field.control);
+    if (box && Text::trimmed(box->text()).isEmpty()) {
+      Services::messages().show(screen_, MessageKind::Warning, field.warning);
+      box->setFocus();
+      return;
+    }
+  }
+  run([this] {
+    const int shown = shownPosition();
+    TArchivio archive(config_.archive);
+    archive.Open();
+    TScheda record(config_.archive.layout);
+    RecordBinding::store(screen_, record);
+    if (shown > 0)
+      archive.WriteAt(shown, record);
+    else
+      archive.Append(record);
+    position_->setText(QString::number(archive.Position()));
+    archive.Close();
+    inform(shown > 0 ? EditorMessages::kOverwritten : EditorMessages::kAppended);
+  });
+}
+
+void EditorWorkflow::duplicate() {
+  if (Text::trimmed(position_->text()).isEmpty()) {
+    Services::messages().show(screen_, MessageKind::Warning,
+                              EditorMessages::kDuplicateNotArchived);
+    return;
+  }
+  clearAttachments();
+  position_->clear();
+  focusFirstField();
+  inform(EditorMessages::kDuplicated);
+}
+
+void EditorWorkflow::first() {
+  run([this] {
+    TArchivio archive(config_.archive);
+    archive.Open();
+    if (archive.Count() == 0) {
+      archive.Close();
+      inform(EditorMessages::kEmptyArchive);
+      return;
+    }
+    readInto(archive, 1);
+    archive.Close();
+  });
+}
+
+void EditorWorkflow::last() {
+  run([this] {
+    TArchivio archive(config_.archive);
+    archive.Open();
+    const int count = archive.Count();
+    if (count == 0) {
+      archive.Close();
+      inform(EditorMessages::kEmptyArchive);
+      return;
+    }
+    readInto(archive, count);
+    archive.Close();
+  });
+}
+
+void EditorWorkflow::next() {
+  run([this] {
+    TArchivio archive(config_.archive);
+    archive.Open();
+    const int shown = shownPosition();
+    const int count = archive.Count();
+    if (count == 0) {
+      position_->clear();
+      archive.Close();
+      inform(EditorMessages::kEmptyArchive);
+      return;
+    }
+    if (shown < count) readInto(archive, shown + 1);
+    archive.Close();
+  });
+}
+
+void EditorWorkflow::previous() {
+  run([this] {
+    TArchivio archive(config_.archive);
+    archive.Open();
+    if (Text::trimmed(position_->text()) == u"1"_qs) {
+      archive.Close();
+      return;
+    }
+    if (archive.Count() == 0) {
+      archive.Close();
+      inform(EditorMessages::kEmptyArchive);
+      return;
+    }
+    const int shown = shownPosition();
+    readInto(archive, shown == 0 ? 1 : shown - 1);
+    archive.Close();
+  });
+}

@@ -1,0 +1,93 @@
+#include "editors/fieldtable.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <map>
+
+#include "archive/recordlayout.h"
+#include "widgets/fieldhighlight.h"
+#include "widgets/keychain.h"
+#include "widgets/typingrules.h"
+
+namespace {
+
+const int kBoxHeight = 22;
+const int kCaptionAbove = 18;
+
+QLineEdit* makeBox(QWidget* parent, const RecordLayout& layout, const BoxRow& row) {
+  const QString control = QString::fromLatin1(row.control);
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(control);
+  box->setGeometry(row.x, row.y, row.width, kBoxHeight);
+  box->setFont(QFont(u"Verdana"_qs, 12, QFont::Bold));
+  box->setAccessibleName(QString::fromUtf8(row.accessibleName));
+  const int field = layout.indexOf(QStringView(control).mid(3));
+  Q_ASSERT_X(field >= 0, "FieldTable", row.control);
+  box->setMaxLength(layout.field(field).capacity);
+  if (box->maxLength() == 1) box->setAlignment(Qt::AlignCenter);
+  FieldHighlight::apply(box, row.tint == Tint::Beige ? FieldHighlight::kBeige
+                                                      : FieldHighlight::kAliceBlue);
+  switch (row.typing) {
+    case Typing::OneCharacter:
+      TypingRules::upperCase(box);
+      break;
+    case Typing::UpperCase:
+      TypingRules::upperCase(box);
+      break;
+    case Typing::Trimmed:
+      TypingRules::trimmed(box);
+      break;
+    case Typing::DigitsOnly:
+      TypingRules::digitsOnly(box);
+      break;
+    case Typing::Plain:
+      break;
+  }
+  if (row.caption) {
+    auto* caption = new QLabel(QString::fromUtf8(row.caption), parent);
+    caption->setObjectName(u"lbl"_qs + control.mid(3) + u"Caption"_qs);
+    caption->setFont(QFont(u"Verdana"_qs, row.captionPoints));
+    caption->move(row.x, row.y - kCaptionAbove);
+    caption->adjustSize();
+    caption->setBuddy(box);
+  }
+  return box;
+}
+
+}  // namespace
+
+namespace FieldTable {
+
+QList<QLineEdit*> build(QWidget* parent, const RecordLayout& layout,
+                        std::span<const BoxRow> boxes,
+                        std::span<const CheckRow> checks, KeyChain* keys) {
+  QList<QLineEdit*> chain;
+  std::map<int, QWidget*> tabOrder;
+  for (const BoxRow& row : boxes) {
+    QLineEdit* box = makeBox(parent, layout, row);
+    chain.append(box);
+    tabOrder[row.tab] = box;
+  }
+  for (const CheckRow& row : checks) {
+    auto* check = new QCheckBox(QString::fromUtf8(row.caption), parent);
+    check->setObjectName(QString::fromLatin1(row.control));
+    check->setGeometry(row.x, row.y, row.width, 24);
+    check->setFont(QFont(u"Verdana"_qs, 10, QFont::Bold));
+    check->setCursor(Qt::PointingHandCursor);
+    tabOrder[row.tab] = check;
+  }
+  for (int i = 0; i < chain.size(); ++i) {
+    const bool oneCharacter = boxes[size_t(i)].typing == Typing::OneCharacter;
+    keys->link(chain[i], chain[(i + 1) % chain.size()],
+               oneCharacter ? KeyChain::Mode::OneCharacter : KeyChain::Mode::Ordinary);
+  }
+  QWidget* previous = nullptr;
+  for (const auto& [tab, widget] : tabOrder) {
+    if (previous) QWidget::setTabOrder(previous, widget);
+    previous = widget;
+  }
+  return chain;
+}
+
+}  // namespace FieldTable

@@ -1,0 +1,52 @@
+#include "editors/recordbinding.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "archive/tscheda.h"
+
+namespace RecordBinding {
+
+void load(QWidget* screen, const TScheda& record) {
+  const RecordLayout& layout = record.layout();
+  for (int i = 0; i < layout.fieldCount(); ++i) {
+    const QString name = layout.controlName(i);
+    switch (layout.field(i).kind) {
+      case FieldKind::Text:
+        if (auto* box = screen->findChild<QLineEdit*>(name)) box->setText(record.text(i));
+        break;
+      case FieldKind::Flag:
+        if (auto* check = screen->findChild<QCheckBox*>(name)) {
+          if (const auto value = record.flag(i)) check->setChecked(*value);
+        }
+        break;
+      case FieldKind::Attachment:
+        if (auto* label = screen->findChild<QLabel*>(name)) label->setText(record.text(i));
+        break;
+    }
+  }
+}
+
+void store(const QWidget* screen, TScheda& record) {
+  const RecordLayout& layout = record.layout();
+  for (int i = 0; i < layout.fieldCount(); ++i) {
+    const QString name = layout.controlName(i);
+    switch (layout.field(i).kind) {
+      case FieldKind::Text:
+        if (auto* box = screen->findChild<QLineEdit*>(name))
+          record.field(i).FromText(box->text());
+        break;
+      case FieldKind::Flag:
+        if (auto* check = screen->findChild<QCheckBox*>(name))
+          record.field(i).FromFlag(check->isChecked());
+        break;
+      case FieldKind::Attachment:
+        if (auto* label = screen->findChild<QLabel*>(name))
+          record.field(i).FromText(label->text());
+        break;
+    }
+  }
+}
+
+}  // namespace RecordBinding

@@ -1,0 +1,22 @@
+#pragma once
+
+class QWidget;
+class TScheda;
+
+// Controls bind to record fields by name: the field "Destinatario" is shown
+// in the text box "txtDestinatario", the flag "Inviata" in the check box
+// "chkInviata", the attachment "File01" in the hidden label "lblFile01".
+// Every screen that fills a record from its controls, or its controls from a
+// record, goes through these two routines. Fields without a control on the
+// screen are skipped.
+namespace RecordBinding {
+
+// Text boxes and labels get the field's trimmed text; a check box is checked
+// by "Sì", unchecked by "No" and left as it was by anything else.
+void load(QWidget* screen, const TScheda& record);
+
+// Every text box and label through TCampoFisso::FromText, every check box
+// through TCampoFisso::FromFlag, in record order. The screen is not changed.
+void store(const QWidget* screen, TScheda& record);
+
+}  // namespace RecordBinding

@@ -1,0 +1,199 @@
+#include "editors/workspacewindow.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QShortcut>
+#include <QShowEvent>
+
+#include "app/tfrmguida.h"
+#include "editors/editormessages.h"
+#include "editors/editorworkflow.h"
+#include "widgets/helpline.h"
+#include "widgets/keychain.h"
+#include "widgets/picturebutton.h"
+
+namespace {
+
+const QSize kPanelSize(994, 692);
+const QSize kToolSize(37, 39);
+const QSize kWideSize(148, 32);
+const QColor kTop(0x42, 0x7A, 0xA8);
+const QColor kHelpBar(0x30, 0x30, 0xDD);
+
+// The toolbar buttons every workspace has, with their keyboard shortcuts.
+struct StandardButton {
+  ToolButtonSpec spec;
+  QKeySequence key;
+};
+
+const StandardButton kNuovo{{"cmdNuovo", ":/icons/document-new.svg", "Nuovo",
+                             "Prepara la schermata per l'inserimento di una nuova scheda."},
+                            QKeySequence(Qt::CTRL | Qt::Key_N)};
+const StandardButton kDuplica{
+    {"cmdDuplica", ":/icons/edit-copy.svg", "Duplica",
+     "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
+    QKeySequence(Qt::CTRL | Qt::Key_D)};
+const StandardButton kSalva{{"cmdSalva", ":/icons/document-save.svg", "Salva",
+                             "Salva la scheda corrente in archivio."},
+                            QKeySequence(Qt::CTRL | Qt::Key_S)};
+const StandardButton kTrova{{"cmdTrova", ":/icons/edit-find.svg", "Trova",
+                             "Trova una scheda in archivio."},
+                            QKeySequence(Qt::CTRL | Qt::Key_F)};
+const StandardButton kPrimo{{"cmdPrimo", ":/icons/go-first.svg", "Prima scheda",
+                             "Visualizza la prima scheda in archivio."},
+                            QKeySequence(Qt::CTRL | Qt::Key_Home)};
+const StandardButton kIndietro{{"cmdIndietro", ":/icons/go-previous.svg", "Scheda precedente",
+                                "Visualizza la scheda precedente in archivio."},
+                               QKeySequence(Qt::Key_PageUp)};
+const StandardButton kAvanti{{"cmdAvanti", ":/icons/go-next.svg", "Scheda successiva",
+                              "Visualizza la scheda successiva in archivio."},
+                             QKeySequence(Qt::Key_PageDown)};
+const StandardButton kUltimo{{"cmdUltimo", ":/icons/go-last.svg", "Ultima scheda",
+                              "Visualizza l'ultima scheda in archivio."},
+                             QKeySequence(Qt::CTRL | Qt::Key_End)};
+const StandardButton kEsporta{{"cmdEsporta", ":/icons/x-office-spreadsheet.svg",
+                               "Esporta in Microsoft Excel",
+                               "Esporta l'archivio in un file di Microsoft Excel."},
+                              {}};
+const StandardButton kGuida{{"cmdGuida", ":/icons/help-contents.svg", "Guida",
+                             "Visualizza la pagina della guida in linea sensibile al contesto."},
+                            QKeySequence(Qt::Key_F1)};
+const StandardButton kEsci{{"cmdEsci", ":/icons/application-exit.svg", "Esci",
+                            "Esci da questa schermata di lavoro."},
+                           {}};
+
+}  // namespace
+
+WorkspaceWindow::WorkspaceWindow(const WorkspaceSpec& spec, QWidget* parent)
+    : GradientWidget(kTop, Qt::white, parent),
+      spec_(spec),
+      panel_(new QWidget(this)),
+      keys_(new KeyChain(this)) {
+  setWindowTitle(QString::fromUtf8(spec.caption));
+  setMinimumSize(kPanelSize);
+  resize(1016, 713);
+  panel_->setObjectName(u"panContainer"_qs);
+  panel_->setFixedSize(kPanelSize);
+  buildHelpBar();
+  help_->addBackground(this);
+  help_->addBackground(panel_);
+  buildToolbar();
+}
+
+PictureButton* WorkspaceWindow::button(const QString& name) const {
+  return panel_->findChild<PictureButton*>(name);
+}
+
+QWidget* WorkspaceWindow::addSheet(const QRect& geometry, QColor fill, QColor border,
+                                   int borderWidth) {
+  auto* sheet = new PanelBox(fill, border, borderWidth, panel_);
+  sheet->setGeometry(geometry);
+  sheet->lower();
+  help_->addBackground(sheet);
+  return sheet;
+}
+
+PictureButton* WorkspaceWindow::addToolButton(const ToolButtonSpec& spec, QWidget* parent,
+                                              QPoint at, QSize size) {
+  auto* b = new PictureButton(QString::fromLatin1(spec.name), QString::fromLatin1(spec.picture),
+                              size, QString::fromUtf8(spec.purpose), parent);
+  b->move(at);
+  help_->addHint(b, QString::fromUtf8(spec.hint));
+  return b;
+}
+
+PictureButton* WorkspaceWindow::addFieldButton(const ToolButtonSpec& spec, QPoint at) {
+  return addToolButton(spec, panel_, at, QSize(22, 22));
+}
+
+void WorkspaceWindow::buildToolbar() {
+  struct Group {
+    int x, width;
+  };
+  const Group groups[] = {{16, 172}, {192, 164}, {360, 164}, {528, 250}, {782, 90}, {876, 90}};
+  for (const Group& g : groups) {
+    auto* box = addSheet(QRect(g.x, 20, g.width, 51), Qt::white, QColor(0x9C, 0xB8, 0xD2));
+    box->setObjectName(u"shpToolbar"_qs);
+  }
+  auto place = [this](const StandardButton& b, int x) {
+    PictureButton* button = addToolButton(b.spec, panel_, QPoint(x, 26), kToolSize);
+    if (!b.key.isEmpty()) {
+      button->showShortcut(b.key);
+      auto* shortcut = new QShortcut(b.key, this);
+      connect(shortcut, &QShortcut::activated, button, [button] {
+        if (button->isEnabled()) button->click();
+      });
+    }
+    return button;
+  };
+  place(kNuovo, 20);
+  place(kDuplica, 61);
+  place(kSalva, 102);
+  place(kTrova, 143);
+  addToolButton(spec_.wideButtons[0], panel_, QPoint(200, 28), kWideSize);
+  addToolButton(spec_.wideButtons[1], panel_, QPoint(368, 28), kWideSize);
+  place(kPrimo, 532);
+  place(kIndietro, 573);
+  auto* position = new QLabel(panel_);
+  position->setObjectName(u"lblPosizione"_qs);
+  position->setGeometry(614, 26, 74, 39);
+  position->setAlignment(Qt::AlignCenter);
+  position->setFont(QFont(u"Verdana"_qs, 12, QFont::Bold));
+  position->setAccessibleName(u"Numero della scheda in archivio"_qs);
+  help_->addNeutral(position);
+  place(kAvanti, 692);
+  place(kUltimo, 733);
+  place(kEsporta, 786);
+  addToolButton(spec_.listButton, panel_, QPoint(827, 26), kToolSize);
+  place(kGuida, 880);
+  place(kEsci, 921);
+
+  connect(button(u"cmdGuida"_qs), &QToolButton::clicked, this, &WorkspaceWindow::openGuide);
+  connect(button(u"cmdEsci"_qs), &QToolButton::clicked, this, &QWidget::close);
+}
+
+void WorkspaceWindow::buildHelpBar() {
+  auto* bar = new PanelBox(kHelpBar, {}, 0, panel_);
+  bar->setObjectName(u"shpInfo"_qs);
+  bar->setGeometry(16, 642, 962, 32);
+  auto* line = new QLabel(EditorMessages::kReady, bar);
+  line->setObjectName(u"panInfo"_qs);
+  line->setGeometry(10, 0, 942, 32);
+  line->setFont(QFont(u"Tahoma"_qs, 12));
+  line->setStyleSheet(u"color: white;"_qs);
+  help_ = new HelpLine(line, this);
+  help_->addBackground(bar);
+  help_->addBackground(line);
+}
+
+void WorkspaceWindow::setWorkflow(EditorWorkflow* workflow) {
+  workflow_ = workflow;
+  const std::pair<const char*, void (EditorWorkflow::*)()> actions[] = {
+      {"cmdNuovo", &EditorWorkflow::clear},  {"cmdSalva", &EditorWorkflow::save},
+      {"cmdDuplica", &EditorWorkflow::duplicate}, {"cmdPrimo", &EditorWorkflow::first},
+      {"cmdIndietro", &EditorWorkflow::previous}, {"cmdAvanti", &EditorWorkflow::next},
+      {"cmdUltimo", &EditorWorkflow::last}};
+  for (const auto& [name, action] : actions)
+    connect(button(QString::fromLatin1(name)), &QToolButton::clicked, workflow, action);
+}
+
+void WorkspaceWindow::openGuide() {
+  TfrmGuida::open(this, QString::fromUtf8(spec_.guideTitle), spec_.guideText());
+}
+
+void WorkspaceWindow::showEvent(QShowEvent* event) {
+  GradientWidget::showEvent(event);
+  // A window restored by the window system keeps its card; only our own
+  // showing starts a new one.
+  if (!event->spontaneous() && workflow_) workflow_->clear();
+}
+
+void WorkspaceWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  emit closed();
+}
+
+void WorkspaceWindow::resizeEvent(QResizeEvent* event) {
+  GradientWidget::resizeEvent(event);
+  panel_->move((width() - panel_->width()) / 2, (height() - panel_->height()) / 2);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QString>
+
+#include "widgets/gradientwidget.h"
+
+class EditorWorkflow;
+class HelpLine;
+class KeyChain;
+class QLabel;
+class PictureButton;
+
+// A toolbar button that differs between the workspaces.
+struct ToolButtonSpec {
+  const char* name;
+  const char* picture;
+  const char* purpose;  // accessible name and tooltip
+  const char* hint;     // the help line's text
+};
+
+struct WorkspaceSpec {
+  const char* caption;
+  ToolButtonSpec wideButtons[2];  // toolbar groups 2 and 3
+  ToolButtonSpec listButton;      // the list of cards still waiting
+  const char* guideTitle;
+  QString (*guideText)();
+};
+
+// The frame the three workspaces share: a maximized window with a gradient,
+// the centred 994 x 692 panel, the six toolbar groups with the position
+// label, and the blue help bar. Showing it starts a new card; closing it in
+// any way hides it and emits closed(), so that the main menu comes back.
+class WorkspaceWindow : public GradientWidget {
+  Q_OBJECT
+ public:
+  explicit WorkspaceWindow(const WorkspaceSpec& spec, QWidget* parent = nullptr);
+
+  QWidget* panel() const { return panel_; }
+  HelpLine* helpLine() const { return help_; }
+  KeyChain* keys() const { return keys_; }
+  EditorWorkflow* workflow() const { return workflow_; }
+  PictureButton* button(const QString& name) const;
+
+  void openGuide();
+
+ signals:
+  void closed();
+
+ protected:
+  // Called once the fields exist: wires the workflow to the toolbar.
+  void setWorkflow(EditorWorkflow* workflow);
+  // A decorative area of the panel; pointing at it empties the help line.
+  QWidget* addSheet(const QRect& geometry, QColor fill, QColor border = {},
+                    int borderWidth = 1);
+  // A small picture button beside a box, with its hint.
+  PictureButton* addFieldButton(const ToolButtonSpec& spec, QPoint at);
+
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  PictureButton* addToolButton(const ToolButtonSpec& spec, QWidget* group, QPoint at,
+                               QSize size);
+  void buildToolbar();
+  void buildHelpBar();
+
+  const WorkspaceSpec& spec_;
+  QWidget* panel_;
+  HelpLine* help_ = nullptr;
+  KeyChain* keys_;
+  EditorWorkflow* workflow_ = nullptr;
+};

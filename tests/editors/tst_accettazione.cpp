@@ -1,0 +1,243 @@
+#include <QCheckBox>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/guidetexts.h"
+#include "app/tfrmguida.h"
+#include "archive/tscheda.h"
+#include "editors/editormessages.h"
+#include "editors/editorworkflow.h"
+#include "editors/tfrmaccettazione.h"
+#include "support/recordingmessages.h"
+#include "support/testfolder.h"
+
+namespace {
+
+struct Screen {
+  TestFolder folder;
+  RecordingMessages messages;
+  TfrmAccettazione window;
+
+  Screen() {
+    window.show();
+    QApplication::setActiveWindow(&window);
+    if (!QTest::qWaitForWindowActive(&window)) qWarning("window not active");
+  }
+  QLineEdit* box(const QString& name) { return window.findChild<QLineEdit*>(name); }
+  QString focused() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+  }
+  void focus(const QString& name) { box(name)->setFocus(Qt::TabFocusReason); }
+  QColor colourInside(const QString& name) {
+    QLineEdit* b = box(name);
+    return b->grab().toImage().pixelColor(b->width() - 4, b->height() / 2);
+  }
+};
+
+}  // namespace
+
+class AcceptanceScreenTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void showingStartsAnEmptyCardWithTheFocusOnTheRecipient() {
+    Screen s;
+    QCOMPARE(s.window.windowTitle(), u" Velinda - Ricevute Accettazione"_qs);
+    QCOMPARE(s.focused(), u"txtDestinatario"_qs);
+    QCOMPARE(s.window.findChild<QLabel*>(u"panInfo"_qs)->text(), EditorMessages::kReady);
+    s.box(u"txtMittente"_qs)->setText(u"old"_qs);
+    s.window.close();
+    QVERIFY(!s.window.isVisible());
+    s.window.show();
+    QCOMPARE(s.box(u"txtMittente"_qs)->text(), QString());
+  }
+
+  void maximumLengthsFollowTheRecord() {
+    Screen s;
+    const RecordLayout& layout = acceptanceLayout();
+    int boxes = 0;
+    for (int i = 0; i < layout.fieldCount(); ++i) {
+      if (layout.field(i).kind != FieldKind::Text) continue;
+      QLineEdit* b = s.box(layout.controlName(i));
+      QVERIFY2(b, qPrintable(layout.controlName(i)));
+      QCOMPARE(b->maxLength(), layout.field(i).capacity);
+      QVERIFY(!b->accessibleName().isEmpty());
+      ++boxes;
+    }
+    QCOMPARE(boxes, 30);
+    QCOMPARE(s.box(u"txtCapMit03"_qs)->accessibleName(), u"CAP mittente, cifra 3"_qs);
+  }
+
+  void typingAPostcodeFillsFiveBoxesAndLandsInTheTown() {
+    // Key by key into whatever has the focus, as a user types.
+    Screen t;
+    t.focus(u"txtCapDes01"_qs);
+    for (QChar c : u"00184"_qs) QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    const QString digits = t.box(u"txtCapDes01"_qs)->text() + t.box(u"txtCapDes02"_qs)->text() +
+                           t.box(u"txtCapDes03"_qs)->text() + t.box(u"txtCapDes04"_qs)->text() +
+                           t.box(u"txtCapDes05"_qs)->text();
+    QCOMPARE(digits, u"00184"_qs);
+    QCOMPARE(t.focused(), u"txtLocalitaDes"_qs);
+  }
+
+  void oneCharacterBoxes() {
+    Screen s;
+    // Two small letters in the province boxes become capitals, each in its
+    // own box, and the focus lands in the telephone box.
+    s.focus(u"txtProvMit01"_qs);
+    QTest::keyClick(QApplication::focusWidget(), 'm');
+    QTest::keyClick(QApplication::focusWidget(), 'i');
+    QCOMPARE(s.box(u"txtProvMit01"_qs)->text(), u"M"_qs);
+    QCOMPARE(s.box(u"txtProvMit02"_qs)->text(), u"I"_qs);
+    QCOMPARE(s.focused(), u"txtTelMit"_qs);
+    // A blank leaves the box empty and moves on.
+    s.focus(u"txtCapMit01"_qs);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(s.box(u"txtCapMit01"_qs)->text(), QString());
+    QCOMPARE(s.focused(), u"txtCapMit02"_qs);
+    // Backspace and Delete empty the box and keep the focus.
+    s.box(u"txtCapMit02"_qs)->setText(u"5"_qs);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    QCOMPARE(s.box(u"txtCapMit02"_qs)->text(), QString());
+    QCOMPARE(s.focused(), u"txtCapMit02"_qs);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    QCOMPARE(s.focused(), u"txtCapMit02"_qs);
+    s.box(u"txtCapMit02"_qs)->setText(u"7"_qs);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+    QCOMPARE(s.box(u"txtCapMit02"_qs)->text(), QString());
+    // A key typed into a filled box replaces its digit.
+    s.box(u"txtCapMit03"_qs)->setText(u"9"_qs);
+    s.focus(u"txtCapMit03"_qs);
+    QTest::keyClick(QApplication::focusWidget(), '4');
+    QCOMPARE(s.box(u"txtCapMit03"_qs)->text(), u"4"_qs);
+    QCOMPARE(s.focused(), u"txtCapMit04"_qs);
+    // Shift alone does not move on, so a capital typed with it stays here.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Shift);
+    QCOMPARE(s.focused(), u"txtCapMit04"_qs);
+  }
+
+  void enterChainWrapsAndSkipsCheckBoxes_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("contents wraps to recipient") << "txtContenuto" << "txtDestinatario";
+    QTest::newRow("recipient e-mail to sender") << "txtEmailDes" << "txtMittente";
+    QTest::newRow("sender e-mail to amount") << "txtEmailMit" << "txtCifre";
+    QTest::newRow("amount in words to date") << "txtLettere" << "txtData";
+    QTest::newRow("one-character box") << "txtCapDes05" << "txtLocalitaDes";
+    QTest::newRow("second province box") << "txtProvDes02" << "txtTelDes";
+  }
+  void enterChainWrapsAndSkipsCheckBoxes() {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    Screen s;
+    s.focus(from);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(s.focused(), to);
+  }
+
+  void emailBoxesNeverKeepBlanksAtTheEnds() {
+    Screen s;
+    s.focus(u"txtEmailDes"_qs);
+    QTest::keyClicks(s.box(u"txtEmailDes"_qs), u"  a@b.it "_qs);
+    QCOMPARE(s.box(u"txtEmailDes"_qs)->text(), u"a@b.it"_qs);
+  }
+
+  void dateButtonWritesToday() {
+    Screen s;
+    s.box(u"txtData"_qs)->setText(u"vecchia"_qs);
+    s.window.findChild<QToolButton*>(u"impData"_qs)->click();
+    QCOMPARE(s.box(u"txtData"_qs)->text(), QDate::currentDate().toString(u"dd/MM/yyyy"_qs));
+  }
+
+  void focusHighlight() {
+    Screen s;
+    s.focus(u"txtMittente"_qs);
+    QCOMPARE(s.colourInside(u"txtMittente"_qs), QColor(0xFF, 0xFF, 0x00));
+    QCOMPARE(s.colourInside(u"txtNumMit"_qs), QColor(0xF0, 0xF8, 0xFF));
+  }
+
+  void savedRecordBytesFieldByField() {
+    Screen s;
+    const QList<std::pair<QString, QString>> typed = {
+        {u"txtDestinatario"_qs, u"  Comune di Forlì "_qs}, {u"txtCapDes01"_qs, u"4"_qs},
+        {u"txtProvDes02"_qs, u"C"_qs},  {u"txtEmailMit"_qs, u"a@b.it"_qs},
+        {u"txtMittente"_qs, u"Studio Bianchi"_qs}, {u"txtData"_qs, u"09/12/2026"_qs},
+        {u"txtContenuto"_qs, u"Diffida"_qs}, {u"txtCifre"_qs, u"12,50"_qs}};
+    for (const auto& [name, text] : typed) s.box(name)->setText(text);
+    s.window.findChild<QCheckBox*>(u"chkContrassegno"_qs)->setChecked(true);
+    s.window.findChild<QLabel*>(u"lblDesc02"_qs)->setText(u"copia"_qs);
+    s.window.workflow()->save();
+
+    const QByteArray bytes = s.folder.read(u"Ricevute_Accettazione.pro"_qs);
+    QCOMPARE(bytes.size(), 3520);
+    QCOMPARE(bytes.mid(0, 1 + 15), QByteArray("\x0F" "Comune di Forl\xEC"));
+    QCOMPARE(bytes.mid(513, 2), QByteArray("\x01" "4"));
+    QCOMPARE(bytes.mid(515, 1), QByteArray("\x00", 1));
+    QCOMPARE(bytes.mid(646, 2), QByteArray("\x01" "C"));
+    QCOMPARE(bytes.mid(800, 15), QByteArray("\x0EStudio Bianchi"));
+    QCOMPARE(bytes.mid(1479, 7), QByteArray("\x06" "a@b.it"));
+    QCOMPARE(bytes.mid(1600, 6), QByteArray("\x05" "12,50"));
+    QCOMPARE(bytes.mid(1737, 11), QByteArray("\x0A" "09/12/2026"));
+    QCOMPARE(bytes.mid(1999, 3), QByteArray("\x02No"));
+    QCOMPARE(bytes.mid(2005, 3), QByteArray("\x02S\xEC"));
+    QCOMPARE(bytes.mid(3018, 6), QByteArray("\x05" "copia"));
+  }
+
+  void hintsFollowTheMouse() {
+    Screen s;
+    auto* line = s.window.findChild<QLabel*>(u"panInfo"_qs);
+    auto* save = s.window.findChild<QToolButton*>(u"cmdSalva"_qs);
+    QTest::mouseMove(save);
+    QTRY_COMPARE(line->text(), u"Salva la scheda corrente in archivio."_qs);
+    QTest::mouseMove(s.box(u"txtMittente"_qs));
+    QCOMPARE(line->text(), u"Salva la scheda corrente in archivio."_qs);
+    QTest::mouseMove(s.window.findChild<QCheckBox*>(u"chkCC"_qs));
+    QTRY_COMPARE(line->text(),
+                 u"Spunta questa casella per indicare che la modalità di rimessa è con C/C Postale."_qs);
+    QTest::mouseMove(&s.window, QPoint(2, 2));
+    QTRY_COMPARE(line->text(), QString());
+  }
+
+  void guideButtonShowsTheAcceptanceGuide() {
+    Screen s;
+    QString title, text;
+    QTimer::singleShot(0, [&] {
+      auto* guide = qobject_cast<TfrmGuida*>(QApplication::activeModalWidget());
+      QVERIFY(guide);
+      title = guide->title();
+      text = guide->text();
+      guide->close();
+    });
+    QTest::keyClick(s.box(u"txtDestinatario"_qs), Qt::Key_F1);
+    QCOMPARE(title, u"App Ricevute di Accettazione"_qs);
+    QCOMPARE(text, GuideTexts::acceptance());
+    QCOMPARE(text.count(u"\r\n\r\n"_qs), 7);
+    QVERIFY(text.startsWith(u"L'app Ricevute di Accettazione riproduce"_qs));
+    QVERIFY(text.endsWith(u"in un file di Microsoft Excel."_qs));
+  }
+
+  void shortcutsRunTheWorkflow() {
+    Screen s;
+    s.box(u"txtDestinatario"_qs)->setText(u"Mario Rossi"_qs);
+    s.box(u"txtMittente"_qs)->setText(u"Studio"_qs);
+    s.box(u"txtData"_qs)->setText(u"09/12/2026"_qs);
+    s.box(u"txtContenuto"_qs)->setText(u"Diffida"_qs);
+    s.focus(u"txtProvDes01"_qs);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(s.messages.last().text, EditorMessages::kAppended);
+    // The shortcut key did not reach the one-character box.
+    QCOMPARE(s.box(u"txtProvDes01"_qs)->text(), QString());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(s.box(u"txtDestinatario"_qs)->text(), QString());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    QCOMPARE(s.box(u"txtDestinatario"_qs)->text(), u"Mario Rossi"_qs);
+    QCOMPARE(s.window.findChild<QLabel*>(u"lblPosizione"_qs)->text(), u"1"_qs);
+  }
+};
+
+QTEST_MAIN(AcceptanceScreenTest)
+#include "tst_accettazione.moc"

@@ -1,0 +1,269 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "archive/archiveerror.h"
+#include "archive/tscheda.h"
+#include "editors/editormessages.h"
+#include "editors/editorworkflow.h"
+#include "editors/tfrmaccettazione.h"
+#include "support/recordingmessages.h"
+#include "support/testfolder.h"
+
+using Form = RecordingMessages::Form;
+
+namespace {
+
+const QString kArchive = u"Ricevute_Accettazione.pro"_qs;
+
+QByteArray receipts(int count) {
+  QByteArray bytes;
+  for (int i = 1; i <= count; ++i) {
+    TSchedaAccettazione r;
+    r.setText(u"Destinatario", u"Destinatario %1"_qs.arg(i));
+    r.setFlag(u"Inviata", i % 2 == 0);
+    bytes += r.bytes();
+  }
+  return bytes;
+}
+
+// The acceptance workspace on a program folder of its own.
+struct Screen {
+  TestFolder folder;
+  RecordingMessages messages;
+  TfrmAccettazione window;
+
+  Screen() {
+    window.show();
+    QApplication::setActiveWindow(&window);
+  }
+  template <typename T = QLineEdit>
+  T* get(const QString& name) {
+    T* w = window.findChild<T*>(name);
+    if (!w) qFatal("no control %s", qPrintable(name));
+    return w;
+  }
+  QString label() { return get<QLabel>(u"lblPosizione"_qs)->text(); }
+  void setLabel(const QString& text) { get<QLabel>(u"lblPosizione"_qs)->setText(text); }
+  QString recipient() { return get(u"txtDestinatario"_qs)->text(); }
+  void type(const QString& box, const QString& text) { get(box)->setText(text); }
+  void fillMandatory() {
+    type(u"txtDestinatario"_qs, u"Mario Rossi"_qs);
+    type(u"txtMittente"_qs, u"Studio Bianchi"_qs);
+    type(u"txtData"_qs, u"09/12/2026"_qs);
+    type(u"txtContenuto"_qs, u"Diffida"_qs);
+  }
+  TSchedaAccettazione record(int n) {
+    TSchedaAccettazione r;
+    r.bytes() = folder.read(kArchive).mid((n - 1) * 3520, 3520);
+    return r;
+  }
+};
+
+}  // namespace
+
+class EditorWorkflowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void navigation_data() {
+    QTest::addColumn<int>("records");
+    QTest::addColumn<QString>("startLabel");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("recipient");  // "-" when the card is not touched
+    QTest::addColumn<bool>("emptyMessage");
+
+    QTest::newRow("first, empty archive") << 0 << "" << "first" << "" << "-" << true;
+    QTest::newRow("last, empty archive") << 0 << "" << "last" << "" << "-" << true;
+    QTest::newRow("previous, empty archive") << 0 << "" << "previous" << "" << "-" << true;
+    QTest::newRow("next, empty archive, new card") << 0 << "" << "next" << "" << "-" << true;
+    QTest::newRow("next, empty archive, empties label") << 0 << "4" << "next" << "" << "-" << true;
+    QTest::newRow("first") << 3 << "2" << "first" << "1" << "Destinatario 1" << false;
+    QTest::newRow("last") << 3 << "" << "last" << "3" << "Destinatario 3" << false;
+    QTest::newRow("next on a new card shows the first") << 3 << "" << "next" << "1"
+                                                        << "Destinatario 1" << false;
+    QTest::newRow("previous on a new card shows the first") << 3 << "" << "previous" << "1"
+                                                            << "Destinatario 1" << false;
+    QTest::newRow("next") << 3 << "1" << "next" << "2" << "Destinatario 2" << false;
+    QTest::newRow("previous") << 3 << "3" << "previous" << "2" << "Destinatario 2" << false;
+    QTest::newRow("previous on the first does nothing") << 3 << "1" << "previous" << "1" << "-"
+                                                        << false;
+    QTest::newRow("next on the last does nothing") << 3 << "3" << "next" << "3" << "-" << false;
+  }
+  void navigation() {
+    QFETCH(int, records);
+    QFETCH(QString, startLabel);
+    QFETCH(QString, action);
+    QFETCH(QString, label);
+    QFETCH(QString, recipient);
+    QFETCH(bool, emptyMessage);
+
+    Screen s;
+    s.folder.write(kArchive, receipts(records));
+    s.setLabel(startLabel);
+    s.type(u"txtDestinatario"_qs, u"on screen"_qs);
+    EditorWorkflow* w = s.window.workflow();
+    if (action == u"first") w->first();
+    if (action == u"last") w->last();
+    if (action == u"next") w->next();
+    if (action == u"previous") w->previous();
+
+    QCOMPARE(s.label(), label);
+    QCOMPARE(s.recipient(), recipient == u"-" ? u"on screen"_qs : recipient);
+    if (emptyMessage) {
+      QCOMPARE(s.messages.count(), 1);
+      QCOMPARE(s.messages.last().form, Form::Information);
+      QCOMPARE(s.messages.last().text, EditorMessages::kEmptyArchive);
+    } else {
+      QCOMPARE(s.messages.count(), 0);
+    }
+  }
+
+  void readingFillsEveryControlAndFlagsOnlyWhenKnown() {
+    Screen s;
+    TSchedaAccettazione r;
+    r.setText(u"CapDes03", u"1"_qs);
+    r.setText(u"File02", u"contratto.pdf"_qs);
+    r.setFlag(u"Avviso", true);
+    r.setText(u"Inviata", u"?"_qs);  // neither "Sì" nor "No"
+    s.folder.write(kArchive, r.bytes());
+    s.get<QCheckBox>(u"chkInviata"_qs)->setChecked(true);
+    s.type(u"txtMittente"_qs, u"left over"_qs);
+    s.window.workflow()->first();
+    QCOMPARE(s.get(u"txtCapDes03"_qs)->text(), u"1"_qs);
+    QCOMPARE(s.get(u"txtMittente"_qs)->text(), QString());
+    QCOMPARE(s.get<QLabel>(u"lblFile02"_qs)->text(), u"contratto.pdf"_qs);
+    QVERIFY(s.get<QCheckBox>(u"chkAvviso"_qs)->isChecked());
+    QVERIFY(s.get<QCheckBox>(u"chkInviata"_qs)->isChecked());
+  }
+
+  void saveAppendsThenOverwrites() {
+    Screen s;
+    s.folder.write(kArchive, receipts(2));
+    s.fillMandatory();
+    s.window.workflow()->save();
+    QCOMPARE(s.label(), u"3"_qs);
+    QCOMPARE(s.messages.last().text, EditorMessages::kAppended);
+    QCOMPARE(s.messages.last().form, Form::Information);
+    s.type(u"txtContenuto"_qs, u"  Sollecito  "_qs);
+    s.window.workflow()->save();
+    QCOMPARE(s.label(), u"3"_qs);
+    QCOMPARE(s.messages.last().text, EditorMessages::kOverwritten);
+    QCOMPARE(s.folder.read(kArchive).size(), 3 * 3520);
+    QCOMPARE(s.record(3).text(u"Contenuto"), u"Sollecito"_qs);
+    // The box keeps what was typed, blanks included.
+    QCOMPARE(s.get(u"txtContenuto"_qs)->text(), u"  Sollecito  "_qs);
+  }
+
+  void mandatoryFieldsInOrder_data() {
+    QTest::addColumn<QStringList>("blank");
+    QTest::addColumn<QString>("warning");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("recipient") << QStringList{"txtDestinatario"}
+                               << EditorMessages::kMissingRecipient << "txtDestinatario";
+    QTest::newRow("sender, blanks only") << QStringList{"txtMittente"}
+                                         << EditorMessages::kMissingSender << "txtMittente";
+    QTest::newRow("date") << QStringList{"txtData"} << EditorMessages::kMissingDate << "txtData";
+    QTest::newRow("content") << QStringList{"txtContenuto"} << EditorMessages::kMissingContent
+                             << "txtContenuto";
+    QTest::newRow("several: only the first") << QStringList{"txtContenuto", "txtMittente"}
+                                             << EditorMessages::kMissingSender << "txtMittente";
+  }
+  void mandatoryFieldsInOrder() {
+    QFETCH(QStringList, blank);
+    QFETCH(QString, warning);
+    QFETCH(QString, focus);
+    Screen s;
+    s.fillMandatory();
+    for (const QString& box : blank) s.type(box, u"  \t "_qs);
+    s.window.workflow()->save();
+    QCOMPARE(s.messages.count(), 1);
+    QCOMPARE(s.messages.last().form, Form::Warning);
+    QCOMPARE(s.messages.last().text, warning);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    QVERIFY(!s.folder.exists(kArchive));
+    QCOMPARE(s.label(), QString());
+  }
+
+  void readOnlyArchiveKeepsTheLabelSoSaveRepeats() {
+    Screen s;
+    s.folder.write(kArchive, receipts(2));
+    s.folder.makeReadOnly(kArchive);
+    s.fillMandatory();
+    s.window.workflow()->save();
+    QCOMPARE(s.messages.last().form, Form::Error);
+    QCOMPARE(s.messages.last().text, kArchiveAccessMessage);
+    QCOMPARE(s.label(), QString());
+    s.setLabel(u"2"_qs);
+    s.window.workflow()->save();
+    QCOMPARE(s.messages.last().text, kArchiveAccessMessage);
+    QCOMPARE(s.label(), u"2"_qs);
+    QCOMPARE(s.folder.read(kArchive), receipts(2));
+  }
+
+  void positionLabelThatIsNoNumberIsAnArchiveFailure() {
+    Screen s;
+    s.folder.write(kArchive, receipts(2));
+    s.fillMandatory();
+    for (auto action : {&EditorWorkflow::save, &EditorWorkflow::next, &EditorWorkflow::previous}) {
+      s.setLabel(u"x7"_qs);
+      (s.window.workflow()->*action)();
+      QCOMPARE(s.messages.last().form, Form::Error);
+      QCOMPARE(s.messages.last().text, kArchiveAccessMessage);
+    }
+    QCOMPARE(s.folder.read(kArchive), receipts(2));
+  }
+
+  void duplicateThenSaveAppendsACopyWithoutAttachments() {
+    Screen s;
+    TSchedaAccettazione original;
+    original.setText(u"Destinatario", u"Mario Rossi"_qs);
+    original.setText(u"Mittente", u"Studio Bianchi"_qs);
+    original.setText(u"Data", u"01/12/2026"_qs);
+    original.setText(u"Contenuto", u"Diffida"_qs);
+    original.setFlag(u"Avviso", true);
+    original.setText(u"File01", u"scansione.pdf"_qs);
+    original.setText(u"Desc01", u"Ricevuta timbrata"_qs);
+    s.folder.write(kArchive, original.bytes());
+
+    s.window.workflow()->duplicate();
+    QCOMPARE(s.messages.last().form, Form::Warning);
+    QCOMPARE(s.messages.last().text, EditorMessages::kDuplicateNotArchived);
+
+    s.window.workflow()->first();
+    s.window.workflow()->duplicate();
+    QCOMPARE(s.messages.last().form, Form::Information);
+    QCOMPARE(s.messages.last().text, EditorMessages::kDuplicated);
+    QCOMPARE(s.label(), QString());
+    QCOMPARE(s.get<QLabel>(u"lblFile01"_qs)->text(), QString());
+    QCOMPARE(s.recipient(), u"Mario Rossi"_qs);
+    QCOMPARE(QApplication::focusWidget()->objectName(), u"txtDestinatario"_qs);
+
+    s.window.workflow()->save();
+    QCOMPARE(s.label(), u"2"_qs);
+    QCOMPARE(s.folder.read(kArchive).left(3520), original.bytes());
+    const TSchedaAccettazione copy = s.record(2);
+    QCOMPARE(copy.text(u"Destinatario"), u"Mario Rossi"_qs);
+    QCOMPARE(copy.flag(u"Avviso"), std::optional<bool>(true));
+    QCOMPARE(copy.text(u"File01"), QString());
+    QCOMPARE(copy.text(u"Desc01"), QString());
+  }
+
+  void clearEmptiesTheCardWithoutAsking() {
+    Screen s;
+    s.fillMandatory();
+    s.get<QCheckBox>(u"chkVaglia"_qs)->setChecked(true);
+    s.get<QLabel>(u"lblDesc03"_qs)->setText(u"nota"_qs);
+    s.setLabel(u"5"_qs);
+    s.window.workflow()->clear();
+    QCOMPARE(s.recipient(), QString());
+    QVERIFY(!s.get<QCheckBox>(u"chkVaglia"_qs)->isChecked());
+    QCOMPARE(s.get<QLabel>(u"lblDesc03"_qs)->text(), QString());
+    QCOMPARE(s.label(), QString());
+    QCOMPARE(s.messages.count(), 0);
+  }
+};
+
+QTEST_MAIN(EditorWorkflowTest)
+#include "tst_editorworkflow.moc"

@@ -1,17 +1,27 @@
 #include "app/programscreens.h"
 
+#include "app/password/tfrmcambiapassword.h"
+#include "app/password/tfrmpassword.h"
 #include "app/tfrmavvio.h"
 #include "editors/tfrmaccettazione.h"
 
 ProgramScreens::ProgramScreens()
-    : menu_(new TfrmAvvio), accettazione_(new TfrmAccettazione) {
+    : login_(new TfrmPassword),
+      menu_(new TfrmAvvio),
+      accettazione_(new TfrmAccettazione),
+      changePassword_(new TfrmCambiaPassword(login_)) {
+  login_->setChangeScreen(changePassword_);
   menu_->setWorkspaces(nullptr, accettazione_, nullptr);
+  connect(login_, &TfrmPassword::loginSucceeded, menu_, &QWidget::showMaximized);
+  connect(login_, &TfrmPassword::exitRequested, this, &ProgramScreens::finished);
   connect(menu_, &TfrmAvvio::exitRequested, this, &ProgramScreens::finished);
 }
 
 ProgramScreens::~ProgramScreens() {
+  delete changePassword_;
   delete accettazione_;
   delete menu_;
+  delete login_;
 }
 
-void ProgramScreens::start() { menu_->showMaximized(); }
+void ProgramScreens::start() { login_->show(); }

@@ -4,18 +4,22 @@
 
 class TfrmAvvio;
 class TfrmAccettazione;
+class TfrmCambiaPassword;
+class TfrmPassword;
 
 // The screens that live for the whole run, created once at start in the
-// program's order; every other screen is built by whoever opens it.
+// program's order (login, main menu, the workspaces, password change); every
+// other screen is built by whoever opens it.
 class ProgramScreens : public QObject {
   Q_OBJECT
  public:
   ProgramScreens();
   ~ProgramScreens() override;
 
-  // Shows the first screen.
+  // Shows the login screen.
   void start();
 
+  TfrmPassword* login() const { return login_; }
   TfrmAvvio* menu() const { return menu_; }
   TfrmAccettazione* accettazione() const { return accettazione_; }
 
@@ -23,6 +27,8 @@ class ProgramScreens : public QObject {
   void finished();
 
  private:
+  TfrmPassword* login_;
   TfrmAvvio* menu_;
   TfrmAccettazione* accettazione_;
+  TfrmCambiaPassword* changePassword_;
 };

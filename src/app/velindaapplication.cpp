@@ -8,7 +8,8 @@
 
 VelindaApplication::VelindaApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(u"Velinda"_qs);
-  setQuitOnLastWindowClosed(false);
+  // Closing the last visible window (the login screen before a login, the
+  // main menu after it) ends the program.
   installItalianTranslation(*this);
 }
 

@@ -1,0 +1,42 @@
+#include "app/password/passwordwindow.h"
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QWidget>
+
+#include "widgets/fieldhighlight.h"
+#include "widgets/picture.h"
+
+namespace PasswordWindow {
+
+void setUp(QWidget* window, const QString& caption, int height) {
+  window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  window->setWindowTitle(caption);
+  window->setFixedSize(kWidth, height);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    window->move(screen->availableGeometry().center() - window->rect().center());
+  makePicture(QStringLiteral("imgLogo"), QStringLiteral(":/art/logo.svg"),
+              QRect(10, 10, 587, 69), window);
+}
+
+QLineEdit* makePasswordBox(const QString& objectName, const QString& accessibleName,
+                           QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(objectName);
+  box->setAccessibleName(accessibleName);
+  box->setEchoMode(QLineEdit::Password);
+  FieldHighlight::apply(box);
+  return box;
+}
+
+QPushButton* makeButton(const QString& objectName, const QString& text,
+                        const QRect& geometry, QWidget* parent) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(objectName);
+  button->setGeometry(geometry);
+  return button;
+}
+
+}  // namespace PasswordWindow

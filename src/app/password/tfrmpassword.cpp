@@ -1,0 +1,108 @@
+#include "app/password/tfrmpassword.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/password/passwordmessages.h"
+#include "app/password/passwordstore.h"
+#include "app/password/passwordwindow.h"
+#include "app/password/tfrmcambiapassword.h"
+#include "archive/text.h"
+#include "platform/messageservice.h"
+#include "platform/services.h"
+
+TfrmPassword::TfrmPassword(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("TfrmPassword"));
+  PasswordWindow::setUp(this, QStringLiteral(" Velinda - Accesso al programma"), 230);
+
+  lblRigo05_ = new QLabel(QStringLiteral("Immetti la password e premi OK."), this);
+  lblRigo05_->setObjectName(QStringLiteral("lblRigo05"));
+  lblRigo05_->setGeometry(10, 95, 587, 22);
+  lblRigo05_->setAlignment(Qt::AlignCenter);
+
+  txtPassword_ = PasswordWindow::makePasswordBox(QStringLiteral("txtPassword"),
+                                                 QStringLiteral("Password"), this);
+  txtPassword_->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+  txtPassword_->setGeometry(153, 125, 300, 34);
+  lblRigo05_->setBuddy(txtPassword_);
+
+  cmdOK_ = PasswordWindow::makeButton(QStringLiteral("cmdOK"), QStringLiteral("OK"),
+                                      QRect(98, 180, 120, 32), this);
+  cmdEsci_ =
+      PasswordWindow::makeButton(QStringLiteral("cmdEsci"), QStringLiteral("Esci"),
+                                 QRect(228, 180, 120, 32), this);
+  btnCambiaPassword_ = PasswordWindow::makeButton(QStringLiteral("btnCambiaPassword"),
+                                                  QStringLiteral("Cambia password"),
+                                                  QRect(358, 180, 150, 32), this);
+  cmdOK_->setEnabled(false);
+
+  connect(cmdOK_, &QPushButton::clicked, this, &TfrmPassword::cmdOKClick);
+  connect(cmdEsci_, &QPushButton::clicked, this, &TfrmPassword::cmdEsciClick);
+  connect(btnCambiaPassword_, &QPushButton::clicked, this,
+          &TfrmPassword::btnCambiaPasswordClick);
+  connect(txtPassword_, &QLineEdit::textChanged, this, &TfrmPassword::updateOk);
+  connect(txtPassword_, &QLineEdit::returnPressed, this,
+          &TfrmPassword::txtPasswordReturnPressed);
+  txtPassword_->installEventFilter(this);
+}
+
+void TfrmPassword::setChangeScreen(TfrmCambiaPassword* changeScreen) {
+  changeScreen_ = changeScreen;
+}
+
+void TfrmPassword::showEmpty() {
+  txtPassword_->clear();
+  show();
+  txtPassword_->setFocus();
+}
+
+void TfrmPassword::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  txtPassword_->setFocus();
+}
+
+bool TfrmPassword::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == txtPassword_ && event->type() == QEvent::KeyRelease) updateOk();
+  return QWidget::eventFilter(watched, event);
+}
+
+void TfrmPassword::updateOk() {
+  cmdOK_->setEnabled(!Text::trimmed(txtPassword_->text()).isEmpty());
+}
+
+void TfrmPassword::txtPasswordReturnPressed() {
+  if (!Text::trimmed(txtPassword_->text()).isEmpty()) cmdOKClick();
+}
+
+void TfrmPassword::cmdOKClick() {
+  QString stored;
+  try {
+    stored = PasswordStore::read();
+  } catch (const std::exception&) {
+    Services::messages().plain(this, PasswordMessages::kReadFailed);
+    return;
+  }
+  // A missing store reads as empty, and the box is never empty here, so a
+  // missing store refuses every password.
+  if (PasswordStore::prepare(txtPassword_->text()) == stored) {
+    hide();
+    emit loginSucceeded();
+    return;
+  }
+  Services::messages().plain(this, PasswordMessages::kWrongPassword);
+  txtPassword_->clear();
+  txtPassword_->setFocus();
+}
+
+void TfrmPassword::cmdEsciClick() {
+  close();
+  emit exitRequested();
+}
+
+void TfrmPassword::btnCambiaPasswordClick() {
+  if (!changeScreen_) return;
+  changeScreen_->show();
+  hide();
+}

@@ -1,0 +1,145 @@
+#include "validators/checkscreen.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QVBoxLayout>
+
+#include "platform/messageservice.h"
+#include "platform/services.h"
+#include "widgets/fieldhighlight.h"
+#include "widgets/gradientwidget.h"
+#include "widgets/keychain.h"
+#include "widgets/typingrules.h"
+
+namespace {
+
+constexpr QSize kScreenSize{660, 330};
+constexpr QSize kLogoSize{587, 69};
+constexpr QSize kButtonSize{120, 34};
+
+const QColor kTop{0xFF, 0xFF, 0xFF};
+const QColor kBottom{0xD6, 0xE4, 0xF0};
+
+QLabel* makeLogo(QWidget* parent) {
+  auto* logo = new QLabel(parent);
+  logo->setObjectName(u"imgLogo"_qs);
+  logo->setFixedSize(kLogoSize);
+  logo->setAccessibleName(u"Velinda"_qs);
+  // A missing picture leaves an empty space of the same size.
+  QSvgRenderer renderer(u":/art/logo.svg"_qs);
+  if (renderer.isValid()) {
+    const qreal ratio = logo->devicePixelRatioF();
+    QPixmap picture(kLogoSize * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(kLogoSize)));
+    painter.end();
+    logo->setPixmap(picture);
+  }
+  return logo;
+}
+
+QPushButton* makeButton(const QString& name, const QString& text, QWidget* parent) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(name);
+  button->setFixedSize(kButtonSize);
+  button->setCursor(Qt::PointingHandCursor);
+  return button;
+}
+
+MessageKind kindOf(const CheckReport& report) {
+  return report.isWarning() ? MessageKind::Warning : MessageKind::Information;
+}
+
+}  // namespace
+
+CheckScreen::CheckScreen(const Setup& setup, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      check_(setup.check) {
+  setModal(true);
+  setWindowTitle(setup.caption);
+  setFixedSize(kScreenSize);
+  buildControls(setup);
+}
+
+void CheckScreen::buildControls(const Setup& setup) {
+  auto* background = new GradientWidget(kTop, kBottom, this);
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(background);
+
+  auto* title = new QLabel(setup.title, background);
+  title->setObjectName(u"lblTitolo"_qs);
+  title->setAlignment(Qt::AlignCenter);
+  title->setWordWrap(true);
+  QFont titleFont(u"Tahoma"_qs, 10);
+  titleFont.setBold(true);
+  title->setFont(titleFont);
+  title->setStyleSheet(u"color: #1F3A5F;"_qs);
+
+  box_ = new QLineEdit(background);
+  box_->setObjectName(setup.boxName);
+  box_->setAccessibleName(setup.boxAccessibleName);
+  box_->setMaxLength(setup.maxLength);
+  QFont boxFont(u"Courier New"_qs, 20);
+  boxFont.setBold(true);
+  boxFont.setStyleHint(QFont::TypeWriter);
+  box_->setFont(boxFont);
+  box_->setAlignment(Qt::AlignCenter);
+  // Room for the longest value, so nothing scrolls out of sight.
+  const QFontMetrics metrics(boxFont);
+  box_->setFixedSize(metrics.horizontalAdvance(QString(setup.maxLength, u'W')) + 16,
+                     metrics.height() + 12);
+  FieldHighlight::apply(box_);
+  if (setup.upperCase) TypingRules::upperCase(box_);
+  if (setup.digitsOnly) TypingRules::digitsOnly(box_);
+  title->setBuddy(box_);
+
+  btnControlla_ = makeButton(u"btnControlla"_qs, u"Controlla"_qs, background);
+  auto* btnChiudi = makeButton(u"btnChiudi"_qs, u"Chiudi"_qs, background);
+  // Enter in the box moves on to "Controlla"; Enter there presses it.
+  auto* keys = new KeyChain(this);
+  keys->link(box_, btnControlla_);
+  connect(btnControlla_, &QPushButton::clicked, this, &CheckScreen::controlla);
+  connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(24);
+  buttons->addStretch();
+  buttons->addWidget(btnControlla_);
+  buttons->addWidget(btnChiudi);
+  buttons->addStretch();
+
+  auto* content = new QVBoxLayout(background);
+  content->setContentsMargins(24, 18, 24, 22);
+  content->setSpacing(14);
+  content->addWidget(makeLogo(background), 0, Qt::AlignHCenter);
+  content->addWidget(title);
+  content->addStretch();
+  content->addWidget(box_, 0, Qt::AlignHCenter);
+  content->addStretch();
+  content->addLayout(buttons);
+}
+
+void CheckScreen::setValue(const QString& text) { box_->setText(text); }
+
+void CheckScreen::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  KeyChain::focusBox(box_);
+}
+
+void CheckScreen::controlla() {
+  const CheckReport report = check_(box_->text());
+  Services::messages().show(this, kindOf(report), report.message);
+  if (report.asksToRetype())
+    KeyChain::focusBox(box_);
+  else
+    accept();
+}

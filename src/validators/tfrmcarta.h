@@ -1,0 +1,10 @@
+#pragma once
+
+#include "validators/checkscreen.h"
+
+// Tells whether a credit-card number passes the Luhn test and names its network.
+class TfrmCarta : public CheckScreen {
+  Q_OBJECT
+ public:
+  explicit TfrmCarta(QWidget* parent = nullptr);
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "validators/checkscreen.h"
+
+// Tells whether a codice fiscale carries the right check letter.
+class TfrmCodFisc : public CheckScreen {
+  Q_OBJECT
+ public:
+  explicit TfrmCodFisc(QWidget* parent = nullptr);
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "validators/checkscreen.h"
+
+// Tells whether a partita IVA is valid and, if so, which office issued it.
+class TfrmPartitaIva : public CheckScreen {
+  Q_OBJECT
+ public:
+  explicit TfrmPartitaIva(QWidget* parent = nullptr);
+};

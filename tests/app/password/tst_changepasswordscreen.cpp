@@ -1,0 +1,246 @@
+#include <QSignalSpy>
+#include <QTest>
+
+#include "passwordscreens.h"
+
+using Form = RecordingMessages::Form;
+
+namespace {
+const QString kChangeFailed = QStringLiteral(
+    "Attenzione: si è verificato un errore durante la procedura di modifica "
+    "della password. Si consiglia di reinstallare il software.");
+}
+
+class ChangePasswordScreenTest : public QObject {
+  Q_OBJECT
+
+  // Opens the change screen from the login screen and fills its boxes.
+  static void openAndFill(PasswordScreens& s, const QString& old, const QString& fresh,
+                          const QString& confirm) {
+    QTest::mouseClick(s.button(s.login, "btnCambiaPassword"), Qt::LeftButton);
+    PasswordScreens::type(s.box(s.change, "txtPasswordOld"), old);
+    PasswordScreens::type(s.box(s.change, "txtPasswordNew"), fresh);
+    PasswordScreens::type(s.box(s.change, "txtConferma"), confirm);
+  }
+
+  static void pressOk(PasswordScreens& s) {
+    QTest::mouseClick(s.button(s.change, "cmdOK"), Qt::LeftButton);
+  }
+
+ private slots:
+  void opensInPlaceOfTheLoginWithEmptyBoxes() {
+    PasswordScreens s;
+    openAndFill(s, u"a"_qs, u"b"_qs, u"c"_qs);
+    QVERIFY(s.change.isVisible());
+    QVERIFY(s.login.isHidden());
+    QCOMPARE(s.change.windowTitle(), u" Cambia password"_qs);
+    QCOMPARE(s.change.minimumSize(), s.change.maximumSize());
+    QVERIFY(!(s.change.windowFlags() & Qt::WindowCloseButtonHint));
+
+    QTest::mouseClick(s.button(s.change, "cmdEsci"), Qt::LeftButton);
+    QTest::mouseClick(s.button(s.login, "btnCambiaPassword"), Qt::LeftButton);
+    for (const char* name : {"txtPasswordOld", "txtPasswordNew", "txtConferma"}) {
+      QCOMPARE(s.box(s.change, name)->text(), QString());
+      QCOMPARE(s.box(s.change, name)->echoMode(), QLineEdit::Password);
+    }
+    QCOMPARE(s.change.focusWidget(), s.box(s.change, "txtPasswordOld"));
+    QVERIFY(!s.button(s.change, "cmdOK")->isEnabled());
+  }
+
+  void closingBringsBackAnEmptyLogin_data() {
+    QTest::addColumn<bool>("withChiudi");
+    QTest::newRow("Chiudi") << true;
+    QTest::newRow("window closed") << false;
+  }
+  void closingBringsBackAnEmptyLogin() {
+    QFETCH(bool, withChiudi);
+    PasswordScreens s;
+    QSignalSpy loggedIn(&s.login, &TfrmPassword::loginSucceeded);
+    const QByteArray before = s.storeBytes();
+    PasswordScreens::type(s.txtPassword(), u"girasolebianco"_qs);
+    openAndFill(s, u"girasolebianco"_qs, u"x"_qs, u"x"_qs);
+    if (withChiudi)
+      QTest::mouseClick(s.button(s.change, "cmdEsci"), Qt::LeftButton);
+    else
+      s.change.close();
+    QVERIFY(s.change.isHidden());
+    QVERIFY(s.login.isVisible());
+    QCOMPARE(s.txtPassword()->text(), QString());
+    QCOMPARE(s.login.focusWidget(), s.txtPassword());
+    QVERIFY(!s.button(s.login, "cmdOK")->isEnabled());
+    QCOMPARE(loggedIn.count(), 0);
+    QCOMPARE(s.storeBytes(), before);
+  }
+
+  void enterWalksRoundTheBoxes() {
+    PasswordScreens s;
+    const QByteArray before = s.storeBytes();
+    openAndFill(s, u"girasolebianco"_qs, u"nuova"_qs, u"nuova"_qs);
+    QLineEdit* old = s.box(s.change, "txtPasswordOld");
+    QLineEdit* fresh = s.box(s.change, "txtPasswordNew");
+    QLineEdit* confirm = s.box(s.change, "txtConferma");
+    QTest::keyClick(old, Qt::Key_Return);
+    QCOMPARE(s.change.focusWidget(), fresh);
+    QTest::keyClick(fresh, Qt::Key_Return);
+    QCOMPARE(s.change.focusWidget(), confirm);
+    QTest::keyClick(confirm, Qt::Key_Enter);
+    QCOMPARE(s.change.focusWidget(), old);
+    QCOMPARE(s.messages.count(), 0);
+    QVERIFY(s.change.isVisible());
+    QCOMPARE(s.storeBytes(), before);
+  }
+
+  void okNeedsAllThreeBoxes_data() {
+    QTest::addColumn<QString>("old");
+    QTest::addColumn<QString>("fresh");
+    QTest::addColumn<QString>("confirm");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("all filled") << u"a"_qs << u"b"_qs << u"c"_qs << true;
+    QTest::newRow("old empty") << QString() << u"b"_qs << u"c"_qs << false;
+    QTest::newRow("new blanks only") << u"a"_qs << u"   "_qs << u"c"_qs << false;
+    QTest::newRow("confirmation empty") << u"a"_qs << u"b"_qs << QString() << false;
+  }
+  void okNeedsAllThreeBoxes() {
+    QFETCH(QString, old);
+    QFETCH(QString, fresh);
+    QFETCH(QString, confirm);
+    QFETCH(bool, enabled);
+    PasswordScreens s;
+    openAndFill(s, old, fresh, confirm);
+    QCOMPARE(s.button(s.change, "cmdOK")->isEnabled(), enabled);
+    // Emptying any box turns it off again.
+    if (enabled) {
+      QTest::keyClick(s.box(s.change, "txtConferma"), Qt::Key_Backspace);
+      QVERIFY(!s.button(s.change, "cmdOK")->isEnabled());
+    }
+  }
+
+  void successfulChangeReplacesThePassword() {
+    PasswordScreens s;
+    QSignalSpy loggedIn(&s.login, &TfrmPassword::loginSucceeded);
+    openAndFill(s, u" GiraSoleBianco"_qs, u" nuova Pw "_qs, u"nuova Pw"_qs);
+    pressOk(s);
+    QCOMPARE(s.messages.count(), 1);
+    QCOMPARE(s.messages.last().form, Form::Plain);
+    QCOMPARE(s.messages.last().text,
+             u"Modifica della password completata con successo."_qs);
+    QVERIFY(s.change.isHidden());
+    QVERIFY(s.login.isVisible());
+    QCOMPARE(s.txtPassword()->text(), QString());
+    QCOMPARE(s.login.focusWidget(), s.txtPassword());
+    QCOMPARE(loggedIn.count(), 0);
+    QCOMPARE(PasswordStore::read(), u"NUOVA PW"_qs);
+
+    s.typeAndEnter(s.txtPassword(), u"girasolebianco"_qs);
+    QCOMPARE(s.messages.last().text, u"Attenzione: password errata."_qs);
+    QCOMPARE(loggedIn.count(), 0);
+    s.typeAndEnter(s.txtPassword(), u"NuOvA pW"_qs);
+    QCOMPARE(loggedIn.count(), 1);
+    QCOMPARE(s.messages.count(), 2);
+  }
+
+  void refusedChangeKeepsTheStore_data() {
+    QTest::addColumn<bool>("withStore");
+    QTest::addColumn<QString>("old");
+    QTest::addColumn<QString>("fresh");
+    QTest::addColumn<QString>("confirm");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<QStringList>("emptied");
+    const QString wrongOld = u"Attenzione: vecchia password errata."_qs;
+    const QString notConfirmed =
+        u"Attenzione: la nuova password non è stata confermata correttamente. "
+        "E' necessario reinserire entrambi i valori."_qs;
+    const QString unstorable =
+        u"Attenzione: la nuova password può contenere soltanto lettere, cifre e "
+        "simboli dell'alfabeto latino e al massimo 255 caratteri."_qs;
+    const QStringList oldOnly{u"txtPasswordOld"_qs};
+    const QStringList bothNew{u"txtPasswordNew"_qs, u"txtConferma"_qs};
+
+    QTest::newRow("wrong old password")
+        << true << u"girasole"_qs << u"nuova"_qs << u"nuova"_qs << wrongOld
+        << u"txtPasswordOld"_qs << oldOnly;
+    QTest::newRow("missing store")
+        << false << u"girasolebianco"_qs << u"nuova"_qs << u"nuova"_qs << wrongOld
+        << u"txtPasswordOld"_qs << oldOnly;
+    QTest::newRow("wrong old checked before confirmation")
+        << true << u"girasole"_qs << u"nuova"_qs << u"altra"_qs << wrongOld
+        << u"txtPasswordOld"_qs << oldOnly;
+    QTest::newRow("confirmation differs")
+        << true << u"girasolebianco"_qs << u"nuova"_qs << u"nuovo"_qs << notConfirmed
+        << u"txtPasswordNew"_qs << bothNew;
+    QTest::newRow("confirmation in capitals")
+        << true << u"girasolebianco"_qs << u"nuova"_qs << u"NUOVA"_qs << notConfirmed
+        << u"txtPasswordNew"_qs << bothNew;
+    QTest::newRow("character beyond Latin-1")
+        << true << u"girasolebianco"_qs << u"prezzo€"_qs << u"prezzo€"_qs << unstorable
+        << u"txtPasswordNew"_qs << bothNew;
+    QTest::newRow("256 characters")
+        << true << u"girasolebianco"_qs << QString(256, u'a') << QString(256, u'a')
+        << unstorable << u"txtPasswordNew"_qs << bothNew;
+  }
+  void refusedChangeKeepsTheStore() {
+    QFETCH(bool, withStore);
+    QFETCH(QString, old);
+    QFETCH(QString, fresh);
+    QFETCH(QString, confirm);
+    QFETCH(QString, message);
+    QFETCH(QString, focused);
+    QFETCH(QStringList, emptied);
+    PasswordScreens s(withStore);
+    const QByteArray before = s.storeBytes();
+    openAndFill(s, old, fresh, confirm);
+    pressOk(s);
+
+    QCOMPARE(s.messages.count(), 1);
+    QCOMPARE(s.messages.last().form, Form::Plain);
+    QCOMPARE(s.messages.last().text, message);
+    QVERIFY(s.change.isVisible());
+    QCOMPARE(s.change.focusWidget()->objectName(), focused);
+    const QList<std::pair<const char*, QString>> typed{
+        {"txtPasswordOld", old}, {"txtPasswordNew", fresh}, {"txtConferma", confirm}};
+    for (const auto& [name, text] : typed) {
+      const QString expected = emptied.contains(QLatin1String(name)) ? QString() : text;
+      QCOMPARE(s.box(s.change, name)->text(), expected);
+    }
+    QCOMPARE(s.storeBytes(), before);
+    QCOMPARE(s.folder.exists(PasswordStore::kFileName), withStore);
+  }
+
+  void failedWriteKeepsTheOldPassword_data() {
+    QTest::addColumn<QString>("readOnly");
+    QTest::newRow("read-only store") << PasswordStore::kFileName;
+    QTest::newRow("read-only folder") << QString();
+  }
+  void failedWriteKeepsTheOldPassword() {
+    QFETCH(QString, readOnly);
+    PasswordScreens s;
+    s.folder.makeReadOnly(readOnly);
+    openAndFill(s, u"girasolebianco"_qs, u"nuova"_qs, u"nuova"_qs);
+    pressOk(s);
+    QCOMPARE(s.messages.count(), 1);
+    QCOMPARE(s.messages.last().form, Form::Plain);
+    QCOMPARE(s.messages.last().text, kChangeFailed);
+    QVERIFY(s.change.isVisible());
+    QCOMPARE(s.box(s.change, "txtPasswordNew")->text(), u"nuova"_qs);
+
+    QTest::mouseClick(s.button(s.change, "cmdEsci"), Qt::LeftButton);
+    QSignalSpy loggedIn(&s.login, &TfrmPassword::loginSucceeded);
+    s.typeAndEnter(s.txtPassword(), u"girasolebianco"_qs);
+    QCOMPARE(loggedIn.count(), 1);
+  }
+
+  void unreadableStoreFailsTheChange() {
+    PasswordScreens s(false);
+    s.folder.write(PasswordStore::kFileName, "[Accesso]\r\nValore=GIRASOLE\r\n");
+    openAndFill(s, u"girasolebianco"_qs, u"nuova"_qs, u"nuova"_qs);
+    pressOk(s);
+    QCOMPARE(s.messages.count(), 1);
+    QCOMPARE(s.messages.last().text, kChangeFailed);
+    QVERIFY(s.change.isVisible());
+    QCOMPARE(s.storeBytes(), QByteArray("[Accesso]\r\nValore=GIRASOLE\r\n"));
+  }
+};
+
+QTEST_MAIN(ChangePasswordScreenTest)
+#include "tst_changepasswordscreen.moc"

@@ -1,0 +1,123 @@
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+
+#include "app/password/passwordcipher.h"
+#include "app/password/passwordstore.h"
+#include "platform/inifile.h"
+#include "support/testfolder.h"
+
+class PasswordStoreTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void missingPartsReadEmpty_data() {
+    QTest::addColumn<bool>("fileExists");
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("no file") << false << QByteArray();
+    QTest::newRow("empty file") << true << QByteArray();
+    QTest::newRow("other section") << true << QByteArray("[Altro]\r\nValore=64\r\n");
+    QTest::newRow("no key") << true << QByteArray("[Accesso]\r\nAltro=64\r\n");
+    QTest::newRow("empty value") << true << QByteArray("[Accesso]\r\nValore=\r\n");
+  }
+  void missingPartsReadEmpty() {
+    QFETCH(bool, fileExists);
+    QFETCH(QByteArray, content);
+    TestFolder folder;
+    if (fileExists) folder.write(PasswordStore::kFileName, content);
+    QCOMPARE(PasswordStore::read(), QString());
+  }
+
+  void writtenPasswordReadsBack() {
+    TestFolder folder;
+    PasswordStore::write(u"NUOVA PAROLA È"_qs);
+    QCOMPARE(PasswordStore::read(), u"NUOVA PAROLA È"_qs);
+    QCOMPARE(folder.read(PasswordStore::kFileName),
+             "[Accesso]\r\nValore=" +
+                 PasswordCipher::scramble(u"NUOVA PAROLA È"_qs).toLatin1() + "\r\n");
+  }
+
+  void writeReplacesOnlyTheValue() {
+    TestFolder folder;
+    folder.write(
+        PasswordStore::kFileName,
+        "; delivered\r\n[accesso]\r\nvalore=64\r\nAltro=1\r\n\r\n[Z]\r\nk=v\r\n");
+    PasswordStore::write(u"AB"_qs);
+    QCOMPARE(folder.read(PasswordStore::kFileName),
+             QByteArray("; delivered\r\n[accesso]\r\nvalore=64F4\r\nAltro=1\r\n\r\n"
+                        "[Z]\r\nk=v\r\n"));
+  }
+
+  void storedPasswordIsTrimmed() {
+    TestFolder folder;
+    folder.write(PasswordStore::kFileName,
+                 "[Accesso]\r\nValore=" +
+                     PasswordCipher::scramble(u"  ABC \u0001"_qs).toLatin1() + "\r\n");
+    QCOMPARE(PasswordStore::read(), u"ABC"_qs);
+  }
+
+  void nonHexValueIsAnError() {
+    TestFolder folder;
+    folder.write(PasswordStore::kFileName, "[Accesso]\r\nValore=GIRASOLE\r\n");
+    QVERIFY_THROWS_EXCEPTION(PasswordFormatError, PasswordStore::read());
+  }
+
+  void failedWriteKeepsThePreviousPassword_data() {
+    QTest::addColumn<QString>("readOnly");
+    QTest::newRow("read-only store") << PasswordStore::kFileName;
+    QTest::newRow("read-only folder") << QString();
+  }
+  void failedWriteKeepsThePreviousPassword() {
+    QFETCH(QString, readOnly);
+    TestFolder folder;
+    PasswordStore::write(u"GIRASOLEBIANCO"_qs);
+    folder.makeReadOnly(readOnly);
+    QVERIFY_THROWS_EXCEPTION(IniWriteError, PasswordStore::write(u"NUOVA"_qs));
+    QCOMPARE(PasswordStore::read(), u"GIRASOLEBIANCO"_qs);
+  }
+
+  void prepare_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("prepared");
+    QTest::newRow("small letters") << u"girasolebianco"_qs << u"GIRASOLEBIANCO"_qs;
+    QTest::newRow("blanks and controls around")
+        << u" \tGira Sole\r\n "_qs << u"GIRA SOLE"_qs;
+    QTest::newRow("accented letters keep their case") << u"èÈàß"_qs << u"èÈàß"_qs;
+    QTest::newRow("digits and symbols") << u"a1-b2"_qs << u"A1-B2"_qs;
+  }
+  void prepare() {
+    QFETCH(QString, typed);
+    QFETCH(QString, prepared);
+    QCOMPARE(PasswordStore::prepare(typed), prepared);
+  }
+
+  void canHold_data() {
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("storable");
+    QTest::newRow("letters") << u"GIRASOLEBIANCO"_qs << true;
+    QTest::newRow("Latin-1 letters") << u"ÈÿÀ©"_qs << true;
+    QTest::newRow("255 characters") << QString(255, u'A') << true;
+    QTest::newRow("256 characters") << QString(256, u'A') << false;
+    QTest::newRow("euro sign") << u"PREZZO€"_qs << false;
+    QTest::newRow("Greek letter") << u"ALFAα"_qs << false;
+    QTest::newRow("code 0 inside") << QString(u"A\0B"_qs) << false;
+  }
+  void canHold() {
+    QFETCH(QString, password);
+    QFETCH(bool, storable);
+    QCOMPARE(PasswordStore::canHold(password), storable);
+  }
+
+  // The store the build writes into the program folder.
+  void deliveredStoreHoldsTheInitialPassword() {
+    const QString path = QStringLiteral(VELINDA_DELIVERED_STORE);
+    QVERIFY2(QFile::exists(path), qPrintable(path));
+    QCOMPARE(PasswordStore::read(path), u"GIRASOLEBIANCO"_qs);
+    const QString stored = IniFile::load(path).value(u"Accesso"_qs, u"Valore"_qs);
+    QCOMPARE(stored.size(), 28);
+    QVERIFY2(QRegularExpression(u"^[0-9A-F]+$"_qs).match(stored).hasMatch(),
+             qPrintable(stored));
+  }
+};
+
+QTEST_APPLESS_MAIN(PasswordStoreTest)
+#include "tst_passwordstore.moc"

@@ -1,0 +1,161 @@
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrlQuery>
+
+#include "app/guidetexts.h"
+#include "app/maker.h"
+#include "app/tfrmavvio.h"
+#include "app/tfrmguida.h"
+#include "app/tfrminfo.h"
+#include "app/tfrmsplash.h"
+#include "editors/tfrmaccettazione.h"
+#include "support/recordingmessages.h"
+#include "support/recordingshell.h"
+#include "support/testfolder.h"
+#include "widgets/linklabel.h"
+
+namespace {
+
+// Runs `inspect` on the modal dialog that `open` shows, then closes it.
+template <typename Dialog>
+void whileShown(const std::function<void()>& open, const std::function<void(Dialog*)>& inspect) {
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    if (dialog) {
+      seen = true;
+      inspect(dialog);
+      dialog->close();
+    }
+  });
+  open();
+  QVERIFY(seen);
+}
+
+QToolButton* picture(QWidget* w, const char* name) {
+  return w->findChild<QToolButton*>(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+class MainMenuTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void everyPictureOfTheMiddleColumnOpensTheAcceptanceWorkspace() {
+    TestFolder folder;
+    TfrmAvvio menu;
+    TfrmAccettazione workspace;
+    menu.setWorkspaces(nullptr, &workspace, nullptr);
+    menu.show();
+    for (const char* name : {"imgAccettazione", "btnAccettazione", "appAccettazione"}) {
+      picture(&menu, name)->click();
+      QVERIFY(workspace.isVisible());
+      QVERIFY(!menu.isVisible());
+      workspace.findChild<QLineEdit*>(u"txtMittente"_qs)->setText(u"non salvato"_qs);
+      picture(&workspace, "cmdEsci")->click();
+      QVERIFY(!workspace.isVisible());
+      QVERIFY(menu.isVisible());
+    }
+    picture(&menu, "imgAccettazione")->click();
+    QCOMPARE(workspace.findChild<QLineEdit*>(u"txtMittente"_qs)->text(), QString());
+    workspace.close();  // the window's own close box
+    QVERIFY(menu.isVisible());
+  }
+
+  void exitPictureAndWindowCloseEndTheProgram() {
+    TfrmAvvio menu;
+    QSignalSpy exit(&menu, &TfrmAvvio::exitRequested);
+    menu.show();
+    picture(&menu, "imgEsci")->click();
+    QCOMPARE(exit.count(), 1);
+    menu.close();
+    QCOMPARE(exit.count(), 2);
+  }
+
+  void guideOpenedTwiceShowsTheSameOverview() {
+    TfrmAvvio menu;
+    menu.show();
+    QStringList texts;
+    for (int i = 0; i < 2; ++i) {
+      whileShown<TfrmGuida>([&] { picture(&menu, "imgGuida")->click(); },
+                            [&](TfrmGuida* guide) {
+                              QCOMPARE(guide->title(), u"Uno sguardo a Velinda"_qs);
+                              texts << guide->text();
+                            });
+    }
+    QCOMPARE(texts.size(), 2);
+    QCOMPARE(texts[0], texts[1]);
+    QCOMPARE(texts[0], GuideTexts::overview());
+  }
+
+  void overviewIsComposedOfTheWorkspaceGuides() {
+    const QStringList p = GuideTexts::overview().split(u"\r\n\r\n"_qs);
+    QCOMPARE(p.size(), 29);
+    QVERIFY(!GuideTexts::overview().startsWith(u'\r'));
+    QVERIFY(!GuideTexts::overview().endsWith(u'\n'));
+    QCOMPARE(p.mid(1, 6), GuideTexts::acceptanceParagraphs().mid(0, 6));
+    QCOMPARE(p[7], GuideTexts::acceptanceParagraphs()[6] + u' ');
+    QCOMPARE(p[8], GuideTexts::acceptanceParagraphs()[7]);
+    QCOMPARE(p.mid(9, 7), GuideTexts::returnReceiptParagraphs());
+    QCOMPARE(p.mid(16, 9), GuideTexts::addressBookParagraphs());
+    QVERIFY(p[26].endsWith(u"la parola chiave \"girasolebianco\" (scritta senza le virgolette)."_qs));
+    QVERIFY(p[28].startsWith(u"Velinda è quindi lo strumento ideale"_qs));
+    QVERIFY(GuideTexts::addressBookParagraphs()[7].contains(u"Il campo \"E-mail\" è affiancato"_qs));
+  }
+
+  void informationLinkWritesToSupport() {
+    RecordingShell shell;
+    TfrmInfo info;
+    info.show();
+    auto* link = info.findChild<LinkLabel*>(u"lnkWeb"_qs);
+    QCOMPARE(link->text(), Maker::kSupportEmail);
+    QTest::mouseClick(link, Qt::LeftButton);
+    picture(&info, "imgEmail")->click();
+    QCOMPARE(shell.opened.size(), 2);
+    const QUrl url = shell.opened.first();
+    QCOMPARE(url.scheme(), u"mailto"_qs);
+    QCOMPARE(url.path(), Maker::kSupportEmail);
+    const QUrlQuery query(url);
+    QCOMPARE(query.queryItemValue(u"subject"_qs, QUrl::FullyDecoded), u"Software Velinda"_qs);
+    QCOMPARE(query.queryItemValue(u"body"_qs, QUrl::FullyDecoded),
+             u"Salve, desidererei avere le seguenti informazioni sul software in oggetto:"_qs);
+    QCOMPARE(shell.opened[1], url);
+  }
+
+  void guidePdfLinkOpensTheGuideBesideTheProgram() {
+    TestFolder folder;
+    RecordingShell shell;
+    TfrmGuida guide;
+    guide.setTopic(u"Titolo"_qs, u"a\r\n\r\nb"_qs);
+    guide.show();
+    auto* link = guide.findChild<LinkLabel*>(u"lnkWeb"_qs);
+    auto* icon = picture(&guide, "imgPDF");
+    QTest::mousePress(icon, Qt::LeftButton);
+    QVERIFY(link->isPressedLook());
+    QTest::mouseRelease(icon, Qt::LeftButton);
+    QVERIFY(!link->isPressedLook());
+    QCOMPARE(shell.opened.size(), 1);
+    QCOMPARE(shell.opened[0].toLocalFile(), folder.filePath(u"Guida.pdf"_qs));
+    // Without the file nothing else happens: the screen stays as it was.
+    QVERIFY(guide.isVisible());
+    QCOMPARE(guide.text(), u"a\r\n\r\nb"_qs);
+  }
+
+  void splashLinkOpensTheWebSite() {
+    RecordingShell shell;
+    TfrmAvvio menu;
+    menu.show();
+    whileShown<TfrmSplash>([&] { picture(&menu, "imgSplash")->click(); },
+                           [&](TfrmSplash* splash) { picture(splash, "imgWeb")->click(); });
+    picture(&menu, "imgSito")->click();
+    QCOMPARE(shell.opened.size(), 2);
+    QCOMPARE(shell.opened[0], QUrl(Maker::kWebAddress));
+    QCOMPARE(shell.opened[1], QUrl(Maker::kWebAddress));
+  }
+};
+
+QTEST_MAIN(MainMenuTest)
+#include "tst_mainmenu.moc"

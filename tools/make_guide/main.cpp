@@ -1,0 +1,73 @@
+// Writes the user guide "Guida.pdf" delivered beside the program, laid out
+// from the program's own help texts.
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QAbstractTextDocumentLayout>
+#include <QTextDocument>
+
+#include "app/guidetexts.h"
+
+namespace {
+
+QString paragraphs(const QStringList& texts) {
+  QString html;
+  for (const QString& p : texts) html += u"<p>"_qs + p.toHtmlEscaped() + u"</p>"_qs;
+  return html;
+}
+
+QString section(const QString& title, const QStringList& texts) {
+  return u"<h2>"_qs + title.toHtmlEscaped() + u"</h2>"_qs + paragraphs(texts);
+}
+
+QString guideHtml() {
+  const QStringList overview = GuideTexts::overviewParagraphs();
+  QString html = uR"(<html><head><style>
+    body { font-family: 'DejaVu Sans'; font-size: 10.5pt; color: #1F2D3D; }
+    h1 { font-size: 26pt; color: #2F5F8A; margin-bottom: 0; }
+    h2 { font-size: 15pt; color: #2F5F8A; margin-top: 18pt; border-bottom: 1px solid #4682B4; }
+    p { margin-bottom: 8pt; line-height: 130%; }
+    td { padding: 3pt 8pt; border-bottom: 1px solid #C8D6E3; }
+    .sub { font-size: 12pt; color: #4682B4; }
+  </style></head><body>)"_qs;
+  html += u"<h1>Velinda</h1><p class='sub'>Guida all'utilizzo del software</p>"_qs;
+  html += section(u"Uno sguardo a Velinda"_qs, overview.mid(0, 1));
+  html += section(u"Ricevute di Accettazione"_qs, GuideTexts::acceptanceParagraphs());
+  html += section(u"Avvisi di Ricevimento"_qs, GuideTexts::returnReceiptParagraphs());
+  html += section(u"Archivio Anagrafico"_qs, GuideTexts::addressBookParagraphs());
+  html += section(u"Rete locale, chiavetta USB e password"_qs, overview.mid(25, 4));
+  html += u"<h2>Dove sono i dati</h2><p>Tutti i dati si trovano nella cartella del "
+          "programma, accanto al file eseguibile:</p><table>"_qs;
+  const std::pair<const char*, const char*> files[] = {
+      {"Ricevute_Accettazione.pro", "archivio delle ricevute di accettazione"},
+      {"Avvisi_Ricevimento.pro", "archivio degli avvisi di ricevimento"},
+      {"Anagrafica.pro", "archivio anagrafico"},
+      {"Impostazioni.ini", "margini e orientamento di stampa"},
+      {"unins000.dll", "password di accesso (cifrata)"},
+      {"Documenti_Allegati", "copie dei file allegati alle schede"}};
+  for (const auto& [file, what] : files)
+    html += u"<tr><td><b>%1</b></td><td>%2</td></tr>"_qs.arg(QString::fromUtf8(file),
+                                                            QString::fromUtf8(what));
+  html += u"</table></body></html>"_qs;
+  return html;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  if (argc != 2) return 2;
+  QPdfWriter pdf(QString::fromLocal8Bit(argv[1]));
+  pdf.setTitle(u"Velinda - Guida all'utilizzo del software"_qs);
+  pdf.setCreator(u"Velinda"_qs);
+  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
+  pdf.setResolution(300);
+  QTextDocument document;
+  // Lay the text out for the page itself, not for a screen.
+  document.documentLayout()->setPaintDevice(&pdf);
+  document.setPageSize(QSizeF(pdf.width(), pdf.height()));
+  document.setHtml(guideHtml());
+  document.print(&pdf);
+  return 0;
+}

@@ -17,7 +17,7 @@ bool VelindaApplication::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
   } catch (const std::exception& error) {
-    Services::messages().unexpected(activeWindow(), QString::fromLocal8Bit(error.what()));
+    Services::messages().unexpected(activeWindow(), QString::fromUtf8(error.what()));
   }
   return false;
 }

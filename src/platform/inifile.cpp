@@ -107,12 +107,13 @@ QByteArray IniFile::toBytes() const {
 
 void IniFile::save(const QString& path) const {
   const QFileInfo info(path);
-  if (info.exists() && !info.isWritable())
-    throw IniWriteError("the file is read-only: " + path.toStdString());
+  // The message reaches the user as it stands.
+  const QString failure = u"Attenzione: non è possibile salvare il file "_qs + info.fileName() +
+                          u". Accertarsi di possedere i privilegi di scrittura nella "
+                          "cartella di installazione del programma."_qs;
+  if (info.exists() && !info.isWritable()) throw IniWriteError(failure.toStdString());
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly))
-    throw IniWriteError(file.errorString().toStdString());
   const QByteArray bytes = toBytes();
-  if (file.write(bytes) != bytes.size() || !file.commit())
-    throw IniWriteError(file.errorString().toStdString());
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    throw IniWriteError(failure.toStdString());
 }

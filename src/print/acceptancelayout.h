@@ -1,0 +1,11 @@
+#pragma once
+
+#include <span>
+
+#include "print/formlayout.h"
+
+// The acceptance receipt ("ricevuta di accettazione"): where each item of
+// the acceptance screen falls on the pre-printed form.
+namespace AcceptanceLayout {
+std::span<const FormBox> boxes();
+}

@@ -1,0 +1,70 @@
+#include "print/formlayout.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <stdexcept>
+
+#include "archive/text.h"
+
+namespace {
+
+template <typename Control>
+const Control& control(const QWidget& source, const QString& name) {
+  const auto* found = source.findChild<const Control*>(name);
+  if (!found) throw std::invalid_argument("the screen has no control " + name.toStdString());
+  return *found;
+}
+
+HAlign horizontal(BoxAlign align) {
+  return align == BoxAlign::CentreCentre ? HAlign::Centre : HAlign::Left;
+}
+
+VAlign vertical(BoxAlign align) {
+  return align == BoxAlign::LeftTop ? VAlign::Top : VAlign::Centre;
+}
+
+}  // namespace
+
+namespace FormLayout {
+
+Page page(std::span<const FormBox> boxes) {
+  Page page(PaperSize::a4(), Orientation::Upright);
+  for (const FormBox& row : boxes) {
+    TextBox box;
+    box.name = QString::fromLatin1(row.name);
+    box.box = {row.left, row.top, row.width, row.height};
+    box.font = {u"Arial"_qs, row.points, false, Qt::black};
+    box.hAlign = horizontal(row.align);
+    box.vAlign = vertical(row.align);
+    page.add(box);
+  }
+  return page;
+}
+
+QString content(const char* pattern, const QWidget& source) {
+  const QString text = QString::fromLatin1(pattern);
+  QString result;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar open = text[i];
+    const QChar close = open == u'{' ? u'}' : open == u'[' ? u']' : QChar();
+    const qsizetype end = close.isNull() ? -1 : text.indexOf(close, i + 1);
+    if (end < 0) {
+      result += open;
+      continue;
+    }
+    const QString name = text.mid(i + 1, end - i - 1);
+    if (open == u'{')
+      result += Text::trimmed(control<QLineEdit>(source, name).text());
+    else if (control<QCheckBox>(source, name).isChecked())
+      result += u'X';
+    i = end;
+  }
+  return result;
+}
+
+void fill(Page& page, std::span<const FormBox> boxes, const QWidget& source) {
+  for (const FormBox& row : boxes)
+    page.setText(QString::fromLatin1(row.name), content(row.content, source));
+}
+
+}  // namespace FormLayout

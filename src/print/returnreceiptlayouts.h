@@ -1,0 +1,12 @@
+#pragma once
+
+#include <span>
+
+#include "print/formlayout.h"
+
+// The two sides of the return receipt ("avviso di ricevimento"): the
+// recipient side with the item's particulars, and the sender side.
+namespace ReturnReceiptLayouts {
+std::span<const FormBox> recipientSide();
+std::span<const FormBox> senderSide();
+}  // namespace ReturnReceiptLayouts

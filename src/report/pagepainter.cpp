@@ -1,0 +1,153 @@
+#include "report/pagepainter.h"
+
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include "report/printservice.h"
+
+namespace {
+
+struct DeviceScale {
+  double dpiX;
+  double dpiY;
+
+  QRectF rect(const BoxGeometry& box) const {
+    return QRectF(box.left.toDots(dpiX), box.top.toDots(dpiY),
+                  box.width.toDots(dpiX), box.height.toDots(dpiY));
+  }
+  QPointF point(Length x, Length y) const { return {x.toDots(dpiX), y.toDots(dpiY)}; }
+  double width(Length w) const { return w.toDots(dpiX); }
+};
+
+QFont fontFor(const FontSpec& spec) {
+  QFont font(spec.family);
+  font.setPointSizeF(spec.points);
+  font.setBold(spec.bold);
+  // Hinting would move glyphs to whole device pixels; the forms need the
+  // positions the font was designed with.
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
+int alignmentFlags(HAlign h, VAlign v) {
+  int flags = 0;
+  switch (h) {
+    case HAlign::Left: flags |= Qt::AlignLeft; break;
+    case HAlign::Centre: flags |= Qt::AlignHCenter; break;
+    case HAlign::Right: flags |= Qt::AlignRight; break;
+  }
+  switch (v) {
+    case VAlign::Top: flags |= Qt::AlignTop; break;
+    case VAlign::Centre: flags |= Qt::AlignVCenter; break;
+    case VAlign::Bottom: flags |= Qt::AlignBottom; break;
+  }
+  return flags;
+}
+
+void paintText(QPainter& painter, const DeviceScale& scale, const Page& page,
+               const TextBox& item) {
+  const QRectF rect = scale.rect(page.paperBox(item.box));
+  if (item.fill) painter.fillRect(rect, *item.fill);
+  if (item.text.isEmpty()) return;
+
+  painter.save();
+  painter.setClipRect(rect, Qt::IntersectClip);
+  painter.setFont(fontFor(item.font));
+  painter.setPen(item.font.colour);
+  if (item.linePitch > Length()) {
+    const QStringList lines = item.text.split(u'\n');
+    const int flags = alignmentFlags(item.hAlign, VAlign::Top) | Qt::TextSingleLine;
+    const double pitch = item.linePitch.toDots(scale.dpiY);
+    for (int i = 0; i < lines.size(); ++i) {
+      const QRectF lineRect(rect.left(), rect.top() + i * pitch, rect.width(), pitch);
+      if (lineRect.top() >= rect.bottom()) break;
+      painter.drawText(lineRect, flags, lines[i]);
+    }
+  } else {
+    const int flags = alignmentFlags(item.hAlign, item.vAlign) |
+                      (item.wrap ? Qt::TextWordWrap : 0);
+    painter.drawText(rect, flags, item.text);
+  }
+  painter.restore();
+}
+
+void paintRectangle(QPainter& painter, const DeviceScale& scale, const Page& page,
+                    const RectangleItem& item) {
+  const QRectF rect = scale.rect(page.paperBox(item.box));
+  if (item.fill) painter.fillRect(rect, *item.fill);
+  if (item.outline) {
+    painter.save();
+    painter.setPen(QPen(*item.outline, scale.width(item.outlineWidth)));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect);
+    painter.restore();
+  }
+}
+
+void paintLine(QPainter& painter, const DeviceScale& scale, const Page& page,
+               const LineItem& item) {
+  painter.save();
+  painter.setPen(QPen(item.colour, scale.width(item.width)));
+  const Length dx = page.leftMargin();
+  const Length dy = page.topMargin();
+  painter.drawLine(scale.point(item.x1 + dx, item.y1 + dy),
+                   scale.point(item.x2 + dx, item.y2 + dy));
+  painter.restore();
+}
+
+QPageLayout layoutFor(const Page& page) {
+  const QPageSize size(QSizeF(page.paper().width.toMm(), page.paper().height.toMm()),
+                       QPageSize::Millimeter);
+  return QPageLayout(size,
+                     page.orientation() == Orientation::Upright ? QPageLayout::Portrait
+                                                                : QPageLayout::Landscape,
+                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+}  // namespace
+
+void paintPage(QPainter& painter, const Page& page) {
+  const DeviceScale scale{double(painter.device()->logicalDpiX()),
+                          double(painter.device()->logicalDpiY())};
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  for (const PageItem& item : page.items()) {
+    std::visit(
+        [&](const auto& concrete) {
+          using T = std::decay_t<decltype(concrete)>;
+          if constexpr (std::is_same_v<T, TextBox>)
+            paintText(painter, scale, page, concrete);
+          else if constexpr (std::is_same_v<T, RectangleItem>)
+            paintRectangle(painter, scale, page, concrete);
+          else
+            paintLine(painter, scale, page, concrete);
+        },
+        item);
+  }
+  painter.restore();
+}
+
+void applyPageLayout(QPagedPaintDevice& device, const Page& page) {
+  device.setPageLayout(layoutFor(page));
+}
+
+void renderPages(QPagedPaintDevice& device, const std::vector<Page>& pages) {
+  if (pages.empty()) return;
+  applyPageLayout(device, pages.front());
+  QPainter painter;
+  if (!painter.begin(&device))
+    throw PrintError("the printer cannot start painting");
+  for (size_t i = 0; i < pages.size(); ++i) {
+    if (i > 0) {
+      applyPageLayout(device, pages[i]);
+      if (!device.newPage()) {
+        painter.end();
+        throw PrintError("the printer cannot start a new page");
+      }
+    }
+    paintPage(painter, pages[i]);
+  }
+  if (!painter.end()) throw PrintError("the printer cannot finish the document");
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <vector>
+
+#include "report/page.h"
+
+class QPainter;
+class QPagedPaintDevice;
+
+// Paints a prepared page with positions measured from the paper's top-left
+// corner of the painter's device (a printer in full-page mode, a PDF writer
+// with zero margins, or an image); the device's resolution turns millimetres
+// into dots.
+void paintPage(QPainter& painter, const Page& page);
+
+// Sets the device's paper size and orientation to the page's, with zero
+// margins, so that the painter's origin is the paper's corner.
+void applyPageLayout(QPagedPaintDevice& device, const Page& page);
+
+// Paints the pages one per sheet, setting each sheet's size and orientation
+// with zero margins. Throws PrintError when the device refuses to paint.
+void renderPages(QPagedPaintDevice& device, const std::vector<Page>& pages);

@@ -1,0 +1,42 @@
+#include "report/pdfprintservice.h"
+
+#include <QPdfWriter>
+
+#include "report/pagepainter.h"
+
+namespace {
+// The current service, found again when this one goes away.
+PrintService* current = nullptr;
+}
+
+PdfPrintService::PdfPrintService(QString pdfPath)
+    : pdfPath_(std::move(pdfPath)), previous_(current) {
+  current = this;
+  PrintServices::setPrinter(this);
+}
+
+PdfPrintService::~PdfPrintService() {
+  current = previous_;
+  PrintServices::setPrinter(previous_);
+}
+
+PrintOutcome PdfPrintService::print(QWidget*, const std::vector<Page>& pages,
+                                    const QString& documentName) {
+  jobs.push_back(pages);
+  documentNames << documentName;
+  switch (answer) {
+    case Answer::Cancel:
+      return PrintOutcome::Cancelled;
+    case Answer::Fail:
+      throw PrintError("the printer is out of order (scripted)");
+    case Answer::Print:
+      break;
+  }
+  if (!pdfPath_.isEmpty()) {
+    QPdfWriter writer(pdfPath_);
+    writer.setResolution(1200);
+    writer.setTitle(documentName);
+    renderPages(writer, pages);
+  }
+  return PrintOutcome::Printed;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include "report/printservice.h"
+
+// Stands in for the print dialog in tests: records every print request,
+// answers as scripted and, when printing, writes the pages to a PDF file
+// (when a path is given). Installs itself for its lifetime.
+class PdfPrintService : public PrintService {
+ public:
+  enum class Answer { Print, Cancel, Fail };
+
+  explicit PdfPrintService(QString pdfPath = {});
+  ~PdfPrintService() override;
+
+  PrintOutcome print(QWidget* parent, const std::vector<Page>& pages,
+                     const QString& documentName) override;
+
+  Answer answer = Answer::Print;
+  std::vector<std::vector<Page>> jobs;  // every request, answered or not
+  QStringList documentNames;
+
+ private:
+  QString pdfPath_;
+  PrintService* previous_ = nullptr;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QWidget>
+#include <memory>
+#include <span>
+
+#include "print/formlayout.h"
+
+// A stand-in for the workspace a print screen reads: a plain widget with a
+// text box for every {txt...} and a check box for every [chk...] the layout
+// names, all empty.
+inline std::unique_ptr<QWidget> sourceScreen(std::span<const FormBox> layout) {
+  auto screen = std::make_unique<QWidget>();
+  static const QRegularExpression control(u"\\{(\\w+)\\}|\\[(\\w+)\\]"_qs);
+  for (const FormBox& box : layout) {
+    auto matches = control.globalMatch(QString::fromLatin1(box.content));
+    while (matches.hasNext()) {
+      const auto match = matches.next();
+      const QString name = match.captured(1).isEmpty() ? match.captured(2) : match.captured(1);
+      if (screen->findChild<QWidget*>(name)) continue;
+      QWidget* widget = match.captured(1).isEmpty()
+                            ? static_cast<QWidget*>(new QCheckBox(screen.get()))
+                            : new QLineEdit(screen.get());
+      widget->setObjectName(name);
+    }
+  }
+  return screen;
+}
+
+inline void setText(QWidget& screen, const char* name, const QString& text) {
+  screen.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(text);
+}
+
+inline void tick(QWidget& screen, const char* name, bool on = true) {
+  screen.findChild<QCheckBox*>(QString::fromLatin1(name))->setChecked(on);
+}

@@ -1,0 +1,177 @@
+#include <QImage>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "print/acceptancelayout.h"
+#include "print/tfrmstampaaccettazione.h"
+#include "report/pdfprintservice.h"
+#include "sourcescreen.h"
+#include "support/recordingmessages.h"
+#include "support/testfolder.h"
+
+// The acceptance receipt printed for real into a PDF and read back with
+// poppler: words with pdftotext -bbox, ink with pdftoppm.
+namespace {
+constexpr double kMmPerPoint = 25.4 / 72.0;
+
+struct Word {
+  QString text;
+  double left;  // mm from the paper's left edge
+  double top;   // mm from the paper's top edge
+};
+
+QList<Word> wordsOf(const QString& pdf) {
+  QProcess process;
+  process.start(u"pdftotext"_qs, {u"-bbox"_qs, pdf, u"-"_qs});
+  if (!process.waitForFinished(30000)) qFatal("pdftotext did not finish");
+  static const QRegularExpression word(
+      uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re"_qs);
+  QList<Word> words;
+  auto matches = word.globalMatch(QString::fromUtf8(process.readAllStandardOutput()));
+  while (matches.hasNext()) {
+    const auto m = matches.next();
+    words.append({m.captured(3), m.captured(1).toDouble() * kMmPerPoint,
+                  m.captured(2).toDouble() * kMmPerPoint});
+  }
+  return words;
+}
+
+constexpr int kDotsPerInch = 254;  // 10 dots per millimetre
+QImage rendered(const QString& pdf, const QString& folder) {
+  QProcess process;
+  const QString stem = folder + u"/page"_qs;
+  process.start(u"pdftoppm"_qs, {u"-r"_qs, QString::number(kDotsPerInch), u"-gray"_qs,
+                                 u"-png"_qs, u"-singlefile"_qs, pdf, stem});
+  if (!process.waitForFinished(60000)) qFatal("pdftoppm did not finish");
+  return QImage(stem + u".png"_qs);
+}
+
+int inkIn(const QImage& image, double leftMm, double rightMm, double topMm, double bottomMm) {
+  int count = 0;
+  for (int x = int(leftMm * 10); x < int(rightMm * 10); ++x)
+    for (int y = int(topMm * 10); y < int(bottomMm * 10); ++y)
+      if (qGray(image.pixel(x, y)) < 128) ++count;
+  return count;
+}
+
+const FormBox& row(const char* name) {
+  for (const FormBox& box : AcceptanceLayout::boxes())
+    if (qstrcmp(box.name, name) == 0) return box;
+  qFatal("no box %s", name);
+}
+}  // namespace
+
+class AcceptancePdfTest : public QObject {
+  Q_OBJECT
+ private:
+  QTemporaryDir out_;
+  QString pdf_;
+
+  // Prints the source through the real screen with the stored offsets.
+  void print(QWidget& source, const QByteArray& settings) {
+    TestFolder folder;
+    folder.write(u"Impostazioni.ini"_qs, settings);
+    RecordingMessages messages;
+    PdfPrintService printer(pdf_);
+    TfrmStampaAccettazione screen(&source);
+    screen.show();
+    QTest::mouseClick(screen.findChild<QPushButton*>(u"btnStampa"_qs), Qt::LeftButton);
+    QCOMPARE(messages.count(), 0);
+    QCOMPARE(printer.jobs.size(), size_t(1));
+  }
+
+ private slots:
+  void init() { pdf_ = out_.filePath(u"ricevuta.pdf"_qs); }
+
+  void wordsStartAtTheirBoxesShiftedByTheOffsets_data() {
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<double>("down");
+    QTest::addColumn<double>("right");
+    QTest::newRow("no offsets") << QByteArray() << 0.0 << 0.0;
+    QTest::newRow("5 down, 2 left")
+        << QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=5\r\nSinistro=-2\r\n")
+        << 5.0 << -2.0;
+    QTest::newRow("hand-edited 2,5")
+        << QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=2,5\r\nSinistro=0\r\n")
+        << 2.5 << 0.0;
+  }
+  void wordsStartAtTheirBoxesShiftedByTheOffsets() {
+    QFETCH(QByteArray, settings);
+    QFETCH(double, down);
+    QFETCH(double, right);
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    setText(*source, "txtDestinatario", u"   ROSSI"_qs);  // blanks do not print
+    setText(*source, "txtLocalitaMit", u"Milano"_qs);
+    print(*source, settings);
+
+    const QList<Word> words = wordsOf(pdf_);
+    const std::pair<const char*, const char*> expected[] = {
+        {"txtDestinatario", "ROSSI"}, {"txtLocalitaMit", "Milano"}};
+    for (const auto& [box, text] : expected) {
+      auto found = std::find_if(words.begin(), words.end(),
+                                [&](const Word& w) { return w.text == QLatin1String(text); });
+      QVERIFY2(found != words.end(), text);
+      // pdftotext gives the pen position where the word starts, so the
+      // glyph's side bearing does not enter the left edge.
+      QVERIFY2(qAbs(found->left - (row(box).left.toMm() + right)) < 0.3,
+               qPrintable(QString::number(found->left)));
+      // Its top is the font's ascent above the baseline, the same ascent
+      // Qt puts at the top of a top-aligned box; only rounding separates them.
+      QVERIFY2(qAbs(found->top - (row(box).top.toMm() + down)) < 0.3,
+               qPrintable(QString::number(found->top)));
+    }
+  }
+
+  void tickedServicesAloneGetTheirX() {
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    tick(*source, "chkAvviso");
+    tick(*source, "chkVaglia");
+    print(*source, {});
+
+    QStringList marked;
+    for (const Word& word : wordsOf(pdf_)) {
+      QCOMPARE(word.text, u"X"_qs);
+      for (const char* name : {"txtAvviso", "txtContrassegno", "txtCC", "txtVaglia"}) {
+        const FormBox& box = row(name);
+        if (word.left >= box.left.toMm() && word.left < (box.left + box.width).toMm() &&
+            word.top >= box.top.toMm() - 0.5 && word.top < (box.top + box.height).toMm())
+          marked << QString::fromLatin1(name);
+      }
+    }
+    QCOMPARE(marked, QStringList({u"txtAvviso"_qs, u"txtVaglia"_qs}));
+  }
+
+  void longNameIsCutAtTheBoxEdge() {
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    setText(*source, "txtDestinatario", QString(80, u'W'));
+    print(*source, {});
+
+    const QImage page = rendered(pdf_, out_.path());
+    QCOMPARE(page.width(), 2100);
+    const FormBox& box = row("txtDestinatario");
+    const double right = (box.left + box.width).toMm();
+    QVERIFY(inkIn(page, right - 3, right - 0.1, box.top.toMm(), (box.top + box.height).toMm()) > 0);
+    QCOMPARE(inkIn(page, right + 0.2, 210.0, box.top.toMm() - 1, (box.top + box.height).toMm() + 1), 0);
+    // One line only: nothing below the box.
+    QCOMPARE(inkIn(page, box.left.toMm(), right, (box.top + box.height).toMm() + 0.2,
+                   (box.top + box.height).toMm() + 6),
+             0);
+  }
+
+  void emptyFormPrintsABlankPage() {
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    print(*source, {});
+    QVERIFY(wordsOf(pdf_).isEmpty());
+    const QImage page = rendered(pdf_, out_.path());
+    // A4 in whole points is 297.04 mm tall: one more row of dots.
+    QCOMPARE(page.width(), 2100);
+    QVERIFY(qAbs(page.height() - 2970) <= 1);
+    QCOMPARE(inkIn(page, 0, 210, 0, 297), 0);
+  }
+};
+
+QTEST_MAIN(AcceptancePdfTest)
+#include "tst_acceptancepdf.moc"

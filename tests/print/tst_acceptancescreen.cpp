@@ -1,0 +1,256 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "print/acceptancelayout.h"
+#include "print/tfrmstampaaccettazione.h"
+#include "report/pdfprintservice.h"
+#include "sourcescreen.h"
+#include "support/recordingmessages.h"
+#include "support/testfolder.h"
+
+namespace {
+using Form = RecordingMessages::Form;
+
+const QString kPrintFailure =
+    u"Attenzione: la stampa della scheda non è andata a buon fine.\n\r\n\r"
+    "Si consiglia di controllare le impostazioni della stampante."_qs;
+
+template <typename T>
+T* child(QWidget& screen, const char* name) {
+  T* found = screen.findChild<T*>(QString::fromLatin1(name));
+  if (!found) qFatal("missing control %s", name);
+  return found;
+}
+
+void click(QWidget& screen, const char* name, int times = 1) {
+  for (int i = 0; i < times; ++i)
+    QTest::mouseClick(child<QPushButton>(screen, name), Qt::LeftButton);
+}
+
+QString top(QWidget& screen) { return child<QLineEdit>(screen, "txtTop")->text(); }
+QString left(QWidget& screen) { return child<QLineEdit>(screen, "txtLeft")->text(); }
+}  // namespace
+
+class AcceptanceScreenTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void withoutSettingsTheOffsetsAreZero() {
+    TestFolder folder;
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    TfrmStampaAccettazione screen(source.get());
+    QCOMPARE(screen.windowTitle(), u" Stampa Ricevuta Accettazione"_qs);
+    QCOMPARE(top(screen), u"0"_qs);
+    QCOMPARE(left(screen), u"0"_qs);
+    QVERIFY(child<QLineEdit>(screen, "txtTop")->isReadOnly());
+    QVERIFY(!screen.findChild<QWidget*>(u"optVerticale"_qs));
+    QVERIFY(!folder.exists(u"Impostazioni.ini"_qs));
+  }
+
+  void emptyStoredOffsetsShowZero() {
+    TestFolder folder;
+    folder.write(u"Impostazioni.ini"_qs,
+                 "[Margini Ricevuta Accettazione]\r\nSuperiore=  \r\nSinistro=4\r\n");
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    TfrmStampaAccettazione screen(source.get());
+    QCOMPARE(top(screen), u"0"_qs);
+    QCOMPARE(left(screen), u"4"_qs);
+  }
+
+  void minusThreeTimesThenApplyIsKept() {
+    TestFolder folder;
+    RecordingMessages messages;
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    {
+      TfrmStampaAccettazione screen(source.get());
+      screen.show();
+      click(screen, "btnTopMinus", 3);
+      QCOMPARE(top(screen), u"-3"_qs);
+      click(screen, "btnApplicaTop");
+      QVERIFY(screen.isVisible());
+    }
+    QCOMPARE(folder.read(u"Impostazioni.ini"_qs),
+             QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=-3\r\n"));
+    TfrmStampaAccettazione again(source.get());
+    QCOMPARE(top(again), u"-3"_qs);
+    QCOMPARE(left(again), u"0"_qs);
+    QCOMPARE(messages.count(), 0);
+  }
+
+  void applyingOneOffsetLeavesTheOther() {
+    TestFolder folder;
+    folder.write(u"Impostazioni.ini"_qs,
+                 "[Margini Ricevuta Accettazione]\r\nSuperiore=1\r\nSinistro=7\r\n");
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    TfrmStampaAccettazione screen(source.get());
+    screen.show();
+    click(screen, "btnTopPlus");
+    click(screen, "btnLeftPlus", 2);  // shown, not stored
+    click(screen, "btnApplicaTop");
+    QCOMPARE(folder.read(u"Impostazioni.ini"_qs),
+             QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=2\r\nSinistro=7\r\n"));
+    click(screen, "btnApplicaLeft");
+    QCOMPARE(folder.read(u"Impostazioni.ini"_qs),
+             QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=2\r\nSinistro=9\r\n"));
+  }
+
+  void fractionRefusesToStepAndStays_data() {
+    QTest::addColumn<QByteArray>("button");
+    QTest::newRow("plus") << QByteArray("btnTopPlus");
+    QTest::newRow("minus") << QByteArray("btnTopMinus");
+  }
+  void fractionRefusesToStepAndStays() {
+    QFETCH(QByteArray, button);
+    TestFolder folder;
+    folder.write(u"Impostazioni.ini"_qs, "[Margini Ricevuta Accettazione]\r\nSuperiore=2,5\r\n");
+    RecordingMessages messages;
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    TfrmStampaAccettazione screen(source.get());
+    screen.show();
+    click(screen, button.constData());
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().form, Form::Error);
+    QCOMPARE(messages.last().text, u"'2,5' non è un valore intero valido."_qs);
+    QCOMPARE(top(screen), u"2,5"_qs);
+    // Printing still takes the fraction.
+    QCOMPARE(screen.preparedPage().topMargin().toMm(), 2.5);
+  }
+
+  void unwritableSettingsShowAnErrorAndStayOpen() {
+    TestFolder folder;
+    folder.write(u"Impostazioni.ini"_qs, "[Margini Ricevuta Accettazione]\r\nSuperiore=1\r\n");
+    folder.makeReadOnly(u"Impostazioni.ini"_qs);
+    RecordingMessages messages;
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    TfrmStampaAccettazione screen(source.get());
+    screen.show();
+    click(screen, "btnTopPlus");
+    click(screen, "btnApplicaTop");
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().form, Form::Error);
+    QVERIFY(screen.isVisible());
+    QCOMPARE(top(screen), u"2"_qs);
+    QCOMPARE(folder.read(u"Impostazioni.ini"_qs),
+             QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=1\r\n"));
+  }
+
+  void printingHandsOnePageWithTheShownOffsets() {
+    TestFolder folder;
+    RecordingMessages messages;
+    PdfPrintService printer;
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    setText(*source, "txtDestinatario", u"  Rossi Mario"_qs);
+    tick(*source, "chkAvviso");
+    TfrmStampaAccettazione screen(source.get());
+    screen.show();
+    click(screen, "btnTopPlus", 5);
+    click(screen, "btnLeftMinus", 2);
+    click(screen, "btnStampa");
+
+    QCOMPARE(printer.jobs.size(), size_t(1));
+    QCOMPARE(printer.jobs[0].size(), size_t(1));
+    const Page& page = printer.jobs[0][0];
+    QCOMPARE(page.orientation(), Orientation::Upright);
+    QCOMPARE(page.topMargin().toMm(), 5.0);
+    QCOMPARE(page.leftMargin().toMm(), -2.0);
+    QCOMPARE(page.text(u"txtDestinatario"_qs), u"Rossi Mario"_qs);
+    QCOMPARE(page.text(u"txtAvviso"_qs), u"X"_qs);
+    QCOMPARE(page.text(u"txtContrassegno"_qs), QString());
+    QCOMPARE(messages.count(), 0);
+    QVERIFY(!screen.isVisible());
+    QCOMPARE(screen.result(), int(QDialog::Accepted));
+    // Nothing is stored by printing.
+    QVERIFY(!folder.exists(u"Impostazioni.ini"_qs));
+  }
+
+  void printReadsTheSourceAtThatMoment() {
+    TestFolder folder;
+    PdfPrintService printer;
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    tick(*source, "chkContrassegno");
+    TfrmStampaAccettazione first(source.get());
+    tick(*source, "chkContrassegno", false);
+    setText(*source, "txtMittente", u"Bianchi"_qs);
+    first.show();
+    click(first, "btnStampa");
+    QCOMPARE(printer.jobs[0][0].text(u"txtContrassegno"_qs), QString());
+    QCOMPARE(printer.jobs[0][0].text(u"txtMittente"_qs), u"Bianchi"_qs);
+  }
+
+  void cancelledDialogClosesSilently() {
+    TestFolder folder;
+    RecordingMessages messages;
+    PdfPrintService printer;
+    printer.answer = PdfPrintService::Answer::Cancel;
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    TfrmStampaAccettazione screen(source.get());
+    screen.show();
+    click(screen, "btnStampa");
+    QCOMPARE(printer.jobs.size(), size_t(1));
+    QCOMPARE(messages.count(), 0);
+    QVERIFY(!screen.isVisible());
+    QVERIFY(!child<QLabel>(screen, "lblAttendere")->isVisibleTo(&screen));
+  }
+
+  void failureWarnsThenCloses_data() {
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<bool>("printerFails");
+    QTest::addColumn<int>("requests");
+    QTest::newRow("printer error") << QByteArray() << true << 1;
+    QTest::newRow("offset not a number")
+        << QByteArray("[Margini Ricevuta Accettazione]\r\nSinistro=dieci\r\n") << false << 0;
+  }
+  void failureWarnsThenCloses() {
+    QFETCH(QByteArray, settings);
+    QFETCH(bool, printerFails);
+    QFETCH(int, requests);
+    TestFolder folder;
+    if (!settings.isEmpty()) folder.write(u"Impostazioni.ini"_qs, settings);
+    RecordingMessages messages;
+    PdfPrintService printer;
+    if (printerFails) printer.answer = PdfPrintService::Answer::Fail;
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    TfrmStampaAccettazione screen(source.get());
+    screen.show();
+    bool openDuringMessage = false;
+    messages.onMessage = [&](const RecordingMessages::Entry&) {
+      openDuringMessage = screen.isVisible();
+    };
+    click(screen, "btnStampa");
+    QCOMPARE(int(printer.jobs.size()), requests);
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().form, Form::Warning);
+    QCOMPARE(messages.last().text, kPrintFailure);
+    QVERIFY(openDuringMessage);
+    QVERIFY(!screen.isVisible());
+  }
+
+  void waitNoticeShowsOnMouseDown() {
+    TestFolder folder;
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    TfrmStampaAccettazione screen(source.get());
+    screen.show();
+    auto* notice = child<QLabel>(screen, "lblAttendere");
+    QCOMPARE(notice->text(), u"Elaborazione in corso. Attendere..."_qs);
+    QVERIFY(!notice->isVisibleTo(&screen));
+    QTest::mousePress(child<QPushButton>(screen, "btnStampa"), Qt::LeftButton);
+    QVERIFY(notice->isVisibleTo(&screen));
+    QVERIFY(notice->font().italic());
+  }
+
+  void cancelButtonClosesWithoutPrinting() {
+    TestFolder folder;
+    PdfPrintService printer;
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    TfrmStampaAccettazione screen(source.get());
+    screen.show();
+    click(screen, "btnTopPlus");
+    click(screen, "btnAnnulla");
+    QVERIFY(!screen.isVisible());
+    QVERIFY(printer.jobs.empty());
+    QVERIFY(!folder.exists(u"Impostazioni.ini"_qs));
+  }
+};
+
+QTEST_MAIN(AcceptanceScreenTest)
+#include "tst_acceptancescreen.moc"

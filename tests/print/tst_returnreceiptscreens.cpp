@@ -1,0 +1,151 @@
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "print/returnreceiptlayouts.h"
+#include "print/tfrmstamparicevimentodes.h"
+#include "print/tfrmstamparicevimentomit.h"
+#include "report/pdfprintservice.h"
+#include "sourcescreen.h"
+#include "support/recordingmessages.h"
+#include "support/testfolder.h"
+
+namespace {
+QRadioButton* option(QWidget& screen, const char* name) {
+  return screen.findChild<QRadioButton*>(QString::fromLatin1(name));
+}
+
+void click(QWidget& screen, const char* name, int times = 1) {
+  for (int i = 0; i < times; ++i)
+    QTest::mouseClick(screen.findChild<QPushButton*>(QString::fromLatin1(name)),
+                      Qt::LeftButton);
+}
+
+// Both sides read the same return-receipt screen.
+std::unique_ptr<QWidget> returnReceiptScreen() {
+  auto source = sourceScreen(ReturnReceiptLayouts::recipientSide());
+  auto sender = sourceScreen(ReturnReceiptLayouts::senderSide());
+  for (QWidget* control : sender->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    control->setParent(source.get());
+  return source;
+}
+
+Page printed(FormPrintScreen& screen, PdfPrintService& printer) {
+  screen.show();
+  click(screen, "btnStampa");
+  if (printer.jobs.empty()) qFatal("nothing printed");
+  return printer.jobs.back().front();
+}
+}  // namespace
+
+class ReturnReceiptScreensTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void storedOrientationIsReadLetterForLetter_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<bool>("upright");
+    QTest::newRow("missing") << QByteArray() << true;
+    QTest::newRow("Orizzontale") << QByteArray("Orizzontale") << false;
+    QTest::newRow("Verticale") << QByteArray("Verticale") << true;
+    QTest::newRow("blanks around") << QByteArray("  Orizzontale ") << false;
+    QTest::newRow("small letters ignored") << QByteArray("orizzontale") << true;
+  }
+  void storedOrientationIsReadLetterForLetter() {
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, upright);
+    TestFolder folder;
+    if (!stored.isEmpty())
+      folder.write(u"Impostazioni.ini"_qs,
+                   "[Stampa Avviso Ricevimento Destinatario]\r\nOrientamento=" + stored + "\r\n");
+    auto source = returnReceiptScreen();
+    TfrmStampaRicevimentoDes screen(source.get());
+    QCOMPARE(option(screen, "optVerticale")->isChecked(), upright);
+    QCOMPARE(option(screen, "optOrizzontale")->isChecked(), !upright);
+  }
+
+  void applyStoresOffsetAndOrientationForItsSideOnly() {
+    TestFolder folder;
+    folder.write(u"Impostazioni.ini"_qs,
+                 "[Margini Avviso Ricevimento Destinatario]\r\nSinistro=4\r\n");
+    auto source = returnReceiptScreen();
+    TfrmStampaRicevimentoMit screen(source.get());
+    screen.show();
+    QCOMPARE(screen.windowTitle(), u" Stampa Avviso di Ricevimento (Mittente)"_qs);
+    click(screen, "btnTopMinus");
+    option(screen, "optOrizzontale")->setChecked(true);
+    click(screen, "btnApplicaTop");
+    QCOMPARE(folder.read(u"Impostazioni.ini"_qs),
+             QByteArray("[Margini Avviso Ricevimento Destinatario]\r\nSinistro=4\r\n\r\n"
+                        "[Margini Avviso Ricevimento Mittente]\r\nSuperiore=-1\r\n\r\n"
+                        "[Stampa Avviso Ricevimento Mittente]\r\nOrientamento=Orizzontale\r\n"));
+
+    TfrmStampaRicevimentoDes other(source.get());
+    QCOMPARE(other.findChild<QLineEdit*>(u"txtTop"_qs)->text(), u"0"_qs);
+    QCOMPARE(other.findChild<QLineEdit*>(u"txtLeft"_qs)->text(), u"4"_qs);
+    QVERIFY(option(other, "optVerticale")->isChecked());
+  }
+
+  void sidewaysPrintKeepsBoxesWhereTheyAre() {
+    TestFolder folder;
+    PdfPrintService printer;
+    auto source = returnReceiptScreen();
+    TfrmStampaRicevimentoDes screen(source.get());
+    option(screen, "optOrizzontale")->setChecked(true);
+    const Page page = printed(screen, printer);
+    QCOMPARE(page.orientation(), Orientation::Sideways);
+    QCOMPARE(page.paperWidth().toMm(), 297.0);
+    const BoxGeometry name = page.paperBox(page.textBox(u"txtDestinatario"_qs).box);
+    QCOMPARE(name.left.toMm(), 44.0);
+    QCOMPARE(name.top.toMm(), 43.8);
+  }
+
+  void recipientSideJoinsStreetNumberTownAndProvince() {
+    TestFolder folder;
+    PdfPrintService printer;
+    auto source = returnReceiptScreen();
+    setText(*source, "txtIndirizzoDes", u"VIA ROMA "_qs);
+    setText(*source, "txtNumDes", u"12/B"_qs);
+    setText(*source, "txtLocalitaDes", u"MILANO"_qs);
+    setText(*source, "txtProvDes01", u"M"_qs);
+    setText(*source, "txtProvDes02", u"I"_qs);
+    setText(*source, "txtN13", u"7"_qs);
+    tick(*source, "chkRaccomandata");
+    tick(*source, "chkAssicurata");
+    TfrmStampaRicevimentoDes screen(source.get());
+    const Page page = printed(screen, printer);
+    QCOMPARE(page.text(u"txtIndirizzoDes"_qs), u"VIA ROMA 12/B"_qs);
+    QCOMPARE(page.text(u"txtLocalitaDes"_qs), u"MILANO MI"_qs);
+    QCOMPARE(page.text(u"txtN13"_qs), u"7"_qs);
+    QCOMPARE(page.text(u"txtRaccomandata"_qs), u"X"_qs);
+    QCOMPARE(page.text(u"txtAssicurata"_qs), u"X"_qs);
+    QCOMPARE(page.text(u"txtPacco"_qs), QString());
+    QCOMPARE(page.items().size(), size_t(27));
+  }
+
+  void streetWithoutNumberKeepsTheBlank() {
+    TestFolder folder;
+    PdfPrintService printer;
+    auto source = returnReceiptScreen();
+    setText(*source, "txtIndirizzoDes", u"VIA ROMA"_qs);
+    TfrmStampaRicevimentoDes screen(source.get());
+    QCOMPARE(printed(screen, printer).text(u"txtIndirizzoDes"_qs), u"VIA ROMA "_qs);
+  }
+
+  void senderSidePutsTheProvinceInItsOwnBox() {
+    TestFolder folder;
+    PdfPrintService printer;
+    auto source = returnReceiptScreen();
+    setText(*source, "txtLocalitaMit", u"MILANO"_qs);
+    setText(*source, "txtProvMit01", u"M"_qs);
+    setText(*source, "txtProvMit02", u" I"_qs);
+    TfrmStampaRicevimentoMit screen(source.get());
+    const Page page = printed(screen, printer);
+    QCOMPARE(page.text(u"txtLocalitaMit"_qs), u"MILANO"_qs);
+    QCOMPARE(page.text(u"txtProvMit"_qs), u"MI"_qs);
+    QCOMPARE(page.items().size(), size_t(9));
+    QCOMPARE(page.textBox(u"txtMittente"_qs).font.points, 10.0);
+  }
+};
+
+QTEST_MAIN(ReturnReceiptScreensTest)
+#include "tst_returnreceiptscreens.moc"

@@ -14,6 +14,8 @@ namespace {
 
 const int kBoxHeight = 22;
 const int kCaptionAbove = 18;
+const int kCaptionGap = 6;
+const QColor kBrown(0xA5, 0x2A, 0x2A);
 
 QLineEdit* makeBox(QWidget* parent, const RecordLayout& layout, const BoxRow& row) {
   const QString control = QString::fromLatin1(row.control);
@@ -48,8 +50,13 @@ QLineEdit* makeBox(QWidget* parent, const RecordLayout& layout, const BoxRow& ro
     auto* caption = new QLabel(QString::fromUtf8(row.caption), parent);
     caption->setObjectName(u"lbl"_qs + control.mid(3) + u"Caption"_qs);
     caption->setFont(QFont(u"Verdana"_qs, row.captionPoints));
-    caption->move(row.x, row.y - kCaptionAbove);
+    if (row.tint == Tint::Beige) caption->setStyleSheet(u"color: %1;"_qs.arg(kBrown.name()));
     caption->adjustSize();
+    if (row.captionPlace == CaptionPlace::Left)
+      caption->move(row.x - kCaptionGap - caption->width(),
+                    row.y + (kBoxHeight - caption->height()) / 2);
+    else
+      caption->move(row.x, row.y - kCaptionAbove);
     caption->setBuddy(box);
   }
   return box;

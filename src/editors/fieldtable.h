@@ -17,8 +17,12 @@ enum class Typing {
   DigitsOnly,    // only 0-9 reach the box
 };
 
-// The colour a box rests in.
+// The colours of a box's block: alice-blue boxes under plain captions, or
+// beige boxes under brown captions (the sender side of the return receipt).
 enum class Tint { AliceBlue, Beige };
+
+// Where a box's caption sits: above it, or to its left on the same line.
+enum class CaptionPlace { Above, Left };
 
 // One text box of a screen: its control name, the caption above it (none for
 // the later boxes of a postcode), place and width in the panel's pixels, tab
@@ -33,6 +37,7 @@ struct BoxRow {
   const char* accessibleName;
   Tint tint = Tint::AliceBlue;
   int captionPoints = 10;
+  CaptionPlace captionPlace = CaptionPlace::Above;
 };
 
 struct CheckRow {

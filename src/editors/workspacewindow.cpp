@@ -88,7 +88,8 @@ QWidget* WorkspaceWindow::addSheet(const QRect& geometry, QColor fill, QColor bo
                                    int borderWidth) {
   auto* sheet = new PanelBox(fill, border, borderWidth, panel_);
   sheet->setGeometry(geometry);
-  sheet->lower();
+  sheets_.append(sheet);
+  for (auto it = sheets_.rbegin(); it != sheets_.rend(); ++it) (*it)->lower();
   help_->addBackground(sheet);
   return sheet;
 }

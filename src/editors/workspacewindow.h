@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include "widgets/gradientwidget.h"
@@ -50,6 +51,7 @@ class WorkspaceWindow : public GradientWidget {
   // Called once the fields exist: wires the workflow to the toolbar.
   void setWorkflow(EditorWorkflow* workflow);
   // A decorative area of the panel; pointing at it empties the help line.
+  // Sheets lie under every control, each one over the sheets added before.
   QWidget* addSheet(const QRect& geometry, QColor fill, QColor border = {},
                     int borderWidth = 1);
   // A small picture button beside a box, with its hint.
@@ -70,4 +72,5 @@ class WorkspaceWindow : public GradientWidget {
   HelpLine* help_ = nullptr;
   KeyChain* keys_;
   EditorWorkflow* workflow_ = nullptr;
+  QList<QWidget*> sheets_;
 };

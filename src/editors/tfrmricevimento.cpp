@@ -1,0 +1,139 @@
+#include "editors/tfrmricevimento.h"
+
+#include <QCheckBox>
+#include <QDate>
+#include <QLineEdit>
+
+#include "app/guidetexts.h"
+#include "editors/editormessages.h"
+#include "editors/editorworkflow.h"
+#include "editors/fieldtable.h"
+#include "widgets/helpline.h"
+#include "widgets/picture.h"
+#include "widgets/picturebutton.h"
+
+namespace {
+
+using enum Typing;
+using Tint::Beige;
+
+// In Enter-chain order: recipient, sender, date, office, contents, the label
+// number and the amount, which leads back to the recipient.
+const BoxRow kBoxes[] = {
+    {"txtDestinatario", "DESTINATARIO:", 54, 228, 352, 0, Plain, "Nome destinatario"},
+    {"txtIndirizzoDes", "VIA:", 446, 228, 384, 1, Plain, "Via destinatario"},
+    {"txtNumDes", "N. CIVICO:", 840, 228, 100, 2, Plain, "Numero civico destinatario"},
+    {"txtCapDes01", "CAP:", 54, 276, 26, 3, OneCharacter, "CAP destinatario, cifra 1"},
+    {"txtCapDes02", nullptr, 86, 276, 26, 4, OneCharacter, "CAP destinatario, cifra 2"},
+    {"txtCapDes03", nullptr, 118, 276, 26, 5, OneCharacter, "CAP destinatario, cifra 3"},
+    {"txtCapDes04", nullptr, 150, 276, 26, 6, OneCharacter, "CAP destinatario, cifra 4"},
+    {"txtCapDes05", nullptr, 182, 276, 26, 7, OneCharacter, "CAP destinatario, cifra 5"},
+    {"txtLocalitaDes", "LOCALITA':", 224, 276, 644, 8, Plain, "Località destinatario"},
+    {"txtProvDes01", "PROV.", 882, 276, 26, 9, OneCharacter, "Provincia destinatario, lettera 1"},
+    {"txtProvDes02", nullptr, 914, 276, 26, 10, OneCharacter, "Provincia destinatario, lettera 2"},
+    {"txtMittente", "MITTENTE:", 54, 372, 352, 11, Plain, "Nome mittente", Beige},
+    {"txtIndirizzoMit", "VIA:", 446, 372, 384, 12, Plain, "Via mittente", Beige},
+    {"txtNumMit", "N. CIVICO:", 840, 372, 100, 13, Plain, "Numero civico mittente", Beige},
+    {"txtCapMit01", "CAP:", 54, 420, 26, 14, OneCharacter, "CAP mittente, cifra 1", Beige},
+    {"txtCapMit02", nullptr, 86, 420, 26, 15, OneCharacter, "CAP mittente, cifra 2", Beige},
+    {"txtCapMit03", nullptr, 118, 420, 26, 16, OneCharacter, "CAP mittente, cifra 3", Beige},
+    {"txtCapMit04", nullptr, 150, 420, 26, 17, OneCharacter, "CAP mittente, cifra 4", Beige},
+    {"txtCapMit05", nullptr, 182, 420, 26, 18, OneCharacter, "CAP mittente, cifra 5", Beige},
+    {"txtLocalitaMit", "LOCALITA':", 224, 420, 644, 19, Plain, "Località mittente", Beige},
+    {"txtProvMit01", "PROV.", 882, 420, 26, 20, OneCharacter, "Provincia mittente, lettera 1", Beige},
+    {"txtProvMit02", nullptr, 914, 420, 26, 21, OneCharacter, "Provincia mittente, lettera 2", Beige},
+    {"txtData", "DATA SPEDIZIONE:", 36, 540, 152, 22, Plain, "Data di spedizione"},
+    {"txtUfficio", "DALL'UFFICIO DI:", 232, 540, 580, 23, Plain, "Ufficio di spedizione"},
+    {"txtContenuto", "CONTENUTO RACCOMANDATA:", 36, 590, 776, 24, Plain, "Contenuto della raccomandata"},
+    {"txtN01", nullptr, 354, 102, 22, 25, OneCharacter, "Numero etichetta, carattere 1"},
+    {"txtN02", nullptr, 382, 102, 22, 26, OneCharacter, "Numero etichetta, carattere 2"},
+    {"txtN03", nullptr, 410, 102, 22, 27, OneCharacter, "Numero etichetta, carattere 3"},
+    {"txtN04", nullptr, 438, 102, 22, 28, OneCharacter, "Numero etichetta, carattere 4"},
+    {"txtN05", nullptr, 466, 102, 22, 29, OneCharacter, "Numero etichetta, carattere 5"},
+    {"txtN06", nullptr, 494, 102, 22, 30, OneCharacter, "Numero etichetta, carattere 6"},
+    {"txtN07", nullptr, 522, 102, 22, 31, OneCharacter, "Numero etichetta, carattere 7"},
+    {"txtN08", nullptr, 550, 102, 22, 32, OneCharacter, "Numero etichetta, carattere 8"},
+    {"txtN09", nullptr, 578, 102, 22, 33, OneCharacter, "Numero etichetta, carattere 9"},
+    {"txtN10", nullptr, 606, 102, 22, 34, OneCharacter, "Numero etichetta, carattere 10"},
+    {"txtN11", nullptr, 634, 102, 22, 35, OneCharacter, "Numero etichetta, carattere 11"},
+    {"txtN12", nullptr, 662, 102, 22, 36, OneCharacter, "Numero etichetta, carattere 12"},
+    {"txtN13", nullptr, 690, 102, 22, 37, OneCharacter, "Numero etichetta, carattere 13"},
+    {"txtEuro", "Euro:", 498, 148, 150, 41, Plain, "Importo in euro", Tint::AliceBlue, 10,
+     CaptionPlace::Left},
+};
+
+const CheckRow kChecks[] = {
+    {"chkRaccomandata", "Raccomandata", 52, 148, 140, 38},
+    {"chkPacco", "Pacco", 208, 148, 90, 39},
+    {"chkAssicurata", "Assicurata", 312, 148, 120, 40},
+    {"chkConsegnata", "Consegnata", 834, 120, 118, 42},
+};
+
+const ToolButtonSpec kImportRecipient{"impDestinatario", ":/art/import.svg",
+                                      "Importa il destinatario dall'archivio anagrafico",
+                                      "Importa i dati dall'archivio anagrafico."};
+const ToolButtonSpec kImportSender{"impMittente", ":/art/import.svg",
+                                   "Importa il mittente dall'archivio anagrafico",
+                                   "Importa i dati dall'archivio anagrafico."};
+const ToolButtonSpec kToday{"impData", ":/art/calendario.svg", "Inserisci la data corrente",
+                            "Inserisci la data corrente."};
+
+const WorkspaceSpec kSpec{
+    " Velinda - Avvisi Ricevimento",
+    {{"cmdStampaDes", ":/art/btn_stampa_des.svg", "Stampa avviso di ricevimento, lato destinatario",
+      "Stampa Avviso Ricevimento (Destinatario)."},
+     {"cmdStampaMit", ":/art/btn_stampa_mit.svg", "Stampa avviso di ricevimento, lato mittente",
+      "Stampa Avviso Ricevimento (Mittente)."}},
+    {"cmdDaInviare", ":/icons/dialog-ok-apply.svg", "Raccomandate non consegnate",
+     "Visualizza il riepilogo delle raccomandate non consegnate."},
+    "App Avvisi di Ricevimento",
+    &GuideTexts::returnReceipt,
+};
+
+const QColor kPaleBlue(0xC8, 0xD6, 0xE3);
+const QColor kSteelBlue(0x46, 0x82, 0xB4);
+const QColor kBrown(0xA5, 0x2A, 0x2A);
+const QColor kLightGrey(0xF0, 0xEF, 0xEE);
+const QColor kSandyBrown(0xF4, 0xA4, 0x60);
+
+}  // namespace
+
+TfrmRicevimento::TfrmRicevimento(QWidget* parent) : WorkspaceWindow(kSpec, parent) {
+  setObjectName(u"TfrmRicevimento"_qs);
+  QWidget* p = panel();
+  addSheet(QRect(16, 80, 962, 554), kPaleBlue);
+  addSheet(QRect(24, 88, 946, 538), Qt::white);
+  addSheet(QRect(36, 136, 630, 46), {}, kSteelBlue, 2);
+  addSheet(QRect(780, 96, 178, 84), kLightGrey);
+  addSheet(QRect(790, 106, 158, 64), {}, kSandyBrown, 2);
+  addSheet(QRect(36, 196, 922, 114), {}, kSteelBlue, 2);
+  addSheet(QRect(36, 340, 922, 114), {}, kBrown, 2);
+  makePicture(u"imgTitolo"_qs, u":/art/title_ricevimento.svg"_qs, QRect(36, 94, 214, 40), p);
+  makePicture(u"imgConsegnata"_qs, u":/art/consegnata.svg"_qs, QRect(798, 116, 32, 32), p);
+  makePicture(u"imgSpedizione"_qs, u":/art/banner_spedizione.svg"_qs, QRect(36, 472, 922, 28), p);
+  makePicture(u"imgTimbro"_qs, u":/art/timbro.svg"_qs, QRect(846, 526, 90, 90), p);
+
+  for (QLineEdit* box : FieldTable::build(p, returnReceiptLayout(), kBoxes, kChecks, keys()))
+    helpLine()->addNeutral(box);
+  for (const char* neutral : {"chkRaccomandata", "chkPacco", "chkAssicurata"})
+    helpLine()->addNeutral(p->findChild<QCheckBox*>(QString::fromLatin1(neutral)));
+  helpLine()->addHint(
+      p->findChild<QCheckBox*>(u"chkConsegnata"_qs),
+      u"Spunta questa casella per indicare che la raccomandata è stata consegnata."_qs);
+
+  addFieldButton(kImportRecipient, QPoint(412, 228));
+  addFieldButton(kImportSender, QPoint(412, 372));
+  connect(addFieldButton(kToday, QPoint(194, 540)), &QToolButton::clicked, this,
+          &TfrmRicevimento::insertToday);
+
+  setWorkflow(new EditorWorkflow(
+      this, EditorConfig{returnReceiptArchive(),
+                         u"txtDestinatario"_qs,
+                         {{u"txtDestinatario"_qs, EditorMessages::kMissingRecipient},
+                          {u"txtMittente"_qs, EditorMessages::kMissingSender},
+                          {u"txtContenuto"_qs, EditorMessages::kMissingContent}}}));
+}
+
+void TfrmRicevimento::insertToday() {
+  findChild<QLineEdit*>(u"txtData"_qs)->setText(QDate::currentDate().toString(u"dd/MM/yyyy"_qs));
+}

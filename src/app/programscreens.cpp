@@ -4,14 +4,18 @@
 #include "app/password/tfrmpassword.h"
 #include "app/tfrmavvio.h"
 #include "editors/tfrmaccettazione.h"
+#include "editors/tfrmanagrafica.h"
+#include "editors/tfrmricevimento.h"
 
 ProgramScreens::ProgramScreens()
     : login_(new TfrmPassword),
       menu_(new TfrmAvvio),
       accettazione_(new TfrmAccettazione),
+      ricevimento_(new TfrmRicevimento),
+      anagrafica_(new TfrmAnagrafica),
       changePassword_(new TfrmCambiaPassword(login_)) {
   login_->setChangeScreen(changePassword_);
-  menu_->setWorkspaces(nullptr, accettazione_, nullptr);
+  menu_->setWorkspaces(anagrafica_, accettazione_, ricevimento_);
   connect(login_, &TfrmPassword::loginSucceeded, menu_, &QWidget::showMaximized);
   connect(login_, &TfrmPassword::exitRequested, this, &ProgramScreens::finished);
   connect(menu_, &TfrmAvvio::exitRequested, this, &ProgramScreens::finished);
@@ -19,6 +23,8 @@ ProgramScreens::ProgramScreens()
 
 ProgramScreens::~ProgramScreens() {
   delete changePassword_;
+  delete anagrafica_;
+  delete ricevimento_;
   delete accettazione_;
   delete menu_;
   delete login_;

@@ -4,6 +4,8 @@
 
 class TfrmAvvio;
 class TfrmAccettazione;
+class TfrmAnagrafica;
+class TfrmRicevimento;
 class TfrmCambiaPassword;
 class TfrmPassword;
 
@@ -22,6 +24,8 @@ class ProgramScreens : public QObject {
   TfrmPassword* login() const { return login_; }
   TfrmAvvio* menu() const { return menu_; }
   TfrmAccettazione* accettazione() const { return accettazione_; }
+  TfrmRicevimento* ricevimento() const { return ricevimento_; }
+  TfrmAnagrafica* anagrafica() const { return anagrafica_; }
 
  signals:
   void finished();
@@ -30,5 +34,7 @@ class ProgramScreens : public QObject {
   TfrmPassword* login_;
   TfrmAvvio* menu_;
   TfrmAccettazione* accettazione_;
+  TfrmRicevimento* ricevimento_;
+  TfrmAnagrafica* anagrafica_;
   TfrmCambiaPassword* changePassword_;
 };

@@ -9,7 +9,10 @@
 #include "editors/attachmentlabels.h"
 #include "editors/editormessages.h"
 #include "editors/editorworkflow.h"
+#include "attachments/tfrmallegacartella.h"
 #include "editors/fieldtable.h"
+#include "export/tfrmexpaccettazione.h"
+#include "print/tfrmstampaaccettazione.h"
 #include "widgets/helpline.h"
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
@@ -115,6 +118,12 @@ TfrmAccettazione::TfrmAccettazione(QWidget* parent) : WorkspaceWindow(kSpec, par
   addFieldButton(kImportSender, QPoint(394, 388));
   connect(addFieldButton(kToday, QPoint(194, 590)), &QToolButton::clicked, this,
           &TfrmAccettazione::insertToday);
+
+  opens<TfrmStampaAccettazione>(u"cmdStampa"_qs, this, this);
+
+  connectClick(u"cmdFile"_qs, [this] { TfrmAllegaCartella::openFor(this, u"accettazione"_qs); });
+
+  opens<TfrmExpAccettazione>(u"cmdEsporta"_qs, this);
 
   setWorkflow(new EditorWorkflow(
       this, EditorConfig{acceptanceArchive(),

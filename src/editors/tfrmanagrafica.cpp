@@ -8,7 +8,9 @@
 #include "editors/attachmentlabels.h"
 #include "editors/editormessages.h"
 #include "editors/editorworkflow.h"
+#include "attachments/tfrmallegacartella.h"
 #include "editors/fieldtable.h"
+#include "export/tfrmexpanagrafica.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
 #include "validators/taxcoderouting.h"
@@ -129,6 +131,10 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kSpec, parent)
 
   for (const FieldButton& b : kFieldButtons)
     connect(addFieldButton(b.spec, b.at), &QToolButton::clicked, this, b.action);
+
+  connectClick(u"cmdFile"_qs, [this] { TfrmAllegaCartella::openFor(this, u"anagrafica"_qs); });
+
+  opens<TfrmExpAnagrafica>(u"cmdEsporta"_qs, this);
 
   setWorkflow(new EditorWorkflow(
       this, EditorConfig{addressBookArchive(),

@@ -8,6 +8,9 @@
 #include "editors/editormessages.h"
 #include "editors/editorworkflow.h"
 #include "editors/fieldtable.h"
+#include "export/tfrmexpricevimento.h"
+#include "print/tfrmstamparicevimentodes.h"
+#include "print/tfrmstamparicevimentomit.h"
 #include "widgets/helpline.h"
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
@@ -125,6 +128,11 @@ TfrmRicevimento::TfrmRicevimento(QWidget* parent) : WorkspaceWindow(kSpec, paren
   addFieldButton(kImportSender, QPoint(412, 372));
   connect(addFieldButton(kToday, QPoint(194, 540)), &QToolButton::clicked, this,
           &TfrmRicevimento::insertToday);
+
+  opens<TfrmStampaRicevimentoDes>(u"cmdStampaDes"_qs, this, this);
+  opens<TfrmStampaRicevimentoMit>(u"cmdStampaMit"_qs, this, this);
+
+  opens<TfrmExpRicevimento>(u"cmdEsporta"_qs, this);
 
   setWorkflow(new EditorWorkflow(
       this, EditorConfig{returnReceiptArchive(),

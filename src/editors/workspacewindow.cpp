@@ -178,6 +178,12 @@ void WorkspaceWindow::setWorkflow(EditorWorkflow* workflow) {
     connect(button(QString::fromLatin1(name)), &QToolButton::clicked, workflow, action);
 }
 
+void WorkspaceWindow::connectClick(const QString& buttonName, std::function<void()> action) {
+  PictureButton* b = button(buttonName);
+  Q_ASSERT_X(b, "WorkspaceWindow", qPrintable(buttonName));
+  connect(b, &QToolButton::clicked, this, std::move(action));
+}
+
 void WorkspaceWindow::openGuide() {
   TfrmGuida::open(this, QString::fromUtf8(spec_.guideTitle), spec_.guideText());
 }

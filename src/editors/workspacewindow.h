@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 #include "widgets/gradientwidget.h"
 
@@ -44,6 +45,26 @@ class WorkspaceWindow : public GradientWidget {
 
   void openGuide();
 
+  // The button opens a fresh `Screen(args...)` over this workspace, shown
+  // modally and destroyed when it closes.
+  template <typename Screen, typename... Args>
+  void opens(const QString& buttonName, Args... args) {
+    connectClick(buttonName, [args...] {
+      Screen screen(args...);
+      screen.exec();
+    });
+  }
+
+  // The same for a screen that learns who opened it from its tag.
+  template <typename Screen>
+  void opensTagged(const QString& buttonName, const QString& tag) {
+    connectClick(buttonName, [this, tag] {
+      Screen screen(this, this);
+      screen.setTag(tag);
+      screen.exec();
+    });
+  }
+
  signals:
   void closed();
 
@@ -60,6 +81,9 @@ class WorkspaceWindow : public GradientWidget {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+
+ protected:
+  void connectClick(const QString& buttonName, std::function<void()> action);
 
  private:
   PictureButton* addToolButton(const ToolButtonSpec& spec, QWidget* group, QPoint at,

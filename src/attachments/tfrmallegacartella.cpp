@@ -1,0 +1,200 @@
+#include "attachments/tfrmallegacartella.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "archive/text.h"
+#include "attachments/attachmentfolder.h"
+#include "attachments/filechooser.h"
+#include "platform/services.h"
+#include "platform/shellservice.h"
+#include "widgets/fieldhighlight.h"
+#include "widgets/gradientwidget.h"
+#include "widgets/picture.h"
+#include "widgets/picturebutton.h"
+
+namespace {
+
+constexpr QSize kClientSize{634, 534};
+const QColor kWindowTop{0xFF, 0xFF, 0xFF};
+const QColor kWindowBottom{0xA1, 0xC0, 0xD9};
+const QColor kSheetBorder{0x72, 0xA1, 0xC8};
+const QColor kSlotTop{0xA8, 0xCA, 0xE5};
+const QColor kSlotBottom{0xFF, 0xFF, 0xFF};
+const QColor kSlotBorder{0x6E, 0x9E, 0xC6};
+const QColor kFileNameColour{0x80, 0x80, 0x80};
+
+constexpr int kSlotLeft = 16;
+constexpr QSize kSlotSize{577, 113};
+constexpr int kSlotTops[] = {80, 200, 320};
+
+QString number(int index) { return u"0%1"_qs.arg(index + 1); }
+QString ordinal(int index) { return u"%1°"_qs.arg(index + 1); }
+
+QLabel* makeCaption(const QString& objectName, const QString& text, QPoint place,
+                    QWidget* buddy, QWidget* parent) {
+  auto* caption = new QLabel(text, parent);
+  caption->setObjectName(objectName);
+  caption->setFont(QFont(u"Verdana"_qs, 12));
+  caption->adjustSize();
+  caption->move(place);
+  caption->setBuddy(buddy);
+  return caption;
+}
+
+QPushButton* makeButton(const QString& objectName, const QString& text, const QRect& geometry,
+                        const QString& accessibleName, QWidget* parent) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(objectName);
+  button->setGeometry(geometry);
+  button->setAccessibleName(accessibleName);
+  // Enter in a box must not press a button the user did not choose.
+  button->setAutoDefault(false);
+  return button;
+}
+
+// The six hidden labels of a workspace, in the order of the six boxes.
+QLabel* editorLabel(QWidget* editor, const QString& name) {
+  return editor ? editor->findChild<QLabel*>(name) : nullptr;
+}
+
+}  // namespace
+
+TfrmAllegaCartella::TfrmAllegaCartella(QWidget* editor, QWidget* parent)
+    : DialogFrame(u" Allega file"_qs, kClientSize, Placement::CentreOfScreen, parent),
+      editor_(editor) {
+  setObjectName(u"TfrmAllegaCartella"_qs);
+  auto* background = new GradientWidget(kWindowTop, kWindowBottom, this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(background);
+
+  auto* sheet = new PanelBox(Qt::white, kSheetBorder, 1, background);
+  sheet->setGeometry(8, 8, 593, 433);
+  makePicture(u"imgTitolo"_qs, u":/art/allega_titolo.svg"_qs, QRect(20, 20, 543, 49),
+              background);
+  for (int i = 0; i < 3; ++i) buildSlot(i, kSlotTops[i], background);
+
+  btnAnnulla_ = makeButton(u"btnAnnulla"_qs, u"Annulla"_qs, QRect(312, 456, 126, 32),
+                           u"Annulla"_qs, background);
+  btnApplica_ = makeButton(u"btnApplica"_qs, u"Applica e chiudi"_qs, QRect(447, 456, 154, 32),
+                           u"Applica e chiudi"_qs, background);
+  connect(btnAnnulla_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(btnApplica_, &QPushButton::clicked, this, &TfrmAllegaCartella::applyAndClose);
+
+  lblMemory_ = new QLabel(background);
+  lblMemory_->setObjectName(u"lblMemory"_qs);
+  lblMemory_->hide();
+
+  QWidget* previous = nullptr;
+  auto chain = [&previous](QWidget* next) {
+    if (previous) QWidget::setTabOrder(previous, next);
+    previous = next;
+  };
+  for (const SlotControls& slot : slotControls_) {
+    chain(slot.file);
+    chain(slot.browse);
+    chain(slot.open);
+    chain(slot.description);
+  }
+  chain(btnApplica_);
+  chain(btnAnnulla_);
+}
+
+void TfrmAllegaCartella::buildSlot(int index, int top, QWidget* parent) {
+  auto* panel = new GradientWidget(kSlotTop, kSlotBottom, parent);
+  panel->setGeometry(QRect(QPoint(kSlotLeft, top), kSlotSize));
+  auto* frame = new PanelBox(QColor(), kSlotBorder, 1, panel);
+  frame->setGeometry(panel->rect());
+
+  SlotControls& slot = slotControls_[size_t(index)];
+  const QString n = number(index);
+  const QString nth = ordinal(index);
+
+  slot.file = new QLineEdit(parent);
+  slot.file->setObjectName(u"txtFile"_qs + n);
+  slot.file->setGeometry(28, top + 28, 338, 22);
+  slot.file->setReadOnly(true);
+  slot.file->setFont(QFont(u"Verdana"_qs, 10, QFont::Bold));
+  slot.file->setAccessibleName(u"Nome %1 file allegato"_qs.arg(nth));
+  FieldHighlight::apply(slot.file);
+  slot.file->setStyleSheet(slot.file->styleSheet() +
+                           u"QLineEdit { color: %1; }"_qs.arg(kFileNameColour.name()));
+  makeCaption(u"lblNome"_qs + n, u"Nome %1 file allegato:"_qs.arg(nth), QPoint(28, top + 10),
+              slot.file, parent);
+
+  auto* clear = new PictureButton(u"imgCancella"_qs + n, u":/art/cancella.svg"_qs, QSize(22, 22),
+                                  u"Togli il %1 file allegato"_qs.arg(nth), parent);
+  clear->move(370, top + 28);
+  connect(clear, &QToolButton::clicked, slot.file, &QLineEdit::clear);
+
+  slot.browse = makeButton(u"btnSfoglia"_qs + n, u"Sfoglia..."_qs, QRect(400, top + 24, 86, 28),
+                           u"Sfoglia per il %1 file allegato"_qs.arg(nth), parent);
+  slot.open = makeButton(u"btnApri"_qs + n, u"Apri"_qs, QRect(494, top + 24, 86, 28),
+                         u"Apri il %1 file allegato"_qs.arg(nth), parent);
+  slot.open->setEnabled(false);
+  connect(slot.browse, &QPushButton::clicked, this, [this, index] { browse(index); });
+  connect(slot.open, &QPushButton::clicked, this, [this, index] { openAttachment(index); });
+  QPushButton* open = slot.open;
+  connect(slot.file, &QLineEdit::textChanged, open,
+          [open](const QString& text) { open->setEnabled(!Text::trimmed(text).isEmpty()); });
+
+  slot.description = new QLineEdit(parent);
+  slot.description->setObjectName(u"txtDesc"_qs + n);
+  slot.description->setGeometry(28, top + 78, 552, 22);
+  slot.description->setFont(QFont(u"Verdana"_qs, 12, QFont::Bold));
+  slot.description->setAccessibleName(u"Descrizione %1 file allegato"_qs.arg(nth));
+  FieldHighlight::apply(slot.description);
+  makeCaption(u"lblDescrizione"_qs + n, u"Descrizione %1 file allegato:"_qs.arg(nth),
+              QPoint(28, top + 60), slot.description, parent);
+}
+
+void TfrmAllegaCartella::setTag(const QString& tag) { lblMemory_->setText(tag); }
+
+void TfrmAllegaCartella::loadFromEditor() {
+  for (int i = 0; i < 3; ++i) {
+    const QString n = number(i);
+    SlotControls& slot = slotControls_[size_t(i)];
+    if (QLabel* file = editorLabel(editor_, u"lblFile"_qs + n))
+      slot.file->setText(Text::trimmed(file->text()));
+    if (QLabel* description = editorLabel(editor_, u"lblDesc"_qs + n))
+      slot.description->setText(Text::trimmed(description->text()));
+  }
+}
+
+void TfrmAllegaCartella::openFor(QWidget* editor, const QString& tag) {
+  TfrmAllegaCartella screen(editor, editor);
+  screen.setTag(tag);
+  screen.loadFromEditor();
+  screen.exec();
+}
+
+void TfrmAllegaCartella::browse(int index) {
+  const QString chosen = FileChoosers::current().chooseFile(this);
+  if (chosen.isEmpty()) return;
+  QLineEdit* file = slotControls_[size_t(index)].file;
+  file->setText(QFileInfo(chosen).fileName());
+  AttachmentFolder::store(chosen, file->text(), this);
+}
+
+void TfrmAllegaCartella::openAttachment(int index) {
+  const QString name = slotControls_[size_t(index)].file->text();
+  Services::shell().open(ShellTarget::file(AttachmentFolder::filePath(name)));
+}
+
+void TfrmAllegaCartella::applyAndClose() {
+  const QString tag = Text::trimmed(lblMemory_->text());
+  if (tag != u"accettazione"_qs && tag != u"anagrafica"_qs) return;
+  for (int i = 0; i < 3; ++i) {
+    const QString n = number(i);
+    const SlotControls& slot = slotControls_[size_t(i)];
+    if (QLabel* file = editorLabel(editor_, u"lblFile"_qs + n))
+      file->setText(Text::trimmed(slot.file->text()));
+    if (QLabel* description = editorLabel(editor_, u"lblDesc"_qs + n))
+      description->setText(Text::trimmed(slot.description->text()));
+  }
+  accept();
+}

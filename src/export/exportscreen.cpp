@@ -1,0 +1,223 @@
+#include "export/exportscreen.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QShowEvent>
+#include <QTableWidget>
+
+#include "app/tfrmguida.h"
+#include "archive/tarchivio.h"
+#include "export/spreadsheetwriter.h"
+#include "platform/messageservice.h"
+#include "platform/programfolder.h"
+#include "platform/services.h"
+#include "platform/shellservice.h"
+#include "widgets/gradientwidget.h"
+#include "widgets/helpline.h"
+#include "widgets/picture.h"
+#include "widgets/picturebutton.h"
+
+namespace {
+
+const QColor kLightGrey(238, 237, 237);
+const QColor kPanelBorder(200, 199, 199);
+const QColor kSlateBlue(106, 90, 205);
+
+const QString kReady = u"Esportazione archivio in Microsoft Excel."_qs;
+
+const QString kAskExport =
+    u"L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del "
+    "numero di schede presenti in archivio."_qs +
+    u"\r\n\r\n"_qs + u"Si vuole esportare i dati adesso?"_qs;
+const QString kAskOpen = u"Le schede in archivio sono state esportate con successo."_qs +
+                         u"\r\n\r\n"_qs + u"Si vuole aprire il file di Excel?"_qs;
+const QString kExportFailure = u"Attenzione: il sistema non permette di esportare i dati."_qs +
+                               u"\n\r\n\r"_qs +
+                               u"Accertarsi che il file di Excel non sia già aperto."_qs;
+
+struct ButtonSpec {
+  const char* name;
+  const char* picture;
+  QRect geometry;
+  const char* purpose;
+  const char* hint;
+};
+
+const ButtonSpec kButtons[] = {
+    {"cmdEsporta", ":/icons/x-office-spreadsheet.svg", QRect(566, 15, 49, 50),
+     "Esporta archivio", "Esporta l'archivio in formato Microsoft Excel."},
+    {"cmdGuida", ":/icons/help-contents.svg", QRect(670, 13, 50, 55), "Guida",
+     "Visualizza la pagina della guida sensibile al contesto."},
+    {"cmdEsci", ":/icons/application-exit.svg", QRect(766, 15, 40, 50), "Esci",
+     "Esci da questo ambiente di lavoro."},
+};
+
+// Column names are kept on the header items, where tests and assistive
+// tools can find a column without counting.
+QTableWidgetItem* headerItem(const QString& name, const QString& text) {
+  auto* item = new QTableWidgetItem(text);
+  item->setData(Qt::UserRole, name);
+  return item;
+}
+
+QTableWidgetItem* cellItem(const QString& text, bool editable) {
+  auto* item = new QTableWidgetItem(text);
+  if (!editable) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+  return item;
+}
+
+}  // namespace
+
+ExportScreen::ExportScreen(const ExportTable& table, QWidget* parent)
+    : DialogFrame(table.caption, QSize(862, 560), Placement::CentreOfScreen, parent),
+      table_(table) {
+  QPalette grey = palette();
+  grey.setColor(QPalette::Window, kLightGrey);
+  setPalette(grey);
+  buildControls();
+}
+
+QString ExportScreen::outputPath() const { return ProgramFolder::filePath(table_.outputFile); }
+
+void ExportScreen::buildControls() {
+  auto* panel = new PanelBox(kLightGrey, kPanelBorder, 1, this);
+  panel->setObjectName(u"pnlExport"_qs);
+  panel->setGeometry(12, 13, 837, 533);
+
+  auto* sfondo = new PanelBox(Qt::white, {}, 0, panel);
+  sfondo->setObjectName(u"shpSfondo"_qs);
+  sfondo->setGeometry(8, 8, 821, 65);
+  // Positions inside the white box are given from the panel's corner.
+  const QPoint inSfondo(-8, -8);
+  makePicture(u"imgLogo"_qs, u":/art/logo.svg"_qs, QRect(13, 13, 505, 55).translated(inSfondo),
+              sfondo);
+  makePicture(u"icoHand"_qs, u":/icons/go-next.svg"_qs,
+              QRect(528, 32, 31, 25).translated(inSfondo), sfondo);
+
+  auto* bar = new PanelBox(kSlateBlue, {}, 0, panel);
+  bar->setObjectName(u"shpInfo"_qs);
+  bar->setGeometry(8, 493, 821, 32);
+  info_ = new QLabel(kReady, bar);
+  info_->setObjectName(u"panInfo"_qs);
+  info_->setGeometry(6, 0, 809, 32);
+  info_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  info_->setFont(QFont(u"Tahoma"_qs, 12));
+  info_->setStyleSheet(u"color: white;"_qs);
+
+  buildGrid(panel);
+
+  auto* help = new HelpLine(info_, this);
+  const QList<QWidget*> backgrounds{this, panel, sfondo, bar, info_, grid_, grid_->viewport()};
+  for (QWidget* background : backgrounds)
+    help->addBackground(background);
+
+  for (const ButtonSpec& spec : kButtons) {
+    auto* button = new PictureButton(QString::fromLatin1(spec.name),
+                                     QString::fromLatin1(spec.picture), spec.geometry.size(),
+                                     QString::fromUtf8(spec.purpose), sfondo);
+    button->move(spec.geometry.topLeft() + inSfondo);
+    help->addHint(button, QString::fromUtf8(spec.hint));
+  }
+  connect(findChild<QToolButton*>(u"cmdEsporta"_qs), &QToolButton::clicked, this,
+          &ExportScreen::exportSpreadsheet);
+  connect(findChild<QToolButton*>(u"cmdGuida"_qs), &QToolButton::clicked, this,
+          &ExportScreen::openGuide);
+  connect(findChild<QToolButton*>(u"cmdEsci"_qs), &QToolButton::clicked, this,
+          &QDialog::accept);
+}
+
+void ExportScreen::buildGrid(QWidget* panel) {
+  grid_ = new QTableWidget(0, int(table_.columns.size()) + 1, panel);
+  grid_->setObjectName(u"grdRecords"_qs);
+  grid_->setAccessibleName(u"Schede in archivio"_qs);
+  grid_->setGeometry(8, 80, 821, 409);
+  grid_->setAlternatingRowColors(true);
+  grid_->verticalHeader()->hide();
+  grid_->verticalHeader()->setMinimumSectionSize(21);
+  grid_->verticalHeader()->setDefaultSectionSize(21);
+  grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  grid_->setHorizontalHeaderItem(0, headerItem(u"colNum"_qs, u"N."_qs));
+  grid_->setColumnWidth(0, 60);
+  for (int c = 0; c < table_.columns.size(); ++c) {
+    const ExportColumn& column = table_.columns[c];
+    grid_->setHorizontalHeaderItem(c + 1, headerItem(column.gridName, column.gridHeader));
+    grid_->setColumnWidth(c + 1, column.gridWidth);
+  }
+}
+
+void ExportScreen::showEvent(QShowEvent* event) {
+  DialogFrame::showEvent(event);
+  if (!filled_ && !event->spontaneous()) {
+    filled_ = true;
+    fillGrid();
+  }
+}
+
+void ExportScreen::fillGrid() {
+  try {
+    TArchivio archive(table_.archive);
+    archive.Open();
+    const int count = archive.Count();
+    if (count == 0) return;
+    grid_->setRowCount(count);
+    TScheda record(table_.archive.layout);
+    for (int row = 0; row < count; ++row) {
+      archive.ReadNext(record);
+      grid_->setItem(row, 0, cellItem(QString::number(row + 1), false));
+      const QStringList cells = rowCells(table_.columns, record);
+      for (int c = 0; c < cells.size(); ++c)
+        grid_->setItem(row, c + 1, cellItem(cells[c], table_.columns[c].editable));
+    }
+  } catch (const std::exception&) {
+    // A grid that could not be filled stays as far as it got: the user
+    // still sees, and can export, what was read.
+  }
+}
+
+void ExportScreen::commitPendingEdit() {
+  // The picture buttons never take the focus, so a cell still being typed
+  // into would otherwise keep its new text to itself.
+  QWidget* focused = QApplication::focusWidget();
+  if (focused && focused != grid_ && grid_->isAncestorOf(focused))
+    grid_->setFocus();
+}
+
+QStringList ExportScreen::gridRow(int row) const {
+  QStringList cells;
+  for (int c = 1; c < grid_->columnCount(); ++c) {
+    const QTableWidgetItem* item = grid_->item(row, c);
+    cells.append(item ? item->text() : QString());
+  }
+  return cells;
+}
+
+void ExportScreen::writeDocument() {
+  // A plain file, not a save-and-rename: a half-written export is left for
+  // the user to see, and a file held open elsewhere must fail here rather
+  // than be swapped underneath its reader.
+  QFile file(outputPath());
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    throw SpreadsheetWriteError(file.errorString().toStdString());
+  SpreadsheetWriter writer(file);
+  writer.writeStart(table_.worksheetName, table_.columns);
+  for (int row = 0; row < grid_->rowCount(); ++row) writer.writeRow(gridRow(row));
+  writer.writeEnd();
+  if (!file.flush()) throw SpreadsheetWriteError(file.errorString().toStdString());
+  file.close();
+}
+
+void ExportScreen::exportSpreadsheet() {
+  commitPendingEdit();
+  if (!Services::messages().confirm(this, kAskExport)) return;
+  try {
+    writeDocument();
+    if (Services::messages().confirm(this, kAskOpen))
+      Services::shell().open(ShellTarget::file(outputPath()));
+  } catch (const std::exception&) {
+    Services::messages().plain(this, kExportFailure);
+  }
+}
+
+void ExportScreen::openGuide() { TfrmGuida::open(this, table_.guideTitle, table_.guideText); }

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/dialogframe.h"
+#include "export/exporttables.h"
+
+class QLabel;
+class QTableWidget;
+
+// The export screen of one archive: the whole archive in the grid
+// `grdRecords`, read once when the screen is first shown, and the button
+// `cmdEsporta`, which writes the grid's cells (edited or not) to the
+// archive's spreadsheet file beside the program. The archive itself is
+// never written.
+class ExportScreen : public DialogFrame {
+  Q_OBJECT
+ public:
+  ExportScreen(const ExportTable& table, QWidget* parent);
+
+  const ExportTable& table() const { return table_; }
+
+  // The full path of the spreadsheet file.
+  QString outputPath() const;
+
+  void fillGrid();
+  void exportSpreadsheet();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void buildControls();
+  void buildGrid(QWidget* panel);
+  void commitPendingEdit();
+  void writeDocument();
+  QStringList gridRow(int row) const;
+  void openGuide();
+
+  const ExportTable& table_;
+  QTableWidget* grid_ = nullptr;
+  QLabel* info_ = nullptr;
+  bool filled_ = false;
+};

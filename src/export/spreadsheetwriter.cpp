@@ -1,0 +1,59 @@
+#include "export/spreadsheetwriter.h"
+
+#include <QIODevice>
+
+#include "archive/text.h"
+#include "archive/windows1252.h"
+
+void SpreadsheetWriter::put(const QString& piece) {
+  const QByteArray bytes = Windows1252::encode(piece);
+  if (device_.write(bytes) != bytes.size())
+    throw SpreadsheetWriteError(device_.errorString().toStdString());
+}
+
+void SpreadsheetWriter::writeStart(const QString& worksheetName,
+                                   const QList<ExportColumn>& columns) {
+  put(uR"(<html xmlns:o="urn:schemas-microsoft-com:office:office")"
+      uR"( xmlns:x="urn:schemas-microsoft-com:office:excel")"
+      uR"( xmlns="http://www.w3.org/TR/REC-html40">)"_qs);
+  put(u"<head>"_qs);
+  put(uR"(<meta http-equiv="Content-Type" content="text/html; charset=windows-1252">)"_qs);
+  put(u"<!--[if gte mso 9]><xml>"_qs);
+  for (const char16_t* piece : {u"<x:ExcelWorkbook>", u"<x:ExcelWorksheets>",
+                                u"<x:ExcelWorksheet>", u"<x:Name>"})
+    put(QString::fromUtf16(piece));
+  put(worksheetName);
+  for (const char16_t* piece :
+       {u"</x:Name>", u"<x:WorksheetOptions>", u"<x:Selected/>", u"<x:Panes>", u"<x:Pane>",
+        u"<x:Number>1</x:Number>", u"<x:ActiveRow>3</x:ActiveRow>", u"</x:Pane>",
+        u"</x:Panes>", u"<x:ProtectContents>False</x:ProtectContents>",
+        u"<x:ProtectObjects>False</x:ProtectObjects>",
+        u"<x:ProtectScenarios>False</x:ProtectScenarios>", u"</x:WorksheetOptions>",
+        u"</x:ExcelWorksheet>", u"</x:ExcelWorksheets>", u"</x:ExcelWorkbook>",
+        u"</xml><![endif]-->", u"</head>", u"<body>", u"<table x:str>", u"<tr>"})
+    put(QString::fromUtf16(piece));
+  for (const ExportColumn& column : columns) {
+    put(uR"(<td style="text-align: left; font-weight: bold;" width=)"_qs);
+    put(QString::number(column.exportWidth));
+    put(u">"_qs);
+    put(column.exportHeader);
+    put(u"</td>"_qs);
+  }
+  put(u"</tr>"_qs);
+}
+
+void SpreadsheetWriter::writeRow(const QStringList& cells) {
+  put(u"<tr>"_qs);
+  for (const QString& cell : cells) {
+    put(uR"(<td style="text-align: left;">)"_qs);
+    put(Text::trimmed(cell));
+    put(u"</td>"_qs);
+  }
+  put(u"</tr>"_qs);
+}
+
+void SpreadsheetWriter::writeEnd() {
+  put(u"</table>"_qs);
+  put(u"</body>"_qs);
+  put(u"</html>"_qs);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "export/exportscreen.h"
+
+// Exports Ricevute_Accettazione.pro to Ricevute_Accettazione.xls.
+class TfrmExpAccettazione : public ExportScreen {
+  Q_OBJECT
+ public:
+  explicit TfrmExpAccettazione(QWidget* parent = nullptr);
+};

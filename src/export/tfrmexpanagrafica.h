@@ -1,0 +1,10 @@
+#pragma once
+
+#include "export/exportscreen.h"
+
+// Exports Anagrafica.pro to Anagrafica.xls.
+class TfrmExpAnagrafica : public ExportScreen {
+  Q_OBJECT
+ public:
+  explicit TfrmExpAnagrafica(QWidget* parent = nullptr);
+};

@@ -1,0 +1,415 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+#include "platform/programfolder.h"
+#include "recordingfilechooser.h"
+#include "attachments/tfrmallegacartella.h"
+#include "support/recordingmessages.h"
+#include "support/recordingshell.h"
+#include "support/testfolder.h"
+
+namespace {
+
+const QString kFolder = u"Documenti_Allegati/"_qs;
+const QString kQuestion =
+    u"Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso "
+    "nome.\r\n\r\nSi vuole sovrascrivere il file esistente?"_qs;
+
+const QStringList kLabelNames = {u"lblFile01"_qs, u"lblFile02"_qs, u"lblFile03"_qs,
+                                 u"lblDesc01"_qs, u"lblDesc02"_qs, u"lblDesc03"_qs};
+
+// A stand-in for a workspace: the six hidden labels sit on an inner panel,
+// as they do on the real screens.
+struct FakeEditor {
+  QWidget window;
+  QWidget* panel = new QWidget(&window);
+
+  FakeEditor() {
+    for (const QString& name : kLabelNames) {
+      auto* label = new QLabel(panel);
+      label->setObjectName(name);
+      label->hide();
+    }
+  }
+  QLabel* label(const QString& name) { return window.findChild<QLabel*>(name); }
+  void fill(const QStringList& texts) {
+    for (int i = 0; i < kLabelNames.size(); ++i) label(kLabelNames[i])->setText(texts[i]);
+  }
+  QStringList texts() {
+    QStringList result;
+    for (const QString& name : kLabelNames) result.append(label(name)->text());
+    return result;
+  }
+};
+
+QByteArray readFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestAllegaCartella : public QObject {
+  Q_OBJECT
+
+ private:
+  // The user's own documents, somewhere outside the program folder.
+  std::unique_ptr<QTemporaryDir> documents_;
+  QString document(const QString& name, const QByteArray& bytes) {
+    const QString path = documents_->filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("cannot write %s", qPrintable(path));
+    file.write(bytes);
+    return path;
+  }
+  template <typename T>
+  static T* control(QWidget& screen, const QString& name) {
+    T* widget = screen.findChild<T*>(name);
+    if (!widget) qFatal("no control %s", qPrintable(name));
+    return widget;
+  }
+  static QLineEdit* box(QWidget& screen, const QString& name) {
+    return control<QLineEdit>(screen, name);
+  }
+  static QAbstractButton* button(QWidget& screen, const QString& name) {
+    return control<QAbstractButton>(screen, name);
+  }
+
+ private slots:
+  void init() { documents_ = std::make_unique<QTemporaryDir>(); }
+  void cleanup() { documents_.reset(); }
+
+  void loadsTheTrimmedLabelsIntoTheBoxes() {
+    FakeEditor editor;
+    editor.fill({u"  Contratto.pdf "_qs, u""_qs, u"\tFoto.jpg"_qs, u" Copia firmata  "_qs,
+                 u"Solo descrizione"_qs, u""_qs});
+    TfrmAllegaCartella screen(&editor.window);
+    screen.loadFromEditor();
+    QCOMPARE(box(screen, u"txtFile01"_qs)->text(), u"Contratto.pdf"_qs);
+    QCOMPARE(box(screen, u"txtFile02"_qs)->text(), QString());
+    QCOMPARE(box(screen, u"txtFile03"_qs)->text(), u"Foto.jpg"_qs);
+    QCOMPARE(box(screen, u"txtDesc01"_qs)->text(), u"Copia firmata"_qs);
+    QCOMPARE(box(screen, u"txtDesc02"_qs)->text(), u"Solo descrizione"_qs);
+    QCOMPARE(box(screen, u"txtDesc03"_qs)->text(), QString());
+  }
+
+  void apriFollowsTheFileName_data() {
+    QTest::addColumn<QString>("loaded");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("empty") << QString() << false;
+    QTest::newRow("blanks only") << u"   "_qs << false;
+    QTest::newRow("a name") << u"Ricevuta.pdf"_qs << true;
+  }
+  void apriFollowsTheFileName() {
+    QFETCH(QString, loaded);
+    QFETCH(bool, enabled);
+    FakeEditor editor;
+    editor.fill({QString(), loaded, QString(), QString(), QString(), QString()});
+    TfrmAllegaCartella screen(&editor.window);
+    screen.loadFromEditor();
+    QCOMPARE(button(screen, u"btnApri02"_qs)->isEnabled(), enabled);
+    QVERIFY(!button(screen, u"btnApri01"_qs)->isEnabled());
+    QVERIFY(!button(screen, u"btnApri03"_qs)->isEnabled());
+  }
+
+  void apriFollowsClearAndBrowse() {
+    TestFolder folder;
+    RecordingMessages messages;
+    RecordingFileChooser chooser;
+    FakeEditor editor;
+    editor.fill({u"Vecchio.pdf"_qs, QString(), QString(), QString(), QString(), QString()});
+    TfrmAllegaCartella screen(&editor.window);
+    screen.loadFromEditor();
+    QVERIFY(button(screen, u"btnApri01"_qs)->isEnabled());
+    button(screen, u"imgCancella01"_qs)->click();
+    QVERIFY(!button(screen, u"btnApri01"_qs)->isEnabled());
+    chooser.answers = {document(u"Nuovo.pdf"_qs, "x")};
+    button(screen, u"btnSfoglia01"_qs)->click();
+    QVERIFY(button(screen, u"btnApri01"_qs)->isEnabled());
+  }
+
+  void browseCopiesIntoTheAttachmentFolder_data() {
+    QTest::addColumn<QString>("programFolder");
+    QTest::newRow("attachment folder missing") << QString();
+    QTest::newRow("program folder missing too") << u"Velinda/su chiavetta"_qs;
+  }
+  void browseCopiesIntoTheAttachmentFolder() {
+    QFETCH(QString, programFolder);
+    TestFolder folder;
+    const QString base = folder.path() + programFolder;
+    ProgramFolder::setOverride(base);
+    RecordingMessages messages;
+    RecordingFileChooser chooser;
+    FakeEditor editor;
+    editor.fill({u"Altro.doc"_qs, u"Prima.txt"_qs, QString(), QString(), QString(), QString()});
+    TfrmAllegaCartella screen(&editor.window);
+    screen.loadFromEditor();
+    chooser.answers = {document(u"Scansione ricevuta.pdf"_qs, "%PDF contenuto")};
+
+    button(screen, u"btnSfoglia02"_qs)->click();
+
+    QCOMPARE(chooser.calls, 1);
+    QCOMPARE(box(screen, u"txtFile02"_qs)->text(), u"Scansione ricevuta.pdf"_qs);
+    QCOMPARE(box(screen, u"txtFile01"_qs)->text(), u"Altro.doc"_qs);
+    QCOMPARE(readFile(QDir(base).filePath(kFolder + u"Scansione ricevuta.pdf"_qs)),
+             QByteArray("%PDF contenuto"));
+    QCOMPARE(messages.count(), 0);
+  }
+
+  void existingNameAsksBeforeReplacing_data() {
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QByteArray>("kept");
+    QTest::newRow("No keeps the old file") << false << QByteArray("vecchio");
+    QTest::newRow("Yes replaces it") << true << QByteArray("nuovo");
+  }
+  void existingNameAsksBeforeReplacing() {
+    QFETCH(bool, answer);
+    QFETCH(QByteArray, kept);
+    TestFolder folder;
+    QDir().mkpath(folder.filePath(kFolder));
+    folder.write(kFolder + u"Lettera.pdf"_qs, "vecchio");
+    RecordingMessages messages;
+    messages.answers = {answer};
+    RecordingFileChooser chooser;
+    chooser.answers = {document(u"Lettera.pdf"_qs, "nuovo")};
+    FakeEditor editor;
+    editor.fill({QString(), QString(), u"Altro.doc"_qs, QString(), QString(), QString()});
+    TfrmAllegaCartella screen(&editor.window);
+    screen.loadFromEditor();
+
+    button(screen, u"btnSfoglia03"_qs)->click();
+
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().form, RecordingMessages::Form::Question);
+    QCOMPARE(messages.last().text, kQuestion);
+    QCOMPARE(box(screen, u"txtFile03"_qs)->text(), u"Lettera.pdf"_qs);
+    QCOMPARE(folder.read(kFolder + u"Lettera.pdf"_qs), kept);
+  }
+
+  void cancelChangesNothing() {
+    TestFolder folder;
+    RecordingMessages messages;
+    RecordingFileChooser chooser;
+    chooser.answers = {QString()};
+    FakeEditor editor;
+    editor.fill({u"Vecchio.pdf"_qs, QString(), QString(), QString(), QString(), QString()});
+    TfrmAllegaCartella screen(&editor.window);
+    screen.loadFromEditor();
+
+    button(screen, u"btnSfoglia01"_qs)->click();
+
+    QCOMPARE(chooser.calls, 1);
+    QCOMPARE(box(screen, u"txtFile01"_qs)->text(), u"Vecchio.pdf"_qs);
+    QVERIFY(button(screen, u"btnApri01"_qs)->isEnabled());
+    QVERIFY(!folder.exists(kFolder));
+    QCOMPARE(messages.count(), 0);
+  }
+
+  // Picking the very copy that lies in the folder must never empty it.
+  void choosingTheFileAlreadyInTheFolderLeavesItIntact_data() {
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QString>("route");
+    QTest::newRow("No") << false << QString();
+    QTest::newRow("Yes") << true << QString();
+    QTest::newRow("Yes, by a roundabout path") << true << u"../Documenti_Allegati/"_qs;
+  }
+  void choosingTheFileAlreadyInTheFolderLeavesItIntact() {
+    QFETCH(bool, answer);
+    QFETCH(QString, route);
+    TestFolder folder;
+    QDir().mkpath(folder.filePath(kFolder));
+    folder.write(kFolder + u"Originale.pdf"_qs, "originale");
+    RecordingMessages messages;
+    messages.answers = {answer};
+    RecordingFileChooser chooser;
+    chooser.answers = {folder.filePath(kFolder + route + u"Originale.pdf"_qs)};
+    FakeEditor editor;
+    TfrmAllegaCartella screen(&editor.window);
+
+    button(screen, u"btnSfoglia01"_qs)->click();
+
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().text, kQuestion);
+    QCOMPARE(box(screen, u"txtFile01"_qs)->text(), u"Originale.pdf"_qs);
+    QCOMPARE(folder.read(kFolder + u"Originale.pdf"_qs), QByteArray("originale"));
+  }
+
+  void failuresAreSilent_data() {
+    QTest::addColumn<bool>("readOnlyProgramFolder");
+    QTest::addColumn<bool>("chosenFileVanished");
+    QTest::newRow("folder cannot be created") << true << false;
+    QTest::newRow("copy fails") << false << true;
+  }
+  void failuresAreSilent() {
+    QFETCH(bool, readOnlyProgramFolder);
+    QFETCH(bool, chosenFileVanished);
+    TestFolder folder;
+    if (readOnlyProgramFolder) folder.makeReadOnly();
+    RecordingMessages messages;
+    RecordingFileChooser chooser;
+    const QString chosen = document(u"Preventivo.xls"_qs, "dati");
+    if (chosenFileVanished) QFile::remove(chosen);
+    chooser.answers = {chosen};
+    FakeEditor editor;
+    TfrmAllegaCartella screen(&editor.window);
+
+    button(screen, u"btnSfoglia02"_qs)->click();
+
+    QCOMPARE(messages.count(), 0);
+    QCOMPARE(box(screen, u"txtFile02"_qs)->text(), u"Preventivo.xls"_qs);
+    QVERIFY(button(screen, u"btnApri02"_qs)->isEnabled());
+    QVERIFY(!folder.exists(kFolder + u"Preventivo.xls"_qs));
+    QCOMPARE(folder.exists(kFolder), !readOnlyProgramFolder);
+  }
+
+  void apriHandsTheFolderCopyToTheShell() {
+    TestFolder folder;
+    RecordingShell shell;
+    RecordingMessages messages;
+    FakeEditor editor;
+    editor.fill({QString(), QString(), u"  Relazione finale 100%.pdf "_qs, QString(), QString(),
+                 QString()});
+    TfrmAllegaCartella screen(&editor.window);
+    screen.loadFromEditor();
+
+    button(screen, u"btnApri03"_qs)->click();
+
+    QCOMPARE(shell.opened.size(), 1);
+    const QUrl url = shell.opened.first();
+    QVERIFY(url.isLocalFile());
+    QCOMPARE(url.toLocalFile(), folder.filePath(kFolder + u"Relazione finale 100%.pdf"_qs));
+    // Nothing is checked first: the file need not be there.
+    QCOMPARE(messages.count(), 0);
+  }
+
+  void clearingOneSlotThenApplying_data() {
+    QTest::addColumn<QString>("tag");
+    QTest::newRow("acceptance") << u"accettazione"_qs;
+    QTest::newRow("address book") << u"anagrafica"_qs;
+    QTest::newRow("tag with blanks") << u" anagrafica "_qs;
+  }
+  void clearingOneSlotThenApplying() {
+    QFETCH(QString, tag);
+    FakeEditor editor;
+    editor.fill({u"Uno.pdf"_qs, u"Due.pdf"_qs, u" Tre.pdf "_qs, u"Primo"_qs, u"Secondo"_qs,
+                 u"Terzo"_qs});
+    TfrmAllegaCartella screen(&editor.window);
+    screen.setTag(tag);
+    screen.loadFromEditor();
+    screen.show();
+
+    button(screen, u"imgCancella02"_qs)->click();
+    QCOMPARE(box(screen, u"txtDesc02"_qs)->text(), u"Secondo"_qs);
+    box(screen, u"txtDesc03"_qs)->setText(u"  Terzo, corretto  "_qs);
+    button(screen, u"btnApplica"_qs)->click();
+
+    QCOMPARE(editor.texts(), (QStringList{u"Uno.pdf"_qs, QString(), u"Tre.pdf"_qs, u"Primo"_qs,
+                                          u"Secondo"_qs, u"Terzo, corretto"_qs}));
+    QVERIFY(!screen.isVisible());
+    QCOMPARE(screen.result(), int(QDialog::Accepted));
+  }
+
+  void unknownTagKeepsTheScreenOpen_data() {
+    QTest::addColumn<QString>("tag");
+    QTest::newRow("return receipt") << u"ricevimento"_qs;
+    QTest::newRow("no tag") << QString();
+    QTest::newRow("other case") << u"Anagrafica"_qs;
+  }
+  void unknownTagKeepsTheScreenOpen() {
+    QFETCH(QString, tag);
+    FakeEditor editor;
+    const QStringList before = {u"Uno.pdf"_qs, QString(), QString(), u"Primo"_qs, QString(),
+                                QString()};
+    editor.fill(before);
+    TfrmAllegaCartella screen(&editor.window);
+    screen.setTag(tag);
+    screen.loadFromEditor();
+    screen.show();
+
+    button(screen, u"imgCancella01"_qs)->click();
+    button(screen, u"btnApplica"_qs)->click();
+
+    QVERIFY(screen.isVisible());
+    QCOMPARE(editor.texts(), before);
+  }
+
+  void annullaAfterBrowseKeepsLabelsAndTheCopy() {
+    TestFolder folder;
+    RecordingMessages messages;
+    RecordingFileChooser chooser;
+    chooser.answers = {document(u"Nuovo.pdf"_qs, "nuovo")};
+    FakeEditor editor;
+    const QStringList before = {u"Uno.pdf"_qs, QString(), QString(), u"Primo"_qs, QString(),
+                                QString()};
+    editor.fill(before);
+    TfrmAllegaCartella screen(&editor.window);
+    screen.setTag(u"accettazione"_qs);
+    screen.loadFromEditor();
+    screen.show();
+
+    button(screen, u"btnSfoglia01"_qs)->click();
+    box(screen, u"txtDesc01"_qs)->setText(u"Cambiata"_qs);
+    button(screen, u"btnAnnulla"_qs)->click();
+
+    QVERIFY(!screen.isVisible());
+    QCOMPARE(screen.result(), int(QDialog::Rejected));
+    QCOMPARE(editor.texts(), before);
+    QCOMPARE(folder.read(kFolder + u"Nuovo.pdf"_qs), QByteArray("nuovo"));
+  }
+
+  void descriptionHasNoLengthLimit() {
+    FakeEditor editor;
+    const QString longText(600, u'd');
+    editor.fill({QString(), QString(), QString(), longText, QString(), QString()});
+    TfrmAllegaCartella screen(&editor.window);
+    screen.setTag(u"anagrafica"_qs);
+    screen.loadFromEditor();
+    button(screen, u"btnApplica"_qs)->click();
+    QCOMPARE(editor.label(u"lblDesc01"_qs)->text(), longText);
+  }
+
+  void tabGoesSlotBySlotThenApplicaThenAnnulla() {
+    FakeEditor editor;
+    editor.fill({u"a.pdf"_qs, u"b.pdf"_qs, u"c.pdf"_qs, QString(), QString(), QString()});
+    TfrmAllegaCartella screen(&editor.window);
+    screen.loadFromEditor();
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    box(screen, u"txtFile01"_qs)->setFocus();
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 13; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(visited, (QStringList{u"txtFile01"_qs, u"btnSfoglia01"_qs, u"btnApri01"_qs,
+                                   u"txtDesc01"_qs, u"txtFile02"_qs, u"btnSfoglia02"_qs,
+                                   u"btnApri02"_qs, u"txtDesc02"_qs, u"txtFile03"_qs,
+                                   u"btnSfoglia03"_qs, u"btnApri03"_qs, u"txtDesc03"_qs,
+                                   u"btnApplica"_qs, u"btnAnnulla"_qs}));
+  }
+
+  // Enter in a description must not browse, open or close by itself.
+  void enterInADescriptionPressesNothing() {
+    RecordingFileChooser chooser;
+    FakeEditor editor;
+    TfrmAllegaCartella screen(&editor.window);
+    screen.setTag(u"accettazione"_qs);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    box(screen, u"txtDesc01"_qs)->setFocus();
+    QTest::keyClick(box(screen, u"txtDesc01"_qs), Qt::Key_Return);
+    QCOMPARE(chooser.calls, 0);
+    QVERIFY(screen.isVisible());
+  }
+};
+
+QTEST_MAIN(TestAllegaCartella)
+#include "tst_allegacartella.moc"

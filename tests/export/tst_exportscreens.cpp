@@ -1,0 +1,460 @@
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+#include <memory>
+
+#include "app/tfrmguida.h"
+#include "archive/tarchivio.h"
+#include "export/tfrmexpaccettazione.h"
+#include "export/tfrmexpanagrafica.h"
+#include "export/tfrmexpricevimento.h"
+#include "support/recordingmessages.h"
+#include "support/recordingshell.h"
+#include "support/testfolder.h"
+
+namespace {
+
+using Form = RecordingMessages::Form;
+using Fields = QList<QPair<QString, QString>>;
+
+const QString kAskExport =
+    u"L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero "
+    "di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"_qs;
+const QString kAskOpen =
+    u"Le schede in archivio sono state esportate con successo.\r\n\r\n"
+    "Si vuole aprire il file di Excel?"_qs;
+const QString kFailure =
+    u"Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+    "Accertarsi che il file di Excel non sia già aperto."_qs;
+
+QByteArray documentStart(const QByteArray& worksheet) {
+  return "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\""
+         " xmlns:x=\"urn:schemas-microsoft-com:office:excel\""
+         " xmlns=\"http://www.w3.org/TR/REC-html40\"><head>"
+         "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+         "<!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
+         "<x:Name>" +
+         worksheet +
+         "</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane>"
+         "<x:Number>1</x:Number><x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes>"
+         "<x:ProtectContents>False</x:ProtectContents>"
+         "<x:ProtectObjects>False</x:ProtectObjects>"
+         "<x:ProtectScenarios>False</x:ProtectScenarios></x:WorksheetOptions>"
+         "</x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook>"
+         "</xml><![endif]--></head><body><table x:str>";
+}
+
+const QByteArray kDocumentEnd = "</table></body></html>";
+
+QByteArray dataCell(const QByteArray& text) {
+  return "<td style=\"text-align: left;\">" + text + "</td>";
+}
+
+// The screens by name, each with its archive, file and worksheet.
+struct ScreenKind {
+  std::function<ExportScreen*()> make;
+  const ArchiveDefinition& archive;
+  QString file;
+  QByteArray worksheet;
+};
+
+ScreenKind kindNamed(const QString& name) {
+  if (name == u"TfrmExpAccettazione")
+    return {[] { return new TfrmExpAccettazione; }, acceptanceArchive(),
+            u"Ricevute_Accettazione.xls"_qs, "Ricevute Accettazione"};
+  if (name == u"TfrmExpRicevimento")
+    return {[] { return new TfrmExpRicevimento; }, returnReceiptArchive(),
+            u"Avvisi_Ricevimento.xls"_qs, "Avvisi Ricevimento"};
+  return {[] { return new TfrmExpAnagrafica; }, addressBookArchive(), u"Anagrafica.xls"_qs,
+          "Archivio Anagrafico"};
+}
+
+void addScreenRows() {
+  QTest::addColumn<QString>("screen");
+  for (const char* name : {"TfrmExpAccettazione", "TfrmExpRicevimento", "TfrmExpAnagrafica"})
+    QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void appendRecord(const ArchiveDefinition& archive, const Fields& fields) {
+  TScheda record(archive.layout);
+  for (const auto& [name, value] : fields) record.setText(name, value);
+  TArchivio file(archive);
+  file.Open();
+  file.Append(record);
+}
+
+// One export screen over a fresh program folder, shown as its opener would.
+struct Fixture {
+  TestFolder folder;
+  RecordingMessages messages;
+  RecordingShell shell;
+  std::unique_ptr<ExportScreen> screen;
+  ScreenKind kind;
+
+  explicit Fixture(const QString& name = u"TfrmExpAccettazione"_qs) : kind(kindNamed(name)) {}
+
+  void add(const Fields& fields) { appendRecord(kind.archive, fields); }
+  void show() {
+    screen.reset(kind.make());
+    screen->show();
+  }
+  QTableWidget* grid() { return screen->findChild<QTableWidget*>(u"grdRecords"_qs); }
+  QLabel* info() { return screen->findChild<QLabel*>(u"panInfo"_qs); }
+  QToolButton* button(const QString& name) { return screen->findChild<QToolButton*>(name); }
+  void exportNow() { QTest::mouseClick(button(u"cmdEsporta"_qs), Qt::LeftButton); }
+  QByteArray output() { return folder.read(kind.file); }
+  int column(const QString& gridName) {
+    for (int c = 0; c < grid()->columnCount(); ++c)
+      if (grid()->horizontalHeaderItem(c)->data(Qt::UserRole).toString() == gridName) return c;
+    return -1;
+  }
+  QString cell(int row, const QString& gridName) {
+    return grid()->item(row, column(gridName))->text();
+  }
+};
+
+const Fields kRossi{{u"Data"_qs, u"03/02/2024"_qs},
+                    {u"Contenuto"_qs, u"Contratto"_qs},
+                    {u"Destinatario"_qs, u"Mario Rossi"_qs},
+                    {u"IndirizzoDes"_qs, u"Via Roma"_qs},
+                    {u"NumDes"_qs, u"5"_qs},
+                    {u"CapDes01"_qs, u"0"_qs}, {u"CapDes02"_qs, u"0"_qs},
+                    {u"CapDes03"_qs, u"1"_qs}, {u"CapDes04"_qs, u"0"_qs},
+                    {u"CapDes05"_qs, u"0"_qs},
+                    {u"LocalitaDes"_qs, u"Località Prati"_qs},
+                    {u"ProvDes01"_qs, u"R"_qs}, {u"ProvDes02"_qs, u"M"_qs},
+                    {u"Mittente"_qs, u"Ditta Bianchi"_qs},
+                    {u"Lettere"_qs, u"dodici/50"_qs},
+                    {u"Cifre"_qs, u"12,50"_qs},
+                    {u"Avviso"_qs, u"Sì"_qs},
+                    {u"Inviata"_qs, u"No"_qs}};
+const Fields kVerdi{{u"Destinatario"_qs, u"Anna Verdi"_qs}, {u"TelMit"_qs, u"06 123456"_qs},
+                    {u"EmailMit"_qs, u"a@b.it"_qs}, {u"Contrassegno"_qs, u"No"_qs}};
+
+}  // namespace
+
+class ExportScreensTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void theFileHoldsTheHeaderRowAndOneRowPerRecord() {
+    Fixture f;
+    f.add(kRossi);
+    f.add(kVerdi);
+    f.show();
+    QCOMPARE(f.grid()->rowCount(), 2);
+    QCOMPARE(f.cell(0, u"colNum"_qs), u"1"_qs);
+    QCOMPARE(f.cell(1, u"colNum"_qs), u"2"_qs);
+    f.exportNow();
+
+    QByteArray header = "<tr>";
+    const QList<QPair<QByteArray, int>> headers{
+        {"Data spedizione", 200}, {"Contenuto raccomandata", 400}, {"Destinatario", 300},
+        {"Indirizzo", 300}, {"N. civico", 200}, {"CAP", 150}, {"Localit\xe0", 300},
+        {"Prov.", 150}, {"Tel.", 200}, {"E-mail", 250}, {"Mittente", 300},
+        {"Indirizzo", 300}, {"N. civico", 200}, {"CAP", 150}, {"Localit\xe0", 300},
+        {"Prov.", 150}, {"Tel.", 200}, {"E-mail", 250}, {"Avviso ricevimento", 160},
+        {"Contrassegno", 160}, {"Importo", 160}, {"Inviata", 160}};
+    for (const auto& [text, width] : headers)
+      header += "<td style=\"text-align: left; font-weight: bold;\" width=" +
+                QByteArray::number(width) + ">" + text + "</td>";
+    header += "</tr>";
+    auto row = [](const QList<QByteArray>& cells) {
+      QByteArray r = "<tr>";
+      for (const QByteArray& c : cells) r += dataCell(c);
+      return r + "</tr>";
+    };
+    const QByteArray rossi = row({"03/02/2024", "Contratto", "Mario Rossi", "Via Roma", "5",
+                                  "00100", "Localit\xe0 Prati", "RM", "", "", "Ditta Bianchi",
+                                  "", "", "", "", "", "", "", "S\xec", "", "12,50", "No"});
+    const QByteArray verdi = row({"", "", "Anna Verdi", "", "", "", "", "", "", "", "", "", "",
+                                  "", "", "", "06 123456", "a@b.it", "", "No", "", ""});
+    QCOMPARE(f.output(),
+             documentStart("Ricevute Accettazione") + header + rossi + verdi + kDocumentEnd);
+  }
+
+  void anEmptyArchiveGivesTheHeaderRowOnly_data() { addScreenRows(); }
+  void anEmptyArchiveGivesTheHeaderRowOnly() {
+    QFETCH(QString, screen);
+    Fixture f(screen);
+    f.show();
+    QCOMPARE(f.screen->objectName(), screen);
+    QCOMPARE(f.grid()->rowCount(), 0);
+    QVERIFY(f.folder.exists(f.kind.archive.fileName));
+    f.exportNow();
+    const QByteArray file = f.output();
+    QVERIFY(file.startsWith(documentStart(f.kind.worksheet) + "<tr><td style="));
+    QVERIFY(file.endsWith("</td></tr>" + kDocumentEnd));
+    QCOMPARE(file.count("<tr>"), 1);
+    QCOMPARE(file.count("font-weight: bold;"), f.grid()->columnCount() - 1);
+  }
+
+  void joinedCellsAreShownAndExportedTrimmed_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<Fields>("fields");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QByteArray>("written");
+    Fields number;
+    for (int n = 1; n <= 13; ++n)
+      number.append({u"N%1"_qs.arg(n, 2, 10, QLatin1Char('0')), QString::number(n % 10)});
+    QTest::newRow("13 number boxes") << u"TfrmExpRicevimento"_qs << number << u"colNumAvviso"_qs
+                                     << u"1234567890123"_qs << QByteArray("1234567890123");
+    QTest::newRow("street without number")
+        << u"TfrmExpAnagrafica"_qs << Fields{{u"Indirizzo"_qs, u"Piazza Duomo"_qs}}
+        << u"colIndirizzo"_qs << u"Piazza Duomo "_qs << QByteArray("Piazza Duomo");
+    QTest::newRow("contents with & and <")
+        << u"TfrmExpAccettazione"_qs << Fields{{u"Contenuto"_qs, u"Atti & <copie>"_qs}}
+        << u"colContenuto"_qs << u"Atti & <copie>"_qs << QByteArray("Atti & <copie>");
+  }
+
+  void joinedCellsAreShownAndExportedTrimmed() {
+    QFETCH(QString, screen);
+    QFETCH(Fields, fields);
+    QFETCH(QString, column);
+    QFETCH(QString, shown);
+    QFETCH(QByteArray, written);
+    Fixture f(screen);
+    f.add(fields);
+    f.show();
+    QCOMPARE(f.cell(0, column), shown);
+    f.exportNow();
+    // The column's place in the file is its place in the grid, less "N.".
+    const QByteArray file = f.output();
+    const QByteArray firstRow = file.mid(file.lastIndexOf("<tr>"));
+    QCOMPARE(firstRow.count("<td"), f.grid()->columnCount() - 1);
+    const qsizetype at = firstRow.indexOf(dataCell(written));
+    QVERIFY2(at >= 0, firstRow.constData());
+    QCOMPARE(firstRow.left(at).count("<td"), f.column(column) - 1);
+  }
+
+  void aTypedCellIsExportedAndTheArchiveKept() {
+    Fixture f;
+    f.add(kRossi);
+    f.show();
+    const QByteArray archiveBefore = f.folder.read(f.kind.archive.fileName);
+    const int sender = f.column(u"colMittente"_qs);
+    QVERIFY(f.grid()->item(0, sender)->flags() & Qt::ItemIsEditable);
+    for (const QString& fixed : {u"colNum"_qs, u"colDestinatario"_qs, u"colCifre"_qs})
+      QVERIFY2(!(f.grid()->item(0, f.column(fixed))->flags() & Qt::ItemIsEditable),
+               qPrintable(fixed));
+
+    QApplication::setActiveWindow(f.screen.get());
+    f.grid()->setCurrentCell(0, sender);
+    f.grid()->editItem(f.grid()->item(0, sender));
+    auto* editor = f.grid()->findChild<QLineEdit*>();
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, u"Gy"_qs);
+    // A letter beyond Latin-1, as a keyboard layout would send it.
+    QKeyEvent accented(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"ő"_qs);
+    QApplication::sendEvent(editor, &accented);
+    QTest::keyClicks(editor, u"r & Co"_qs);
+    QCOMPARE(editor->text(), u"Győr & Co"_qs);
+    // Still typing: the export must take the text all the same.
+    f.exportNow();
+
+    QVERIFY2(f.output().contains(dataCell("Gyor & Co")), f.output().constData());
+    QVERIFY(!f.output().contains("Ditta Bianchi"));
+    QCOMPARE(f.folder.read(f.kind.archive.fileName), archiveBefore);
+  }
+
+  void aSecondExportRewritesTheFile() {
+    Fixture f;
+    f.add(kRossi);
+    f.folder.write(f.kind.file, QByteArray(20000, '#'));
+    f.show();
+    f.exportNow();
+    const QByteArray first = f.output();
+    QVERIFY(first.startsWith("<html") && first.endsWith(kDocumentEnd));
+    QVERIFY(!first.contains('#'));
+
+    f.grid()->item(0, f.column(u"colMittente"_qs))->setText(u"Ditta"_qs);
+    f.exportNow();
+    QByteArray expected = first;
+    expected.replace(dataCell("Ditta Bianchi"), dataCell("Ditta"));
+    QCOMPARE(f.output(), expected);
+  }
+
+  void theAnswersDecideWhatHappens_data() {
+    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<QStringList>("questions");
+    QTest::addColumn<bool>("written");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("no export") << QList<bool>{false} << QStringList{kAskExport} << false
+                               << false;
+    QTest::newRow("exported, not opened")
+        << QList<bool>{true, false} << QStringList{kAskExport, kAskOpen} << true << false;
+    QTest::newRow("exported and opened")
+        << QList<bool>{true, true} << QStringList{kAskExport, kAskOpen} << true << true;
+  }
+
+  void theAnswersDecideWhatHappens() {
+    QFETCH(QList<bool>, answers);
+    QFETCH(QStringList, questions);
+    QFETCH(bool, written);
+    QFETCH(bool, opened);
+    Fixture f;
+    f.show();
+    f.messages.answers = answers;
+    f.exportNow();
+    QStringList asked;
+    for (const auto& entry : f.messages.entries) {
+      QCOMPARE(entry.form, Form::Question);
+      asked.append(entry.text);
+    }
+    QCOMPARE(asked, questions);
+    QCOMPARE(f.folder.exists(f.kind.file), written);
+    const QList<QUrl> expected{QUrl::fromLocalFile(f.folder.filePath(f.kind.file))};
+    QCOMPARE(f.shell.opened, opened ? expected : QList<QUrl>{});
+  }
+
+  void aFileThatCannotBeReplacedIsReported() {
+    Fixture f;
+    f.add(kRossi);
+    f.folder.write(f.kind.file, "aperto in Excel");
+    f.folder.makeReadOnly(f.kind.file);
+    f.show();
+    f.exportNow();
+    QCOMPARE(f.messages.count(), 2);
+    QCOMPARE(f.messages.entries[0].text, kAskExport);
+    QCOMPARE(f.messages.last().form, Form::Plain);
+    QCOMPARE(f.messages.last().text, kFailure);
+    QVERIFY(f.shell.opened.isEmpty());
+    QVERIFY(f.screen->isVisible());
+    QCOMPARE(f.output(), QByteArray("aperto in Excel"));
+  }
+
+  void anUnreadableArchiveLeavesTheGridEmptyWithoutAMessage() {
+    Fixture f;
+    f.add(kRossi);
+    f.folder.makeReadOnly(f.kind.archive.fileName);
+    f.show();
+    QCOMPARE(f.grid()->rowCount(), 0);
+    QCOMPARE(f.messages.count(), 0);
+  }
+
+  void pointingShowsWhatAControlDoes_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("cmdEsporta") << u"cmdEsporta"_qs
+                                << u"Esporta l'archivio in formato Microsoft Excel."_qs;
+    QTest::newRow("cmdGuida") << u"cmdGuida"_qs
+                              << u"Visualizza la pagina della guida sensibile al contesto."_qs;
+    QTest::newRow("cmdEsci") << u"cmdEsci"_qs << u"Esci da questo ambiente di lavoro."_qs;
+  }
+
+  void pointingShowsWhatAControlDoes() {
+    QFETCH(QString, control);
+    QFETCH(QString, hint);
+    Fixture f;
+    f.show();
+    QCOMPARE(f.info()->text(), u"Esportazione archivio in Microsoft Excel."_qs);
+    const QList<QWidget*> backgrounds{f.screen.get(), f.grid()->viewport(),
+                                      f.screen->findChild<QWidget*>(u"shpSfondo"_qs),
+                                      f.screen->findChild<QWidget*>(u"shpInfo"_qs),
+                                      f.grid()->parentWidget()};
+    for (QWidget* background : backgrounds) {
+      QVERIFY(background);
+      QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+      QApplication::sendEvent(f.button(control), &enter);
+      QCOMPARE(f.info()->text(), hint);
+      QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), QPointF(3, 3),
+                       Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+      QApplication::sendEvent(background, &move);
+      QVERIFY2(f.info()->text().isEmpty(), qPrintable(background->objectName()));
+    }
+  }
+
+  void theGuideShowsThisScreensHelp_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("archive");
+    QTest::newRow("TfrmExpAccettazione")
+        << u"TfrmExpAccettazione"_qs
+        << u"Esportazione ricevute di accettazione in Microsoft Excel"_qs
+        << u"l'archivio delle ricevute di accettazione"_qs;
+    QTest::newRow("TfrmExpRicevimento")
+        << u"TfrmExpRicevimento"_qs << u"Esportazione avvisi di ricevimento in Microsoft Excel"_qs
+        << u"l'archivio degli avvisi di ricevimento"_qs;
+    QTest::newRow("TfrmExpAnagrafica")
+        << u"TfrmExpAnagrafica"_qs << u"Esportazione archivio anagrafico in Microsoft Excel"_qs
+        << u"l'archivio anagrafico"_qs;
+  }
+
+  void theGuideShowsThisScreensHelp() {
+    QFETCH(QString, screen);
+    QFETCH(QString, title);
+    QFETCH(QString, archive);
+    Fixture f(screen);
+    f.show();
+    QString shownTitle, shownText;
+    QTimer::singleShot(0, [&] {
+      if (auto* guide = qobject_cast<TfrmGuida*>(QApplication::activeModalWidget())) {
+        shownTitle = guide->title();
+        shownText = guide->text();
+        guide->close();
+      }
+    });
+    QTest::mouseClick(f.button(u"cmdGuida"_qs), Qt::LeftButton);
+    QCOMPARE(shownTitle, title);
+    QCOMPARE(shownText,
+             u"Il pulsante Esporta archivio consente di esportare "_qs + archive +
+                 u" in un foglio di lavoro di Microsoft Excel, che potrà essere aperto con "
+                 "qualsiasi software in grado di gestire i file in formato XLS (ad esempio, "
+                 "con Open Office, Libre Office o Microsoft Office).\r\n\r\n"
+                 "Dopo aver aperto la finestra contenente la griglia dei dati, bisogna fare "
+                 "clic sull'icona di Excel. Questa operazione crea in tempo reale un file in "
+                 "formato XLS contenente le schede in archivio, che potrà essere aperto "
+                 "immediatamente rispondendo affermativamente al messaggio di domanda che "
+                 "appare.\r\n\r\n"
+                 "A questo punto è sufficiente salvare il file sul proprio disco fisso "
+                 "assegnandogli un nome qualsiasi."_qs);
+  }
+
+  void eachScreenHasItsCaptionAndGrid_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("columns");
+    QTest::newRow("TfrmExpAccettazione")
+        << u"TfrmExpAccettazione"_qs << u" Esporta ricevute di accettazione in Microsoft Excel"_qs
+        << 23;
+    QTest::newRow("TfrmExpRicevimento")
+        << u"TfrmExpRicevimento"_qs
+        << u" Esporta archivio avvisi di ricevimento in Microsoft Excel"_qs << 22;
+    QTest::newRow("TfrmExpAnagrafica")
+        << u"TfrmExpAnagrafica"_qs << u" Esporta archivio anagrafico in Microsoft Excel"_qs
+        << 26;
+  }
+
+  void eachScreenHasItsCaptionAndGrid() {
+    QFETCH(QString, screen);
+    QFETCH(QString, caption);
+    QFETCH(int, columns);
+    Fixture f(screen);
+    f.add({});
+    f.show();
+    QCOMPARE(f.screen->windowTitle(), caption);
+    QCOMPARE(f.screen->size(), QSize(862, 560));
+    QCOMPARE(f.grid()->columnCount(), columns);
+    QCOMPARE(f.grid()->horizontalHeaderItem(0)->text(), u"N."_qs);
+    QCOMPARE(f.column(u"colNum"_qs), 0);
+    QCOMPARE(f.grid()->rowHeight(0), 21);
+    QVERIFY(f.grid()->alternatingRowColors());
+  }
+
+  void exitClosesTheScreen() {
+    Fixture f;
+    f.show();
+    QTest::mouseClick(f.button(u"cmdEsci"_qs), Qt::LeftButton);
+    QVERIFY(!f.screen->isVisible());
+  }
+};
+
+QTEST_MAIN(ExportScreensTest)
+#include "tst_exportscreens.moc"

@@ -13,31 +13,11 @@
 #include "editors/editormessages.h"
 #include "editors/editorworkflow.h"
 #include "editors/tfrmaccettazione.h"
-#include "support/recordingmessages.h"
-#include "support/testfolder.h"
+#include "workspacefixture.h"
 
 namespace {
 
-struct Screen {
-  TestFolder folder;
-  RecordingMessages messages;
-  TfrmAccettazione window;
-
-  Screen() {
-    window.show();
-    QApplication::setActiveWindow(&window);
-    if (!QTest::qWaitForWindowActive(&window)) qWarning("window not active");
-  }
-  QLineEdit* box(const QString& name) { return window.findChild<QLineEdit*>(name); }
-  QString focused() {
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-  }
-  void focus(const QString& name) { box(name)->setFocus(Qt::TabFocusReason); }
-  QColor colourInside(const QString& name) {
-    QLineEdit* b = box(name);
-    return b->grab().toImage().pixelColor(b->width() - 4, b->height() / 2);
-  }
-};
+using Screen = WorkspaceFixture<TfrmAccettazione>;
 
 }  // namespace
 
@@ -73,10 +53,9 @@ class AcceptanceScreenTest : public QObject {
   }
 
   void typingAPostcodeFillsFiveBoxesAndLandsInTheTown() {
-    // Key by key into whatever has the focus, as a user types.
     Screen t;
     t.focus(u"txtCapDes01"_qs);
-    for (QChar c : u"00184"_qs) QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    t.type(u"00184"_qs);
     const QString digits = t.box(u"txtCapDes01"_qs)->text() + t.box(u"txtCapDes02"_qs)->text() +
                            t.box(u"txtCapDes03"_qs)->text() + t.box(u"txtCapDes04"_qs)->text() +
                            t.box(u"txtCapDes05"_qs)->text();

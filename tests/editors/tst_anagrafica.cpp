@@ -11,33 +11,16 @@
 #include "archive/tscheda.h"
 #include "editors/editormessages.h"
 #include "editors/tfrmanagrafica.h"
-#include "support/recordingmessages.h"
+#include "workspacefixture.h"
 #include "support/recordingshell.h"
-#include "support/testfolder.h"
 
 namespace {
 
 const QStringList kAttachmentLabels = {u"lblFile01"_qs, u"lblFile02"_qs, u"lblFile03"_qs,
                                        u"lblDesc01"_qs, u"lblDesc02"_qs, u"lblDesc03"_qs};
 
-struct Screen {
-  TestFolder folder;
-  RecordingMessages messages;
+struct Screen : WorkspaceFixture<TfrmAnagrafica> {
   RecordingShell shell;
-  TfrmAnagrafica window;
-
-  Screen() {
-    window.show();
-    QApplication::setActiveWindow(&window);
-    if (!QTest::qWaitForWindowActive(&window)) qWarning("window not active");
-  }
-  QLineEdit* box(const QString& name) { return window.findChild<QLineEdit*>(name); }
-  QLabel* label(const QString& name) { return window.findChild<QLabel*>(name); }
-  void press(const QString& button) { window.findChild<QToolButton*>(button)->click(); }
-  QString focused() {
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-  }
-  void focus(const QString& name) { box(name)->setFocus(Qt::TabFocusReason); }
   QByteArray archive() { return folder.read(u"Anagrafica.pro"_qs); }
 };
 

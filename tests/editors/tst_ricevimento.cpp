@@ -12,40 +12,15 @@
 #include "archive/tscheda.h"
 #include "editors/editormessages.h"
 #include "editors/tfrmricevimento.h"
-#include "support/recordingmessages.h"
-#include "support/testfolder.h"
+#include "workspacefixture.h"
 
 namespace {
 
-struct Screen {
-  TestFolder folder;
-  RecordingMessages messages;
-  TfrmRicevimento window;
-
-  Screen() {
-    window.show();
-    QApplication::setActiveWindow(&window);
-    if (!QTest::qWaitForWindowActive(&window)) qWarning("window not active");
-  }
-  QLineEdit* box(const QString& name) { return window.findChild<QLineEdit*>(name); }
-  QCheckBox* check(const QString& name) { return window.findChild<QCheckBox*>(name); }
-  QLabel* position() { return window.findChild<QLabel*>(u"lblPosizione"_qs); }
-  void press(const QString& button) { window.findChild<QToolButton*>(button)->click(); }
-  QString focused() {
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-  }
-  void focus(const QString& name) { window.findChild<QWidget*>(name)->setFocus(Qt::TabFocusReason); }
-  void type(const QString& keys) {
-    for (QChar c : keys) QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-  }
+struct Screen : WorkspaceFixture<TfrmRicevimento> {
   void fillMandatory() {
     box(u"txtDestinatario"_qs)->setText(u"Mario Rossi"_qs);
     box(u"txtMittente"_qs)->setText(u"Studio Bianchi"_qs);
     box(u"txtContenuto"_qs)->setText(u"Diffida"_qs);
-  }
-  QColor colourInside(const QString& name) {
-    QLineEdit* b = box(name);
-    return b->grab().toImage().pixelColor(b->width() - 4, b->height() / 2);
   }
 };
 

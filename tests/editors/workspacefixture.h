@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+#include "support/recordingmessages.h"
+#include "support/testfolder.h"
+
+// A workspace window shown and active on a program folder of its own, with
+// its messages recorded, and the ways a test reaches its controls.
+template <typename Window>
+struct WorkspaceFixture {
+  TestFolder folder;
+  RecordingMessages messages;
+  Window window;
+
+  WorkspaceFixture() {
+    window.show();
+    QApplication::setActiveWindow(&window);
+    if (!QTest::qWaitForWindowActive(&window)) qWarning("window not active");
+  }
+
+  QLineEdit* box(const QString& name) { return window.template findChild<QLineEdit*>(name); }
+  QCheckBox* check(const QString& name) { return window.template findChild<QCheckBox*>(name); }
+  QLabel* label(const QString& name) { return window.template findChild<QLabel*>(name); }
+  QLabel* position() { return label(u"lblPosizione"_qs); }
+  void press(const QString& button) { window.template findChild<QToolButton*>(button)->click(); }
+
+  QString focused() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+  }
+  void focus(const QString& name) {
+    window.template findChild<QWidget*>(name)->setFocus(Qt::TabFocusReason);
+  }
+  // Key by key into whatever has the focus, as a user types.
+  void type(const QString& keys) {
+    for (QChar c : keys) QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+  }
+  // The colour inside a box, away from its outline and text.
+  QColor colourInside(const QString& name) {
+    QLineEdit* b = box(name);
+    return b->grab().toImage().pixelColor(b->width() - 4, b->height() / 2);
+  }
+};

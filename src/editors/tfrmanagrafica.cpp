@@ -10,6 +10,7 @@
 #include "editors/editorworkflow.h"
 #include "attachments/tfrmallegacartella.h"
 #include "editors/fieldtable.h"
+#include "print/tfrmstampaanagrafica.h"
 #include "export/tfrmexpanagrafica.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
@@ -135,6 +136,7 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kSpec, parent)
   connectClick(u"cmdFile"_qs, [this] { TfrmAllegaCartella::openFor(this, u"anagrafica"_qs); });
 
   opens<TfrmExpAnagrafica>(u"cmdEsporta"_qs, this);
+  opens<TfrmStampaAnagrafica>(u"cmdStampa"_qs, this, this);
 
   setWorkflow(new EditorWorkflow(
       this, EditorConfig{addressBookArchive(),

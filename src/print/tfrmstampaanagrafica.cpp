@@ -1,0 +1,122 @@
+#include "print/tfrmstampaanagrafica.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/messageservice.h"
+#include "platform/services.h"
+#include "print/cardlayout.h"
+#include "report/printservice.h"
+#include "widgets/picture.h"
+
+namespace {
+
+const QString kCaption = u" Stampa scheda"_qs;
+
+const QString kExplanation =
+    u"Questa funzione stampa su carta la scheda anagrafica corrente con i dati "
+    "inseriti nella schermata di lavoro.\n\n"
+    "Premere \"Stampa\" per avviare la stampa oppure \"Annulla\" per annullare "
+    "l'operazione."_qs;
+
+constexpr QSize kLogoSize{587, 69};
+constexpr QSize kPrinterSize{48, 48};
+constexpr QSize kButtonSize{110, 30};
+
+QLabel* picture(const QString& name, const QString& resource, QSize size,
+                const QString& accessible, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setFixedSize(size);
+  label->setAccessibleName(accessible);
+  // A missing drawing leaves an empty space of the same size.
+  label->setPixmap(svgPixmap(resource, size));
+  return label;
+}
+
+QPushButton* button(const QString& name, const QString& text, const QString& accessible,
+                    QWidget* parent) {
+  auto* b = new QPushButton(text, parent);
+  b->setObjectName(name);
+  b->setAccessibleName(accessible);
+  b->setFixedSize(kButtonSize);
+  b->setCursor(Qt::PointingHandCursor);
+  b->setAutoDefault(false);
+  return b;
+}
+
+}  // namespace
+
+TfrmStampaAnagrafica::TfrmStampaAnagrafica(QWidget* source, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      source_(source),
+      clock_([] { return QDateTime::currentDateTime(); }) {
+  setObjectName(u"TfrmStampaAnagrafica"_qs);
+  setWindowTitle(kCaption);
+  setModal(true);
+  setAutoFillBackground(true);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  buildControls();
+}
+
+void TfrmStampaAnagrafica::buildControls() {
+  auto* logo = picture(u"imgLogo"_qs, u":/art/logo.svg"_qs, kLogoSize, u"Velinda"_qs, this);
+  auto* printer = picture(u"imgStampante"_qs, u":/icons/document-print.svg"_qs, kPrinterSize,
+                          u"Stampante"_qs, this);
+
+  auto* explanation = new QLabel(kExplanation, this);
+  explanation->setObjectName(u"imgSpiegazione"_qs);
+  explanation->setWordWrap(true);
+  QFont tahoma(u"Tahoma"_qs, 10);
+  explanation->setFont(tahoma);
+
+  auto* cancel = button(u"btnAnnulla"_qs, u"Annulla"_qs, u"Chiudi senza stampare"_qs, this);
+  auto* print = button(u"btnStampa"_qs, u"Stampa"_qs, u"Stampa la scheda corrente"_qs, this);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(print, &QPushButton::clicked, this, &TfrmStampaAnagrafica::print);
+
+  auto* message = new QHBoxLayout;
+  message->setSpacing(16);
+  message->addWidget(printer, 0, Qt::AlignTop);
+  message->addWidget(explanation, 1);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(cancel);
+  buttons->addWidget(print);
+
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(12, 12, 12, 12);
+  page->setSpacing(14);
+  page->addWidget(logo);
+  page->addLayout(message);
+  page->addLayout(buttons);
+  page->setSizeConstraint(QLayout::SetFixedSize);
+  print->setFocus();
+}
+
+Page TfrmStampaAnagrafica::preparedPage() const {
+  Page page = CardLayout::page();
+  page.setOrientation(Orientation::Upright);
+  CardLayout::fill(page, *source_, clock_());
+  return page;
+}
+
+void TfrmStampaAnagrafica::print() {
+  // A failure has no message of its own: the user sees the error's own text,
+  // as for any unexpected error, and the screen stays open to try again.
+  try {
+    const PrintOutcome outcome =
+        PrintServices::printer().print(this, {preparedPage()}, kCaption.trimmed());
+    if (outcome == PrintOutcome::Printed)
+      accept();
+    else
+      reject();
+  } catch (const std::exception& error) {
+    Services::messages().unexpected(this, QString::fromUtf8(error.what()));
+  }
+}

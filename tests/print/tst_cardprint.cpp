@@ -1,0 +1,494 @@
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "print/cardlayout.h"
+#include "print/tfrmstampaanagrafica.h"
+#include "report/pagepainter.h"
+#include "report/pdfprintservice.h"
+#include "support/recordingmessages.h"
+
+namespace {
+using Form = RecordingMessages::Form;
+
+constexpr double kMargin = 10.0;
+const QDateTime kPrintedAt(QDate(2026, 3, 7), QTime(9, 5, 3));
+
+// A stand-in for the address-book screen: an empty text box for every
+// control the card rows read, except the one named in `without`.
+std::unique_ptr<QWidget> addressBook(const QString& without = {}) {
+  auto screen = std::make_unique<QWidget>();
+  static const QRegularExpression control(u"\\{(\\w+)\\}"_qs);
+  for (const CardRow& row : CardLayout::rows()) {
+    auto matches = control.globalMatch(QString::fromLatin1(row.content));
+    while (matches.hasNext()) {
+      const QString name = matches.next().captured(1);
+      if (name == without) continue;
+      auto* box = new QLineEdit(screen.get());
+      box->setObjectName(name);
+    }
+  }
+  return screen;
+}
+
+void type(QWidget& screen, const QString& name, const QString& text) {
+  auto* box = screen.findChild<QLineEdit*>(name);
+  if (!box) qFatal("no box %s", qPrintable(name));
+  box->setText(text);
+}
+
+// Row frames are the outlined rectangles without a fill, top to bottom.
+QList<RectangleItem> rectangles(const Page& page) {
+  QList<RectangleItem> found;
+  for (const PageItem& item : page.items())
+    if (const auto* rect = std::get_if<RectangleItem>(&item)) found << *rect;
+  return found;
+}
+
+QList<RectangleItem> rowFrames(const Page& page) {
+  QList<RectangleItem> frames;
+  for (const RectangleItem& rect : rectangles(page))
+    if (!rect.fill) frames << rect;
+  return frames;
+}
+
+void compareBox(const BoxGeometry& actual, double left, double top, double width,
+                double height) {
+  QCOMPARE(actual.left.toMm(), left);
+  QCOMPARE(actual.top.toMm(), top);
+  QCOMPARE(actual.width.toMm(), width);
+  QCOMPARE(actual.height.toMm(), height);
+}
+
+// --- painted pages ---------------------------------------------------------
+
+constexpr int kDotsPerMm = 10;
+
+QImage painted(const Page& page) {
+  QImage image(210 * kDotsPerMm, 160 * kDotsPerMm, QImage::Format_RGB32);
+  image.setDotsPerMeterX(kDotsPerMm * 1000);
+  image.setDotsPerMeterY(kDotsPerMm * 1000);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  paintPage(painter, page);
+  return image;
+}
+
+QRgb pixelAt(const QImage& image, double xMm, double yMm) {
+  return image.pixel(int(xMm * kDotsPerMm), int(yMm * kDotsPerMm)) & 0xFFFFFF;
+}
+
+int inkIn(const QImage& image, double leftMm, double rightMm, double topMm, double bottomMm) {
+  int count = 0;
+  for (int x = int(leftMm * kDotsPerMm); x < int(rightMm * kDotsPerMm); ++x)
+    for (int y = int(topMm * kDotsPerMm); y < int(bottomMm * kDotsPerMm); ++y)
+      if (qGray(image.pixel(x, y)) < 160) ++count;
+  return count;
+}
+
+// --- the PDF read back -----------------------------------------------------
+
+struct Word {
+  QString text;
+  double left;  // mm from the paper's edges
+  double top;
+  double right;
+};
+
+QList<Word> wordsOf(const QString& pdf) {
+  constexpr double kMmPerPoint = 25.4 / 72.0;
+  QProcess process;
+  process.start(u"pdftotext"_qs, {u"-bbox"_qs, pdf, u"-"_qs});
+  if (!process.waitForFinished(30000)) qFatal("pdftotext did not finish");
+  static const QRegularExpression word(
+      uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re"_qs);
+  QList<Word> words;
+  auto matches = word.globalMatch(QString::fromUtf8(process.readAllStandardOutput()));
+  while (matches.hasNext()) {
+    const auto m = matches.next();
+    words.append({m.captured(4), m.captured(1).toDouble() * kMmPerPoint,
+                  m.captured(2).toDouble() * kMmPerPoint, m.captured(3).toDouble() * kMmPerPoint});
+  }
+  return words;
+}
+
+Word find(const QList<Word>& words, const QString& text) {
+  for (const Word& word : words)
+    if (word.text == text) return word;
+  qFatal("no word %s in the PDF", qPrintable(text));
+}
+
+}  // namespace
+
+class CardPrintTest : public QObject {
+  Q_OBJECT
+ private slots:
+  // --- the sheet as a model ------------------------------------------------
+
+  void sheetIsA4UprightWithTenMillimetreMargins() {
+    const Page page = CardLayout::page();
+    QCOMPARE(page.orientation(), Orientation::Upright);
+    QCOMPARE(page.paperWidth().toMm(), 210.0);
+    QCOMPARE(page.paperHeight().toMm(), 297.0);
+    QCOMPARE(page.topMargin().toMm(), kMargin);
+    QCOMPARE(page.leftMargin().toMm(), kMargin);
+    // The whole content lies in the top 143.80 mm of the area inside the margins.
+    for (const RectangleItem& rect : rectangles(page))
+      QVERIFY(rect.box.bottom().toMm() <= 143.80 + 1e-9 && rect.box.right().toMm() <= 190.0);
+  }
+
+  void rowsSitAtTheirPlaces_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<double>("frameTop");  // inside the margins
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("valueBox");
+    QTest::newRow("first") << 1 << 7.00 << u"Cognome, nome o Rag. soc."_qs << u"txtNome"_qs;
+    QTest::newRow("second") << 2 << 12.00 << u"Codice fiscale:"_qs << u"txtCodFisc"_qs;
+    QTest::newRow("postcode") << 8 << 42.00 << u"CAP:"_qs << u"txtCap"_qs;
+    QTest::newRow("town") << 9 << 47.00 << u"Località:"_qs << u"txtLocalita"_qs;
+    QTest::newRow("pending") << 25 << 127.00 << u"Questioni in sospeso:"_qs << u"txtQuestioni"_qs;
+    QTest::newRow("last") << 26 << 132.00 << u"Note:"_qs << u"txtNote"_qs;
+  }
+  void rowsSitAtTheirPlaces() {
+    QFETCH(int, row);
+    QFETCH(double, frameTop);
+    QFETCH(QString, label);
+    QFETCH(QString, valueBox);
+    const Page page = CardLayout::page();
+    const QList<RectangleItem> frames = rowFrames(page);
+    QCOMPARE(frames.size(), 26);
+    const RectangleItem& frame = frames[row - 1];
+    compareBox(page.paperBox(frame.box), 1.00 + kMargin, frameTop + kMargin, 188.00, 4.60);
+    QCOMPARE(frame.outline, std::optional<QColor>(Qt::black));
+
+    const CardRow& tabled = CardLayout::rows()[row - 1];
+    QCOMPARE(QString::fromLatin1(tabled.valueBox), valueBox);
+    const TextBox& value = page.textBox(valueBox);
+    compareBox(page.paperBox(value.box), 44.00 + kMargin, frameTop + 0.50 + kMargin, 144.00, 3.50);
+    QCOMPARE(value.text, QString());
+    const TextBox& caption = page.textBox(CardLayout::labelBoxName(tabled));
+    compareBox(page.paperBox(caption.box), 2.00 + kMargin, frameTop + 0.50 + kMargin, 37.80, 3.50);
+    QCOMPARE(caption.text, label);
+  }
+
+  void everyTextIsArialBlackOneLineAtTheTop() {
+    const Page page = CardLayout::page();
+    int boxes = 0;
+    for (const PageItem& item : page.items()) {
+      const auto* text = std::get_if<TextBox>(&item);
+      if (!text) continue;
+      ++boxes;
+      QCOMPARE(text->font.family, u"Arial"_qs);
+      QVERIFY(!text->font.bold);
+      QCOMPARE(text->font.colour, QColor(Qt::black));
+      QVERIFY(!text->wrap);
+      QVERIFY(!text->fill);
+      QCOMPARE(text->vAlign, VAlign::Top);
+    }
+    QCOMPARE(boxes, 2 * 26 + 2);
+    for (const CardRow& row : CardLayout::rows()) {
+      for (const QString& name : {QString::fromLatin1(row.valueBox), CardLayout::labelBoxName(row)}) {
+        QCOMPARE(page.textBox(name).font.points, 7.0);
+        QCOMPARE(page.textBox(name).hAlign, HAlign::Left);
+      }
+    }
+  }
+
+  void titleAndFooterBandsAreFilledAndOutlined() {
+    const Page page = CardLayout::page();
+    QList<RectangleItem> bands;
+    for (const RectangleItem& rect : rectangles(page))
+      if (rect.fill) bands << rect;
+    QCOMPARE(bands.size(), 2);
+    compareBox(page.paperBox(bands[0].box), 11.00, 11.00, 188.00, 5.80);
+    QCOMPARE(*bands[0].fill, QColor(u"lightsteelblue"_qs));
+    QCOMPARE(bands[0].outline, std::optional<QColor>(Qt::black));
+    compareBox(page.paperBox(bands[1].box), 11.00, 148.00, 188.00, 5.80);
+    QCOMPARE(*bands[1].fill, QColor(u"gold"_qs));
+    QCOMPARE(bands[1].outline, std::optional<QColor>(Qt::black));
+
+    const TextBox& title = page.textBox(u"lblTitolo"_qs);
+    compareBox(page.paperBox(title.box), 12.00, 12.00, 185.80, 4.20);
+    QCOMPARE(title.text, u"SCHEDA ANAGRAFICA"_qs);
+    QCOMPARE(title.font.points, 9.0);
+    QCOMPARE(title.hAlign, HAlign::Centre);
+    const TextBox& footer = page.textBox(u"txtCalce"_qs);
+    compareBox(page.paperBox(footer.box), 12.00, 149.00, 185.80, 4.20);
+    QCOMPARE(footer.font.points, 8.0);
+    QCOMPARE(footer.hAlign, HAlign::Centre);
+  }
+
+  void labelColumnDividerRunsDownTheRows() {
+    const Page page = CardLayout::page();
+    QList<LineItem> lines;
+    for (const PageItem& item : page.items())
+      if (const auto* line = std::get_if<LineItem>(&item)) lines << *line;
+    QCOMPARE(lines.size(), 1);
+    const LineItem& divider = lines.first();
+    QCOMPARE((divider.x1 + page.leftMargin()).toMm(), 52.00);
+    QCOMPARE((divider.x2 + page.leftMargin()).toMm(), 52.00);
+    QCOMPARE((divider.y1 + page.topMargin()).toMm(), 17.00);
+    QCOMPARE((divider.y2 - divider.y1).toMm(), 129.60);
+    QCOMPARE(divider.colour, QColor(Qt::black));
+  }
+
+  // --- the values ----------------------------------------------------------
+
+  void valuesComeFromTheAddressBook_data() {
+    QTest::addColumn<QStringList>("typed");  // "control=text"
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("name trimmed") << QStringList{u"txtNome=  Rossi Mario \t"_qs} << u"txtNome"_qs
+                                  << u"Rossi Mario"_qs;
+    QTest::newRow("full postcode")
+        << QStringList{u"txtCap01=0"_qs, u"txtCap02=0"_qs, u"txtCap03=1"_qs, u"txtCap04=8"_qs,
+                       u"txtCap05=4"_qs}
+        << u"txtCap"_qs << u"00184"_qs;
+    QTest::newRow("partly filled postcode")
+        << QStringList{u"txtCap01=0"_qs, u"txtCap02= "_qs, u"txtCap04=8"_qs, u"txtCap05=4"_qs}
+        << u"txtCap"_qs << u"084"_qs;
+    QTest::newRow("street and number")
+        << QStringList{u"txtIndirizzo= VIA ROMA "_qs, u"txtNum= 12/B"_qs} << u"txtIndirizzo"_qs
+        << u"VIA ROMA 12/B"_qs;
+    QTest::newRow("street without number keeps the blank")
+        << QStringList{u"txtIndirizzo=VIA ROMA"_qs} << u"txtIndirizzo"_qs << u"VIA ROMA "_qs;
+    QTest::newRow("town and province")
+        << QStringList{u"txtLocalita=MILANO"_qs, u"txtProv01=M"_qs, u"txtProv02=I"_qs}
+        << u"txtLocalita"_qs << u"MILANO MI"_qs;
+    QTest::newRow("accented text as typed")
+        << QStringList{u"txtNote=Già pagato, però "_qs} << u"txtNote"_qs << u"Già pagato, però"_qs;
+  }
+  void valuesComeFromTheAddressBook() {
+    QFETCH(QStringList, typed);
+    QFETCH(QString, box);
+    QFETCH(QString, expected);
+    auto source = addressBook();
+    for (const QString& entry : typed)
+      type(*source, entry.section(u'=', 0, 0), entry.section(u'=', 1));
+    Page page = CardLayout::page();
+    CardLayout::fill(page, *source, kPrintedAt);
+    QCOMPARE(page.text(box), expected);
+  }
+
+  void footerGivesDateAndTimeWithLeadingZeros_data() {
+    QTest::addColumn<QDateTime>("at");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("morning in March")
+        << kPrintedAt << u"Stampa eseguita in data 07/03/2026 alle ore 09:05:03"_qs;
+    QTest::newRow("last second of the year")
+        << QDateTime(QDate(2025, 12, 31), QTime(23, 59, 59))
+        << u"Stampa eseguita in data 31/12/2025 alle ore 23:59:59"_qs;
+  }
+  void footerGivesDateAndTimeWithLeadingZeros() {
+    QFETCH(QDateTime, at);
+    QFETCH(QString, expected);
+    Page page = CardLayout::page();
+    CardLayout::fill(page, *addressBook(), at);
+    QCOMPARE(page.text(u"txtCalce"_qs), expected);
+  }
+
+  // --- the painted sheet ---------------------------------------------------
+
+  void fillsAndLinesArePainted() {
+    const QImage image = painted(CardLayout::page());
+    QCOMPARE(pixelAt(image, 20.0, 14.0), QColor(u"lightsteelblue"_qs).rgb() & 0xFFFFFF);
+    QCOMPARE(pixelAt(image, 20.0, 151.0), QColor(u"gold"_qs).rgb() & 0xFFFFFF);
+    QVERIFY(qGray(pixelAt(image, 52.0, 80.0)) < 128);         // the divider
+    QCOMPARE(pixelAt(image, 53.0, 80.0), QRgb(0xFFFFFF));     // inside a frame
+    QVERIFY(qGray(pixelAt(image, 100.0, 17.0)) < 128);        // the first frame's top
+    QCOMPARE(inkIn(image, 200.0, 210.0, 0.0, 160.0), 0);      // right of every frame
+  }
+
+  void longNoteIsCutAtTheRightEdgeOfItsBox() {
+    auto source = addressBook();
+    type(*source, u"txtNote"_qs, QString(200, u'W'));
+    Page page = CardLayout::page();
+    CardLayout::fill(page, *source, kPrintedAt);
+    const QImage image = painted(page);
+    const BoxGeometry box = page.paperBox(page.textBox(u"txtNote"_qs).box);
+    const double right = box.right().toMm();  // 198, the frame's outline at 199
+    const double top = box.top.toMm();
+    const double bottom = box.bottom().toMm();
+    QVERIFY(inkIn(image, right - 3.0, right, top, bottom) > 0);
+    QCOMPARE(inkIn(image, right + 0.2, right + 0.7, top, bottom), 0);
+    QCOMPARE(inkIn(image, right + 1.3, 210.0, top - 1.0, bottom + 1.0), 0);
+  }
+
+  // --- the print screen ----------------------------------------------------
+
+  void screenIsASmallFixedDialog() {
+    auto source = addressBook();
+    TfrmStampaAnagrafica screen(source.get());
+    screen.show();
+    QCOMPARE(screen.windowTitle(), u" Stampa scheda"_qs);
+    QCOMPARE(screen.findChild<QPushButton*>(u"btnAnnulla"_qs)->text(), u"Annulla"_qs);
+    QCOMPARE(screen.findChild<QPushButton*>(u"btnStampa"_qs)->text(), u"Stampa"_qs);
+    const Qt::WindowFlags flags = screen.windowFlags();
+    QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+    for (Qt::WindowType button : {Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint,
+                                  Qt::WindowMaximizeButtonHint, Qt::WindowContextHelpButtonHint})
+      QVERIFY(!flags.testFlag(button));
+    QCOMPARE(screen.minimumSize(), screen.maximumSize());
+  }
+
+  void printingHandsTheCardAsShownAndCloses() {
+    RecordingMessages messages;
+    PdfPrintService printer;
+    auto source = addressBook();
+    TfrmStampaAnagrafica screen(source.get());
+    int readings = 0;
+    screen.setClock([&] {
+      ++readings;
+      return kPrintedAt.addSecs(readings - 1);
+    });
+    screen.show();
+    // Typed after the screen opened: the print takes the screen as it is now.
+    type(*source, u"txtNome"_qs, u"  Rossi Mario"_qs);
+    QTest::mouseClick(screen.findChild<QPushButton*>(u"btnStampa"_qs), Qt::LeftButton);
+
+    QCOMPARE(messages.count(), 0);
+    QCOMPARE(printer.jobs.size(), size_t(1));
+    QCOMPARE(printer.jobs[0].size(), size_t(1));
+    const Page& page = printer.jobs[0][0];
+    QCOMPARE(page.orientation(), Orientation::Upright);
+    QCOMPARE(rowFrames(page).size(), 26);
+    QCOMPARE(page.text(u"lblTitolo"_qs), u"SCHEDA ANAGRAFICA"_qs);
+    QCOMPARE(page.text(u"txtNome"_qs), u"Rossi Mario"_qs);
+    // The joined rows (street and number, town and province) hold just their
+    // blank: nothing shows, as in every other empty row.
+    int blank = 0;
+    for (const CardRow& row : CardLayout::rows())
+      if (page.text(QString::fromLatin1(row.valueBox)).trimmed().isEmpty()) ++blank;
+    QCOMPARE(blank, 25);
+    QCOMPARE(readings, 1);
+    QCOMPARE(page.text(u"txtCalce"_qs), u"Stampa eseguita in data 07/03/2026 alle ore 09:05:03"_qs);
+    QVERIFY(!screen.isVisible());
+    QCOMPARE(screen.result(), int(QDialog::Accepted));
+  }
+
+  void cancelledPrintDialogClosesSilently() {
+    RecordingMessages messages;
+    PdfPrintService printer;
+    printer.answer = PdfPrintService::Answer::Cancel;
+    auto source = addressBook();
+    TfrmStampaAnagrafica screen(source.get());
+    screen.show();
+    QTest::mouseClick(screen.findChild<QPushButton*>(u"btnStampa"_qs), Qt::LeftButton);
+    QCOMPARE(printer.jobs.size(), size_t(1));
+    QCOMPARE(messages.count(), 0);
+    QVERIFY(!screen.isVisible());
+    QCOMPARE(screen.result(), int(QDialog::Rejected));
+  }
+
+  void failureShowsItsOwnTextAndTheScreenStaysOpen_data() {
+    QTest::addColumn<bool>("printerFails");
+    QTest::addColumn<QString>("missingControl");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("requests");
+    QTest::newRow("printer error")
+        << true << QString() << u"the printer is out of order (scripted)"_qs << 1;
+    QTest::newRow("other error while preparing")
+        << false << u"txtProv02"_qs << u"the screen has no control txtProv02"_qs << 0;
+  }
+  void failureShowsItsOwnTextAndTheScreenStaysOpen() {
+    QFETCH(bool, printerFails);
+    QFETCH(QString, missingControl);
+    QFETCH(QString, text);
+    QFETCH(int, requests);
+    RecordingMessages messages;
+    PdfPrintService printer;
+    if (printerFails) printer.answer = PdfPrintService::Answer::Fail;
+    auto source = addressBook(missingControl);
+    TfrmStampaAnagrafica screen(source.get());
+    screen.show();
+    auto* print = screen.findChild<QPushButton*>(u"btnStampa"_qs);
+    QTest::mouseClick(print, Qt::LeftButton);
+
+    QCOMPARE(int(printer.jobs.size()), requests);
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().form, Form::Unexpected);
+    QCOMPARE(messages.last().text, text);
+    QVERIFY(screen.isVisible());
+
+    // Trying again once the cause is gone prints and closes.
+    printer.answer = PdfPrintService::Answer::Print;
+    if (!missingControl.isEmpty()) {
+      auto* restored = new QLineEdit(source.get());
+      restored->setObjectName(missingControl);
+    }
+    QTest::mouseClick(print, Qt::LeftButton);
+    QCOMPARE(int(printer.jobs.size()), requests + 1);
+    QCOMPARE(messages.count(), 1);
+    QVERIFY(!screen.isVisible());
+    QCOMPARE(screen.result(), int(QDialog::Accepted));
+  }
+
+  void annullaClosesWithoutPrinting() {
+    RecordingMessages messages;
+    PdfPrintService printer;
+    auto source = addressBook();
+    TfrmStampaAnagrafica screen(source.get());
+    screen.show();
+    QTest::mouseClick(screen.findChild<QPushButton*>(u"btnAnnulla"_qs), Qt::LeftButton);
+    QVERIFY(!screen.isVisible());
+    QVERIFY(printer.jobs.empty());
+    QCOMPARE(messages.count(), 0);
+  }
+
+  // --- a real PDF ----------------------------------------------------------
+
+  void pdfPutsTitleAndValuesWhereTabled() {
+    QTemporaryDir out;
+    const QString pdf = out.filePath(u"scheda.pdf"_qs);
+    RecordingMessages messages;
+    PdfPrintService printer(pdf);
+    auto source = addressBook();
+    type(*source, u"txtNome"_qs, u"ROSSI"_qs);
+    type(*source, u"txtLocalita"_qs, u"MILANO"_qs);
+    type(*source, u"txtProv01"_qs, u"M"_qs);
+    type(*source, u"txtProv02"_qs, u"I"_qs);
+    TfrmStampaAnagrafica screen(source.get());
+    screen.setClock([] { return kPrintedAt; });
+    screen.show();
+    QTest::mouseClick(screen.findChild<QPushButton*>(u"btnStampa"_qs), Qt::LeftButton);
+    QCOMPARE(messages.count(), 0);
+
+    const QList<Word> words = wordsOf(pdf);
+    // pdftotext gives the pen position where a word starts and the font's
+    // ascent above the baseline, the same ascent Qt puts at a box's top.
+    const Word scheda = find(words, u"SCHEDA"_qs);
+    const Word anagrafica = find(words, u"ANAGRAFICA"_qs);
+    QVERIFY2(qAbs(scheda.top - 12.00) < 0.3, qPrintable(QString::number(scheda.top)));
+    const double titleCentre = (scheda.left + anagrafica.right) / 2;
+    QVERIFY2(qAbs(titleCentre - (12.00 + 185.80 / 2)) < 0.3, qPrintable(QString::number(titleCentre)));
+
+    const struct {
+      QString word;
+      double left;
+      double top;
+    } expected[] = {
+        {u"ROSSI"_qs, 54.00, 17.50},        // row 1's value
+        {u"MILANO"_qs, 54.00, 57.50},       // row 9's value
+        {u"MI"_qs, -1, 57.50},              // the province after the town
+        {u"Cognome,"_qs, 12.00, 17.50},     // row 1's label
+        {u"Note:"_qs, 12.00, 142.50},       // row 26's label
+        {u"Stampa"_qs, -1, 149.00},         // the footer
+    };
+    for (const auto& [word, left, top] : expected) {
+      const Word found = find(words, word);
+      if (left >= 0)
+        QVERIFY2(qAbs(found.left - left) < 0.3, qPrintable(word + u' ' + QString::number(found.left)));
+      QVERIFY2(qAbs(found.top - top) < 0.3, qPrintable(word + u' ' + QString::number(found.top)));
+    }
+    QVERIFY(find(words, u"09:05:03"_qs).left > 100.0);
+  }
+};
+
+QTEST_MAIN(CardPrintTest)
+#include "tst_cardprint.moc"

@@ -16,7 +16,7 @@ EditorWorkflow::EditorWorkflow(QWidget* screen, EditorConfig config)
     : QObject(screen),
       screen_(screen),
       config_(std::move(config)),
-      position_(screen->findChild<QLabel*>(u"lblPosizione"_qs)) {
+      position_(RecordBinding::control<QLabel>(screen, u"lblPosizione"_qs)) {
   Q_ASSERT(position_);
 }
 
@@ -44,14 +44,14 @@ int EditorWorkflow::shownPosition() const {
 }
 
 void EditorWorkflow::focusFirstField() {
-  if (auto* box = screen_->findChild<QLineEdit*>(config_.firstField)) box->setFocus();
+  if (auto* box = RecordBinding::control<QLineEdit>(screen_, config_.firstField)) box->setFocus();
 }
 
 void EditorWorkflow::clearAttachments() {
   const RecordLayout& layout = config_.archive.layout;
   for (int i = 0; i < layout.fieldCount(); ++i) {
     if (layout.field(i).kind != FieldKind::Attachment) continue;
-    if (auto* label = screen_->findChild<QLabel*>(layout.controlName(i))) label->clear();
+    if (auto* label = RecordBinding::control<QLabel>(screen_, layout.controlName(i))) label->clear();
   }
 }
 
@@ -66,8 +66,8 @@ void EditorWorkflow::clear() {
   const RecordLayout& layout = config_.archive.layout;
   for (int i = 0; i < layout.fieldCount(); ++i) {
     const QString name = layout.controlName(i);
-    if (auto* box = screen_->findChild<QLineEdit*>(name)) box->clear();
-    if (auto* check = screen_->findChild<QCheckBox*>(name)) check->setChecked(false);
+    if (auto* box = RecordBinding::control<QLineEdit>(screen_, name)) box->clear();
+    if (auto* check = RecordBinding::control<QCheckBox>(screen_, name)) check->setChecked(false);
   }
   clearAttachments();
   position_->clear();
@@ -76,7 +76,7 @@ void EditorWorkflow::clear() {
 
 void EditorWorkflow::save() {
   for (const MandatoryField& field : config_.mandatory) {
-    auto* box = screen_->findChild<QLineEdit*>(field.control);
+    auto* box = RecordBinding::control<QLineEdit>(screen_, field.control);
     if (box && Text::trimmed(box->text()).isEmpty()) {
       Services::messages().show(screen_, MessageKind::Warning, field.warning);
       box->setFocus();

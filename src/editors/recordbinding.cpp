@@ -14,15 +14,15 @@ void load(QWidget* screen, const TScheda& record) {
     const QString name = layout.controlName(i);
     switch (layout.field(i).kind) {
       case FieldKind::Text:
-        if (auto* box = screen->findChild<QLineEdit*>(name)) box->setText(record.text(i));
+        if (auto* box = control<QLineEdit>(screen, name)) box->setText(record.text(i));
         break;
       case FieldKind::Flag:
-        if (auto* check = screen->findChild<QCheckBox*>(name)) {
+        if (auto* check = control<QCheckBox>(screen, name)) {
           if (const auto value = record.flag(i)) check->setChecked(*value);
         }
         break;
       case FieldKind::Attachment:
-        if (auto* label = screen->findChild<QLabel*>(name)) label->setText(record.text(i));
+        if (auto* label = control<QLabel>(screen, name)) label->setText(record.text(i));
         break;
     }
   }
@@ -34,15 +34,15 @@ void store(const QWidget* screen, TScheda& record) {
     const QString name = layout.controlName(i);
     switch (layout.field(i).kind) {
       case FieldKind::Text:
-        if (auto* box = screen->findChild<QLineEdit*>(name))
+        if (auto* box = control<QLineEdit>(screen, name))
           record.field(i).FromText(box->text());
         break;
       case FieldKind::Flag:
-        if (auto* check = screen->findChild<QCheckBox*>(name))
+        if (auto* check = control<QCheckBox>(screen, name))
           record.field(i).FromFlag(check->isChecked());
         break;
       case FieldKind::Attachment:
-        if (auto* label = screen->findChild<QLabel*>(name))
+        if (auto* label = control<QLabel>(screen, name))
           record.field(i).FromText(label->text());
         break;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
-class QWidget;
+#include <QWidget>
+
 class TScheda;
 
 // Controls bind to record fields by name: the field "Destinatario" is shown
@@ -10,6 +11,16 @@ class TScheda;
 // record, goes through these two routines. Fields without a control on the
 // screen are skipped.
 namespace RecordBinding {
+
+// The screen's own control of that name: a modal screen opened over it may
+// hold a box of the same name (a search filter), which is not the screen's.
+template <typename T>
+T* control(const QWidget* screen, const QString& name) {
+  for (T* candidate : screen->findChildren<T*>(name)) {
+    if (candidate->window() == screen->window()) return candidate;
+  }
+  return nullptr;
+}
 
 // Text boxes and labels get the field's trimmed text; a check box is checked
 // by "Sì", unchecked by "No" and left as it was by anything else.

@@ -12,6 +12,9 @@
 #include "attachments/tfrmallegacartella.h"
 #include "editors/fieldtable.h"
 #include "export/tfrmexpaccettazione.h"
+#include "search/tfrmtrovaaccettazione.h"
+#include "search/tfrminviate.h"
+#include "search/tfrmimportaanagrafica.h"
 #include "print/tfrmstampaaccettazione.h"
 #include "widgets/helpline.h"
 #include "widgets/picture.h"
@@ -124,6 +127,11 @@ TfrmAccettazione::TfrmAccettazione(QWidget* parent) : WorkspaceWindow(kSpec, par
   connectClick(u"cmdFile"_qs, [this] { TfrmAllegaCartella::openFor(this, u"accettazione"_qs); });
 
   opens<TfrmExpAccettazione>(u"cmdEsporta"_qs, this);
+
+  opensTagged<TfrmTrovaAccettazione>(u"cmdTrova"_qs, u"accettazione"_qs);
+  opens<TfrmInviate>(u"cmdDaInviare"_qs, this, this);
+  opensTagged<TfrmImportaAnagrafica>(u"impDestinatario"_qs, u"accettazione_des"_qs);
+  opensTagged<TfrmImportaAnagrafica>(u"impMittente"_qs, u"accettazione_mit"_qs);
 
   setWorkflow(new EditorWorkflow(
       this, EditorConfig{acceptanceArchive(),

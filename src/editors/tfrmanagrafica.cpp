@@ -10,6 +10,8 @@
 #include "editors/editorworkflow.h"
 #include "attachments/tfrmallegacartella.h"
 #include "editors/fieldtable.h"
+#include "search/tfrmtrovaanagrafica.h"
+#include "search/tfrmquestioni.h"
 #include "print/tfrmstampaanagrafica.h"
 #include "export/tfrmexpanagrafica.h"
 #include "platform/services.h"
@@ -137,6 +139,9 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kSpec, parent)
 
   opens<TfrmExpAnagrafica>(u"cmdEsporta"_qs, this);
   opens<TfrmStampaAnagrafica>(u"cmdStampa"_qs, this, this);
+
+  opensTagged<TfrmTrovaAnagrafica>(u"cmdTrova"_qs, u"anagrafica"_qs);
+  opens<TfrmQuestioni>(u"cmdQuestioni"_qs, this, this);
 
   setWorkflow(new EditorWorkflow(
       this, EditorConfig{addressBookArchive(),

@@ -9,6 +9,9 @@
 #include "editors/editorworkflow.h"
 #include "editors/fieldtable.h"
 #include "export/tfrmexpricevimento.h"
+#include "search/tfrmtrovaricevimento.h"
+#include "search/tfrmconsegnate.h"
+#include "search/tfrmimportaanagrafica.h"
 #include "print/tfrmstamparicevimentodes.h"
 #include "print/tfrmstamparicevimentomit.h"
 #include "widgets/helpline.h"
@@ -133,6 +136,11 @@ TfrmRicevimento::TfrmRicevimento(QWidget* parent) : WorkspaceWindow(kSpec, paren
   opens<TfrmStampaRicevimentoMit>(u"cmdStampaMit"_qs, this, this);
 
   opens<TfrmExpRicevimento>(u"cmdEsporta"_qs, this);
+
+  opensTagged<TfrmTrovaRicevimento>(u"cmdTrova"_qs, u"ricevimento"_qs);
+  opens<TfrmConsegnate>(u"cmdDaInviare"_qs, this, this);
+  opensTagged<TfrmImportaAnagrafica>(u"impDestinatario"_qs, u"ricevimento_des"_qs);
+  opensTagged<TfrmImportaAnagrafica>(u"impMittente"_qs, u"ricevimento_mit"_qs);
 
   setWorkflow(new EditorWorkflow(
       this, EditorConfig{returnReceiptArchive(),

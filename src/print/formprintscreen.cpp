@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "widgets/picture.h"
+
 #include "archive/text.h"
 #include "platform/inifile.h"
 #include "platform/messageservice.h"
@@ -55,18 +57,23 @@ QLineEdit* offsetBox(const char* name, const QString& accessible, QWidget* paren
 FormPrintScreen::FormPrintScreen(FormPrintSetup setup, QWidget* source, QWidget* parent)
     : QDialog(parent), setup_(std::move(setup)), source_(source) {
   setWindowTitle(setup_.caption);
-  setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setAutoFillBackground(true);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
   buildControls();
   loadStoredSettings();
 }
 
 void FormPrintScreen::buildControls() {
-  auto* instructions = new QLabel(kInstructions, this);
+  // The instructions as a picture, with their words for screen readers.
+  auto* instructions = new QLabel(this);
   instructions->setObjectName(u"imgMargini"_qs);
-  instructions->setWordWrap(true);
-  instructions->setFrameShape(QFrame::Box);
-  instructions->setMargin(8);
-  instructions->setFixedWidth(420);
+  instructions->setFixedSize(560, 90);
+  instructions->setPixmap(svgPixmap(u":/art/margini.svg"_qs, instructions->size()));
+  instructions->setAccessibleName(kInstructions);
+  instructions->setToolTip(kInstructions);
 
   top_ = offsetBox("txtTop", u"Margine superiore in millimetri"_qs, this);
   left_ = offsetBox("txtLeft", u"Margine sinistro in millimetri"_qs, this);
@@ -149,6 +156,8 @@ void FormPrintScreen::buildControls() {
   buttons->addWidget(print_);
 
   auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(18, 18, 18, 14);
+  page->setSpacing(14);
   page->addWidget(instructions);
   page->addLayout(grid);
   page->addLayout(buttons);

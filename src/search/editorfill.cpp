@@ -1,0 +1,24 @@
+#include "search/editorfill.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "archive/tscheda.h"
+#include "editors/recordbinding.h"
+#include "search/importtargets.h"
+
+namespace EditorFill {
+
+void loadRecord(QWidget* editor, const TScheda& record, int position) {
+  RecordBinding::load(editor, record);
+  if (auto* label = RecordBinding::control<QLabel>(editor, u"lblPosizione"_qs))
+    label->setText(QString::number(position));
+}
+
+void importCard(QWidget* editor, const TScheda& card, const QString& tag) {
+  for (const ImportTargets::Copy& copy : ImportTargets::copiesFor(tag))
+    if (auto* box = RecordBinding::control<QLineEdit>(editor, copy.box))
+      box->setText(card.text(copy.cardField));
+}
+
+}  // namespace EditorFill

@@ -1,0 +1,149 @@
+#include "search/listpanel.h"
+
+#include <QDate>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "platform/messageservice.h"
+#include "platform/services.h"
+#include "report/printservice.h"
+#include "report/summaryreport.h"
+#include "search/screenpieces.h"
+#include "widgets/gradientwidget.h"
+#include "widgets/keychain.h"
+#include "widgets/picture.h"
+
+using namespace ScreenPieces;
+
+namespace {
+
+const QString kEmptyListMessage =
+    QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
+
+// Wider than the list, so that long lines scroll sideways.
+constexpr int kItemWidth = 1600;
+
+QFont lineFont() {
+  QFont font(u"Courier New"_qs, 12);
+  font.setStyleHint(QFont::Monospace);
+  return font;
+}
+
+}  // namespace
+
+ListPanel::ListPanel(const QString& objectName, const QString& summaryTitle, QWidget* parent)
+    : QWidget(parent), summaryTitle_(summaryTitle) {
+  setObjectName(objectName);
+  resize(833, 529);
+
+  fittedPicture(u"imgLogo"_qs, u":/art/logo.svg"_qs, {8, 8, 817, 53}, this);
+  textPicture(u"icoIstruzioni"_qs,
+              {u"Immettere una o più parole consecutive presenti nella scheda in elenco da "
+               "cercare e premere il pulsante Trova."_qs,
+               u"Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, "
+               "fare di nuovo clic su Trova."_qs},
+              {8, 66, 642, 32}, this);
+
+  auto* lensBox = new PanelBox(Qt::white, QColor(0xB0, 0xC4, 0xDE), 1, this);
+  lensBox->setObjectName(u"shpLente"_qs);
+  lensBox->setGeometry(8, 104, 81, 57);
+  auto* lens = makePicture(u"imgLente"_qs, u":/art/lente.svg"_qs, {8, 4, 64, 48}, lensBox);
+  lens->move((81 - 64) / 2, (57 - 48) / 2);
+
+  txtTrova_ = new QLineEdit(this);
+  txtTrova_->setObjectName(u"txtTrova"_qs);
+  txtTrova_->setGeometry(112, 122, 593, 22);
+  txtTrova_->setFont(verdana(12, true));
+  txtTrova_->setAccessibleName(u"Testo da cercare nell'elenco"_qs);
+
+  auto* btnTrova = button(u"btnTrova"_qs, u"Trova"_qs, {710, 117, 105, 30}, this);
+  // Enter only moves on to "Trova"; the find runs when the button is pressed.
+  auto* keys = new KeyChain(this);
+  keys->link(txtTrova_, btnTrova);
+
+  lstRecords_ = new QListWidget(this);
+  lstRecords_->setObjectName(u"lstRecords"_qs);
+  lstRecords_->setGeometry(16, 176, 801, 273);
+  lstRecords_->setAccessibleName(u"Elenco delle schede"_qs);
+  lstRecords_->setSelectionMode(QAbstractItemView::SingleSelection);
+  lstRecords_->setTextElideMode(Qt::ElideNone);
+  lstRecords_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  lstRecords_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  lstRecords_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  lstRecords_->viewport()->installEventFilter(this);
+
+  auto* hint = label(u"lblRigo03"_qs,
+                     u"Fare doppio clic su una voce in elenco per richiamare la scheda"_qs,
+                     {16, 454, 801, 20}, this);
+  hint->setFont(verdana(9));
+  hint->setAlignment(Qt::AlignCenter);
+  hint->setStyleSheet(u"color: rgb(220, 20, 60);"_qs);
+
+  auto* btnChiudi = button(u"btnChiudi"_qs, u"Chiudi"_qs, {8, 488, 150, 30}, this);
+  auto* btnStampa = button(u"btnStampa"_qs, u"Stampa"_qs, {675, 488, 150, 30}, this);
+
+  connect(btnTrova, &QPushButton::clicked, this, &ListPanel::findText);
+  connect(btnStampa, &QPushButton::clicked, this, &ListPanel::printSummary);
+  connect(btnChiudi, &QPushButton::clicked, this, &ListPanel::closeRequested);
+}
+
+void ListPanel::setLines(const QStringList& lines) {
+  lstRecords_->clear();
+  const int height = QFontMetrics(lineFont()).height() + 2;
+  for (const QString& text : lines) {
+    auto* item = new QListWidgetItem(text, lstRecords_);
+    // The lines' own font, not the style's, so that the columns line up.
+    item->setFont(lineFont());
+    item->setForeground(Qt::black);
+    item->setSizeHint(QSize(kItemWidth, height));
+  }
+}
+
+QStringList ListPanel::lines() const {
+  QStringList texts;
+  for (int i = 0; i < lstRecords_->count(); ++i) texts << lstRecords_->item(i)->text();
+  return texts;
+}
+
+void ListPanel::clearLines() { lstRecords_->clear(); }
+
+void ListPanel::forgetFind() {
+  find_.forget();
+  txtTrova_->clear();
+}
+
+int ListPanel::chosenRow() const {
+  const QListWidgetItem* item = lstRecords_->currentItem();
+  return item && item->isSelected() ? lstRecords_->row(item) : -1;
+}
+
+void ListPanel::findText() {
+  const ListFind::Result result = find_.find(lines(), chosenRow(), txtTrova_->text());
+  if (result.outcome == ListFind::Outcome::EmptyList) {
+    Services::messages().plain(this, kEmptyListMessage);
+    return;
+  }
+  lstRecords_->setCurrentRow(result.chosen);
+  lstRecords_->scrollToItem(lstRecords_->item(result.chosen));
+}
+
+void ListPanel::printSummary() {
+  // A print failure is left to the program's handling of unexpected errors.
+  PrintServices::printer().print(
+      window(), SummaryReport::pages(summaryTitle_, lines(), QDate::currentDate()),
+      QString::fromLatin1(SummaryReport::kDocumentName));
+}
+
+bool ListPanel::eventFilter(QObject* watched, QEvent* event) {
+  // The owner may close the screen and empty the list in answer, so the
+  // list does not go on to handle the click itself.
+  if (watched == lstRecords_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    emit lineOpened();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+#include "search/listfind.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// The controls of a list (833 x 529): the banner, the find box with "Trova",
+// the list of lines, "Chiudi" and "Stampa". The status lists show it alone;
+// the search screens show it as their result panel. What a double click or
+// "Chiudi" does is the owning screen's business.
+class ListPanel : public QWidget {
+  Q_OBJECT
+ public:
+  ListPanel(const QString& objectName, const QString& summaryTitle, QWidget* parent);
+
+  void setLines(const QStringList& lines);
+  QStringList lines() const;
+  void clearLines();
+
+  // Forgets the remembered find text and empties the find box.
+  void forgetFind();
+
+  // The chosen line's row, -1 for none.
+  int chosenRow() const;
+
+  QLineEdit* findBox() const { return txtTrova_; }
+  QListWidget* list() const { return lstRecords_; }
+
+  // "Trova" and "Stampa".
+  void findText();
+  void printSummary();
+
+ signals:
+  void closeRequested();
+  void lineOpened();  // a double click on the list
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QString summaryTitle_;
+  ListFind find_;
+  QLineEdit* txtTrova_;
+  QListWidget* lstRecords_;
+};

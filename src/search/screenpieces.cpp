@@ -1,0 +1,116 @@
+#include "search/screenpieces.h"
+
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QVBoxLayout>
+
+#include "widgets/gradientwidget.h"
+
+namespace {
+
+// Enter on a focused button presses it, as Enter in the find box leads the
+// user to "Trova" and expects the next Enter to find. The buttons are not
+// dialog defaults, so Enter anywhere else presses nothing.
+class EnterPresses : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    static_cast<QPushButton*>(watched)->click();
+    return true;
+  }
+};
+
+}  // namespace
+
+namespace ScreenPieces {
+
+QFont verdana(int points, bool bold) {
+  QFont font(u"Verdana"_qs, points);
+  font.setBold(bold);
+  return font;
+}
+
+QPushButton* button(const QString& name, const QString& text, const QRect& geometry,
+                    QWidget* parent) {
+  auto* b = new QPushButton(text, parent);
+  b->setObjectName(name);
+  b->setGeometry(geometry);
+  b->setCursor(Qt::PointingHandCursor);
+  b->setAutoDefault(false);
+  b->installEventFilter(new EnterPresses(b));
+  return b;
+}
+
+QLabel* label(const QString& name, const QString& text, const QRect& geometry,
+              QWidget* parent) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  l->setGeometry(geometry);
+  return l;
+}
+
+QLabel* textPicture(const QString& name, const QStringList& lines, const QRect& geometry,
+                    QWidget* parent) {
+  QPixmap picture(geometry.size());
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  const int rowHeight = geometry.height() / int(qMax<qsizetype>(lines.size(), 1));
+  // The largest size at which every line fits the picture's width.
+  QFont font = verdana(10);
+  auto fits = [&](const QFont& f) {
+    const QFontMetrics metrics(f);
+    if (metrics.height() > rowHeight) return false;
+    for (const QString& line : lines)
+      if (metrics.horizontalAdvance(line) > geometry.width()) return false;
+    return true;
+  };
+  while (font.pointSizeF() > 6 && !fits(font)) font.setPointSizeF(font.pointSizeF() - 0.5);
+  painter.setFont(font);
+  painter.setPen(QColor(0x1F, 0x3A, 0x5F));
+  for (int i = 0; i < lines.size(); ++i)
+    painter.drawText(QRect(0, i * rowHeight, geometry.width(), rowHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
+  painter.end();
+
+  auto* l = label(name, {}, geometry, parent);
+  l->setPixmap(picture);
+  l->setAccessibleName(lines.join(u' '));
+  return l;
+}
+
+QLabel* fittedPicture(const QString& name, const QString& resource, const QRect& geometry,
+                      QWidget* parent) {
+  QPixmap picture(geometry.size());
+  picture.fill(Qt::transparent);
+  QSvgRenderer renderer(resource);
+  if (renderer.isValid()) {
+    const QSizeF fit = QSizeF(renderer.defaultSize()).scaled(geometry.size(), Qt::KeepAspectRatio);
+    QPainter painter(&picture);
+    renderer.render(&painter, QRectF(QPointF((geometry.width() - fit.width()) / 2,
+                                             (geometry.height() - fit.height()) / 2),
+                                     fit));
+  }
+  auto* l = label(name, {}, geometry, parent);
+  l->setPixmap(picture);
+  return l;
+}
+
+QWidget* background(QDialog* screen) {
+  auto* gradient = new GradientWidget(kSteelBlue, Qt::white, screen);
+  auto* layout = new QVBoxLayout(screen);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(gradient);
+  return gradient;
+}
+
+}  // namespace ScreenPieces

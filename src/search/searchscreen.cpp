@@ -1,0 +1,188 @@
+#include "search/searchscreen.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "archive/archiveerror.h"
+#include "archive/text.h"
+#include "platform/messageservice.h"
+#include "platform/services.h"
+#include "search/archivelines.h"
+#include "search/editorfill.h"
+#include "search/highlightframe.h"
+#include "search/listpanel.h"
+#include "search/screenpieces.h"
+#include "search/searchfilter.h"
+#include "widgets/gradientwidget.h"
+#include "widgets/keychain.h"
+#include "widgets/picture.h"
+
+using namespace ScreenPieces;
+
+namespace {
+
+constexpr int kColumnX[2] = {144, 488};
+constexpr int kRowY[5] = {141, 211, 281, 351, 421};
+constexpr QSize kBoxSize{320, 22};
+constexpr int kLabelAbove = 21;
+
+QString foundText(qsizetype count) {
+  return u"Il presente riepilogo contiene "_qs + QString::number(count) + u" schede"_qs;
+}
+
+}  // namespace
+
+SearchScreen::SearchScreen(const SearchKind& kind, QWidget* editor, QWidget* parent)
+    : DialogFrame(QString::fromUtf8(kind.caption), kScreenSize, Placement::CentreOfScreen,
+                  parent),
+      kind_(kind),
+      editor_(editor) {
+  QWidget* back = background(this);
+  buildFilterPanel(back);
+  buildResultPanel(back);
+}
+
+void SearchScreen::buildFilterPanel(QWidget* background) {
+  panAvvio_ = new QWidget(background);
+  panAvvio_->setObjectName(u"panAvvio"_qs);
+  panAvvio_->setGeometry(QRect(kPanelAt, QSize(833, 529)));
+
+  auto* explain = new PanelBox(Qt::white, QColor(0xB0, 0xC4, 0xDE), 1, panAvvio_);
+  explain->setObjectName(u"shpSpiega"_qs);
+  explain->setGeometry(8, 8, 817, 78);
+  textPicture(u"imgSpiega"_qs,
+              {u"Immettere nei campi prescelti una o più parole consecutive presenti nelle "
+               "schede da trovare e premere il pulsante Cerca."_qs,
+               u"Lasciare in bianco tutti gli altri campi."_qs,
+               u"Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."_qs},
+              {18, 15, 771, 62}, panAvvio_);
+
+  auto* fieldsBack = new GradientWidget(QColor(144, 179, 208), Qt::white, panAvvio_);
+  fieldsBack->setObjectName(u"shpSfondoCampi"_qs);
+  fieldsBack->setGeometry(8, 96, 817, 382);
+  makePicture(u"icoTrova01"_qs, u":/art/trova_figura.svg"_qs, {24, 112, 98, 350}, panAvvio_);
+
+  for (int i = 0; i < int(kind_.filters.size()); ++i) {
+    const FilterSpec& spec = kind_.filters[size_t(i)];
+    const QPoint at(kColumnX[i % 2], kRowY[i / 2]);
+    const QString text = QString::fromUtf8(spec.label);
+    auto* caption = label(u"lbl"_qs + QString::fromLatin1(spec.box).mid(3), text,
+                          QRect(at - QPoint(0, kLabelAbove), QSize(kBoxSize.width(), 20)),
+                          panAvvio_);
+    caption->setFont(verdana(12));
+
+    auto* box = new QLineEdit(panAvvio_);
+    box->setObjectName(QString::fromLatin1(spec.box));
+    box->setGeometry(QRect(at, kBoxSize));
+    box->setFont(verdana(12, true));
+    box->setAccessibleName(text.chopped(text.endsWith(u':') ? 1 : 0));
+    caption->setBuddy(box);
+    new HighlightFrame(u"eff"_qs + QString::fromLatin1(spec.box).mid(3), box);
+    boxes_ << box;
+  }
+  // Enter goes round the boxes; the search waits for "Cerca".
+  (new KeyChain(this))->loop(boxes_);
+
+  auto* btnAnnulla = button(u"btnAnnulla"_qs, u"Chiudi"_qs, {8, 488, 150, 30}, panAvvio_);
+  auto* btnCerca = button(u"btnCerca"_qs, u"Cerca"_qs, {675, 488, 150, 30}, panAvvio_);
+  connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+  connect(btnCerca, &QPushButton::clicked, this, &SearchScreen::runSearch);
+  btnCerca->installEventFilter(this);
+
+  lblConta_ = label(u"lblConta"_qs, u"0"_qs, {177, 470, 40, 16}, panAvvio_);
+  lblConta_->hide();
+  lblAttendere_ = label(u"lblAttendere"_qs, u"Ricerca schede in corso. Attendere..."_qs,
+                        {177, 494, 480, 20}, panAvvio_);
+  lblAttendere_->setFont(verdana(10));
+  lblAttendere_->setStyleSheet(u"color: rgb(0, 139, 139);"_qs);
+  lblAttendere_->hide();
+  lblMemory_ = label(u"lblMemory"_qs, {}, {0, 0, 1, 1}, panAvvio_);
+  lblMemory_->hide();
+}
+
+void SearchScreen::buildResultPanel(QWidget* background) {
+  panContainer_ = new ListPanel(u"panContainer"_qs, QString::fromUtf8(kind_.summaryTitle),
+                                background);
+  panContainer_->move(kPanelAt);
+  panContainer_->hide();
+  lblTrovate_ = label(u"lblTrovate"_qs, foundText(0), {168, 494, 497, 20}, panContainer_);
+  lblTrovate_->setFont(verdana(10));
+  lblTrovate_->setAlignment(Qt::AlignCenter);
+  lblTrovate_->setStyleSheet(u"color: rgb(0, 139, 139);"_qs);
+  connect(panContainer_, &ListPanel::closeRequested, this, &QDialog::reject);
+  connect(panContainer_, &ListPanel::lineOpened, this, &SearchScreen::openChosenLine);
+}
+
+void SearchScreen::setTag(const QString& tag) { lblMemory_->setText(tag); }
+
+QString SearchScreen::tag() const { return lblMemory_->text(); }
+
+void SearchScreen::showEvent(QShowEvent* event) {
+  DialogFrame::showEvent(event);
+  panContainer_->forgetFind();
+  KeyChain::focusBox(boxes_.first());
+}
+
+bool SearchScreen::eventFilter(QObject* watched, QEvent* event) {
+  // Only a search started with the mouse tells the user to wait: the label
+  // must be up before the click runs the search in one go.
+  if (event->type() == QEvent::MouseButtonPress && watched->objectName() == u"btnCerca") {
+    lblAttendere_->show();
+    lblAttendere_->repaint();
+  }
+  return DialogFrame::eventFilter(watched, event);
+}
+
+void SearchScreen::runSearch() {
+  QList<SearchFilter::Filter> filters;
+  for (int i = 0; i < boxes_.size(); ++i)
+    filters.append({QString::fromLatin1(kind_.filters[size_t(i)].field), boxes_[i]->text()});
+  lblConta_->setText(QString::number(SearchFilter::setCount(filters)));
+
+  QStringList lines;
+  try {
+    ArchiveLines::collect(kind_.archive(), kind_.line,
+                          [&](const TScheda& r) { return SearchFilter::selects(r, filters); },
+                          lines);
+  } catch (const ArchiveError&) {
+    panContainer_->setLines(lines);
+    Services::messages().plain(this, kArchiveAccessMessage);
+    return;
+  }
+  panContainer_->setLines(lines);
+  lblTrovate_->setText(foundText(lines.size()));
+
+  panContainer_->show();
+  panAvvio_->hide();
+  panContainer_->forgetFind();
+  panContainer_->findBox()->setFocus();
+}
+
+void SearchScreen::openChosenLine() {
+  const int row = panContainer_->chosenRow();
+  if (row >= 0) {
+    const QString line = panContainer_->lines().at(row);
+    try {
+      ArchiveLines::forEachWithLine(kind_.archive(), kind_.line, line,
+                                    [this](const TScheda& record, int position) {
+                                      openRecord(record, position);
+                                    });
+    } catch (const ArchiveError&) {
+      // The screen closes anyway; what reached the editor stays there.
+    }
+  }
+  accept();
+}
+
+void SearchScreen::openRecord(const TScheda& record, int position) {
+  if (Text::trimmed(tag()) == QLatin1String(kind_.word))
+    EditorFill::loadRecord(editor_, record, position);
+}
+
+void SearchScreen::done(int result) {
+  panContainer_->clearLines();
+  lblAttendere_->hide();
+  DialogFrame::done(result);
+}

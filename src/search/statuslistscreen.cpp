@@ -1,0 +1,62 @@
+#include "search/statuslistscreen.h"
+
+#include <QLineEdit>
+
+#include "archive/archiveerror.h"
+#include "search/archivelines.h"
+#include "search/editorfill.h"
+#include "search/listpanel.h"
+#include "search/screenpieces.h"
+
+StatusListScreen::StatusListScreen(const StatusListKind& kind, QWidget* editor,
+                                   QWidget* parent)
+    : DialogFrame(QString::fromUtf8(kind.caption), ScreenPieces::kScreenSize,
+                  Placement::CentreOfScreen, parent),
+      kind_(kind),
+      editor_(editor) {
+  QWidget* background = ScreenPieces::background(this);
+  panel_ = new ListPanel(u"panElenco"_qs, QString::fromUtf8(kind.summaryTitle), background);
+  panel_->move(ScreenPieces::kPanelAt);
+  connect(panel_, &ListPanel::closeRequested, this, &QDialog::reject);
+  connect(panel_, &ListPanel::lineOpened, this, &StatusListScreen::openChosenLine);
+}
+
+void StatusListScreen::showEvent(QShowEvent* event) {
+  DialogFrame::showEvent(event);
+  loadLines();
+}
+
+void StatusListScreen::loadLines() {
+  panel_->forgetFind();
+  QStringList lines;
+  try {
+    ArchiveLines::collect(kind_.archive(), kind_.line,
+                          [this](const TScheda& r) { return kind_.condition.holdsFor(r); },
+                          lines);
+  } catch (const ArchiveError&) {
+    // The list shows what was read before the failure, without a word.
+  }
+  panel_->setLines(lines);
+  panel_->findBox()->setFocus();
+}
+
+void StatusListScreen::openChosenLine() {
+  const int row = panel_->chosenRow();
+  if (row >= 0) {
+    const QString line = panel_->lines().at(row);
+    try {
+      ArchiveLines::forEachWithLine(kind_.archive(), kind_.line, line,
+                                    [this](const TScheda& record, int position) {
+                                      EditorFill::loadRecord(editor_, record, position);
+                                    });
+    } catch (const ArchiveError&) {
+      // The screen closes anyway; what reached the editor stays there.
+    }
+  }
+  accept();
+}
+
+void StatusListScreen::done(int result) {
+  panel_->clearLines();
+  DialogFrame::done(result);
+}

@@ -1,0 +1,12 @@
+#include "search/tfrmimportaanagrafica.h"
+
+#include "archive/text.h"
+#include "search/editorfill.h"
+
+TfrmImportaAnagrafica::TfrmImportaAnagrafica(QWidget* editor, QWidget* parent)
+    : SearchScreen(addressBookImport(), editor, parent) {}
+
+void TfrmImportaAnagrafica::openRecord(const TScheda& card, int) {
+  // The receipt keeps its own number: the import only edits one block.
+  EditorFill::importCard(editor(), card, Text::trimmed(tag()));
+}

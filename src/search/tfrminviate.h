@@ -1,0 +1,11 @@
+#pragma once
+
+#include "search/statuslistscreen.h"
+
+// Acceptance receipts not yet sent, over TfrmAccettazione.
+class TfrmInviate : public StatusListScreen {
+  Q_OBJECT
+ public:
+  explicit TfrmInviate(QWidget* editor, QWidget* parent = nullptr)
+      : StatusListScreen(unsentList(), editor, parent) {}
+};

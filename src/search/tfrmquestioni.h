@@ -1,0 +1,11 @@
+#pragma once
+
+#include "search/statuslistscreen.h"
+
+// Address-book cards with pending matters, over TfrmAnagrafica.
+class TfrmQuestioni : public StatusListScreen {
+  Q_OBJECT
+ public:
+  explicit TfrmQuestioni(QWidget* editor, QWidget* parent = nullptr)
+      : StatusListScreen(pendingMattersList(), editor, parent) {}
+};

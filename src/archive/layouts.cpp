@@ -7,7 +7,7 @@ namespace {
 constexpr FieldKind Flag = FieldKind::Flag;
 constexpr FieldKind Attachment = FieldKind::Attachment;
 
-constexpr std::array<FieldSpec, 41> kAcceptanceFields{{
+constexpr std::array<FieldDef, 41> kAcceptanceFields{{
     {"Destinatario", 250}, {"IndirizzoDes", 250}, {"NumDes", 10},
     {"CapDes01", 1},       {"CapDes02", 1},       {"CapDes03", 1},
     {"CapDes04", 1},       {"CapDes05", 1},       {"LocalitaDes", 120},
@@ -28,7 +28,7 @@ constexpr std::array<FieldSpec, 41> kAcceptanceFields{{
 }};
 static_assert(recordSize(kAcceptanceFields) == 3520);
 
-constexpr std::array<FieldSpec, 43> kReturnReceiptFields{{
+constexpr std::array<FieldDef, 43> kReturnReceiptFields{{
     {"N01", 1}, {"N02", 1}, {"N03", 1}, {"N04", 1}, {"N05", 1},
     {"N06", 1}, {"N07", 1}, {"N08", 1}, {"N09", 1}, {"N10", 1},
     {"N11", 1}, {"N12", 1}, {"N13", 1},
@@ -47,7 +47,7 @@ constexpr std::array<FieldSpec, 43> kReturnReceiptFields{{
 }};
 static_assert(recordSize(kReturnReceiptFields) == 1733);
 
-constexpr std::array<FieldSpec, 39> kAddressBookFields{{
+constexpr std::array<FieldDef, 39> kAddressBookFields{{
     {"Nome", 250},        {"Indirizzo", 250},   {"Num", 10},
     {"Cap01", 1},         {"Cap02", 1},         {"Cap03", 1},
     {"Cap04", 1},         {"Cap05", 1},         {"Localita", 120},

@@ -1,9 +1,9 @@
 #include "archive/recordlayout.h"
 
-RecordLayout::RecordLayout(std::span<const FieldSpec> fields)
+RecordLayout::RecordLayout(std::span<const FieldDef> fields)
     : fields_(fields), size_(recordSize(fields)) {
   int offset = 0;
-  for (const FieldSpec& f : fields_) {
+  for (const FieldDef& f : fields_) {
     offsets_.append(offset);
     offset += f.capacity + 1;
   }

@@ -8,7 +8,7 @@
 // yes/no flag ("chk"), or a hidden label holding an attachment ("lbl").
 enum class FieldKind { Text, Flag, Attachment };
 
-struct FieldSpec {
+struct FieldDef {
   const char* name;
   int capacity;
   FieldKind kind = FieldKind::Text;
@@ -16,9 +16,9 @@ struct FieldSpec {
 
 // Bytes of a record made of these fields: each is a length byte plus its
 // capacity, back to back.
-constexpr int recordSize(std::span<const FieldSpec> fields) {
+constexpr int recordSize(std::span<const FieldDef> fields) {
   int size = 0;
-  for (const FieldSpec& f : fields) size += f.capacity + 1;
+  for (const FieldDef& f : fields) size += f.capacity + 1;
   return size;
 }
 
@@ -26,11 +26,11 @@ constexpr int recordSize(std::span<const FieldSpec> fields) {
 // computed. Nothing else in the program knows an offset.
 class RecordLayout {
  public:
-  explicit RecordLayout(std::span<const FieldSpec> fields);
+  explicit RecordLayout(std::span<const FieldDef> fields);
 
   int size() const { return size_; }
   int fieldCount() const { return int(fields_.size()); }
-  const FieldSpec& field(int index) const { return fields_[size_t(index)]; }
+  const FieldDef& field(int index) const { return fields_[size_t(index)]; }
   int offset(int index) const { return offsets_[index]; }
   QString name(int index) const { return QString::fromLatin1(field(index).name); }
 
@@ -42,7 +42,7 @@ class RecordLayout {
   QString controlName(int index) const;
 
  private:
-  std::span<const FieldSpec> fields_;
+  std::span<const FieldDef> fields_;
   QList<int> offsets_;
   int size_ = 0;
 };

@@ -77,16 +77,16 @@ const struct {
     {"chkVaglia", "Spunta questa casella per indicare che la modalità di rimessa è con vaglia."},
 };
 
-const ToolButtonSpec kImportRecipient{"impDestinatario", ":/art/import.svg",
+const ToolButton kImportRecipient{"impDestinatario", ":/art/import.svg",
                                       "Importa il destinatario dall'archivio anagrafico",
                                       "Importa i dati dall'archivio anagrafico."};
-const ToolButtonSpec kImportSender{"impMittente", ":/art/import.svg",
+const ToolButton kImportSender{"impMittente", ":/art/import.svg",
                                    "Importa il mittente dall'archivio anagrafico",
                                    "Importa i dati dall'archivio anagrafico."};
-const ToolButtonSpec kToday{"impData", ":/art/calendario.svg", "Inserisci la data corrente",
+const ToolButton kToday{"impData", ":/art/calendario.svg", "Inserisci la data corrente",
                             "Inserisci la data corrente."};
 
-const WorkspaceSpec kSpec{
+const WorkspaceLook kLook{
     " Velinda - Ricevute Accettazione",
     {{"cmdFile", ":/art/btn_allega.svg", "Allega file", "Allega file alla scheda corrente."},
      {"cmdStampa", ":/art/btn_stampa.svg", "Stampa ricevuta di accettazione",
@@ -99,7 +99,7 @@ const WorkspaceSpec kSpec{
 
 }  // namespace
 
-TfrmAccettazione::TfrmAccettazione(QWidget* parent) : WorkspaceWindow(kSpec, parent) {
+TfrmAccettazione::TfrmAccettazione(QWidget* parent) : WorkspaceWindow(kLook, parent) {
   setObjectName(u"TfrmAccettazione"_qs);
   QWidget* p = panel();
   addSheet(QRect(16, 80, 962, 554), Qt::white, QColor(0x9C, 0xB8, 0xD2));

@@ -68,7 +68,7 @@ const BoxRow kBoxes[] = {
 };
 
 struct FieldButton {
-  ToolButtonSpec spec;
+  ToolButton def;
   QPoint at;
   void (TfrmAnagrafica::*action)();
 };
@@ -88,7 +88,7 @@ const FieldButton kFieldButtons[] = {
      {316, 334}, &TfrmAnagrafica::checkCard},
 };
 
-const WorkspaceSpec kSpec{
+const WorkspaceLook kLook{
     " Velinda - Archivio Anagrafico",
     {{"cmdFile", ":/art/btn_allega.svg", "Allega file", "Allega file alla scheda corrente."},
      {"cmdStampa", ":/art/btn_stampa.svg", "Stampa la scheda", "Stampa la scheda corrente."}},
@@ -112,7 +112,7 @@ void openCheck(QWidget* parent, const QString& value) {
 
 }  // namespace
 
-TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kSpec, parent) {
+TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kLook, parent) {
   setObjectName(u"TfrmAnagrafica"_qs);
   QWidget* p = panel();
   addSheet(QRect(16, 80, 962, 554), kPaleBlue);
@@ -133,7 +133,7 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kSpec, parent)
   AttachmentLabels::create(p);
 
   for (const FieldButton& b : kFieldButtons)
-    connect(addFieldButton(b.spec, b.at), &QToolButton::clicked, this, b.action);
+    connect(addFieldButton(b.def, b.at), &QToolButton::clicked, this, b.action);
 
   connectClick(u"cmdFile"_qs, [this] { TfrmAllegaCartella::openFor(this, u"anagrafica"_qs); });
 

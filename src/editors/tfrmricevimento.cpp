@@ -75,16 +75,16 @@ const CheckRow kChecks[] = {
     {"chkConsegnata", "Consegnata", 834, 120, 118, 42},
 };
 
-const ToolButtonSpec kImportRecipient{"impDestinatario", ":/art/import.svg",
+const ToolButton kImportRecipient{"impDestinatario", ":/art/import.svg",
                                       "Importa il destinatario dall'archivio anagrafico",
                                       "Importa i dati dall'archivio anagrafico."};
-const ToolButtonSpec kImportSender{"impMittente", ":/art/import.svg",
+const ToolButton kImportSender{"impMittente", ":/art/import.svg",
                                    "Importa il mittente dall'archivio anagrafico",
                                    "Importa i dati dall'archivio anagrafico."};
-const ToolButtonSpec kToday{"impData", ":/art/calendario.svg", "Inserisci la data corrente",
+const ToolButton kToday{"impData", ":/art/calendario.svg", "Inserisci la data corrente",
                             "Inserisci la data corrente."};
 
-const WorkspaceSpec kSpec{
+const WorkspaceLook kLook{
     " Velinda - Avvisi Ricevimento",
     {{"cmdStampaDes", ":/art/btn_stampa_des.svg", "Stampa avviso di ricevimento, lato destinatario",
       "Stampa Avviso Ricevimento (Destinatario)."},
@@ -104,7 +104,7 @@ const QColor kSandyBrown(0xF4, 0xA4, 0x60);
 
 }  // namespace
 
-TfrmRicevimento::TfrmRicevimento(QWidget* parent) : WorkspaceWindow(kSpec, parent) {
+TfrmRicevimento::TfrmRicevimento(QWidget* parent) : WorkspaceWindow(kLook, parent) {
   setObjectName(u"TfrmRicevimento"_qs);
   QWidget* p = panel();
   addSheet(QRect(16, 80, 962, 554), kPaleBlue);

@@ -22,7 +22,7 @@ const QColor kHelpBar(0x30, 0x30, 0xDD);
 
 // The toolbar buttons every workspace has, with their keyboard shortcuts.
 struct StandardButton {
-  ToolButtonSpec spec;
+  ToolButton def;
   QKeySequence key;
 };
 
@@ -64,12 +64,12 @@ const StandardButton kEsci{{"cmdEsci", ":/icons/application-exit.svg", "Esci",
 
 }  // namespace
 
-WorkspaceWindow::WorkspaceWindow(const WorkspaceSpec& spec, QWidget* parent)
+WorkspaceWindow::WorkspaceWindow(const WorkspaceLook& def, QWidget* parent)
     : GradientWidget(kTop, Qt::white, parent),
-      spec_(spec),
+      look_(def),
       panel_(new QWidget(this)),
       keys_(new KeyChain(this)) {
-  setWindowTitle(QString::fromUtf8(spec.caption));
+  setWindowTitle(QString::fromUtf8(def.caption));
   setMinimumSize(kPanelSize);
   resize(1016, 713);
   panel_->setObjectName(u"panContainer"_qs);
@@ -94,17 +94,17 @@ QWidget* WorkspaceWindow::addSheet(const QRect& geometry, QColor fill, QColor bo
   return sheet;
 }
 
-PictureButton* WorkspaceWindow::addToolButton(const ToolButtonSpec& spec, QWidget* parent,
+PictureButton* WorkspaceWindow::addToolButton(const ToolButton& def, QWidget* parent,
                                               QPoint at, QSize size) {
-  auto* b = new PictureButton(QString::fromLatin1(spec.name), QString::fromLatin1(spec.picture),
-                              size, QString::fromUtf8(spec.purpose), parent);
+  auto* b = new PictureButton(QString::fromLatin1(def.name), QString::fromLatin1(def.picture),
+                              size, QString::fromUtf8(def.purpose), parent);
   b->move(at);
-  help_->addHint(b, QString::fromUtf8(spec.hint));
+  help_->addHint(b, QString::fromUtf8(def.hint));
   return b;
 }
 
-PictureButton* WorkspaceWindow::addFieldButton(const ToolButtonSpec& spec, QPoint at) {
-  return addToolButton(spec, panel_, at, QSize(22, 22));
+PictureButton* WorkspaceWindow::addFieldButton(const ToolButton& def, QPoint at) {
+  return addToolButton(def, panel_, at, QSize(22, 22));
 }
 
 void WorkspaceWindow::buildToolbar() {
@@ -117,7 +117,7 @@ void WorkspaceWindow::buildToolbar() {
     box->setObjectName(u"shpToolbar"_qs);
   }
   auto place = [this](const StandardButton& b, int x) {
-    PictureButton* button = addToolButton(b.spec, panel_, QPoint(x, 26), kToolSize);
+    PictureButton* button = addToolButton(b.def, panel_, QPoint(x, 26), kToolSize);
     if (!b.key.isEmpty()) {
       button->showShortcut(b.key);
       auto* shortcut = new QShortcut(b.key, this);
@@ -131,8 +131,8 @@ void WorkspaceWindow::buildToolbar() {
   place(kDuplica, 61);
   place(kSalva, 102);
   place(kTrova, 143);
-  addToolButton(spec_.wideButtons[0], panel_, QPoint(200, 28), kWideSize);
-  addToolButton(spec_.wideButtons[1], panel_, QPoint(368, 28), kWideSize);
+  addToolButton(look_.wideButtons[0], panel_, QPoint(200, 28), kWideSize);
+  addToolButton(look_.wideButtons[1], panel_, QPoint(368, 28), kWideSize);
   place(kPrimo, 532);
   place(kIndietro, 573);
   auto* position = new QLabel(panel_);
@@ -145,7 +145,7 @@ void WorkspaceWindow::buildToolbar() {
   place(kAvanti, 692);
   place(kUltimo, 733);
   place(kEsporta, 786);
-  addToolButton(spec_.listButton, panel_, QPoint(827, 26), kToolSize);
+  addToolButton(look_.listButton, panel_, QPoint(827, 26), kToolSize);
   place(kGuida, 880);
   place(kEsci, 921);
 
@@ -185,7 +185,7 @@ void WorkspaceWindow::connectClick(const QString& buttonName, std::function<void
 }
 
 void WorkspaceWindow::openGuide() {
-  TfrmGuida::open(this, QString::fromUtf8(spec_.guideTitle), spec_.guideText());
+  TfrmGuida::open(this, QString::fromUtf8(look_.guideTitle), look_.guideText());
 }
 
 void WorkspaceWindow::showEvent(QShowEvent* event) {

@@ -13,17 +13,17 @@ class QLabel;
 class PictureButton;
 
 // A toolbar button that differs between the workspaces.
-struct ToolButtonSpec {
+struct ToolButton {
   const char* name;
   const char* picture;
   const char* purpose;  // accessible name and tooltip
   const char* hint;     // the help line's text
 };
 
-struct WorkspaceSpec {
+struct WorkspaceLook {
   const char* caption;
-  ToolButtonSpec wideButtons[2];  // toolbar groups 2 and 3
-  ToolButtonSpec listButton;      // the list of cards still waiting
+  ToolButton wideButtons[2];  // toolbar groups 2 and 3
+  ToolButton listButton;      // the list of cards still waiting
   const char* guideTitle;
   QString (*guideText)();
 };
@@ -35,7 +35,7 @@ struct WorkspaceSpec {
 class WorkspaceWindow : public GradientWidget {
   Q_OBJECT
  public:
-  explicit WorkspaceWindow(const WorkspaceSpec& spec, QWidget* parent = nullptr);
+  explicit WorkspaceWindow(const WorkspaceLook& def, QWidget* parent = nullptr);
 
   QWidget* panel() const { return panel_; }
   HelpLine* helpLine() const { return help_; }
@@ -76,7 +76,7 @@ class WorkspaceWindow : public GradientWidget {
   QWidget* addSheet(const QRect& geometry, QColor fill, QColor border = {},
                     int borderWidth = 1);
   // A small picture button beside a box, with its hint.
-  PictureButton* addFieldButton(const ToolButtonSpec& spec, QPoint at);
+  PictureButton* addFieldButton(const ToolButton& def, QPoint at);
 
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -86,12 +86,12 @@ class WorkspaceWindow : public GradientWidget {
   void connectClick(const QString& buttonName, std::function<void()> action);
 
  private:
-  PictureButton* addToolButton(const ToolButtonSpec& spec, QWidget* group, QPoint at,
+  PictureButton* addToolButton(const ToolButton& def, QWidget* group, QPoint at,
                                QSize size);
   void buildToolbar();
   void buildHelpBar();
 
-  const WorkspaceSpec& spec_;
+  const WorkspaceLook& look_;
   QWidget* panel_;
   HelpLine* help_ = nullptr;
   KeyChain* keys_;

@@ -113,12 +113,12 @@ void ExportScreen::buildControls() {
   for (QWidget* background : backgrounds)
     help->addBackground(background);
 
-  for (const ButtonSpec& spec : kButtons) {
-    auto* button = new PictureButton(QString::fromLatin1(spec.name),
-                                     QString::fromLatin1(spec.picture), spec.geometry.size(),
-                                     QString::fromUtf8(spec.purpose), sfondo);
-    button->move(spec.geometry.topLeft() + inSfondo);
-    help->addHint(button, QString::fromUtf8(spec.hint));
+  for (const ButtonSpec& def : kButtons) {
+    auto* button = new PictureButton(QString::fromLatin1(def.name),
+                                     QString::fromLatin1(def.picture), def.geometry.size(),
+                                     QString::fromUtf8(def.purpose), sfondo);
+    button->move(def.geometry.topLeft() + inSfondo);
+    help->addHint(button, QString::fromUtf8(def.hint));
   }
   connect(findChild<QToolButton*>(u"cmdEsporta"_qs), &QToolButton::clicked, this,
           &ExportScreen::exportSpreadsheet);

@@ -20,10 +20,10 @@ struct DeviceScale {
   double width(Length w) const { return w.toDots(dpiX); }
 };
 
-QFont fontFor(const FontSpec& spec) {
-  QFont font(spec.family);
-  font.setPointSizeF(spec.points);
-  font.setBold(spec.bold);
+QFont fontFor(const FontSpec& def) {
+  QFont font(def.family);
+  font.setPointSizeF(def.points);
+  font.setBold(def.bold);
   // Hinting would move glyphs to whole device pixels; the forms need the
   // positions the font was designed with.
   font.setHintingPreference(QFont::PreferNoHinting);

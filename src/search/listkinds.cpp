@@ -76,7 +76,7 @@ const SearchKind& returnReceiptSearch() {
 }
 
 namespace {
-constexpr std::array<FilterSpec, 10> kAddressBookFilters{{
+constexpr std::array<FilterBox, 10> kAddressBookFilters{{
     {"txtNome", "Nome, cognome o Ragione sociale:", "Nome"},
     {"txtLocalita", "Località:", "Localita"},
     {"txtTel", "Tel.", "Tel"},

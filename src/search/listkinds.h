@@ -35,7 +35,7 @@ const StatusListKind& undeliveredList();    // TfrmConsegnate
 const StatusListKind& pendingMattersList(); // TfrmQuestioni
 
 // One filter box of a search screen and the field it looks in.
-struct FilterSpec {
+struct FilterBox {
   const char* box;
   const char* label;  // UTF-8
   const char* field;
@@ -47,7 +47,7 @@ struct SearchKind {
   const char* word;  // the tag that lets a double click fill the editor
   const char* summaryTitle;
   ListLines::LineKind line;
-  std::array<FilterSpec, 10> filters;  // table order: two columns, row by row
+  std::array<FilterBox, 10> filters;  // table order: two columns, row by row
 };
 
 const SearchKind& acceptanceSearch();     // TfrmTrovaAccettazione

@@ -65,21 +65,21 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
   makePicture(u"icoTrova01"_qs, u":/art/trova_figura.svg"_qs, {24, 112, 98, 350}, panAvvio_);
 
   for (int i = 0; i < int(kind_.filters.size()); ++i) {
-    const FilterSpec& spec = kind_.filters[size_t(i)];
+    const FilterBox& def = kind_.filters[size_t(i)];
     const QPoint at(kColumnX[i % 2], kRowY[i / 2]);
-    const QString text = QString::fromUtf8(spec.label);
-    auto* caption = label(u"lbl"_qs + QString::fromLatin1(spec.box).mid(3), text,
+    const QString text = QString::fromUtf8(def.label);
+    auto* caption = label(u"lbl"_qs + QString::fromLatin1(def.box).mid(3), text,
                           QRect(at - QPoint(0, kLabelAbove), QSize(kBoxSize.width(), 20)),
                           panAvvio_);
     caption->setFont(verdana(12));
 
     auto* box = new QLineEdit(panAvvio_);
-    box->setObjectName(QString::fromLatin1(spec.box));
+    box->setObjectName(QString::fromLatin1(def.box));
     box->setGeometry(QRect(at, kBoxSize));
     box->setFont(verdana(12, true));
     box->setAccessibleName(text.chopped(text.endsWith(u':') ? 1 : 0));
     caption->setBuddy(box);
-    new HighlightFrame(u"eff"_qs + QString::fromLatin1(spec.box).mid(3), box);
+    new HighlightFrame(u"eff"_qs + QString::fromLatin1(def.box).mid(3), box);
     boxes_ << box;
   }
   // Enter goes round the boxes; the search waits for "Cerca".

@@ -78,7 +78,7 @@ class SearchFilterTest : public QObject {
     for (const SearchKind* kind : {&acceptanceSearch(), &returnReceiptSearch(),
                                    &addressBookSearch(), &addressBookImport()}) {
       const RecordLayout& layout = kind->archive().layout;
-      for (const FilterSpec& f : kind->filters) {
+      for (const FilterBox& f : kind->filters) {
         QVERIFY2(layout.indexOf(QString::fromLatin1(f.field)) >= 0, f.field);
         QCOMPARE(QString::fromLatin1(f.box), u"txt"_qs + QString::fromLatin1(f.field));
       }

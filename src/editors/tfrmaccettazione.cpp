@@ -1,7 +1,6 @@
 #include "editors/tfrmaccettazione.h"
 
 #include <QCheckBox>
-#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -77,15 +76,6 @@ const struct {
     {"chkVaglia", "Spunta questa casella per indicare che la modalità di rimessa è con vaglia."},
 };
 
-const ToolButton kImportRecipient{"impDestinatario", ":/art/import.svg",
-                                      "Importa il destinatario dall'archivio anagrafico",
-                                      "Importa i dati dall'archivio anagrafico."};
-const ToolButton kImportSender{"impMittente", ":/art/import.svg",
-                                   "Importa il mittente dall'archivio anagrafico",
-                                   "Importa i dati dall'archivio anagrafico."};
-const ToolButton kToday{"impData", ":/art/calendario.svg", "Inserisci la data corrente",
-                            "Inserisci la data corrente."};
-
 const WorkspaceLook kLook{
     " Velinda - Ricevute Accettazione",
     {{"cmdFile", ":/art/btn_allega.svg", "Allega file", "Allega file alla scheda corrente."},
@@ -117,10 +107,8 @@ TfrmAccettazione::TfrmAccettazione(QWidget* parent) : WorkspaceWindow(kLook, par
                         QString::fromUtf8(c.hint));
   AttachmentLabels::create(p);
 
-  addFieldButton(kImportRecipient, QPoint(394, 236));
-  addFieldButton(kImportSender, QPoint(394, 388));
-  connect(addFieldButton(kToday, QPoint(194, 590)), &QToolButton::clicked, this,
-          &TfrmAccettazione::insertToday);
+  addReceiptFieldButtons<TfrmImportaAnagrafica>(u"accettazione"_qs, QPoint(394, 236), QPoint(394, 388),
+                                                 QPoint(194, 590));
 
   opens<TfrmStampaAccettazione>(u"cmdStampa"_qs, this, this);
 
@@ -130,8 +118,6 @@ TfrmAccettazione::TfrmAccettazione(QWidget* parent) : WorkspaceWindow(kLook, par
 
   opensTagged<TfrmTrovaAccettazione>(u"cmdTrova"_qs, u"accettazione"_qs);
   opens<TfrmInviate>(u"cmdDaInviare"_qs, this, this);
-  opensTagged<TfrmImportaAnagrafica>(u"impDestinatario"_qs, u"accettazione_des"_qs);
-  opensTagged<TfrmImportaAnagrafica>(u"impMittente"_qs, u"accettazione_mit"_qs);
 
   setWorkflow(new EditorWorkflow(
       this, EditorConfig{acceptanceArchive(),
@@ -140,8 +126,4 @@ TfrmAccettazione::TfrmAccettazione(QWidget* parent) : WorkspaceWindow(kLook, par
                           {u"txtMittente"_qs, EditorMessages::kMissingSender},
                           {u"txtData"_qs, EditorMessages::kMissingDate},
                           {u"txtContenuto"_qs, EditorMessages::kMissingContent}}}));
-}
-
-void TfrmAccettazione::insertToday() {
-  findChild<QLineEdit*>(u"txtData"_qs)->setText(QDate::currentDate().toString(u"dd/MM/yyyy"_qs));
 }

@@ -9,7 +9,4 @@ class TfrmAccettazione : public WorkspaceWindow {
   Q_OBJECT
  public:
   explicit TfrmAccettazione(QWidget* parent = nullptr);
-
-  // Writes today's date into the date box.
-  void insertToday();
 };

@@ -1,7 +1,6 @@
 #include "editors/tfrmricevimento.h"
 
 #include <QCheckBox>
-#include <QDate>
 #include <QLineEdit>
 
 #include "app/guidetexts.h"
@@ -75,15 +74,6 @@ const CheckRow kChecks[] = {
     {"chkConsegnata", "Consegnata", 834, 120, 118, 42},
 };
 
-const ToolButton kImportRecipient{"impDestinatario", ":/art/import.svg",
-                                      "Importa il destinatario dall'archivio anagrafico",
-                                      "Importa i dati dall'archivio anagrafico."};
-const ToolButton kImportSender{"impMittente", ":/art/import.svg",
-                                   "Importa il mittente dall'archivio anagrafico",
-                                   "Importa i dati dall'archivio anagrafico."};
-const ToolButton kToday{"impData", ":/art/calendario.svg", "Inserisci la data corrente",
-                            "Inserisci la data corrente."};
-
 const WorkspaceLook kLook{
     " Velinda - Avvisi Ricevimento",
     {{"cmdStampaDes", ":/art/btn_stampa_des.svg", "Stampa avviso di ricevimento, lato destinatario",
@@ -127,10 +117,8 @@ TfrmRicevimento::TfrmRicevimento(QWidget* parent) : WorkspaceWindow(kLook, paren
       p->findChild<QCheckBox*>(u"chkConsegnata"_qs),
       u"Spunta questa casella per indicare che la raccomandata è stata consegnata."_qs);
 
-  addFieldButton(kImportRecipient, QPoint(412, 228));
-  addFieldButton(kImportSender, QPoint(412, 372));
-  connect(addFieldButton(kToday, QPoint(194, 540)), &QToolButton::clicked, this,
-          &TfrmRicevimento::insertToday);
+  addReceiptFieldButtons<TfrmImportaAnagrafica>(u"ricevimento"_qs, QPoint(412, 228), QPoint(412, 372),
+                                                 QPoint(194, 540));
 
   opens<TfrmStampaRicevimentoDes>(u"cmdStampaDes"_qs, this, this);
   opens<TfrmStampaRicevimentoMit>(u"cmdStampaMit"_qs, this, this);
@@ -139,8 +127,6 @@ TfrmRicevimento::TfrmRicevimento(QWidget* parent) : WorkspaceWindow(kLook, paren
 
   opensTagged<TfrmTrovaRicevimento>(u"cmdTrova"_qs, u"ricevimento"_qs);
   opens<TfrmConsegnate>(u"cmdDaInviare"_qs, this, this);
-  opensTagged<TfrmImportaAnagrafica>(u"impDestinatario"_qs, u"ricevimento_des"_qs);
-  opensTagged<TfrmImportaAnagrafica>(u"impMittente"_qs, u"ricevimento_mit"_qs);
 
   setWorkflow(new EditorWorkflow(
       this, EditorConfig{returnReceiptArchive(),
@@ -148,8 +134,4 @@ TfrmRicevimento::TfrmRicevimento(QWidget* parent) : WorkspaceWindow(kLook, paren
                          {{u"txtDestinatario"_qs, EditorMessages::kMissingRecipient},
                           {u"txtMittente"_qs, EditorMessages::kMissingSender},
                           {u"txtContenuto"_qs, EditorMessages::kMissingContent}}}));
-}
-
-void TfrmRicevimento::insertToday() {
-  findChild<QLineEdit*>(u"txtData"_qs)->setText(QDate::currentDate().toString(u"dd/MM/yyyy"_qs));
 }

@@ -10,7 +10,4 @@ class TfrmRicevimento : public WorkspaceWindow {
   Q_OBJECT
  public:
   explicit TfrmRicevimento(QWidget* parent = nullptr);
-
-  // Writes today's date into the date box.
-  void insertToday();
 };

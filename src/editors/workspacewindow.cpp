@@ -1,6 +1,8 @@
 #include "editors/workspacewindow.h"
 
 #include <QCloseEvent>
+#include <QDate>
+#include <QLineEdit>
 #include <QLabel>
 #include <QShortcut>
 #include <QShowEvent>
@@ -62,7 +64,17 @@ const StandardButton kEsci{{"cmdEsci", ":/icons/application-exit.svg", "Esci",
                             "Esci da questa schermata di lavoro."},
                            {}};
 
+const ToolButton kToday{"impData", ":/art/calendario.svg", "Inserisci la data corrente",
+                        "Inserisci la data corrente."};
+
 }  // namespace
+
+const ToolButton WorkspaceWindow::kImportRecipient{
+    "impDestinatario", ":/art/import.svg", "Importa il destinatario dall'archivio anagrafico",
+    "Importa i dati dall'archivio anagrafico."};
+const ToolButton WorkspaceWindow::kImportSender{
+    "impMittente", ":/art/import.svg", "Importa il mittente dall'archivio anagrafico",
+    "Importa i dati dall'archivio anagrafico."};
 
 WorkspaceWindow::WorkspaceWindow(const WorkspaceLook& def, QWidget* parent)
     : GradientWidget(kTop, Qt::white, parent),
@@ -105,6 +117,13 @@ PictureButton* WorkspaceWindow::addToolButton(const ToolButton& def, QWidget* pa
 
 PictureButton* WorkspaceWindow::addFieldButton(const ToolButton& def, QPoint at) {
   return addToolButton(def, panel_, at, QSize(22, 22));
+}
+
+void WorkspaceWindow::addTodayButton(QPoint at) {
+  connect(addFieldButton(kToday, at), &QToolButton::clicked, this, [this] {
+    if (auto* date = findChild<QLineEdit*>(u"txtData"_qs))
+      date->setText(QDate::currentDate().toString(u"dd/MM/yyyy"_qs));
+  });
 }
 
 void WorkspaceWindow::buildToolbar() {

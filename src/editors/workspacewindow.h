@@ -77,6 +77,18 @@ class WorkspaceWindow : public GradientWidget {
                     int borderWidth = 1);
   // A small picture button beside a box, with its hint.
   PictureButton* addFieldButton(const ToolButton& def, QPoint at);
+  // The receipts' buttons beside the two name boxes (import a block from the
+  // address book, with the import tags "<stem>_des" and "<stem>_mit") and
+  // beside the date (today's date).
+  template <typename ImportScreen>
+  void addReceiptFieldButtons(const QString& tagStem, QPoint recipient, QPoint sender,
+                              QPoint date) {
+    addFieldButton(kImportRecipient, recipient);
+    addFieldButton(kImportSender, sender);
+    opensTagged<ImportScreen>(QString::fromLatin1(kImportRecipient.name), tagStem + u"_des"_qs);
+    opensTagged<ImportScreen>(QString::fromLatin1(kImportSender.name), tagStem + u"_mit"_qs);
+    addTodayButton(date);
+  }
 
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -86,6 +98,9 @@ class WorkspaceWindow : public GradientWidget {
   void connectClick(const QString& buttonName, std::function<void()> action);
 
  private:
+  static const ToolButton kImportRecipient;
+  static const ToolButton kImportSender;
+  void addTodayButton(QPoint at);
   PictureButton* addToolButton(const ToolButton& def, QWidget* group, QPoint at,
                                QSize size);
   void buildToolbar();

@@ -21,12 +21,6 @@ class ProgramScreens : public QObject {
   // Shows the login screen.
   void start();
 
-  TfrmPassword* login() const { return login_; }
-  TfrmAvvio* menu() const { return menu_; }
-  TfrmAccettazione* accettazione() const { return accettazione_; }
-  TfrmRicevimento* ricevimento() const { return ricevimento_; }
-  TfrmAnagrafica* anagrafica() const { return anagrafica_; }
-
  signals:
   void finished();
 

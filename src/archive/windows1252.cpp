@@ -75,11 +75,4 @@ QByteArray encode(const QString& text) {
   return out;
 }
 
-bool canEncode(const QString& text) {
-  for (char32_t u : text.toUcs4()) {
-    if (byteFor(u) < 0) return false;
-  }
-  return true;
-}
-
 }  // namespace Windows1252

@@ -15,7 +15,4 @@ QString decode(const char* bytes, qsizetype length);
 // accent where there is one ("ő" -> "o"), else "?".
 QByteArray encode(const QString& text);
 
-// Whether every character of the text has a byte of its own.
-bool canEncode(const QString& text);
-
 }  // namespace Windows1252

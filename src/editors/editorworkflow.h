@@ -41,8 +41,6 @@ class EditorWorkflow : public QObject {
   void next();
   void last();
 
-  QLabel* positionLabel() const { return position_; }
-
  private:
   // Runs one archive action; any ArchiveError shows the archive-access
   // message and leaves the screen as the failure left it.

@@ -6,12 +6,6 @@
 GradientWidget::GradientWidget(QColor top, QColor bottom, QWidget* parent)
     : QWidget(parent), top_(top), bottom_(bottom) {}
 
-void GradientWidget::setColors(QColor top, QColor bottom) {
-  top_ = top;
-  bottom_ = bottom;
-  update();
-}
-
 void GradientWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   QLinearGradient gradient(0, 0, 0, height());

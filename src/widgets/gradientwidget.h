@@ -8,7 +8,6 @@ class GradientWidget : public QWidget {
   Q_OBJECT
  public:
   GradientWidget(QColor top, QColor bottom, QWidget* parent = nullptr);
-  void setColors(QColor top, QColor bottom);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -20,8 +20,6 @@ class HelpLine : public QObject {
   // The mouse moving over it (or a child not named above) empties the line.
   void addBackground(QWidget* background);
 
-  QString hint(QObject* control) const { return hints_.value(control); }
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -23,8 +23,6 @@ class KeyChain : public QObject {
   // Links the boxes in order; the last one leads back to the first.
   void loop(const QList<QLineEdit*>& boxes);
 
-  QWidget* next(QObject* from) const { return links_.value(from).next; }
-
   // Moves the focus to a box as Tab would, selecting what it holds, so that
   // a key typed next replaces it.
   static void focusBox(QWidget* box);

@@ -36,6 +36,12 @@ struct WorkspaceFixture {
   void focus(const QString& name) {
     window.template findChild<QWidget*>(name)->setFocus(Qt::TabFocusReason);
   }
+  // Presses Enter in a box and tells where the focus went.
+  QString enterFrom(const QString& name) {
+    focus(name);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    return focused();
+  }
   // Key by key into whatever has the focus, as a user types.
   void type(const QString& keys) {
     for (QChar c : keys) QTest::keyClick(QApplication::focusWidget(), c.toLatin1());

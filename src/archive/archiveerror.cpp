@@ -3,8 +3,20 @@
 ArchiveError::ArchiveError(const QString& detail)
     : std::runtime_error(detail.toStdString()) {}
 
+QString ArchiveError::userMessage() const { return kArchiveAccessMessage; }
+
+ArchiveBusy::ArchiveBusy(const QString& archivePath)
+    : ArchiveError(archivePath + u": in use by another station"_qs) {}
+
+QString ArchiveBusy::userMessage() const { return kArchiveBusyMessage; }
+
 const QString kArchiveAccessMessage = QStringLiteral(
     "Attenzione: il sistema non permette di accedere all'archivio."
     "\n\r\n\r"
     "Accertarsi di possedere i privilegi di scrittura nella cartella di "
     "installazione del programma.");
+
+const QString kArchiveBusyMessage = QStringLiteral(
+    "Attenzione: l'archivio è in uso da parte di un'altra postazione."
+    "\n\r\n\r"
+    "Attendere qualche istante e riprovare.");

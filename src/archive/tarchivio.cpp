@@ -7,17 +7,21 @@ TArchivio::TArchivio(const ArchiveDefinition& archive)
     : TArchivio(archive, ProgramFolder::filePath(archive.fileName)) {}
 
 TArchivio::TArchivio(const ArchiveDefinition& archive, const QString& filePath)
-    : file_(filePath), recordSize_(archive.layout.size()), layout_(archive.layout) {}
+    : lock_(filePath), file_(filePath), recordSize_(archive.layout.size()), layout_(archive.layout) {}
 
 TArchivio::~TArchivio() {
   if (file_.isOpen()) file_.close();
+  lock_.release();
 }
 
 void TArchivio::Open() {
   if (file_.isOpen()) file_.close();
   position_ = 0;
-  if (!file_.open(QIODevice::ReadWrite))
+  lock_.acquire();
+  if (!file_.open(QIODevice::ReadWrite)) {
+    lock_.release();
     throw ArchiveError(file_.fileName() + u": "_qs + file_.errorString());
+  }
 }
 
 void TArchivio::requireOpen() const {
@@ -47,12 +51,14 @@ void TArchivio::seekTo(int position) {
 
 void TArchivio::readRecord(TScheda& record) {
   checkLayout(record);
+  lock_.keepAlive();
   if (file_.read(record.bytes().data(), recordSize_) != recordSize_)
     throw ArchiveError(u"short record in "_qs + file_.fileName());
 }
 
 void TArchivio::writeRecord(const TScheda& record) {
   checkLayout(record);
+  lock_.keepAlive();
   if (file_.write(record.bytes()) != recordSize_ || !file_.flush())
     throw ArchiveError(file_.fileName() + u": "_qs + file_.errorString());
 }
@@ -90,6 +96,9 @@ void TArchivio::Append(const TScheda& record) {
 void TArchivio::Close() {
   if (!file_.isOpen()) return;
   const bool flushed = file_.flush();
+  // Closed before the lock goes, so that a station on a network share that
+  // takes the lock next finds everything written on the server.
   file_.close();
+  lock_.release();
   if (!flushed) throw ArchiveError(file_.errorString());
 }

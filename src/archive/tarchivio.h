@@ -2,13 +2,15 @@
 
 #include <QFile>
 
+#include "archive/archivelock.h"
 #include "archive/tscheda.h"
 
 // One archive file of fixed-size records, opened for one user action and
 // closed again. Positions are 1-based record numbers; the current position
 // is the number of the record last read or written (0 before the first).
-// Every failure throws ArchiveError; the destructor closes the file on
-// every path out of an action.
+// From Open to Close the archive's lock keeps other stations out (see
+// ArchiveLock). Every failure throws ArchiveError; the destructor closes the
+// file and releases the lock on every path out of an action.
 class TArchivio {
  public:
   // The archive's file in the program folder.
@@ -20,8 +22,9 @@ class TArchivio {
   TArchivio(const TArchivio&) = delete;
   TArchivio& operator=(const TArchivio&) = delete;
 
-  // Opens the file for reading and writing, creating it empty when missing.
-  // An existing file that cannot be opened so is never replaced.
+  // Takes the archive's lock, then opens the file for reading and writing,
+  // creating it empty when missing. An existing file that cannot be opened
+  // so is never replaced.
   void Open();
   // Whole records in the file; a partial tail is not counted.
   int Count() const;
@@ -32,6 +35,7 @@ class TArchivio {
   // Writes after the last whole record (over any partial tail).
   void Append(const TScheda& record);
   int Position() const { return position_; }
+  // Closes the file, then releases the lock.
   void Close();
 
  private:
@@ -42,6 +46,7 @@ class TArchivio {
   void readRecord(TScheda& record);
   void writeRecord(const TScheda& record);
 
+  ArchiveLock lock_;
   QFile file_;
   int recordSize_;
   const RecordLayout& layout_;

@@ -27,6 +27,12 @@ std::optional<bool> TScheda::flag(int index) const {
                              layout_->field(index).capacity);
 }
 
+QStringList TScheda::texts() const {
+  QStringList all;
+  for (int i = 0; i < layout_->fieldCount(); ++i) all << text(i);
+  return all;
+}
+
 QString TScheda::text(QStringView name) const { return text(indexOf(name)); }
 
 std::optional<bool> TScheda::flag(QStringView name) const {

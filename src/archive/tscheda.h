@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QStringList>
 #include <optional>
 
 #include "archive/layouts.h"
@@ -19,6 +20,9 @@ class TScheda {
   TCampoFisso field(int index);
   QString text(int index) const;
   std::optional<bool> flag(int index) const;
+  // Every field's text, in record order: the record as a screen shows it,
+  // whatever the bytes after each text hold.
+  QStringList texts() const;
 
   // By field name; the name must belong to the layout.
   QString text(QStringView name) const;

@@ -18,6 +18,12 @@ inline const QString kDuplicated = QStringLiteral(
     "Al termine premere Salva per inserire la scheda in archivio.");
 inline const QString kEmptyArchive =
     QStringLiteral("L'archivio non contiene nessuna scheda.");
+inline const QString kChangedElsewhere = QStringLiteral(
+    "Attenzione: nel frattempo un'altra postazione ha modificato questa scheda "
+    "in archivio."
+    "\r\n\r\n"
+    "Si vuole sovrascrivere le modifiche dell'altra postazione con i dati della "
+    "scheda corrente?");
 
 inline const QString kMissingRecipient = QStringLiteral(
     "Attenzione: per salvare la scheda è necessario indicare il destinatario "

@@ -24,8 +24,8 @@ template <typename Action>
 void EditorWorkflow::run(Action action) {
   try {
     action();
-  } catch (const ArchiveError&) {
-    Services::messages().show(screen_, MessageKind::Error, kArchiveAccessMessage);
+  } catch (const ArchiveError& error) {
+    Services::messages().show(screen_, MessageKind::Error, error.userMessage());
   }
 }
 
@@ -71,6 +71,7 @@ void EditorWorkflow::clear() {
   }
   clearAttachments();
   position_->clear();
+  RecordBinding::forgetLoaded(screen_);
   focusFirstField();
 }
 
@@ -85,18 +86,41 @@ void EditorWorkflow::save() {
   }
   run([this] {
     const int shown = shownPosition();
-    TArchivio archive(config_.archive);
-    archive.Open();
     TScheda record(config_.archive.layout);
     RecordBinding::store(screen_, record);
-    if (shown > 0)
-      archive.WriteAt(shown, record);
-    else
-      archive.Append(record);
-    position_->setText(QString::number(archive.Position()));
-    archive.Close();
-    inform(shown > 0 ? EditorMessages::kOverwritten : EditorMessages::kAppended);
+    QStringList expected = shown > 0 ? RecordBinding::loadedTexts(screen_) : QStringList();
+    for (;;) {
+      TArchivio archive(config_.archive);
+      archive.Open();
+      if (const auto other = changeElsewhere(archive, shown, record, expected)) {
+        // Never ask while other stations are kept out of the archive.
+        archive.Close();
+        if (!Services::messages().confirm(screen_, EditorMessages::kChangedElsewhere)) return;
+        expected = *other;
+        continue;
+      }
+      if (shown > 0)
+        archive.WriteAt(shown, record);
+      else
+        archive.Append(record);
+      position_->setText(QString::number(archive.Position()));
+      archive.Close();
+      RecordBinding::rememberLoaded(screen_, record);
+      inform(shown > 0 ? EditorMessages::kOverwritten : EditorMessages::kAppended);
+      return;
+    }
   });
+}
+
+std::optional<QStringList> EditorWorkflow::changeElsewhere(TArchivio& archive, int position,
+                                                           const TScheda& record,
+                                                           const QStringList& expected) {
+  if (expected.isEmpty()) return std::nullopt;
+  TScheda stored(config_.archive.layout);
+  archive.ReadAt(position, stored);
+  const QStringList now = stored.texts();
+  if (now == expected || now == record.texts()) return std::nullopt;
+  return now;
 }
 
 void EditorWorkflow::duplicate() {
@@ -107,6 +131,7 @@ void EditorWorkflow::duplicate() {
   }
   clearAttachments();
   position_->clear();
+  RecordBinding::forgetLoaded(screen_);
   focusFirstField();
   inform(EditorMessages::kDuplicated);
 }

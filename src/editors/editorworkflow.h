@@ -3,12 +3,15 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 #include "archive/layouts.h"
 
 class QLabel;
 class QWidget;
 class TArchivio;
+class TScheda;
 
 // A field that must not be empty when saving, with its warning.
 struct MandatoryField {
@@ -28,6 +31,8 @@ struct EditorConfig {
 // holds no copy of the record: the screen's controls are its state, and the
 // position label "lblPosizione" tells which record is shown (empty for a
 // new card). Duplica clears the attachment labels when the layout has them.
+// Before overwriting a record, Save asks whether to overwrite it when
+// another station changed it since this screen loaded or saved it.
 class EditorWorkflow : public QObject {
   Q_OBJECT
  public:
@@ -42,13 +47,20 @@ class EditorWorkflow : public QObject {
   void last();
 
  private:
-  // Runs one archive action; any ArchiveError shows the archive-access
-  // message and leaves the screen as the failure left it.
+  // Runs one archive action; any ArchiveError shows its message (the
+  // archive-access message, or that another station holds the archive) and
+  // leaves the screen as the failure left it.
   template <typename Action>
   void run(Action action);
   // The record number in the position label; 0 for a new card.
   int shownPosition() const;
   void readInto(TArchivio& archive, int position);
+  // What another station left in the record at `position`, when it differs
+  // both from what this screen expects there and from what it is about to
+  // write; nothing when no expectation is known.
+  std::optional<QStringList> changeElsewhere(TArchivio& archive, int position,
+                                             const TScheda& record,
+                                             const QStringList& expected);
   void focusFirstField();
   void clearAttachments();
   void inform(const QString& text);

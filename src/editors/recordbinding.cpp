@@ -8,7 +8,12 @@
 
 namespace RecordBinding {
 
+namespace {
+const char* const kLoadedTexts = "loadedTexts";
+}  // namespace
+
 void load(QWidget* screen, const TScheda& record) {
+  rememberLoaded(screen, record);
   const RecordLayout& layout = record.layout();
   for (int i = 0; i < layout.fieldCount(); ++i) {
     const QString name = layout.controlName(i);
@@ -48,5 +53,15 @@ void store(const QWidget* screen, TScheda& record) {
     }
   }
 }
+
+QStringList loadedTexts(const QWidget* screen) {
+  return screen->property(kLoadedTexts).toStringList();
+}
+
+void rememberLoaded(QWidget* screen, const TScheda& record) {
+  screen->setProperty(kLoadedTexts, record.texts());
+}
+
+void forgetLoaded(QWidget* screen) { screen->setProperty(kLoadedTexts, QVariant()); }
 
 }  // namespace RecordBinding

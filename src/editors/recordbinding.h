@@ -30,4 +30,11 @@ void load(QWidget* screen, const TScheda& record);
 // through TCampoFisso::FromFlag, in record order. The screen is not changed.
 void store(const QWidget* screen, TScheda& record);
 
+// The texts of the record the screen last loaded (load() remembers it) or
+// last saved, as TScheda::texts() gives them; empty when it holds neither.
+// Save compares the archive with them to notice another station's change.
+QStringList loadedTexts(const QWidget* screen);
+void rememberLoaded(QWidget* screen, const TScheda& record);
+void forgetLoaded(QWidget* screen);
+
 }  // namespace RecordBinding

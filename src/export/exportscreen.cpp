@@ -8,6 +8,7 @@
 #include <QTableWidget>
 
 #include "app/tfrmguida.h"
+#include "archive/archiveerror.h"
 #include "archive/tarchivio.h"
 #include "export/spreadsheetwriter.h"
 #include "platform/messageservice.h"
@@ -170,6 +171,11 @@ void ExportScreen::fillGrid() {
       for (int c = 0; c < cells.size(); ++c)
         grid_->setItem(row, c + 1, cellItem(cells[c], table_.columns[c].editable));
     }
+  } catch (const ArchiveBusy& busy) {
+    // An empty grid would pass for an empty archive, and export as one:
+    // the screen goes.
+    Services::messages().plain(this, busy.userMessage());
+    QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
   } catch (const std::exception&) {
     // A grid that could not be filled stays as far as it got: the user
     // still sees, and can export, what was read.

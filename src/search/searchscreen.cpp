@@ -146,9 +146,9 @@ void SearchScreen::runSearch() {
     ArchiveLines::collect(kind_.archive(), kind_.line,
                           [&](const TScheda& r) { return SearchFilter::selects(r, filters); },
                           lines);
-  } catch (const ArchiveError&) {
+  } catch (const ArchiveError& error) {
     panContainer_->setLines(lines);
-    Services::messages().plain(this, kArchiveAccessMessage);
+    Services::messages().plain(this, error.userMessage());
     return;
   }
   panContainer_->setLines(lines);
@@ -169,6 +169,10 @@ void SearchScreen::openChosenLine() {
                                     [this](const TScheda& record, int position) {
                                       openRecord(record, position);
                                     });
+    } catch (const ArchiveBusy& busy) {
+      // Nothing was read: the screen stays open for another try.
+      Services::messages().plain(this, busy.userMessage());
+      return;
     } catch (const ArchiveError&) {
       // The screen closes anyway; what reached the editor stays there.
     }

@@ -3,6 +3,8 @@
 #include <QLineEdit>
 
 #include "archive/archiveerror.h"
+#include "platform/messageservice.h"
+#include "platform/services.h"
 #include "search/archivelines.h"
 #include "search/editorfill.h"
 #include "search/listpanel.h"
@@ -33,6 +35,10 @@ void StatusListScreen::loadLines() {
     ArchiveLines::collect(kind_.archive(), kind_.line,
                           [this](const TScheda& r) { return kind_.condition.holdsFor(r); },
                           lines);
+  } catch (const ArchiveBusy& busy) {
+    // An empty list would say that nothing is waiting: the screen goes.
+    Services::messages().plain(this, busy.userMessage());
+    QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
   } catch (const ArchiveError&) {
     // The list shows what was read before the failure, without a word.
   }
@@ -49,6 +55,10 @@ void StatusListScreen::openChosenLine() {
                                     [this](const TScheda& record, int position) {
                                       EditorFill::loadRecord(editor_, record, position);
                                     });
+    } catch (const ArchiveBusy& busy) {
+      // Nothing was read: the screen stays open for another try.
+      Services::messages().plain(this, busy.userMessage());
+      return;
     } catch (const ArchiveError&) {
       // The screen closes anyway; what reached the editor stays there.
     }

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "archive/archivelock.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "platform/translation.h"
@@ -11,6 +12,13 @@ VelindaApplication::VelindaApplication(int& argc, char** argv) : QApplication(ar
   // Closing the last visible window (the login screen before a login, the
   // main menu after it) ends the program.
   installItalianTranslation(*this);
+  // While an action waits for another station to release an archive.
+  ArchiveLock::setWaitIndicator([](bool waiting) {
+    if (waiting)
+      setOverrideCursor(Qt::WaitCursor);
+    else
+      restoreOverrideCursor();
+  });
 }
 
 bool VelindaApplication::notify(QObject* receiver, QEvent* event) {

@@ -90,10 +90,13 @@ bool looksAbandoned(const QString& path) {
   return sighting.since.elapsed() >= ArchiveLock::timing().abandonedAfter.count();
 }
 
-// A short pause of varying length, so that two waiting stations do not try
+// A pause between two tries: short at first, since actions hold an archive
+// for milliseconds, then longer, so that a long wait does not keep a file
+// server busy; of varying length, so that two waiting stations do not try
 // again in step.
-void pause(const QDeadlineTimer& deadline) {
-  const qint64 wanted = QRandomGenerator::global()->bounded(2, 20);
+void pause(int tries, const QDeadlineTimer& deadline) {
+  const int longest = 1 << qMin(tries, 5);  // 2 to 32 ms
+  const qint64 wanted = QRandomGenerator::global()->bounded(longest / 2, longest) + 1;
   QThread::msleep(qMax<qint64>(1, qMin(wanted, deadline.remainingTime())));
 }
 
@@ -104,7 +107,7 @@ std::unique_ptr<QLockFile> takeLockFile(const QString& path) {
   file->setStaleLockTime(0);
   const QDeadlineTimer deadline(ArchiveLock::timing().waitLimit);
   WaitShown wait;
-  for (;;) {
+  for (int tries = 1;; ++tries) {
     if (file->tryLock(0)) {
       sightings().erase(path);
       return file;
@@ -114,7 +117,7 @@ std::unique_ptr<QLockFile> takeLockFile(const QString& path) {
     if (looksAbandoned(path) && file->removeStaleLockFile()) continue;
     if (deadline.hasExpired()) throw ArchiveBusy(path);
     wait.begin();
-    pause(deadline);
+    pause(tries, deadline);
   }
 }
 

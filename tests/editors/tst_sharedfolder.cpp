@@ -1,0 +1,200 @@
+#include <QFile>
+#include <QTest>
+
+#include "archive/archiveerror.h"
+#include "archive/archivelock.h"
+#include "archive/tarchivio.h"
+#include "editors/editormessages.h"
+#include "editors/editorworkflow.h"
+#include "editors/tfrmanagrafica.h"
+#include "search/editorfill.h"
+#include "support/otherstation.h"
+#include "workspacefixture.h"
+
+using Form = RecordingMessages::Form;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString kAddressBook = u"Anagrafica.pro"_qs;
+
+TSchedaAnagrafica card(const QString& name) {
+  TSchedaAnagrafica c;
+  c.setText(u"Nome", name);
+  c.setText(u"Localita", u"Forlì"_qs);
+  return c;
+}
+
+QByteArray cards(const QStringList& names) {
+  QByteArray bytes;
+  for (const QString& name : names) bytes += card(name).bytes();
+  return bytes;
+}
+
+struct Screen : WorkspaceFixture<TfrmAnagrafica> {
+  Screen() { folder.write(kAddressBook, cards({u"Rossi"_qs, u"Bianchi"_qs, u"Neri"_qs})); }
+
+  EditorWorkflow* workflow() { return window.workflow(); }
+  QString name() { return box(u"txtNome"_qs)->text(); }
+  void setName(const QString& name) { box(u"txtNome"_qs)->setText(name); }
+  QString lockPath() { return ArchiveLock::lockFilePath(folder.filePath(kAddressBook)); }
+
+  // Another station saves card `n` with this name.
+  void savedElsewhere(int n, const QString& name) {
+    TArchivio archive(addressBookArchive());
+    archive.Open();
+    archive.WriteAt(n, card(name));
+    archive.Close();
+  }
+  QString storedName(int n) {
+    TSchedaAnagrafica c;
+    c.bytes() = folder.read(kAddressBook).mid((n - 1) * c.bytes().size(), c.bytes().size());
+    return c.text(u"Nome");
+  }
+  int questions() {
+    int count = 0;
+    for (const auto& entry : messages.entries) count += entry.form == Form::Question;
+    return count;
+  }
+};
+
+}  // namespace
+
+class SharedFolderTest : public QObject {
+  Q_OBJECT
+ private slots:
+  // Card 2 is on screen and changed to "Verdi"; meanwhile another station
+  // may have saved card 2 as well.
+  void saveNoticesAnotherStationsChange_data() {
+    QTest::addColumn<QString>("shownBy");
+    QTest::addColumn<QString>("elsewhere");        // another station's name; "" for none
+    QTest::addColumn<QString>("duringQuestion");   // its next one, while asked
+    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<QString>("stored");
+
+    const QList<bool> no{false};
+    const QList<bool> yes{true};
+    QTest::newRow("nobody else saved it") << "navigation" << "" << "" << yes << 0 << "Verdi";
+    QTest::newRow("changed elsewhere, No keeps theirs")
+        << "navigation" << "Bianchi & C." << "" << no << 1 << "Bianchi & C.";
+    QTest::newRow("changed elsewhere, Yes overwrites")
+        << "navigation" << "Bianchi & C." << "" << yes << 1 << "Verdi";
+    QTest::newRow("the same change elsewhere") << "navigation" << "Verdi" << "" << yes << 0
+                                               << "Verdi";
+    QTest::newRow("opened from a list, changed elsewhere")
+        << "list" << "Bianchi & C." << "" << no << 1 << "Bianchi & C.";
+    QTest::newRow("saved here before, changed elsewhere")
+        << "own save" << "Bianchi & C." << "" << no << 1 << "Bianchi & C.";
+    QTest::newRow("changed again while asked: asked again")
+        << "navigation" << "Bianchi & C." << "Bianchi spa" << QList<bool>{true, false} << 2
+        << "Bianchi spa";
+  }
+  void saveNoticesAnotherStationsChange() {
+    QFETCH(QString, shownBy);
+    QFETCH(QString, elsewhere);
+    QFETCH(QString, duringQuestion);
+    QFETCH(QList<bool>, answers);
+    Screen s;
+    if (shownBy == u"list") {
+      EditorFill::loadRecord(&s.window, card(u"Bianchi"_qs), 2);
+    } else {
+      s.workflow()->first();
+      s.workflow()->next();
+    }
+    if (shownBy == u"own save") {
+      s.setName(u"Bianchi srl"_qs);
+      s.workflow()->save();
+    }
+    QCOMPARE(s.position()->text(), u"2"_qs);
+    s.setName(u"Verdi"_qs);
+    if (!elsewhere.isEmpty()) s.savedElsewhere(2, elsewhere);
+
+    s.messages.answers = answers;
+    bool lockedWhileAsked = false;
+    s.messages.onMessage = [&](const RecordingMessages::Entry& entry) {
+      if (entry.form != Form::Question) return;
+      lockedWhileAsked |= QFile::exists(s.lockPath());
+      if (!duringQuestion.isEmpty()) {
+        s.savedElsewhere(2, duringQuestion);
+        duringQuestion.clear();
+      }
+    };
+    s.messages.clear();
+    s.workflow()->save();
+
+    QFETCH(int, questions);
+    QFETCH(QString, stored);
+    QCOMPARE(s.questions(), questions);
+    if (questions > 0) {
+      QCOMPARE(s.messages.entries.first().text, EditorMessages::kChangedElsewhere);
+      QVERIFY(!lockedWhileAsked);
+    }
+    QCOMPARE(s.storedName(2), stored);
+    QCOMPARE(s.storedName(1), u"Rossi"_qs);
+    QCOMPARE(s.storedName(3), u"Neri"_qs);
+    // The card stays on screen under its number, saved or not.
+    QCOMPARE(s.name(), u"Verdi"_qs);
+    QCOMPARE(s.position()->text(), u"2"_qs);
+    if (stored == u"Verdi") {
+      QCOMPARE(s.messages.last().text, EditorMessages::kOverwritten);
+    } else {
+      QCOMPARE(s.messages.last().form, Form::Question);
+    }
+  }
+
+  void changedElsewhereQuestion() {
+    QCOMPARE(EditorMessages::kChangedElsewhere,
+             u"Attenzione: nel frattempo un'altra postazione ha modificato questa scheda in "
+             "archivio.\r\n\r\nSi vuole sovrascrivere le modifiche dell'altra postazione con "
+             "i dati della scheda corrente?"_qs);
+  }
+
+  // Another station holds the address book for longer than an action waits.
+  void actionsOnABusyArchiveChangeNothing_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("labelOnceFree");
+    QTest::newRow("save a new card") << "save" << "" << "4";
+    QTest::newRow("save card 2") << "save" << "2" << "2";
+    QTest::newRow("first") << "first" << "2" << "1";
+    QTest::newRow("previous") << "previous" << "2" << "1";
+    QTest::newRow("next") << "next" << "2" << "3";
+    QTest::newRow("last") << "last" << "2" << "3";
+  }
+  void actionsOnABusyArchiveChangeNothing() {
+    QFETCH(QString, action);
+    QFETCH(QString, label);
+    Screen s;
+    const QByteArray before = s.folder.read(kAddressBook);
+    s.setName(u"Verdi"_qs);
+    s.position()->setText(label);
+    LockTimingForTest timing({.waitLimit = 300ms});
+    OtherStation other;
+    other.hold(s.folder.filePath(kAddressBook));
+
+    const QHash<QString, void (EditorWorkflow::*)()> actions = {
+        {u"save"_qs, &EditorWorkflow::save},       {u"first"_qs, &EditorWorkflow::first},
+        {u"previous"_qs, &EditorWorkflow::previous}, {u"next"_qs, &EditorWorkflow::next},
+        {u"last"_qs, &EditorWorkflow::last}};
+    (s.workflow()->*actions.value(action))();
+
+    QCOMPARE(s.messages.count(), 1);
+    QCOMPARE(s.messages.last().form, Form::Error);
+    QCOMPARE(s.messages.last().text, kArchiveBusyMessage);
+    QCOMPARE(s.name(), u"Verdi"_qs);
+    QCOMPARE(s.position()->text(), label);
+    other.stop();
+    QCOMPARE(s.folder.read(kAddressBook), before);
+
+    // Once the other station is done, the same action goes through.
+    QFETCH(QString, labelOnceFree);
+    s.messages.clear();
+    (s.workflow()->*actions.value(action))();
+    QCOMPARE(s.position()->text(), labelOnceFree);
+    for (const auto& entry : s.messages.entries) QCOMPARE(entry.form, Form::Information);
+  }
+};
+
+QTEST_MAIN(SharedFolderTest)
+#include "tst_sharedfolder.moc"

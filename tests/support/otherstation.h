@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QProcess>
+#include <QStringList>
+
+#include "archive/archivelock.h"
+
+// Another desk on the same program folder: a process of its own, as a real
+// second station is (see otherstationmain.cpp for what it can do). It is
+// stopped when the object goes.
+class OtherStation {
+ public:
+  ~OtherStation();
+
+  // Returns once the other station holds the archive: for good, or for the
+  // given time.
+  void hold(const QString& archivePath, int milliseconds = -1);
+  // Gets ready to save cards, or to read the address book over and over,
+  // and returns once the station waits for go().
+  void append(const QString& archivePath, int count, const QString& tag);
+  void scan(const QString& archivePath);
+  void go();
+
+  // Asks it to finish what it does and waits until it has.
+  void stop();
+  // Kills it where it stands, as a station that crashes.
+  void crash();
+  bool waitForEnd(int milliseconds = 120000);
+  bool endedWell() const;
+  QString errors();
+  QStringList outputLines();
+
+ private:
+  void start(const QStringList& arguments);
+  // The next line the station prints; fails the run if none comes.
+  QByteArray nextLine();
+
+  QProcess process_;
+};
+
+// Sets how archive actions wait for the length of a test.
+class LockTimingForTest {
+ public:
+  explicit LockTimingForTest(const ArchiveLock::Timing& timing);
+  ~LockTimingForTest();
+
+ private:
+  ArchiveLock::Timing saved_;
+};

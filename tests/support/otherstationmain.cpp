@@ -1,0 +1,120 @@
+// A second desk working on the same program folder, run by the tests as a
+// process of its own:
+//
+//   velinda_other_station hold <archive> [milliseconds]
+//       opens the archive and keeps it open until its input closes (or for
+//       the given time); prints "held" once it holds it.
+//   velinda_other_station append <address book> <count> <tag>
+//       saves <count> cards as the address book's Save does (Open, Append,
+//       Close), each named "<tag>-<n>" in its first and last field; prints
+//       "<number> <name>" for every save.
+//   velinda_other_station scan <address book>
+//       reads the address book from first to last card, again and again
+//       until its input closes; prints "<scans> <torn>", the cards whose
+//       first and last field disagree counted as torn.
+//
+// "append" and "scan" print "ready" and start when they read a line "go",
+// so that several stations can be started at the same moment.
+//
+// Any archive failure ends it with exit code 1 and the failure on stderr.
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <cstdio>
+
+#include <poll.h>
+#include <unistd.h>
+
+#include "archive/archiveerror.h"
+#include "archive/tarchivio.h"
+
+namespace {
+
+const ArchiveDefinition& definitionOf(const QString& path) {
+  const QString name = QFileInfo(path).fileName();
+  for (const ArchiveDefinition* archive :
+       {&acceptanceArchive(), &returnReceiptArchive(), &addressBookArchive()}) {
+    if (archive->fileName == name) return *archive;
+  }
+  return addressBookArchive();
+}
+
+// True once the test has closed this process's input (or written to it).
+bool toldToStop(int timeoutMs = 0) {
+  pollfd input{0, POLLIN, 0};
+  return ::poll(&input, 1, timeoutMs) > 0;
+}
+
+void say(const QString& line) {
+  std::fputs(qPrintable(line + u'\n'), stdout);
+  std::fflush(stdout);
+}
+
+// Reads the input up to the end of the line "go", byte by byte, so that
+// nothing after it is taken from the input before toldToStop() looks.
+void awaitStart() {
+  say(u"ready"_qs);
+  char c = 0;
+  while (::read(0, &c, 1) == 1 && c != '\n') {
+  }
+}
+
+void hold(const QString& path, int milliseconds) {
+  TArchivio archive(definitionOf(path), path);
+  archive.Open();
+  say(u"held"_qs);
+  toldToStop(milliseconds);
+  archive.Close();
+}
+
+void append(const QString& path, int count, const QString& tag) {
+  awaitStart();
+  TSchedaAnagrafica card;
+  for (int n = 1; n <= count; ++n) {
+    const QString name = u"%1-%2"_qs.arg(tag).arg(n, 4, 10, QChar(u'0'));
+    card.setText(u"Nome", name);
+    card.setText(u"Note", name);
+    TArchivio archive(addressBookArchive(), path);
+    archive.Open();
+    archive.Append(card);
+    const int position = archive.Position();
+    archive.Close();
+    say(u"%1 %2"_qs.arg(position).arg(name));
+  }
+}
+
+void scan(const QString& path) {
+  int scans = 0;
+  int torn = 0;
+  TSchedaAnagrafica card;
+  awaitStart();
+  while (!toldToStop()) {
+    TArchivio archive(addressBookArchive(), path);
+    archive.Open();
+    while (!archive.AtEnd()) {
+      archive.ReadNext(card);
+      if (card.text(u"Nome").isEmpty() || card.text(u"Nome") != card.text(u"Note")) ++torn;
+    }
+    archive.Close();
+    ++scans;
+  }
+  say(u"%1 %2"_qs.arg(scans).arg(torn));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  const QStringList args = app.arguments();
+  const QString mode = args.value(1);
+  const QString path = args.value(2);
+  try {
+    if (mode == u"hold") hold(path, args.size() > 3 ? args[3].toInt() : -1);
+    else if (mode == u"append") append(path, args.value(3).toInt(), args.value(4));
+    else if (mode == u"scan") scan(path);
+    else return 2;
+  } catch (const ArchiveError& error) {
+    std::fprintf(stderr, "%s\n", error.what());
+    return 1;
+  }
+  return 0;
+}

@@ -45,7 +45,6 @@ class ArchiveLock {
   // be made (a read-only folder). Does nothing while already held.
   void acquire();
   void release();
-  bool held() const { return held_; }
   // Tells other stations that the holder is alive; cheap enough to call for
   // every record, it touches the file at most once per keep-alive period.
   void keepAlive();

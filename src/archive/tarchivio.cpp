@@ -7,7 +7,10 @@ TArchivio::TArchivio(const ArchiveDefinition& archive)
     : TArchivio(archive, ProgramFolder::filePath(archive.fileName)) {}
 
 TArchivio::TArchivio(const ArchiveDefinition& archive, const QString& filePath)
-    : lock_(filePath), file_(filePath), recordSize_(archive.layout.size()), layout_(archive.layout) {}
+    : lock_(filePath),
+      file_(filePath),
+      recordSize_(archive.layout.size()),
+      layout_(archive.layout) {}
 
 TArchivio::~TArchivio() {
   if (file_.isOpen()) file_.close();

@@ -52,6 +52,7 @@ class ArchiveLock {
   static QString lockFilePath(const QString& archivePath);
 
   static Timing timing();
+  // The program keeps the defaults; tests shorten the waits.
   static void setTiming(const Timing& timing);
   // Told true when an action starts waiting for another station and false
   // when that wait ends; the screens show a busy cursor meanwhile.

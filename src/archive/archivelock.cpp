@@ -45,7 +45,7 @@ ArchiveLock::Timing& timingSetting() {
   return timing;
 }
 
-std::function<void(bool)>& waitIndicator() {
+std::function<void(bool)>& installedIndicator() {
   static std::function<void(bool)> indicator;
   return indicator;
 }
@@ -55,12 +55,12 @@ std::function<void(bool)>& waitIndicator() {
 class WaitShown {
  public:
   void begin() {
-    if (shown_ || !waitIndicator()) return;
+    if (shown_ || !installedIndicator()) return;
     shown_ = true;
-    waitIndicator()(true);
+    installedIndicator()(true);
   }
   ~WaitShown() {
-    if (shown_ && waitIndicator()) waitIndicator()(false);
+    if (shown_ && installedIndicator()) installedIndicator()(false);
   }
 
  private:
@@ -171,5 +171,7 @@ ArchiveLock::Timing ArchiveLock::timing() { return timingSetting(); }
 void ArchiveLock::setTiming(const Timing& timing) { timingSetting() = timing; }
 
 void ArchiveLock::setWaitIndicator(std::function<void(bool)> indicator) {
-  waitIndicator() = std::move(indicator);
+  installedIndicator() = std::move(indicator);
 }
+
+std::function<void(bool)> ArchiveLock::waitIndicator() { return installedIndicator(); }

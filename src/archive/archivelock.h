@@ -57,6 +57,7 @@ class ArchiveLock {
   // Told true when an action starts waiting for another station and false
   // when that wait ends; the screens show a busy cursor meanwhile.
   static void setWaitIndicator(std::function<void(bool waiting)> indicator);
+  static std::function<void(bool waiting)> waitIndicator();
 
  private:
   QString path_;  // of the lock file

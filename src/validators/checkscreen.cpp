@@ -14,6 +14,7 @@
 #include "platform/services.h"
 #include "widgets/boxtext.h"
 #include "widgets/fieldhighlight.h"
+#include "widgets/fixedwindow.h"
 #include "widgets/gradientwidget.h"
 #include "widgets/keychain.h"
 #include "widgets/typingrules.h"
@@ -62,7 +63,7 @@ MessageKind kindOf(const CheckReport& report) {
 }  // namespace
 
 CheckScreen::CheckScreen(const Setup& setup, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(parent, Qt::Dialog | FixedWindow::kTitleBar),
       check_(setup.check) {
   setModal(true);
   setWindowTitle(setup.caption);

@@ -12,7 +12,6 @@
 
 #include "platform/messageservice.h"
 #include "platform/services.h"
-#include "widgets/boxtext.h"
 #include "widgets/fieldhighlight.h"
 #include "widgets/fixedwindow.h"
 #include "widgets/gradientwidget.h"
@@ -130,7 +129,7 @@ void CheckScreen::buildControls(const Setup& setup) {
   content->addLayout(buttons);
 }
 
-void CheckScreen::setValue(const QString& text) { BoxText::put(box_, text); }
+void CheckScreen::setValue(const QString& text) { box_->setText(text); }
 
 void CheckScreen::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 
 namespace {
@@ -52,7 +53,9 @@ bool KeyChain::eventFilter(QObject* watched, QEvent* event) {
   auto* box = static_cast<QLineEdit*>(watched);
 
   if (type == QEvent::MouseButtonPress) {
-    if (it->mode != Mode::OneCharacter) return false;
+    if (it->mode != Mode::OneCharacter ||
+        static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+      return false;
     // A click selects the content as Tab does, so that the key typed next
     // replaces it instead of finding the box full.
     box->event(event);

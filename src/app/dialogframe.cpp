@@ -1,10 +1,13 @@
 #include "app/dialogframe.h"
 
 #include <QScreen>
+#include <QShowEvent>
+
+#include "widgets/fixedwindow.h"
 
 DialogFrame::DialogFrame(const QString& caption, QSize clientSize,
                          Placement placement, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(parent, Qt::Dialog | FixedWindow::kTitleBar),
       placement_(placement) {
   setWindowTitle(caption);
   setFixedSize(clientSize);
@@ -16,6 +19,11 @@ DialogFrame::DialogFrame(const QString& caption, QSize clientSize,
 }
 
 void DialogFrame::showEvent(QShowEvent* event) {
+  // Restored by the window system, the screen stays where the user left it.
+  if (event->spontaneous()) {
+    QDialog::showEvent(event);
+    return;
+  }
   QRect area;
   if (placement_ == Placement::CentreOfOwner && parentWidget())
     area = parentWidget()->window()->frameGeometry();

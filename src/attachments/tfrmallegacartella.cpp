@@ -11,6 +11,7 @@
 #include "attachments/filechooser.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
+#include "widgets/boxtext.h"
 #include "widgets/fieldhighlight.h"
 #include "widgets/gradientwidget.h"
 #include "widgets/picture.h"
@@ -159,9 +160,9 @@ void TfrmAllegaCartella::loadFromEditor() {
     const QString n = number(i);
     SlotControls& slot = slotControls_[size_t(i)];
     if (QLabel* file = editorLabel(editor_, u"lblFile"_qs + n))
-      slot.file->setText(Text::trimmed(file->text()));
+      BoxText::put(slot.file, Text::trimmed(file->text()));
     if (QLabel* description = editorLabel(editor_, u"lblDesc"_qs + n))
-      slot.description->setText(Text::trimmed(description->text()));
+      BoxText::put(slot.description, Text::trimmed(description->text()));
   }
 }
 
@@ -176,7 +177,7 @@ void TfrmAllegaCartella::browse(int index) {
   const QString chosen = FileChoosers::current().chooseFile(this);
   if (chosen.isEmpty()) return;
   QLineEdit* file = slotControls_[size_t(index)].file;
-  file->setText(QFileInfo(chosen).fileName());
+  BoxText::put(file, QFileInfo(chosen).fileName());
   AttachmentFolder::store(chosen, file->text(), this);
 }
 

@@ -15,6 +15,7 @@ namespace {
 const int kBoxHeight = 22;
 const int kCaptionAbove = 18;
 const int kCaptionGap = 6;
+const int kCaptionPoints = 10;
 const QColor kBrown(0xA5, 0x2A, 0x2A);
 
 QLineEdit* makeBox(QWidget* parent, const RecordLayout& layout, const BoxRow& row) {
@@ -49,7 +50,7 @@ QLineEdit* makeBox(QWidget* parent, const RecordLayout& layout, const BoxRow& ro
   if (row.caption) {
     auto* caption = new QLabel(QString::fromUtf8(row.caption), parent);
     caption->setObjectName(u"lbl"_qs + control.mid(3) + u"Caption"_qs);
-    caption->setFont(QFont(u"Verdana"_qs, row.captionPoints));
+    caption->setFont(QFont(u"Verdana"_qs, kCaptionPoints));
     if (row.tint == Tint::Beige) caption->setStyleSheet(u"color: %1;"_qs.arg(kBrown.name()));
     caption->adjustSize();
     if (row.captionPlace == CaptionPlace::Left)

@@ -36,7 +36,6 @@ struct BoxRow {
   Typing typing;
   const char* accessibleName;
   Tint tint = Tint::AliceBlue;
-  int captionPoints = 10;
   CaptionPlace captionPlace = CaptionPlace::Above;
 };
 

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "archive/tscheda.h"
+#include "widgets/boxtext.h"
 
 namespace RecordBinding {
 
@@ -19,7 +20,7 @@ void load(QWidget* screen, const TScheda& record) {
     const QString name = layout.controlName(i);
     switch (layout.field(i).kind) {
       case FieldKind::Text:
-        if (auto* box = control<QLineEdit>(screen, name)) box->setText(record.text(i));
+        if (auto* box = control<QLineEdit>(screen, name)) BoxText::put(box, record.text(i));
         break;
       case FieldKind::Flag:
         if (auto* check = control<QCheckBox>(screen, name)) {

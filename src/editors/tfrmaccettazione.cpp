@@ -51,8 +51,8 @@ const BoxRow kBoxes[] = {
     {"txtProvMit02", nullptr, 530, 436, 26, 23, OneCharacter, "Provincia mittente, lettera 2"},
     {"txtTelMit", "TEL.", 570, 436, 136, 24, Plain, "Telefono mittente"},
     {"txtEmailMit", "E-MAIL:", 720, 436, 238, 25, Trimmed, "E-mail mittente"},
-    {"txtCifre", "IMPORTO IN CIFRE:", 384, 540, 130, 28, Plain, "Importo in cifre", Tint::AliceBlue, 8},
-    {"txtLettere", "IMPORTO IN LETTERE:", 528, 540, 193, 29, Plain, "Importo in lettere", Tint::AliceBlue, 8},
+    {"txtCifre", "IMPORTO IN CIFRE:", 384, 540, 130, 28, Plain, "Importo in cifre"},
+    {"txtLettere", "IMPORTO IN LETTERE:", 528, 540, 193, 29, Plain, "Importo in lettere"},
     {"txtData", "DATA SPEDIZIONE:", 36, 590, 152, 32, Plain, "Data di spedizione"},
     {"txtContenuto", "CONTENUTO RACCOMANDATA:", 232, 590, 726, 33, Plain, "Contenuto della raccomandata"},
 };

@@ -124,7 +124,6 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kLook, parent)
   bar->setGeometry(236, 368, 722, 6);
   bar->setStyleSheet(u"background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 %1, stop:1 white);"_qs
                          .arg(kSteelBlue.name()));
-  helpLine()->addBackground(bar);
   helpLine()->addNeutral(
       makePicture(u"imgPersona"_qs, u":/art/persona.svg"_qs, QRect(36, 372, 190, 238), p));
 

@@ -63,7 +63,7 @@ const BoxRow kBoxes[] = {
     {"txtN11", nullptr, 634, 102, 22, 35, OneCharacter, "Numero etichetta, carattere 11"},
     {"txtN12", nullptr, 662, 102, 22, 36, OneCharacter, "Numero etichetta, carattere 12"},
     {"txtN13", nullptr, 690, 102, 22, 37, OneCharacter, "Numero etichetta, carattere 13"},
-    {"txtEuro", "Euro:", 498, 148, 150, 41, Plain, "Importo in euro", Tint::AliceBlue, 10,
+    {"txtEuro", "Euro:", 498, 148, 150, 41, Plain, "Importo in euro", Tint::AliceBlue,
      CaptionPlace::Left},
 };
 

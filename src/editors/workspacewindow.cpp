@@ -4,15 +4,16 @@
 #include <QDate>
 #include <QLineEdit>
 #include <QLabel>
-#include <QShortcut>
 #include <QShowEvent>
 
 #include "app/tfrmguida.h"
 #include "editors/editormessages.h"
 #include "editors/editorworkflow.h"
+#include "editors/workspaceshortcuts.h"
 #include "widgets/helpline.h"
 #include "widgets/keychain.h"
 #include "widgets/picturebutton.h"
+#include "widgets/windowshortcuts.h"
 
 namespace {
 
@@ -22,47 +23,31 @@ const QSize kWideSize(148, 32);
 const QColor kTop(0x42, 0x7A, 0xA8);
 const QColor kHelpBar(0x30, 0x30, 0xDD);
 
-// The toolbar buttons every workspace has, with their keyboard shortcuts.
-struct StandardButton {
-  ToolButton def;
-  QKeySequence key;
-};
-
-const StandardButton kNuovo{{"cmdNuovo", ":/icons/document-new.svg", "Nuovo",
-                             "Prepara la schermata per l'inserimento di una nuova scheda."},
-                            QKeySequence(Qt::CTRL | Qt::Key_N)};
-const StandardButton kDuplica{
-    {"cmdDuplica", ":/icons/edit-copy.svg", "Duplica",
-     "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
-    QKeySequence(Qt::CTRL | Qt::Key_D)};
-const StandardButton kSalva{{"cmdSalva", ":/icons/document-save.svg", "Salva",
-                             "Salva la scheda corrente in archivio."},
-                            QKeySequence(Qt::CTRL | Qt::Key_S)};
-const StandardButton kTrova{{"cmdTrova", ":/icons/edit-find.svg", "Trova",
-                             "Trova una scheda in archivio."},
-                            QKeySequence(Qt::CTRL | Qt::Key_F)};
-const StandardButton kPrimo{{"cmdPrimo", ":/icons/go-first.svg", "Prima scheda",
-                             "Visualizza la prima scheda in archivio."},
-                            QKeySequence(Qt::CTRL | Qt::Key_Home)};
-const StandardButton kIndietro{{"cmdIndietro", ":/icons/go-previous.svg", "Scheda precedente",
-                                "Visualizza la scheda precedente in archivio."},
-                               QKeySequence(Qt::Key_PageUp)};
-const StandardButton kAvanti{{"cmdAvanti", ":/icons/go-next.svg", "Scheda successiva",
-                              "Visualizza la scheda successiva in archivio."},
-                             QKeySequence(Qt::Key_PageDown)};
-const StandardButton kUltimo{{"cmdUltimo", ":/icons/go-last.svg", "Ultima scheda",
-                              "Visualizza l'ultima scheda in archivio."},
-                             QKeySequence(Qt::CTRL | Qt::Key_End)};
-const StandardButton kEsporta{{"cmdEsporta", ":/icons/x-office-spreadsheet.svg",
-                               "Esporta in Microsoft Excel",
-                               "Esporta l'archivio in un file di Microsoft Excel."},
-                              {}};
-const StandardButton kGuida{{"cmdGuida", ":/icons/help-contents.svg", "Guida",
-                             "Visualizza la pagina della guida in linea sensibile al contesto."},
-                            QKeySequence(Qt::Key_F1)};
-const StandardButton kEsci{{"cmdEsci", ":/icons/application-exit.svg", "Esci",
-                            "Esci da questa schermata di lavoro."},
-                           {}};
+// The toolbar buttons every workspace has.
+const ToolButton kNuovo{"cmdNuovo", ":/icons/document-new.svg", "Nuovo",
+                        "Prepara la schermata per l'inserimento di una nuova scheda."};
+const ToolButton kDuplica{
+    "cmdDuplica", ":/icons/edit-copy.svg", "Duplica",
+    "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."};
+const ToolButton kSalva{"cmdSalva", ":/icons/document-save.svg", "Salva",
+                        "Salva la scheda corrente in archivio."};
+const ToolButton kTrova{"cmdTrova", ":/icons/edit-find.svg", "Trova",
+                        "Trova una scheda in archivio."};
+const ToolButton kPrimo{"cmdPrimo", ":/icons/go-first.svg", "Prima scheda",
+                        "Visualizza la prima scheda in archivio."};
+const ToolButton kIndietro{"cmdIndietro", ":/icons/go-previous.svg", "Scheda precedente",
+                           "Visualizza la scheda precedente in archivio."};
+const ToolButton kAvanti{"cmdAvanti", ":/icons/go-next.svg", "Scheda successiva",
+                         "Visualizza la scheda successiva in archivio."};
+const ToolButton kUltimo{"cmdUltimo", ":/icons/go-last.svg", "Ultima scheda",
+                         "Visualizza l'ultima scheda in archivio."};
+const ToolButton kEsporta{"cmdEsporta", ":/icons/x-office-spreadsheet.svg",
+                          "Esporta in Microsoft Excel",
+                          "Esporta l'archivio in un file di Microsoft Excel."};
+const ToolButton kGuida{"cmdGuida", ":/icons/help-contents.svg", "Guida",
+                        "Visualizza la pagina della guida in linea sensibile al contesto."};
+const ToolButton kEsci{"cmdEsci", ":/icons/application-exit.svg", "Esci",
+                       "Esci da questa schermata di lavoro."};
 
 const ToolButton kToday{"impData", ":/art/calendario.svg", "Inserisci la data corrente",
                         "Inserisci la data corrente."};
@@ -80,15 +65,14 @@ WorkspaceWindow::WorkspaceWindow(const WorkspaceLook& def, QWidget* parent)
     : GradientWidget(kTop, Qt::white, parent),
       look_(def),
       panel_(new QWidget(this)),
-      keys_(new KeyChain(this)) {
+      keys_(new KeyChain(this)),
+      shortcuts_(new WindowShortcuts(this)) {
   setWindowTitle(QString::fromUtf8(def.caption));
   setMinimumSize(kPanelSize);
   resize(1016, 713);
   panel_->setObjectName(u"panContainer"_qs);
   panel_->setFixedSize(kPanelSize);
   buildHelpBar();
-  help_->addBackground(this);
-  help_->addBackground(panel_);
   buildToolbar();
 }
 
@@ -102,7 +86,6 @@ QWidget* WorkspaceWindow::addSheet(const QRect& geometry, QColor fill, QColor bo
   sheet->setGeometry(geometry);
   sheets_.append(sheet);
   for (auto it = sheets_.rbegin(); it != sheets_.rend(); ++it) (*it)->lower();
-  help_->addBackground(sheet);
   return sheet;
 }
 
@@ -112,6 +95,8 @@ PictureButton* WorkspaceWindow::addToolButton(const ToolButton& def, QWidget* pa
                               size, QString::fromUtf8(def.purpose), parent);
   b->move(at);
   help_->addHint(b, QString::fromUtf8(def.hint));
+  if (const QString keys = WorkspaceShortcuts::keysFor(b->objectName()); !keys.isEmpty())
+    shortcuts_->add(QKeySequence(keys, QKeySequence::PortableText), b);
   return b;
 }
 
@@ -135,16 +120,8 @@ void WorkspaceWindow::buildToolbar() {
     auto* box = addSheet(QRect(g.x, 20, g.width, 51), Qt::white, QColor(0x9C, 0xB8, 0xD2));
     box->setObjectName(u"shpToolbar"_qs);
   }
-  auto place = [this](const StandardButton& b, int x) {
-    PictureButton* button = addToolButton(b.def, panel_, QPoint(x, 26), kToolSize);
-    if (!b.key.isEmpty()) {
-      button->showShortcut(b.key);
-      auto* shortcut = new QShortcut(b.key, this);
-      connect(shortcut, &QShortcut::activated, button, [button] {
-        if (button->isEnabled()) button->click();
-      });
-    }
-    return button;
+  auto place = [this](const ToolButton& def, int x) {
+    addToolButton(def, panel_, QPoint(x, 26), kToolSize);
   };
   place(kNuovo, 20);
   place(kDuplica, 61);
@@ -164,7 +141,7 @@ void WorkspaceWindow::buildToolbar() {
   place(kAvanti, 692);
   place(kUltimo, 733);
   place(kEsporta, 786);
-  addToolButton(look_.listButton, panel_, QPoint(827, 26), kToolSize);
+  place(look_.listButton, 827);
   place(kGuida, 880);
   place(kEsci, 921);
 
@@ -182,8 +159,6 @@ void WorkspaceWindow::buildHelpBar() {
   line->setFont(QFont(u"Tahoma"_qs, 12));
   line->setStyleSheet(u"color: white;"_qs);
   help_ = new HelpLine(line, this);
-  help_->addBackground(bar);
-  help_->addBackground(line);
 }
 
 void WorkspaceWindow::setWorkflow(EditorWorkflow* workflow) {

@@ -11,8 +11,10 @@ class HelpLine;
 class KeyChain;
 class QLabel;
 class PictureButton;
+class WindowShortcuts;
 
-// A toolbar button that differs between the workspaces.
+// A button of a workspace: its keyboard shortcut, if any, comes from the
+// workspaces' shortcut table by the button's name.
 struct ToolButton {
   const char* name;
   const char* picture;
@@ -110,6 +112,7 @@ class WorkspaceWindow : public GradientWidget {
   QWidget* panel_;
   HelpLine* help_ = nullptr;
   KeyChain* keys_;
+  WindowShortcuts* shortcuts_;
   EditorWorkflow* workflow_ = nullptr;
   QList<QWidget*> sheets_;
 };

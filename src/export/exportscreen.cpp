@@ -110,9 +110,6 @@ void ExportScreen::buildControls() {
   buildGrid(panel);
 
   auto* help = new HelpLine(info_, this);
-  const QList<QWidget*> backgrounds{this, panel, sfondo, bar, info_, grid_, grid_->viewport()};
-  for (QWidget* background : backgrounds)
-    help->addBackground(background);
 
   for (const ButtonSpec& def : kButtons) {
     auto* button = new PictureButton(QString::fromLatin1(def.name),

@@ -6,10 +6,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "widgets/fixedwindow.h"
 #include "widgets/picture.h"
 
 #include "archive/text.h"
@@ -32,6 +34,26 @@ const QString kInstructions = u"Impostare il margine superiore e il margine sini
                               "millimetri: aumentarli per spostare la stampa in basso e a "
                               "destra, diminuirli, anche sotto lo zero, per spostarla in "
                               "alto e a sinistra."_qs;
+
+// The instruction picture: the page with its two arrows, and beside it the
+// whole instruction, wrapped, at the largest size that fits.
+QPixmap instructionPicture(QSize size) {
+  QPixmap picture = svgPixmap(u":/art/margini.svg"_qs, size);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.setPen(QColor(0x1F, 0x2D, 0x3D));
+  const QRect area(86, 6, size.width() - 96, size.height() - 12);
+  const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+  QFont font(u"Verdana"_qs, 10);
+  painter.setFont(font);
+  while (font.pointSizeF() > 6 &&
+         painter.boundingRect(area, flags, kInstructions).height() > area.height()) {
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+    painter.setFont(font);
+  }
+  painter.drawText(area, flags, kInstructions);
+  return picture;
+}
 
 QPushButton* button(const char* name, const QString& text, const QString& accessible,
                     QWidget* parent) {
@@ -57,7 +79,7 @@ QLineEdit* offsetBox(const char* name, const QString& accessible, QWidget* paren
 FormPrintScreen::FormPrintScreen(FormPrintSetup setup, QWidget* source, QWidget* parent)
     : QDialog(parent), setup_(std::move(setup)), source_(source) {
   setWindowTitle(setup_.caption);
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setWindowFlags(Qt::Dialog | FixedWindow::kTitleBar);
   setAutoFillBackground(true);
   QPalette white = palette();
   white.setColor(QPalette::Window, Qt::white);
@@ -71,7 +93,7 @@ void FormPrintScreen::buildControls() {
   auto* instructions = new QLabel(this);
   instructions->setObjectName(u"imgMargini"_qs);
   instructions->setFixedSize(560, 90);
-  instructions->setPixmap(svgPixmap(u":/art/margini.svg"_qs, instructions->size()));
+  instructions->setPixmap(instructionPicture(instructions->size()));
   instructions->setAccessibleName(kInstructions);
   instructions->setToolTip(kInstructions);
 

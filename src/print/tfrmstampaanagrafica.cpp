@@ -9,6 +9,7 @@
 #include "platform/services.h"
 #include "print/cardlayout.h"
 #include "report/printservice.h"
+#include "widgets/fixedwindow.h"
 #include "widgets/picture.h"
 
 namespace {
@@ -50,7 +51,7 @@ QPushButton* button(const QString& name, const QString& text, const QString& acc
 }  // namespace
 
 TfrmStampaAnagrafica::TfrmStampaAnagrafica(QWidget* source, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(parent, Qt::Dialog | FixedWindow::kTitleBar),
       source_(source),
       clock_([] { return QDateTime::currentDateTime(); }) {
   setObjectName(u"TfrmStampaAnagrafica"_qs);

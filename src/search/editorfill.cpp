@@ -6,6 +6,7 @@
 #include "archive/tscheda.h"
 #include "editors/recordbinding.h"
 #include "search/importtargets.h"
+#include "widgets/boxtext.h"
 
 namespace EditorFill {
 
@@ -18,7 +19,7 @@ void loadRecord(QWidget* editor, const TScheda& record, int position) {
 void importCard(QWidget* editor, const TScheda& card, const QString& tag) {
   for (const ImportTargets::Copy& copy : ImportTargets::copiesFor(tag))
     if (auto* box = RecordBinding::control<QLineEdit>(editor, copy.box))
-      box->setText(card.text(copy.cardField));
+      BoxText::put(box, card.text(copy.cardField));
 }
 
 }  // namespace EditorFill

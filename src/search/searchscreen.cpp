@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include "archive/archiveerror.h"
 #include "archive/text.h"
@@ -121,6 +122,8 @@ QString SearchScreen::tag() const { return lblMemory_->text(); }
 
 void SearchScreen::showEvent(QShowEvent* event) {
   DialogFrame::showEvent(event);
+  // Restored by the window system, the screen keeps its find text.
+  if (event->spontaneous()) return;
   panContainer_->forgetFind();
   KeyChain::focusBox(boxes_.first());
 }

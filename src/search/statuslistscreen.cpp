@@ -1,6 +1,7 @@
 #include "search/statuslistscreen.h"
 
 #include <QLineEdit>
+#include <QShowEvent>
 
 #include "archive/archiveerror.h"
 #include "platform/messageservice.h"
@@ -25,7 +26,8 @@ StatusListScreen::StatusListScreen(const StatusListKind& kind, QWidget* editor,
 
 void StatusListScreen::showEvent(QShowEvent* event) {
   DialogFrame::showEvent(event);
-  loadLines();
+  // Restored by the window system, the list keeps its lines and choice.
+  if (!event->spontaneous()) loadLines();
 }
 
 void StatusListScreen::loadLines() {

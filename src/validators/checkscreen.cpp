@@ -13,6 +13,7 @@
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "widgets/fieldhighlight.h"
+#include "widgets/fixedwindow.h"
 #include "widgets/gradientwidget.h"
 #include "widgets/keychain.h"
 #include "widgets/typingrules.h"
@@ -61,7 +62,7 @@ MessageKind kindOf(const CheckReport& report) {
 }  // namespace
 
 CheckScreen::CheckScreen(const Setup& setup, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(parent, Qt::Dialog | FixedWindow::kTitleBar),
       check_(setup.check) {
   setModal(true);
   setWindowTitle(setup.caption);

@@ -2,14 +2,18 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPointer>
+#include <QSet>
 #include <QString>
 
 class QLabel;
 class QWidget;
 
-// The one-line help at the bottom of a screen: pointing at a control with a
-// hint shows the hint, pointing at the background empties the line, and
-// controls told to be neutral (text boxes, labels) leave it as it is.
+// The one-line help at the bottom of a screen. Pointing at a control with a
+// hint shows the hint; pointing at a neutral control (text boxes, and the
+// captions that name them) leaves the line as it is; pointing at anything
+// else of the screen's window -- its background, panels, sheets, pictures
+// and icons -- empties the line.
 class HelpLine : public QObject {
   Q_OBJECT
  public:
@@ -17,13 +21,17 @@ class HelpLine : public QObject {
 
   void addHint(QWidget* control, const QString& hint);
   void addNeutral(QWidget* control);
-  // The mouse moving over it (or a child not named above) empties the line.
-  void addBackground(QWidget* background);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QLabel* line_;
-  QHash<QObject*, QString> hints_;
+  void pointAt(QWidget* widget);
+  // The control with a hint or the neutral control the widget is, or lies
+  // in; none for the background.
+  const QWidget* describedControl(const QWidget* widget) const;
+
+  QPointer<QLabel> line_;
+  QHash<const QWidget*, QString> hints_;
+  QSet<const QWidget*> neutral_;
 };

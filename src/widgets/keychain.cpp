@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 
 namespace {
@@ -45,11 +46,24 @@ void KeyChain::focusBox(QWidget* box) {
 }
 
 bool KeyChain::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return false;
+  const QEvent::Type type = event->type();
+  if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress) return false;
   const auto it = links_.constFind(watched);
   if (it == links_.constEnd()) return false;
-  auto* key = static_cast<QKeyEvent*>(event);
   auto* box = static_cast<QLineEdit*>(watched);
+
+  if (type == QEvent::MouseButtonPress) {
+    if (it->mode != Mode::OneCharacter ||
+        static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+      return false;
+    // A click selects the content as Tab does, so that the key typed next
+    // replaces it instead of finding the box full.
+    box->event(event);
+    box->selectAll();
+    return true;
+  }
+
+  auto* key = static_cast<QKeyEvent*>(event);
 
   if (isEnter(key->key())) {
     focusBox(it->next);

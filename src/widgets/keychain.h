@@ -10,7 +10,8 @@ class QWidget;
 // boxes. One-character boxes (postcode digits, province letters, code
 // characters) also take the focus on to the next box after every key that
 // goes into them, and empty themselves on Backspace or Delete; the arrows,
-// Tab and the modifier keys alone keep their ordinary meaning.
+// Tab and the modifier keys alone keep their ordinary meaning. A click in a
+// one-character box selects its content, so that the next key replaces it.
 class KeyChain : public QObject {
   Q_OBJECT
  public:

@@ -102,6 +102,8 @@ class ImportCardTest : public QObject {
     for (QLineEdit* b : boxes) {
       const QString expected = changed.value(b->objectName(), u"prima "_qs + b->objectName());
       QCOMPARE(b->text(), expected);
+      // An imported text is read from its beginning, however long.
+      if (changed.contains(b->objectName())) QCOMPARE(b->cursorPosition(), 0);
     }
     QCOMPARE(editor.position(), u"5"_qs);
     if (auto* attachment = editor.findChild<QLabel*>(u"lblFile01"_qs))

@@ -135,6 +135,41 @@ class StatusListTest : public QObject {
     QVERIFY(s.isVisible());
   }
 
+  // Minimised and restored by the window system, the list is not read
+  // again: the lines, the choice, the find text and the place stay.
+  void restoringTheWindowKeepsWhatTheUserDid() {
+    TestFolder folder;
+    folder.write(acceptanceArchive().fileName,
+                 Fixture::bytes(QList<TSchedaAccettazione>{
+                     letter(u"Rossi"_qs, u"No"_qs), letter(u"Bianchi"_qs, u"No"_qs),
+                     letter(u"Rossetti"_qs, u"No"_qs)}));
+    QWidget editor;
+    TfrmInviate s(&editor);
+    s.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s));
+    auto* find = s.findChild<QLineEdit*>(u"txtTrova"_qs);
+    find->setText(u"ross"_qs);
+    click(&s, u"btnTrova"_qs);
+    QCOMPARE(chosenRow(&s), 0);
+    const QPoint movedTo = s.pos() + QPoint(37, 23);
+    s.move(movedTo);
+    folder.write(acceptanceArchive().fileName,
+                 Fixture::bytes(QList<TSchedaAccettazione>{letter(u"Verdi"_qs, u"No"_qs)}));
+
+    s.showMinimized();
+    QTRY_VERIFY(s.isMinimized());
+    s.showNormal();
+    QTRY_VERIFY(!s.isMinimized());
+
+    QCOMPARE(recipients(lines(&s)), (QStringList{u"Rossi"_qs, u"Bianchi"_qs, u"Rossetti"_qs}));
+    QCOMPARE(chosenRow(&s), 0);
+    QCOMPARE(find->text(), u"ross"_qs);
+    QCOMPARE(s.pos(), movedTo);
+    // The remembered find text survived too: Trova goes on to the next line.
+    click(&s, u"btnTrova"_qs);
+    QCOMPARE(chosenRow(&s), 2);
+  }
+
   void enterMovesToTrovaAndEachPressFindsTheNextLine() {
     TestFolder folder;
     folder.write(acceptanceArchive().fileName,

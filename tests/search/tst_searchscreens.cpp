@@ -158,6 +158,30 @@ class SearchScreenTest : public QObject {
              box(&s.screen, u"txtLocalitaDes"_qs)->geometry().adjusted(-4, -4, 4, 4));
   }
 
+  // Minimised and restored by the window system, the result keeps its find
+  // text and the focus stays where the user left it.
+  void restoringTheWindowKeepsTheFindText() {
+    TestFolder folder;
+    folder.write(returnReceiptArchive().fileName, threeItems());
+    Screen s;
+    click(&s.screen, u"btnCerca"_qs);
+    auto* find = box(&s.screen, u"txtTrova"_qs);
+    find->setText(u"ross"_qs);
+    click(&s.screen, u"btnTrova"_qs);
+    QCOMPARE(chosenRow(&s.screen), 0);
+
+    s.screen.showMinimized();
+    QTRY_VERIFY(s.screen.isMinimized());
+    s.screen.showNormal();
+    QTRY_VERIFY(!s.screen.isMinimized());
+
+    QCOMPARE(find->text(), u"ross"_qs);
+    QVERIFY(shown(&s.screen, u"panContainer"_qs));
+    QCOMPARE(lines(&s.screen).size(), 3);
+    click(&s.screen, u"btnTrova"_qs);
+    QCOMPARE(chosenRow(&s.screen), 1);
+  }
+
   void addressBookStartsOnTheName() {
     TestFolder folder;
     QWidget editor;

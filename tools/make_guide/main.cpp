@@ -1,12 +1,16 @@
 // Writes the user guide "Guida.pdf" delivered beside the program, laid out
 // from the program's own help texts.
 #include <QGuiApplication>
+#include <QKeySequence>
+#include <QLibraryInfo>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
+#include <QTranslator>
 
 #include "app/guidetexts.h"
+#include "editors/workspaceshortcuts.h"
 
 namespace {
 
@@ -18,6 +22,21 @@ QString paragraphs(const QStringList& texts) {
 
 QString section(const QString& title, const QStringList& texts) {
   return u"<h2>"_qs + title.toHtmlEscaped() + u"</h2>"_qs + paragraphs(texts);
+}
+
+// The keys as the program's tooltips name them, in Italian.
+QString shortcutsHtml() {
+  QString html = u"<h2>Tasti di scelta rapida</h2><p>Nelle tre app i pulsanti si possono "
+                 "premere anche dalla tastiera, ovunque si trovi il cursore. Il suggerimento "
+                 "che compare fermando il mouse su un pulsante ricorda i suoi tasti.</p>"
+                 "<table>"_qs;
+  for (const WorkspaceShortcuts::Shortcut& s : WorkspaceShortcuts::all()) {
+    const QKeySequence keys(QString::fromLatin1(s.keys), QKeySequence::PortableText);
+    html += u"<tr><td><b>%1</b></td><td>%2</td></tr>"_qs.arg(
+        keys.toString(QKeySequence::NativeText).toHtmlEscaped(),
+        QString::fromUtf8(s.action).toHtmlEscaped());
+  }
+  return html + u"</table>"_qs;
 }
 
 QString guideHtml() {
@@ -35,6 +54,7 @@ QString guideHtml() {
   html += section(u"Ricevute di Accettazione"_qs, GuideTexts::acceptanceParagraphs());
   html += section(u"Avvisi di Ricevimento"_qs, GuideTexts::returnReceiptParagraphs());
   html += section(u"Archivio Anagrafico"_qs, GuideTexts::addressBookParagraphs());
+  html += shortcutsHtml();
   html += section(u"Rete locale, chiavetta USB e password"_qs, overview.mid(25, 4));
   html += u"<h2>Dove sono i dati</h2><p>Tutti i dati si trovano nella cartella del "
           "programma, accanto al file eseguibile:</p><table>"_qs;
@@ -57,6 +77,9 @@ QString guideHtml() {
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   if (argc != 2) return 2;
+  QTranslator qtItalian;
+  if (qtItalian.load(u"qtbase_it"_qs, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    app.installTranslator(&qtItalian);
   QPdfWriter pdf(QString::fromLocal8Bit(argv[1]));
   pdf.setTitle(u"Velinda - Guida all'utilizzo del software"_qs);
   pdf.setCreator(u"Velinda"_qs);

@@ -7,12 +7,13 @@
 #include <QWidget>
 
 #include "widgets/fieldhighlight.h"
+#include "widgets/fixedwindow.h"
 #include "widgets/picture.h"
 
 namespace PasswordWindow {
 
 void setUp(QWidget* window, const QString& caption, int height) {
-  window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  window->setWindowFlags(Qt::Window | FixedWindow::kTitleBar);
   window->setWindowTitle(caption);
   window->setFixedSize(kWidth, height);
   if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include "app/password/passwordmessages.h"
 #include "app/password/passwordstore.h"
@@ -67,6 +68,8 @@ TfrmCambiaPassword::TfrmCambiaPassword(TfrmPassword* login) : login_(login) {
 
 void TfrmCambiaPassword::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  // Restored by the window system, the screen keeps what was typed.
+  if (event->spontaneous()) return;
   txtPasswordOld_->clear();
   txtPasswordNew_->clear();
   txtConferma_->clear();

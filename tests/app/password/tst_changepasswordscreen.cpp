@@ -47,6 +47,20 @@ class ChangePasswordScreenTest : public QObject {
     QVERIFY(!s.button(s.change, "cmdOK")->isEnabled());
   }
 
+  // Only the program's own showing empties the boxes: a screen restored by
+  // the window system keeps what was typed.
+  void restoringTheWindowKeepsTheTypedPasswords() {
+    PasswordScreens s;
+    openAndFill(s, u"a"_qs, u"b"_qs, u"c"_qs);
+    s.change.showMinimized();
+    QTRY_VERIFY(s.change.isMinimized());
+    s.change.showNormal();
+    QTRY_VERIFY(!s.change.isMinimized());
+    QCOMPARE(s.box(s.change, "txtPasswordOld")->text(), u"a"_qs);
+    QCOMPARE(s.box(s.change, "txtConferma")->text(), u"c"_qs);
+    QVERIFY(s.button(s.change, "cmdOK")->isEnabled());
+  }
+
   void closingBringsBackAnEmptyLogin_data() {
     QTest::addColumn<bool>("withChiudi");
     QTest::newRow("Chiudi") << true;

@@ -1,0 +1,12 @@
+#include "widgets/boxtext.h"
+
+#include <QLineEdit>
+
+namespace BoxText {
+
+void put(QLineEdit* box, const QString& text) {
+  box->setText(text);
+  box->setCursorPosition(0);
+}
+
+}  // namespace BoxText

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+
+#include "contactimport/cardbuilder.h"
+#include "contactimport/knowncards.h"
+
+// What an import did, or would do.
+struct ImportCounts {
+  int imported = 0;  // cards appended
+  int cut = 0;       // texts cut to their field's capacity
+  int known = 0;     // contacts that looked like cards already in the address book
+  int skipped = 0;   // of those, the ones left out at the user's choice
+  int nameless = 0;  // contacts without a name, never imported
+};
+
+// Brings the contacts of a file into the address book, one card per
+// contact, appended through the archive in the file's order.
+class AddressBookImport {
+ public:
+  AddressBookImport(const ContactTable& table, const ColumnMapping& mapping);
+
+  // The first cards as they will be stored.
+  QList<BuiltCard> firstCards(int count) const;
+
+  // What importing would do, against the cards known now; nothing is
+  // written. A contact that repeats an earlier one of the same file counts
+  // as known too.
+  ImportCounts survey(KnownCards known) const;
+
+  // Appends the cards to Anagrafica.pro. `progress` hears how many contacts
+  // of how many are done. An archive failure throws ArchiveError; counts()
+  // then tells what was appended before it.
+  void run(bool skipKnown, const std::function<void(int done, int total)>& progress);
+  const ImportCounts& counts() const { return counts_; }
+
+ private:
+  const ContactTable& table_;
+  CardBuilder builder_;
+  ImportCounts counts_;
+};

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+struct ImportCounts;
 
 // What the contact import tells the user. Sentences of one message are
 // separated by CR LF CR LF, as in the rest of the program.
@@ -30,5 +33,26 @@ inline QString unclosedCard(int card) {
   return u"Il file vCard è incompleto: il contatto n. %1 non termina con END:VCARD."_qs.arg(card) +
          u"\r\n\r\n"_qs + kNothingImported;
 }
+
+inline const QString kChooseFile = u"Scegliere il file dei contatti da importare"_qs;
+inline const QStringList kFileTypes = {u"Contatti CSV o vCard (*.csv *.vcf *.txt)"_qs,
+                                       u"Tutti i file (*)"_qs};
+
+inline const QString kNoNames =
+    u"Attenzione: nessun contatto del file ha un nome."_qs + u"\r\n\r\n"_qs +
+    u"Indicare quale colonna del file contiene il nome, cognome o ragione sociale."_qs;
+
+// A number as Italians write it: 1.000.
+QString number(int n);
+
+// What the import will do, shown before it starts, with or without the
+// contacts that look known.
+QString survey(const ImportCounts& counts, bool skipKnown);
+// The choice about the contacts that look known.
+QString skipKnown(int known);
+// What the import did.
+QString done(const ImportCounts& counts, bool skippedKnown);
+// An archive failure part-way, with what was imported before it.
+QString failed(const ImportCounts& counts);
 
 }  // namespace ImportMessages

@@ -38,20 +38,27 @@ QString withoutBlanks(const QString& text) {
 }
 
 // ISO dates (vCard, Google) and dotted or dashed Italian ones in the
-// program's form dd/mm/yyyy; a date without its year keeps dd/mm; anything
-// else stays as written.
+// program's form dd/mm/yyyy; a date without its year keeps dd/mm; Outlook's
+// 0/0/00 is no date; anything else stays as written.
 QString italianDate(const QString& text) {
-  static const QRegularExpression iso(u"^(\\d{4})-?(\\d{2})-?(\\d{2})(T.*)?$"_qs);
+  // Outlook's way of writing no date.
+  static const QRegularExpression none(u"^0+[/.-]0+[/.-]0+$"_qs);
+  static const QRegularExpression iso(u"^(\\d{4})-(\\d{1,2})-(\\d{1,2})(T.*)?$"_qs);
+  static const QRegularExpression compact(u"^(\\d{4})(\\d{2})(\\d{2})$"_qs);
   static const QRegularExpression noYear(u"^--(\\d{2})-?(\\d{2})$"_qs);
   static const QRegularExpression italian(u"^(\\d{1,2})[.-](\\d{1,2})[.-](\\d{4})$"_qs);
+  auto date = [](const QString& day, const QString& month, const QString& year) {
+    QString out = day.rightJustified(2, u'0') + u'/' + month.rightJustified(2, u'0');
+    return year.isEmpty() ? out : out + u'/' + year;
+  };
+  if (none.match(text).hasMatch()) return {};
   QRegularExpressionMatch m = iso.match(text);
-  if (m.hasMatch()) return u"%1/%2/%3"_qs.arg(m.captured(3), m.captured(2), m.captured(1));
+  if (!m.hasMatch()) m = compact.match(text);
+  if (m.hasMatch()) return date(m.captured(3), m.captured(2), m.captured(1));
   m = noYear.match(text);
-  if (m.hasMatch()) return u"%1/%2"_qs.arg(m.captured(2), m.captured(1));
+  if (m.hasMatch()) return date(m.captured(2), m.captured(1), {});
   m = italian.match(text);
-  if (m.hasMatch())
-    return u"%1/%2/%3"_qs.arg(m.captured(1).rightJustified(2, u'0'),
-                              m.captured(2).rightJustified(2, u'0'), m.captured(3));
+  if (m.hasMatch()) return date(m.captured(1), m.captured(2), m.captured(3));
   return text;
 }
 
@@ -59,7 +66,10 @@ std::optional<QString> sexLetter(const QString& text) {
   static const QStringList male = {u"m"_qs, u"maschio"_qs, u"maschile"_qs, u"male"_qs, u"uomo"_qs};
   static const QStringList female = {u"f"_qs, u"femmina"_qs, u"femminile"_qs, u"female"_qs,
                                      u"donna"_qs};
+  static const QStringList unknown = {u"unspecified"_qs, u"nonspecificato"_qs, u"unknown"_qs,
+                                      u"sconosciuto"_qs};
   const QString key = matchKey(text);
+  if (unknown.contains(key)) return QString();
   if (male.contains(key)) return u"M"_qs;
   if (female.contains(key)) return u"F"_qs;
   if (text.size() == 1) return Text::upperAscii(text);

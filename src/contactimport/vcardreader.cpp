@@ -284,7 +284,7 @@ ContactTable VCardReader::read(const QString& text) const {
         table.format = u"vCard "_qs + (card->version().isEmpty() ? u"2.1"_qs : card->version());
       const ContactRow row = card->row();
       for (const NamedValue& v : row) addName(v.name);
-      table.rows.append(row);
+      if (!row.isEmpty()) table.rows.append(row);
       card.reset();
     } else if (card) {
       card->add(*p);

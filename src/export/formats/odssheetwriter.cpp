@@ -20,37 +20,37 @@ QString inches(int pixels) { return QString::number(pixels / 96.0, 'f', 3) + u"i
 
 QString columnStyle(int column) { return u"co"_qs + QString::number(column + 1); }
 
-// A paragraph as ODF wants it: runs of blanks, tabs and line breaks are
-// elements of their own (a reader would fold them otherwise), and characters
-// XML cannot carry are dropped.
-void writeParagraph(QXmlStreamWriter& xml, const QString& text) {
-  xml.writeStartElement(kText, u"p"_qs);
-  QString run;
-  auto flush = [&] {
-    if (!run.isEmpty()) xml.writeCharacters(run);
-    run.clear();
-  };
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text.at(i);
-    if (c == u' ' && (i == 0 || text.at(i - 1) == u' ')) {
-      qsizetype blanks = 1;
-      while (i + blanks < text.size() && text.at(i + blanks) == u' ') ++blanks;
-      flush();
-      xml.writeEmptyElement(kText, u"s"_qs);
-      if (blanks > 1) xml.writeAttribute(kText, u"c"_qs, QString::number(blanks));
-      i += blanks - 1;
-    } else if (c == u'\t') {
-      flush();
-      xml.writeEmptyElement(kText, u"tab"_qs);
-    } else if (c == u'\n') {
-      flush();
-      xml.writeEmptyElement(kText, u"line-break"_qs);
-    } else if (c.unicode() >= 0x20 && c.unicode() != 0xFFFE && c.unicode() != 0xFFFF) {
-      run += c;
+// A cell's text as ODF wants it: a paragraph per line, as office suites
+// write a cell of several lines; runs of blanks and tabs are elements of
+// their own (a reader would fold them otherwise); characters XML cannot
+// carry are dropped.
+void writeParagraphs(QXmlStreamWriter& xml, const QString& text) {
+  for (const QString& line : text.split(u'\n')) {
+    xml.writeStartElement(kText, u"p"_qs);
+    QString run;
+    auto flush = [&] {
+      if (!run.isEmpty()) xml.writeCharacters(run);
+      run.clear();
+    };
+    for (qsizetype i = 0; i < line.size(); ++i) {
+      const QChar c = line.at(i);
+      if (c == u' ' && (i == 0 || line.at(i - 1) == u' ')) {
+        qsizetype blanks = 1;
+        while (i + blanks < line.size() && line.at(i + blanks) == u' ') ++blanks;
+        flush();
+        xml.writeEmptyElement(kText, u"s"_qs);
+        if (blanks > 1) xml.writeAttribute(kText, u"c"_qs, QString::number(blanks));
+        i += blanks - 1;
+      } else if (c == u'\t') {
+        flush();
+        xml.writeEmptyElement(kText, u"tab"_qs);
+      } else if (c.unicode() >= 0x20 && c.unicode() != 0xFFFE && c.unicode() != 0xFFFF) {
+        run += c;
+      }
     }
+    flush();
+    xml.writeEndElement();
   }
-  flush();
-  xml.writeEndElement();
 }
 
 void writeStyles(QXmlStreamWriter& xml, const SheetContent& sheet) {
@@ -95,7 +95,7 @@ void writeRow(QXmlStreamWriter& xml, const QStringList& cells, int columns, cons
     xml.writeStartElement(kTable, u"table-cell"_qs);
     xml.writeAttribute(kTable, u"style-name"_qs, style);
     xml.writeAttribute(kOffice, u"value-type"_qs, u"string"_qs);
-    writeParagraph(xml, text);
+    writeParagraphs(xml, text);
     xml.writeEndElement();
   }
   xml.writeEndElement();

@@ -8,6 +8,9 @@ namespace {
 // Excel measures a column in widths of the digit 0, about 7 screen pixels.
 double characters(int pixels) { return pixels / 7.0; }
 
+// Excel's own number format 49, "@": the cell holds text.
+constexpr uint8_t kTextFormat = 49;
+
 void check(lxw_error error) {
   if (error != LXW_NO_ERROR) throw SheetFileError(lxw_strerror(error));
 }
@@ -46,9 +49,9 @@ void XlsxSheetWriter::write(const SheetContent& sheet, const QString& path) cons
   lxw_worksheet* page = workbook_add_worksheet(book.get(), sheet.name.toUtf8().constData());
   if (!page) throw SheetFileError("libxlsxwriter refused the sheet name");
   lxw_format* text = workbook_add_format(book.get());
-  format_set_num_format(text, "@");
+  format_set_num_format_index(text, kTextFormat);
   lxw_format* header = workbook_add_format(book.get());
-  format_set_num_format(header, "@");
+  format_set_num_format_index(header, kTextFormat);
   format_set_bold(header);
 
   for (int c = 0; c < sheet.headers.size(); ++c) {

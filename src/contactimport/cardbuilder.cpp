@@ -12,8 +12,8 @@
 namespace {
 
 // Fields that take more than a plain copy of their target's text.
-const QStringList kComposed = {u"Nome"_qs, u"Localita"_qs, u"Occupazione"_qs, u"Email"_qs,
-                               u"Pec"_qs};
+const QStringList kComposed = {u"Nome"_qs, u"Indirizzo"_qs, u"Num"_qs, u"Localita"_qs,
+                               u"Occupazione"_qs, u"Email"_qs, u"Pec"_qs};
 
 // Every blank run one blank, every line break a comma.
 QString flattened(const QString& value) {
@@ -121,6 +121,13 @@ bool isItaly(const QString& country) {
   return names.contains(matchKey(country));
 }
 
+// A street that ends with its house number after a comma, as Italian lists
+// write it: "Via Roma, 5", "Via Roma, 12/A", "Via Roma, 7 bis". Without the
+// comma a number may belong to the street's name ("Strada Statale 16").
+const QRegularExpression kStreetWithNumber(
+    u"^(.*\\S)\\s*,\\s*(\\d+\\s*(/\\s*\\w+|[a-z]|bis|ter|quater)?)$"_qs,
+    QRegularExpression::CaseInsensitiveOption);
+
 // A town written with its province code, "Roma (RM)".
 const QRegularExpression kTownWithProvince(u"^(.*\\S)\\s*\\(([A-Za-z]{2})\\)$"_qs);
 
@@ -219,6 +226,18 @@ BuiltCard CardBuilder::build(const ContactRow& row) const {
   }
   out.put(u"Email"_qs, email);
   out.put(u"Pec"_qs, pec);
+
+  QString street = joined(u"Indirizzo"_qs);
+  QString number = joined(u"Num"_qs);
+  if (number.isEmpty()) {
+    const QRegularExpressionMatch m = kStreetWithNumber.match(street);
+    if (m.hasMatch()) {
+      street = m.captured(1);
+      number = m.captured(2);
+    }
+  }
+  out.put(u"Indirizzo"_qs, street);
+  out.put(u"Num"_qs, number);
 
   QString town = joined(u"Localita"_qs);
   const QString provinceText = joined(CardTargets::kProvince);

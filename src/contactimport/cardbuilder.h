@@ -20,8 +20,9 @@ struct BuiltCard {
 // Makes cards from contacts by a column mapping. Each text is stored as
 // the address-book screen would store it when typed in: trimmed, cut to its
 // field, upper-cased or reduced to digits where the screen does so; line
-// breaks become commas. Beyond the plain fields: the CAP is spread over its
-// five boxes, a province's name becomes its code (also from "Roma (RM)" in
+// breaks become commas. Beyond the plain fields: a house number written
+// after the street and a comma goes to its own field, the CAP is spread
+// over its five boxes, a province's name becomes its code (also from "Roma (RM)" in
 // the town), a country other than Italy is added to the town, an e-mail
 // address at a certified-mail provider goes to the PEC, and a firm's name
 // is the card's name when the contact has no other.

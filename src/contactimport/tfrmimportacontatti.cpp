@@ -122,21 +122,21 @@ void TfrmImportaContatti::buildControls() {
   lblFormato_ = makeLabel(u"lblFormato"_qs, {}, QRect(16, 100, 928, 20), this);
 
   grdColonne_ = makeGrid(u"grdColonne"_qs, u"Colonne del file e campi della scheda"_qs,
-                         QRect(16, 148, 452, 330), this);
+                         QRect(16, 148, 512, 330), this);
   grdColonne_->setColumnCount(3);
   grdColonne_->setHorizontalHeaderLabels(
       {u"Colonna del file"_qs, u"Esempio"_qs, u"Campo della scheda"_qs});
   grdColonne_->setColumnWidth(0, 130);
-  grdColonne_->setColumnWidth(1, 120);
+  grdColonne_->setColumnWidth(1, 125);
   grdColonne_->horizontalHeader()->setStretchLastSection(true);
-  makeLabel(u"lblColonne"_qs, u"Dove va ogni colonna del file:"_qs, QRect(16, 128, 452, 18),
+  makeLabel(u"lblColonne"_qs, u"Dove va ogni colonna del file:"_qs, QRect(16, 128, 512, 18),
             this)
       ->setBuddy(grdColonne_);
 
   grdAnteprima_ = makeGrid(u"grdAnteprima"_qs, u"Anteprima delle prime schede"_qs,
-                           QRect(480, 148, 464, 330), this);
+                           QRect(540, 148, 404, 330), this);
   makeLabel(u"lblAnteprima"_qs, u"Le prime schede, come saranno salvate:"_qs,
-            QRect(480, 128, 464, 18), this)
+            QRect(540, 128, 404, 18), this)
       ->setBuddy(grdAnteprima_);
 
   lblRiepilogo_ = makeLabel(u"lblRiepilogo"_qs, {}, QRect(16, 488, 928, 54), this);

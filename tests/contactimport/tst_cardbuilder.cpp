@@ -183,7 +183,7 @@ class CardBuilderTest : public QObject {
     QTest::newRow("an Italian list: codes cleaned as the screen types them")
         << kItalianList << 0
         << Fields{{u"Nome"_qs, u"Studio Bianchi & C. s.n.c."_qs},
-                  {u"Indirizzo"_qs, u"Corso Vittorio Emanuele II, 112"_qs},
+                  {u"Indirizzo"_qs, u"Corso Vittorio Emanuele II"_qs}, {u"Num"_qs, u"112"_qs},
                   {u"Cap01"_qs, u"4"_qs}, {u"Cap02"_qs, u"0"_qs}, {u"Cap03"_qs, u"1"_qs},
                   {u"Cap04"_qs, u"2"_qs}, {u"Cap05"_qs, u"1"_qs},
                   {u"Localita"_qs, u"Bologna"_qs}, {u"Prov01"_qs, u"B"_qs}, {u"Prov02"_qs, u"O"_qs},
@@ -239,6 +239,31 @@ class CardBuilderTest : public QObject {
       QCOMPARE(card.record.bytes().mid(layout.offset(i), want.size()), want);
     }
     QCOMPARE(card.cuts, cuts);
+  }
+
+  void aHouseNumberAfterACommaGoesToItsField_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("street");
+    QTest::addColumn<QString>("number");
+    QTest::newRow("number") << QByteArray("Nome;Via\nA;Via Roma, 5\n") << u"Via Roma"_qs << u"5"_qs;
+    QTest::newRow("with a letter") << QByteArray("Nome;Via\nA;Via Roma , 12/A\n") << u"Via Roma"_qs
+                                   << u"12/A"_qs;
+    QTest::newRow("bis") << QByteArray("Nome;Via\nA;Via Roma, 7 bis\n") << u"Via Roma"_qs
+                         << u"7 bis"_qs;
+    QTest::newRow("no comma: may be the street's name")
+        << QByteArray("Nome;Via\nA;Strada Statale 16\n") << u"Strada Statale 16"_qs << QString();
+    QTest::newRow("more after the number")
+        << QByteArray("Nome;Via\nA;Via Roma, 5 int. 3\n") << u"Via Roma, 5 int. 3"_qs << QString();
+    QTest::newRow("the file has a number of its own")
+        << QByteArray("Nome;Via;Civico\nA;Via Roma, 5;7\n") << u"Via Roma, 5"_qs << u"7"_qs;
+  }
+  void aHouseNumberAfterACommaGoesToItsField() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, street);
+    QFETCH(QString, number);
+    const BuiltCard card = import(file).cards.first();
+    QCOMPARE(card.record.text(u"Indirizzo"), street);
+    QCOMPARE(card.record.text(u"Num"), number);
   }
 
   // "Roma (RM)" in the town column gives the town and the province.

@@ -149,7 +149,8 @@ class ImportScreenTest : public QObject {
     TfrmAnagrafica workspace;
     workspace.show();
     const QList<QPair<QString, QString>> typed{
-        {u"txtNome"_qs, u"Pietro Colombo"_qs}, {u"txtIndirizzo"_qs, u"Via Cavour, 130"_qs},
+        {u"txtNome"_qs, u"Pietro Colombo"_qs}, {u"txtIndirizzo"_qs, u"Via Cavour"_qs},
+        {u"txtNum"_qs, u"130"_qs},
         {u"txtCap01"_qs, u"0"_qs}, {u"txtCap02"_qs, u"0"_qs}, {u"txtCap03"_qs, u"1"_qs},
         {u"txtCap04"_qs, u"8"_qs}, {u"txtCap05"_qs, u"5"_qs}, {u"txtLocalita"_qs, u"Roma"_qs},
         {u"txtProv01"_qs, u"R"_qs}, {u"txtProv02"_qs, u"M"_qs}, {u"txtTel"_qs, u"06 9090608"_qs},

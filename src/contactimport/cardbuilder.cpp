@@ -15,7 +15,8 @@ namespace {
 const QStringList kComposed = {u"Nome"_qs, u"Indirizzo"_qs, u"Num"_qs, u"Localita"_qs,
                                u"Occupazione"_qs, u"Email"_qs, u"Pec"_qs};
 
-// Every blank run one blank, every line break a comma.
+// Every blank run one blank, every line break a comma (or a blank after a
+// line that ends in a sign of its own).
 QString flattened(const QString& value) {
   QString out;
   QString text = value;
@@ -23,7 +24,7 @@ QString flattened(const QString& value) {
   for (const QString& line : text.split(u'\n')) {
     const QString part = line.simplified();
     if (part.isEmpty()) continue;
-    if (!out.isEmpty()) out += (out.endsWith(u',') || out.endsWith(u';')) ? u" "_qs : u", "_qs;
+    if (!out.isEmpty()) out += QStringView(u",;:.!?").contains(out.back()) ? u" "_qs : u", "_qs;
     out += part;
   }
   return out;
@@ -212,8 +213,9 @@ BuiltCard CardBuilder::build(const ContactRow& row) const {
   const QString firm = joined(CardTargets::kFirm);
   QString name = joined(u"Nome"_qs);
   QStringList occupation = texts(*CardTargets::find(u"Occupazione"_qs));
+  // Phones often give a firm's name as the contact's name too.
   if (name.isEmpty()) name = firm;
-  else if (!firm.isEmpty()) occupation.append(firm);
+  else if (!firm.isEmpty() && matchKey(firm) != matchKey(name)) occupation.append(firm);
   out.put(u"Nome"_qs, name);
   out.put(u"Occupazione"_qs, occupation.join(u", "_qs));
 

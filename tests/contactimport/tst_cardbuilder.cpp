@@ -266,6 +266,45 @@ class CardBuilderTest : public QObject {
     QCOMPARE(card.record.text(u"Num"), number);
   }
 
+  // A phone's card for a firm names it twice; a person's firm goes with
+  // the occupation.
+  void theFirmIsTheNameOrGoesWithTheOccupation_data() {
+    QTest::addColumn<QByteArray>("card");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("occupation");
+    QTest::newRow("a firm") << QByteArray("FN:Ferramenta Colombo S.r.l.\nORG:Ferramenta Colombo SRL;\n")
+                            << u"Ferramenta Colombo S.r.l."_qs << QString();
+    QTest::newRow("a person at a firm")
+        << QByteArray("FN:Anna Neri\nORG:Ferramenta Colombo;Acquisti\nTITLE:Responsabile\n")
+        << u"Anna Neri"_qs << u"Responsabile, Ferramenta Colombo, Acquisti"_qs;
+    QTest::newRow("only the firm") << QByteArray("N:;;;;\nORG:Studio Neri\n") << u"Studio Neri"_qs
+                                   << QString();
+  }
+  void theFirmIsTheNameOrGoesWithTheOccupation() {
+    QFETCH(QByteArray, card);
+    QFETCH(QString, name);
+    QFETCH(QString, occupation);
+    const BuiltCard built =
+        import("BEGIN:VCARD\nVERSION:3.0\n" + card + "END:VCARD\n").cards.first();
+    QCOMPARE(built.record.text(u"Nome"), name);
+    QCOMPARE(built.record.text(u"Occupazione"), occupation);
+  }
+
+  void linesOfAValueBecomeOneLine_data() {
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("lines") << u"riga uno\r\nriga due"_qs << u"riga uno, riga due"_qs;
+    QTest::newRow("a line ending in a sign") << u"fine.\naltra"_qs << u"fine. altra"_qs;
+    QTest::newRow("blank lines and blanks") << u"a;\n\n \t b   c "_qs << u"a; b c"_qs;
+  }
+  void linesOfAValueBecomeOneLine() {
+    QFETCH(QString, note);
+    QFETCH(QString, stored);
+    const ContactRow row{{u"Nome"_qs, u"Anna"_qs}, {u"Note"_qs, note}};
+    const BuiltCard card = CardBuilder(proposeMapping({u"Nome"_qs, u"Note"_qs})).build(row);
+    QCOMPARE(card.record.text(u"Note"), stored);
+  }
+
   // "Roma (RM)" in the town column gives the town and the province.
   void aTownCarriesItsProvince() {
     const BuiltCard card = import("Nome;Città\nAnna;Sant'Agata de' Goti (bn)\n").cards.first();

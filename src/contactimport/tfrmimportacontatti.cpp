@@ -21,6 +21,7 @@
 #include "contactimport/importmessages.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
+#include "search/screenpieces.h"
 #include "widgets/fieldhighlight.h"
 
 namespace {
@@ -31,23 +32,11 @@ const QString kNotImported = u"(non importare)"_qs;
 // Contacts imported between two repaints of the progress bar.
 constexpr int kProgressStep = 25;
 
-QLabel* makeLabel(const QString& name, const QString& text, const QRect& geometry,
-                  QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setGeometry(geometry);
-  label->setFont(QFont(u"Verdana"_qs, 10));
-  return label;
-}
-
-QPushButton* makeButton(const QString& name, const QString& text, const QRect& geometry,
-                        QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(name);
-  button->setGeometry(geometry);
-  button->setAccessibleName(text);
-  button->setAutoDefault(false);
-  return button;
+// A caption or information line in the screen's small Verdana.
+QLabel* label(const QString& name, const QString& text, const QRect& geometry, QWidget* parent) {
+  QLabel* l = ScreenPieces::label(name, text, geometry, parent);
+  l->setFont(ScreenPieces::verdana(10));
+  return l;
 }
 
 QTableWidget* makeGrid(const QString& name, const QString& accessibleName, const QRect& geometry,
@@ -104,7 +93,7 @@ void TfrmImportaContatti::buildControls() {
   auto* title = new QLabel(u"Importa contatti da un file CSV o vCard"_qs, this);
   title->setObjectName(u"lblTitolo"_qs);
   title->setGeometry(16, 10, 928, 30);
-  title->setFont(QFont(u"Verdana"_qs, 14, QFont::Bold));
+  title->setFont(ScreenPieces::verdana(14, true));
   title->setStyleSheet(u"color: #427AA8;"_qs);
 
   txtFile_ = new QLineEdit(this);
@@ -113,13 +102,13 @@ void TfrmImportaContatti::buildControls() {
   txtFile_->setReadOnly(true);
   txtFile_->setAccessibleName(u"File da importare"_qs);
   FieldHighlight::apply(txtFile_);
-  makeLabel(u"lblFile"_qs, u"File da importare:"_qs, QRect(16, 48, 400, 18), this)
+  label(u"lblFile"_qs, u"File da importare:"_qs, QRect(16, 48, 400, 18), this)
       ->setBuddy(txtFile_);
-  auto* browse = makeButton(u"btnSfoglia"_qs, u"Sfoglia..."_qs, QRect(816, 66, 128, 30), this);
+  auto* browse = ScreenPieces::button(u"btnSfoglia"_qs, u"Sfoglia..."_qs, QRect(816, 66, 128, 30), this);
   browse->setToolTip(u"Scegli il file CSV o vCard dei contatti"_qs);
   connect(browse, &QPushButton::clicked, this, &TfrmImportaContatti::chooseFile);
 
-  lblFormato_ = makeLabel(u"lblFormato"_qs, {}, QRect(16, 100, 928, 20), this);
+  lblFormato_ = label(u"lblFormato"_qs, {}, QRect(16, 100, 928, 20), this);
 
   grdColonne_ = makeGrid(u"grdColonne"_qs, u"Colonne del file e campi della scheda"_qs,
                          QRect(16, 148, 512, 330), this);
@@ -129,23 +118,23 @@ void TfrmImportaContatti::buildControls() {
   grdColonne_->setColumnWidth(0, 130);
   grdColonne_->setColumnWidth(1, 125);
   grdColonne_->horizontalHeader()->setStretchLastSection(true);
-  makeLabel(u"lblColonne"_qs, u"Dove va ogni colonna del file:"_qs, QRect(16, 128, 512, 18),
+  label(u"lblColonne"_qs, u"Dove va ogni colonna del file:"_qs, QRect(16, 128, 512, 18),
             this)
       ->setBuddy(grdColonne_);
 
   grdAnteprima_ = makeGrid(u"grdAnteprima"_qs, u"Anteprima delle prime schede"_qs,
                            QRect(540, 148, 404, 330), this);
-  makeLabel(u"lblAnteprima"_qs, u"Le prime schede, come saranno salvate:"_qs,
+  label(u"lblAnteprima"_qs, u"Le prime schede, come saranno salvate:"_qs,
             QRect(540, 128, 404, 18), this)
       ->setBuddy(grdAnteprima_);
 
-  lblRiepilogo_ = makeLabel(u"lblRiepilogo"_qs, {}, QRect(16, 488, 928, 54), this);
+  lblRiepilogo_ = label(u"lblRiepilogo"_qs, {}, QRect(16, 488, 928, 54), this);
   lblRiepilogo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   chkSaltaDoppioni_ = new QCheckBox(this);
   chkSaltaDoppioni_->setObjectName(u"chkSaltaDoppioni"_qs);
   chkSaltaDoppioni_->setGeometry(16, 544, 928, 22);
-  chkSaltaDoppioni_->setFont(QFont(u"Verdana"_qs, 10));
+  chkSaltaDoppioni_->setFont(ScreenPieces::verdana(10));
   chkSaltaDoppioni_->setChecked(true);
   connect(chkSaltaDoppioni_, &QCheckBox::toggled, this, &TfrmImportaContatti::showSummary);
 
@@ -154,9 +143,9 @@ void TfrmImportaContatti::buildControls() {
   prgImporta_->setAccessibleName(u"Avanzamento dell'importazione"_qs);
   prgImporta_->setGeometry(16, 574, 928, 20);
 
-  btnImporta_ = makeButton(u"btnImporta"_qs, u"Importa"_qs, QRect(680, 604, 128, 32), this);
+  btnImporta_ = ScreenPieces::button(u"btnImporta"_qs, u"Importa"_qs, QRect(680, 604, 128, 32), this);
   btnImporta_->setToolTip(u"Aggiungi i contatti all'archivio anagrafico"_qs);
-  btnChiudi_ = makeButton(u"btnChiudi"_qs, u"Chiudi"_qs, QRect(816, 604, 128, 32), this);
+  btnChiudi_ = ScreenPieces::button(u"btnChiudi"_qs, u"Chiudi"_qs, QRect(816, 604, 128, 32), this);
   connect(btnImporta_, &QPushButton::clicked, this, &TfrmImportaContatti::importContacts);
   connect(btnChiudi_, &QPushButton::clicked, this, &QDialog::reject);
 }

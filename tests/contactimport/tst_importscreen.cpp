@@ -10,12 +10,12 @@
 #include <QtTest>
 
 #include "archive/archiveerror.h"
-#include "archive/tarchivio.h"
 #include "attachments/recordingfilechooser.h"
 #include "contactimport/addressbookimport.h"
 #include "contactimport/importmessages.h"
 #include "contactimport/tfrmimportacontatti.h"
 #include "editors/tfrmanagrafica.h"
+#include "support/addressbookcards.h"
 #include "support/recordingmessages.h"
 #include "support/smalldisk.h"
 #include "support/testfolder.h"
@@ -33,25 +33,6 @@ const QByteArray kThreeContacts =
     "\"Anna\",\"Verdi\",\"Corso Italia 2\",\"20121\",\"Milano\",\"MI\",,,\"Chiamare\n"
     "dopo le 18\"\n"
     "\"Luca\",\"Neri\",,,,,,,\n";
-
-QList<TSchedaAnagrafica> archiveCards() {
-  QList<TSchedaAnagrafica> cards;
-  TArchivio archive(addressBookArchive());
-  archive.Open();
-  while (!archive.AtEnd()) {
-    cards.append(TSchedaAnagrafica());
-    archive.ReadNext(cards.last());
-  }
-  return cards;
-}
-
-void appendCard(const QList<QPair<QString, QString>>& fields) {
-  TSchedaAnagrafica card;
-  for (const auto& [name, text] : fields) card.setText(name, text);
-  TArchivio archive(addressBookArchive());
-  archive.Open();
-  archive.Append(card);
-}
 
 // The import screen over a program folder of its own, with the dialogs and
 // messages answered by the test; the files to import lie elsewhere.
@@ -132,7 +113,7 @@ class ImportScreenTest : public QObject {
     QCOMPARE(s.messages.last().text, ImportMessages::done({3, 0, 0, 0, 0}, true));
     QCOMPARE(s.get<QProgressBar>(u"prgImporta"_qs)->value(), 3);
     QVERIFY(!s.screen.isVisible());
-    const QList<TSchedaAnagrafica> cards = archiveCards();
+    const QList<TSchedaAnagrafica> cards = addressBookCards();
     QCOMPARE(cards.size(), 3);
     QCOMPARE(cards[0].text(u"Nome"), u"Pietro Colombo"_qs);
     QCOMPARE(cards[1].text(u"Nome"), u"Anna Verdi"_qs);
@@ -158,7 +139,7 @@ class ImportScreenTest : public QObject {
     for (const auto& [box, text] : typed) workspace.findChild<QLineEdit*>(box)->setText(text);
     workspace.findChild<QToolButton*>(u"cmdSalva"_qs)->click();
 
-    const QList<TSchedaAnagrafica> cards = archiveCards();
+    const QList<TSchedaAnagrafica> cards = addressBookCards();
     QCOMPARE(cards.size(), 4);
     QCOMPARE(cards[0].bytes(), cards[3].bytes());
   }
@@ -174,7 +155,7 @@ class ImportScreenTest : public QObject {
     QCOMPARE(s.previewCell(1, u"Questioni in sospeso"_qs), u"Chiamare, dopo le 18"_qs);
 
     s.importNow();
-    const QList<TSchedaAnagrafica> cards = archiveCards();
+    const QList<TSchedaAnagrafica> cards = addressBookCards();
     QCOMPARE(cards.size(), 3);
     QCOMPARE(cards[0].text(u"Tel"), QString());
     QCOMPARE(cards[1].text(u"Note"), QString());
@@ -195,7 +176,7 @@ class ImportScreenTest : public QObject {
     QFETCH(bool, skip);
     QFETCH(QStringList, names);
     Screen s;
-    appendCard({{u"Nome"_qs, u"Anna Verdi"_qs}, {u"CodFisc"_qs, u"VRDNNA80A41H501X"_qs}});
+    appendAddressBookCard({{u"Nome"_qs, u"Anna Verdi"_qs}, {u"CodFisc"_qs, u"VRDNNA80A41H501X"_qs}});
     // Blanks and letter case aside, the second line names the same person.
     s.choose("Nome;Codice fiscale\nAnna Verdi;vrdnna80a41h501x\nanna  verdi;VRDNNA80A41H501X\n"
              "Luca Neri;\n");
@@ -210,7 +191,7 @@ class ImportScreenTest : public QObject {
     QCOMPARE(s.messages.last().text,
              ImportMessages::done({skip ? 1 : 3, 0, 2, skip ? 2 : 0, 0}, skip));
     QStringList stored;
-    for (const TSchedaAnagrafica& card : archiveCards()) stored.append(card.text(u"Nome"));
+    for (const TSchedaAnagrafica& card : addressBookCards()) stored.append(card.text(u"Nome"));
     QCOMPARE(stored, names);
   }
 
@@ -230,7 +211,7 @@ class ImportScreenTest : public QObject {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
     Screen s;
-    appendCard({{u"Nome"_qs, u"Già presente"_qs}});
+    appendAddressBookCard({{u"Nome"_qs, u"Già presente"_qs}});
     const QByteArray before = s.folder.read(u"Anagrafica.pro"_qs);
     s.choose(bytes);
     QCOMPARE(s.messages.count(), 1);
@@ -251,12 +232,12 @@ class ImportScreenTest : public QObject {
     s.importNow();
     QCOMPARE(s.messages.last().form, Form::Warning);
     QCOMPARE(s.messages.last().text, ImportMessages::kNoNames);
-    QVERIFY(archiveCards().isEmpty());
+    QVERIFY(addressBookCards().isEmpty());
   }
 
   void aReadOnlyAddressBookIsReportedBeforeAnything() {
     Screen s;
-    appendCard({{u"Nome"_qs, u"Già presente"_qs}});
+    appendAddressBookCard({{u"Nome"_qs, u"Già presente"_qs}});
     s.folder.makeReadOnly(u"Anagrafica.pro"_qs);
     s.choose(kThreeContacts);
     QCOMPARE(s.messages.count(), 1);
@@ -276,7 +257,7 @@ class ImportScreenTest : public QObject {
     s.choose(csv);
     s.importNow();
     QCOMPARE(s.messages.last().form, Form::Error);
-    const QList<TSchedaAnagrafica> cards = archiveCards();
+    const QList<TSchedaAnagrafica> cards = addressBookCards();
     QVERIFY(cards.size() > 0 && cards.size() < 40);
     ImportCounts counts;
     counts.imported = int(cards.size());

@@ -5,11 +5,11 @@
 #include <QtTest>
 #include <memory>
 
-#include "archive/tarchivio.h"
 #include "attachments/recordingfilechooser.h"
 #include "export/formats/sheetformats.h"
 #include "export/tfrmexpanagrafica.h"
 #include "sheetreadback.h"
+#include "support/addressbookcards.h"
 #include "support/recordingmessages.h"
 #include "support/recordingshell.h"
 #include "support/testfolder.h"
@@ -24,14 +24,6 @@ const QString kSaveFailure =
     u"Attenzione: il sistema non permette di salvare i dati nel file scelto.\n\r\n\r"
     "Accertarsi che il file non sia già aperto e che la cartella consenta la scrittura."_qs;
 
-void appendCard(const QList<QPair<QString, QString>>& fields) {
-  TSchedaAnagrafica card;
-  for (const auto& [name, text] : fields) card.setText(name, text);
-  TArchivio archive(addressBookArchive());
-  archive.Open();
-  archive.Append(card);
-}
-
 // The address-book export screen over two cards, its dialogs, messages and
 // shell answered by the test.
 struct Screen {
@@ -43,11 +35,11 @@ struct Screen {
   std::unique_ptr<TfrmExpAnagrafica> screen;
 
   Screen() {
-    appendCard({{u"Nome"_qs, u"Mario Rossi"_qs}, {u"Indirizzo"_qs, u"Via Roma"_qs},
+    appendAddressBookCard({{u"Nome"_qs, u"Mario Rossi"_qs}, {u"Indirizzo"_qs, u"Via Roma"_qs},
                 {u"Num"_qs, u"5"_qs}, {u"Cap01"_qs, u"0"_qs}, {u"Cap02"_qs, u"0"_qs},
                 {u"Cap03"_qs, u"1"_qs}, {u"Cap04"_qs, u"0"_qs}, {u"Cap05"_qs, u"0"_qs},
                 {u"Tel"_qs, u"+39 06 1234"_qs}, {u"PartitaIva"_qs, u"01234567890"_qs}});
-    appendCard({{u"Nome"_qs, u"Anna & Figli <srl>"_qs}, {u"Indirizzo"_qs, u"Corso Italia"_qs}});
+    appendAddressBookCard({{u"Nome"_qs, u"Anna & Figli <srl>"_qs}, {u"Indirizzo"_qs, u"Corso Italia"_qs}});
     screen = std::make_unique<TfrmExpAnagrafica>();
     screen->show();
   }

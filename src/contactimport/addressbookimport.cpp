@@ -15,19 +15,33 @@ QList<BuiltCard> AddressBookImport::firstCards(int count) const {
   return cards;
 }
 
-ImportCounts AddressBookImport::survey(KnownCards known) const {
-  ImportCounts counts;
-  for (const ContactRow& row : table_.rows) {
-    const BuiltCard card = builder_.build(row);
+void AddressBookImport::walk(KnownCards& known, bool skipKnown, ImportCounts& counts,
+                             const std::function<void(const BuiltCard&)>& append,
+                             const std::function<void(int done, int total)>& progress) const {
+  const int total = int(table_.rows.size());
+  for (int i = 0; i < total; ++i) {
+    const BuiltCard card = builder_.build(table_.rows[i]);
     if (!card.hasName()) {
       ++counts.nameless;
-      continue;
+    } else {
+      const bool isKnown = known.contains(card.record);
+      if (isKnown) ++counts.known;
+      if (isKnown && skipKnown) {
+        ++counts.skipped;
+      } else {
+        if (append) append(card);
+        known.add(card.record);
+        ++counts.imported;
+        counts.cut += card.cuts;
+      }
     }
-    counts.cut += card.cuts;
-    if (known.contains(card.record)) ++counts.known;
-    known.add(card.record);
-    ++counts.imported;
+    if (progress) progress(i + 1, total);
   }
+}
+
+ImportCounts AddressBookImport::survey(KnownCards known) const {
+  ImportCounts counts;
+  walk(known, false, counts, {}, {});
   return counts;
 }
 
@@ -37,24 +51,7 @@ void AddressBookImport::run(bool skipKnown,
   TArchivio archive(addressBookArchive());
   archive.Open();
   KnownCards known = KnownCards::fromArchive(archive);
-  const int total = int(table_.rows.size());
-  for (int i = 0; i < total; ++i) {
-    const BuiltCard card = builder_.build(table_.rows[i]);
-    if (!card.hasName()) {
-      ++counts_.nameless;
-    } else {
-      const bool isKnown = known.contains(card.record);
-      if (isKnown) ++counts_.known;
-      if (isKnown && skipKnown) {
-        ++counts_.skipped;
-      } else {
-        archive.Append(card.record);
-        known.add(card.record);
-        ++counts_.imported;
-        counts_.cut += card.cuts;
-      }
-    }
-    if (progress) progress(i + 1, total);
-  }
+  walk(known, skipKnown, counts_,
+       [&archive](const BuiltCard& card) { archive.Append(card.record); }, progress);
   archive.Close();
 }

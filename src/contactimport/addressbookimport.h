@@ -7,7 +7,7 @@
 
 // What an import did, or would do.
 struct ImportCounts {
-  int imported = 0;  // cards appended
+  int imported = 0;  // cards appended (or, in a survey, to append)
   int cut = 0;       // texts cut to their field's capacity
   int known = 0;     // contacts that looked like cards already in the address book
   int skipped = 0;   // of those, the ones left out at the user's choice
@@ -23,9 +23,9 @@ class AddressBookImport {
   // The first cards as they will be stored.
   QList<BuiltCard> firstCards(int count) const;
 
-  // What importing would do, against the cards known now; nothing is
-  // written. A contact that repeats an earlier one of the same file counts
-  // as known too.
+  // What importing every contact would do, against the cards known now;
+  // nothing is written. A contact that repeats an earlier one of the same
+  // file counts as known too.
   ImportCounts survey(KnownCards known) const;
 
   // Appends the cards to Anagrafica.pro. `progress` hears how many contacts
@@ -35,6 +35,12 @@ class AddressBookImport {
   const ImportCounts& counts() const { return counts_; }
 
  private:
+  // The contacts in the file's order, counted; each card to import goes to
+  // `append`, and the known ones are left out when `skipKnown` says so.
+  void walk(KnownCards& known, bool skipKnown, ImportCounts& counts,
+            const std::function<void(const BuiltCard&)>& append,
+            const std::function<void(int done, int total)>& progress) const;
+
   const ContactTable& table_;
   CardBuilder builder_;
   ImportCounts counts_;

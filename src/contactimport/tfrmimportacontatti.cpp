@@ -87,8 +87,6 @@ TfrmImportaContatti::TfrmImportaContatti(QWidget* parent)
   findChild<QPushButton*>(u"btnSfoglia"_qs)->setFocus();
 }
 
-TfrmImportaContatti::~TfrmImportaContatti() = default;
-
 void TfrmImportaContatti::buildControls() {
   auto* title = new QLabel(u"Importa contatti da un file CSV o vCard"_qs, this);
   title->setObjectName(u"lblTitolo"_qs);
@@ -102,9 +100,9 @@ void TfrmImportaContatti::buildControls() {
   txtFile_->setReadOnly(true);
   txtFile_->setAccessibleName(u"File da importare"_qs);
   FieldHighlight::apply(txtFile_);
-  label(u"lblFile"_qs, u"File da importare:"_qs, QRect(16, 48, 400, 18), this)
-      ->setBuddy(txtFile_);
-  auto* browse = ScreenPieces::button(u"btnSfoglia"_qs, u"Sfoglia..."_qs, QRect(816, 66, 128, 30), this);
+  label(u"lblFile"_qs, u"File da importare:"_qs, QRect(16, 48, 400, 18), this)->setBuddy(txtFile_);
+  auto* browse =
+      ScreenPieces::button(u"btnSfoglia"_qs, u"Sfoglia..."_qs, QRect(816, 66, 128, 30), this);
   browse->setToolTip(u"Scegli il file CSV o vCard dei contatti"_qs);
   connect(browse, &QPushButton::clicked, this, &TfrmImportaContatti::chooseFile);
 
@@ -118,14 +116,13 @@ void TfrmImportaContatti::buildControls() {
   grdColonne_->setColumnWidth(0, 130);
   grdColonne_->setColumnWidth(1, 125);
   grdColonne_->horizontalHeader()->setStretchLastSection(true);
-  label(u"lblColonne"_qs, u"Dove va ogni colonna del file:"_qs, QRect(16, 128, 512, 18),
-            this)
+  label(u"lblColonne"_qs, u"Dove va ogni colonna del file:"_qs, QRect(16, 128, 512, 18), this)
       ->setBuddy(grdColonne_);
 
   grdAnteprima_ = makeGrid(u"grdAnteprima"_qs, u"Anteprima delle prime schede"_qs,
                            QRect(540, 148, 404, 330), this);
   label(u"lblAnteprima"_qs, u"Le prime schede, come saranno salvate:"_qs,
-            QRect(540, 128, 404, 18), this)
+        QRect(540, 128, 404, 18), this)
       ->setBuddy(grdAnteprima_);
 
   lblRiepilogo_ = label(u"lblRiepilogo"_qs, {}, QRect(16, 488, 928, 54), this);
@@ -143,9 +140,11 @@ void TfrmImportaContatti::buildControls() {
   prgImporta_->setAccessibleName(u"Avanzamento dell'importazione"_qs);
   prgImporta_->setGeometry(16, 574, 928, 20);
 
-  btnImporta_ = ScreenPieces::button(u"btnImporta"_qs, u"Importa"_qs, QRect(680, 604, 128, 32), this);
+  btnImporta_ =
+      ScreenPieces::button(u"btnImporta"_qs, u"Importa"_qs, QRect(680, 604, 128, 32), this);
   btnImporta_->setToolTip(u"Aggiungi i contatti all'archivio anagrafico"_qs);
-  btnChiudi_ = ScreenPieces::button(u"btnChiudi"_qs, u"Chiudi"_qs, QRect(816, 604, 128, 32), this);
+  btnChiudi_ =
+      ScreenPieces::button(u"btnChiudi"_qs, u"Chiudi"_qs, QRect(816, 604, 128, 32), this);
   connect(btnImporta_, &QPushButton::clicked, this, &TfrmImportaContatti::importContacts);
   connect(btnChiudi_, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -247,7 +246,8 @@ void TfrmImportaContatti::showPreview() {
   for (int c = 0; c < shown.size(); ++c) {
     grdAnteprima_->setHorizontalHeaderItem(c, new QTableWidgetItem(shown[c]->caption));
     for (int r = 0; r < cards.size(); ++r)
-      grdAnteprima_->setItem(r, c, new QTableWidgetItem(storedText(cards[r].record, shown[c]->key)));
+      grdAnteprima_->setItem(r, c,
+                             new QTableWidgetItem(storedText(cards[r].record, shown[c]->key)));
   }
   grdAnteprima_->resizeColumnsToContents();
 }

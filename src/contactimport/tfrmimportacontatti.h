@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <optional>
 
 #include "app/dialogframe.h"
@@ -24,7 +23,6 @@ class TfrmImportaContatti : public DialogFrame {
   Q_OBJECT
  public:
   explicit TfrmImportaContatti(QWidget* parent = nullptr);
-  ~TfrmImportaContatti() override;
 
   // The open dialog, then the chosen file read and shown.
   void chooseFile();

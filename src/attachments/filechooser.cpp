@@ -49,8 +49,9 @@ QFileDialog* DialogFileChooser::createDialog(QWidget* parent, const FileQuestion
     // A name typed without an extension gets the chosen type's, before the
     // dialog checks whether that file exists.
     dialog->setDefaultSuffix(extensionOf(question.filters.value(0)));
-    QObject::connect(dialog, &QFileDialog::filterSelected, dialog,
-                     [dialog](const QString& filter) { dialog->setDefaultSuffix(extensionOf(filter)); });
+    QObject::connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
+      dialog->setDefaultSuffix(extensionOf(filter));
+    });
   }
   if (!question.startPath.isEmpty()) {
     const QFileInfo start(question.startPath);

@@ -138,8 +138,8 @@ struct CardWriter {
 
   void put(const QString& field, const QString& text) {
     const int index = card.record.layout().indexOf(field);
-    if (Windows1252::encode(Text::trimmed(text)).size() > card.record.layout().field(index).capacity)
-      ++card.cuts;
+    const int capacity = card.record.layout().field(index).capacity;
+    if (Windows1252::encode(Text::trimmed(text)).size() > capacity) ++card.cuts;
     card.record.setText(field, text);
   }
 

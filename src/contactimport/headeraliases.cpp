@@ -70,8 +70,10 @@ const AliasGroup kGroups[] = {
     {"Paese", kPlain,
      {"Nazione", "Country", "Country/Region", "Paese/area geografica", "Stato estero"}},
     {"Paese", kWork,
-     {"Business country/region", "Business country", "Paese/area geografica (uff.)", "Nazione (lavoro)"}},
-    {"Paese", kHome, {"Home country/region", "Home country", "Paese/area geografica (ab.)", "Nazione (casa)"}},
+     {"Business country/region", "Business country", "Paese/area geografica (uff.)",
+      "Nazione (lavoro)"}},
+    {"Paese", kHome,
+     {"Home country/region", "Home country", "Paese/area geografica (ab.)", "Nazione (casa)"}},
     {"Paese", kOther, {"Other country/region", "Other country", "Altro paese/area geografica"}},
 
     {"Tel", kPlain,

@@ -87,7 +87,8 @@ QString unescaped(QStringView text) {
 }
 
 QString unquoted(QString text) {
-  if (text.size() >= 2 && text.front() == u'"' && text.back() == u'"') text = text.mid(1, text.size() - 2);
+  if (text.size() >= 2 && text.front() == u'"' && text.back() == u'"')
+    text = text.mid(1, text.size() - 2);
   return text;
 }
 
@@ -107,7 +108,8 @@ std::optional<Property> parse(const QString& line) {
   for (qsizetype i = 1; i < head.size(); ++i) {
     const QString& param = head[i];
     const qsizetype equals = param.indexOf(u'=');
-    const QString key = equals < 0 ? u"TYPE"_qs : Text::upperAscii(Text::trimmed(param.first(equals)));
+    const QString key =
+        equals < 0 ? u"TYPE"_qs : Text::upperAscii(Text::trimmed(param.first(equals)));
     const QString value = equals < 0 ? param : param.mid(equals + 1);
     if (key == u"TYPE") {
       for (const QString& type : splitUnescaped(unquoted(value), u',', true))
@@ -153,14 +155,16 @@ QString decodeBytes(const QByteArray& bytes, const QString& charset) {
 
 // The property's value, quoted-printable undone; nullopt for binary data.
 std::optional<QString> valueOf(const Property& p) {
-  if (p.encoding == u"QUOTED-PRINTABLE") return decodeBytes(fromQuotedPrintable(p.value), p.charset);
+  if (p.encoding == u"QUOTED-PRINTABLE")
+    return decodeBytes(fromQuotedPrintable(p.value), p.charset);
   if (p.encoding == u"BASE64" || p.encoding == u"B") return std::nullopt;
   return p.value;
 }
 
 QStringList components(const QString& value) {
   QStringList parts;
-  for (const QString& part : splitUnescaped(value, u';', false)) parts.append(Text::trimmed(unescaped(part)));
+  for (const QString& part : splitUnescaped(value, u';', false))
+    parts.append(Text::trimmed(unescaped(part)));
   return parts;
 }
 
@@ -273,8 +277,9 @@ ContactTable VCardReader::read(const QString& text) const {
   for (const QString& line : contentLines(text)) {
     const std::optional<Property> p = parse(line);
     if (!p) continue;
-    const bool begin = p->name == u"BEGIN" && Text::trimmed(p->value).compare(u"VCARD"_qs, Qt::CaseInsensitive) == 0;
-    const bool end = p->name == u"END" && Text::trimmed(p->value).compare(u"VCARD"_qs, Qt::CaseInsensitive) == 0;
+    const bool vcard = Text::trimmed(p->value).compare(u"VCARD"_qs, Qt::CaseInsensitive) == 0;
+    const bool begin = vcard && p->name == u"BEGIN";
+    const bool end = vcard && p->name == u"END";
     if (begin) {
       if (card) throw ContactFileError(ImportMessages::unclosedCard(cards));
       card.emplace();

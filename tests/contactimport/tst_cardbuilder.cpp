@@ -110,7 +110,8 @@ class CardBuilderTest : public QObject {
                        u"Indirizzo"_qs, u"Indirizzo"_qs, u"Localita"_qs, u"Provincia"_qs,
                        u"CAP"_qs, u"Paese"_qs, {}};
     QTest::newRow("a column for the whole name leaves its parts out")
-        << QByteArray("Name,Given Name,Family Name,Phone 1 - Type,Phone 1 - Value\nA B,A,B,Mobile,1\n")
+        << QByteArray("Name,Given Name,Family Name,Phone 1 - Type,Phone 1 - Value\n"
+                      "A B,A,B,Mobile,1\n")
         << QStringList{u"Nome"_qs, {}, {}, u"Cel"_qs};
     QTest::newRow("our own address-book export")
         << QByteArray("Nome, cognome o Ragione sociale;Indirizzo;CAP;Località;Prov.;Tel.;E-mail;"
@@ -194,7 +195,8 @@ class CardBuilderTest : public QObject {
         << 0;
     QTest::newRow("a phone: certified address to the PEC, province by its name")
         << kPhone << 0
-        << Fields{{u"Nome"_qs, u"Giuseppe D'Angelo"_qs}, {u"Indirizzo"_qs, u"Via Sant'Antonio 3"_qs},
+        << Fields{{u"Nome"_qs, u"Giuseppe D'Angelo"_qs},
+                  {u"Indirizzo"_qs, u"Via Sant'Antonio 3"_qs},
                   {u"Cap01"_qs, u"8"_qs}, {u"Cap02"_qs, u"9"_qs}, {u"Cap03"_qs, u"1"_qs},
                   {u"Cap04"_qs, u"2"_qs}, {u"Cap05"_qs, u"5"_qs},
                   {u"Localita"_qs, u"Reggio di Calabria"_qs}, {u"Prov01"_qs, u"R"_qs},
@@ -204,7 +206,8 @@ class CardBuilderTest : public QObject {
         << 0;
     QTest::newRow("a phone: a foreign contact, the country after the town")
         << kPhone << 1
-        << Fields{{u"Nome"_qs, u"Lucía Martínez García"_qs}, {u"Indirizzo"_qs, u"Calle Mayor 5"_qs},
+        << Fields{{u"Nome"_qs, u"Lucía Martínez García"_qs},
+                  {u"Indirizzo"_qs, u"Calle Mayor 5"_qs},
                   {u"Cap01"_qs, u"2"_qs}, {u"Cap02"_qs, u"8"_qs}, {u"Cap03"_qs, u"0"_qs},
                   {u"Cap04"_qs, u"1"_qs}, {u"Cap05"_qs, u"3"_qs},
                   {u"Localita"_qs, u"Madrid, Spagna"_qs}, {u"Cel"_qs, u"+34 600 111 222"_qs},
@@ -272,7 +275,8 @@ class CardBuilderTest : public QObject {
     QTest::addColumn<QByteArray>("card");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("occupation");
-    QTest::newRow("a firm") << QByteArray("FN:Ferramenta Colombo S.r.l.\nORG:Ferramenta Colombo SRL;\n")
+    QTest::newRow("a firm")
+        << QByteArray("FN:Ferramenta Colombo S.r.l.\nORG:Ferramenta Colombo SRL;\n")
                             << u"Ferramenta Colombo S.r.l."_qs << QString();
     QTest::newRow("a person at a firm")
         << QByteArray("FN:Anna Neri\nORG:Ferramenta Colombo;Acquisti\nTITLE:Responsabile\n")

@@ -24,10 +24,12 @@ class ContactFileTest : public QObject {
         << QByteArray("Nome;Citt\xE0\r\nNiccol\xF2 \x80;Forl\xEC\r\n")
         << u"CSV, separatore punto e virgola, codifica Windows-1252"_qs << u"Niccolò €"_qs;
     QTest::newRow("UTF-16 with BOM, as Excel's \"Unicode text\"")
-        << QByteArray("\xFF\xFE") + QStringEncoder(QStringConverter::Utf16LE)(u"Nome\tCAP\r\nLù\t00\r\n")
+        << QByteArray("\xFF\xFE") +
+               QStringEncoder(QStringConverter::Utf16LE)(u"Nome\tCAP\r\nLù\t00\r\n")
         << u"CSV, separatore tabulazione, codifica UTF-16"_qs << u"Lù"_qs;
     QTest::newRow("a vCard")
-        << QByteArray("\xEF\xBB\xBF" "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Niccol\xC3\xB2\r\nEND:VCARD\r\n")
+        << QByteArray("\xEF\xBB\xBF"
+                      "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Niccol\xC3\xB2\r\nEND:VCARD\r\n")
         << u"vCard 3.0, codifica UTF-8 con BOM"_qs << u"Niccolò"_qs;
   }
   void findsTheEncoding() {

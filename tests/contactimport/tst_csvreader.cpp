@@ -67,7 +67,8 @@ class CsvReaderTest : public QObject {
   void separatorIsTheOneTheHeaderUsesMost_data() {
     QTest::addColumn<QString>("header");
     QTest::addColumn<QString>("format");
-    QTest::newRow("semicolon") << u"Nome;Cognome;\"Via, civico\""_qs << u"CSV, separatore punto e virgola"_qs;
+    QTest::newRow("semicolon") << u"Nome;Cognome;\"Via, civico\""_qs
+                               << u"CSV, separatore punto e virgola"_qs;
     QTest::newRow("comma") << u"Nome,Cognome,\"Via; civico\""_qs << u"CSV, separatore virgola"_qs;
     QTest::newRow("tab") << u"Nome\tCognome,x\tVia"_qs << u"CSV, separatore tabulazione"_qs;
     QTest::newRow("none") << u"Nominativo"_qs << u"CSV, una sola colonna"_qs;
@@ -85,7 +86,8 @@ class CsvReaderTest : public QObject {
     const QString csv =
         u"First Name,Last Name,E-mail 1 - Label,E-mail 1 - Value,Phone 1 - Label,Phone 1 - Value,"
         "Phone 2 - Label,Phone 2 - Value,Address 1 - Label,Address 1 - Street\n"
-        "Anna,Verdi,* Home,anna@example.it,Mobile,+39 333 1 ::: +39 333 2,Work,06 555,Home,Via Po 1\n"
+        "Anna,Verdi,* Home,anna@example.it,Mobile,+39 333 1 ::: +39 333 2,Work,06 555,Home,"
+        "Via Po 1\n"
         "Luca,Neri,,,Work,02 777,,,,\n"_qs;
     const ContactTable table = CsvReader().read(csv);
     QCOMPARE(table.rows.size(), 2);

@@ -176,7 +176,8 @@ class ImportScreenTest : public QObject {
     QFETCH(bool, skip);
     QFETCH(QStringList, names);
     Screen s;
-    appendAddressBookCard({{u"Nome"_qs, u"Anna Verdi"_qs}, {u"CodFisc"_qs, u"VRDNNA80A41H501X"_qs}});
+    appendAddressBookCard(
+        {{u"Nome"_qs, u"Anna Verdi"_qs}, {u"CodFisc"_qs, u"VRDNNA80A41H501X"_qs}});
     // Blanks and letter case aside, the second line names the same person.
     s.choose("Nome;Codice fiscale\nAnna Verdi;vrdnna80a41h501x\nanna  verdi;VRDNNA80A41H501X\n"
              "Luca Neri;\n");
@@ -199,7 +200,8 @@ class ImportScreenTest : public QObject {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
     QTest::newRow("empty") << QByteArray() << ImportMessages::kEmpty;
-    QTest::newRow("a workbook") << QByteArray("PK\x03\x04\0\0\0\0", 8) << ImportMessages::kNotContacts;
+    QTest::newRow("a workbook") << QByteArray("PK\x03\x04\0\0\0\0", 8)
+                                << ImportMessages::kNotContacts;
     QTest::newRow("unbalanced quotes")
         << QByteArray("Nome;Note\nAnna;ok\nLuca;\"non chiusa\nMarta;x\n")
         << ImportMessages::unclosedQuote(3);
@@ -250,7 +252,8 @@ class ImportScreenTest : public QObject {
   // the file's order, and the message says how many they are.
   void aFullDiskStopsTheImportAndSaysHowFarItGot() {
     QByteArray csv = "Nome;Note\n";
-    for (int i = 1; i <= 40; ++i) csv += "Contatto " + QByteArray::number(i) + ";" + QByteArray(200, 'n') + "\n";
+    for (int i = 1; i <= 40; ++i)
+      csv += "Contatto " + QByteArray::number(i) + ";" + QByteArray(200, 'n') + "\n";
     Screen s;
     SmallDisk disk(64);
     if (!disk.usable()) QSKIP(qPrintable(disk.why()));

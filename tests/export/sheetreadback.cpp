@@ -114,7 +114,8 @@ QList<QStringList> xlsx(const QString& path) {
   while (!shared.atEnd()) {
     shared.readNext();
     if (shared.isStartElement() && shared.name() == u"si") strings.append(QString());
-    if (shared.isStartElement() && shared.name() == u"t") strings.last() += shared.readElementText();
+    if (shared.isStartElement() && shared.name() == u"t")
+      strings.last() += shared.readElementText();
   }
   QList<QStringList> rows;
   QXmlStreamReader sheet(zipEntry(path, u"xl/worksheets/sheet1.xml"_qs));

@@ -39,7 +39,8 @@ struct Screen {
                 {u"Num"_qs, u"5"_qs}, {u"Cap01"_qs, u"0"_qs}, {u"Cap02"_qs, u"0"_qs},
                 {u"Cap03"_qs, u"1"_qs}, {u"Cap04"_qs, u"0"_qs}, {u"Cap05"_qs, u"0"_qs},
                 {u"Tel"_qs, u"+39 06 1234"_qs}, {u"PartitaIva"_qs, u"01234567890"_qs}});
-    appendAddressBookCard({{u"Nome"_qs, u"Anna & Figli <srl>"_qs}, {u"Indirizzo"_qs, u"Corso Italia"_qs}});
+    appendAddressBookCard(
+        {{u"Nome"_qs, u"Anna & Figli <srl>"_qs}, {u"Indirizzo"_qs, u"Corso Italia"_qs}});
     screen = std::make_unique<TfrmExpAnagrafica>();
     screen->show();
   }
@@ -57,7 +58,8 @@ struct Screen {
       rows[0].append(grid()->horizontalHeaderItem(c)->text());
     for (int r = 0; r < grid()->rowCount(); ++r) {
       QStringList row;
-      for (int c = 1; c < grid()->columnCount(); ++c) row.append(grid()->item(r, c)->text().trimmed());
+      for (int c = 1; c < grid()->columnCount(); ++c)
+        row.append(grid()->item(r, c)->text().trimmed());
       rows.append(row);
     }
     return rows;

@@ -34,8 +34,9 @@ class SheetFormatsInCalcTest : public QObject {
 
     // A profile of the test's own, so that a LibreOffice running elsewhere
     // does not take the conversion over.
+    const QString profile = QUrl::fromLocalFile(profile_.path()).toString();
     QStringList arguments{u"--headless"_qs, u"--norestore"_qs,
-                          u"-env:UserInstallation="_qs + QUrl::fromLocalFile(profile_.path()).toString()};
+                          u"-env:UserInstallation="_qs + profile};
     // A CSV opens as the Italian Excel user opens it: semicolons, UTF-8,
     // formulas evaluated.
     if (extension == u"csv")

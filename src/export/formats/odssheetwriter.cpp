@@ -142,7 +142,8 @@ class ZipPackage {
   ZipPackage& operator=(const ZipPackage&) = delete;
 
   void add(const char* name, const QByteArray& bytes, bool compress) {
-    zip_source_t* source = zip_source_buffer(zip_, bytes.constData(), zip_uint64_t(bytes.size()), 0);
+    zip_source_t* source =
+        zip_source_buffer(zip_, bytes.constData(), zip_uint64_t(bytes.size()), 0);
     if (!source) fail();
     const zip_int64_t index = zip_file_add(zip_, name, source, ZIP_FL_ENC_UTF_8);
     if (index < 0) {

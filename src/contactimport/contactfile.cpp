@@ -23,8 +23,11 @@ ContactTable fromBytes(const QByteArray& bytes) {
   const DecodedText decoded = decodeText(bytes);
   if (Text::trimmed(decoded.text).isEmpty()) throw ContactFileError(ImportMessages::kEmpty);
   if (looksBinary(decoded.text)) throw ContactFileError(ImportMessages::kNotContacts);
-  ContactTable table = VCardReader::recognises(decoded.text) ? VCardReader().read(decoded.text)
-                                                             : CsvReader().read(decoded.text);
+  static const VCardReader vcard;
+  static const CsvReader csv;
+  const ContactReader& reader =
+      VCardReader::recognises(decoded.text) ? static_cast<const ContactReader&>(vcard) : csv;
+  ContactTable table = reader.read(decoded.text);
   if (table.rows.isEmpty()) throw ContactFileError(ImportMessages::kNoContacts);
   table.format += u", codifica "_qs + decoded.encoding;
   return table;

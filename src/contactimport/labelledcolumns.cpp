@@ -1,6 +1,7 @@
 #include "contactimport/labelledcolumns.h"
 
 #include <QHash>
+#include <QSet>
 #include <QRegularExpression>
 
 #include "archive/text.h"

@@ -136,18 +136,22 @@ const QRegularExpression kTownWithProvince(u"^(.*\\S)\\s*\\(([A-Za-z]{2})\\)$"_q
 struct CardWriter {
   BuiltCard card;
 
-  void put(const QString& field, const QString& text) {
-    const int index = card.record.layout().indexOf(field);
+  // A new record holds empty fields already, so an empty text is skipped.
+  void put(int index, const QString& text) {
+    if (text.isEmpty()) return;
     const int capacity = card.record.layout().field(index).capacity;
     if (Windows1252::encode(Text::trimmed(text)).size() > capacity) ++card.cuts;
-    card.record.setText(field, text);
+    card.record.field(index).FromText(text);
+  }
+  void put(const QString& field, const QString& text) {
+    put(card.record.layout().indexOf(field), text);
   }
 
   // One character in each of the numbered fields `prefix`01, 02, ...
   void spread(const QString& prefix, int count, const QString& text) {
     if (text.size() > count) ++card.cuts;
     for (int i = 0; i < count; ++i)
-      card.record.setText(prefix + QString::number(i + 1).rightJustified(2, u'0'), text.mid(i, 1));
+      put(prefix + QString::number(i + 1).rightJustified(2, u'0'), text.mid(i, 1));
   }
 };
 
@@ -204,9 +208,10 @@ BuiltCard CardBuilder::build(const ContactRow& row) const {
   CardWriter out;
   const RecordLayout& layout = out.card.record.layout();
   for (const CardTarget& target : CardTargets::all()) {
-    if (layout.indexOf(target.key) < 0 || kComposed.contains(target.key)) continue;
+    const int index = layout.indexOf(target.key);
+    if (index < 0 || kComposed.contains(target.key)) continue;
     const std::optional<QString> text = cleaned(joined(target.key), target.cleaning);
-    if (text) out.put(target.key, *text);
+    if (text) out.put(index, *text);
     else ++out.card.cuts;
   }
 

@@ -26,9 +26,7 @@ void AddressBookImport::walk(KnownCards& known, bool skipKnown, ImportCounts& co
     } else {
       const bool isKnown = known.contains(card.record);
       if (isKnown) ++counts.known;
-      if (isKnown && skipKnown) {
-        ++counts.skipped;
-      } else {
+      if (!(isKnown && skipKnown)) {
         if (append) append(card);
         known.add(card.record);
         ++counts.imported;

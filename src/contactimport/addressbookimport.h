@@ -10,7 +10,6 @@ struct ImportCounts {
   int imported = 0;  // cards appended (or, in a survey, to append)
   int cut = 0;       // texts cut to their field's capacity
   int known = 0;     // contacts that looked like cards already in the address book
-  int skipped = 0;   // of those, the ones left out at the user's choice
   int nameless = 0;  // contacts without a name, never imported
 };
 

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
   fonts-liberation2 fonts-dejavu-core
   breeze-icon-theme
+  libxlsxwriter-dev libzip-dev
   poppler-utils
   libbenchmark-dev
 )

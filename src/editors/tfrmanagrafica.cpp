@@ -9,6 +9,7 @@
 #include "editors/editormessages.h"
 #include "editors/editorworkflow.h"
 #include "attachments/tfrmallegacartella.h"
+#include "contactimport/tfrmimportacontatti.h"
 #include "editors/fieldtable.h"
 #include "search/tfrmtrovaanagrafica.h"
 #include "search/tfrmquestioni.h"
@@ -98,6 +99,13 @@ const WorkspaceLook kLook{
     &GuideTexts::addressBook,
 };
 
+// The toolbar has no room left, so the import sits at the right end of the
+// help bar, where the hints never reach.
+const ToolButton kImportContacts{"cmdImportaContatti", ":/art/btn_importa.svg",
+                                 "Importa contatti da un file CSV o vCard",
+                                 "Importa nell'archivio i contatti di un file CSV o vCard."};
+const QRect kImportContactsPlace(826, 642, 148, 32);
+
 const QColor kPaleBlue(0xC8, 0xD6, 0xE3);
 const QColor kSteelBlue(0x46, 0x82, 0xB4);
 
@@ -135,6 +143,13 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kLook, parent)
     connect(addFieldButton(b.def, b.at), &QToolButton::clicked, this, b.action);
 
   connectClick(u"cmdFile"_qs, [this] { TfrmAllegaCartella::openFor(this, u"anagrafica"_qs); });
+
+  auto* importContacts = new PictureButton(
+      QString::fromLatin1(kImportContacts.name), QString::fromLatin1(kImportContacts.picture),
+      kImportContactsPlace.size(), QString::fromUtf8(kImportContacts.purpose), p);
+  importContacts->move(kImportContactsPlace.topLeft());
+  helpLine()->addHint(importContacts, QString::fromUtf8(kImportContacts.hint));
+  opens<TfrmImportaContatti>(QString::fromLatin1(kImportContacts.name), this);
 
   opens<TfrmExpAnagrafica>(u"cmdEsporta"_qs, this);
   opens<TfrmStampaAnagrafica>(u"cmdStampa"_qs, this, this);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QShowEvent>
@@ -10,6 +11,9 @@
 #include "app/tfrmguida.h"
 #include "archive/archiveerror.h"
 #include "archive/tarchivio.h"
+#include "archive/text.h"
+#include "attachments/filechooser.h"
+#include "export/formats/sheetformats.h"
 #include "export/spreadsheetwriter.h"
 #include "platform/messageservice.h"
 #include "platform/programfolder.h"
@@ -38,6 +42,13 @@ const QString kExportFailure = u"Attenzione: il sistema non permette di esportar
                                u"\n\r\n\r"_qs +
                                u"Accertarsi che il file di Excel non sia già aperto."_qs;
 
+const QString kAskOpenSaved = u"Le schede in archivio sono state salvate nel file scelto."_qs +
+                              u"\r\n\r\n"_qs + u"Si vuole aprire il file?"_qs;
+const QString kSaveFailure =
+    u"Attenzione: il sistema non permette di salvare i dati nel file scelto."_qs +
+    u"\n\r\n\r"_qs +
+    u"Accertarsi che il file non sia già aperto e che la cartella consenta la scrittura."_qs;
+
 struct ButtonSpec {
   const char* name;
   const char* picture;
@@ -49,6 +60,8 @@ struct ButtonSpec {
 const ButtonSpec kButtons[] = {
     {"cmdEsporta", ":/icons/x-office-spreadsheet.svg", QRect(566, 15, 49, 50),
      "Esporta archivio", "Esporta l'archivio in formato Microsoft Excel."},
+    {"cmdSalvaCome", ":/icons/document-save-as.svg", QRect(617, 15, 49, 50), "Salva come…",
+     "Salva l'archivio in formato OpenDocument (.ods), Excel (.xlsx) o CSV."},
     {"cmdGuida", ":/icons/help-contents.svg", QRect(670, 13, 50, 55), "Guida",
      "Visualizza la pagina della guida sensibile al contesto."},
     {"cmdEsci", ":/icons/application-exit.svg", QRect(766, 15, 40, 50), "Esci",
@@ -120,6 +133,8 @@ void ExportScreen::buildControls() {
   }
   connect(findChild<QToolButton*>(u"cmdEsporta"_qs), &QToolButton::clicked, this,
           &ExportScreen::exportSpreadsheet);
+  connect(findChild<QToolButton*>(u"cmdSalvaCome"_qs), &QToolButton::clicked, this,
+          &ExportScreen::saveAs);
   connect(findChild<QToolButton*>(u"cmdGuida"_qs), &QToolButton::clicked, this,
           &ExportScreen::openGuide);
   connect(findChild<QToolButton*>(u"cmdEsci"_qs), &QToolButton::clicked, this,
@@ -221,6 +236,40 @@ void ExportScreen::exportSpreadsheet() {
   } catch (const std::exception&) {
     Services::messages().plain(this, kExportFailure);
   }
+}
+
+SheetContent ExportScreen::sheetContent() const {
+  SheetContent sheet{table_.worksheetName, {}, {}, {}};
+  for (int c = 1; c < grid_->columnCount(); ++c)
+    sheet.headers.append(grid_->horizontalHeaderItem(c)->text());
+  for (const ExportColumn& column : table_.columns) sheet.widths.append(column.exportWidth);
+  for (int row = 0; row < grid_->rowCount(); ++row) {
+    QStringList cells = gridRow(row);
+    for (QString& cell : cells) cell = Text::trimmed(cell);
+    sheet.rows.append(cells);
+  }
+  return sheet;
+}
+
+void ExportScreen::saveAs() {
+  commitPendingEdit();
+  const QList<SheetFormat>& formats = SheetFormats::all();
+  FileQuestion question{u"Salva come"_qs, {},
+                        ProgramFolder::filePath(QFileInfo(table_.outputFile).completeBaseName())};
+  for (const SheetFormat& format : formats) question.filters.append(format.filter);
+  const FileAnswer answer = FileChoosers::current().chooseFileToWrite(this, question);
+  if (answer.path.isEmpty()) return;
+  // The extension typed wins over the file type left selected.
+  const SheetFormat* format = SheetFormats::forPath(answer.path);
+  if (!format) format = &formats.at(qBound(0, answer.filter, int(formats.size()) - 1));
+  try {
+    SheetFormats::save(*format, sheetContent(), answer.path);
+  } catch (const std::exception&) {
+    Services::messages().plain(this, kSaveFailure);
+    return;
+  }
+  if (Services::messages().confirm(this, kAskOpenSaved))
+    Services::shell().open(ShellTarget::file(answer.path));
 }
 
 void ExportScreen::openGuide() { TfrmGuida::open(this, table_.guideTitle, table_.guideText); }

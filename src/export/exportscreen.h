@@ -2,6 +2,7 @@
 
 #include "app/dialogframe.h"
 #include "export/exporttables.h"
+#include "export/formats/sheetcontent.h"
 
 class QLabel;
 class QTableWidget;
@@ -10,7 +11,8 @@ class QTableWidget;
 // `grdRecords`, read once when the screen is first shown, and the button
 // `cmdEsporta`, which writes the grid's cells (edited or not) to the
 // archive's spreadsheet file beside the program. The archive itself is
-// never written.
+// never written. `cmdSalvaCome` saves the same cells, through a save
+// dialog, in an open format of the user's choice.
 class ExportScreen : public DialogFrame {
   Q_OBJECT
  public:
@@ -23,6 +25,12 @@ class ExportScreen : public DialogFrame {
 
   void fillGrid();
   void exportSpreadsheet();
+  void saveAs();
+
+  // What "Salva come..." saves: the grid as the user sees it, without the
+  // row numbers — the column headers and every cell's text, edited or not,
+  // trimmed as the spreadsheet file has it.
+  SheetContent sheetContent() const;
 
  protected:
   void showEvent(QShowEvent* event) override;

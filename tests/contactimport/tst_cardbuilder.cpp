@@ -1,0 +1,334 @@
+#include <QtTest>
+
+#include "archive/windows1252.h"
+#include "contactimport/cardbuilder.h"
+#include "contactimport/contactfile.h"
+
+namespace {
+
+using Fields = QList<QPair<QString, QString>>;
+
+struct Imported {
+  ColumnMapping mapping;
+  QList<BuiltCard> cards;
+};
+
+Imported import(const QByteArray& file) {
+  const ContactTable table = ContactFile::fromBytes(file);
+  Imported out{proposeMapping(table.names), {}};
+  const CardBuilder builder(out.mapping);
+  for (const ContactRow& row : table.rows) out.cards.append(builder.build(row));
+  return out;
+}
+
+// The bytes a field must hold for a text: its length, then the text in
+// Windows-1252.
+QByteArray stored(const QString& text) {
+  const QByteArray bytes = Windows1252::encode(text);
+  return char(bytes.size()) + bytes;
+}
+
+QStringList targets(const ColumnMapping& mapping) {
+  QStringList out;
+  for (const ColumnRule& rule : mapping) out.append(rule.target);
+  return out;
+}
+
+// Outlook's export of a business contact, in English (Outlook.com's
+// header), the business address filled and the home one empty.
+const QByteArray kOutlookEnglish =
+    "First Name,Middle Name,Last Name,Title,Suffix,Birthday,Gender,Notes,E-mail Address,"
+    "E-mail 2 Address,Primary Phone,Home Phone,Mobile Phone,Home Street,Home City,Home State,"
+    "Home Postal Code,Home Country,Company Main Phone,Business Phone,Company,Job Title,"
+    "Business Street,Business Street 2,Business City,Business State,Business Postal Code,"
+    "Business Country,Categories\r\n"
+    "Mario,Luigi,De Rossi,Dott.,,0/0/00,Unspecified,\"Cliente storico, paga a 30 gg\","
+    "mario.derossi@acme.example,mario@pec.acme.example,,,+39 333 1234567,,,,,,,"
+    "02 7654321,ACME S.p.A.,Direttore,\"Via Roma, 5\",Scala B,Milano,Milano,20121,Italia,"
+    "Clienti\r\n";
+
+// The same program in Italian, with the Windows code page, the home
+// address filled and a business city left over from an old address.
+const QByteArray kOutlookItalian =
+    "\"Nome\";\"Secondo nome\";\"Cognome\";\"Società\";\"Posizione\";\"Via (uff.)\";"
+    "\"Città (uff.)\";\"CAP (uff.)\";\"Via (ab.)\";\"Città (ab.)\";\"Provincia (ab.)\";"
+    "\"CAP (ab.)\";\"Paese/area geografica (ab.)\";\"Telefono (ab.)\";\"Cellulare\";"
+    "\"Indirizzo posta elettronica\";\"Compleanno\";\"Sesso\";\"Note\"\r\n"
+    "\"Lucia\";\"\";\"Esposito\";\"\";\"\";\"\";\"\";\"\";\"Vico d'Alagno 3\";\"Napoli\";"
+    "\"NA\";\"80138\";\"Italia\";\"081 555 1234\";\"\";\"lucia.esposito@example.it\";"
+    "\"1980-5-17\";\"Femmina\";\"Preferisce \x93posta\x94\"\r\n";
+
+// Google Contacts' current export.
+const QByteArray kGoogle =
+    "First Name,Middle Name,Last Name,Nickname,Organization Name,Organization Title,Birthday,"
+    "Notes,Labels,E-mail 1 - Label,E-mail 1 - Value,Phone 1 - Label,Phone 1 - Value,"
+    "Phone 2 - Label,Phone 2 - Value,Address 1 - Label,Address 1 - Formatted,"
+    "Address 1 - Street,Address 1 - City,Address 1 - PO Box,Address 1 - Region,"
+    "Address 1 - Postal Code,Address 1 - Country,Address 1 - Extended Address\n"
+    "Giulia,,Romano,Giuly,,,1992-11-03,,* myContacts,* Home,giulia.romano@example.it,Work,"
+    "06 4444 5555,Mobile,+39 340 111 2222 ::: +39 340 333 4444,Home,\"Via Appia 10\nRoma\","
+    "Via Appia 10,Roma,,Roma,00179,Italy,int. 4\n"
+    ",,,,Ferramenta Colombo S.r.l.,,,,* myContacts,,,Main,02 1234 5678,,,,,,Milano,,Milano,"
+    "20124,,\n";
+
+// A list kept in Italian Excel and saved as CSV (semicolons, Windows code
+// page): a firm's data with codes typed loosely, and a town that carries
+// its province.
+const QByteArray kItalianList =
+    "Ragione sociale;Via e numero civico;CAP;Comune;Tel.;Cell.;E-mail;PEC;P. IVA;C.F.;IBAN;"
+    "Note\r\n"
+    "Studio Bianchi & C. s.n.c.;Corso Vittorio Emanuele II, 112;40121;Bologna (BO);"
+    "051 222333;;mailto:info@studiobianchi.example;;IT 01234567890;01234567890;"
+    "it60 x054 2811 1010 0000 0123 456;Consegne solo al mattino\r\n";
+
+// A phone's vCard file: an Italian contact whose only address is a
+// certified one, and a foreign one.
+const QByteArray kPhone =
+    "BEGIN:VCARD\r\nVERSION:2.1\r\nN:D'Angelo;Giuseppe;;;\r\nFN:Giuseppe D'Angelo\r\n"
+    "TEL;CELL:+39 349 7654321\r\nTEL;HOME:0965 12345\r\nEMAIL;HOME:g.dangelo@pec.it\r\n"
+    "ADR;HOME:;;Via Sant'Antonio 3;Reggio di Calabria;Reggio di Calabria;89125;Italia\r\n"
+    "BDAY:19700102\r\nEND:VCARD\r\n"
+    "BEGIN:VCARD\r\nVERSION:2.1\r\n"
+    "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Luc=C3=ADa Mart=C3=ADnez Garc=C3=ADa\r\n"
+    "TEL;CELL:+34 600 111 222\r\nEMAIL:lucia@correo.example\r\n"
+    "ADR:;;Calle Mayor 5;Madrid;;28013;Spagna\r\nEND:VCARD\r\n";
+
+}  // namespace
+
+class CardBuilderTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void proposesAFieldForEachKnownHeader_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("targets");
+    QTest::newRow("Outlook, English")
+        << kOutlookEnglish
+        << QStringList{u"Nome"_qs, u"Nome"_qs, u"Nome"_qs, {}, {}, u"DataNasc"_qs,
+                       u"Sesso"_qs, u"Note"_qs, u"Email"_qs, u"Email"_qs, u"Tel"_qs, u"Tel"_qs,
+                       u"Cel"_qs, u"Indirizzo"_qs, u"Localita"_qs, u"Provincia"_qs, u"CAP"_qs,
+                       u"Paese"_qs, u"Tel"_qs, u"Tel"_qs, u"Ditta"_qs, u"Occupazione"_qs,
+                       u"Indirizzo"_qs, u"Indirizzo"_qs, u"Localita"_qs, u"Provincia"_qs,
+                       u"CAP"_qs, u"Paese"_qs, {}};
+    QTest::newRow("a column for the whole name leaves its parts out")
+        << QByteArray("Name,Given Name,Family Name,Phone 1 - Type,Phone 1 - Value\n"
+                      "A B,A,B,Mobile,1\n")
+        << QStringList{u"Nome"_qs, {}, {}, u"Cel"_qs};
+    QTest::newRow("our own address-book export")
+        << QByteArray("Nome, cognome o Ragione sociale;Indirizzo;CAP;Località;Prov.;Tel.;E-mail;"
+                      "Data di nascita;Luogo di nascita;Codice fiscale;Partita IVA;IBAN;PEC;"
+                      "Carta di credito n.;Scadenza;Tel. cellulare;Cittadinanza;Occupazione;"
+                      "Stato civile;Documento;Ente di rilascio;Data scadenza;"
+                      "Prodotti di interesse;Questioni in sospeso;Note\nx\n")
+        << QStringList{u"Nome"_qs,       u"Indirizzo"_qs,    u"CAP"_qs,        u"Localita"_qs,
+                       u"Provincia"_qs,  u"Tel"_qs,          u"Email"_qs,      u"DataNasc"_qs,
+                       u"LuogoNasc"_qs,  u"CodFisc"_qs,      u"PartitaIva"_qs, u"Iban"_qs,
+                       u"Pec"_qs,        u"Carta"_qs,        u"ScadeCarta"_qs, u"Cel"_qs,
+                       u"Cittadinanza"_qs, u"Occupazione"_qs, u"Civile"_qs,    u"TipoDoc"_qs,
+                       u"EnteRil"_qs,    u"DataSca"_qs,      u"Prodotti"_qs,   u"Questioni"_qs,
+                       u"Note"_qs};
+  }
+  void proposesAFieldForEachKnownHeader() {
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, targets);
+    QCOMPARE(::targets(import(file).mapping), targets);
+  }
+
+  // Every one of the card's 39 fields, byte by byte: the listed ones hold
+  // their text, all others are empty.
+  void storesCardsAUserWouldKeep_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("contact");
+    QTest::addColumn<Fields>("fields");
+    QTest::addColumn<int>("cuts");
+
+    QTest::newRow("Outlook: business address, firm to occupation, no birthday")
+        << kOutlookEnglish << 0
+        << Fields{{u"Nome"_qs, u"Mario Luigi De Rossi"_qs},
+                  {u"Indirizzo"_qs, u"Via Roma, 5 Scala B"_qs},
+                  {u"Cap01"_qs, u"2"_qs}, {u"Cap02"_qs, u"0"_qs}, {u"Cap03"_qs, u"1"_qs},
+                  {u"Cap04"_qs, u"2"_qs}, {u"Cap05"_qs, u"1"_qs},
+                  {u"Localita"_qs, u"Milano"_qs}, {u"Prov01"_qs, u"M"_qs}, {u"Prov02"_qs, u"I"_qs},
+                  {u"Tel"_qs, u"02 7654321"_qs}, {u"Cel"_qs, u"+39 333 1234567"_qs},
+                  {u"Email"_qs, u"mario.derossi@acme.example"_qs},
+                  {u"Pec"_qs, u"mario@pec.acme.example"_qs},
+                  {u"Occupazione"_qs, u"Direttore, ACME S.p.A."_qs},
+                  {u"Note"_qs, u"Cliente storico, paga a 30 gg"_qs}}
+        << 0;
+    QTest::newRow("Outlook in Italian: the home address whole, not the old city")
+        << kOutlookItalian << 0
+        << Fields{{u"Nome"_qs, u"Lucia Esposito"_qs}, {u"Indirizzo"_qs, u"Vico d'Alagno 3"_qs},
+                  {u"Cap01"_qs, u"8"_qs}, {u"Cap02"_qs, u"0"_qs}, {u"Cap03"_qs, u"1"_qs},
+                  {u"Cap04"_qs, u"3"_qs}, {u"Cap05"_qs, u"8"_qs},
+                  {u"Localita"_qs, u"Napoli"_qs}, {u"Prov01"_qs, u"N"_qs}, {u"Prov02"_qs, u"A"_qs},
+                  {u"Tel"_qs, u"081 555 1234"_qs}, {u"Email"_qs, u"lucia.esposito@example.it"_qs},
+                  {u"DataNasc"_qs, u"17/05/1980"_qs}, {u"Sesso"_qs, u"F"_qs},
+                  {u"Note"_qs, u"Preferisce \u201Cposta\u201D"_qs}}
+        << 0;
+    QTest::newRow("Google: labelled phones, extended address, foreign-named country")
+        << kGoogle << 0
+        << Fields{{u"Nome"_qs, u"Giulia Romano"_qs}, {u"Indirizzo"_qs, u"Via Appia 10 int. 4"_qs},
+                  {u"Cap01"_qs, u"0"_qs}, {u"Cap02"_qs, u"0"_qs}, {u"Cap03"_qs, u"1"_qs},
+                  {u"Cap04"_qs, u"7"_qs}, {u"Cap05"_qs, u"9"_qs},
+                  {u"Localita"_qs, u"Roma"_qs}, {u"Prov01"_qs, u"R"_qs}, {u"Prov02"_qs, u"M"_qs},
+                  {u"Tel"_qs, u"06 4444 5555"_qs}, {u"Cel"_qs, u"+39 340 111 2222"_qs},
+                  {u"Email"_qs, u"giulia.romano@example.it"_qs}, {u"DataNasc"_qs, u"03/11/1992"_qs}}
+        << 0;
+    QTest::newRow("Google: a firm without a person's name")
+        << kGoogle << 1
+        << Fields{{u"Nome"_qs, u"Ferramenta Colombo S.r.l."_qs},
+                  {u"Cap01"_qs, u"2"_qs}, {u"Cap02"_qs, u"0"_qs}, {u"Cap03"_qs, u"1"_qs},
+                  {u"Cap04"_qs, u"2"_qs}, {u"Cap05"_qs, u"4"_qs},
+                  {u"Localita"_qs, u"Milano"_qs}, {u"Prov01"_qs, u"M"_qs}, {u"Prov02"_qs, u"I"_qs},
+                  {u"Tel"_qs, u"02 1234 5678"_qs}}
+        << 0;
+    QTest::newRow("an Italian list: codes cleaned as the screen types them")
+        << kItalianList << 0
+        << Fields{{u"Nome"_qs, u"Studio Bianchi & C. s.n.c."_qs},
+                  {u"Indirizzo"_qs, u"Corso Vittorio Emanuele II"_qs}, {u"Num"_qs, u"112"_qs},
+                  {u"Cap01"_qs, u"4"_qs}, {u"Cap02"_qs, u"0"_qs}, {u"Cap03"_qs, u"1"_qs},
+                  {u"Cap04"_qs, u"2"_qs}, {u"Cap05"_qs, u"1"_qs},
+                  {u"Localita"_qs, u"Bologna"_qs}, {u"Prov01"_qs, u"B"_qs}, {u"Prov02"_qs, u"O"_qs},
+                  {u"Tel"_qs, u"051 222333"_qs}, {u"Email"_qs, u"info@studiobianchi.example"_qs},
+                  {u"PartitaIva"_qs, u"01234567890"_qs}, {u"CodFisc"_qs, u"01234567890"_qs},
+                  {u"Iban"_qs, u"IT60X0542811101000000123456"_qs},
+                  {u"Note"_qs, u"Consegne solo al mattino"_qs}}
+        << 0;
+    QTest::newRow("a phone: certified address to the PEC, province by its name")
+        << kPhone << 0
+        << Fields{{u"Nome"_qs, u"Giuseppe D'Angelo"_qs},
+                  {u"Indirizzo"_qs, u"Via Sant'Antonio 3"_qs},
+                  {u"Cap01"_qs, u"8"_qs}, {u"Cap02"_qs, u"9"_qs}, {u"Cap03"_qs, u"1"_qs},
+                  {u"Cap04"_qs, u"2"_qs}, {u"Cap05"_qs, u"5"_qs},
+                  {u"Localita"_qs, u"Reggio di Calabria"_qs}, {u"Prov01"_qs, u"R"_qs},
+                  {u"Prov02"_qs, u"C"_qs}, {u"Tel"_qs, u"0965 12345"_qs},
+                  {u"Cel"_qs, u"+39 349 7654321"_qs}, {u"Pec"_qs, u"g.dangelo@pec.it"_qs},
+                  {u"DataNasc"_qs, u"02/01/1970"_qs}}
+        << 0;
+    QTest::newRow("a phone: a foreign contact, the country after the town")
+        << kPhone << 1
+        << Fields{{u"Nome"_qs, u"Lucía Martínez García"_qs},
+                  {u"Indirizzo"_qs, u"Calle Mayor 5"_qs},
+                  {u"Cap01"_qs, u"2"_qs}, {u"Cap02"_qs, u"8"_qs}, {u"Cap03"_qs, u"0"_qs},
+                  {u"Cap04"_qs, u"1"_qs}, {u"Cap05"_qs, u"3"_qs},
+                  {u"Localita"_qs, u"Madrid, Spagna"_qs}, {u"Cel"_qs, u"+34 600 111 222"_qs},
+                  {u"Email"_qs, u"lucia@correo.example"_qs}}
+        << 0;
+    QTest::newRow("texts too long for their fields are cut and counted")
+        << QByteArray("Nome;CAP;Provincia;Sesso;Telefono;Note\n"
+                      "Anna;001000;Lazio;Maschio;+39 06 1234 5678 interno 1234 5;") +
+               QByteArray(300, 'x') + "\n"
+        << 0
+        << Fields{{u"Nome"_qs, u"Anna"_qs},
+                  {u"Cap01"_qs, u"0"_qs}, {u"Cap02"_qs, u"0"_qs}, {u"Cap03"_qs, u"1"_qs},
+                  {u"Cap04"_qs, u"0"_qs}, {u"Cap05"_qs, u"0"_qs}, {u"Sesso"_qs, u"M"_qs},
+                  {u"Tel"_qs, u"+39 06 1234 5678 interno 1234 "_qs},
+                  {u"Note"_qs, QString(250, u'x')}}
+        << 4;
+  }
+  void storesCardsAUserWouldKeep() {
+    QFETCH(QByteArray, file);
+    QFETCH(int, contact);
+    QFETCH(Fields, fields);
+    QFETCH(int, cuts);
+    const BuiltCard card = import(file).cards.at(contact);
+    const RecordLayout& layout = addressBookLayout();
+    QCOMPARE(card.record.bytes().size(), 3831);
+    for (int i = 0; i < layout.fieldCount(); ++i) {
+      QString expected;
+      for (const auto& [name, text] : fields) {
+        if (name == layout.name(i)) expected = text;
+      }
+      const QByteArray want = stored(expected);
+      QCOMPARE(card.record.bytes().mid(layout.offset(i), want.size()), want);
+    }
+    QCOMPARE(card.cuts, cuts);
+  }
+
+  void aHouseNumberAfterACommaGoesToItsField_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("street");
+    QTest::addColumn<QString>("number");
+    QTest::newRow("number") << QByteArray("Nome;Via\nA;Via Roma, 5\n") << u"Via Roma"_qs << u"5"_qs;
+    QTest::newRow("with a letter") << QByteArray("Nome;Via\nA;Via Roma , 12/A\n") << u"Via Roma"_qs
+                                   << u"12/A"_qs;
+    QTest::newRow("bis") << QByteArray("Nome;Via\nA;Via Roma, 7 bis\n") << u"Via Roma"_qs
+                         << u"7 bis"_qs;
+    QTest::newRow("no comma: may be the street's name")
+        << QByteArray("Nome;Via\nA;Strada Statale 16\n") << u"Strada Statale 16"_qs << QString();
+    QTest::newRow("more after the number")
+        << QByteArray("Nome;Via\nA;Via Roma, 5 int. 3\n") << u"Via Roma, 5 int. 3"_qs << QString();
+    QTest::newRow("the file has a number of its own")
+        << QByteArray("Nome;Via;Civico\nA;Via Roma, 5;7\n") << u"Via Roma, 5"_qs << u"7"_qs;
+  }
+  void aHouseNumberAfterACommaGoesToItsField() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, street);
+    QFETCH(QString, number);
+    const BuiltCard card = import(file).cards.first();
+    QCOMPARE(card.record.text(u"Indirizzo"), street);
+    QCOMPARE(card.record.text(u"Num"), number);
+  }
+
+  // A phone's card for a firm names it twice; a person's firm goes with
+  // the occupation.
+  void theFirmIsTheNameOrGoesWithTheOccupation_data() {
+    QTest::addColumn<QByteArray>("card");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("occupation");
+    QTest::newRow("a firm")
+        << QByteArray("FN:Ferramenta Colombo S.r.l.\nORG:Ferramenta Colombo SRL;\n")
+                            << u"Ferramenta Colombo S.r.l."_qs << QString();
+    QTest::newRow("a person at a firm")
+        << QByteArray("FN:Anna Neri\nORG:Ferramenta Colombo;Acquisti\nTITLE:Responsabile\n")
+        << u"Anna Neri"_qs << u"Responsabile, Ferramenta Colombo, Acquisti"_qs;
+    QTest::newRow("only the firm") << QByteArray("N:;;;;\nORG:Studio Neri\n") << u"Studio Neri"_qs
+                                   << QString();
+  }
+  void theFirmIsTheNameOrGoesWithTheOccupation() {
+    QFETCH(QByteArray, card);
+    QFETCH(QString, name);
+    QFETCH(QString, occupation);
+    const BuiltCard built =
+        import("BEGIN:VCARD\nVERSION:3.0\n" + card + "END:VCARD\n").cards.first();
+    QCOMPARE(built.record.text(u"Nome"), name);
+    QCOMPARE(built.record.text(u"Occupazione"), occupation);
+  }
+
+  void linesOfAValueBecomeOneLine_data() {
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("lines") << u"riga uno\r\nriga due"_qs << u"riga uno, riga due"_qs;
+    QTest::newRow("a line ending in a sign") << u"fine.\naltra"_qs << u"fine. altra"_qs;
+    QTest::newRow("blank lines and blanks") << u"a;\n\n \t b   c "_qs << u"a; b c"_qs;
+  }
+  void linesOfAValueBecomeOneLine() {
+    QFETCH(QString, note);
+    QFETCH(QString, stored);
+    const ContactRow row{{u"Nome"_qs, u"Anna"_qs}, {u"Note"_qs, note}};
+    const BuiltCard card = CardBuilder(proposeMapping({u"Nome"_qs, u"Note"_qs})).build(row);
+    QCOMPARE(card.record.text(u"Note"), stored);
+  }
+
+  // "Roma (RM)" in the town column gives the town and the province.
+  void aTownCarriesItsProvince() {
+    const BuiltCard card = import("Nome;Città\nAnna;Sant'Agata de' Goti (bn)\n").cards.first();
+    QCOMPARE(card.record.text(u"Localita"), u"Sant'Agata de' Goti"_qs);
+    QCOMPARE(card.record.text(u"Prov01") + card.record.text(u"Prov02"), u"BN"_qs);
+  }
+
+  // A mapping the user changed: the column left out is not stored, the one
+  // moved goes to its new field.
+  void followsTheUsersMapping() {
+    const ContactTable table = ContactFile::fromBytes("Nome;Telefono;Varie\nAnna;06 1;nota\n");
+    ColumnMapping mapping = proposeMapping(table.names);
+    mapping[1].target.clear();
+    mapping[2].target = u"Questioni"_qs;
+    const BuiltCard card = CardBuilder(mapping).build(table.rows.first());
+    QCOMPARE(card.record.text(u"Tel"), QString());
+    QCOMPARE(card.record.text(u"Questioni"), u"nota"_qs);
+    QVERIFY(card.hasName());
+  }
+};
+
+QTEST_APPLESS_MAIN(CardBuilderTest)
+#include "tst_cardbuilder.moc"

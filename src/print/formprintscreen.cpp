@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/picture.h"
+#include "widgets/shortcuttip.h"
 
 #include "platform/inifile.h"
 #include "platform/messageservice.h"
@@ -44,10 +45,7 @@ QPushButton* button(const char* name, const QString& text, const QString& access
   b->setObjectName(QString::fromLatin1(name));
   b->setAccessibleName(accessible);
   b->setAutoDefault(false);
-  if (!key.isEmpty()) {
-    b->setShortcut(key);
-    b->setToolTip(accessible + u" ("_qs + key.toString(QKeySequence::NativeText) + u')');
-  }
+  if (!key.isEmpty()) giveShortcut(b, key);
   return b;
 }
 

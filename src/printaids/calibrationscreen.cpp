@@ -10,6 +10,7 @@
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "report/printservice.h"
+#include "widgets/shortcuttip.h"
 
 namespace {
 
@@ -46,10 +47,7 @@ QPushButton* button(const char* name, const QString& text, const QString& access
   b->setObjectName(QString::fromLatin1(name));
   b->setAccessibleName(accessible);
   b->setAutoDefault(false);
-  if (!key.isEmpty()) {
-    b->setShortcut(key);
-    b->setToolTip(accessible + u" ("_qs + key.toString(QKeySequence::NativeText) + u')');
-  }
+  if (!key.isEmpty()) giveShortcut(b, key);
   return b;
 }
 

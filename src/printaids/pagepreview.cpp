@@ -11,6 +11,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "widgets/shortcuttip.h"
+
 namespace {
 
 struct ToolAction {
@@ -42,10 +44,6 @@ const ToolAction kPages[] = {
      [](QPrintPreviewWidget* v) { v->setCurrentPage(v->pageCount()); }},
 };
 
-QString withKey(const QString& text, const QKeySequence& key) {
-  return text + u" ("_qs + key.toString(QKeySequence::NativeText) + u')';
-}
-
 }  // namespace
 
 PagePreview::PagePreview(std::vector<Page> pages, const QString& title, PaintOptions options,
@@ -67,8 +65,7 @@ PagePreview::PagePreview(std::vector<Page> pages, const QString& title, PaintOpt
   auto* print = new QPushButton(u"Stampa..."_qs, this);
   print->setObjectName(u"btnStampa"_qs);
   print->setAccessibleName(u"Stampa le pagine mostrate"_qs);
-  print->setShortcut(QKeySequence::Print);
-  print->setToolTip(withKey(u"Stampa le pagine mostrate"_qs, print->shortcut()));
+  giveShortcut(print, QKeySequence::Print);
   auto* close = new QPushButton(u"Chiudi"_qs, this);
   close->setObjectName(u"btnChiudi"_qs);
   close->setAccessibleName(u"Chiudi l'anteprima senza stampare"_qs);
@@ -99,7 +96,7 @@ QToolBar* PagePreview::buildToolbar() {
     QAction* action = bar->addAction(QIcon(QString::fromLatin1(def.icon)),
                                      QString::fromUtf8(def.text));
     action->setShortcut(def.key);
-    action->setToolTip(withKey(QString::fromUtf8(def.text), def.key));
+    action->setToolTip(shortcutTip(QString::fromUtf8(def.text), def.key));
     auto run = def.run;
     connect(action, &QAction::triggered, this, [this, run] {
       run(view_);

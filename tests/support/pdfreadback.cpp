@@ -37,6 +37,7 @@ QImage pdfImage(const QString& pdf, const QString& folder, int page) {
   const QString stem = folder + u"/page"_qs;
   process.start(u"pdftoppm"_qs,
                 {u"-r"_qs, QString::number(kImageDotsPerMm * 25.4), u"-gray"_qs, u"-png"_qs,
+                 u"-aaVector"_qs, u"no"_qs,
                  u"-f"_qs, QString::number(page), u"-l"_qs, QString::number(page),
                  u"-singlefile"_qs, pdf, stem});
   if (!process.waitForFinished(60000)) qFatal("pdftoppm did not finish");

@@ -31,7 +31,8 @@ QList<PdfPage> pdfPages(const QString& pdf);
 QList<PdfWord> pdfWords(const QString& pdf);
 
 // The page (counted from 1) rendered in grey by pdftoppm at 10 dots per
-// millimetre, written into `folder`.
+// millimetre, written into `folder`. Lines are drawn without smoothing, so
+// that a hairline inks at least one whole dot.
 inline constexpr int kImageDotsPerMm = 10;
 QImage pdfImage(const QString& pdf, const QString& folder, int page = 1);
 

@@ -13,6 +13,7 @@
 #include "search/tfrmtrovaanagrafica.h"
 #include "search/tfrmquestioni.h"
 #include "print/tfrmstampaanagrafica.h"
+#include "printaids/envelopescreen.h"
 #include "export/tfrmexpanagrafica.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
@@ -98,6 +99,9 @@ const WorkspaceLook kLook{
     &GuideTexts::addressBook,
 };
 
+const ToolButton kEnvelope{"cmdBusta", ":/art/btn_busta.svg", "Stampa la busta",
+                           "Stampa la busta con l'indirizzo della scheda corrente."};
+
 const QColor kPaleBlue(0xC8, 0xD6, 0xE3);
 const QColor kSteelBlue(0x46, 0x82, 0xB4);
 
@@ -139,6 +143,8 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kLook, parent)
 
   opens<TfrmExpAnagrafica>(u"cmdEsporta"_qs, this);
   opens<TfrmStampaAnagrafica>(u"cmdStampa"_qs, this, this);
+  addWideButton(kEnvelope, QPoint(57, 576), QKeySequence(Qt::CTRL | Qt::Key_B));
+  opens<EnvelopeScreen>(u"cmdBusta"_qs, EnvelopeFrom::AddressBook, this, this);
 
   opensTagged<TfrmTrovaAnagrafica>(u"cmdTrova"_qs, u"anagrafica"_qs);
   opens<TfrmQuestioni>(u"cmdQuestioni"_qs, this, this);

@@ -119,6 +119,21 @@ PictureButton* WorkspaceWindow::addFieldButton(const ToolButton& def, QPoint at)
   return addToolButton(def, panel_, at, QSize(22, 22));
 }
 
+PictureButton* WorkspaceWindow::addWideButton(const ToolButton& def, QPoint at,
+                                              const QKeySequence& key) {
+  PictureButton* button = addToolButton(def, panel_, at, kWideSize);
+  addShortcut(button, key);
+  return button;
+}
+
+void WorkspaceWindow::addShortcut(PictureButton* button, const QKeySequence& key) {
+  button->showShortcut(key);
+  auto* shortcut = new QShortcut(key, this);
+  connect(shortcut, &QShortcut::activated, button, [button] {
+    if (button->isEnabled()) button->click();
+  });
+}
+
 void WorkspaceWindow::addTodayButton(QPoint at) {
   connect(addFieldButton(kToday, at), &QToolButton::clicked, this, [this] {
     if (auto* date = findChild<QLineEdit*>(u"txtData"_qs))
@@ -137,13 +152,7 @@ void WorkspaceWindow::buildToolbar() {
   }
   auto place = [this](const StandardButton& b, int x) {
     PictureButton* button = addToolButton(b.def, panel_, QPoint(x, 26), kToolSize);
-    if (!b.key.isEmpty()) {
-      button->showShortcut(b.key);
-      auto* shortcut = new QShortcut(b.key, this);
-      connect(shortcut, &QShortcut::activated, button, [button] {
-        if (button->isEnabled()) button->click();
-      });
-    }
+    if (!b.key.isEmpty()) addShortcut(button, b.key);
     return button;
   };
   place(kNuovo, 20);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -77,6 +78,9 @@ class WorkspaceWindow : public GradientWidget {
                     int borderWidth = 1);
   // A small picture button beside a box, with its hint.
   PictureButton* addFieldButton(const ToolButton& def, QPoint at);
+  // A wide picture button on the card, like the toolbar's wide buttons, with
+  // its hint and keyboard shortcut.
+  PictureButton* addWideButton(const ToolButton& def, QPoint at, const QKeySequence& key);
   // The receipts' buttons beside the two name boxes (import a block from the
   // address book, with the import tags "<stem>_des" and "<stem>_mit") and
   // beside the date (today's date).
@@ -103,6 +107,7 @@ class WorkspaceWindow : public GradientWidget {
   void addTodayButton(QPoint at);
   PictureButton* addToolButton(const ToolButton& def, QWidget* group, QPoint at,
                                QSize size);
+  void addShortcut(PictureButton* button, const QKeySequence& key);
   void buildToolbar();
   void buildHelpBar();
 

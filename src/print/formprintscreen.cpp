@@ -13,7 +13,6 @@
 #include "widgets/picture.h"
 #include "widgets/shortcuttip.h"
 
-#include "platform/inifile.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "print/offsetcontrols.h"
@@ -174,11 +173,7 @@ void FormPrintScreen::store(QList<PrintSettings::Entry> entries) {
   if (hasOrientation())
     entries.append({setup_.orientationSection, QString::fromLatin1(PrintSettings::kOrientationKey),
                     PrintSettings::wordFor(orientation())});
-  try {
-    PrintSettings::write(entries);
-  } catch (const IniWriteError& error) {
-    Services::messages().show(this, MessageKind::Error, QString::fromStdString(error.what()));
-  }
+  PrintSettings::writeOrTell(this, entries);
 }
 
 Page FormPrintScreen::preparedPage() const {

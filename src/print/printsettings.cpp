@@ -2,7 +2,9 @@
 
 #include "archive/text.h"
 #include "platform/inifile.h"
+#include "platform/messageservice.h"
 #include "platform/programfolder.h"
+#include "platform/services.h"
 
 namespace {
 const QString kUpright = u"Verticale"_qs;
@@ -25,6 +27,16 @@ void write(const QList<Entry>& entries) {
   IniFile ini = IniFile::load(filePath());
   for (const Entry& entry : entries) ini.setValue(entry.section, entry.key, entry.value);
   ini.save(filePath());
+}
+
+bool writeOrTell(QWidget* screen, const QList<Entry>& entries) {
+  try {
+    write(entries);
+    return true;
+  } catch (const IniWriteError& error) {
+    Services::messages().show(screen, MessageKind::Error, QString::fromStdString(error.what()));
+    return false;
+  }
 }
 
 std::optional<Orientation> orientationFromWord(const QString& word) {

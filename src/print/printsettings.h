@@ -6,6 +6,8 @@
 
 #include "report/page.h"
 
+class QWidget;
+
 // Impostazioni.ini in the program folder: per form, the print offsets and,
 // for the return receipt, the orientation. Every call opens the file, reads
 // or writes, and lets it go.
@@ -28,6 +30,9 @@ struct Entry {
 // Writes the entries in one go. Throws IniWriteError when the file cannot be
 // written; it then keeps what it held.
 void write(const QList<Entry>& entries);
+// The same for a screen: a failure is shown to the user over it, with the
+// error's own text, and gives false.
+bool writeOrTell(QWidget* screen, const QList<Entry>& entries);
 
 // "Verticale" and "Orizzontale", letter for letter; anything else is no choice.
 std::optional<Orientation> orientationFromWord(const QString& word);

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/picture.h"
-#include "widgets/shortcuttip.h"
+#include "widgets/dialogbutton.h"
 
 #include "platform/messageservice.h"
 #include "platform/services.h"
@@ -37,16 +37,6 @@ const QString kInstructions = u"Impostare il margine superiore e il margine sini
 
 const QKeySequence kPreviewKey(Qt::CTRL | Qt::Key_F2);
 const QKeySequence kCalibrationKey(Qt::CTRL | Qt::Key_T);
-
-QPushButton* button(const char* name, const QString& text, const QString& accessible,
-                    QWidget* parent, const QKeySequence& key = {}) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAccessibleName(accessible);
-  b->setAutoDefault(false);
-  if (!key.isEmpty()) giveShortcut(b, key);
-  return b;
-}
 
 // The offset as a whole number of millimetres, 0 when it is not a number.
 int wholeMillimetres(const QLineEdit* box) {
@@ -112,15 +102,15 @@ void FormPrintScreen::buildControls() {
   wait_->setPalette(crimson);
   wait_->hide();
 
-  print_ = button("btnStampa", u"Stampa"_qs, u"Stampa il modulo"_qs, this);
+  print_ = dialogButton("btnStampa", u"Stampa"_qs, u"Stampa il modulo"_qs, this);
   print_->installEventFilter(this);
-  auto* cancel = button("btnAnnulla", u"Annulla"_qs, u"Chiudi senza stampare"_qs, this);
-  auto* preview = button("btnAnteprima", u"Anteprima"_qs,
-                         u"Mostra la pagina come sarà stampata"_qs, this, kPreviewKey);
+  auto* cancel = dialogButton("btnAnnulla", u"Annulla"_qs, u"Chiudi senza stampare"_qs, this);
+  auto* preview = dialogButton("btnAnteprima", u"Anteprima"_qs,
+                               u"Mostra la pagina come sarà stampata"_qs, this, kPreviewKey);
   auto* calibration =
-      button("btnFoglioProva", u"Foglio di prova..."_qs,
-             u"Stampa un foglio di prova su carta bianca per misurare i margini"_qs, this,
-             kCalibrationKey);
+      dialogButton("btnFoglioProva", u"Foglio di prova..."_qs,
+                   u"Stampa un foglio di prova su carta bianca per misurare i margini"_qs, this,
+                   kCalibrationKey);
   connect(print_, &QPushButton::clicked, this, &FormPrintScreen::print);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(preview, &QPushButton::clicked, this, &FormPrintScreen::preview);

@@ -10,17 +10,9 @@
 #include "platform/services.h"
 #include "print/offsettext.h"
 #include "print/printsettings.h"
+#include "widgets/dialogbutton.h"
 
 namespace {
-
-QPushButton* button(const char* name, const QString& text, const QString& accessible,
-                    QWidget* parent) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAccessibleName(accessible);
-  b->setAutoDefault(false);
-  return b;
-}
 
 QLineEdit* offsetBox(const char* name, const QString& accessible, QWidget* parent) {
   auto* box = new QLineEdit(u"0"_qs, parent);
@@ -58,9 +50,9 @@ OffsetControls::OffsetControls(QGridLayout* grid, QWidget* screen, Apply apply)
   for (const OffsetRow& row : rows) {
     auto* title = new QLabel(row.title, screen);
     title->setBuddy(row.box);
-    auto* minus = button(row.minus, u"-"_qs, u"Diminuisci "_qs + row.what, screen);
-    auto* plus = button(row.plus, u"+"_qs, u"Aumenta "_qs + row.what, screen);
-    auto* store = button(row.apply, u"Applica"_qs, u"Memorizza "_qs + row.what, screen);
+    auto* minus = dialogButton(row.minus, u"-"_qs, u"Diminuisci "_qs + row.what, screen);
+    auto* plus = dialogButton(row.plus, u"+"_qs, u"Aumenta "_qs + row.what, screen);
+    auto* store = dialogButton(row.apply, u"Applica"_qs, u"Memorizza "_qs + row.what, screen);
     for (QPushButton* b : {minus, plus}) b->setFixedWidth(32);
     QLineEdit* box = row.box;
     const QString key = QString::fromLatin1(row.key);

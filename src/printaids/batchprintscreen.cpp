@@ -1,7 +1,6 @@
 #include "printaids/batchprintscreen.h"
 
 #include <QButtonGroup>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,7 +12,6 @@
 #include "print/offsettext.h"
 #include "printaids/pagepreview.h"
 #include "report/printservice.h"
-#include "widgets/shortcuttip.h"
 
 namespace {
 
@@ -57,36 +55,19 @@ QRadioButton* choice(const char* name, const QString& text, QButtonGroup* group,
   return option;
 }
 
-QPushButton* button(const char* name, const QString& text, const QString& accessible,
-                    QWidget* parent) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAccessibleName(accessible);
-  b->setAutoDefault(false);
-  return b;
-}
-
 }  // namespace
 
 BatchPrintScreen::BatchPrintScreen(const FormBatch& batch, QStringList lines,
                                    QList<int> selected, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : AidScreen(u"BatchPrintScreen"_qs, kCaption, parent),
       batch_(batch),
       lines_(std::move(lines)),
       selected_(std::move(selected)) {
-  setObjectName(u"BatchPrintScreen"_qs);
-  setWindowTitle(kCaption);
-  setAutoFillBackground(true);
-  QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
-  setPalette(white);
   buildControls();
 }
 
 void BatchPrintScreen::buildControls() {
-  auto* page = new QVBoxLayout(this);
-  page->setContentsMargins(18, 18, 18, 14);
-  page->setSpacing(10);
+  QVBoxLayout* page = column();
 
   page->addWidget(new QLabel(u"Moduli da stampare:"_qs, this));
   auto* which = new QButtonGroup(this);
@@ -120,22 +101,7 @@ void BatchPrintScreen::buildControls() {
   page->addSpacing(8);
   page->addWidget(note);
 
-  auto* print = button("btnStampa", u"Stampa"_qs, u"Stampa i moduli"_qs, this);
-  auto* preview = button("btnAnteprima", u"Anteprima"_qs,
-                         u"Mostra i moduli come saranno stampati"_qs, this);
-  giveShortcut(preview, QKeySequence(Qt::CTRL | Qt::Key_F2));
-  auto* cancel = button("btnAnnulla", u"Annulla"_qs, u"Chiudi senza stampare"_qs, this);
-  connect(print, &QPushButton::clicked, this, &BatchPrintScreen::print);
-  connect(preview, &QPushButton::clicked, this, &BatchPrintScreen::preview);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(cancel);
-  buttons->addWidget(preview);
-  buttons->addWidget(print);
-  page->addSpacing(6);
-  page->addLayout(buttons);
-  page->setSizeConstraint(QLayout::SetFixedSize);
+  addPrintButtons(u"i moduli"_qs, [this] { preview(); }, [this] { print(); });
 }
 
 SideOrder BatchPrintScreen::sideOrder() const {

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QDialog>
 #include <QList>
 #include <QStringList>
 #include <optional>
 #include <vector>
 
+#include "printaids/aidscreen.h"
 #include "printaids/formbatch.h"
 
 class QRadioButton;
@@ -14,7 +14,7 @@ class QRadioButton;
 // shows: all of them or the lines selected, one after another, each form
 // with the offsets and orientation stored for it; for return receipts, the
 // sides and their order as chosen. Nothing is written to the archive.
-class BatchPrintScreen : public QDialog {
+class BatchPrintScreen : public AidScreen {
   Q_OBJECT
  public:
   // `selected` are the rows of `lines` chosen in the list.

@@ -1,7 +1,6 @@
 #include "printaids/calibrationscreen.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -10,7 +9,7 @@
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "report/printservice.h"
-#include "widgets/shortcuttip.h"
+#include "widgets/dialogbutton.h"
 
 namespace {
 
@@ -41,38 +40,21 @@ QSpinBox* shiftBox(const char* name, int value, const QString& accessible, QWidg
   return box;
 }
 
-QPushButton* button(const char* name, const QString& text, const QString& accessible,
-                    const QKeySequence& key, QWidget* parent) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAccessibleName(accessible);
-  b->setAutoDefault(false);
-  if (!key.isEmpty()) giveShortcut(b, key);
-  return b;
-}
-
 }  // namespace
 
 CalibrationScreen::CalibrationScreen(Page sheet, const QString& formName, int top, int left,
                                      QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : AidScreen(u"CalibrationScreen"_qs, u" Foglio di prova - "_qs + formName, parent),
       sheet_(std::move(sheet)),
       formName_(formName) {
-  setObjectName(u"CalibrationScreen"_qs);
-  setWindowTitle(u" Foglio di prova - "_qs + formName);
-  setAutoFillBackground(true);
-  QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
-  setPalette(white);
-
   auto* steps = new QLabel(kSteps, this);
   steps->setObjectName(u"lblIstruzioni"_qs);
   steps->setWordWrap(true);
   steps->setFixedWidth(520);
 
-  auto* print = button("btnStampaFoglio", u"Stampa il foglio di prova..."_qs,
-                       u"Stampa il foglio di prova su carta bianca"_qs, QKeySequence::Print,
-                       this);
+  auto* print = dialogButton("btnStampaFoglio", u"Stampa il foglio di prova..."_qs,
+                             u"Stampa il foglio di prova su carta bianca"_qs, this,
+                             QKeySequence::Print);
   connect(print, &QPushButton::clicked, this, &CalibrationScreen::printSheet);
 
   down_ = shiftBox("txtBasso", top, u"Millimetri di cui le caselle del modulo sono più in "
@@ -94,26 +76,17 @@ CalibrationScreen::CalibrationScreen(Page sheet, const QString& formName, int to
     ++line;
   }
 
-  auto* cancel = button("btnAnnulla", u"Annulla"_qs, u"Chiudi senza cambiare i margini"_qs, {},
-                        this);
-  auto* apply = button("btnApplica", u"Applica"_qs,
-                       u"Usa e memorizza questi valori come margini del modulo"_qs, {}, this);
+  auto* cancel = dialogButton("btnAnnulla", u"Annulla"_qs, u"Chiudi senza cambiare i margini"_qs,
+                              this);
+  auto* apply = dialogButton("btnApplica", u"Applica"_qs,
+                             u"Usa e memorizza questi valori come margini del modulo"_qs, this);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(apply, &QPushButton::clicked, this, &QDialog::accept);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(cancel);
-  buttons->addWidget(apply);
-
-  auto* page = new QVBoxLayout(this);
-  page->setContentsMargins(18, 18, 18, 14);
-  page->setSpacing(14);
-  page->addWidget(steps);
-  page->addWidget(print, 0, Qt::AlignLeft);
-  page->addLayout(grid);
-  page->addLayout(buttons);
-  page->setSizeConstraint(QLayout::SetFixedSize);
+  column()->addWidget(steps);
+  column()->addWidget(print, 0, Qt::AlignLeft);
+  column()->addLayout(grid);
+  addButtonRow({cancel, apply});
 }
 
 int CalibrationScreen::top() const { return down_->value(); }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QDialog>
-
+#include "printaids/aidscreen.h"
 #include "report/page.h"
 
 class QSpinBox;
@@ -10,7 +9,7 @@ class QSpinBox;
 // user reads on it, in whole millimetres. "Applica" closes the screen as
 // accepted; the print screen that opened it then shows the two values as
 // its offsets and stores them as its own "Applica" buttons do.
-class CalibrationScreen : public QDialog {
+class CalibrationScreen : public AidScreen {
   Q_OBJECT
  public:
   // `top` and `left` are the offsets the print screen shows now.

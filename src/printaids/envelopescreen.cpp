@@ -17,7 +17,6 @@
 #include "print/printsettings.h"
 #include "printaids/pagepreview.h"
 #include "report/printservice.h"
-#include "widgets/shortcuttip.h"
 
 namespace {
 
@@ -37,27 +36,10 @@ const QString kPrintFailure =
     u"Attenzione: la stampa della busta non è andata a buon fine."_qs + u"\n\r\n\r"_qs +
     u"Si consiglia di controllare le impostazioni della stampante."_qs;
 
-QPushButton* button(const char* name, const QString& text, const QString& accessible,
-                    QWidget* parent) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAccessibleName(accessible);
-  b->setAutoDefault(false);
-  return b;
-}
-
 }  // namespace
 
 EnvelopeScreen::EnvelopeScreen(EnvelopeFrom from, QWidget* source, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      from_(from),
-      source_(source) {
-  setObjectName(u"EnvelopeScreen"_qs);
-  setWindowTitle(kCaption);
-  setAutoFillBackground(true);
-  QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
-  setPalette(white);
+    : AidScreen(u"EnvelopeScreen"_qs, kCaption, parent), from_(from), source_(source) {
   buildControls();
   chooseSize(EnvelopeLayout::size(PrintSettings::read(
       QString::fromLatin1(EnvelopeLayout::kFormatSection),
@@ -93,31 +75,12 @@ void EnvelopeScreen::buildControls() {
     PrintSettings::writeOrTell(this, {{EnvelopeLayout::marginSection(chosenSize()), key, value}});
   });
 
-  auto* print = button("btnStampa", u"Stampa"_qs, u"Stampa la busta"_qs, this);
-  auto* preview = button("btnAnteprima", u"Anteprima"_qs,
-                         u"Mostra la busta come sarà stampata"_qs, this);
-  giveShortcut(preview, QKeySequence(Qt::CTRL | Qt::Key_F2));
-  auto* cancel = button("btnAnnulla", u"Annulla"_qs, u"Chiudi senza stampare"_qs, this);
-  connect(print, &QPushButton::clicked, this, &EnvelopeScreen::print);
-  connect(preview, &QPushButton::clicked, this, &EnvelopeScreen::preview);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(cancel);
-  buttons->addWidget(preview);
-  buttons->addWidget(print);
-
-  auto* page = new QVBoxLayout(this);
-  page->setContentsMargins(18, 18, 18, 14);
-  page->setSpacing(14);
-  page->addWidget(explanation);
-  page->addWidget(new QLabel(u"Formato della busta:"_qs, this));
-  page->addLayout(sizes);
-  page->addWidget(sender_);
-  page->addLayout(grid);
-  page->addLayout(buttons);
-  page->setSizeConstraint(QLayout::SetFixedSize);
+  column()->addWidget(explanation);
+  column()->addWidget(new QLabel(u"Formato della busta:"_qs, this));
+  column()->addLayout(sizes);
+  column()->addWidget(sender_);
+  column()->addLayout(grid);
+  addPrintButtons(u"la busta"_qs, [this] { preview(); }, [this] { print(); });
 }
 
 const EnvelopeSize& EnvelopeScreen::chosenSize() const {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDialog>
 #include <QList>
 #include <optional>
 
+#include "printaids/aidscreen.h"
 #include "printaids/envelopeaddresses.h"
 #include "printaids/envelopelayout.h"
 
@@ -15,7 +15,7 @@ class QRadioButton;
 // (remembered in Impostazioni.ini), the top and left offsets of that size
 // with the form screens' "-", "+" and "Applica", whether to print the sender,
 // a preview and "Stampa".
-class EnvelopeScreen : public QDialog {
+class EnvelopeScreen : public AidScreen {
   Q_OBJECT
  public:
   EnvelopeScreen(EnvelopeFrom from, QWidget* source, QWidget* parent = nullptr);

@@ -8,6 +8,7 @@
 #include <span>
 
 #include "print/formlayout.h"
+#include "print/returnreceiptlayouts.h"
 
 // A stand-in for the workspace a print screen reads: a plain widget with a
 // text box for every {txt...} and a check box for every [chk...] the content
@@ -34,6 +35,15 @@ inline std::unique_ptr<QWidget> sourceScreenFor(const QStringList& patterns) {
 inline std::unique_ptr<QWidget> sourceScreen(std::span<const FormBox> layout) {
   QStringList patterns;
   for (const FormBox& box : layout) patterns << QString::fromLatin1(box.content);
+  return sourceScreenFor(patterns);
+}
+
+// The return-receipt screen both of its print screens read: the controls of
+// the recipient side's layout and of the sender side's.
+inline std::unique_ptr<QWidget> returnReceiptSourceScreen() {
+  QStringList patterns;
+  for (auto side : {ReturnReceiptLayouts::recipientSide(), ReturnReceiptLayouts::senderSide()})
+    for (const FormBox& box : side) patterns << QString::fromLatin1(box.content);
   return sourceScreenFor(patterns);
 }
 

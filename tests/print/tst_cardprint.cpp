@@ -97,11 +97,7 @@ int inkIn(const QImage& image, double leftMm, double rightMm, double topMm, doub
 using Word = PdfWord;
 const auto wordsOf = pdfWords;
 
-Word find(const QList<Word>& words, const QString& text) {
-  for (const Word& word : words)
-    if (word.text == text) return word;
-  qFatal("no word %s in the PDF", qPrintable(text));
-}
+const auto find = findWord;
 
 }  // namespace
 

@@ -20,6 +20,7 @@
 #include "search/tfrmconsegnate.h"
 #include "search/tfrminviate.h"
 #include "support/pdfreadback.h"
+#include "support/press.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 #include "support/whenshown.h"
@@ -28,12 +29,6 @@ using Fixture::record;
 
 namespace {
 using Form = RecordingMessages::Form;
-
-void click(QWidget& screen, const char* name) {
-  auto* button = screen.findChild<QAbstractButton*>(QString::fromLatin1(name));
-  if (!button) qFatal("no button %s", name);
-  QTest::mouseClick(button, Qt::LeftButton);
-}
 
 // Cards as the editors write them: every flag "Sì" or "No".
 TSchedaAccettazione letter(const QString& recipient, const QString& sent,
@@ -124,11 +119,7 @@ void selectRows(QWidget& list, const QList<int>& rows) {
   }
 }
 
-const PdfWord& word(const QList<PdfWord>& words, const QString& text) {
-  for (const PdfWord& w : words)
-    if (w.text == text) return w;
-  qFatal("no word %s", qPrintable(text));
-}
+const auto word = findWord;
 }  // namespace
 
 class BatchPrintTest : public QObject {
@@ -255,7 +246,7 @@ class BatchPrintTest : public QObject {
                             linesOf(kLetters, unsentList()), {});
     screen.show();
     folder.write(acceptanceArchive().fileName, Fixture::bytes(now));
-    click(screen, "btnStampa");
+    press(screen, "btnStampa");
     QVERIFY(printer.jobs.empty());
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().form, Form::Warning);
@@ -295,7 +286,7 @@ class BatchPrintTest : public QObject {
     BatchPrintScreen screen(*FormBatches::forList(unsentList()),
                             emptyList ? QStringList() : linesOf(kLetters, unsentList()), {});
     screen.show();
-    click(screen, "btnStampa");
+    press(screen, "btnStampa");
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().text, message);
     QVERIFY(screen.isVisible());
@@ -320,9 +311,9 @@ class BatchPrintTest : public QObject {
         auto* option = screen.findChild<QRadioButton*>(QString::fromLatin1(name));
         offered << option->text() + (option->isChecked() ? u" *"_qs : QString());
       }
-      click(screen, "btnStampa");
+      press(screen, "btnStampa");
     });
-    click(list, "btnStampaModuli");
+    press(list, "btnStampaModuli");
     QCOMPARE(offered, QStringList({u"Tutte le schede in elenco (3)"_qs,
                                    u"Solo le schede selezionate nell'elenco (2) *"_qs}));
     QCOMPARE(printer.jobs.size(), size_t(1));
@@ -356,7 +347,7 @@ class BatchPrintTest : public QObject {
     whenShown<BatchPrintScreen>([](BatchPrintScreen& screen) {
       QVERIFY(screen.findChild<QRadioButton*>(u"optTutte"_qs)->isChecked());
       screen.findChild<QRadioButton*>(u"optLatiRaggruppati"_qs)->setChecked(true);
-      click(screen, "btnStampa");
+      press(screen, "btnStampa");
     });
     QTest::keyClick(&list, Qt::Key_M, Qt::ControlModifier);
 

@@ -15,18 +15,13 @@
 #include "printaids/calibrationsheet.h"
 #include "report/pdfprintservice.h"
 #include "support/pdfreadback.h"
+#include "support/press.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 #include "support/whenshown.h"
 
 namespace {
 using Form = RecordingMessages::Form;
-
-void click(QWidget& screen, const char* name, int times = 1) {
-  auto* button = screen.findChild<QPushButton*>(QString::fromLatin1(name));
-  if (!button) qFatal("no button %s", name);
-  for (int i = 0; i < times; ++i) QTest::mouseClick(button, Qt::LeftButton);
-}
 
 QString offset(QWidget& screen, const char* box) {
   return screen.findChild<QLineEdit*>(QString::fromLatin1(box))->text();
@@ -44,18 +39,12 @@ void printSheet(const FormPrintSetup& setup, Orientation orientation, const QStr
   CalibrationScreen screen(CalibrationSheet::page(formPage(setup, orientation), setup.formName),
                            setup.formName, 0, 0);
   screen.show();
-  click(screen, "btnStampaFoglio");
+  press(screen, "btnStampaFoglio");
   if (printer.jobs.size() != 1) qFatal("the sheet was not printed");
 }
 
 // Both sides of the return receipt read the same screen.
-std::unique_ptr<QWidget> returnReceiptScreen() {
-  auto source = sourceScreen(ReturnReceiptLayouts::recipientSide());
-  auto sender = sourceScreen(ReturnReceiptLayouts::senderSide());
-  for (QWidget* control : sender->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    control->setParent(source.get());
-  return source;
-}
+const auto returnReceiptScreen = returnReceiptSourceScreen;
 }  // namespace
 
 class CalibrationTest : public QObject {
@@ -223,10 +212,10 @@ class CalibrationTest : public QObject {
       TestFolder folder;
       folder.write(u"Impostazioni.ini"_qs, before);
       auto screen = open();
-      click(*screen, "btnTopPlus");
-      click(*screen, "btnLeftMinus");
-      click(*screen, "btnApplicaTop");
-      click(*screen, "btnApplicaLeft");
+      press(*screen, "btnTopPlus");
+      press(*screen, "btnLeftMinus");
+      press(*screen, "btnApplicaTop");
+      press(*screen, "btnApplicaLeft");
       byHand = folder.read(u"Impostazioni.ini"_qs);
     }
 
@@ -241,9 +230,9 @@ class CalibrationTest : public QObject {
       started << down->value() << right->value();
       down->setValue(3);
       right->setValue(-2);
-      click(calibration, "btnApplica");
+      press(calibration, "btnApplica");
     });
-    click(*screen, "btnFoglioProva");
+    press(*screen, "btnFoglioProva");
     QCOMPARE(started, QList<int>({2, -1}));  // the offsets the screen showed
     QCOMPARE(offset(*screen, "txtTop"), u"3"_qs);
     QCOMPARE(offset(*screen, "txtLeft"), u"-2"_qs);
@@ -258,12 +247,12 @@ class CalibrationTest : public QObject {
     auto source = sourceScreen(AcceptanceLayout::boxes());
     TfrmStampaAccettazione screen(source.get());
     screen.show();
-    click(screen, "btnTopPlus", 2);
+    press(screen, "btnTopPlus", 2);
     whenShown<CalibrationScreen>([](CalibrationScreen& calibration) {
       calibration.findChild<QSpinBox*>(u"txtBasso"_qs)->setValue(7);
-      click(calibration, "btnAnnulla");
+      press(calibration, "btnAnnulla");
     });
-    click(screen, "btnFoglioProva");
+    press(screen, "btnFoglioProva");
     QCOMPARE(offset(screen, "txtTop"), u"2"_qs);
     QVERIFY(!folder.exists(u"Impostazioni.ini"_qs));
   }
@@ -278,10 +267,10 @@ class CalibrationTest : public QObject {
     screen.show();
     screen.findChild<QRadioButton*>(u"optOrizzontale"_qs)->setChecked(true);
     whenShown<CalibrationScreen>([](CalibrationScreen& calibration) {
-      click(calibration, "btnStampaFoglio");
-      click(calibration, "btnAnnulla");
+      press(calibration, "btnStampaFoglio");
+      press(calibration, "btnAnnulla");
     });
-    click(screen, "btnFoglioProva");
+    press(screen, "btnFoglioProva");
     QCOMPARE(printer.jobs.size(), size_t(1));
     const Page& sheet = printer.jobs.front().front();
     QCOMPARE(sheet.orientation(), Orientation::Sideways);
@@ -301,7 +290,7 @@ class CalibrationTest : public QObject {
         CalibrationSheet::page(formPage(setup, Orientation::Upright), setup.formName),
         setup.formName, 0, 0);
     screen.show();
-    click(screen, "btnStampaFoglio");
+    press(screen, "btnStampaFoglio");
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().form, Form::Warning);
     QCOMPARE(messages.last().text,

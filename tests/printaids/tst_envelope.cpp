@@ -14,18 +14,13 @@
 #include "printaids/envelopescreen.h"
 #include "report/pdfprintservice.h"
 #include "support/pdfreadback.h"
+#include "support/press.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 #include "support/whenshown.h"
 
 namespace {
 using Form = RecordingMessages::Form;
-
-void click(QWidget& screen, const char* name, int times = 1) {
-  auto* button = screen.findChild<QAbstractButton*>(QString::fromLatin1(name));
-  if (!button) qFatal("no button %s", name);
-  for (int i = 0; i < times; ++i) QTest::mouseClick(button, Qt::LeftButton);
-}
 
 const QStringList kAcceptanceBlocks{
     u"{txtDestinatario}{txtIndirizzoDes}{txtNumDes}{txtLocalitaDes}"_qs,
@@ -54,11 +49,7 @@ std::unique_ptr<QWidget> acceptanceScreen() {
   return screen;
 }
 
-const PdfWord& word(const QList<PdfWord>& words, const QString& text) {
-  for (const PdfWord& w : words)
-    if (w.text == text) return w;
-  qFatal("no word %s", qPrintable(text));
-}
+const auto word = findWord;
 }  // namespace
 
 class EnvelopeTest : public QObject {
@@ -151,7 +142,7 @@ class EnvelopeTest : public QObject {
     EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
     screen.show();
     QCOMPARE(QString::fromLatin1(screen.chosenSize().name), size);
-    click(screen, "btnStampa");
+    press(screen, "btnStampa");
     QCOMPARE(messages.count(), 0);
     QCOMPARE(printer.jobs.size(), size_t(1));
     QVERIFY(!screen.isVisible());
@@ -221,10 +212,10 @@ class EnvelopeTest : public QObject {
       screen.show();
       QVERIFY(screen.findChild<QRadioButton*>(u"optDL"_qs)->isChecked());
       QCOMPARE(screen.findChild<QLineEdit*>(u"txtLeft"_qs)->text(), u"0"_qs);
-      click(screen, "optC5");
+      press(screen, "optC5");
       QCOMPARE(screen.findChild<QLineEdit*>(u"txtLeft"_qs)->text(), u"4"_qs);
-      click(screen, "btnTopMinus", 2);
-      click(screen, "btnApplicaTop");
+      press(screen, "btnTopMinus", 2);
+      press(screen, "btnApplicaTop");
     }
     QCOMPARE(folder.read(u"Impostazioni.ini"_qs),
              QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=2\r\nSinistro=1\r\n\r\n"
@@ -244,7 +235,7 @@ class EnvelopeTest : public QObject {
     EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
     screen.show();
     for (const char* button : {"btnStampa", "btnAnteprima"}) {
-      click(screen, button);
+      press(screen, button);
       QCOMPARE(messages.last().form, Form::Warning);
       QCOMPARE(messages.last().text,
                u"Attenzione: per stampare la busta è necessario indicare il destinatario."_qs);
@@ -261,7 +252,7 @@ class EnvelopeTest : public QObject {
     auto source = acceptanceScreen();
     EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
     screen.show();
-    click(screen, "btnStampa");
+    press(screen, "btnStampa");
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().form, Form::Warning);
     QCOMPARE(messages.last().text,
@@ -277,7 +268,7 @@ class EnvelopeTest : public QObject {
     PdfPrintService printer;
     f.box(u"txtDestinatario"_qs)->setText(u"Rossi Mario"_qs);
     f.box(u"txtMittente"_qs)->setText(u"Studio Neri"_qs);
-    whenShown<EnvelopeScreen>([](EnvelopeScreen& screen) { click(screen, "btnStampa"); });
+    whenShown<EnvelopeScreen>([](EnvelopeScreen& screen) { press(screen, "btnStampa"); });
     QTest::keyClick(&f.window, Qt::Key_B, Qt::ControlModifier);
     QCOMPARE(printer.jobs.size(), size_t(1));
     QCOMPARE(printer.jobs.front().front().text(u"txtDestinatario"_qs), u"Rossi Mario"_qs);
@@ -292,7 +283,7 @@ class EnvelopeTest : public QObject {
     f.box(u"txtNome"_qs)->setText(u"Verdi Luca"_qs);
     f.box(u"txtIndirizzo"_qs)->setText(u"Via Sparano"_qs);
     f.box(u"txtNum"_qs)->setText(u"1"_qs);
-    whenShown<EnvelopeScreen>([](EnvelopeScreen& screen) { click(screen, "btnStampa"); });
+    whenShown<EnvelopeScreen>([](EnvelopeScreen& screen) { press(screen, "btnStampa"); });
     f.press(u"cmdBusta"_qs);
     QCOMPARE(printer.jobs.size(), size_t(1));
     QCOMPARE(printer.jobs.front().front().text(u"txtDestinatario"_qs),

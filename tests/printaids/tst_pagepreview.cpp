@@ -15,6 +15,7 @@
 #include "printaids/pagepreview.h"
 #include "report/pdfprintservice.h"
 #include "support/pdfreadback.h"
+#include "support/press.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
@@ -23,12 +24,6 @@
 // same places as "Stampa" gives on paper.
 namespace {
 using Form = RecordingMessages::Form;
-
-void click(QWidget& screen, const char* name) {
-  auto* button = screen.findChild<QPushButton*>(QString::fromLatin1(name));
-  if (!button) qFatal("no button %s", name);
-  QTest::mouseClick(button, Qt::LeftButton);
-}
 
 // What the preview showed: its pages written to `pdf`, and its page count.
 struct Shown {
@@ -44,9 +39,9 @@ Shown previewInto(QWidget& screen, const QString& pdf, const char* leaveWith = "
     preview.printer().setOutputFormat(QPrinter::PdfFormat);
     preview.printer().setOutputFileName(pdf);
     preview.view()->print();
-    click(preview, leaveWith);
+    press(preview, leaveWith);
   });
-  click(screen, "btnAnteprima");
+  press(screen, "btnAnteprima");
   return shown;
 }
 
@@ -70,13 +65,7 @@ void compareWords(const QString& previewed, const QString& printed) {
 }
 
 // Both sides of the return receipt read the same screen.
-std::unique_ptr<QWidget> returnReceiptScreen() {
-  auto source = sourceScreen(ReturnReceiptLayouts::recipientSide());
-  auto sender = sourceScreen(ReturnReceiptLayouts::senderSide());
-  for (QWidget* control : sender->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    control->setParent(source.get());
-  return source;
-}
+const auto returnReceiptScreen = returnReceiptSourceScreen;
 
 }  // namespace
 
@@ -108,13 +97,13 @@ class PagePreviewTest : public QObject {
     tick(*source, "chkCC");
     TfrmStampaAccettazione screen(source.get());
     screen.show();
-    click(screen, "btnTopPlus");  // shown, not stored: the preview takes it too
+    press(screen, "btnTopPlus");  // shown, not stored: the preview takes it too
 
     QCOMPARE(previewInto(screen, previewed_).pages, 1);
     QVERIFY(screen.isVisible());  // closing the preview prints nothing
 
     PdfPrintService printer(printed_);
-    click(screen, "btnStampa");
+    press(screen, "btnStampa");
     QCOMPARE(printer.jobs.size(), size_t(1));
     compareWords(previewed_, printed_);
     // And the words are where the offsets put them: 5 down, 3 left.
@@ -137,7 +126,7 @@ class PagePreviewTest : public QObject {
 
     previewInto(screen, previewed_);
     PdfPrintService printer(printed_);
-    click(screen, "btnStampa");
+    press(screen, "btnStampa");
     compareWords(previewed_, printed_);
     const PdfPage shown = pdfPages(previewed_).first();
     QVERIFY(qAbs(shown.width - 297) < 0.1);
@@ -155,7 +144,7 @@ class PagePreviewTest : public QObject {
     screen.show();
     previewInto(screen, previewed_);
     PdfPrintService printer(printed_);
-    click(screen, "btnStampa");
+    press(screen, "btnStampa");
     compareWords(previewed_, printed_);
   }
 
@@ -166,7 +155,7 @@ class PagePreviewTest : public QObject {
     screen.show();
     previewInto(screen, previewed_);
     PdfPrintService printer(printed_);
-    click(screen, "btnStampa");
+    press(screen, "btnStampa");
 
     // The recipient's box: 84, 52.8, 115 x 4; its top edge in both pages.
     const QImage shown = pdfImage(previewed_, out_.path());
@@ -214,7 +203,7 @@ class PagePreviewTest : public QObject {
     auto source = sourceScreen(AcceptanceLayout::boxes());
     TfrmStampaAccettazione screen(source.get());
     screen.show();
-    click(screen, "btnAnteprima");  // no preview opens: nothing to wait for
+    press(screen, "btnAnteprima");  // no preview opens: nothing to wait for
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().form, Form::Error);
     QCOMPARE(messages.last().text, u"'2x' non è un valore in virgola mobile valido."_qs);

@@ -32,6 +32,12 @@ QList<PdfWord> pdfWords(const QString& pdf) {
   return words;
 }
 
+const PdfWord& findWord(const QList<PdfWord>& words, const QString& text) {
+  for (const PdfWord& word : words)
+    if (word.text == text) return word;
+  qFatal("no word %s in the PDF", qPrintable(text));
+}
+
 QImage pdfImage(const QString& pdf, const QString& folder, int page) {
   QProcess process;
   const QString stem = folder + u"/page"_qs;

@@ -30,6 +30,9 @@ QList<PdfPage> pdfPages(const QString& pdf);
 // The words of every page, in order.
 QList<PdfWord> pdfWords(const QString& pdf);
 
+// The first word of that text; a missing one ends the test run.
+const PdfWord& findWord(const QList<PdfWord>& words, const QString& text);
+
 // The page (counted from 1) rendered in grey by pdftoppm at 10 dots per
 // millimetre, written into `folder`. Lines are drawn without smoothing, so
 // that a hairline inks at least one whole dot.

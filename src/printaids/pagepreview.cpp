@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "widgets/shortcuttip.h"
 
@@ -112,6 +113,15 @@ QToolBar* PagePreview::buildToolbar() {
   pageNumber_->setObjectName(u"lblPagina"_qs);
   pageNumber_->setContentsMargins(12, 0, 12, 0);
   bar->addWidget(pageNumber_);
+  const bool mixed = std::any_of(pages_.begin(), pages_.end(), [this](const Page& page) {
+    return page.paperWidth() != pages_.front().paperWidth();
+  });
+  if (mixed) {
+    auto* turned = new QLabel(
+        u"Le pagine con l'altro orientamento sono mostrate ruotate di un quarto di giro."_qs, bar);
+    turned->setObjectName(u"lblRuotate"_qs);
+    bar->addWidget(turned);
+  }
   // Scrolling through the pages moves the current page too.
   for (QScrollBar* scroll : view_->findChildren<QScrollBar*>())
     connect(scroll, &QScrollBar::valueChanged, this, &PagePreview::showPageNumber);

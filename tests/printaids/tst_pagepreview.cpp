@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -224,6 +225,8 @@ class PagePreviewTest : public QObject {
     sideways.add(word);
 
     PagePreview preview({upright, sideways}, u"Prova"_qs, {});
+    QVERIFY(preview.findChild<QLabel*>(u"lblRuotate"_qs));
+    QVERIFY(!PagePreview({upright, upright}, u"Prova"_qs, {}).findChild<QLabel*>(u"lblRuotate"_qs));
     preview.printer().setOutputFormat(QPrinter::PdfFormat);
     preview.printer().setOutputFileName(previewed_);
     preview.view()->print();

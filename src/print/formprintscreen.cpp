@@ -10,8 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "widgets/picture.h"
 #include "widgets/dialogbutton.h"
+#include "widgets/picture.h"
 
 #include "platform/messageservice.h"
 #include "platform/services.h"

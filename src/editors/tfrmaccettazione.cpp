@@ -15,6 +15,7 @@
 #include "search/tfrminviate.h"
 #include "search/tfrmimportaanagrafica.h"
 #include "print/tfrmstampaaccettazione.h"
+#include "printaids/envelopescreen.h"
 #include "widgets/helpline.h"
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
@@ -87,6 +88,9 @@ const WorkspaceLook kLook{
     &GuideTexts::acceptance,
 };
 
+const ToolButton kEnvelope{"cmdBusta", ":/art/btn_busta.svg", "Stampa la busta",
+                           "Stampa la busta con il destinatario e il mittente."};
+
 }  // namespace
 
 TfrmAccettazione::TfrmAccettazione(QWidget* parent) : WorkspaceWindow(kLook, parent) {
@@ -111,6 +115,8 @@ TfrmAccettazione::TfrmAccettazione(QWidget* parent) : WorkspaceWindow(kLook, par
                                                  QPoint(194, 590));
 
   opens<TfrmStampaAccettazione>(u"cmdStampa"_qs, this, this);
+  addWideButton(kEnvelope, QPoint(622, 116));
+  opens<EnvelopeScreen>(u"cmdBusta"_qs, EnvelopeFrom::AcceptanceReceipt, this, this);
 
   connectClick(u"cmdFile"_qs, [this] { TfrmAllegaCartella::openFor(this, u"accettazione"_qs); });
 

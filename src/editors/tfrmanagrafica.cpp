@@ -14,6 +14,7 @@
 #include "search/tfrmtrovaanagrafica.h"
 #include "search/tfrmquestioni.h"
 #include "print/tfrmstampaanagrafica.h"
+#include "printaids/envelopescreen.h"
 #include "export/tfrmexpanagrafica.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
@@ -104,7 +105,9 @@ const WorkspaceLook kLook{
 const ToolButton kImportContacts{"cmdImportaContatti", ":/art/btn_importa.svg",
                                  "Importa contatti da un file CSV o vCard",
                                  "Importa nell'archivio i contatti di un file CSV o vCard."};
-const QRect kImportContactsPlace(826, 642, 148, 32);
+const QPoint kImportContactsPlace(826, 642);
+const ToolButton kEnvelope{"cmdBusta", ":/art/btn_busta.svg", "Stampa la busta",
+                           "Stampa la busta con l'indirizzo della scheda corrente."};
 
 const QColor kPaleBlue(0xC8, 0xD6, 0xE3);
 const QColor kSteelBlue(0x46, 0x82, 0xB4);
@@ -144,15 +147,13 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kLook, parent)
 
   connectClick(u"cmdFile"_qs, [this] { TfrmAllegaCartella::openFor(this, u"anagrafica"_qs); });
 
-  auto* importContacts = new PictureButton(
-      QString::fromLatin1(kImportContacts.name), QString::fromLatin1(kImportContacts.picture),
-      kImportContactsPlace.size(), QString::fromUtf8(kImportContacts.purpose), p);
-  importContacts->move(kImportContactsPlace.topLeft());
-  helpLine()->addHint(importContacts, QString::fromUtf8(kImportContacts.hint));
+  addWideButton(kImportContacts, kImportContactsPlace);
   opens<TfrmImportaContatti>(QString::fromLatin1(kImportContacts.name), this);
 
   opens<TfrmExpAnagrafica>(u"cmdEsporta"_qs, this);
   opens<TfrmStampaAnagrafica>(u"cmdStampa"_qs, this, this);
+  addWideButton(kEnvelope, QPoint(57, 576));
+  opens<EnvelopeScreen>(u"cmdBusta"_qs, EnvelopeFrom::AddressBook, this, this);
 
   opensTagged<TfrmTrovaAnagrafica>(u"cmdTrova"_qs, u"anagrafica"_qs);
   opens<TfrmQuestioni>(u"cmdQuestioni"_qs, this, this);

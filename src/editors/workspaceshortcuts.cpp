@@ -29,6 +29,8 @@ constexpr Shortcut kShortcuts[] = {
     {"Ctrl+Shift+I", "Importa il mittente dall'archivio anagrafico", {"impMittente"}},
     {"Ctrl+;", "Inserisci la data corrente nella data di spedizione", {"impData"}},
     {"Ctrl+M", "Invia una e-mail all'indirizzo della scheda", {"btnEmail"}},
+    {"Ctrl+B", "Stampa la busta", {"cmdBusta"}},
+    {"Ctrl+Shift+O", "Importa contatti da un file CSV o vCard", {"cmdImportaContatti"}},
     {"F5", "Controlla il codice fiscale", {"btnCodFisc"}},
     {"F6", "Controlla il numero di partita IVA", {"btnPartitaIva"}},
     {"F7", "Controlla l'IBAN", {"btnIban"}},

@@ -104,6 +104,10 @@ PictureButton* WorkspaceWindow::addFieldButton(const ToolButton& def, QPoint at)
   return addToolButton(def, panel_, at, QSize(22, 22));
 }
 
+PictureButton* WorkspaceWindow::addWideButton(const ToolButton& def, QPoint at) {
+  return addToolButton(def, panel_, at, kWideSize);
+}
+
 void WorkspaceWindow::addTodayButton(QPoint at) {
   connect(addFieldButton(kToday, at), &QToolButton::clicked, this, [this] {
     if (auto* date = findChild<QLineEdit*>(u"txtData"_qs))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -79,6 +80,9 @@ class WorkspaceWindow : public GradientWidget {
                     int borderWidth = 1);
   // A small picture button beside a box, with its hint.
   PictureButton* addFieldButton(const ToolButton& def, QPoint at);
+  // A wide picture button on the card, like the toolbar's wide buttons, with
+  // its hint and its keyboard shortcut from the workspaces' table.
+  PictureButton* addWideButton(const ToolButton& def, QPoint at);
   // The receipts' buttons beside the two name boxes (import a block from the
   // address book, with the import tags "<stem>_des" and "<stem>_mit") and
   // beside the date (today's date).

@@ -25,6 +25,14 @@ VAlign vertical(BoxAlign align) {
 
 }  // namespace
 
+QString ScreenSource::text(const QString& name) const {
+  return Text::trimmed(control<QLineEdit>(screen_, name).text());
+}
+
+bool ScreenSource::ticked(const QString& name) const {
+  return control<QCheckBox>(screen_, name).isChecked();
+}
+
 namespace FormLayout {
 
 Page page(std::span<const FormBox> boxes) {
@@ -41,7 +49,7 @@ Page page(std::span<const FormBox> boxes) {
   return page;
 }
 
-QString content(const char* pattern, const QWidget& source) {
+QString content(const char* pattern, const FormSource& source) {
   const QString text = QString::fromLatin1(pattern);
   QString result;
   for (qsizetype i = 0; i < text.size(); ++i) {
@@ -54,17 +62,34 @@ QString content(const char* pattern, const QWidget& source) {
     }
     const QString name = text.mid(i + 1, end - i - 1);
     if (open == u'{')
-      result += Text::trimmed(control<QLineEdit>(source, name).text());
-    else if (control<QCheckBox>(source, name).isChecked())
+      result += source.text(name);
+    else if (source.ticked(name))
       result += u'X';
     i = end;
   }
   return result;
 }
 
-void fill(Page& page, std::span<const FormBox> boxes, const QWidget& source) {
+QString content(const char* pattern, const QWidget& source) {
+  return content(pattern, ScreenSource(source));
+}
+
+void fill(Page& page, std::span<const FormBox> boxes, const FormSource& source) {
   for (const FormBox& row : boxes)
     page.setText(QString::fromLatin1(row.name), content(row.content, source));
+}
+
+void fill(Page& page, std::span<const FormBox> boxes, const QWidget& source) {
+  fill(page, boxes, ScreenSource(source));
+}
+
+Page printedPage(std::span<const FormBox> boxes, Orientation orientation, Length top,
+                 Length left, const FormSource& source) {
+  Page printed = page(boxes);
+  printed.setOrientation(orientation);
+  printed.setMargins(top, left);
+  fill(printed, boxes, source);
+  return printed;
 }
 
 }  // namespace FormLayout

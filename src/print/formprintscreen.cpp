@@ -11,15 +11,17 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "widgets/dialogbutton.h"
 #include "widgets/fixedwindow.h"
 #include "widgets/picture.h"
 
-#include "archive/text.h"
-#include "platform/inifile.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
+#include "print/offsetcontrols.h"
 #include "print/offsettext.h"
-#include "print/printsettings.h"
+#include "printaids/calibrationscreen.h"
+#include "printaids/calibrationsheet.h"
+#include "printaids/pagepreview.h"
 #include "report/printservice.h"
 
 namespace {
@@ -55,30 +57,23 @@ QPixmap instructionPicture(QSize size) {
   return picture;
 }
 
-QPushButton* button(const char* name, const QString& text, const QString& accessible,
-                    QWidget* parent) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAccessibleName(accessible);
-  b->setAutoDefault(false);
-  return b;
-}
+const QKeySequence kPreviewKey(Qt::CTRL | Qt::Key_F2);
+const QKeySequence kCalibrationKey(Qt::CTRL | Qt::Key_T);
 
-QLineEdit* offsetBox(const char* name, const QString& accessible, QWidget* parent) {
-  auto* box = new QLineEdit(u"0"_qs, parent);
-  box->setObjectName(QString::fromLatin1(name));
-  box->setAccessibleName(accessible);
-  box->setReadOnly(true);
-  box->setAlignment(Qt::AlignCenter);
-  box->setFixedWidth(60);
-  return box;
+// The offset as a whole number of millimetres, 0 when it is not a number.
+int wholeMillimetres(const QLineEdit* box) {
+  try {
+    return qRound(OffsetText::toLength(box->text()).toMm());
+  } catch (const OffsetConversionError&) {
+    return 0;
+  }
 }
 
 }  // namespace
 
-FormPrintScreen::FormPrintScreen(FormPrintSetup setup, QWidget* source, QWidget* parent)
-    : QDialog(parent), setup_(std::move(setup)), source_(source) {
-  setWindowTitle(setup_.caption);
+FormPrintScreen::FormPrintScreen(const FormPrintSetup& setup, QWidget* source, QWidget* parent)
+    : QDialog(parent), setup_(setup), source_(source) {
+  setWindowTitle(setup_.caption());
   setWindowFlags(Qt::Dialog | FixedWindow::kTitleBar);
   setAutoFillBackground(true);
   QPalette white = palette();
@@ -97,46 +92,10 @@ void FormPrintScreen::buildControls() {
   instructions->setAccessibleName(kInstructions);
   instructions->setToolTip(kInstructions);
 
-  top_ = offsetBox("txtTop", u"Margine superiore in millimetri"_qs, this);
-  left_ = offsetBox("txtLeft", u"Margine sinistro in millimetri"_qs, this);
-
   auto* grid = new QGridLayout;
-  struct OffsetRow {
-    QString title;
-    QLineEdit* box;
-    const char* minus;
-    const char* plus;
-    const char* apply;
-    const char* key;
-    QString what;
-  };
-  const OffsetRow rows[] = {
-      {u"Margine superiore:"_qs, top_, "btnTopMinus", "btnTopPlus", "btnApplicaTop",
-       PrintSettings::kTopKey, u"margine superiore"_qs},
-      {u"Margine sinistro:"_qs, left_, "btnLeftMinus", "btnLeftPlus", "btnApplicaLeft",
-       PrintSettings::kLeftKey, u"margine sinistro"_qs},
-  };
-  int line = 0;
-  for (const OffsetRow& row : rows) {
-    auto* title = new QLabel(row.title, this);
-    title->setBuddy(row.box);
-    auto* minus = button(row.minus, u"-"_qs, u"Diminuisci "_qs + row.what, this);
-    auto* plus = button(row.plus, u"+"_qs, u"Aumenta "_qs + row.what, this);
-    auto* apply = button(row.apply, u"Applica"_qs, u"Memorizza "_qs + row.what, this);
-    for (QPushButton* b : {minus, plus}) b->setFixedWidth(32);
-    QLineEdit* box = row.box;
-    const char* key = row.key;
-    connect(minus, &QPushButton::clicked, this, [this, box] { step(box, -1); });
-    connect(plus, &QPushButton::clicked, this, [this, box] { step(box, +1); });
-    connect(apply, &QPushButton::clicked, this, [this, box, key] { this->apply(box, key); });
-    grid->addWidget(title, line, 0);
-    grid->addWidget(minus, line, 1);
-    grid->addWidget(box, line, 2);
-    grid->addWidget(plus, line, 3);
-    grid->addWidget(new QLabel(u"mm"_qs, this), line, 4);
-    grid->addWidget(apply, line, 5);
-    ++line;
-  }
+  offsets_ = new OffsetControls(grid, this, [this](const QString& key, const QString& value) {
+    store({{setup_.marginSection, key, value}});
+  });
 
   if (hasOrientation()) {
     upright_ = new QRadioButton(u"Verticale"_qs, this);
@@ -151,8 +110,8 @@ void FormPrintScreen::buildControls() {
     choice->addWidget(upright_);
     choice->addWidget(sideways_);
     choice->addStretch();
-    grid->addWidget(new QLabel(u"Orientamento:"_qs, this), line, 0);
-    grid->addLayout(choice, line, 1, 1, 5);
+    grid->addWidget(new QLabel(u"Orientamento:"_qs, this), 2, 0);
+    grid->addLayout(choice, 2, 1, 1, 5);
   }
 
   wait_ = new QLabel(u"Elaborazione in corso. Attendere..."_qs, this);
@@ -165,16 +124,26 @@ void FormPrintScreen::buildControls() {
   wait_->setPalette(crimson);
   wait_->hide();
 
-  print_ = button("btnStampa", u"Stampa"_qs, u"Stampa il modulo"_qs, this);
+  print_ = dialogButton("btnStampa", u"Stampa"_qs, u"Stampa il modulo"_qs, this);
   print_->installEventFilter(this);
-  auto* cancel = button("btnAnnulla", u"Annulla"_qs, u"Chiudi senza stampare"_qs, this);
+  auto* cancel = dialogButton("btnAnnulla", u"Annulla"_qs, u"Chiudi senza stampare"_qs, this);
+  auto* preview = dialogButton("btnAnteprima", u"Anteprima"_qs,
+                               u"Mostra la pagina come sarà stampata"_qs, this, kPreviewKey);
+  auto* calibration =
+      dialogButton("btnFoglioProva", u"Foglio di prova..."_qs,
+                   u"Stampa un foglio di prova su carta bianca per misurare i margini"_qs, this,
+                   kCalibrationKey);
   connect(print_, &QPushButton::clicked, this, &FormPrintScreen::print);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(preview, &QPushButton::clicked, this, &FormPrintScreen::preview);
+  connect(calibration, &QPushButton::clicked, this, &FormPrintScreen::calibrate);
 
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(calibration);
   buttons->addWidget(wait_);
   buttons->addStretch();
   buttons->addWidget(cancel);
+  buttons->addWidget(preview);
   buttons->addWidget(print_);
 
   auto* page = new QVBoxLayout(this);
@@ -187,18 +156,14 @@ void FormPrintScreen::buildControls() {
 }
 
 void FormPrintScreen::loadStoredSettings() {
-  top_->setText(PrintSettings::read(setup_.marginSection, QString::fromLatin1(PrintSettings::kTopKey)));
-  left_->setText(PrintSettings::read(setup_.marginSection, QString::fromLatin1(PrintSettings::kLeftKey)));
+  const PrintSettings::Stored stored =
+      PrintSettings::stored(setup_.marginSection, setup_.orientationSection);
+  offsets_->top()->setText(stored.top);
+  offsets_->left()->setText(stored.left);
   if (hasOrientation()) {
-    const auto stored = PrintSettings::orientationFromWord(PrintSettings::read(
-        setup_.orientationSection, QString::fromLatin1(PrintSettings::kOrientationKey)));
-    if (stored) {
-      upright_->setChecked(*stored == Orientation::Upright);
-      sideways_->setChecked(*stored == Orientation::Sideways);
-    }
+    upright_->setChecked(stored.orientation == Orientation::Upright);
+    sideways_->setChecked(stored.orientation == Orientation::Sideways);
   }
-  for (QLineEdit* box : {top_, left_})
-    if (Text::trimmed(box->text()).isEmpty()) box->setText(u"0"_qs);
 }
 
 bool FormPrintScreen::eventFilter(QObject* watched, QEvent* event) {
@@ -211,39 +176,47 @@ bool FormPrintScreen::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void FormPrintScreen::step(QLineEdit* box, int delta) {
-  try {
-    box->setText(OffsetText::stepped(box->text(), delta));
-  } catch (const OffsetConversionError& error) {
-    Services::messages().show(this, MessageKind::Error, error.message());
-  }
+Orientation FormPrintScreen::orientation() const {
+  return hasOrientation() && sideways_->isChecked() ? Orientation::Sideways
+                                                     : Orientation::Upright;
 }
 
-void FormPrintScreen::apply(QLineEdit* box, const char* key) {
-  try {
-    const QString value = Text::trimmed(box->text());
-    if (hasOrientation()) {
-      const Orientation chosen =
-          upright_->isChecked() ? Orientation::Upright : Orientation::Sideways;
-      PrintSettings::write(setup_.marginSection, QString::fromLatin1(key), value,
-                           setup_.orientationSection,
-                           QString::fromLatin1(PrintSettings::kOrientationKey),
-                           PrintSettings::wordFor(chosen));
-    } else {
-      PrintSettings::write(setup_.marginSection, QString::fromLatin1(key), value);
-    }
-  } catch (const IniWriteError& error) {
-    Services::messages().show(this, MessageKind::Error, QString::fromStdString(error.what()));
-  }
+void FormPrintScreen::store(QList<PrintSettings::Entry> entries) {
+  if (hasOrientation())
+    entries.append({setup_.orientationSection, QString::fromLatin1(PrintSettings::kOrientationKey),
+                    PrintSettings::wordFor(orientation())});
+  PrintSettings::writeOrTell(this, entries);
 }
 
 Page FormPrintScreen::preparedPage() const {
-  Page page = FormLayout::page(setup_.layout);
-  page.setOrientation(hasOrientation() && sideways_->isChecked() ? Orientation::Sideways
-                                                                 : Orientation::Upright);
-  page.setMargins(OffsetText::toLength(top_->text()), OffsetText::toLength(left_->text()));
-  FormLayout::fill(page, setup_.layout, *source_);
-  return page;
+  return FormLayout::printedPage(setup_.layout, orientation(), offsets_->topOffset(),
+                                 offsets_->leftOffset(), ScreenSource(*source_));
+}
+
+void FormPrintScreen::preview() {
+  Page page;
+  try {
+    page = preparedPage();
+  } catch (const OffsetConversionError& error) {
+    Services::messages().show(this, MessageKind::Error, error.message());
+    return;
+  }
+  if (PagePreview::askToPrint(this, {page}, setup_.formName, {.boxOutlines = true})) print();
+}
+
+void FormPrintScreen::calibrate() {
+  Page form = FormLayout::page(setup_.layout);
+  form.setOrientation(orientation());
+  CalibrationScreen screen(CalibrationSheet::page(form, setup_.formName), setup_.formName,
+                           wholeMillimetres(offsets_->top()),
+                           wholeMillimetres(offsets_->left()), this);
+  if (screen.exec() != QDialog::Accepted) return;
+  const QString top = QString::number(screen.top());
+  const QString left = QString::number(screen.left());
+  offsets_->top()->setText(top);
+  offsets_->left()->setText(left);
+  store({{setup_.marginSection, QString::fromLatin1(PrintSettings::kTopKey), top},
+         {setup_.marginSection, QString::fromLatin1(PrintSettings::kLeftKey), left}});
 }
 
 void FormPrintScreen::print() {
@@ -252,7 +225,7 @@ void FormPrintScreen::print() {
   bool printed = false;
   try {
     const Page page = preparedPage();
-    printed = PrintServices::printer().print(this, {page}, setup_.caption.trimmed()) ==
+    printed = PrintServices::printer().print(this, {page}, setup_.caption().trimmed()) ==
               PrintOutcome::Printed;
   } catch (const std::exception&) {
     Services::messages().show(this, MessageKind::Warning, kPrintFailure);

@@ -2,31 +2,25 @@
 
 #include <QDialog>
 #include <QString>
-#include <span>
 
-#include "print/formlayout.h"
+#include "print/formsetups.h"
+#include "print/printsettings.h"
 
+class OffsetControls;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
-
-// What sets one form-print screen apart from the others.
-struct FormPrintSetup {
-  QString caption;
-  QString marginSection;       // in Impostazioni.ini
-  QString orientationSection;  // empty: the form always prints upright
-  std::span<const FormBox> layout;
-};
 
 // The print screen of a pre-printed form: the top and left offsets (and, for
 // the return receipt, the orientation) kept in Impostazioni.ini, and "Stampa",
 // which fills the form's boxes from the source screen as it is now and
-// prints one page.
+// prints one page. "Anteprima" shows that page first, with the form's boxes
+// outlined; "Foglio di prova" prints a calibration sheet and takes the
+// offsets measured on it.
 class FormPrintScreen : public QDialog {
   Q_OBJECT
  public:
-  FormPrintScreen(FormPrintSetup setup, QWidget* source, QWidget* parent = nullptr);
+  FormPrintScreen(const FormPrintSetup& setup, QWidget* source, QWidget* parent = nullptr);
 
   // The page as "Stampa" would print it now. Throws when an offset is not a
   // number or the source lacks a control.
@@ -38,15 +32,18 @@ class FormPrintScreen : public QDialog {
  private:
   void buildControls();
   void loadStoredSettings();
-  void step(QLineEdit* box, int delta);
-  void apply(QLineEdit* box, const char* key);
+  // Stores the offsets given and, on the return-receipt screens, the
+  // orientation chosen, in one write; a failure is shown to the user.
+  void store(QList<PrintSettings::Entry> entries);
+  void preview();
+  void calibrate();
   void print();
   bool hasOrientation() const { return !setup_.orientationSection.isEmpty(); }
+  Orientation orientation() const;
 
-  FormPrintSetup setup_;
+  const FormPrintSetup& setup_;
   QWidget* source_;
-  QLineEdit* top_ = nullptr;
-  QLineEdit* left_ = nullptr;
+  OffsetControls* offsets_ = nullptr;
   QRadioButton* upright_ = nullptr;
   QRadioButton* sideways_ = nullptr;
   QPushButton* print_ = nullptr;

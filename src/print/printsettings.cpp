@@ -2,13 +2,19 @@
 
 #include "archive/text.h"
 #include "platform/inifile.h"
+#include "platform/messageservice.h"
 #include "platform/programfolder.h"
+#include "platform/services.h"
 
 namespace {
 const QString kUpright = u"Verticale"_qs;
 const QString kSideways = u"Orizzontale"_qs;
 
 QString filePath() { return ProgramFolder::filePath(QString::fromLatin1(PrintSettings::kFileName)); }
+
+QString offsetOrZero(const QString& stored) {
+  return Text::trimmed(stored).isEmpty() ? u"0"_qs : stored;
+}
 }  // namespace
 
 namespace PrintSettings {
@@ -17,18 +23,20 @@ QString read(const QString& section, const QString& key) {
   return IniFile::load(filePath()).value(section, key);
 }
 
-void write(const QString& section, const QString& key, const QString& value) {
+void write(const QList<Entry>& entries) {
   IniFile ini = IniFile::load(filePath());
-  ini.setValue(section, key, value);
+  for (const Entry& entry : entries) ini.setValue(entry.section, entry.key, entry.value);
   ini.save(filePath());
 }
 
-void write(const QString& section, const QString& key, const QString& value,
-           const QString& section2, const QString& key2, const QString& value2) {
-  IniFile ini = IniFile::load(filePath());
-  ini.setValue(section, key, value);
-  ini.setValue(section2, key2, value2);
-  ini.save(filePath());
+bool writeOrTell(QWidget* screen, const QList<Entry>& entries) {
+  try {
+    write(entries);
+    return true;
+  } catch (const IniWriteError& error) {
+    Services::messages().show(screen, MessageKind::Error, QString::fromStdString(error.what()));
+    return false;
+  }
 }
 
 std::optional<Orientation> orientationFromWord(const QString& word) {
@@ -40,6 +48,17 @@ std::optional<Orientation> orientationFromWord(const QString& word) {
 
 QString wordFor(Orientation orientation) {
   return orientation == Orientation::Upright ? kUpright : kSideways;
+}
+
+Stored stored(const QString& marginSection, const QString& orientationSection) {
+  const IniFile ini = IniFile::load(filePath());
+  Stored values{offsetOrZero(ini.value(marginSection, QString::fromLatin1(kTopKey))),
+                offsetOrZero(ini.value(marginSection, QString::fromLatin1(kLeftKey)))};
+  if (!orientationSection.isEmpty())
+    values.orientation =
+        orientationFromWord(ini.value(orientationSection, QString::fromLatin1(kOrientationKey)))
+            .value_or(Orientation::Upright);
+  return values;
 }
 
 }  // namespace PrintSettings

@@ -1,12 +1,8 @@
 #include "print/tfrmstampaaccettazione.h"
 
-#include "print/acceptancelayout.h"
+#include "print/formsetups.h"
 
 TfrmStampaAccettazione::TfrmStampaAccettazione(QWidget* source, QWidget* parent)
-    : FormPrintScreen({u" Stampa Ricevuta Accettazione"_qs,
-                       u"Margini Ricevuta Accettazione"_qs,
-                       {},
-                       AcceptanceLayout::boxes()},
-                      source, parent) {
+    : FormPrintScreen(FormSetups::acceptance(), source, parent) {
   setObjectName(u"TfrmStampaAccettazione"_qs);
 }

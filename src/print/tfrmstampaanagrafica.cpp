@@ -8,9 +8,11 @@
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "print/cardlayout.h"
+#include "printaids/pagepreview.h"
 #include "report/printservice.h"
 #include "widgets/fixedwindow.h"
 #include "widgets/picture.h"
+#include "widgets/shortcuttip.h"
 
 namespace {
 
@@ -77,8 +79,14 @@ void TfrmStampaAnagrafica::buildControls() {
 
   auto* cancel = button(u"btnAnnulla"_qs, u"Annulla"_qs, u"Chiudi senza stampare"_qs, this);
   auto* print = button(u"btnStampa"_qs, u"Stampa"_qs, u"Stampa la scheda corrente"_qs, this);
+  auto* preview = button(u"btnAnteprima"_qs, u"Anteprima"_qs,
+                         u"Mostra la scheda come sarà stampata"_qs, this);
+  giveShortcut(preview, QKeySequence(Qt::CTRL | Qt::Key_F2));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(print, &QPushButton::clicked, this, &TfrmStampaAnagrafica::print);
+  connect(preview, &QPushButton::clicked, this, [this] {
+    if (PagePreview::askToPrint(this, {preparedPage()}, kCaption.trimmed())) this->print();
+  });
 
   auto* message = new QHBoxLayout;
   message->setSpacing(16);
@@ -88,6 +96,7 @@ void TfrmStampaAnagrafica::buildControls() {
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(cancel);
+  buttons->addWidget(preview);
   buttons->addWidget(print);
 
   auto* page = new QVBoxLayout(this);

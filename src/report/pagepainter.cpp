@@ -45,10 +45,23 @@ int alignmentFlags(HAlign h, VAlign v) {
   return flags;
 }
 
+// Light enough to tell from the text, dark enough to see on screen.
+const QColor kOutlineColour(0x8F, 0xAF, 0xD4);
+constexpr Length kOutlineWidth = Length::mm(0.1);
+
+void paintOutline(QPainter& painter, const DeviceScale& scale, const QRectF& rect) {
+  painter.save();
+  painter.setPen(QPen(kOutlineColour, scale.width(kOutlineWidth)));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(rect);
+  painter.restore();
+}
+
 void paintText(QPainter& painter, const DeviceScale& scale, const Page& page,
-               const TextBox& item) {
+               const TextBox& item, const PaintOptions& options) {
   const QRectF rect = scale.rect(page.paperBox(item.box));
   if (item.fill) painter.fillRect(rect, *item.fill);
+  if (options.boxOutlines) paintOutline(painter, scale, rect);
   if (item.text.isEmpty()) return;
 
   painter.save();
@@ -107,7 +120,7 @@ QPageLayout layoutFor(const Page& page) {
 
 }  // namespace
 
-void paintPage(QPainter& painter, const Page& page) {
+void paintPage(QPainter& painter, const Page& page, const PaintOptions& options) {
   const DeviceScale scale{double(painter.device()->logicalDpiX()),
                           double(painter.device()->logicalDpiY())};
   painter.save();
@@ -118,7 +131,7 @@ void paintPage(QPainter& painter, const Page& page) {
         [&](const auto& concrete) {
           using T = std::decay_t<decltype(concrete)>;
           if constexpr (std::is_same_v<T, TextBox>)
-            paintText(painter, scale, page, concrete);
+            paintText(painter, scale, page, concrete, options);
           else if constexpr (std::is_same_v<T, RectangleItem>)
             paintRectangle(painter, scale, page, concrete);
           else

@@ -7,11 +7,19 @@
 class QPainter;
 class QPagedPaintDevice;
 
+// What a page shows besides its items. Paper only ever gets the items; the
+// extras are for the screen.
+struct PaintOptions {
+  // A faint outline round every text box, so that the boxes of a form show
+  // on screen with a text cut at a box edge or fallen out of place.
+  bool boxOutlines = false;
+};
+
 // Paints a prepared page with positions measured from the paper's top-left
 // corner of the painter's device (a printer in full-page mode, a PDF writer
 // with zero margins, or an image); the device's resolution turns millimetres
 // into dots.
-void paintPage(QPainter& painter, const Page& page);
+void paintPage(QPainter& painter, const Page& page, const PaintOptions& options = {});
 
 // Sets the device's paper size and orientation to the page's, with zero
 // margins, so that the painter's origin is the paper's corner.

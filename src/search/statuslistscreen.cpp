@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 #include <QShowEvent>
+#include <QListWidget>
+#include <QPushButton>
 
 #include "archive/archiveerror.h"
 #include "platform/messageservice.h"
@@ -10,6 +12,8 @@
 #include "search/editorfill.h"
 #include "search/listpanel.h"
 #include "search/screenpieces.h"
+#include "printaids/batchprintscreen.h"
+#include "widgets/shortcuttip.h"
 
 StatusListScreen::StatusListScreen(const StatusListKind& kind, QWidget* editor,
                                    QWidget* parent)
@@ -22,6 +26,25 @@ StatusListScreen::StatusListScreen(const StatusListKind& kind, QWidget* editor,
   panel_->move(ScreenPieces::kPanelAt);
   connect(panel_, &ListPanel::closeRequested, this, &QDialog::reject);
   connect(panel_, &ListPanel::lineOpened, this, &StatusListScreen::openChosenLine);
+  if (const FormBatch* batch = FormBatches::forList(kind)) addFormPrinting(*batch);
+}
+
+void StatusListScreen::addFormPrinting(const FormBatch& batch) {
+  // The forms print for all lines or for those selected, so the list lets
+  // the user select several.
+  QAbstractItemView* list = panel_->list();
+  list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  auto* forms = ScreenPieces::button(u"btnStampaModuli"_qs, u"Stampa moduli"_qs,
+                                     {519, 488, 150, 30}, panel_);
+  forms->setAccessibleName(u"Stampa i moduli delle schede in elenco"_qs);
+  giveShortcut(forms, QKeySequence(Qt::CTRL | Qt::Key_M));
+  connect(forms, &QPushButton::clicked, this, [this, list, &batch] {
+    QList<int> selected;
+    for (const QModelIndex& index : list->selectionModel()->selectedRows())
+      selected << index.row();
+    BatchPrintScreen screen(batch, panel_->lines(), selected, this);
+    screen.exec();
+  });
 }
 
 void StatusListScreen::showEvent(QShowEvent* event) {

@@ -4,6 +4,7 @@
 #include "search/listkinds.h"
 
 class ListPanel;
+struct FormBatch;
 
 // A list of the records that still wait for something (not sent, not
 // delivered, pending matters). Shown modally over its editor; a double
@@ -23,6 +24,8 @@ class StatusListScreen : public DialogFrame {
  private:
   void loadLines();
   void openChosenLine();
+  // "Stampa moduli": the forms of the listed records, in one go.
+  void addFormPrinting(const FormBatch& batch);
 
   const StatusListKind& kind_;
   QWidget* editor_;

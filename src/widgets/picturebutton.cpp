@@ -2,6 +2,8 @@
 
 #include <QIcon>
 
+#include "widgets/shortcuttip.h"
+
 PictureButton::PictureButton(const QString& objectName, const QString& picture,
                              QSize size, const QString& accessibleName,
                              QWidget* parent)
@@ -23,6 +25,5 @@ void PictureButton::setPicture(const QString& picture) {
 }
 
 void PictureButton::showShortcut(const QKeySequence& key) {
-  setToolTip(accessibleName() + u" ("_qs + key.toString(QKeySequence::NativeText) +
-             u')');
+  setToolTip(shortcutTip(accessibleName(), key));
 }

@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -296,7 +297,9 @@ class ImportScreenTest : public QObject {
     auto* button = workspace.findChild<QToolButton*>(u"cmdImportaContatti"_qs);
     QVERIFY(button);
     QCOMPARE(button->accessibleName(), u"Importa contatti da un file CSV o vCard"_qs);
-    QCOMPARE(button->toolTip(), button->accessibleName());
+    QCOMPARE(button->toolTip(), button->accessibleName() + u" ("_qs +
+                                    QKeySequence(u"Ctrl+Shift+O"_qs).toString(QKeySequence::NativeText) +
+                                    u")"_qs);
     QString opened;
     QTimer::singleShot(0, [&] {
       if (QWidget* modal = QApplication::activeModalWidget()) {

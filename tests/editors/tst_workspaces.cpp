@@ -130,6 +130,7 @@ class WorkspacesTest : public QObject {
     row(Acceptance, "cmdDaInviare", "Ctrl+L", "TfrmInviate");
     row(Acceptance, "impDestinatario", "Ctrl+I", "TfrmImportaAnagrafica", "accettazione_des");
     row(Acceptance, "impMittente", "Ctrl+Shift+I", "TfrmImportaAnagrafica", "accettazione_mit");
+    row(Acceptance, "cmdBusta", "Ctrl+B", "EnvelopeScreen");
     row(ReturnReceipt, "cmdStampaDes", "Ctrl+P", "TfrmStampaRicevimentoDes");
     row(ReturnReceipt, "cmdStampaMit", "Ctrl+Shift+P", "TfrmStampaRicevimentoMit");
     row(ReturnReceipt, "cmdEsporta", "Ctrl+E", "TfrmExpRicevimento");
@@ -145,6 +146,8 @@ class WorkspacesTest : public QObject {
     row(AddressBook, "btnPartitaIva", "F6", "TfrmPartitaIva");
     row(AddressBook, "btnIban", "F7", "TfrmIban");
     row(AddressBook, "btnCarta", "F8", "TfrmCarta");
+    row(AddressBook, "cmdBusta", "Ctrl+B", "EnvelopeScreen");
+    row(AddressBook, "cmdImportaContatti", "Ctrl+Shift+O", "TfrmImportaContatti");
   }
   void everyButtonAnswersItsKey() {
     QFETCH(int, workspace);

@@ -8,15 +8,16 @@
 #include <span>
 
 #include "print/formlayout.h"
+#include "print/returnreceiptlayouts.h"
 
 // A stand-in for the workspace a print screen reads: a plain widget with a
-// text box for every {txt...} and a check box for every [chk...] the layout
-// names, all empty.
-inline std::unique_ptr<QWidget> sourceScreen(std::span<const FormBox> layout) {
+// text box for every {txt...} and a check box for every [chk...] the content
+// patterns name, all empty.
+inline std::unique_ptr<QWidget> sourceScreenFor(const QStringList& patterns) {
   auto screen = std::make_unique<QWidget>();
   static const QRegularExpression control(u"\\{(\\w+)\\}|\\[(\\w+)\\]"_qs);
-  for (const FormBox& box : layout) {
-    auto matches = control.globalMatch(QString::fromLatin1(box.content));
+  for (const QString& pattern : patterns) {
+    auto matches = control.globalMatch(pattern);
     while (matches.hasNext()) {
       const auto match = matches.next();
       const QString name = match.captured(1).isEmpty() ? match.captured(2) : match.captured(1);
@@ -28,6 +29,22 @@ inline std::unique_ptr<QWidget> sourceScreen(std::span<const FormBox> layout) {
     }
   }
   return screen;
+}
+
+// The same for the controls a form's layout reads.
+inline std::unique_ptr<QWidget> sourceScreen(std::span<const FormBox> layout) {
+  QStringList patterns;
+  for (const FormBox& box : layout) patterns << QString::fromLatin1(box.content);
+  return sourceScreenFor(patterns);
+}
+
+// The return-receipt screen both of its print screens read: the controls of
+// the recipient side's layout and of the sender side's.
+inline std::unique_ptr<QWidget> returnReceiptSourceScreen() {
+  QStringList patterns;
+  for (auto side : {ReturnReceiptLayouts::recipientSide(), ReturnReceiptLayouts::senderSide()})
+    for (const FormBox& box : side) patterns << QString::fromLatin1(box.content);
+  return sourceScreenFor(patterns);
 }
 
 inline void setText(QWidget& screen, const char* name, const QString& text) {

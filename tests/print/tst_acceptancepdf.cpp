@@ -1,7 +1,5 @@
 #include <QImage>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -9,53 +7,18 @@
 #include "print/tfrmstampaaccettazione.h"
 #include "report/pdfprintservice.h"
 #include "sourcescreen.h"
+#include "support/pdfreadback.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
 // The acceptance receipt printed for real into a PDF and read back with
 // poppler: words with pdftotext -bbox, ink with pdftoppm.
 namespace {
-constexpr double kMmPerPoint = 25.4 / 72.0;
+using Word = PdfWord;
+const auto wordsOf = pdfWords;
 
-struct Word {
-  QString text;
-  double left;  // mm from the paper's left edge
-  double top;   // mm from the paper's top edge
-};
-
-QList<Word> wordsOf(const QString& pdf) {
-  QProcess process;
-  process.start(u"pdftotext"_qs, {u"-bbox"_qs, pdf, u"-"_qs});
-  if (!process.waitForFinished(30000)) qFatal("pdftotext did not finish");
-  static const QRegularExpression word(
-      uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re"_qs);
-  QList<Word> words;
-  auto matches = word.globalMatch(QString::fromUtf8(process.readAllStandardOutput()));
-  while (matches.hasNext()) {
-    const auto m = matches.next();
-    words.append({m.captured(3), m.captured(1).toDouble() * kMmPerPoint,
-                  m.captured(2).toDouble() * kMmPerPoint});
-  }
-  return words;
-}
-
-constexpr int kDotsPerInch = 254;  // 10 dots per millimetre
-QImage rendered(const QString& pdf, const QString& folder) {
-  QProcess process;
-  const QString stem = folder + u"/page"_qs;
-  process.start(u"pdftoppm"_qs, {u"-r"_qs, QString::number(kDotsPerInch), u"-gray"_qs,
-                                 u"-png"_qs, u"-singlefile"_qs, pdf, stem});
-  if (!process.waitForFinished(60000)) qFatal("pdftoppm did not finish");
-  return QImage(stem + u".png"_qs);
-}
-
-int inkIn(const QImage& image, double leftMm, double rightMm, double topMm, double bottomMm) {
-  int count = 0;
-  for (int x = int(leftMm * 10); x < int(rightMm * 10); ++x)
-    for (int y = int(topMm * 10); y < int(bottomMm * 10); ++y)
-      if (qGray(image.pixel(x, y)) < 128) ++count;
-  return count;
-}
+QImage rendered(const QString& pdf, const QString& folder) { return pdfImage(pdf, folder); }
+const auto inkIn = inkedDots;
 
 const FormBox& row(const char* name) {
   for (const FormBox& box : AcceptanceLayout::boxes())

@@ -1,7 +1,6 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -12,6 +11,7 @@
 #include "print/tfrmstampaanagrafica.h"
 #include "report/pagepainter.h"
 #include "report/pdfprintservice.h"
+#include "support/pdfreadback.h"
 #include "support/recordingmessages.h"
 
 namespace {
@@ -94,35 +94,10 @@ int inkIn(const QImage& image, double leftMm, double rightMm, double topMm, doub
 
 // --- the PDF read back -----------------------------------------------------
 
-struct Word {
-  QString text;
-  double left;  // mm from the paper's edges
-  double top;
-  double right;
-};
+using Word = PdfWord;
+const auto wordsOf = pdfWords;
 
-QList<Word> wordsOf(const QString& pdf) {
-  constexpr double kMmPerPoint = 25.4 / 72.0;
-  QProcess process;
-  process.start(u"pdftotext"_qs, {u"-bbox"_qs, pdf, u"-"_qs});
-  if (!process.waitForFinished(30000)) qFatal("pdftotext did not finish");
-  static const QRegularExpression word(
-      uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re"_qs);
-  QList<Word> words;
-  auto matches = word.globalMatch(QString::fromUtf8(process.readAllStandardOutput()));
-  while (matches.hasNext()) {
-    const auto m = matches.next();
-    words.append({m.captured(4), m.captured(1).toDouble() * kMmPerPoint,
-                  m.captured(2).toDouble() * kMmPerPoint, m.captured(3).toDouble() * kMmPerPoint});
-  }
-  return words;
-}
-
-Word find(const QList<Word>& words, const QString& text) {
-  for (const Word& word : words)
-    if (word.text == text) return word;
-  qFatal("no word %s in the PDF", qPrintable(text));
-}
+const auto find = findWord;
 
 }  // namespace
 

@@ -22,13 +22,7 @@ void click(QWidget& screen, const char* name, int times = 1) {
 }
 
 // Both sides read the same return-receipt screen.
-std::unique_ptr<QWidget> returnReceiptScreen() {
-  auto source = sourceScreen(ReturnReceiptLayouts::recipientSide());
-  auto sender = sourceScreen(ReturnReceiptLayouts::senderSide());
-  for (QWidget* control : sender->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    control->setParent(source.get());
-  return source;
-}
+const auto returnReceiptScreen = returnReceiptSourceScreen;
 
 Page printed(FormPrintScreen& screen, PdfPrintService& printer) {
   screen.show();

@@ -116,6 +116,43 @@ class PagePainterTest : public QObject {
     QCOMPARE(image.height(), 2100);
     QVERIFY(inked(image, 260.0, 185.0));
   }
+
+  void outlinesAreDrawnOnlyWhenAskedAndOnlyRoundTextBoxes() {
+    Page page;
+    page.setMargins(Length::mm(5), Length::mm(0));
+    TextBox box;
+    box.name = u"txtVuoto"_qs;
+    box.box = {40.0_mm, 30.0_mm, 50.0_mm, 20.0_mm};
+    page.add(box);
+    page.add(RectangleItem{{120.0_mm, 30.0_mm, 30.0_mm, 20.0_mm}, std::nullopt, std::nullopt});
+
+    auto paintedWith = [&page](const PaintOptions& options) {
+      QImage image(2100, 2970, QImage::Format_RGB32);
+      image.setDotsPerMeterX(10000);
+      image.setDotsPerMeterY(10000);
+      image.fill(Qt::white);
+      QPainter painter(&image);
+      paintPage(painter, page, options);
+      return image;
+    };
+    // Any dot off white, however faint.
+    auto faint = [](const QImage& image, double xMm, double yMm) {
+      return QColor(image.pixel(int(xMm * kDotsPerMm), int(yMm * kDotsPerMm))).lightness() < 250;
+    };
+    const QImage outlined = paintedWith({.boxOutlines = true});
+    const QImage plain = paintedWith({});
+    // The box's four edges, shifted by the margins, and nothing inside or round it.
+    const std::pair<double, double> edges[] = {{60, 35.0}, {60, 55.0}, {40.0, 45}, {90.0, 45}};
+    for (const auto& [x, y] : edges) {
+      const bool onEdge = faint(outlined, x, y) || faint(outlined, x - 0.1, y - 0.1);
+      QVERIFY(onEdge);
+      QVERIFY(!faint(plain, x, y) && !faint(plain, x - 0.1, y - 0.1));
+    }
+    QVERIFY(!faint(outlined, 60, 45));
+    QVERIFY(!faint(outlined, 60, 34.5));
+    // A rectangle item is not a text box: no outline.
+    QVERIFY(!faint(outlined, 135, 35.0) && !faint(outlined, 135, 34.9));
+  }
 };
 
 QTEST_MAIN(PagePainterTest)

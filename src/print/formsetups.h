@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <span>
+
+#include "print/formlayout.h"
+
+// What sets the printing of one pre-printed form apart from the others: its
+// name, where its offsets (and orientation) are kept in Impostazioni.ini,
+// and its layout.
+struct FormPrintSetup {
+  QString formName;  // "Ricevuta Accettazione"
+  QString marginSection;
+  QString orientationSection;  // empty: the form always prints upright
+  std::span<const FormBox> layout;
+
+  // The print screen's caption.
+  QString caption() const { return u" Stampa "_qs + formName; }
+};
+
+namespace FormSetups {
+const FormPrintSetup& acceptance();     // the acceptance receipt
+const FormPrintSetup& recipientSide();  // the return receipt, recipient side
+const FormPrintSetup& senderSide();     // the return receipt, sender side
+}  // namespace FormSetups

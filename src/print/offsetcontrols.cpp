@@ -1,0 +1,83 @@
+#include "print/offsetcontrols.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "archive/text.h"
+#include "platform/messageservice.h"
+#include "platform/services.h"
+#include "print/offsettext.h"
+#include "print/printsettings.h"
+#include "widgets/dialogbutton.h"
+
+namespace {
+
+QLineEdit* offsetBox(const char* name, const QString& accessible, QWidget* parent) {
+  auto* box = new QLineEdit(u"0"_qs, parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setAccessibleName(accessible);
+  box->setReadOnly(true);
+  box->setAlignment(Qt::AlignCenter);
+  box->setFixedWidth(60);
+  return box;
+}
+
+}  // namespace
+
+OffsetControls::OffsetControls(QGridLayout* grid, QWidget* screen, Apply apply)
+    : QObject(screen),
+      screen_(screen),
+      top_(offsetBox("txtTop", u"Margine superiore in millimetri"_qs, screen)),
+      left_(offsetBox("txtLeft", u"Margine sinistro in millimetri"_qs, screen)) {
+  struct OffsetRow {
+    QString title;
+    QLineEdit* box;
+    const char* minus;
+    const char* plus;
+    const char* apply;
+    const char* key;
+    QString what;
+  };
+  const OffsetRow rows[] = {
+      {u"Margine superiore:"_qs, top_, "btnTopMinus", "btnTopPlus", "btnApplicaTop",
+       PrintSettings::kTopKey, u"margine superiore"_qs},
+      {u"Margine sinistro:"_qs, left_, "btnLeftMinus", "btnLeftPlus", "btnApplicaLeft",
+       PrintSettings::kLeftKey, u"margine sinistro"_qs},
+  };
+  int line = 0;
+  for (const OffsetRow& row : rows) {
+    auto* title = new QLabel(row.title, screen);
+    title->setBuddy(row.box);
+    auto* minus = dialogButton(row.minus, u"-"_qs, u"Diminuisci "_qs + row.what, screen);
+    auto* plus = dialogButton(row.plus, u"+"_qs, u"Aumenta "_qs + row.what, screen);
+    auto* store = dialogButton(row.apply, u"Applica"_qs, u"Memorizza "_qs + row.what, screen);
+    for (QPushButton* b : {minus, plus}) b->setFixedWidth(32);
+    QLineEdit* box = row.box;
+    const QString key = QString::fromLatin1(row.key);
+    connect(minus, &QPushButton::clicked, this, [this, box] { step(box, -1); });
+    connect(plus, &QPushButton::clicked, this, [this, box] { step(box, +1); });
+    connect(store, &QPushButton::clicked, this,
+            [apply, box, key] { apply(key, Text::trimmed(box->text())); });
+    grid->addWidget(title, line, 0);
+    grid->addWidget(minus, line, 1);
+    grid->addWidget(box, line, 2);
+    grid->addWidget(plus, line, 3);
+    grid->addWidget(new QLabel(u"mm"_qs, screen), line, 4);
+    grid->addWidget(store, line, 5);
+    ++line;
+  }
+}
+
+Length OffsetControls::topOffset() const { return OffsetText::toLength(top_->text()); }
+
+Length OffsetControls::leftOffset() const { return OffsetText::toLength(left_->text()); }
+
+void OffsetControls::step(QLineEdit* box, int delta) {
+  try {
+    box->setText(OffsetText::stepped(box->text(), delta));
+  } catch (const OffsetConversionError& error) {
+    Services::messages().show(screen_, MessageKind::Error, error.message());
+  }
+}

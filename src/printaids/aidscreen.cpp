@@ -1,0 +1,42 @@
+#include "printaids/aidscreen.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "widgets/dialogbutton.h"
+#include "widgets/fixedwindow.h"
+
+AidScreen::AidScreen(const QString& objectName, const QString& caption, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | FixedWindow::kTitleBar),
+      column_(new QVBoxLayout(this)) {
+  setObjectName(objectName);
+  setWindowTitle(caption);
+  setAutoFillBackground(true);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  column_->setContentsMargins(18, 18, 18, 14);
+  column_->setSpacing(12);
+  column_->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void AidScreen::addButtonRow(std::initializer_list<QPushButton*> buttons) {
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  for (QPushButton* button : buttons) row->addWidget(button);
+  column_->addSpacing(4);
+  column_->addLayout(row);
+}
+
+void AidScreen::addPrintButtons(const QString& what, std::function<void()> preview,
+                                std::function<void()> print) {
+  auto* cancel = dialogButton("btnAnnulla", u"Annulla"_qs, u"Chiudi senza stampare"_qs, this);
+  auto* show = dialogButton("btnAnteprima", u"Anteprima"_qs, u"Mostra l'anteprima di stampa"_qs,
+                            this, QKeySequence(Qt::CTRL | Qt::Key_F2));
+  auto* start = dialogButton("btnStampa", u"Stampa"_qs, u"Stampa "_qs + what, this);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(show, &QPushButton::clicked, this, std::move(preview));
+  connect(start, &QPushButton::clicked, this, std::move(print));
+  addButtonRow({cancel, show, start});
+}

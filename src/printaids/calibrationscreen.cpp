@@ -1,0 +1,102 @@
+#include "printaids/calibrationscreen.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "platform/messageservice.h"
+#include "platform/services.h"
+#include "report/printservice.h"
+#include "widgets/dialogbutton.h"
+
+namespace {
+
+const QString kSteps =
+    u"Per trovare i margini di questo modulo senza sprecare moduli:\n\n"
+    "1. stampare il foglio di prova su un foglio bianco A4;\n"
+    "2. sovrapporlo al modulo prestampato, con i bordi allineati, e guardarli in controluce;\n"
+    "3. scrivere qui sotto di quanti millimetri le caselle del modulo si trovano più in basso "
+    "e più a destra delle crocette (valori negativi se più in alto o più a sinistra) e premere "
+    "\"Applica\".\n\n"
+    "I valori diventano i margini superiore e sinistro di questo modulo e sostituiscono quelli "
+    "memorizzati: il foglio di prova è stampato senza margini."_qs;
+
+const QString kPrintFailure =
+    u"Attenzione: la stampa del foglio di prova non è andata a buon fine."_qs + u"\n\r\n\r"_qs +
+    u"Si consiglia di controllare le impostazioni della stampante."_qs;
+
+constexpr int kLargestShift = 99;
+
+QSpinBox* shiftBox(const char* name, int value, const QString& accessible, QWidget* parent) {
+  auto* box = new QSpinBox(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setRange(-kLargestShift, kLargestShift);
+  box->setValue(value);
+  box->setAlignment(Qt::AlignCenter);
+  box->setAccessibleName(accessible);
+  box->setFixedWidth(80);
+  return box;
+}
+
+}  // namespace
+
+CalibrationScreen::CalibrationScreen(Page sheet, const QString& formName, int top, int left,
+                                     QWidget* parent)
+    : AidScreen(u"CalibrationScreen"_qs, u" Foglio di prova - "_qs + formName, parent),
+      sheet_(std::move(sheet)),
+      formName_(formName) {
+  auto* steps = new QLabel(kSteps, this);
+  steps->setObjectName(u"lblIstruzioni"_qs);
+  steps->setWordWrap(true);
+  steps->setFixedWidth(520);
+
+  auto* print = dialogButton("btnStampaFoglio", u"Stampa il foglio di prova..."_qs,
+                             u"Stampa il foglio di prova su carta bianca"_qs, this,
+                             QKeySequence::Print);
+  connect(print, &QPushButton::clicked, this, &CalibrationScreen::printSheet);
+
+  down_ = shiftBox("txtBasso", top, u"Millimetri di cui le caselle del modulo sono più in "
+                                    "basso delle crocette"_qs, this);
+  right_ = shiftBox("txtDestra", left, u"Millimetri di cui le caselle del modulo sono più a "
+                                       "destra delle crocette"_qs, this);
+  auto* grid = new QGridLayout;
+  const std::pair<QString, QSpinBox*> rows[] = {
+      {u"Le caselle del modulo sono più in basso delle crocette di:"_qs, down_},
+      {u"Le caselle del modulo sono più a destra delle crocette di:"_qs, right_},
+  };
+  int line = 0;
+  for (const auto& [caption, box] : rows) {
+    auto* title = new QLabel(caption, this);
+    title->setBuddy(box);
+    grid->addWidget(title, line, 0);
+    grid->addWidget(box, line, 1);
+    grid->addWidget(new QLabel(u"mm"_qs, this), line, 2);
+    ++line;
+  }
+
+  auto* cancel = dialogButton("btnAnnulla", u"Annulla"_qs, u"Chiudi senza cambiare i margini"_qs,
+                              this);
+  auto* apply = dialogButton("btnApplica", u"Applica"_qs,
+                             u"Usa e memorizza questi valori come margini del modulo"_qs, this);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(apply, &QPushButton::clicked, this, &QDialog::accept);
+
+  column()->addWidget(steps);
+  column()->addWidget(print, 0, Qt::AlignLeft);
+  column()->addLayout(grid);
+  addButtonRow({cancel, apply});
+}
+
+int CalibrationScreen::top() const { return down_->value(); }
+
+int CalibrationScreen::left() const { return right_->value(); }
+
+void CalibrationScreen::printSheet() {
+  try {
+    PrintServices::printer().print(this, {sheet_}, u"Foglio di prova - "_qs + formName_);
+  } catch (const std::exception&) {
+    Services::messages().show(this, MessageKind::Warning, kPrintFailure);
+  }
+}

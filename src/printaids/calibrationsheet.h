@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "report/page.h"
+
+// The calibration sheet of a pre-printed form: plain paper of the form's
+// size and orientation, printed without offsets, with millimetre rulers
+// along the top and left edges, crosshairs at the corners of a few of the
+// form's boxes and the instructions for reading the shift against the form.
+namespace CalibrationSheet {
+
+// The rulers: their base lines lie this far in from the top and left edges,
+// with the ticks between the line and the edge, a labelled tick every 10 mm.
+inline constexpr Length kRulerLine = Length::mm(10);
+inline constexpr Length kTickEvery = Length::mm(1);
+inline constexpr Length kLabelEvery = Length::mm(10);
+
+// The boxes the sheet marks, by name, each once: the highest box, the one
+// that reaches furthest right, the lowest and the one furthest left (the
+// first such in the form's table), so that the marks spread over the form.
+QStringList markedBoxes(const Page& form);
+
+// The sheet for the form page (its boxes at their layout places), titled
+// with the form's name.
+Page page(const Page& form, const QString& formName);
+
+}  // namespace CalibrationSheet

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStringList>
+
+class QWidget;
+
+// The screens an envelope is printed from.
+enum class EnvelopeFrom { AcceptanceReceipt, AddressBook };
+
+// The address lines an envelope takes from the screen that opens it, as the
+// screen shows them now: the name; the street and house number; the postcode,
+// town and province. Parts left empty are left out with their blank, and so
+// is a line left empty.
+namespace EnvelopeAddresses {
+
+QStringList recipient(EnvelopeFrom from, const QWidget& source);
+// The acceptance receipt's sender; the address book has none.
+QStringList sender(EnvelopeFrom from, const QWidget& source);
+bool hasSender(EnvelopeFrom from);
+
+}  // namespace EnvelopeAddresses

@@ -1,0 +1,12 @@
+#include "widgets/shortcuttip.h"
+
+#include <QAbstractButton>
+
+QString shortcutTip(const QString& purpose, const QKeySequence& key) {
+  return purpose + u" ("_qs + key.toString(QKeySequence::NativeText) + u')';
+}
+
+void giveShortcut(QAbstractButton* button, const QKeySequence& key) {
+  button->setShortcut(key);
+  button->setToolTip(shortcutTip(button->accessibleName(), key));
+}

@@ -1,0 +1,245 @@
+#include <QLabel>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "print/acceptancelayout.h"
+#include "print/cardlayout.h"
+#include "print/returnreceiptlayouts.h"
+#include "print/sourcescreen.h"
+#include "print/tfrmstampaaccettazione.h"
+#include "print/tfrmstampaanagrafica.h"
+#include "print/tfrmstamparicevimentodes.h"
+#include "support/whenshown.h"
+#include "printaids/pagepreview.h"
+#include "report/pdfprintservice.h"
+#include "support/pdfreadback.h"
+#include "support/press.h"
+#include "support/recordingmessages.h"
+#include "support/testfolder.h"
+
+// The preview against the print: the preview's own printer and painting,
+// written to a PDF instead of the screen, must give the same words at the
+// same places as "Stampa" gives on paper.
+namespace {
+using Form = RecordingMessages::Form;
+
+// What the preview showed: its pages written to `pdf`, and its page count.
+struct Shown {
+  int pages = 0;
+};
+
+// Opens the preview from the screen, writes what it shows to `pdf` and
+// leaves it with the button named.
+Shown previewInto(QWidget& screen, const QString& pdf, const char* leaveWith = "btnChiudi") {
+  Shown shown;
+  whenShown<PagePreview>([&shown, pdf, leaveWith](PagePreview& preview) {
+    shown.pages = preview.view()->pageCount();
+    preview.printer().setOutputFormat(QPrinter::PdfFormat);
+    preview.printer().setOutputFileName(pdf);
+    preview.view()->print();
+    press(preview, leaveWith);
+  });
+  press(screen, "btnAnteprima");
+  return shown;
+}
+
+void compareWords(const QString& previewed, const QString& printed) {
+  const QList<PdfPage> shown = pdfPages(previewed);
+  const QList<PdfPage> paper = pdfPages(printed);
+  QCOMPARE(shown.size(), paper.size());
+  for (qsizetype p = 0; p < shown.size(); ++p) {
+    QVERIFY(qAbs(shown[p].width - paper[p].width) < 0.1);
+    QVERIFY(qAbs(shown[p].height - paper[p].height) < 0.1);
+    QCOMPARE(shown[p].words.size(), paper[p].words.size());
+    QVERIFY(!paper[p].words.isEmpty());
+    for (qsizetype w = 0; w < paper[p].words.size(); ++w) {
+      const PdfWord& a = shown[p].words[w];
+      const PdfWord& b = paper[p].words[w];
+      QCOMPARE(a.text, b.text);
+      QVERIFY2(qAbs(a.left - b.left) < 0.05 && qAbs(a.top - b.top) < 0.05,
+               qPrintable(a.text + u" moved"_qs));
+    }
+  }
+}
+
+// Both sides of the return receipt read the same screen.
+const auto returnReceiptScreen = returnReceiptSourceScreen;
+
+}  // namespace
+
+class PagePreviewTest : public QObject {
+  Q_OBJECT
+ private:
+  QTemporaryDir out_;
+  QString previewed_;
+  QString printed_;
+
+ private slots:
+  void init() {
+    previewed_ = out_.filePath(u"anteprima.pdf"_qs);
+    printed_ = out_.filePath(u"stampa.pdf"_qs);
+    QFile::remove(previewed_);
+    QFile::remove(printed_);
+  }
+
+  void acceptancePreviewShowsWhatPrintsWithTheShownOffsets() {
+    TestFolder folder;
+    folder.write(u"Impostazioni.ini"_qs,
+                 "[Margini Ricevuta Accettazione]\r\nSuperiore=4\r\nSinistro=-3\r\n");
+    RecordingMessages messages;
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    setText(*source, "txtDestinatario", u"Rossi Mario"_qs);
+    setText(*source, "txtCapDes01", u"0"_qs);
+    setText(*source, "txtLocalitaDes", u"Roma"_qs);
+    setText(*source, "txtCifre", u"12,50"_qs);
+    tick(*source, "chkCC");
+    TfrmStampaAccettazione screen(source.get());
+    screen.show();
+    press(screen, "btnTopPlus");  // shown, not stored: the preview takes it too
+
+    QCOMPARE(previewInto(screen, previewed_).pages, 1);
+    QVERIFY(screen.isVisible());  // closing the preview prints nothing
+
+    PdfPrintService printer(printed_);
+    press(screen, "btnStampa");
+    QCOMPARE(printer.jobs.size(), size_t(1));
+    compareWords(previewed_, printed_);
+    // And the words are where the offsets put them: 5 down, 3 left.
+    const PdfWord name = pdfWords(printed_).first();
+    QCOMPARE(name.text, u"Rossi"_qs);
+    QVERIFY(qAbs(name.left - (84.0 - 3)) < 0.3);
+    QVERIFY(qAbs(name.top - (52.8 + 5)) < 0.3);
+    QCOMPARE(messages.count(), 0);
+  }
+
+  void sidewaysReturnReceiptPreviewIsSideways() {
+    TestFolder folder;
+    auto source = returnReceiptScreen();
+    setText(*source, "txtDestinatario", u"Bianchi Anna"_qs);
+    setText(*source, "txtN01", u"6"_qs);
+    tick(*source, "chkRaccomandata");
+    TfrmStampaRicevimentoDes screen(source.get());
+    screen.show();
+    screen.findChild<QRadioButton*>(u"optOrizzontale"_qs)->setChecked(true);
+
+    previewInto(screen, previewed_);
+    PdfPrintService printer(printed_);
+    press(screen, "btnStampa");
+    compareWords(previewed_, printed_);
+    const PdfPage shown = pdfPages(previewed_).first();
+    QVERIFY(qAbs(shown.width - 297) < 0.1);
+    QVERIFY(qAbs(shown.height - 210) < 0.1);
+  }
+
+  void cardPreviewShowsWhatPrints() {
+    QStringList patterns;
+    for (const CardRow& row : CardLayout::rows()) patterns << QString::fromLatin1(row.content);
+    auto source = sourceScreenFor(patterns);
+    setText(*source, "txtNome", u"Verdi Luca"_qs);
+    TfrmStampaAnagrafica screen(source.get());
+    const QDateTime at(QDate(2026, 3, 7), QTime(9, 5, 3));
+    screen.setClock([at] { return at; });
+    screen.show();
+    previewInto(screen, previewed_);
+    PdfPrintService printer(printed_);
+    press(screen, "btnStampa");
+    compareWords(previewed_, printed_);
+  }
+
+  void outlinesShowInThePreviewOnly() {
+    TestFolder folder;
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    TfrmStampaAccettazione screen(source.get());
+    screen.show();
+    previewInto(screen, previewed_);
+    PdfPrintService printer(printed_);
+    press(screen, "btnStampa");
+
+    // The recipient's box: 84, 52.8, 115 x 4; its top edge in both pages.
+    const QImage shown = pdfImage(previewed_, out_.path());
+    const QImage paper = pdfImage(printed_, out_.path());
+    // Any dot off white across the edge, at x 130 mm round y 52.8 mm.
+    auto edgeInk = [](const QImage& image) {
+      int darkest = 255;
+      for (int y = 525; y <= 531; ++y) darkest = qMin(darkest, qGray(image.pixel(1300, y)));
+      return darkest < 240 ? 1 : 0;
+    };
+    QCOMPARE(edgeInk(shown), 1);
+    QCOMPARE(edgeInk(paper), 0);
+    QCOMPARE(inkedDots(paper, 0, 210, 0, 297), 0);
+  }
+
+  void printFromThePreviewIsTheScreensPrint() {
+    TestFolder folder;
+    RecordingMessages messages;
+    PdfPrintService printer;
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    setText(*source, "txtMittente", u"Studio Neri"_qs);
+    TfrmStampaAccettazione screen(source.get());
+    screen.show();
+    previewInto(screen, previewed_, "btnStampa");
+    QCOMPARE(printer.jobs.size(), size_t(1));
+    QCOMPARE(printer.jobs.front().front().text(u"txtMittente"_qs), u"Studio Neri"_qs);
+    QCOMPARE(printer.documentNames, QStringList({u"Stampa Ricevuta Accettazione"_qs}));
+    QVERIFY(!screen.isVisible());
+    QCOMPARE(screen.result(), int(QDialog::Accepted));
+
+    // A failure there is the screen's failure: the same warning.
+    printer.answer = PdfPrintService::Answer::Fail;
+    TfrmStampaAccettazione again(source.get());
+    again.show();
+    previewInto(again, previewed_, "btnStampa");
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().form, Form::Warning);
+    QVERIFY(messages.last().text.startsWith(u"Attenzione: la stampa della scheda"_qs));
+  }
+
+  void offsetThatIsNoNumberShowsNoPreview() {
+    TestFolder folder;
+    folder.write(u"Impostazioni.ini"_qs, "[Margini Ricevuta Accettazione]\r\nSinistro=2x\r\n");
+    RecordingMessages messages;
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    TfrmStampaAccettazione screen(source.get());
+    screen.show();
+    press(screen, "btnAnteprima");  // no preview opens: nothing to wait for
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().form, Form::Error);
+    QCOMPARE(messages.last().text, u"'2x' non è un valore in virgola mobile valido."_qs);
+    QVERIFY(screen.isVisible());
+  }
+
+  void pagesTurnedTheOtherWayAreShownTurned() {
+    // A return receipt whose two sides print with different orientations.
+    Page upright;
+    TextBox word;
+    word.name = u"word"_qs;
+    word.box = {20.0_mm, 30.0_mm, 60.0_mm, 8.0_mm};
+    word.font = {u"Arial"_qs, 14, false, Qt::black};
+    word.text = u"Su"_qs;
+    upright.add(word);
+    Page sideways(PaperSize::a4(), Orientation::Sideways);
+    word.text = u"Giu"_qs;
+    sideways.add(word);
+
+    PagePreview preview({upright, sideways}, u"Prova"_qs, {});
+    QVERIFY(preview.findChild<QLabel*>(u"lblRuotate"_qs));
+    QVERIFY(!PagePreview({upright, upright}, u"Prova"_qs, {}).findChild<QLabel*>(u"lblRuotate"_qs));
+    preview.printer().setOutputFormat(QPrinter::PdfFormat);
+    preview.printer().setOutputFileName(previewed_);
+    preview.view()->print();
+    const QList<PdfPage> pages = pdfPages(previewed_);
+    QCOMPARE(pages.size(), 2);
+    // Both in the first page's frame; the sideways page a quarter turn round,
+    // so its word no longer reads from left to right at its place.
+    QVERIFY(qAbs(pages[1].width - 210) < 0.1);
+    QCOMPARE(pages[0].words.first().text, u"Su"_qs);
+    QVERIFY(qAbs(pages[0].words.first().left - 20) < 0.3);
+    QVERIFY(qAbs(pages[1].words.first().left - 20) > 5);
+  }
+};
+
+QTEST_MAIN(PagePreviewTest)
+#include "tst_pagepreview.moc"

@@ -1,0 +1,59 @@
+#include "support/pdfreadback.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace {
+constexpr double kMmPerPoint = 25.4 / 72.0;
+}
+
+QList<PdfPage> pdfPages(const QString& pdf) {
+  QProcess process;
+  process.start(u"pdftotext"_qs, {u"-bbox"_qs, pdf, u"-"_qs});
+  if (!process.waitForFinished(30000)) qFatal("pdftotext did not finish");
+  static const QRegularExpression item(
+      uR"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_qs);
+  QList<PdfPage> pages;
+  auto matches = item.globalMatch(QString::fromUtf8(process.readAllStandardOutput()));
+  while (matches.hasNext()) {
+    const auto m = matches.next();
+    auto mm = [&m](int n) { return m.captured(n).toDouble() * kMmPerPoint; };
+    if (!m.captured(1).isEmpty())
+      pages.append({mm(1), mm(2), {}});
+    else if (!pages.isEmpty())
+      pages.last().words.append({m.captured(7), mm(3), mm(4), mm(5), mm(6)});
+  }
+  return pages;
+}
+
+QList<PdfWord> pdfWords(const QString& pdf) {
+  QList<PdfWord> words;
+  for (const PdfPage& page : pdfPages(pdf)) words += page.words;
+  return words;
+}
+
+const PdfWord& findWord(const QList<PdfWord>& words, const QString& text) {
+  for (const PdfWord& word : words)
+    if (word.text == text) return word;
+  qFatal("no word %s in the PDF", qPrintable(text));
+}
+
+QImage pdfImage(const QString& pdf, const QString& folder, int page) {
+  QProcess process;
+  const QString stem = folder + u"/page"_qs;
+  process.start(u"pdftoppm"_qs,
+                {u"-r"_qs, QString::number(kImageDotsPerMm * 25.4), u"-gray"_qs, u"-png"_qs,
+                 u"-aaVector"_qs, u"no"_qs,
+                 u"-f"_qs, QString::number(page), u"-l"_qs, QString::number(page),
+                 u"-singlefile"_qs, pdf, stem});
+  if (!process.waitForFinished(60000)) qFatal("pdftoppm did not finish");
+  return QImage(stem + u".png"_qs);
+}
+
+int inkedDots(const QImage& image, double leftMm, double rightMm, double topMm, double bottomMm) {
+  int count = 0;
+  for (int x = int(leftMm * kImageDotsPerMm); x < int(rightMm * kImageDotsPerMm); ++x)
+    for (int y = int(topMm * kImageDotsPerMm); y < int(bottomMm * kImageDotsPerMm); ++y)
+      if (qGray(image.pixel(x, y)) < 128) ++count;
+  return count;
+}

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Times the list, search and export screens of the real program on an almost
+# empty and on a 100,000-record acceptance archive, without and with the
+# accessibility bridge, each a few times. Needs a display (DISPLAY=:12 with
+# Xvfb) and, for the bridge, dbus-run-session and at-spi2-core.
+#
+#   bench/time-screens.sh build-bench/bench/screen_timing /tmp/velinda-timing [runs] [what...]
+set -euo pipefail
+driver=$(realpath "$1")
+work=$2
+runs=${3:-3}
+shift $(( $# < 3 ? $# : 3 ))
+whats=("$@")
+[ ${#whats[@]} -eq 0 ] && whats=(list grid search export)
+
+mkdir -p "$work/1" "$work/100000"
+measure() {
+  for what in "${whats[@]}"; do
+    for records in 1 100000; do
+      for _ in $(seq "$runs"); do
+        "$driver" "$work/$records" "$records" "$what" 2>/dev/null
+      done
+    done
+  done
+}
+
+echo "# accessibility bridge off"
+measure
+echo "# accessibility bridge on"
+export -f measure
+export driver work runs
+export whats_list="${whats[*]}"
+dbus-run-session -- bash -c '
+  read -ra whats <<< "$whats_list"
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  launcher=$!
+  sleep 1
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 measure
+  kill $launcher' 2>/dev/null

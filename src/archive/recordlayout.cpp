@@ -4,6 +4,7 @@ RecordLayout::RecordLayout(std::span<const FieldDef> fields)
     : fields_(fields), size_(recordSize(fields)) {
   int offset = 0;
   for (const FieldDef& f : fields_) {
+    names_.append(QLatin1StringView(f.name));
     offsets_.append(offset);
     offset += f.capacity + 1;
   }
@@ -11,7 +12,8 @@ RecordLayout::RecordLayout(std::span<const FieldDef> fields)
 
 int RecordLayout::indexOf(QStringView name) const {
   for (int i = 0; i < fieldCount(); ++i) {
-    if (name == QLatin1StringView(fields_[size_t(i)].name)) return i;
+    // Lengths first: most names differ there, without a call.
+    if (names_[i].size() == name.size() && name == names_[i]) return i;
   }
   return -1;
 }

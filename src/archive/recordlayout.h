@@ -43,6 +43,7 @@ class RecordLayout {
 
  private:
   std::span<const FieldDef> fields_;
+  QList<QLatin1StringView> names_;  // measured once, for the lookups by name
   QList<int> offsets_;
   int size_ = 0;
 };

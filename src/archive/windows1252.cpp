@@ -1,6 +1,7 @@
 #include "archive/windows1252.h"
 
 #include <QList>
+#include <cstring>
 
 namespace {
 
@@ -65,12 +66,43 @@ QString decode(const QByteArray& bytes) {
 }
 
 QByteArray encode(const QString& text) {
-  QByteArray out;
-  out.reserve(text.size());
-  for (char32_t u : text.toUcs4()) {
+  QByteArray out(text.size(), Qt::Uninitialized);  // never more than a byte per unit
+  out.truncate(encodeTo(text, out.data()) - out.constData());
+  return out;
+}
+
+char* encodeTo(QStringView text, char* out) {
+  const char16_t* from = text.utf16();
+  const char16_t* end = from + text.size();
+  while (from < end) {
+    // Runs of plain ASCII, the bulk of any document, eight at a time
+    // (through copies of their own, which the compiler can narrow at once).
+    if (end - from >= 8) {
+      char16_t wide[8];
+      std::memcpy(wide, from, sizeof wide);
+      char16_t any = 0;
+      for (char16_t w : wide) any |= w;
+      if (any < 0x80) {
+        char narrow[8];
+        for (int k = 0; k < 8; ++k) narrow[k] = char(wide[k]);
+        std::memcpy(out, narrow, sizeof narrow);
+        from += 8;
+        out += 8;
+        continue;
+      }
+    }
+    const char16_t c = *from++;
+    // In Latin-1 too the byte is the code.
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+      *out++ = char(c);
+      continue;
+    }
+    char32_t u = c;
+    if (QChar::isHighSurrogate(c) && from < end && QChar::isLowSurrogate(*from))
+      u = QChar::surrogateToUcs4(c, *from++);
     int b = byteFor(u);
     if (b < 0) b = closeLetterFor(u);
-    out.append(b < 0 ? '?' : char(b));
+    *out++ = b < 0 ? '?' : char(b);
   }
   return out;
 }

@@ -103,8 +103,8 @@ class StatusListTest : public QObject {
     }
     QCOMPARE(s->focusWidget(), s->findChild<QLineEdit*>(u"txtTrova"_qs));
     // Lines use the fixed-pitch font so that the columns line up.
-    QCOMPARE(list(s.get())->item(0)->font().family(), u"Courier New"_qs);
-    QCOMPARE(list(s.get())->item(0)->font().pointSize(), 12);
+    QCOMPARE(lineFont(s.get(), 0).family(), u"Courier New"_qs);
+    QCOMPARE(lineFont(s.get(), 0).pointSize(), 12);
   }
 
   void missingArchiveGivesAnEmptyListAndFindSaysSo() {

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class RecordLayout;
+
+// Chosen fields of many records, kept as their trimmed Windows-1252 bytes
+// packed one after another: what an export grid keeps of an archive, a
+// fraction of the archive's size, decoded only when a cell is shown or
+// written.
+class PackedFields {
+ public:
+  // `fields` are indexes into `layout`, each kept once.
+  PackedFields(const RecordLayout& layout, QList<int> fields);
+
+  void reserve(int records);
+  // Keeps the chosen fields of one record's bytes.
+  void append(const char* record);
+
+  int count() const { return int(starts_.size()); }
+  // The text of a kept field, as TCampoFisso::ToText reads it.
+  QString text(int record, int field) const;
+  // The texts of all kept fields of a record, at their fields' indexes in
+  // the layout (the others empty): quicker than one by one for a whole row.
+  QList<QString> texts(int record) const;
+
+ private:
+  const RecordLayout& layout_;
+  QList<int> fields_;
+  QList<int> slotOf_;        // per field of the layout, its place in fields_
+  qsizetype mostPerRecord_ = 0;
+  QByteArray bytes_;         // per record, per slot: a length byte, then the text
+  QList<qsizetype> starts_;  // where each record begins in bytes_
+};

@@ -169,7 +169,7 @@ void ExportScreen::writeDocument() {
   SpreadsheetWriter writer(file);
   writer.writeStart(table_.worksheetName, table_.columns);
   const int rows = model_->rowCount();
-  progress_->start(u"Esportazione in corso:"_qs, u"schede"_qs, rows);
+  progress_->start(u"Schede esportate:"_qs, rows);
   const auto done = qScopeGuard([this] { progress_->finish(); });
   for (int row = 0; row < rows; ++row) {
     writer.writeRow(model_->exportedRow(row));

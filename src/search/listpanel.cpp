@@ -123,7 +123,7 @@ void ListPanel::printSummary() {
   // Counted from the first page on, not from the print dialog.
   printer.setProgress([this](int painted, int pageCount) {
     if (painted == 0)
-      progress_->start(u"Stampa del riepilogo in corso:"_qs, u"pagine"_qs, pageCount);
+      progress_->start(u"Pagine stampate:"_qs, pageCount);
     else
       progress_->advance(painted);
   });

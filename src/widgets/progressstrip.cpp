@@ -18,7 +18,6 @@ ProgressStrip::ProgressStrip(const QString& objectName, QWidget* replaces, const
       text_(new QLabel(this)),
       bar_(new QProgressBar(this)) {
   setObjectName(objectName);
-  setGeometry(replaces->geometry());
   text_->setFont(font);
   text_->setStyleSheet(u"color: %1;"_qs.arg(text.name()));
   bar_->setTextVisible(false);
@@ -31,9 +30,8 @@ ProgressStrip::ProgressStrip(const QString& objectName, QWidget* replaces, const
   hide();
 }
 
-void ProgressStrip::start(const QString& caption, const QString& unit, int total) {
+void ProgressStrip::start(const QString& caption, int total) {
   caption_ = caption;
-  unit_ = unit;
   total_ = total;
   bar_->setRange(0, qMax(total, 1));
   bar_->setValue(0);
@@ -47,10 +45,11 @@ void ProgressStrip::advance(int done) {
   if (now < delay_ || (shownAt_ >= 0 && now - shownAt_ < kRepaintEvery)) return;
   shownAt_ = now;
   const QLocale italian(QLocale::Italian);
-  text_->setText(caption_ + u' ' + italian.toString(done) + u' ' + unit_ + u" su "_qs +
+  text_->setText(caption_ + u' ' + italian.toString(done) + u" su "_qs +
                  italian.toString(total_));
   bar_->setValue(qMin(done, bar_->maximum()));
   if (isHidden()) {
+    setGeometry(replaces_->geometry());
     replaces_->hide();
     show();
     raise();

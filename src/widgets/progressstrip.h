@@ -7,7 +7,7 @@ class QLabel;
 class QProgressBar;
 
 // How far a long piece of work on the user-interface thread has got: a
-// count ("Esportazione in corso: 45.000 schede su 100.000") and a bar. Work
+// count ("Schede esportate: 45.000 su 100.000") and a bar. Work
 // that ends within half a second shows nothing; once shown, the strip
 // repaints itself as the work advances, since the event loop does not run
 // until the work is done. While shown it takes the place of another control
@@ -18,8 +18,8 @@ class ProgressStrip : public QWidget {
   ProgressStrip(const QString& objectName, QWidget* replaces, const QFont& font, QColor text,
                 QColor bar);
 
-  // `caption` comes before the count and `unit` after it.
-  void start(const QString& caption, const QString& unit, int total);
+  // `caption` comes before the count.
+  void start(const QString& caption, int total);
   void advance(int done);
   void finish();
 
@@ -32,7 +32,6 @@ class ProgressStrip : public QWidget {
   QLabel* text_;
   QProgressBar* bar_;
   QString caption_;
-  QString unit_;
   int total_ = 0;
   QElapsedTimer clock_;
   qint64 shownAt_ = -1;  // when the strip last repainted, -1 while hidden

@@ -16,6 +16,7 @@
 #include "support/recordingmessages.h"
 #include "support/recordingshell.h"
 #include "support/testfolder.h"
+#include "widgets/progressstrip.h"
 
 #include "gridaccess.h"
 
@@ -447,6 +448,39 @@ class ExportScreensTest : public QObject {
     QCOMPARE(f.column(u"colNum"_qs), 0);
     QCOMPARE(f.grid().view()->rowHeight(0), 21);
     QVERIFY(f.grid().view()->alternatingRowColors());
+  }
+
+  // A long export shows how many cards are written, in place of the help
+  // line, and gives the line back at the end.
+  void aLongExportShowsItsProgress() {
+    Fixture f;
+    for (int i = 0; i < 3; ++i) f.add(kRossi);
+    f.show();
+    auto* strip = f.screen->findChild<ProgressStrip*>(u"prgEsporta"_qs);
+    QVERIFY(strip);
+    strip->setDelay(0);  // as if each card took a long time
+    QStringList seen;
+    f.messages.onMessage = [&](const RecordingMessages::Entry&) {
+      seen << (strip->isVisible() ? strip->text() : QString());
+    };
+    struct ShownText : QObject {
+      ProgressStrip* strip;
+      QStringList* texts;
+      bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) texts->append(strip->text());
+        return false;
+      }
+    } painted;
+    QStringList paints;
+    painted.strip = strip;
+    painted.texts = &paints;
+    strip->installEventFilter(&painted);
+    f.exportNow();
+    QVERIFY2(paints.contains(u"Schede esportate: 1 su 3"_qs), qPrintable(paints.join(u'|')));
+    // Gone before the question about opening the file.
+    QCOMPARE(seen, (QStringList{QString(), QString()}));
+    QVERIFY(f.info()->isVisible());
+    QVERIFY(f.output().endsWith(kDocumentEnd));
   }
 
   void exitClosesTheScreen() {

@@ -2,7 +2,8 @@
 # Times the list, search and export screens of the real program on an almost
 # empty and on a 100,000-record acceptance archive, without and with the
 # accessibility bridge, each a few times. Needs a display (DISPLAY=:12 with
-# Xvfb) and, for the bridge, dbus-run-session and at-spi2-core.
+# Xvfb) and, for the bridge, dbus-run-session and at-spi2-core; with
+# python3-pyatspi a stand-in screen reader (at-listener.py) listens too.
 #
 #   bench/time-screens.sh build-bench/bench/screen_timing /tmp/velinda-timing [runs] [what...]
 set -euo pipefail
@@ -29,11 +30,20 @@ measure
 echo "# accessibility bridge on"
 export -f measure
 export driver work runs
+export listener_script="$(dirname "$(realpath "$0")")/at-listener.py"
 export whats_list="${whats[*]}"
 dbus-run-session -- bash -c '
   read -ra whats <<< "$whats_list"
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
   launcher=$!
   sleep 1
+  listener=
+  if python3 -c "import pyatspi" 2>/dev/null; then
+    python3 "$listener_script" >/dev/null 2>&1 &
+    listener=$!
+    sleep 1
+    echo "# a stand-in screen reader is listening"
+  fi
   QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 measure
+  [ -n "$listener" ] && kill $listener
   kill $launcher' 2>/dev/null

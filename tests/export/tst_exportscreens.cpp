@@ -16,7 +16,7 @@
 #include "support/recordingmessages.h"
 #include "support/recordingshell.h"
 #include "support/testfolder.h"
-#include "widgets/progressstrip.h"
+#include "support/stripwatch.h"
 
 #include "gridaccess.h"
 
@@ -463,20 +463,10 @@ class ExportScreensTest : public QObject {
     f.messages.onMessage = [&](const RecordingMessages::Entry&) {
       seen << (strip->isVisible() ? strip->text() : QString());
     };
-    struct ShownText : QObject {
-      ProgressStrip* strip;
-      QStringList* texts;
-      bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) texts->append(strip->text());
-        return false;
-      }
-    } painted;
-    QStringList paints;
-    painted.strip = strip;
-    painted.texts = &paints;
-    strip->installEventFilter(&painted);
+    StripWatch watch(strip);
     f.exportNow();
-    QVERIFY2(paints.contains(u"Schede esportate: 1 su 3"_qs), qPrintable(paints.join(u'|')));
+    QVERIFY2(watch.shown.contains(u"Schede esportate: 1 su 3"_qs),
+             qPrintable(watch.shown.join(u'|')));
     // Gone before the question about opening the file.
     QCOMPARE(seen, (QStringList{QString(), QString()}));
     QVERIFY(f.info()->isVisible());

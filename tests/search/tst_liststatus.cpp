@@ -12,7 +12,7 @@
 #include "search/tfrmquestioni.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
-#include "widgets/progressstrip.h"
+#include "support/stripwatch.h"
 
 using namespace ScreenHelpers;
 using Fixture::record;
@@ -270,24 +270,14 @@ class StatusListTest : public QObject {
     auto* strip = s.findChild<ProgressStrip*>(u"prgStampa"_qs);
     QVERIFY(strip);
     strip->setDelay(0);
-    QStringList shown;
-    struct Watch : QObject {
-      ProgressStrip* strip;
-      QStringList* texts;
-      bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) texts->append(strip->text());
-        return false;
-      }
-    } watch;
-    watch.strip = strip;
-    watch.texts = &shown;
-    strip->installEventFilter(&watch);
+    StripWatch watch(strip);
     click(&s, u"btnStampa"_qs);
 
     QCOMPARE(printer.jobs.size(), size_t(1));
     const int pages = int(printer.jobs.front().size());
     QVERIFY(pages >= 3);
-    QVERIFY2(shown.contains(u"Pagine stampate: 1 su %1"_qs.arg(pages)), qPrintable(shown.join(u'|')));
+    QVERIFY2(watch.shown.contains(u"Pagine stampate: 1 su %1"_qs.arg(pages)),
+             qPrintable(watch.shown.join(u'|')));
     QVERIFY(strip->isHidden());
     QVERIFY(s.findChild<QLabel*>(u"lblRigo03"_qs)->isVisible());
   }

@@ -4,18 +4,20 @@ RecordLayout::RecordLayout(std::span<const FieldDef> fields)
     : fields_(fields), size_(recordSize(fields)) {
   int offset = 0;
   for (const FieldDef& f : fields_) {
-    names_.append(QLatin1StringView(f.name));
+    names_.append(QString::fromLatin1(f.name));
     offsets_.append(offset);
     offset += f.capacity + 1;
   }
+  for (int i = 0; i < fieldCount(); ++i) indexByName_.emplace(view(names_[i]), i);
+}
+
+std::u16string_view RecordLayout::view(QStringView name) {
+  return {name.utf16(), size_t(name.size())};
 }
 
 int RecordLayout::indexOf(QStringView name) const {
-  for (int i = 0; i < fieldCount(); ++i) {
-    // Lengths first: most names differ there, without a call.
-    if (names_[i].size() == name.size() && name == names_[i]) return i;
-  }
-  return -1;
+  const auto found = indexByName_.find(view(name));
+  return found == indexByName_.end() ? -1 : found->second;
 }
 
 QString RecordLayout::controlName(int index) const {

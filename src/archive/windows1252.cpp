@@ -1,7 +1,10 @@
 #include "archive/windows1252.h"
 
 #include <QList>
-#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -29,6 +32,33 @@ int byteFor(char32_t u) {
     if (kHigh[i] == u) return 0x80 + i;
   }
   return -1;
+}
+
+// Copies the plain ASCII at `from` to `out` eight units at a time, which the
+// processor narrows at once, and tells how many units it copied; what is
+// left is the caller's. Long documents are mostly ASCII markup.
+qsizetype copyAsciiBlocks(const char16_t* from, const char16_t* end, char* out) {
+  const qsizetype length = end - from;
+  qsizetype done = 0;
+#if defined(__SSE2__)
+  const auto eight = [&](qsizetype at) {
+    const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + at));
+    const __m128i outside = _mm_and_si128(units, _mm_set1_epi16(short(0xFF80)));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(outside, _mm_setzero_si128())) != 0xFFFF)
+      return false;
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(out + at), _mm_packus_epi16(units, units));
+    return true;
+  };
+  while (length - done >= 8 && eight(done)) done += 8;
+  // The last few units of an ASCII run as the last eight, writing again
+  // bytes already written.
+  if (done < length && length >= 8 && length - done < 8 && eight(length - 8)) done = length;
+#else
+  Q_UNUSED(from);
+  Q_UNUSED(end);
+  Q_UNUSED(out);
+#endif
+  return done;
 }
 
 int closeLetterFor(char32_t u) {
@@ -75,24 +105,12 @@ char* encodeTo(QStringView text, char* out) {
   const char16_t* from = text.utf16();
   const char16_t* end = from + text.size();
   while (from < end) {
-    // Runs of plain ASCII, the bulk of any document, eight at a time
-    // (through copies of their own, which the compiler can narrow at once).
-    if (end - from >= 8) {
-      char16_t wide[8];
-      std::memcpy(wide, from, sizeof wide);
-      char16_t any = 0;
-      for (char16_t w : wide) any |= w;
-      if (any < 0x80) {
-        char narrow[8];
-        for (int k = 0; k < 8; ++k) narrow[k] = char(wide[k]);
-        std::memcpy(out, narrow, sizeof narrow);
-        from += 8;
-        out += 8;
-        continue;
-      }
-    }
+    const qsizetype ascii = copyAsciiBlocks(from, end, out);
+    from += ascii;
+    out += ascii;
+    if (from == end) break;
     const char16_t c = *from++;
-    // In Latin-1 too the byte is the code.
+    // In ASCII and Latin-1 the byte is the code.
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
       *out++ = char(c);
       continue;

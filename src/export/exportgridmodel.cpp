@@ -3,6 +3,7 @@
 #include <QScopeGuard>
 
 #include "archive/tarchivio.h"
+#include "archive/windows1252.h"
 
 namespace {
 
@@ -36,7 +37,10 @@ ExportGridModel::ExportGridModel(const ExportTable& table, QObject* parent)
     : QAbstractTableModel(parent),
       table_(table),
       cellFields_(fieldsOfCells(table)),
-      records_(table.archive.layout, fieldsShown(cellFields_)) {}
+      records_(table.archive.layout, fieldsShown(cellFields_)) {
+  for (const ExportColumn& column : table.columns)
+    separators_.append(Windows1252::encode(column.cell.separator));
+}
 
 void ExportGridModel::fill() {
   beginResetModel();
@@ -57,24 +61,19 @@ QString ExportGridModel::header(int column) const {
   return column == 0 ? kNumberHeader : table_.columns[column - 1].gridHeader;
 }
 
-QString ExportGridModel::joined(int column, const QList<QString>& fieldTexts) const {
-  const QList<int>& fields = cellFields_[column - 1];
-  if (fields.size() == 1) return fieldTexts[fields.first()];
-  const QString& separator = table_.columns[column - 1].cell.separator;
-  QString cell;
-  cell.reserve(fields.size() * (1 + separator.size()));
-  for (int i = 0; i < fields.size(); ++i) {
-    if (i > 0) cell += separator;
-    cell += fieldTexts[fields[i]];
+QString ExportGridModel::cellText(int column, const PackedFields::Fields& fields) const {
+  const QList<int>& made = cellFields_[column - 1];
+  if (made.size() == 1) {
+    const QByteArrayView text = fields[made.first()];
+    return Windows1252::decode(text.data(), text.size());
   }
-  return cell;
-}
-
-QString ExportGridModel::cellText(int row, int column) const {
-  if (column == 0) return QString::number(row + 1);
-  QList<QString> fieldTexts(table_.archive.layout.fieldCount());
-  for (int field : cellFields_[column - 1]) fieldTexts[field] = records_.text(row, field);
-  return joined(column, fieldTexts);
+  // Joined as bytes, then decoded once.
+  QByteArray cell;
+  for (int i = 0; i < made.size(); ++i) {
+    if (i > 0) cell += separators_[column - 1];
+    cell += fields[made[i]];
+  }
+  return Windows1252::decode(cell);
 }
 
 std::optional<QString> ExportGridModel::typed(int row, int column) const {
@@ -84,15 +83,16 @@ std::optional<QString> ExportGridModel::typed(int row, int column) const {
 }
 
 QString ExportGridModel::shownText(int row, int column) const {
-  return typed(row, column).value_or(cellText(row, column));
+  if (column == 0) return QString::number(row + 1);
+  return typed(row, column).value_or(cellText(column, records_.fields(row)));
 }
 
 QStringList ExportGridModel::exportedRow(int row) const {
-  const QList<QString> fieldTexts = records_.texts(row);
+  const PackedFields::Fields fields = records_.fields(row);
   QStringList cells;
   cells.reserve(table_.columns.size());
   for (int column = 1; column <= table_.columns.size(); ++column)
-    cells.append(typed(row, column).value_or(joined(column, fieldTexts)));
+    cells.append(typed(row, column).value_or(cellText(column, fields)));
   return cells;
 }
 

@@ -38,13 +38,13 @@ class ExportGridModel : public QAbstractTableModel {
 
  private:
   static quint64 key(int row, int column) { return (quint64(row) << 32) | quint32(column); }
-  QString cellText(int row, int column) const;
   std::optional<QString> typed(int row, int column) const;
-  // A cell of an export column from its fields' texts.
-  QString joined(int column, const QList<QString>& fieldTexts) const;
+  // A cell of an export column (1 and on) made from its record's fields.
+  QString cellText(int column, const PackedFields::Fields& fields) const;
 
   const ExportTable& table_;
   QList<QList<int>> cellFields_;  // per export column, the layout's indexes of its fields
+  QList<QByteArray> separators_;  // per export column, in Windows-1252
   PackedFields records_;
   QHash<quint64, QString> typed_;
 };

@@ -4,14 +4,10 @@
 
 #include "archive/recordlayout.h"
 #include "archive/tcampofisso.h"
-#include "archive/windows1252.h"
 
 PackedFields::PackedFields(const RecordLayout& layout, QList<int> fields)
-    : layout_(layout), fields_(std::move(fields)), slotOf_(layout.fieldCount(), -1) {
-  for (int slot = 0; slot < fields_.size(); ++slot) {
-    slotOf_[fields_[slot]] = slot;
-    mostPerRecord_ += 1 + layout.field(fields_[slot]).capacity;
-  }
+    : layout_(layout), fields_(std::move(fields)) {
+  for (int field : fields_) mostPerRecord_ += 1 + layout.field(field).capacity;
 }
 
 void PackedFields::reserve(int records) { starts_.reserve(records); }
@@ -33,26 +29,13 @@ void PackedFields::append(const char* record) {
   bytes_.resize(out - bytes_.constData());
 }
 
-namespace {
-// A kept field: its length byte, then its text.
-QString decodeKept(const char* at) {
-  return Windows1252::decode(at + 1, static_cast<unsigned char>(*at));
-}
-const char* nextKept(const char* at) { return at + 1 + static_cast<unsigned char>(*at); }
-}  // namespace
-
-QString PackedFields::text(int record, int field) const {
-  const char* at = bytes_.constData() + starts_[record];
-  for (int skipped = 0; skipped < slotOf_[field]; ++skipped) at = nextKept(at);
-  return decodeKept(at);
-}
-
-QList<QString> PackedFields::texts(int record) const {
-  QList<QString> texts(layout_.fieldCount());
+PackedFields::Fields PackedFields::fields(int record) const {
+  Fields kept(layout_.fieldCount());
   const char* at = bytes_.constData() + starts_[record];
   for (int field : fields_) {
-    texts[field] = decodeKept(at);
-    at = nextKept(at);
+    const auto length = static_cast<unsigned char>(*at);
+    kept[field] = QByteArrayView(at + 1, length);
+    at += 1 + length;
   }
-  return texts;
+  return kept;
 }

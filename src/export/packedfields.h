@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
-#include <QString>
+#include <QVarLengthArray>
 
 class RecordLayout;
 
@@ -20,16 +21,16 @@ class PackedFields {
   void append(const char* record);
 
   int count() const { return int(starts_.size()); }
-  // The text of a kept field, as TCampoFisso::ToText reads it.
-  QString text(int record, int field) const;
-  // The texts of all kept fields of a record, at their fields' indexes in
-  // the layout (the others empty): quicker than one by one for a whole row.
-  QList<QString> texts(int record) const;
+
+  // A record's kept fields as TCampoFisso::TrimmedBytes gives them, at their
+  // fields' indexes in the layout (the others empty). Valid while this
+  // object lives and takes no more records.
+  using Fields = QVarLengthArray<QByteArrayView, 64>;
+  Fields fields(int record) const;
 
  private:
   const RecordLayout& layout_;
   QList<int> fields_;
-  QList<int> slotOf_;        // per field of the layout, its place in fields_
   qsizetype mostPerRecord_ = 0;
   QByteArray bytes_;         // per record, per slot: a length byte, then the text
   QList<qsizetype> starts_;  // where each record begins in bytes_

@@ -32,6 +32,6 @@ class PackedFields {
   const RecordLayout& layout_;
   QList<int> fields_;
   qsizetype mostPerRecord_ = 0;
-  QByteArray bytes_;         // per record, per slot: a length byte, then the text
+  QByteArray bytes_;         // per record, per kept field: a length byte, then the text
   QList<qsizetype> starts_;  // where each record begins in bytes_
 };

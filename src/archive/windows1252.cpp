@@ -61,6 +61,26 @@ qsizetype copyAsciiBlocks(const char16_t* from, const char16_t* end, char* out) 
   return done;
 }
 
+// The reverse: widens the plain ASCII bytes at `from`, eight at a time.
+qsizetype widenAsciiBlocks(const char* from, qsizetype length, char16_t* out) {
+  qsizetype done = 0;
+#if defined(__SSE2__)
+  const auto eight = [&](qsizetype at) {
+    const __m128i bytes = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(from + at));
+    if (_mm_movemask_epi8(bytes) != 0) return false;  // a byte above 0x7F
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at),
+                     _mm_unpacklo_epi8(bytes, _mm_setzero_si128()));
+    return true;
+  };
+  while (length - done >= 8 && eight(done)) done += 8;
+  if (done < length && length >= 8 && length - done < 8 && eight(length - 8)) done = length;
+#else
+  Q_UNUSED(from);
+  Q_UNUSED(out);
+#endif
+  return done;
+}
+
 int closeLetterFor(char32_t u) {
   if (u > 0xFFFF) return -1;
   const QChar c{char16_t(u)};
@@ -83,10 +103,10 @@ namespace Windows1252 {
 
 QString decode(const char* bytes, qsizetype length) {
   QString out(length, Qt::Uninitialized);
-  QChar* dst = out.data();
-  for (qsizetype i = 0; i < length; ++i) {
+  char16_t* dst = reinterpret_cast<char16_t*>(out.data());
+  for (qsizetype i = widenAsciiBlocks(bytes, length, dst); i < length; ++i) {
     const auto b = static_cast<unsigned char>(bytes[i]);
-    dst[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHigh[b - 0x80]) : QChar(b);
+    dst[i] = (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char16_t(b);
   }
   return out;
 }

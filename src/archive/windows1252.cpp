@@ -34,52 +34,46 @@ int byteFor(char32_t u) {
   return -1;
 }
 
-// Copies the plain ASCII at `from` to `out` eight units at a time, which the
-// processor narrows at once, and tells how many units it copied; what is
-// left is the caller's. Long documents are mostly ASCII markup.
-qsizetype copyAsciiBlocks(const char16_t* from, const char16_t* end, char* out) {
-  const qsizetype length = end - from;
+// Long texts are mostly plain ASCII (markup above all), which the processor
+// converts eight characters at once. `eight(at)` converts the eight at
+// `at`, or returns false when one of them is not ASCII; this runs it from
+// the start while it succeeds, and for the last few of a run takes the last
+// eight, converting again some already converted. Returns how many are done;
+// the rest is the caller's.
+template <typename Eight>
+qsizetype inBlocksOfEight(qsizetype length, Eight eight) {
   qsizetype done = 0;
+  while (length - done >= 8 && eight(done)) done += 8;
+  if (done < length && length >= 8 && length - done < 8 && eight(length - 8)) done = length;
+  return done;
+}
+
 #if defined(__SSE2__)
-  const auto eight = [&](qsizetype at) {
+qsizetype narrowAscii(const char16_t* from, qsizetype length, char* out) {
+  return inBlocksOfEight(length, [&](qsizetype at) {
     const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + at));
     const __m128i outside = _mm_and_si128(units, _mm_set1_epi16(short(0xFF80)));
     if (_mm_movemask_epi8(_mm_cmpeq_epi16(outside, _mm_setzero_si128())) != 0xFFFF)
       return false;
     _mm_storel_epi64(reinterpret_cast<__m128i*>(out + at), _mm_packus_epi16(units, units));
     return true;
-  };
-  while (length - done >= 8 && eight(done)) done += 8;
-  // The last few units of an ASCII run as the last eight, writing again
-  // bytes already written.
-  if (done < length && length >= 8 && length - done < 8 && eight(length - 8)) done = length;
-#else
-  Q_UNUSED(from);
-  Q_UNUSED(end);
-  Q_UNUSED(out);
-#endif
-  return done;
+  });
 }
 
-// The reverse: widens the plain ASCII bytes at `from`, eight at a time.
-qsizetype widenAsciiBlocks(const char* from, qsizetype length, char16_t* out) {
-  qsizetype done = 0;
-#if defined(__SSE2__)
-  const auto eight = [&](qsizetype at) {
+qsizetype widenAscii(const char* from, qsizetype length, char16_t* out) {
+  return inBlocksOfEight(length, [&](qsizetype at) {
     const __m128i bytes = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(from + at));
     if (_mm_movemask_epi8(bytes) != 0) return false;  // a byte above 0x7F
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at),
                      _mm_unpacklo_epi8(bytes, _mm_setzero_si128()));
     return true;
-  };
-  while (length - done >= 8 && eight(done)) done += 8;
-  if (done < length && length >= 8 && length - done < 8 && eight(length - 8)) done = length;
-#else
-  Q_UNUSED(from);
-  Q_UNUSED(out);
-#endif
-  return done;
+  });
 }
+#else
+// Elsewhere every character takes the plain way.
+qsizetype narrowAscii(const char16_t*, qsizetype, char*) { return 0; }
+qsizetype widenAscii(const char*, qsizetype, char16_t*) { return 0; }
+#endif
 
 int closeLetterFor(char32_t u) {
   if (u > 0xFFFF) return -1;
@@ -104,7 +98,7 @@ namespace Windows1252 {
 QString decode(const char* bytes, qsizetype length) {
   QString out(length, Qt::Uninitialized);
   char16_t* dst = reinterpret_cast<char16_t*>(out.data());
-  for (qsizetype i = widenAsciiBlocks(bytes, length, dst); i < length; ++i) {
+  for (qsizetype i = widenAscii(bytes, length, dst); i < length; ++i) {
     const auto b = static_cast<unsigned char>(bytes[i]);
     dst[i] = (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char16_t(b);
   }
@@ -125,7 +119,7 @@ char* encodeTo(QStringView text, char* out) {
   const char16_t* from = text.utf16();
   const char16_t* end = from + text.size();
   while (from < end) {
-    const qsizetype ascii = copyAsciiBlocks(from, end, out);
+    const qsizetype ascii = narrowAscii(from, end - from, out);
     from += ascii;
     out += ascii;
     if (from == end) break;

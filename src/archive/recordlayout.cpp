@@ -4,16 +4,20 @@ RecordLayout::RecordLayout(std::span<const FieldDef> fields)
     : fields_(fields), size_(recordSize(fields)) {
   int offset = 0;
   for (const FieldDef& f : fields_) {
+    names_.append(QString::fromLatin1(f.name));
     offsets_.append(offset);
     offset += f.capacity + 1;
   }
+  for (int i = 0; i < fieldCount(); ++i) indexByName_.emplace(view(names_[i]), i);
+}
+
+std::u16string_view RecordLayout::view(QStringView name) {
+  return {name.utf16(), size_t(name.size())};
 }
 
 int RecordLayout::indexOf(QStringView name) const {
-  for (int i = 0; i < fieldCount(); ++i) {
-    if (name == QLatin1StringView(fields_[size_t(i)].name)) return i;
-  }
-  return -1;
+  const auto found = indexByName_.find(view(name));
+  return found == indexByName_.end() ? -1 : found->second;
 }
 
 QString RecordLayout::controlName(int index) const {

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 #include <span>
+#include <string_view>
+#include <unordered_map>
 
 // How a field reaches the screen: a text box ("txt"), a check box saved as a
 // yes/no flag ("chk"), or a hidden label holding an attachment ("lbl").
@@ -32,7 +34,7 @@ class RecordLayout {
   int fieldCount() const { return int(fields_.size()); }
   const FieldDef& field(int index) const { return fields_[size_t(index)]; }
   int offset(int index) const { return offsets_[index]; }
-  QString name(int index) const { return QString::fromLatin1(field(index).name); }
+  QString name(int index) const { return names_[index]; }
 
   // -1 when the layout has no field of that name.
   int indexOf(QStringView name) const;
@@ -42,7 +44,12 @@ class RecordLayout {
   QString controlName(int index) const;
 
  private:
+  static std::u16string_view view(QStringView name);
+
   std::span<const FieldDef> fields_;
+  // For the lookups by name, which lists do for every line they build.
+  QList<QString> names_;
+  std::unordered_map<std::u16string_view, int> indexByName_;  // views of names_
   QList<int> offsets_;
   int size_ = 0;
 };

@@ -15,9 +15,20 @@ void TCampoFisso::FromText(const QString& text) {
   std::memcpy(start_ + 1, bytes.constData(), size_t(length));
 }
 
-QString TCampoFisso::ToText(const char* start, int capacity) {
+QByteArrayView TCampoFisso::TrimmedBytes(const char* start, int capacity) {
   const int length = qMin(int(static_cast<unsigned char>(start[0])), capacity);
-  return Text::trimmed(Windows1252::decode(start + 1, length));
+  // In Windows-1252 the characters of code 32 or less are exactly the bytes
+  // 0 to 32, so trimming the bytes trims the text.
+  const char* text = start + 1;
+  const char* end = text + length;
+  while (text < end && static_cast<unsigned char>(*text) <= 32) ++text;
+  while (end > text && static_cast<unsigned char>(end[-1]) <= 32) --end;
+  return QByteArrayView(text, end - text);
+}
+
+QString TCampoFisso::ToText(const char* start, int capacity) {
+  const QByteArrayView text = TrimmedBytes(start, capacity);
+  return Windows1252::decode(text.data(), text.size());
 }
 
 void TCampoFisso::FromFlag(bool checked) { FromText(checked ? kYes : kNo); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -18,6 +19,8 @@ class TCampoFisso {
   // (a damaged or foreign file) reads only the field's own bytes.
   QString ToText() const { return ToText(start_, capacity_); }
   static QString ToText(const char* start, int capacity);
+  // The text's bytes without what trimming removes, still in Windows-1252.
+  static QByteArrayView TrimmedBytes(const char* start, int capacity);
 
   // A check box state as "Sì" or "No".
   void FromFlag(bool checked);

@@ -2,6 +2,10 @@
 
 #include <QList>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // Bytes 0x80-0x9F; the five bytes the code page leaves undefined map to the
@@ -30,6 +34,47 @@ int byteFor(char32_t u) {
   return -1;
 }
 
+// Long texts are mostly plain ASCII (markup above all), which the processor
+// converts eight characters at once. `eight(at)` converts the eight at
+// `at`, or returns false when one of them is not ASCII; this runs it from
+// the start while it succeeds, and for the last few of a run takes the last
+// eight, converting again some already converted. Returns how many are done;
+// the rest is the caller's.
+template <typename Eight>
+qsizetype inBlocksOfEight(qsizetype length, Eight eight) {
+  qsizetype done = 0;
+  while (length - done >= 8 && eight(done)) done += 8;
+  if (done < length && length >= 8 && length - done < 8 && eight(length - 8)) done = length;
+  return done;
+}
+
+#if defined(__SSE2__)
+qsizetype narrowAscii(const char16_t* from, qsizetype length, char* out) {
+  return inBlocksOfEight(length, [&](qsizetype at) {
+    const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + at));
+    const __m128i outside = _mm_and_si128(units, _mm_set1_epi16(short(0xFF80)));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(outside, _mm_setzero_si128())) != 0xFFFF)
+      return false;
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(out + at), _mm_packus_epi16(units, units));
+    return true;
+  });
+}
+
+qsizetype widenAscii(const char* from, qsizetype length, char16_t* out) {
+  return inBlocksOfEight(length, [&](qsizetype at) {
+    const __m128i bytes = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(from + at));
+    if (_mm_movemask_epi8(bytes) != 0) return false;  // a byte above 0x7F
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at),
+                     _mm_unpacklo_epi8(bytes, _mm_setzero_si128()));
+    return true;
+  });
+}
+#else
+// Elsewhere every character takes the plain way.
+qsizetype narrowAscii(const char16_t*, qsizetype, char*) { return 0; }
+qsizetype widenAscii(const char*, qsizetype, char16_t*) { return 0; }
+#endif
+
 int closeLetterFor(char32_t u) {
   if (u > 0xFFFF) return -1;
   const QChar c{char16_t(u)};
@@ -52,10 +97,10 @@ namespace Windows1252 {
 
 QString decode(const char* bytes, qsizetype length) {
   QString out(length, Qt::Uninitialized);
-  QChar* dst = out.data();
-  for (qsizetype i = 0; i < length; ++i) {
+  char16_t* dst = reinterpret_cast<char16_t*>(out.data());
+  for (qsizetype i = widenAscii(bytes, length, dst); i < length; ++i) {
     const auto b = static_cast<unsigned char>(bytes[i]);
-    dst[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHigh[b - 0x80]) : QChar(b);
+    dst[i] = (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char16_t(b);
   }
   return out;
 }
@@ -65,12 +110,31 @@ QString decode(const QByteArray& bytes) {
 }
 
 QByteArray encode(const QString& text) {
-  QByteArray out;
-  out.reserve(text.size());
-  for (char32_t u : text.toUcs4()) {
+  QByteArray out(text.size(), Qt::Uninitialized);  // never more than a byte per unit
+  out.truncate(encodeTo(text, out.data()) - out.constData());
+  return out;
+}
+
+char* encodeTo(QStringView text, char* out) {
+  const char16_t* from = text.utf16();
+  const char16_t* end = from + text.size();
+  while (from < end) {
+    const qsizetype ascii = narrowAscii(from, end - from, out);
+    from += ascii;
+    out += ascii;
+    if (from == end) break;
+    const char16_t c = *from++;
+    // In ASCII and Latin-1 the byte is the code.
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+      *out++ = char(c);
+      continue;
+    }
+    char32_t u = c;
+    if (QChar::isHighSurrogate(c) && from < end && QChar::isLowSurrogate(*from))
+      u = QChar::surrogateToUcs4(c, *from++);
     int b = byteFor(u);
     if (b < 0) b = closeLetterFor(u);
-    out.append(b < 0 ? '?' : char(b));
+    *out++ = b < 0 ? '?' : char(b);
   }
   return out;
 }

@@ -14,5 +14,8 @@ QString decode(const char* bytes, qsizetype length);
 // A character the code page cannot hold becomes the same letter without its
 // accent where there is one ("ő" -> "o"), else "?".
 QByteArray encode(const QString& text);
+// The same, written from `out` on, which has room for text.size() bytes;
+// returns where the bytes end. For writers of long documents.
+char* encodeTo(QStringView text, char* out);
 
 }  // namespace Windows1252

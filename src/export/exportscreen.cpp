@@ -5,14 +5,15 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QShowEvent>
-#include <QTableWidget>
+#include <QTableView>
 
 #include "app/tfrmguida.h"
 #include "archive/archiveerror.h"
-#include "archive/tarchivio.h"
 #include "archive/text.h"
 #include "attachments/filechooser.h"
+#include "export/exportgridmodel.h"
 #include "export/formats/sheetformats.h"
 #include "export/spreadsheetwriter.h"
 #include "platform/messageservice.h"
@@ -23,6 +24,7 @@
 #include "widgets/helpline.h"
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
+#include "widgets/progressstrip.h"
 
 namespace {
 
@@ -68,20 +70,6 @@ const ButtonSpec kButtons[] = {
      "Esci da questo ambiente di lavoro."},
 };
 
-// Column names are kept on the header items, where tests and assistive
-// tools can find a column without counting.
-QTableWidgetItem* headerItem(const QString& name, const QString& text) {
-  auto* item = new QTableWidgetItem(text);
-  item->setData(Qt::UserRole, name);
-  return item;
-}
-
-QTableWidgetItem* cellItem(const QString& text, bool editable) {
-  auto* item = new QTableWidgetItem(text);
-  if (!editable) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-  return item;
-}
-
 }  // namespace
 
 ExportScreen::ExportScreen(const ExportTable& table, QWidget* parent)
@@ -119,6 +107,7 @@ void ExportScreen::buildControls() {
   info_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   info_->setFont(QFont(u"Tahoma"_qs, 12));
   info_->setStyleSheet(u"color: white;"_qs);
+  progress_ = new ProgressStrip(u"prgEsporta"_qs, info_, info_->font(), Qt::white, kSlateBlue);
 
   buildGrid(panel);
 
@@ -142,8 +131,10 @@ void ExportScreen::buildControls() {
 }
 
 void ExportScreen::buildGrid(QWidget* panel) {
-  grid_ = new QTableWidget(0, int(table_.columns.size()) + 1, panel);
+  model_ = new ExportGridModel(table_, this);
+  grid_ = new QTableView(panel);
   grid_->setObjectName(u"grdRecords"_qs);
+  grid_->setModel(model_);
   grid_->setAccessibleName(u"Schede in archivio"_qs);
   grid_->setGeometry(8, 80, 821, 409);
   grid_->setAlternatingRowColors(true);
@@ -151,13 +142,9 @@ void ExportScreen::buildGrid(QWidget* panel) {
   grid_->verticalHeader()->setMinimumSectionSize(21);
   grid_->verticalHeader()->setDefaultSectionSize(21);
   grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  grid_->setHorizontalHeaderItem(0, headerItem(u"colNum"_qs, u"N."_qs));
   grid_->setColumnWidth(0, 60);
-  for (int c = 0; c < table_.columns.size(); ++c) {
-    const ExportColumn& column = table_.columns[c];
-    grid_->setHorizontalHeaderItem(c + 1, headerItem(column.gridName, column.gridHeader));
-    grid_->setColumnWidth(c + 1, column.gridWidth);
-  }
+  for (int c = 0; c < table_.columns.size(); ++c)
+    grid_->setColumnWidth(c + 1, table_.columns[c].gridWidth);
 }
 
 void ExportScreen::showEvent(QShowEvent* event) {
@@ -170,19 +157,7 @@ void ExportScreen::showEvent(QShowEvent* event) {
 
 void ExportScreen::fillGrid() {
   try {
-    TArchivio archive(table_.archive);
-    archive.Open();
-    const int count = archive.Count();
-    if (count == 0) return;
-    grid_->setRowCount(count);
-    TScheda record(table_.archive.layout);
-    for (int row = 0; row < count; ++row) {
-      archive.ReadNext(record);
-      grid_->setItem(row, 0, cellItem(QString::number(row + 1), false));
-      const QStringList cells = rowCells(table_.columns, record);
-      for (int c = 0; c < cells.size(); ++c)
-        grid_->setItem(row, c + 1, cellItem(cells[c], table_.columns[c].editable));
-    }
+    model_->fill();
   } catch (const ArchiveBusy& busy) {
     // An empty grid would pass for an empty archive, and export as one:
     // the screen goes.
@@ -202,15 +177,6 @@ void ExportScreen::commitPendingEdit() {
     grid_->setFocus();
 }
 
-QStringList ExportScreen::gridRow(int row) const {
-  QStringList cells;
-  for (int c = 1; c < grid_->columnCount(); ++c) {
-    const QTableWidgetItem* item = grid_->item(row, c);
-    cells.append(item ? item->text() : QString());
-  }
-  return cells;
-}
-
 void ExportScreen::writeDocument() {
   // A plain file, not a save-and-rename: a half-written export is left for
   // the user to see, and a file held open elsewhere must fail here rather
@@ -220,7 +186,13 @@ void ExportScreen::writeDocument() {
     throw SpreadsheetWriteError(file.errorString().toStdString());
   SpreadsheetWriter writer(file);
   writer.writeStart(table_.worksheetName, table_.columns);
-  for (int row = 0; row < grid_->rowCount(); ++row) writer.writeRow(gridRow(row));
+  const int rows = model_->rowCount();
+  progress_->start(u"Schede esportate:"_qs, rows);
+  const auto done = qScopeGuard([this] { progress_->finish(); });
+  for (int row = 0; row < rows; ++row) {
+    writer.writeRow(model_->exportedRow(row));
+    progress_->advance(row + 1);
+  }
   writer.writeEnd();
   if (!file.flush()) throw SpreadsheetWriteError(file.errorString().toStdString());
   file.close();
@@ -240,11 +212,10 @@ void ExportScreen::exportSpreadsheet() {
 
 SheetContent ExportScreen::sheetContent() const {
   SheetContent sheet{table_.worksheetName, {}, {}, {}};
-  for (int c = 1; c < grid_->columnCount(); ++c)
-    sheet.headers.append(grid_->horizontalHeaderItem(c)->text());
+  for (int c = 1; c < model_->columnCount(); ++c) sheet.headers.append(model_->header(c));
   for (const ExportColumn& column : table_.columns) sheet.widths.append(column.exportWidth);
-  for (int row = 0; row < grid_->rowCount(); ++row) {
-    QStringList cells = gridRow(row);
+  for (int row = 0; row < model_->rowCount(); ++row) {
+    QStringList cells = model_->exportedRow(row);
     for (QString& cell : cells) cell = Text::trimmed(cell);
     sheet.rows.append(cells);
   }

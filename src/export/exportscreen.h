@@ -4,8 +4,10 @@
 #include "export/exporttables.h"
 #include "export/formats/sheetcontent.h"
 
+class ExportGridModel;
+class ProgressStrip;
 class QLabel;
-class QTableWidget;
+class QTableView;
 
 // The export screen of one archive: the whole archive in the grid
 // `grdRecords`, read once when the screen is first shown, and the button
@@ -19,6 +21,8 @@ class ExportScreen : public DialogFrame {
   ExportScreen(const ExportTable& table, QWidget* parent);
 
   const ExportTable& table() const { return table_; }
+  // The grid's headers and cells as the user sees them, typed cells included.
+  const ExportGridModel& grid() const { return *model_; }
 
   // The full path of the spreadsheet file.
   QString outputPath() const;
@@ -40,11 +44,12 @@ class ExportScreen : public DialogFrame {
   void buildGrid(QWidget* panel);
   void commitPendingEdit();
   void writeDocument();
-  QStringList gridRow(int row) const;
   void openGuide();
 
   const ExportTable& table_;
-  QTableWidget* grid_ = nullptr;
+  ExportGridModel* model_ = nullptr;
+  QTableView* grid_ = nullptr;
   QLabel* info_ = nullptr;
+  ProgressStrip* progress_ = nullptr;
   bool filled_ = false;
 };

@@ -1,14 +1,37 @@
 #include "export/spreadsheetwriter.h"
 
 #include <QIODevice>
+#include <QScopedValueRollback>
 
 #include "archive/text.h"
 #include "archive/windows1252.h"
 
-void SpreadsheetWriter::put(const QString& piece) {
-  const QByteArray bytes = Windows1252::encode(piece);
-  if (device_.write(bytes) != bytes.size())
-    throw SpreadsheetWriteError(device_.errorString().toStdString());
+namespace {
+constexpr qsizetype kBlock = 64 * 1024;
+}  // namespace
+
+SpreadsheetWriter::SpreadsheetWriter(QIODevice& device)
+    : device_(device), block_(kBlock, Qt::Uninitialized) {}
+
+SpreadsheetWriter::~SpreadsheetWriter() {
+  if (used_ > 0) device_.write(block_.constData(), used_);
+}
+
+void SpreadsheetWriter::handOver() {
+  const qint64 written = device_.write(block_.constData(), used_);
+  const bool whole = written == used_;
+  used_ = 0;
+  if (!whole) throw SpreadsheetWriteError(device_.errorString().toStdString());
+}
+
+void SpreadsheetWriter::put(QStringView piece) {
+  // Windows-1252 takes a byte per UTF-16 unit at most.
+  if (used_ + piece.size() > block_.size()) {
+    handOver();
+    if (piece.size() > block_.size()) block_.resize(piece.size());
+  }
+  used_ = Windows1252::encodeTo(piece, block_.data() + used_) - block_.constData();
+  if (!inRow_) handOver();
 }
 
 void SpreadsheetWriter::writeStart(const QString& worksheetName,
@@ -43,6 +66,7 @@ void SpreadsheetWriter::writeStart(const QString& worksheetName,
 }
 
 void SpreadsheetWriter::writeRow(const QStringList& cells) {
+  const QScopedValueRollback gathering(inRow_, true);
   put(u"<tr>"_qs);
   for (const QString& cell : cells) {
     put(uR"(<td style="text-align: left;">)"_qs);

@@ -1,6 +1,7 @@
 #include "report/bandedreport.h"
 
 #include <cmath>
+#include <map>
 
 namespace {
 
@@ -33,10 +34,10 @@ bool isFlowing(const PageItem& item) {
   return text && text->linePitch > Length();
 }
 
-// The lines of a flowing text box that start within [from, to) of the band,
-// as a box of their own.
-std::optional<TextBox> flowingSlice(const TextBox& box, Length from, Length to) {
-  const QStringList lines = box.text.split(u'\n');
+// The lines of a flowing text box (`lines`, its text split once) that start
+// within [from, to) of the band, as a box of their own.
+std::optional<TextBox> flowingSlice(const TextBox& box, const QStringList& lines, Length from,
+                                    Length to) {
   const int first =
       std::max(0, int(std::ceil((from - box.box.top) / box.linePitch - 1e-9)));
   const Length top = box.box.top + box.linePitch * first;
@@ -92,7 +93,8 @@ class PageFiller {
   void placeSlice(const Band& band, Length from, Length to) {
     for (const PageItem& item : band.items) {
       if (isFlowing(item)) {
-        if (auto slice = flowingSlice(std::get<TextBox>(item), from, to))
+        const auto& box = std::get<TextBox>(item);
+        if (auto slice = flowingSlice(box, linesOf(box), from, to))
           pages_.back().add(movedDown(*slice, y_ - from));
       } else if (const Length top = itemTop(item); top >= from && top < to) {
         pages_.back().add(movedDown(item, y_ - from));
@@ -104,11 +106,19 @@ class PageFiller {
   std::vector<Page> take() { return std::move(pages_); }
 
  private:
+  // Split once: a long list runs over hundreds of pages.
+  const QStringList& linesOf(const TextBox& box) {
+    auto found = lines_.find(&box);
+    if (found == lines_.end()) found = lines_.emplace(&box, box.text.split(u'\n')).first;
+    return found->second;
+  }
+
   Page blank_;
   PageMargins margins_;
   Length areaHeight_;
   Length y_;
   std::vector<Page> pages_;
+  std::map<const TextBox*, QStringList> lines_;
 };
 
 }  // namespace

@@ -45,7 +45,7 @@ PrintOutcome DialogPrintService::print(QWidget* parent, const std::vector<Page>&
   if (!printer.isValid()) throw PrintError("no usable printer");
   // The driver may have handed back another paper size or orientation.
   prepare(printer, pages.front());
-  renderPages(printer, chosenPages(printer, pages));
+  renderPages(printer, chosenPages(printer, pages), progress());
   if (printer.printerState() == QPrinter::Error)
     throw PrintError("the printer reported an error");
   return PrintOutcome::Printed;

@@ -146,8 +146,11 @@ void applyPageLayout(QPagedPaintDevice& device, const Page& page) {
   device.setPageLayout(layoutFor(page));
 }
 
-void renderPages(QPagedPaintDevice& device, const std::vector<Page>& pages) {
+void renderPages(QPagedPaintDevice& device, const std::vector<Page>& pages,
+                 const PageProgress& progress) {
   if (pages.empty()) return;
+  const int count = int(pages.size());
+  if (progress) progress(0, count);
   applyPageLayout(device, pages.front());
   QPainter painter;
   if (!painter.begin(&device))
@@ -161,6 +164,7 @@ void renderPages(QPagedPaintDevice& device, const std::vector<Page>& pages) {
       }
     }
     paintPage(painter, pages[i]);
+    if (progress) progress(int(i) + 1, count);
   }
   if (!painter.end()) throw PrintError("the printer cannot finish the document");
 }

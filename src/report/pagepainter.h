@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "report/page.h"
+#include "report/printservice.h"
 
 class QPainter;
 class QPagedPaintDevice;
@@ -26,5 +27,7 @@ void paintPage(QPainter& painter, const Page& page, const PaintOptions& options 
 void applyPageLayout(QPagedPaintDevice& device, const Page& page);
 
 // Paints the pages one per sheet, setting each sheet's size and orientation
-// with zero margins. Throws PrintError when the device refuses to paint.
-void renderPages(QPagedPaintDevice& device, const std::vector<Page>& pages);
+// with zero margins, and tells `progress` as it goes. Throws PrintError when
+// the device refuses to paint.
+void renderPages(QPagedPaintDevice& device, const std::vector<Page>& pages,
+                 const PageProgress& progress = {});

@@ -36,7 +36,7 @@ PrintOutcome PdfPrintService::print(QWidget*, const std::vector<Page>& pages,
     QPdfWriter writer(pdfPath_);
     writer.setResolution(1200);
     writer.setTitle(documentName);
-    renderPages(writer, pages);
+    renderPages(writer, pages, progress());
   }
   return PrintOutcome::Printed;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -16,6 +17,10 @@ class PrintError : public std::runtime_error {
 
 enum class PrintOutcome { Printed, Cancelled };
 
+// Told how far a print has got: with 0 before the first page is painted,
+// then with the number of pages painted so far, out of `pageCount`.
+using PageProgress = std::function<void(int pagesPainted, int pageCount)>;
+
 // Prints prepared pages after asking the user where and how. Screens never
 // talk to a printer themselves, so tests can take the printout instead.
 class PrintService {
@@ -24,6 +29,16 @@ class PrintService {
   // Throws PrintError on failure; Cancelled when the user closed the dialog.
   virtual PrintOutcome print(QWidget* parent, const std::vector<Page>& pages,
                              const QString& documentName) = 0;
+
+  // Whoever prints something long listens while print() runs; an empty
+  // function stops the reports.
+  void setProgress(PageProgress progress) { progress_ = std::move(progress); }
+
+ protected:
+  const PageProgress& progress() const { return progress_; }
+
+ private:
+  PageProgress progress_;
 };
 
 // The installed print service; the print dialog on the system's printers

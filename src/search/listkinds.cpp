@@ -7,7 +7,7 @@
 using ListLines::LineKind;
 
 bool ListCondition::holdsFor(const TScheda& record) const {
-  const QString text = record.text(QString::fromLatin1(field));
+  const QString text = record.text(QStringView(field));
   switch (test) {
     case Test::ReadsNo:
       return text == TCampoFisso::kNo;
@@ -20,7 +20,7 @@ bool ListCondition::holdsFor(const TScheda& record) const {
 const StatusListKind& unsentList() {
   static const StatusListKind kind{
       " Riepilogo raccomandate non inviate", acceptanceArchive,
-      {ListCondition::Test::ReadsNo, "Inviata"}, LineKind::Receipt,
+      {ListCondition::Test::ReadsNo, u"Inviata"}, LineKind::Receipt,
       "Riepilogo raccomandate non inviate"};
   return kind;
 }
@@ -28,7 +28,7 @@ const StatusListKind& unsentList() {
 const StatusListKind& undeliveredList() {
   static const StatusListKind kind{
       " Riepilogo raccomandate non consegnate", returnReceiptArchive,
-      {ListCondition::Test::ReadsNo, "Consegnata"}, LineKind::Receipt,
+      {ListCondition::Test::ReadsNo, u"Consegnata"}, LineKind::Receipt,
       "Riepilogo raccomandate non consegnate"};
   return kind;
 }
@@ -36,7 +36,7 @@ const StatusListKind& undeliveredList() {
 const StatusListKind& pendingMattersList() {
   static const StatusListKind kind{
       " Riepilogo questioni in sospeso", addressBookArchive,
-      {ListCondition::Test::NotEmpty, "Questioni"}, LineKind::CardEndingQuestioni,
+      {ListCondition::Test::NotEmpty, u"Questioni"}, LineKind::CardEndingQuestioni,
       "Riepilogo questioni in sospeso"};
   return kind;
 }

@@ -17,7 +17,7 @@ struct ListCondition {
     NotEmpty,  // the field, trimmed, is not empty
   };
   Test test;
-  const char* field;
+  const char16_t* field;
 
   bool holdsFor(const TScheda& record) const;
 };

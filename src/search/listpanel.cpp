@@ -4,18 +4,20 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
-#include <QScrollBar>
+#include <QScopeGuard>
 
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "report/printservice.h"
 #include "report/summaryreport.h"
+#include "search/listlinesmodel.h"
 #include "search/screenpieces.h"
 #include "widgets/gradientwidget.h"
 #include "widgets/keychain.h"
 #include "widgets/picture.h"
+#include "widgets/progressstrip.h"
 
 using namespace ScreenPieces;
 
@@ -23,15 +25,6 @@ namespace {
 
 const QString kEmptyListMessage =
     QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
-
-// Wider than the list, so that long lines scroll sideways.
-constexpr int kItemWidth = 1600;
-
-QFont lineFont() {
-  QFont font(u"Courier New"_qs, 12);
-  font.setStyleHint(QFont::Monospace);
-  return font;
-}
 
 }  // namespace
 
@@ -65,8 +58,11 @@ ListPanel::ListPanel(const QString& objectName, const QString& summaryTitle, QWi
   auto* keys = new KeyChain(this);
   keys->link(txtTrova_, btnTrova);
 
-  lstRecords_ = new QListWidget(this);
+  lines_ = new ListLinesModel(this);
+  lstRecords_ = new QListView(this);
   lstRecords_->setObjectName(u"lstRecords"_qs);
+  lstRecords_->setModel(lines_);
+  lstRecords_->setUniformItemSizes(true);
   lstRecords_->setGeometry(16, 176, 801, 273);
   lstRecords_->setAccessibleName(u"Elenco delle schede"_qs);
   lstRecords_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -82,6 +78,9 @@ ListPanel::ListPanel(const QString& objectName, const QString& summaryTitle, QWi
   hint->setFont(verdana(9));
   hint->setAlignment(Qt::AlignCenter);
   hint->setStyleSheet(u"color: rgb(220, 20, 60);"_qs);
+  // A long summary print shows how far it has got where the hint was.
+  progress_ = new ProgressStrip(u"prgStampa"_qs, hint, verdana(9), QColor(0, 139, 139),
+                                kSteelBlue);
 
   auto* btnChiudi = button(u"btnChiudi"_qs, u"Chiudi"_qs, {8, 488, 150, 30}, this);
   auto* btnStampa = button(u"btnStampa"_qs, u"Stampa"_qs, {675, 488, 150, 30}, this);
@@ -91,25 +90,11 @@ ListPanel::ListPanel(const QString& objectName, const QString& summaryTitle, QWi
   connect(btnChiudi, &QPushButton::clicked, this, &ListPanel::closeRequested);
 }
 
-void ListPanel::setLines(const QStringList& lines) {
-  lstRecords_->clear();
-  const int height = QFontMetrics(lineFont()).height() + 2;
-  for (const QString& text : lines) {
-    auto* item = new QListWidgetItem(text, lstRecords_);
-    // The lines' own font, not the style's, so that the columns line up.
-    item->setFont(lineFont());
-    item->setForeground(Qt::black);
-    item->setSizeHint(QSize(kItemWidth, height));
-  }
-}
+void ListPanel::setLines(const QStringList& lines) { lines_->setLines(lines); }
 
-QStringList ListPanel::lines() const {
-  QStringList texts;
-  for (int i = 0; i < lstRecords_->count(); ++i) texts << lstRecords_->item(i)->text();
-  return texts;
-}
+const QStringList& ListPanel::lines() const { return lines_->lines(); }
 
-void ListPanel::clearLines() { lstRecords_->clear(); }
+void ListPanel::clearLines() { lines_->setLines({}); }
 
 void ListPanel::forgetFind() {
   find_.forget();
@@ -117,8 +102,9 @@ void ListPanel::forgetFind() {
 }
 
 int ListPanel::chosenRow() const {
-  const QListWidgetItem* item = lstRecords_->currentItem();
-  return item && item->isSelected() ? lstRecords_->row(item) : -1;
+  const QModelIndex current = lstRecords_->currentIndex();
+  return current.isValid() && lstRecords_->selectionModel()->isSelected(current) ? current.row()
+                                                                                 : -1;
 }
 
 void ListPanel::findText() {
@@ -127,15 +113,27 @@ void ListPanel::findText() {
     Services::messages().plain(this, kEmptyListMessage);
     return;
   }
-  lstRecords_->setCurrentRow(result.chosen);
-  lstRecords_->scrollToItem(lstRecords_->item(result.chosen));
+  const QModelIndex chosen = lines_->index(result.chosen);
+  lstRecords_->setCurrentIndex(chosen);
+  lstRecords_->scrollTo(chosen);
 }
 
 void ListPanel::printSummary() {
+  PrintService& printer = PrintServices::printer();
+  // Counted from the first page on, not from the print dialog.
+  printer.setProgress([this](int painted, int pageCount) {
+    if (painted == 0)
+      progress_->start(u"Pagine stampate:"_qs, pageCount);
+    else
+      progress_->advance(painted);
+  });
+  const auto done = qScopeGuard([&] {
+    printer.setProgress({});
+    progress_->finish();
+  });
   // A print failure is left to the program's handling of unexpected errors.
-  PrintServices::printer().print(
-      window(), SummaryReport::pages(summaryTitle_, lines(), QDate::currentDate()),
-      QString::fromLatin1(SummaryReport::kDocumentName));
+  printer.print(window(), SummaryReport::pages(summaryTitle_, lines(), QDate::currentDate()),
+                QString::fromLatin1(SummaryReport::kDocumentName));
 }
 
 bool ListPanel::eventFilter(QObject* watched, QEvent* event) {

@@ -5,9 +5,11 @@
 
 #include "search/listfind.h"
 
+class ListLinesModel;
+class ProgressStrip;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 
 // The controls of a list (833 x 529): the banner, the find box with "Trova",
@@ -20,7 +22,7 @@ class ListPanel : public QWidget {
   ListPanel(const QString& objectName, const QString& summaryTitle, QWidget* parent);
 
   void setLines(const QStringList& lines);
-  QStringList lines() const;
+  const QStringList& lines() const;
   void clearLines();
 
   // Forgets the remembered find text and empties the find box.
@@ -30,7 +32,7 @@ class ListPanel : public QWidget {
   int chosenRow() const;
 
   QLineEdit* findBox() const { return txtTrova_; }
-  QListWidget* list() const { return lstRecords_; }
+  QListView* list() const { return lstRecords_; }
 
   // "Trova" and "Stampa".
   void findText();
@@ -47,5 +49,7 @@ class ListPanel : public QWidget {
   QString summaryTitle_;
   ListFind find_;
   QLineEdit* txtTrova_;
-  QListWidget* lstRecords_;
+  QListView* lstRecords_;
+  ListLinesModel* lines_;
+  ProgressStrip* progress_;
 };

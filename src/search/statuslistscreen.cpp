@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 #include <QShowEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 
 #include "archive/archiveerror.h"

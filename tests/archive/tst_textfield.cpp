@@ -67,6 +67,41 @@ class TextFieldTest : public QObject {
     }
   }
 
+  // Long texts go through in runs of plain ASCII; what breaks a run must
+  // come out the same wherever it falls, both ways.
+  void encodingAroundRunsOfAscii_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("decodesBack");
+    const QString ascii = u"abcdefghijklmnopq"_qs;  // seventeen letters
+    for (int at : {0, 1, 7, 8, 9, 16}) {
+      QString text = ascii;
+      text.insert(at, u"€"_qs);
+      QByteArray bytes = ascii.toLatin1();
+      bytes.insert(at, '\x80');
+      QTest::addRow("euro sign at %d", at) << text << bytes << true;
+    }
+    QTest::newRow("accented letters in a run")
+        << u"Forlì, Cantù e Città"_qs << QByteArray("Forl\xEC, Cant\xF9 e Citt\xE0") << true;
+    QTest::newRow("a letter beyond the code page mid-run")
+        << u"0123456Ő89abcdef"_qs << QByteArray("0123456O89abcdef") << false;
+    QTest::newRow("a pair of surrogates across eight")
+        << u"1234567😀9"_qs << QByteArray("1234567?9") << false;
+    QTest::newRow("a lone surrogate") << u"ab"_qs + QChar(0xD800) + u"cdefghij"_qs
+                                      << QByteArray("ab?cdefghij") << false;
+  }
+  void encodingAroundRunsOfAscii() {
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(Windows1252::encode(text), bytes);
+    QByteArray room(text.size() + 4, '#');
+    const char* end = Windows1252::encodeTo(text, room.data() + 2);
+    QCOMPARE(QByteArray(room.constData() + 2, end - room.constData() - 2), bytes);
+    QCOMPARE(room.left(2), QByteArray("##"));
+    QFETCH(bool, decodesBack);
+    if (decodesBack) QCOMPARE(Windows1252::decode(bytes), text);
+  }
+
   void windows1252RoundTripsEveryDefinedByte() {
     QByteArray all;
     for (int b = 1; b < 256; ++b) all.append(char(b));

@@ -2,7 +2,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -17,6 +16,9 @@
 #include "support/recordingmessages.h"
 #include "support/recordingshell.h"
 #include "support/testfolder.h"
+#include "support/stripwatch.h"
+
+#include "gridaccess.h"
 
 namespace {
 
@@ -104,18 +106,18 @@ struct Fixture {
     screen.reset(kind.make());
     screen->show();
   }
-  QTableWidget* grid() { return screen->findChild<QTableWidget*>(u"grdRecords"_qs); }
+  GridAccess grid() { return GridAccess(screen->findChild<QTableView*>(u"grdRecords"_qs)); }
   QLabel* info() { return screen->findChild<QLabel*>(u"panInfo"_qs); }
   QToolButton* button(const QString& name) { return screen->findChild<QToolButton*>(name); }
   void exportNow() { QTest::mouseClick(button(u"cmdEsporta"_qs), Qt::LeftButton); }
   QByteArray output() { return folder.read(kind.file); }
   int column(const QString& gridName) {
-    for (int c = 0; c < grid()->columnCount(); ++c)
-      if (grid()->horizontalHeaderItem(c)->data(Qt::UserRole).toString() == gridName) return c;
+    for (int c = 0; c < grid().columnCount(); ++c)
+      if (grid().horizontalHeaderItem(c).data(Qt::UserRole).toString() == gridName) return c;
     return -1;
   }
   QString cell(int row, const QString& gridName) {
-    return grid()->item(row, column(gridName))->text();
+    return grid().item(row, column(gridName)).text();
   }
 };
 
@@ -147,7 +149,7 @@ class ExportScreensTest : public QObject {
     f.add(kRossi);
     f.add(kVerdi);
     f.show();
-    QCOMPARE(f.grid()->rowCount(), 2);
+    QCOMPARE(f.grid().rowCount(), 2);
     QCOMPARE(f.cell(0, u"colNum"_qs), u"1"_qs);
     QCOMPARE(f.cell(1, u"colNum"_qs), u"2"_qs);
     f.exportNow();
@@ -184,14 +186,14 @@ class ExportScreensTest : public QObject {
     Fixture f(screen);
     f.show();
     QCOMPARE(f.screen->objectName(), screen);
-    QCOMPARE(f.grid()->rowCount(), 0);
+    QCOMPARE(f.grid().rowCount(), 0);
     QVERIFY(f.folder.exists(f.kind.archive.fileName));
     f.exportNow();
     const QByteArray file = f.output();
     QVERIFY(file.startsWith(documentStart(f.kind.worksheet) + "<tr><td style="));
     QVERIFY(file.endsWith("</td></tr>" + kDocumentEnd));
     QCOMPARE(file.count("<tr>"), 1);
-    QCOMPARE(file.count("font-weight: bold;"), f.grid()->columnCount() - 1);
+    QCOMPARE(file.count("font-weight: bold;"), f.grid().columnCount() - 1);
   }
 
   void joinedCellsAreShownAndExportedTrimmed_data() {
@@ -227,7 +229,7 @@ class ExportScreensTest : public QObject {
     // The column's place in the file is its place in the grid, less "N.".
     const QByteArray file = f.output();
     const QByteArray firstRow = file.mid(file.lastIndexOf("<tr>"));
-    QCOMPARE(firstRow.count("<td"), f.grid()->columnCount() - 1);
+    QCOMPARE(firstRow.count("<td"), f.grid().columnCount() - 1);
     const qsizetype at = firstRow.indexOf(dataCell(written));
     QVERIFY2(at >= 0, firstRow.constData());
     QCOMPARE(firstRow.left(at).count("<td"), f.column(column) - 1);
@@ -239,15 +241,15 @@ class ExportScreensTest : public QObject {
     f.show();
     const QByteArray archiveBefore = f.folder.read(f.kind.archive.fileName);
     const int sender = f.column(u"colMittente"_qs);
-    QVERIFY(f.grid()->item(0, sender)->flags() & Qt::ItemIsEditable);
+    QVERIFY(f.grid().item(0, sender).flags() & Qt::ItemIsEditable);
     for (const QString& fixed : {u"colNum"_qs, u"colDestinatario"_qs, u"colCifre"_qs})
-      QVERIFY2(!(f.grid()->item(0, f.column(fixed))->flags() & Qt::ItemIsEditable),
+      QVERIFY2(!(f.grid().item(0, f.column(fixed)).flags() & Qt::ItemIsEditable),
                qPrintable(fixed));
 
     QApplication::setActiveWindow(f.screen.get());
-    f.grid()->setCurrentCell(0, sender);
-    f.grid()->editItem(f.grid()->item(0, sender));
-    auto* editor = f.grid()->findChild<QLineEdit*>();
+    f.grid().setCurrentCell(0, sender);
+    f.grid().editItem(f.grid().item(0, sender));
+    auto* editor = f.grid().view()->findChild<QLineEdit*>();
     QVERIFY(editor);
     editor->selectAll();
     QTest::keyClicks(editor, u"Gy"_qs);
@@ -274,7 +276,7 @@ class ExportScreensTest : public QObject {
     QVERIFY(first.startsWith("<html") && first.endsWith(kDocumentEnd));
     QVERIFY(!first.contains('#'));
 
-    f.grid()->item(0, f.column(u"colMittente"_qs))->setText(u"Ditta"_qs);
+    f.grid().item(0, f.column(u"colMittente"_qs)).setText(u"Ditta"_qs);
     f.exportNow();
     QByteArray expected = first;
     expected.replace(dataCell("Ditta Bianchi"), dataCell("Ditta"));
@@ -335,7 +337,7 @@ class ExportScreensTest : public QObject {
     f.add(kRossi);
     f.folder.makeReadOnly(f.kind.archive.fileName);
     f.show();
-    QCOMPARE(f.grid()->rowCount(), 0);
+    QCOMPARE(f.grid().rowCount(), 0);
     QCOMPARE(f.messages.count(), 0);
   }
 
@@ -355,10 +357,10 @@ class ExportScreensTest : public QObject {
     Fixture f;
     f.show();
     QCOMPARE(f.info()->text(), u"Esportazione archivio in Microsoft Excel."_qs);
-    const QList<QWidget*> backgrounds{f.screen.get(), f.grid()->viewport(),
+    const QList<QWidget*> backgrounds{f.screen.get(), f.grid().view()->viewport(),
                                       f.screen->findChild<QWidget*>(u"shpSfondo"_qs),
                                       f.screen->findChild<QWidget*>(u"shpInfo"_qs),
-                                      f.grid()->parentWidget()};
+                                      f.grid().view()->parentWidget()};
     for (QWidget* background : backgrounds) {
       QVERIFY(background);
       QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
@@ -441,11 +443,34 @@ class ExportScreensTest : public QObject {
     f.show();
     QCOMPARE(f.screen->windowTitle(), caption);
     QCOMPARE(f.screen->size(), QSize(862, 560));
-    QCOMPARE(f.grid()->columnCount(), columns);
-    QCOMPARE(f.grid()->horizontalHeaderItem(0)->text(), u"N."_qs);
+    QCOMPARE(f.grid().columnCount(), columns);
+    QCOMPARE(f.grid().horizontalHeaderItem(0).text(), u"N."_qs);
     QCOMPARE(f.column(u"colNum"_qs), 0);
-    QCOMPARE(f.grid()->rowHeight(0), 21);
-    QVERIFY(f.grid()->alternatingRowColors());
+    QCOMPARE(f.grid().view()->rowHeight(0), 21);
+    QVERIFY(f.grid().view()->alternatingRowColors());
+  }
+
+  // A long export shows how many cards are written, in place of the help
+  // line, and gives the line back at the end.
+  void aLongExportShowsItsProgress() {
+    Fixture f;
+    for (int i = 0; i < 3; ++i) f.add(kRossi);
+    f.show();
+    auto* strip = f.screen->findChild<ProgressStrip*>(u"prgEsporta"_qs);
+    QVERIFY(strip);
+    strip->setDelay(0);  // as if each card took a long time
+    QStringList seen;
+    f.messages.onMessage = [&](const RecordingMessages::Entry&) {
+      seen << (strip->isVisible() ? strip->text() : QString());
+    };
+    StripWatch watch(strip);
+    f.exportNow();
+    QVERIFY2(watch.shown.contains(u"Schede esportate: 1 su 3"_qs),
+             qPrintable(watch.shown.join(u'|')));
+    // Gone before the question about opening the file.
+    QCOMPARE(seen, (QStringList{QString(), QString()}));
+    QVERIFY(f.info()->isVisible());
+    QVERIFY(f.output().endsWith(kDocumentEnd));
   }
 
   void exitClosesTheScreen() {

@@ -1,13 +1,14 @@
 #include <QApplication>
 #include <QLineEdit>
-#include <QTableWidget>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
+#include <optional>
 
 #include "attachments/recordingfilechooser.h"
 #include "export/formats/sheetformats.h"
 #include "export/tfrmexpanagrafica.h"
+#include "gridaccess.h"
 #include "sheetreadback.h"
 #include "support/addressbookcards.h"
 #include "support/recordingmessages.h"
@@ -45,21 +46,25 @@ struct Screen {
     screen->show();
   }
 
-  QTableWidget* grid() { return screen->findChild<QTableWidget*>(u"grdRecords"_qs); }
+  std::optional<GridAccess> access;
+  GridAccess* grid() {
+    if (!access) access.emplace(screen->findChild<QTableView*>(u"grdRecords"_qs));
+    return &*access;
+  }
   int column(const QString& name) {
     for (int c = 0; c < grid()->columnCount(); ++c)
-      if (grid()->horizontalHeaderItem(c)->data(Qt::UserRole).toString() == name) return c;
+      if (grid()->horizontalHeaderItem(c).data(Qt::UserRole).toString() == name) return c;
     return -1;
   }
   // The grid as the user sees it, the row numbers left out.
   QList<QStringList> shown() {
     QList<QStringList> rows{{}};
     for (int c = 1; c < grid()->columnCount(); ++c)
-      rows[0].append(grid()->horizontalHeaderItem(c)->text());
+      rows[0].append(grid()->horizontalHeaderItem(c).text());
     for (int r = 0; r < grid()->rowCount(); ++r) {
       QStringList row;
       for (int c = 1; c < grid()->columnCount(); ++c)
-        row.append(grid()->item(r, c)->text().trimmed());
+        row.append(grid()->item(r, c).text().trimmed());
       rows.append(row);
     }
     return rows;
@@ -94,7 +99,7 @@ class SaveAsTest : public QObject {
     const int phone = s.column(u"colTel"_qs);
     s.grid()->setCurrentCell(1, phone);
     s.grid()->editItem(s.grid()->item(1, phone));
-    auto* editor = s.grid()->findChild<QLineEdit*>();
+    auto* editor = s.grid()->view()->findChild<QLineEdit*>();
     QVERIFY(editor);
     QTest::keyClicks(editor, u"0039 333"_qs);
     QKeyEvent accented(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"ő"_qs);

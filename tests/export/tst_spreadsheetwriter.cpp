@@ -79,6 +79,67 @@ class SpreadsheetWriterTest : public QObject {
                              writer.writeStart(u"Foglio"_qs, twoColumns()));
     QVERIFY(device.data().startsWith("<html xmlns:o="));
   }
+
+  // Rows reach the device in blocks; a refusal among them is still reported
+  // and what the device took stays, in order.
+  void rowsAreGatheredAndARefusalAmongThemIsReported() {
+    class LimitedDevice : public QBuffer {
+     public:
+      int writes = 0;
+      qint64 limit = 1 << 30;
+
+     protected:
+      qint64 writeData(const char* data, qint64 length) override {
+        ++writes;
+        if (size() + length > limit) return -1;
+        return QBuffer::writeData(data, length);
+      }
+    };
+    const QStringList row{u"Rossi Mario"_qs, u"Sì"_qs};
+    const int rows = 5000;
+
+    LimitedDevice whole;
+    whole.open(QIODevice::WriteOnly);
+    {
+      SpreadsheetWriter writer(whole);
+      writer.writeStart(u"Foglio"_qs, twoColumns());
+      const int afterStart = whole.writes;
+      for (int i = 0; i < rows; ++i) writer.writeRow(row);
+      QVERIFY2(whole.writes - afterStart < rows / 100, qPrintable(QString::number(whole.writes)));
+      writer.writeEnd();
+    }
+    const QByteArray document = whole.data();
+    QVERIFY(document.endsWith("</table></body></html>"));
+    QCOMPARE(document.count("<tr>"), rows + 1);
+
+    LimitedDevice full;
+    full.limit = document.size() / 2;
+    full.open(QIODevice::WriteOnly);
+    bool refused = false;
+    try {
+      SpreadsheetWriter writer(full);
+      writer.writeStart(u"Foglio"_qs, twoColumns());
+      for (int i = 0; i < rows; ++i) writer.writeRow(row);
+      writer.writeEnd();
+    } catch (const SpreadsheetWriteError&) {
+      refused = true;
+    }
+    QVERIFY(refused);
+    QVERIFY(full.data().size() > 0);
+    QVERIFY(document.startsWith(full.data()));
+  }
+
+  void aDocumentLeftHalfwayStillReachesTheDevice() {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+      SpreadsheetWriter writer(buffer);
+      writer.writeStart(u"Foglio"_qs, twoColumns());
+      writer.writeRow({u"Uno"_qs, u"Due"_qs});
+    }
+    QVERIFY(buffer.data().endsWith(
+        "<tr><td style=\"text-align: left;\">Uno</td><td style=\"text-align: left;\">Due</td></tr>"));
+  }
 };
 
 QTEST_GUILESS_MAIN(SpreadsheetWriterTest)

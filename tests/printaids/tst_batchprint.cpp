@@ -1,4 +1,4 @@
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -109,10 +109,10 @@ void comparePages(const Page& batch, const Page& screen) {
 // Selects the rows of the list as the user does, the first with a click and
 // the others with Ctrl held.
 void selectRows(QWidget& list, const QList<int>& rows) {
-  auto* view = list.findChild<QListWidget*>(u"lstRecords"_qs);
+  auto* view = list.findChild<QListView*>(u"lstRecords"_qs);
   bool first = true;
   for (int row : rows) {
-    const QPoint at = view->visualItemRect(view->item(row)).center();
+    const QPoint at = view->visualRect(view->model()->index(row, 0)).center();
     QTest::mouseClick(view->viewport(), Qt::LeftButton,
                       first ? Qt::NoModifier : Qt::ControlModifier, at);
     first = false;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QListWidget>
+#include <QFont>
+#include <QListView>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -8,20 +9,27 @@
 // Driving a list the way the user does.
 namespace ScreenHelpers {
 
-inline QListWidget* list(QWidget* screen) {
-  return screen->findChild<QListWidget*>(u"lstRecords"_qs);
+inline QListView* list(QWidget* screen) {
+  return screen->findChild<QListView*>(u"lstRecords"_qs);
 }
+
+inline QModelIndex line(QWidget* screen, int row) { return list(screen)->model()->index(row, 0); }
 
 inline QStringList lines(QWidget* screen) {
   QStringList texts;
-  QListWidget* l = list(screen);
-  for (int i = 0; i < l->count(); ++i) texts << l->item(i)->text();
+  for (int i = 0; i < list(screen)->model()->rowCount(); ++i)
+    texts << line(screen, i).data().toString();
   return texts;
 }
 
+inline QFont lineFont(QWidget* screen, int row) {
+  return line(screen, row).data(Qt::FontRole).value<QFont>();
+}
+
 inline int chosenRow(QWidget* screen) {
-  QListWidget* l = list(screen);
-  return l->currentItem() && l->currentItem()->isSelected() ? l->currentRow() : -1;
+  QListView* l = list(screen);
+  const QModelIndex current = l->currentIndex();
+  return current.isValid() && l->selectionModel()->isSelected(current) ? current.row() : -1;
 }
 
 inline void click(QWidget* screen, const QString& button) {
@@ -31,14 +39,14 @@ inline void click(QWidget* screen, const QString& button) {
 }
 
 inline void doubleClickRow(QWidget* screen, int row) {
-  QListWidget* l = list(screen);
-  const QPoint at = l->visualItemRect(l->item(row)).center();
+  QListView* l = list(screen);
+  const QPoint at = l->visualRect(line(screen, row)).center();
   QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, at);
   QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, at);
 }
 
 inline void doubleClickBelowTheLines(QWidget* screen) {
-  QListWidget* l = list(screen);
+  QListView* l = list(screen);
   QTest::mouseDClick(l->viewport(), Qt::LeftButton, {},
                      QPoint(20, l->viewport()->height() - 5));
 }

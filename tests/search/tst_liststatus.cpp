@@ -1,4 +1,5 @@
 #include <QDate>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -11,6 +12,7 @@
 #include "search/tfrmquestioni.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
+#include "support/stripwatch.h"
 
 using namespace ScreenHelpers;
 using Fixture::record;
@@ -103,8 +105,8 @@ class StatusListTest : public QObject {
     }
     QCOMPARE(s->focusWidget(), s->findChild<QLineEdit*>(u"txtTrova"_qs));
     // Lines use the fixed-pitch font so that the columns line up.
-    QCOMPARE(list(s.get())->item(0)->font().family(), u"Courier New"_qs);
-    QCOMPARE(list(s.get())->item(0)->font().pointSize(), 12);
+    QCOMPARE(lineFont(s.get(), 0).family(), u"Courier New"_qs);
+    QCOMPARE(lineFont(s.get(), 0).pointSize(), 12);
   }
 
   void missingArchiveGivesAnEmptyListAndFindSaysSo() {
@@ -287,6 +289,32 @@ class StatusListTest : public QObject {
     QVERIFY(text.indexOf(u"Rossi Mario"_qs) < text.indexOf(u"Bianchi Anna"_qs));
     QVERIFY(text.contains(u"Stampa eseguita in data "_qs +
                           QDate::currentDate().toString(u"dd/MM/yyyy"_qs)));
+  }
+
+  // A long summary print counts its pages where the hint line was, and
+  // gives the line back when it is done.
+  void aLongSummaryPrintShowsItsProgress() {
+    TestFolder folder;
+    QList<TSchedaAccettazione> letters;
+    for (int i = 0; i < 120; ++i) letters << letter(u"Destinatario %1"_qs.arg(i), u"No"_qs);
+    folder.write(acceptanceArchive().fileName, Fixture::bytes(letters));
+    PdfPrintService printer(folder.filePath(u"riepilogo.pdf"_qs));
+    QWidget editor;
+    TfrmInviate s(&editor);
+    s.show();
+    auto* strip = s.findChild<ProgressStrip*>(u"prgStampa"_qs);
+    QVERIFY(strip);
+    strip->setDelay(0);
+    StripWatch watch(strip);
+    click(&s, u"btnStampa"_qs);
+
+    QCOMPARE(printer.jobs.size(), size_t(1));
+    const int pages = int(printer.jobs.front().size());
+    QVERIFY(pages >= 3);
+    QVERIFY2(watch.shown.contains(u"Pagine stampate: 1 su %1"_qs.arg(pages)),
+             qPrintable(watch.shown.join(u'|')));
+    QVERIFY(strip->isHidden());
+    QVERIFY(s.findChild<QLabel*>(u"lblRigo03"_qs)->isVisible());
   }
 };
 

@@ -1,0 +1,56 @@
+#include "largearchive.h"
+
+#include <QFile>
+#include <QDir>
+#include <QHash>
+#include <QTemporaryDir>
+
+#include "archive/tscheda.h"
+
+namespace LargeArchive {
+
+void write(const QString& path, int records) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    qFatal("cannot write %s", qPrintable(path));
+  TSchedaAccettazione r;
+  const QList<QPair<const char16_t*, QString>> fixed{
+      {u"IndirizzoDes", u"Via Giuseppe Garibaldi"_qs}, {u"NumDes", u"12/B"_qs},
+      {u"LocalitaDes", u"Forlì"_qs}, {u"TelDes", u"0543 123456"_qs},
+      {u"EmailDes", u"protocollo@comune.forli.fc.it"_qs}, {u"IndirizzoMit", u"Corso Mazzini"_qs},
+      {u"NumMit", u"7"_qs}, {u"LocalitaMit", u"Cesena"_qs}, {u"TelMit", u"0547 654321"_qs},
+      {u"EmailMit", u"studio@bianchi.it"_qs}, {u"Cifre", u"12,50"_qs},
+      {u"Data", u"09/12/2026"_qs}, {u"Inviata", u"No"_qs}, {u"Avviso", u"Sì"_qs},
+      {u"Contrassegno", u"No"_qs}};
+  for (const auto& [name, text] : fixed) r.setText(name, text);
+  const QString cap = u"47121"_qs;
+  for (int d = 0; d < 5; ++d) {
+    r.setText(u"CapDes0%1"_qs.arg(d + 1), cap.mid(d, 1));
+    r.setText(u"CapMit0%1"_qs.arg(d + 1), cap.mid(d, 1));
+  }
+  r.setText(u"ProvDes01", u"F"_qs);
+  r.setText(u"ProvDes02", u"C"_qs);
+  for (int i = 0; i < records; ++i) {
+    const bool rare = i % 10000 == 5000;
+    r.setText(u"Destinatario", rare ? u"Ditta Rarissima"_qs
+                                    : u"Comune di Forlì, Ufficio Protocollo %1"_qs.arg(i));
+    r.setText(u"Mittente", u"Studio Legale Bianchi & Associati %1"_qs.arg(i));
+    r.setText(u"Contenuto", u"Diffida e messa in mora per il contratto n. %1"_qs.arg(i));
+    file.write(r.bytes());
+  }
+  if (!file.flush()) qFatal("cannot write %s", qPrintable(path));
+}
+
+QString temporary(int records) {
+  static QTemporaryDir dir;
+  static QHash<int, QString> written;
+  if (!written.contains(records)) {
+    const QString path = dir.filePath(u"%1/Ricevute_Accettazione.pro"_qs.arg(records));
+    QDir().mkpath(dir.filePath(QString::number(records)));
+    write(path, records);
+    written.insert(records, path);
+  }
+  return written.value(records);
+}
+
+}  // namespace LargeArchive

@@ -1,0 +1,238 @@
+// Times a screen of the real program on a large acceptance archive, the way
+// a user meets it: from the click on the workspace's button to the screen
+// shown, painted and idle. Run under a real display (Xvfb will do); with
+// QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 inside a D-Bus session it measures the
+// screens with the accessibility bridge on.
+//
+//   screen_timing <folder> <records> <list|grid|search|export|print>
+//
+// The folder holds the archive; it is written (every letter not yet sent,
+// one in 10,000 to a rare recipient) when it does not hold `records` yet.
+// Prints one line: what, records, the seconds taken (on the clock and of the
+// program's processor time, which a busy machine disturbs less), peak memory
+// in MB, the same two times of a raw read of the archive in the same run,
+// and whether the bridge was on; for the export also a raw write of as many
+// bytes as the spreadsheet holds.
+#include <sys/resource.h>
+#include <time.h>
+
+#include <QAbstractEventDispatcher>
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <cstdio>
+#include <functional>
+
+#include "app/velindaapplication.h"
+#include "archive/tscheda.h"
+#include "largearchive.h"
+#include "editors/tfrmaccettazione.h"
+#include "platform/messageservice.h"
+#include "platform/programfolder.h"
+#include "platform/services.h"
+#include "report/pdfprintservice.h"
+
+namespace {
+
+// Time on the clock and processor time of the whole program.
+class Stopwatch {
+ public:
+  void start() {
+    wall_.start();
+    cpu_ = cpuNow();
+  }
+  double wall() const { return wall_.nsecsElapsed() / 1e9; }
+  double cpu() const { return cpuNow() - cpu_; }
+
+ private:
+  static double cpuNow() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + now.tv_nsec / 1e9;
+  }
+  QElapsedTimer wall_;
+  double cpu_ = 0;
+};
+
+struct Times {
+  double wall = -1;
+  double cpu = -1;
+  QString text() const { return u"%1\t%2"_qs.arg(wall, 0, 'f', 3).arg(cpu, 0, 'f', 3); }
+};
+
+// The fastest of five reads (the first one warms the cache).
+Times rawRead(const QString& path) {
+  QByteArray block(1 << 20, '\0');
+  Times best{1e9, 1e9};
+  for (int round = 0; round < 5; ++round) {
+    Stopwatch t;
+    t.start();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read %s", qPrintable(path));
+    while (file.read(block.data(), block.size()) > 0) {
+    }
+    best = {qMin(best.wall, t.wall()), qMin(best.cpu, t.cpu())};
+  }
+  return best;
+}
+
+// Writing as many bytes as `path` holds, in large blocks, to a file beside it.
+// As the export does, the file replaces one of the same size: the second of
+// two writes is timed.
+Times rawWrite(const QString& path) {
+  const qint64 size = QFileInfo(path).size();
+  const QByteArray block(1 << 20, 'x');
+  QFile file(path + u".raw"_qs);
+  Times taken;
+  for (int round = 0; round < 2; ++round) {
+    Stopwatch t;
+    t.start();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("cannot write");
+    for (qint64 done = 0; done < size; done += block.size())
+      file.write(block.constData(), qMin<qint64>(block.size(), size - done));
+    file.close();
+    taken = {t.wall(), t.cpu()};
+  }
+  file.remove();
+  return taken;
+}
+
+double peakMegabytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss / 1024.0;
+}
+
+// Says yes to exporting, no to opening the file.
+class ScriptedAnswers : public MessageService {
+ public:
+  void show(QWidget*, MessageKind, const QString& text) override { said << text; }
+  void plain(QWidget*, const QString& text) override { said << text; }
+  bool confirm(QWidget*, const QString& text) override {
+    said << text;
+    return said.size() == 1;
+  }
+  QStringList said;
+};
+
+// Runs `then` once the event loop, after `view` has been painted, has
+// nothing left to do.
+void whenPaintedAndIdle(QAbstractItemView* view, std::function<void()> then) {
+  struct Watch : QObject {
+    bool painted = false;
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::Paint) painted = true;
+      return false;
+    }
+  };
+  auto* watch = new Watch;
+  view->viewport()->installEventFilter(watch);
+  auto* dispatcher = QAbstractEventDispatcher::instance();
+  auto connection = std::make_shared<QMetaObject::Connection>();
+  *connection = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [=] {
+    if (!watch->painted) return;
+    QObject::disconnect(*connection);
+    view->viewport()->removeEventFilter(watch);
+    delete watch;
+    then();
+  });
+  view->viewport()->update();
+}
+
+QDialog* openModal() { return qobject_cast<QDialog*>(QApplication::activeModalWidget()); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  VelindaApplication app(argc, argv);
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: screen_timing <folder> <records> <list|grid|search|export|print>\n");
+    return 2;
+  }
+  const QString folder = QString::fromLocal8Bit(argv[1]);
+  const int records = QString::fromLatin1(argv[2]).toInt();
+  const QString what = QString::fromLatin1(argv[3]);
+  ProgramFolder::setOverride(folder);
+  const QString archive = ProgramFolder::filePath(acceptanceArchive().fileName);
+  if (QFileInfo(archive).size() != qint64(records) * acceptanceLayout().size())
+    LargeArchive::write(archive, records);
+  const Times raw = rawRead(archive);
+
+  TfrmAccettazione workspace;
+  workspace.show();
+  ScriptedAnswers answers;
+  Services::setMessages(&answers);
+  PdfPrintService printer(folder + u"/riepilogo.pdf"_qs);
+
+  const QString button = what == u"list"   ? u"cmdDaInviare"_qs
+                         : what == u"search" ? u"cmdTrova"_qs
+                         : what == u"print"  ? u"cmdDaInviare"_qs
+                                             : u"cmdEsporta"_qs;
+  Stopwatch clock;
+  Times taken;
+  auto finish = [&] {
+    taken = {clock.wall(), clock.cpu()};
+    if (QDialog* screen = openModal()) screen->done(QDialog::Rejected);
+  };
+  auto view = [](const char16_t* name) {
+    return openModal()->findChild<QAbstractItemView*>(QString::fromUtf16(name));
+  };
+
+  // Once the screen is up and idle: what to time on it.
+  std::function<void()> onScreen = [&] {
+    if (what == u"list" || what == u"grid") {
+      finish();
+    } else if (what == u"search") {
+      openModal()->findChild<QLineEdit*>(u"txtDestinatario"_qs)->setText(u"rarissima"_qs);
+      clock.start();
+      openModal()->findChild<QPushButton*>(u"btnCerca"_qs)->click();
+      whenPaintedAndIdle(view(u"lstRecords"), finish);
+    } else if (what == u"export") {
+      clock.start();
+      openModal()->findChild<QToolButton*>(u"cmdEsporta"_qs)->click();
+      finish();
+    } else if (what == u"print") {
+      clock.start();
+      openModal()->findChild<QPushButton*>(u"btnStampa"_qs)->click();
+      finish();
+    }
+  };
+
+  bool bridgeOn = false;
+  QTimer::singleShot(500, [&] {
+    bridgeOn = QAccessible::isActive();
+    clock.start();
+    QTimer::singleShot(0, [&] {
+      // The screen is modal: this runs inside its own event loop.
+      QAbstractItemView* list = view(what == u"search" ? u"lstRecords" : u"lstRecords");
+      QAbstractItemView* grid = view(u"grdRecords");
+      QAbstractItemView* shown = grid ? grid : list;
+      if (what == u"search") {
+        QTimer::singleShot(200, onScreen);
+      } else {
+        whenPaintedAndIdle(shown, onScreen);
+      }
+    });
+    workspace.findChild<QToolButton*>(button)->click();
+    app.quit();
+  });
+  app.exec();
+  Services::setMessages(nullptr);
+
+  const double peak = peakMegabytes();
+  QString extra;
+  if (what == u"export")
+    extra = u"\traw write\t"_qs +
+            rawWrite(ProgramFolder::filePath(u"Ricevute_Accettazione.xls"_qs)).text();
+  std::printf("%s\t%d\t%s\t%.0f\traw read\t%s\t%s%s\n", qPrintable(what), records,
+              qPrintable(taken.text()), peak, qPrintable(raw.text()),
+              bridgeOn ? "a11y-on" : "a11y-off", qPrintable(extra));
+  return 0;
+}

@@ -1,0 +1,42 @@
+#include "search/listlinesmodel.h"
+
+#include <QBrush>
+#include <QFontMetrics>
+
+namespace {
+// Wider than the list, so that long lines scroll sideways.
+constexpr int kLineWidth = 1600;
+}  // namespace
+
+ListLinesModel::ListLinesModel(QObject* parent)
+    : QAbstractListModel(parent), font_(u"Courier New"_qs, 12) {
+  font_.setStyleHint(QFont::Monospace);
+  lineSize_ = QSize(kLineWidth, QFontMetrics(font_).height() + 2);
+}
+
+void ListLinesModel::setLines(const QStringList& lines) {
+  beginResetModel();
+  lines_ = lines;
+  endResetModel();
+}
+
+int ListLinesModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : int(lines_.size());
+}
+
+QVariant ListLinesModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= lines_.size()) return {};
+  switch (role) {
+    case Qt::DisplayRole:
+      return lines_.at(index.row());
+    // The lines' own font, not the style's, so that the columns line up.
+    case Qt::FontRole:
+      return font_;
+    case Qt::ForegroundRole:
+      return QBrush(Qt::black);
+    case Qt::SizeHintRole:
+      return lineSize_;
+    default:
+      return {};
+  }
+}

@@ -11,6 +11,7 @@ packages=(
   libxlsxwriter-dev libzip-dev
   poppler-utils
   libbenchmark-dev
+  clang libclang-rt-dev
 )
 
 missing=()

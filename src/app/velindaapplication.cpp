@@ -6,6 +6,7 @@
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "platform/translation.h"
+#include "widgets/onelineboxes.h"
 
 VelindaApplication::VelindaApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(u"Velinda"_qs);
@@ -19,6 +20,7 @@ VelindaApplication::VelindaApplication(int& argc, char** argv) : QApplication(ar
     else
       restoreOverrideCursor();
   });
+  OneLineBoxes::install();
 }
 
 bool VelindaApplication::notify(QObject* receiver, QEvent* event) {

@@ -1,5 +1,24 @@
 #include "archive/text.h"
 
+#include <algorithm>
+
+namespace {
+bool isLineBreak(QChar c) {
+  switch (c.unicode()) {
+    case u'\n':
+    case u'\v':
+    case u'\f':
+    case u'\r':
+    case 0x0085:
+    case 0x2028:
+    case 0x2029:
+      return true;
+    default:
+      return false;
+  }
+}
+}  // namespace
+
 namespace Text {
 
 QString trimmed(const QString& text) {
@@ -22,6 +41,18 @@ QString lowerAscii(const QString& text) {
   QString out = text;
   for (QChar& c : out) {
     if (c >= u'A' && c <= u'Z') c = QChar(c.unicode() + 32);
+  }
+  return out;
+}
+
+QString oneLine(const QString& text) {
+  if (std::none_of(text.begin(), text.end(), isLineBreak)) return text;
+  QString out;
+  out.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    // CR LF is one break: its LF makes the blank.
+    if (text.at(i) == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') continue;
+    out += isLineBreak(text.at(i)) ? QChar(u' ') : text.at(i);
   }
   return out;
 }

@@ -13,6 +13,11 @@ QString trimmed(const QString& text);
 QString upperAscii(const QString& text);
 QString lowerAscii(const QString& text);
 
+// The text with each line break turned into one blank: CR LF, CR, LF,
+// vertical tab, form feed, next line, and the Unicode line and paragraph
+// separators. For what must stay on one line: a one-line box, a list line.
+QString oneLine(const QString& text);
+
 // The text made of ASCII digits only (true for the empty text).
 bool isAsciiDigits(const QString& text);
 

@@ -1,13 +1,39 @@
 #include "attachments/attachmentfolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <filesystem>
 
 #include "archive/text.h"
 #include "platform/messageservice.h"
 #include "platform/programfolder.h"
+#include "platform/replacementfile.h"
 #include "platform/services.h"
+
+namespace {
+
+// Copies into a new file beside the target, which replaces it only once the
+// whole source is there: a copy that fails part-way (a full disk, a source
+// that cannot be read to its end) leaves the old file exactly as it was.
+// The copy is the program's own file, readable and writable by its owner
+// whatever the source allowed, so that it can be replaced in its turn.
+void copyReplacing(const QString& source, const QString& target) {
+  QFile in(source);
+  if (!in.open(QIODevice::ReadOnly)) return;
+  try {
+    ReplacementFile out(target);
+    QByteArray chunk(1 << 20, Qt::Uninitialized);
+    qint64 got = 0;
+    while ((got = in.read(chunk.data(), chunk.size())) > 0) out.write(chunk.constData(), got);
+    if (got < 0) return;  // the new file is thrown away
+    out.setPermissions(in.permissions() | QFile::ReadOwner | QFile::WriteOwner);
+    out.commit();
+  } catch (const FileWriteError&) {
+  }
+}
+
+}  // namespace
 
 namespace AttachmentFolder {
 
@@ -15,22 +41,27 @@ QString path() { return ProgramFolder::filePath(u"Documenti_Allegati/"_qs); }
 
 QString filePath(const QString& name) { return path() + Text::trimmed(name); }
 
+bool isBareName(const QString& name) {
+  const QString bare = Text::trimmed(name);
+  const bool drive = bare.indexOf(u':') == 1;  // "C:", "C:\\", "C:name"
+  const bool dotsOnly = bare.count(u'.') == bare.size();
+  return !bare.isEmpty() && !dotsOnly && !drive && !bare.contains(u'/') &&
+         !bare.contains(u'\\');
+}
+
 void store(const QString& source, const QString& name, QWidget* parent) {
+  if (!isBareName(name)) return;
   const QString target = filePath(name);
   if (!QDir().mkpath(path())) return;
   if (QFileInfo::exists(target)) {
     if (!Services::messages().confirm(parent, kOverwriteQuestion)) return;
-    // Copying a file onto itself would empty it: the user picked the copy
-    // that is already in the folder, so there is nothing to do.
+    // The user picked the copy that is already in the folder: nothing to do.
     std::error_code sameFileError;
     if (std::filesystem::equivalent(QFileInfo(source).filesystemFilePath(),
                                     QFileInfo(target).filesystemFilePath(), sameFileError))
       return;
   }
-  std::error_code copyError;
-  std::filesystem::copy_file(QFileInfo(source).filesystemFilePath(),
-                             QFileInfo(target).filesystemFilePath(),
-                             std::filesystem::copy_options::overwrite_existing, copyError);
+  copyReplacing(source, target);
 }
 
 }  // namespace AttachmentFolder

@@ -9,6 +9,7 @@
 #include "archive/text.h"
 #include "attachments/attachmentfolder.h"
 #include "attachments/filechooser.h"
+#include "platform/messageservice.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
 #include "widgets/boxtext.h"
@@ -173,16 +174,25 @@ void TfrmAllegaCartella::openFor(QWidget* editor, const QString& tag) {
   screen.exec();
 }
 
+bool TfrmAllegaCartella::refusesName(const QString& name) {
+  if (AttachmentFolder::isBareName(name)) return false;
+  Services::messages().show(this, MessageKind::Warning, AttachmentFolder::kNotBareNameWarning);
+  return true;
+}
+
 void TfrmAllegaCartella::browse(int index) {
   const QString chosen = FileChoosers::current().chooseFile(this);
   if (chosen.isEmpty()) return;
+  const QString name = QFileInfo(chosen).fileName();
+  if (refusesName(name)) return;
   QLineEdit* file = slotControls_[size_t(index)].file;
-  BoxText::put(file, QFileInfo(chosen).fileName());
+  BoxText::put(file, name);
   AttachmentFolder::store(chosen, file->text(), this);
 }
 
 void TfrmAllegaCartella::openAttachment(int index) {
   const QString name = slotControls_[size_t(index)].file->text();
+  if (refusesName(name)) return;
   Services::shell().open(ShellTarget::file(AttachmentFolder::filePath(name)));
 }
 

@@ -38,6 +38,9 @@ class TfrmAllegaCartella : public DialogFrame {
   };
 
   void buildSlot(int index, int top, QWidget* parent);
+  // Warns and answers true when the name is not a bare file name of the
+  // attachment folder.
+  bool refusesName(const QString& name);
   void browse(int index);
   void openAttachment(int index);
   void applyAndClose();

@@ -2,12 +2,23 @@
 
 #include <QIODevice>
 #include <QScopedValueRollback>
+#include <algorithm>
 
 #include "archive/text.h"
 #include "archive/windows1252.h"
 
 namespace {
 constexpr qsizetype kBlock = 64 * 1024;
+
+// Texts from the archive or the grid as HTML text. Written as they stand,
+// "&", "<" and ">" would be read as markup: "Rossi & Figli <sede>" would
+// lose "<sede>", and a note holding "</td></tr>" would end its row.
+QString escaped(QString text) {
+  const auto isMarkup = [](QChar c) { return c == u'&' || c == u'<' || c == u'>'; };
+  if (std::none_of(text.cbegin(), text.cend(), isMarkup)) return text;
+  return text.replace(u'&', u"&amp;"_qs).replace(u'<', u"&lt;"_qs).replace(u'>', u"&gt;"_qs);
+}
+
 }  // namespace
 
 SpreadsheetWriter::SpreadsheetWriter(QIODevice& device)
@@ -45,7 +56,7 @@ void SpreadsheetWriter::writeStart(const QString& worksheetName,
   for (const char16_t* piece : {u"<x:ExcelWorkbook>", u"<x:ExcelWorksheets>",
                                 u"<x:ExcelWorksheet>", u"<x:Name>"})
     put(QString::fromUtf16(piece));
-  put(worksheetName);
+  put(escaped(worksheetName));
   for (const char16_t* piece :
        {u"</x:Name>", u"<x:WorksheetOptions>", u"<x:Selected/>", u"<x:Panes>", u"<x:Pane>",
         u"<x:Number>1</x:Number>", u"<x:ActiveRow>3</x:ActiveRow>", u"</x:Pane>",
@@ -59,7 +70,7 @@ void SpreadsheetWriter::writeStart(const QString& worksheetName,
     put(uR"(<td style="text-align: left; font-weight: bold;" width=)"_qs);
     put(QString::number(column.exportWidth));
     put(u">"_qs);
-    put(column.exportHeader);
+    put(escaped(column.exportHeader));
     put(u"</td>"_qs);
   }
   put(u"</tr>"_qs);
@@ -69,8 +80,10 @@ void SpreadsheetWriter::writeRow(const QStringList& cells) {
   const QScopedValueRollback gathering(inRow_, true);
   put(u"<tr>"_qs);
   for (const QString& cell : cells) {
-    put(uR"(<td style="text-align: left;">)"_qs);
-    put(Text::trimmed(cell));
+    // Text format for LibreOffice Calc ("@"), as "x:str" does for Excel:
+    // a postcode "00184" or a VAT number "01234567890" keeps its zeros.
+    put(uR"(<td style="text-align: left;" sdnum="1040;0;@">)"_qs);
+    put(escaped(Text::trimmed(cell)));
     put(u"</td>"_qs);
   }
   put(u"</tr>"_qs);

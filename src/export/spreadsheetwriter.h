@@ -19,9 +19,9 @@ class SpreadsheetWriteError : public std::runtime_error {
 // worksheet, in Windows-1252. Each piece goes to the device as soon as it is
 // produced, except that the rows' millions of small pieces are gathered into
 // blocks of some 64 KB first; a large archive never sits in memory twice,
-// and whatever was written before a failure stays where it is. Cell texts
-// are written as they are: an office suite reads "&" and "<" inside a cell
-// literally.
+// and whatever was written before a failure stays where it is. Texts are
+// escaped ("&", "<" and ">"), and every data cell is text to the office
+// suite, so that no leading zero is lost.
 class SpreadsheetWriter {
  public:
   explicit SpreadsheetWriter(QIODevice& device);

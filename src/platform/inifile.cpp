@@ -2,10 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "archive/text.h"
 #include "archive/windows1252.h"
+#include "platform/replacementfile.h"
 
 namespace {
 bool sameName(const QString& a, const QString& b) {
@@ -21,17 +21,23 @@ IniFile IniFile::load(const QString& path) {
 
 IniFile IniFile::fromBytes(const QByteArray& bytes) {
   IniFile ini;
-  if (bytes.isEmpty()) return ini;
-  const qsizetype firstLf = bytes.indexOf('\n');
-  ini.newline_ = (firstLf > 0 && bytes.at(firstLf - 1) == '\r') ? "\r\n" : "\n";
-  ini.endsWithNewline_ = bytes.endsWith('\n');
-
-  QList<QByteArray> raws = bytes.split('\n');
-  if (ini.endsWithNewline_) raws.removeLast();
-  for (QByteArray raw : raws) {
-    if (raw.endsWith('\r')) raw.chop(1);
-    Line line{raw, {}, {}, {}};
-    const QString text = Text::trimmed(Windows1252::decode(raw));
+  qsizetype start = 0;
+  while (start < bytes.size()) {
+    const qsizetype lf = bytes.indexOf('\n', start);
+    Line line;
+    if (lf < 0) {
+      line.raw = bytes.mid(start);  // the last line, with no break after it
+      start = bytes.size();
+    } else {
+      line.raw = bytes.mid(start, lf - start);
+      line.ending = "\n";
+      if (line.raw.endsWith('\r')) {
+        line.raw.chop(1);
+        line.ending = "\r\n";
+      }
+      start = lf + 1;
+    }
+    const QString text = Text::trimmed(Windows1252::decode(line.raw));
     if (text.startsWith(u'[') && text.endsWith(u']')) {
       line.section = Text::trimmed(text.mid(1, text.size() - 2));
     } else if (!text.startsWith(u';')) {
@@ -41,9 +47,20 @@ IniFile IniFile::fromBytes(const QByteArray& bytes) {
         line.value = Text::trimmed(text.mid(eq + 1));
       }
     }
+    if (ini.lines_.isEmpty() && !line.ending.isEmpty()) ini.newline_ = line.ending;
     ini.lines_.append(line);
   }
   return ini;
+}
+
+void IniFile::insertLine(qsizetype at, Line line) {
+  line.ending = newline_;
+  // A file that did not end with a line break still does not.
+  if (at == lines_.size() && !lines_.isEmpty() && lines_.last().ending.isEmpty()) {
+    lines_.last().ending = newline_;
+    line.ending.clear();
+  }
+  lines_.insert(at, line);
 }
 
 int IniFile::findSection(const QString& section) const {
@@ -75,8 +92,11 @@ void IniFile::setValue(const QString& section, const QString& key,
   int s = findSection(section);
   if (s < 0) {
     if (!lines_.isEmpty() && !lines_.last().raw.trimmed().isEmpty())
-      lines_.append(Line{});
-    lines_.append(Line{Windows1252::encode(u'[' + section + u']'), section, {}, {}});
+      insertLine(lines_.size(), Line{});
+    Line header;
+    header.raw = Windows1252::encode(u'[' + section + u']');
+    header.section = section;
+    insertLine(lines_.size(), header);
     s = lines_.size() - 1;
   }
   const int k = findKey(s, key);
@@ -91,17 +111,16 @@ void IniFile::setValue(const QString& section, const QString& key,
   for (int i = s + 1; i < lines_.size() && lines_[i].section.isEmpty(); ++i) {
     if (!lines_[i].raw.trimmed().isEmpty()) insertAt = i + 1;
   }
-  lines_.insert(insertAt,
-                Line{Windows1252::encode(key + u'=' + trimmedValue), {}, key,
-                     trimmedValue});
+  Line added;
+  added.raw = Windows1252::encode(key + u'=' + trimmedValue);
+  added.key = key;
+  added.value = trimmedValue;
+  insertLine(insertAt, added);
 }
 
 QByteArray IniFile::toBytes() const {
   QByteArray out;
-  for (int i = 0; i < lines_.size(); ++i) {
-    out += lines_[i].raw;
-    if (i + 1 < lines_.size() || endsWithNewline_) out += newline_;
-  }
+  for (const Line& line : lines_) out += line.raw + line.ending;
   return out;
 }
 
@@ -112,8 +131,11 @@ void IniFile::save(const QString& path) const {
                           u". Accertarsi di possedere i privilegi di scrittura nella "
                           "cartella di installazione del programma."_qs;
   if (info.exists() && !info.isWritable()) throw IniWriteError(failure.toStdString());
-  QSaveFile file(path);
-  const QByteArray bytes = toBytes();
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+  try {
+    ReplacementFile file(path);
+    file.write(toBytes());
+    file.commit();
+  } catch (const FileWriteError&) {
     throw IniWriteError(failure.toStdString());
+  }
 }

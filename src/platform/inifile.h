@@ -14,8 +14,8 @@ class IniWriteError : public std::runtime_error {
 // A plain INI text file: "[Section]" headers and "key=value" lines, in
 // Windows-1252. Sections and keys are matched without regard to letter case,
 // as on the platform these files come from. Every line the program does not
-// change is written back byte for byte. (QSettings is not used: it escapes
-// blanks in section names.)
+// change is written back byte for byte, its line break included. (QSettings
+// is not used: it escapes blanks in section names.)
 class IniFile {
  public:
   // A missing or unreadable file reads as an empty one.
@@ -32,20 +32,23 @@ class IniFile {
   QByteArray toBytes() const;
 
   // Writes the whole file and replaces the old one in one step, so a failure
-  // leaves the previous file as it was. A read-only file or folder fails.
+  // (a read-only file or folder, a full disk) leaves the previous file as it
+  // was.
   void save(const QString& path) const;
 
  private:
   struct Line {
-    QByteArray raw;  // without its line ending
-    QString section;  // set on a section header line
-    QString key;      // set on a key=value line
+    QByteArray raw;     // without its line break
+    QByteArray ending;  // "\r\n", "\n", or nothing on a last line
+    QString section;    // set on a section header line
+    QString key;        // set on a key=value line
     QString value;
   };
   int findSection(const QString& section) const;
   int findKey(int sectionLine, const QString& key) const;
+  // A new line ends as the file's first line does.
+  void insertLine(qsizetype at, Line line);
 
   QList<Line> lines_;
   QByteArray newline_ = "\r\n";
-  bool endsWithNewline_ = true;
 };

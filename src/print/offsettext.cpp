@@ -2,9 +2,19 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 #include "archive/text.h"
+#include "report/page.h"
+
+namespace {
+// No offset moves the print further than the paper is long: beyond that a
+// value is as unusable as one that is not a number.
+constexpr qlonglong kLargestMm = qlonglong(PaperSize::a4().height.toMm());
+
+bool beyondThePaper(double mm) { return mm < -kLargestMm || mm > kLargestMm; }
+}  // namespace
 
 namespace OffsetText {
 
@@ -13,9 +23,10 @@ QString stepped(const QString& text, int step) {
   const QString trimmed = Text::trimmed(text);
   bool ok = wholeNumber.match(trimmed).hasMatch();
   const qlonglong value = ok ? trimmed.toLongLong(&ok) : 0;
-  if (!ok)
+  if (!ok || beyondThePaper(double(value)))
     throw OffsetConversionError(u"'%1' non è un valore intero valido."_qs.arg(text));
-  return QString::number(value + step);
+  // At the edge of the paper the button has nothing more to do.
+  return QString::number(std::clamp(value + step, -kLargestMm, kLargestMm));
 }
 
 Length toLength(const QString& text) {
@@ -23,7 +34,7 @@ Length toLength(const QString& text) {
   const QString trimmed = Text::trimmed(text);
   bool ok = decimalNumber.match(trimmed).hasMatch();
   const double value = ok ? QLocale::c().toDouble(QString(trimmed).replace(u',', u'.'), &ok) : 0;
-  if (!ok || !std::isfinite(value))
+  if (!ok || !std::isfinite(value) || beyondThePaper(value))
     throw OffsetConversionError(u"'%1' non è un valore in virgola mobile valido."_qs.arg(text));
   return Length::mm(value);
 }

@@ -19,8 +19,13 @@ class OffsetConversionError : public std::runtime_error {
 
 namespace OffsetText {
 
-// The box's whole number moved by `step`, as decimal text. Only whole
-// numbers are accepted: "2,5" throws OffsetConversionError.
+// An offset is at most the length of the paper, 297 mm, either way; a
+// larger one counts as no number at all: it throws OffsetConversionError as
+// text that is not a number does.
+
+// The box's whole number moved by `step`, as decimal text, never past the
+// largest offset. Only whole numbers are accepted: "2,5" throws
+// OffsetConversionError.
 QString stepped(const QString& text, int step);
 
 // The offset to print with: a decimal number with the comma as separator

@@ -4,6 +4,7 @@
 #include <QPrinter>
 
 #include "report/pagepainter.h"
+#include "report/pdffile.h"
 
 namespace {
 
@@ -45,8 +46,19 @@ PrintOutcome DialogPrintService::print(QWidget* parent, const std::vector<Page>&
   if (!printer.isValid()) throw PrintError("no usable printer");
   // The driver may have handed back another paper size or orientation.
   prepare(printer, pages.front());
-  renderPages(printer, chosenPages(printer, pages), progress());
+  output(printer, chosenPages(printer, pages), progress());
+  return PrintOutcome::Printed;
+}
+
+void DialogPrintService::output(QPrinter& printer, const std::vector<Page>& pages,
+                                const PageProgress& progress) {
+  // Qt's own PDF output drops a failed write without a word, so a file is
+  // written here, where every write is checked.
+  if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+    PdfFile::write(printer.outputFileName(), pages, printer.docName(), progress);
+    return;
+  }
+  renderPages(printer, pages, progress);
   if (printer.printerState() == QPrinter::Error)
     throw PrintError("the printer reported an error");
-  return PrintOutcome::Printed;
 }

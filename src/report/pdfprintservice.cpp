@@ -1,8 +1,6 @@
 #include "report/pdfprintservice.h"
 
-#include <QPdfWriter>
-
-#include "report/pagepainter.h"
+#include "report/pdffile.h"
 
 namespace {
 // The current service, found again when this one goes away.
@@ -32,11 +30,6 @@ PrintOutcome PdfPrintService::print(QWidget*, const std::vector<Page>& pages,
     case Answer::Print:
       break;
   }
-  if (!pdfPath_.isEmpty()) {
-    QPdfWriter writer(pdfPath_);
-    writer.setResolution(1200);
-    writer.setTitle(documentName);
-    renderPages(writer, pages, progress());
-  }
+  if (!pdfPath_.isEmpty()) PdfFile::write(pdfPath_, pages, documentName, progress());
   return PrintOutcome::Printed;
 }

@@ -6,7 +6,8 @@
 
 // Stands in for the print dialog in tests: records every print request,
 // answers as scripted and, when printing, writes the pages to a PDF file
-// (when a path is given). Installs itself for its lifetime.
+// (when a path is given) as the dialog's "print to file" does, failing the
+// same way. Installs itself for its lifetime.
 class PdfPrintService : public PrintService {
  public:
   enum class Answer { Print, Cancel, Fail };

@@ -1,5 +1,6 @@
 #include "report/summaryreport.h"
 
+#include "archive/text.h"
 #include "report/bandedreport.h"
 
 namespace {
@@ -23,11 +24,16 @@ TextBox titleBox(const QString& title) {
 }
 
 TextBox linesBox(const QStringList& lines) {
+  // One row per list line: a line break inside a line would push the rows
+  // below it down and the last ones out of the box.
+  QStringList rows;
+  rows.reserve(lines.size());
+  for (const QString& line : lines) rows << Text::oneLine(line);
   TextBox box;
   box.name = u"txtRiepilogo"_qs;
-  box.box = {3.00_mm, 0.00_mm, 273.00_mm, kLinePitch * double(lines.size())};
+  box.box = {3.00_mm, 0.00_mm, 273.00_mm, kLinePitch * double(rows.size())};
   box.font = {u"Courier New"_qs, 8, false, Qt::black};
-  box.text = lines.join(u'\n');
+  box.text = rows.join(u'\n');
   box.linePitch = kLinePitch;
   return box;
 }

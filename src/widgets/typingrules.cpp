@@ -9,7 +9,10 @@
 namespace {
 
 void rewriteOnEdit(QLineEdit* box, std::function<QString(const QString&)> rule) {
-  QObject::connect(box, &QLineEdit::textEdited, box, [box, rule](const QString& text) {
+  // The box's own text, not the signal's: a rule connected earlier may have
+  // rewritten it already.
+  QObject::connect(box, &QLineEdit::textEdited, box, [box, rule] {
+    const QString text = box->text();
     const QString wanted = rule(text);
     if (wanted == text) return;
     const int cursor = box->cursorPosition();
@@ -54,6 +57,8 @@ void upperCase(QLineEdit* box) {
 void trimmed(QLineEdit* box) {
   rewriteOnEdit(box, [](const QString& t) { return Text::trimmed(t); });
 }
+
+void oneLine(QLineEdit* box) { rewriteOnEdit(box, Text::oneLine); }
 
 void digitsOnly(QLineEdit* box) { box->installEventFilter(new DigitsOnlyFilter(box)); }
 

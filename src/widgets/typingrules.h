@@ -13,6 +13,10 @@ void upperCase(QLineEdit* box);
 // After every keystroke the text is trimmed, so no blank stays at either end.
 void trimmed(QLineEdit* box);
 
+// A line break that reaches the box (pasted, dropped) becomes one blank.
+// Every box of the program gets this rule (see OneLineBoxes).
+void oneLine(QLineEdit* box);
+
 // Only the digits 0-9 reach the box; Backspace, Delete, Left, Right and Enter
 // keep their meaning; every other key (Tab, Home, letters, blanks) is
 // discarded.

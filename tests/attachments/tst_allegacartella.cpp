@@ -14,6 +14,7 @@
 #include "attachments/tfrmallegacartella.h"
 #include "support/recordingmessages.h"
 #include "support/recordingshell.h"
+#include "support/smalldisk.h"
 #include "support/testfolder.h"
 
 namespace {
@@ -22,6 +23,11 @@ const QString kFolder = u"Documenti_Allegati/"_qs;
 const QString kQuestion =
     u"Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso "
     "nome.\r\n\r\nSi vuole sovrascrivere il file esistente?"_qs;
+
+const QString kNotBareName =
+    u"Attenzione: il nome del file allegato non è valido, perché indica un file fuori "
+    "dalla cartella dei documenti allegati.\r\n\r\nIl nome di un file allegato non può "
+    "contenere cartelle (/ o \\) né unità (come C:) e non può essere \".\" o \"..\"."_qs;
 
 const QStringList kLabelNames = {u"lblFile01"_qs, u"lblFile02"_qs, u"lblFile03"_qs,
                                  u"lblDesc01"_qs, u"lblDesc02"_qs, u"lblDesc03"_qs};
@@ -270,6 +276,68 @@ class TestAllegaCartella : public QObject {
     QCOMPARE(folder.exists(kFolder), !readOnlyProgramFolder);
   }
 
+  // A replacement that cannot be completed must leave the copy that every
+  // record with that name refers to exactly as it was, with nothing
+  // half-written beside it; as any copy failure, it says nothing.
+  void failedReplacementKeepsTheOldFile_data() {
+    QTest::addColumn<bool>("diskFullBefore");
+    QTest::addColumn<int>("newSize");
+    QTest::newRow("disk already full") << true << 100;
+    QTest::newRow("new file larger than the free space") << false << 3 * 1024 * 1024;
+  }
+  void failedReplacementKeepsTheOldFile() {
+    QFETCH(bool, diskFullBefore);
+    QFETCH(int, newSize);
+    SmallDisk disk;
+    if (!disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
+    TestFolder folder(disk.path());
+    QDir().mkpath(folder.filePath(kFolder));
+    const QByteArray old(200 * 1024, 'v');
+    folder.write(kFolder + u"Lettera.pdf"_qs, old);
+    if (diskFullBefore) disk.fill();
+    RecordingMessages messages;
+    messages.answers = {true};
+    RecordingFileChooser chooser;
+    chooser.answers = {document(u"Lettera.pdf"_qs, QByteArray(newSize, 'n'))};
+    FakeEditor editor;
+    TfrmAllegaCartella screen(&editor.window);
+
+    button(screen, u"btnSfoglia01"_qs)->click();
+
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().text, kQuestion);
+    QCOMPARE(box(screen, u"txtFile01"_qs)->text(), u"Lettera.pdf"_qs);
+    QVERIFY(folder.read(kFolder + u"Lettera.pdf"_qs) == old);
+    QCOMPARE(QDir(folder.filePath(kFolder)).entryList(QDir::Files | QDir::Hidden),
+             QStringList{u"Lettera.pdf"_qs});
+  }
+
+  // A copy of a read-only document is still the program's own file: a later
+  // replacement under the same name must be able to overwrite it.
+  void copyOfAReadOnlyDocumentStaysReplaceable() {
+    TestFolder folder;
+    RecordingMessages messages;
+    messages.answers = {true};
+    RecordingFileChooser chooser;
+    const QString first = document(u"Modulo.pdf"_qs, "prima versione");
+    QFile::setPermissions(first, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    QDir(documents_->path()).mkdir(u"nuovi"_qs);
+    const QString second = document(u"nuovi/Modulo.pdf"_qs, "seconda versione");
+    chooser.answers = {first, second};
+    FakeEditor editor;
+    TfrmAllegaCartella screen(&editor.window);
+
+    button(screen, u"btnSfoglia01"_qs)->click();
+    const QString copy = folder.filePath(kFolder + u"Modulo.pdf"_qs);
+    QCOMPARE(readFile(copy), QByteArray("prima versione"));
+    QVERIFY(QFile::permissions(copy) & QFile::WriteOwner);
+    QVERIFY(QFile::permissions(copy) & QFile::ReadOther);
+
+    button(screen, u"btnSfoglia02"_qs)->click();
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(readFile(copy), QByteArray("seconda versione"));
+  }
+
   void apriHandsTheFolderCopyToTheShell() {
     TestFolder folder;
     RecordingShell shell;
@@ -288,6 +356,73 @@ class TestAllegaCartella : public QObject {
     QCOMPARE(url.toLocalFile(), folder.filePath(kFolder + u"Relazione finale 100%.pdf"_qs));
     // Nothing is checked first: the file need not be there.
     QCOMPARE(messages.count(), 0);
+  }
+
+  // A damaged or crafted archive may name a file outside the attachment
+  // folder; such a name is never handed to the shell. Names that only look
+  // odd are plain file names of the folder and open.
+  void apriOpensOnlyNamesInTheFolder_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("parent folders") << u"../../Impostazioni.ini"_qs << false;
+    QTest::newRow("parent folder") << u".."_qs << false;
+    QTest::newRow("the folder itself") << u"."_qs << false;
+    QTest::newRow("dots only") << u"..."_qs << false;
+    QTest::newRow("subfolder") << u"sotto/Lettera.pdf"_qs << false;
+    QTest::newRow("backslashes") << u"..\\..\\Anagrafica.pro"_qs << false;
+    QTest::newRow("absolute path") << u"/etc/passwd"_qs << false;
+    QTest::newRow("network path") << u"\\\\server\\dati\\x.pdf"_qs << false;
+    QTest::newRow("drive") << u"C:\\Windows\\win.ini"_qs << false;
+    QTest::newRow("drive, relative") << u"c:win.ini"_qs << false;
+    QTest::newRow("leading dots") << u"..nascosto"_qs << true;
+    QTest::newRow("colon inside") << u"Verbale 10:30.pdf"_qs << true;
+    QTest::newRow("no extension") << u"LEGGIMI"_qs << true;
+  }
+  void apriOpensOnlyNamesInTheFolder() {
+    QFETCH(QString, name);
+    QFETCH(bool, opened);
+    TestFolder folder;
+    RecordingShell shell;
+    RecordingMessages messages;
+    FakeEditor editor;
+    editor.fill({QString(), name, QString(), QString(), QString(), QString()});
+    TfrmAllegaCartella screen(&editor.window);
+    screen.loadFromEditor();
+
+    button(screen, u"btnApri02"_qs)->click();
+
+    if (opened) {
+      QCOMPARE(messages.count(), 0);
+      QCOMPARE(shell.opened.size(), 1);
+      QCOMPARE(shell.opened.first().toLocalFile(), folder.filePath(kFolder + name));
+    } else {
+      QCOMPARE(shell.opened.size(), 0);
+      QCOMPARE(messages.count(), 1);
+      QCOMPARE(messages.last().form, RecordingMessages::Form::Warning);
+      QCOMPARE(messages.last().text, kNotBareName);
+    }
+  }
+
+  // On this system a backslash may be part of a file's name, but the
+  // records are read on systems where it separates folders.
+  void chosenFileWithABackslashIsNotCopied() {
+    TestFolder folder;
+    RecordingMessages messages;
+    RecordingFileChooser chooser;
+    chooser.answers = {document(u"..\\Anagrafica.pro"_qs, "dati")};
+    FakeEditor editor;
+    editor.fill({u"Vecchio.pdf"_qs, QString(), QString(), QString(), QString(), QString()});
+    TfrmAllegaCartella screen(&editor.window);
+    screen.loadFromEditor();
+
+    button(screen, u"btnSfoglia01"_qs)->click();
+
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().form, RecordingMessages::Form::Warning);
+    QCOMPARE(messages.last().text, kNotBareName);
+    QCOMPARE(box(screen, u"txtFile01"_qs)->text(), u"Vecchio.pdf"_qs);
+    QVERIFY(QDir(folder.filePath(kFolder)).isEmpty());
+    QVERIFY(!folder.exists(u"Anagrafica.pro"_qs));
   }
 
   void clearingOneSlotThenApplying_data() {

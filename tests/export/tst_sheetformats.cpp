@@ -116,7 +116,7 @@ class SheetFormatsTest : public QObject {
   void aFullDiskKeepsTheOldFile() {
     QFETCH(QString, extension);
     SmallDisk disk(64);
-    if (!disk.usable()) QSKIP(qPrintable(disk.why()));
+    if (!disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
     const QString path = disk.filePath(u"Anagrafica."_qs + extension);
     SheetContent small = trickySheet();
     SheetFormats::save(formatFor(extension), small, path);

@@ -48,20 +48,44 @@ class SpreadsheetWriterTest : public QObject {
         "<td style=\"text-align: left; font-weight: bold;\" width=300>Localit\xe0</td>"
         "<td style=\"text-align: left; font-weight: bold;\" width=160>Inviata</td>"
         "</tr>"
-        "<tr><td style=\"text-align: left;\">Forl\xec</td>"
-        "<td style=\"text-align: left;\">S\xec</td></tr>"
-        "<tr><td style=\"text-align: left;\"></td>"
-        "<td style=\"text-align: left;\">No</td></tr>"
+        "<tr><td style=\"text-align: left;\" sdnum=\"1040;0;@\">Forl\xec</td>"
+        "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">S\xec</td></tr>"
+        "<tr><td style=\"text-align: left;\" sdnum=\"1040;0;@\"></td>"
+        "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">No</td></tr>"
         "</table></body></html>";
     QCOMPARE(buffer.data(), expected);
   }
 
-  void cellTextsAreNotEscaped() {
+  // Markup in a text must stay text: in a cell, a header or the worksheet's
+  // name. Quotes sit outside any attribute and stay as they are.
+  void textsAreEscaped_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("ampersand and tag") << u"Rossi & Figli <sede>"_qs
+                                       << QByteArray("Rossi &amp; Figli &lt;sede&gt;");
+    QTest::newRow("end of the table")
+        << u"</td></tr></table>"_qs << QByteArray("&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;");
+    QTest::newRow("an entity already") << u"&amp;"_qs << QByteArray("&amp;amp;");
+    QTest::newRow("quotes") << u"Bar \"Sport\""_qs << QByteArray("Bar \"Sport\"");
+  }
+  void textsAreEscaped() {
+    QFETCH(QString, text);
+    QFETCH(QByteArray, written);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    SpreadsheetWriter(buffer).writeRow({u"A & B <i>\"x\"</i>"_qs});
-    QCOMPARE(buffer.data(),
-             QByteArray("<tr><td style=\"text-align: left;\">A & B <i>\"x\"</i></td></tr>"));
+    {
+      SpreadsheetWriter writer(buffer);
+      QList<ExportColumn> columns = twoColumns();
+      columns[0].exportHeader = text;
+      writer.writeStart(text, columns);
+      writer.writeRow({text, u"No"_qs});
+    }
+    const QByteArray document = buffer.data();
+    QVERIFY(document.contains("<x:Name>" + written + "</x:Name>"));
+    QVERIFY(document.contains("width=300>" + written + "</td>"));
+    QVERIFY(document.endsWith("<tr><td style=\"text-align: left;\" sdnum=\"1040;0;@\">" +
+                              written + "</td><td style=\"text-align: left;\" "
+                              "sdnum=\"1040;0;@\">No</td></tr>"));
   }
 
   void aRefusedWriteIsReportedAndKeepsWhatWasWritten() {
@@ -138,7 +162,8 @@ class SpreadsheetWriterTest : public QObject {
       writer.writeRow({u"Uno"_qs, u"Due"_qs});
     }
     QVERIFY(buffer.data().endsWith(
-        "<tr><td style=\"text-align: left;\">Uno</td><td style=\"text-align: left;\">Due</td></tr>"));
+        "<tr><td style=\"text-align: left;\" sdnum=\"1040;0;@\">Uno</td>"
+        "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">Due</td></tr>"));
   }
 };
 

@@ -1,6 +1,8 @@
+#include <QDir>
 #include <QTest>
 
 #include "platform/inifile.h"
+#include "support/smalldisk.h"
 #include "support/testfolder.h"
 
 class IniFileTest : public QObject {
@@ -30,6 +32,42 @@ class IniFileTest : public QObject {
                         "\r\n[Other]\r\nk=v\r\n"));
   }
 
+  // Reading and writing back a file the program has not changed gives the
+  // same bytes, however its lines end.
+  void unchangedFileIsWrittenBackAsItWas_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("CR LF") << QByteArray("[A]\r\nk=v\r\n");
+    QTest::newRow("LF") << QByteArray("[A]\nk=v\n");
+    QTest::newRow("no break at the end") << QByteArray("[A]\r\nk=v");
+    QTest::newRow("CR at the very end") << QByteArray("[A]\r\nk=v\r");
+    QTest::newRow("CRs only") << QByteArray("\r\r");
+    QTest::newRow("mixed line breaks") << QByteArray("[A]\nk=v\r\n;\r\r\nx=1\n");
+  }
+  void unchangedFileIsWrittenBackAsItWas() {
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(IniFile::fromBytes(bytes).toBytes(), bytes);
+  }
+
+  // New lines end as the file's lines do, and a file without a break at its
+  // end stays so.
+  void newLinesFollowTheFilesBreaks_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("LF") << QByteArray("[Accesso]\nAltro=1\n")
+                        << QByteArray("[Accesso]\nAltro=1\nValore=64\n");
+    QTest::newRow("no break at the end") << QByteArray("[Accesso]\r\nAltro=1")
+                                         << QByteArray("[Accesso]\r\nAltro=1\r\nValore=64");
+    QTest::newRow("new section after a last line without break")
+        << QByteArray("[Altro]\r\nk=v") << QByteArray("[Altro]\r\nk=v\r\n\r\n[Accesso]\r\nValore=64");
+  }
+  void newLinesFollowTheFilesBreaks() {
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    IniFile ini = IniFile::fromBytes(before);
+    ini.setValue(u"Accesso"_qs, u"Valore"_qs, u"64"_qs);
+    QCOMPARE(ini.toBytes(), after);
+  }
+
   void newSectionsAndKeysArePlain() {
     IniFile ini;
     ini.setValue(u"Margini Avviso Ricevimento Mittente"_qs, u"Superiore"_qs, u"-3"_qs);
@@ -54,6 +92,25 @@ class IniFileTest : public QObject {
     ini.setValue(u"A B"_qs, u"k"_qs, u"2"_qs);
     QVERIFY_THROWS_EXCEPTION(IniWriteError, ini.save(path));
     QCOMPARE(folder.read(u"Impostazioni.ini"_qs), QByteArray("[A B]\r\nk=1\r\n"));
+  }
+
+  // The write itself fails, not the opening: the old file must survive it
+  // byte for byte, with no half-written copy left beside it.
+  void saveOnAFullDiskFailsLeavingTheFile() {
+    SmallDisk disk;
+    if (!disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
+    TestFolder folder(disk.path());
+    const QByteArray before = "[Accesso]\r\nValore=62A7C16E9F69C44DB494939E28AF\r\n";
+    folder.write(u"unins000.dll"_qs, before);
+    disk.fill();
+
+    const QString path = folder.filePath(u"unins000.dll"_qs);
+    IniFile ini = IniFile::load(path);
+    ini.setValue(u"Accesso"_qs, u"Valore"_qs, u"64F4"_qs);
+    QVERIFY_THROWS_EXCEPTION(IniWriteError, ini.save(path));
+    QCOMPARE(folder.read(u"unins000.dll"_qs), before);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{u"unins000.dll"_qs});
   }
 
   void saveInReadOnlyFolderFails() {

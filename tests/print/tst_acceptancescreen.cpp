@@ -7,6 +7,7 @@
 #include "report/pdfprintservice.h"
 #include "sourcescreen.h"
 #include "support/recordingmessages.h"
+#include "support/smalldisk.h"
 #include "support/testfolder.h"
 
 namespace {
@@ -116,10 +117,21 @@ class AcceptanceScreenTest : public QObject {
     QCOMPARE(screen.preparedPage().topMargin().toMm(), 2.5);
   }
 
+  void unwritableSettingsShowAnErrorAndStayOpen_data() {
+    QTest::addColumn<bool>("fullDisk");
+    QTest::newRow("read-only file") << false;
+    QTest::newRow("full disk") << true;
+  }
   void unwritableSettingsShowAnErrorAndStayOpen() {
-    TestFolder folder;
+    QFETCH(bool, fullDisk);
+    SmallDisk disk;
+    if (fullDisk && !disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
+    TestFolder folder(fullDisk ? disk.path() : QString());
     folder.write(u"Impostazioni.ini"_qs, "[Margini Ricevuta Accettazione]\r\nSuperiore=1\r\n");
-    folder.makeReadOnly(u"Impostazioni.ini"_qs);
+    if (fullDisk)
+      disk.fill();
+    else
+      folder.makeReadOnly(u"Impostazioni.ini"_qs);
     RecordingMessages messages;
     auto source = sourceScreen(AcceptanceLayout::boxes());
     TfrmStampaAccettazione screen(source.get());
@@ -128,6 +140,10 @@ class AcceptanceScreenTest : public QObject {
     click(screen, "btnApplicaTop");
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().form, Form::Error);
+    QCOMPARE(messages.last().text,
+             u"Attenzione: non è possibile salvare il file Impostazioni.ini. Accertarsi di "
+             "possedere i privilegi di scrittura nella cartella di installazione del "
+             "programma."_qs);
     QVERIFY(screen.isVisible());
     QCOMPARE(top(screen), u"2"_qs);
     QCOMPARE(folder.read(u"Impostazioni.ini"_qs),
@@ -195,19 +211,29 @@ class AcceptanceScreenTest : public QObject {
   void failureWarnsThenCloses_data() {
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<bool>("printerFails");
+    QTest::addColumn<bool>("fileOnAFullDisk");
     QTest::addColumn<int>("requests");
-    QTest::newRow("printer error") << QByteArray() << true << 1;
+    QTest::newRow("printer error") << QByteArray() << true << false << 1;
+    QTest::newRow("print to a file on a full disk") << QByteArray() << false << true << 1;
     QTest::newRow("offset not a number")
-        << QByteArray("[Margini Ricevuta Accettazione]\r\nSinistro=dieci\r\n") << false << 0;
+        << QByteArray("[Margini Ricevuta Accettazione]\r\nSinistro=dieci\r\n") << false
+        << false << 0;
+    QTest::newRow("offset beyond the paper")
+        << QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=9223372036854775807\r\n")
+        << false << false << 0;
   }
   void failureWarnsThenCloses() {
     QFETCH(QByteArray, settings);
     QFETCH(bool, printerFails);
+    QFETCH(bool, fileOnAFullDisk);
     QFETCH(int, requests);
-    TestFolder folder;
+    SmallDisk disk;
+    if (fileOnAFullDisk && !disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
+    TestFolder folder(fileOnAFullDisk ? disk.path() : QString());
     if (!settings.isEmpty()) folder.write(u"Impostazioni.ini"_qs, settings);
+    if (fileOnAFullDisk) disk.fill();
     RecordingMessages messages;
-    PdfPrintService printer;
+    PdfPrintService printer(fileOnAFullDisk ? folder.filePath(u"ricevuta.pdf"_qs) : QString());
     if (printerFails) printer.answer = PdfPrintService::Answer::Fail;
     auto source = sourceScreen(AcceptanceLayout::boxes());
     TfrmStampaAccettazione screen(source.get());

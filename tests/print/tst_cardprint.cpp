@@ -13,6 +13,8 @@
 #include "report/pdfprintservice.h"
 #include "support/pdfreadback.h"
 #include "support/recordingmessages.h"
+#include "support/smalldisk.h"
+#include "support/testfolder.h"
 
 namespace {
 using Form = RecordingMessages::Form;
@@ -402,6 +404,30 @@ class CardPrintTest : public QObject {
     QCOMPARE(messages.count(), 1);
     QVERIFY(!screen.isVisible());
     QCOMPARE(screen.result(), int(QDialog::Accepted));
+  }
+
+  // Printing to a file that cannot be written whole is a failure like any
+  // other: the user is told, and the screen stays open for another try.
+  void printToAFullDiskShowsTheFailureAndStaysOpen() {
+    SmallDisk disk;
+    if (!disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
+    TestFolder folder(disk.path());
+    disk.fill();
+    RecordingMessages messages;
+    PdfPrintService printer(folder.filePath(u"scheda.pdf"_qs));
+    auto source = addressBook();
+    TfrmStampaAnagrafica screen(source.get());
+    screen.show();
+    QTest::mouseClick(screen.findChild<QPushButton*>(u"btnStampa"_qs), Qt::LeftButton);
+
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().form, Form::Unexpected);
+    QVERIFY2(messages.last().text.startsWith(
+                 u"Attenzione: non è stato possibile scrivere il file di stampa "_qs +
+                 folder.filePath(u"scheda.pdf"_qs)),
+             qPrintable(messages.last().text));
+    QVERIFY(screen.isVisible());
+    QVERIFY(!folder.exists(u"scheda.pdf"_qs));
   }
 
   void annullaClosesWithoutPrinting() {

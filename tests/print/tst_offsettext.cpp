@@ -13,7 +13,10 @@ class OffsetTextTest : public QObject {
     QTest::newRow("below zero") << u"-3"_qs << -1 << u"-4"_qs;
     QTest::newRow("back up to zero") << u"-1"_qs << 1 << u"0"_qs;
     QTest::newRow("blanks around") << u" 12 "_qs << 1 << u"13"_qs;
-    QTest::newRow("no upper bound") << u"999999"_qs << 1 << u"1000000"_qs;
+    QTest::newRow("up to the paper's length") << u"296"_qs << 1 << u"297"_qs;
+    QTest::newRow("down to the paper's length") << u"-296"_qs << -1 << u"-297"_qs;
+    QTest::newRow("no further down") << u"-297"_qs << -1 << u"-297"_qs;
+    QTest::newRow("no further up") << u"297"_qs << 1 << u"297"_qs;
   }
   void stepsWholeNumbers() {
     QFETCH(QString, text);
@@ -28,6 +31,13 @@ class OffsetTextTest : public QObject {
     QTest::newRow("point") << u"2.5"_qs;
     QTest::newRow("word") << u"abc"_qs;
     QTest::newRow("empty") << QString();
+    // Hand-edited values beyond the paper, up to the largest 64-bit number
+    // (which plus one does not fit) and beyond.
+    QTest::newRow("beyond the paper") << u"298"_qs;
+    QTest::newRow("beyond the paper, upwards") << u"-298"_qs;
+    QTest::newRow("largest 64-bit number") << u"9223372036854775807"_qs;
+    QTest::newRow("smallest 64-bit number") << u"-9223372036854775808"_qs;
+    QTest::newRow("more digits than fit") << u"99999999999999999999"_qs;
   }
   void refusesWhatIsNotAWholeNumber() {
     QFETCH(QString, text);
@@ -46,6 +56,7 @@ class OffsetTextTest : public QObject {
     QTest::newRow("comma") << u"2,5"_qs << 2.5;
     QTest::newRow("blanks") << u" 7 "_qs << 7.0;
     QTest::newRow("leading comma") << u"-,5"_qs << -0.5;
+    QTest::newRow("the paper's length") << u"-297"_qs << -297.0;
   }
   void readsDecimalCommaForPrinting() {
     QFETCH(QString, text);
@@ -59,6 +70,9 @@ class OffsetTextTest : public QObject {
     QTest::newRow("word") << u"dieci"_qs;
     QTest::newRow("empty") << QString();
     QTest::newRow("two commas") << u"1,2,3"_qs;
+    QTest::newRow("beyond the paper") << u"297,5"_qs;
+    QTest::newRow("far beyond the paper") << u"-9223372036854775807"_qs;
+    QTest::newRow("more digits than a double holds") << QString(400, u'9');
   }
   void refusesNonNumbersForPrinting() {
     QFETCH(QString, text);

@@ -59,6 +59,23 @@ class SummaryReportTest : public QObject {
                  (data->box.bottom() + Length::layoutUnits(10) + 2.0_mm).toMm()) < 1e-6);
   }
 
+  // Lines come from records, which may hold line breaks: each line must
+  // still be one row, or the rows after it would be pushed out of the box
+  // and never printed.
+  void everyLineIsOneRow() {
+    QStringList lines = numberedLines(5);
+    lines[1] = u"Riga 2\r\nseguito"_qs;
+    lines[3] = u"Riga 4\nseguito\nancora"_qs;
+    const std::vector<Page> pages = SummaryReport::pages(u"Titolo"_qs, lines, kDate);
+    QCOMPARE(pages.size(), size_t(1));
+    const TextBox* data = findBox(pages.front(), u"txtRiepilogo"_qs);
+    QVERIFY(data);
+    QCOMPARE(data->text.split(u'\n'),
+             (QStringList{u"Riga 1"_qs, u"Riga 2 seguito"_qs, u"Riga 3"_qs,
+                          u"Riga 4 seguito ancora"_qs, u"Riga 5"_qs}));
+    QCOMPARE(data->box.height.toMm(), (data->linePitch * 5.0).toMm());
+  }
+
   void firstPageHoldsWhatFitsBelowTheTitle() {
     const std::vector<Page> pages = SummaryReport::pages(u"T"_qs, numberedLines(200), kDate);
     const TextBox* data = findBox(pages.front(), u"txtRiepilogo"_qs);

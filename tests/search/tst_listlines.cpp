@@ -1,5 +1,6 @@
 #include <QTest>
 
+#include "archive/text.h"
 #include "archive/tscheda.h"
 #include "search/listkinds.h"
 #include "search/listlines.h"
@@ -79,6 +80,48 @@ class ListLinesTest : public QObject {
     QCOMPARE(line.left(94), u"Associazione Culturale Il Gi  CF: RSSMRA80A01H501U  "
                             "Tel. 06 1234567 int.  Cel. 333 1234567    "_qs);
     QCOMPARE(line.mid(94), tail);
+  }
+
+  // Older or foreign archives can hold line breaks inside a field: the
+  // record still gives one line, its columns where they belong, each break
+  // one blank.
+  void lineBreaksInAFieldBecomeBlanks_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("shown");
+    const int receipt = int(LineKind::Receipt);
+    QTest::newRow("CR LF in a column") << receipt << u"Mittente"_qs << u"Studio\r\nNeri"_qs << 22
+                                       << u"Studio Neri"_qs + QString(19, u' ') + u"  A: "_qs;
+    QTest::newRow("LF in the contents")
+        << receipt << u"Contenuto"_qs << u"Diffida\nsecondo avviso"_qs << 100
+        << u"Diffida secondo avviso"_qs;
+    QTest::newRow("CR and form feed")
+        << receipt << u"Contenuto"_qs << u"a\rb\fc"_qs << 100 << u"a b c"_qs;
+    QTest::newRow("two breaks, two blanks")
+        << receipt << u"Contenuto"_qs << u"a\n\nb"_qs << 100 << u"a  b"_qs;
+    QTest::newRow("pending matters")
+        << int(LineKind::CardEndingQuestioni) << u"Questioni"_qs << u"Fattura\r\n12"_qs << 94
+        << u"  Fattura 12"_qs;
+    QTest::newRow("notes") << int(LineKind::CardEndingNote) << u"Note"_qs
+                           << u"Cliente\vdal 2010"_qs << 94 << u"  Note: Cliente dal 2010"_qs;
+  }
+  void lineBreaksInAFieldBecomeBlanks() {
+    QFETCH(int, kind);
+    QFETCH(QString, field);
+    QFETCH(QString, stored);
+    QFETCH(int, from);
+    QFETCH(QString, shown);
+    TSchedaAccettazione receipt;
+    TSchedaAnagrafica card;
+    TScheda& r = LineKind(kind) == LineKind::Receipt ? static_cast<TScheda&>(receipt) : card;
+    r.setText(field, stored);
+    QCOMPARE(r.text(field), stored);  // the break is in the record
+
+    const QString line = ListLines::lineOf(r, LineKind(kind));
+    QCOMPARE(line.mid(from, shown.size()), shown);
+    QCOMPARE(Text::oneLine(line), line);
   }
 
   void statusConditions_data() {

@@ -316,6 +316,35 @@ class StatusListTest : public QObject {
     QVERIFY(strip->isHidden());
     QVERIFY(s.findChild<QLabel*>(u"lblRigo03"_qs)->isVisible());
   }
+
+  // A letter whose fields hold line breaks (an older or foreign archive)
+  // gives one list line and one printed row, and no letter after it goes
+  // missing from the printed list.
+  void lineBreaksInRecordsKeepOneLineAndOneRowEach() {
+    TestFolder folder;
+    folder.write(acceptanceArchive().fileName,
+                 Fixture::bytes(QList<TSchedaAccettazione>{
+                     letter(u"Uno"_qs, u"No"_qs),
+                     letter(u"Due"_qs, u"No"_qs,
+                            {{u"Mittente"_qs, u"Studio\r\nNeri"_qs},
+                             {u"Contenuto"_qs, u"Diffida\r\nsecondo avviso\r\nurgente"_qs}}),
+                     letter(u"Tre"_qs, u"No"_qs)}));
+    const QString pdf = folder.filePath(u"riepilogo.pdf"_qs);
+    PdfPrintService printer(pdf);
+    QWidget editor;
+    TfrmInviate s(&editor);
+    s.show();
+
+    const QStringList shown = lines(&s);
+    QCOMPARE(recipients(shown), (QStringList{u"Uno"_qs, u"Due"_qs, u"Tre"_qs}));
+    QVERIFY(shown[1].endsWith(u"Contenuto: Diffida secondo avviso urgente"_qs));
+    QCOMPARE(line(&s, 1).data().toString().count(u'\n'), 0);
+
+    click(&s, u"btnStampa"_qs);
+    const QString text = pdfText(pdf);
+    QVERIFY2(text.contains(u"secondo avviso urgente"_qs), qPrintable(text));
+    QVERIFY2(text.contains(u"A: Tre"_qs), qPrintable(text));
+  }
 };
 
 QTEST_MAIN(StatusListTest)

@@ -1,33 +1,50 @@
 #include "support/smalldisk.h"
 
 #include <QFile>
-#include <sys/mount.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
-
-#include "platform/programfolder.h"
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
 SmallDisk::SmallDisk(int kilobytes) {
   if (::geteuid() != 0) {
-    why_ = u"mounting a small disk needs root"_qs;
+    whyNot_ = u"a full disk is simulated with a tmpfs, which only root can mount"_qs;
     return;
   }
-  const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k";
-  if (::mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs", 0,
-              options.constData()) != 0) {
-    why_ = u"cannot mount a tmpfs here: "_qs + QString::fromLocal8Bit(std::strerror(errno));
+  if (!mountPoint_.isValid()) {
+    whyNot_ = u"no folder for the mount point: "_qs + mountPoint_.errorString();
+    return;
+  }
+  const QByteArray target = QFile::encodeName(mountPoint_.path());
+  const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k,mode=0755";
+  if (::mount("tmpfs", target.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()) !=
+      0) {
+    whyNot_ = u"the system refused to mount a tmpfs: "_qs + QString::fromLocal8Bit(std::strerror(errno));
     return;
   }
   mounted_ = true;
-  ProgramFolder::setOverride(dir_.path());
 }
 
 SmallDisk::~SmallDisk() {
   if (!mounted_) return;
-  ProgramFolder::setOverride({});
-  ::umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);
+  const QByteArray target = QFile::encodeName(mountPoint_.path());
+  // A file a failed test left open keeps the disk busy; detach it anyway.
+  if (::umount(target.constData()) != 0) ::umount2(target.constData(), MNT_DETACH);
 }
 
-QString SmallDisk::filePath(const QString& name) const { return dir_.path() + u'/' + name; }
+QString SmallDisk::path() const { return mountPoint_.path() + u'/'; }
+
+void SmallDisk::fill() {
+  const QByteArray filler = QFile::encodeName(path() + u".filler"_qs);
+  const int fd = ::open(filler.constData(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+  if (fd < 0) qFatal("cannot create the filler file: %s", std::strerror(errno));
+  static const char block[4096] = {};
+  // Whole pages first, then single bytes for whatever is left of a page.
+  for (qint64 size : {qint64(sizeof block), qint64(1)}) {
+    while (::write(fd, block, size_t(size)) == size) {
+    }
+  }
+  ::close(fd);
+}

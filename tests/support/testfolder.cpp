@@ -1,5 +1,6 @@
 #include "support/testfolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -25,7 +26,10 @@ bool setImmutable(const QString& path, bool on) {
 }
 }  // namespace
 
-TestFolder::TestFolder() { ProgramFolder::setOverride(dir_.path()); }
+TestFolder::TestFolder(const QString& parent)
+    : dir_((parent.isEmpty() ? QDir::tempPath() : parent) + u"/velinda-XXXXXX"_qs) {
+  ProgramFolder::setOverride(dir_.path());
+}
 
 TestFolder::~TestFolder() {
   for (const QString& path : immutable_) setImmutable(path, false);

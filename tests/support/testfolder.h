@@ -9,7 +9,9 @@
 // files here for the fixture's lifetime.
 class TestFolder {
  public:
-  TestFolder();
+  // The folder is made inside `parent` (a SmallDisk's path, say), or in the
+  // system's temporary folder.
+  explicit TestFolder(const QString& parent = {});
   ~TestFolder();
 
   QString path() const;

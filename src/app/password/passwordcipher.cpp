@@ -10,8 +10,11 @@ constexpr std::uint16_t kAddend = 47381;
 
 // The key wraps around at 16 bits, and it is the scrambled byte, not the
 // plain one, that moves it on: unscrambling can then follow the same keys.
+// The product does not fit a signed int (it would overflow there), so it
+// is worked out in unsigned 32 bits, where wrapping is defined.
 std::uint16_t nextKey(std::uint16_t key, std::uint8_t scrambledByte) {
-  return std::uint16_t((scrambledByte + key) * kMultiplier + kAddend);
+  const std::uint32_t sum = std::uint32_t{scrambledByte} + key;
+  return std::uint16_t(sum * kMultiplier + kAddend);
 }
 
 std::uint8_t mask(std::uint16_t key) { return std::uint8_t(key >> 8); }

@@ -10,15 +10,17 @@
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
-// The two screens wired as at start-up, over a fresh program folder whose
-// store holds the initial password unless a test says otherwise.
+// The two screens wired as at start-up, over a fresh program folder (inside
+// `folderParent` when given) whose store holds the initial password unless a
+// test says otherwise.
 struct PasswordScreens {
   TestFolder folder;
   RecordingMessages messages;
   TfrmPassword login;
   TfrmCambiaPassword change{&login};
 
-  explicit PasswordScreens(bool withStore = true) {
+  explicit PasswordScreens(bool withStore = true, const QString& folderParent = {})
+      : folder(folderParent) {
     if (withStore) PasswordStore::write(u"GIRASOLEBIANCO"_qs);
     login.setChangeScreen(&change);
     login.show();

@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "passwordscreens.h"
+#include "support/smalldisk.h"
 
 using Form = RecordingMessages::Form;
 
@@ -222,14 +223,20 @@ class ChangePasswordScreenTest : public QObject {
   }
 
   void failedWriteKeepsTheOldPassword_data() {
-    QTest::addColumn<QString>("readOnly");
-    QTest::newRow("read-only store") << PasswordStore::kFileName;
-    QTest::newRow("read-only folder") << QString();
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("read-only store") << u"store"_qs;
+    QTest::newRow("read-only folder") << u"folder"_qs;
+    QTest::newRow("full disk") << u"disk"_qs;
   }
   void failedWriteKeepsTheOldPassword() {
-    QFETCH(QString, readOnly);
-    PasswordScreens s;
-    s.folder.makeReadOnly(readOnly);
+    QFETCH(QString, fault);
+    SmallDisk disk;
+    if (fault == u"disk"_qs && !disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
+    PasswordScreens s(true, fault == u"disk"_qs ? disk.path() : QString());
+    const QByteArray before = s.storeBytes();
+    if (fault == u"store"_qs) s.folder.makeReadOnly(PasswordStore::kFileName);
+    if (fault == u"folder"_qs) s.folder.makeReadOnly();
+    if (fault == u"disk"_qs) disk.fill();
     openAndFill(s, u"girasolebianco"_qs, u"nuova"_qs, u"nuova"_qs);
     pressOk(s);
     QCOMPARE(s.messages.count(), 1);
@@ -237,6 +244,7 @@ class ChangePasswordScreenTest : public QObject {
     QCOMPARE(s.messages.last().text, kChangeFailed);
     QVERIFY(s.change.isVisible());
     QCOMPARE(s.box(s.change, "txtPasswordNew")->text(), u"nuova"_qs);
+    QCOMPARE(s.storeBytes(), before);
 
     QTest::mouseClick(s.button(s.change, "cmdEsci"), Qt::LeftButton);
     QSignalSpy loggedIn(&s.login, &TfrmPassword::loginSucceeded);

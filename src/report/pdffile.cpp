@@ -1,0 +1,30 @@
+#include "report/pdffile.h"
+
+#include <QPdfWriter>
+
+#include "platform/replacementfile.h"
+#include "report/pagepainter.h"
+#include "report/printservice.h"
+
+namespace PdfFile {
+
+void write(const QString& path, const std::vector<Page>& pages, const QString& title,
+           const PageProgress& progress) {
+  try {
+    ReplacementFile file(path);
+    {
+      QPdfWriter writer(&file.device());
+      writer.setResolution(1200);
+      writer.setTitle(title);
+      renderPages(writer, pages, progress);
+    }
+    file.commit();
+  } catch (const FileWriteError& error) {
+    throw PrintError(
+        (u"Attenzione: non è stato possibile scrivere il file di stampa "_qs +
+         QString::fromStdString(error.what()) + u'.')
+            .toStdString());
+  }
+}
+
+}  // namespace PdfFile

@@ -1,0 +1,86 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+#include "archive/layouts.h"
+#include "archive/tarchivio.h"
+#include "editors/tfrmanagrafica.h"
+#include "support/recordingmessages.h"
+#include "support/testfolder.h"
+#include "widgets/onelineboxes.h"
+#include "widgets/typingrules.h"
+
+namespace {
+
+void paste(QLineEdit* box, const QString& text) {
+  QApplication::clipboard()->setText(text);
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+}
+
+}  // namespace
+
+// A one-line box takes a pasted text with line breaks as one line.
+class OneLineBoxesTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { OneLineBoxes::install(); }
+
+  void pastedLineBreaksBecomeBlanks_data() {
+    QTest::addColumn<QString>("rule");
+    QTest::addColumn<int>("maxLength");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("CR LF") << QString() << 0 << u"Via Roma 1\r\nScala B"_qs
+                           << u"Via Roma 1 Scala B"_qs;
+    QTest::newRow("LF, CR, and Unicode breaks")
+        << QString() << 0 << u"a\nb\rc\u2028d\u2029e\u0085f"_qs << u"a b c d e f"_qs;
+    QTest::newRow("break at the end of a trimmed box")
+        << u"trimmed"_qs << 0 << u"Rossi\r\n"_qs << u"Rossi"_qs;
+    QTest::newRow("capitals box") << u"upperCase"_qs << 0 << u"rossi\nmario"_qs
+                                  << u"ROSSI MARIO"_qs;
+    // The box cuts what is pasted before the break is turned into a blank.
+    QTest::newRow("cut to the box's length") << QString() << 9 << u"12345\r\n67890"_qs
+                                             << u"12345 67"_qs;
+  }
+  void pastedLineBreaksBecomeBlanks() {
+    QFETCH(QString, rule);
+    QFETCH(int, maxLength);
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
+    QWidget window;
+    auto* box = new QLineEdit(&window);
+    if (rule == u"trimmed"_qs) TypingRules::trimmed(box);
+    if (rule == u"upperCase"_qs) TypingRules::upperCase(box);
+    if (maxLength > 0) box->setMaxLength(maxLength);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    paste(box, pasted);
+    QCOMPARE(box->text(), shown);
+  }
+
+  // The whole way: pasted into a workspace's box, saved, and never a break
+  // in the record.
+  void aPastedCardIsStoredOnOneLine() {
+    TestFolder folder;
+    RecordingMessages messages;
+    TfrmAnagrafica window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    paste(window.findChild<QLineEdit*>(u"txtNome"_qs), u"Rossi & Figli\r\nsede di Roma"_qs);
+    window.findChild<QToolButton*>(u"cmdSalva"_qs)->click();
+
+    TArchivio archive(addressBookArchive());
+    archive.Open();
+    QCOMPARE(archive.Count(), 1);
+    TSchedaAnagrafica card;
+    archive.ReadAt(1, card);
+    QCOMPARE(card.text(u"Nome"), u"Rossi & Figli sede di Roma"_qs);
+  }
+};
+
+QTEST_MAIN(OneLineBoxesTest)
+#include "tst_onelineboxes.moc"

@@ -5,7 +5,7 @@
 
 #include "print/acceptancelayout.h"
 #include "print/tfrmstampaaccettazione.h"
-#include "report/pdfprintservice.h"
+#include "support/pdfprintservice.h"
 #include "sourcescreen.h"
 #include "support/pdfreadback.h"
 #include "support/recordingmessages.h"

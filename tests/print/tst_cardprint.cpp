@@ -10,7 +10,7 @@
 #include "print/cardlayout.h"
 #include "print/tfrmstampaanagrafica.h"
 #include "report/pagepainter.h"
-#include "report/pdfprintservice.h"
+#include "support/pdfprintservice.h"
 #include "support/pdfreadback.h"
 #include "support/recordingmessages.h"
 #include "support/smalldisk.h"

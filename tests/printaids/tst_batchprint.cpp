@@ -13,7 +13,7 @@
 #include "print/tfrmstamparicevimentomit.h"
 #include "printaids/batchprintscreen.h"
 #include "printaids/formbatch.h"
-#include "report/pdfprintservice.h"
+#include "support/pdfprintservice.h"
 #include "search/editorfill.h"
 #include "search/fixtures.h"
 #include "search/listlines.h"

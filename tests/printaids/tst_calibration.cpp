@@ -13,7 +13,7 @@
 #include "print/tfrmstamparicevimentodes.h"
 #include "printaids/calibrationscreen.h"
 #include "printaids/calibrationsheet.h"
-#include "report/pdfprintservice.h"
+#include "support/pdfprintservice.h"
 #include "support/pdfreadback.h"
 #include "support/press.h"
 #include "support/recordingmessages.h"

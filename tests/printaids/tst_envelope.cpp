@@ -12,7 +12,7 @@
 #include "printaids/envelopeaddresses.h"
 #include "printaids/envelopelayout.h"
 #include "printaids/envelopescreen.h"
-#include "report/pdfprintservice.h"
+#include "support/pdfprintservice.h"
 #include "support/pdfreadback.h"
 #include "support/press.h"
 #include "support/recordingmessages.h"

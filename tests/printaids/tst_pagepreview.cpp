@@ -14,7 +14,7 @@
 #include "print/tfrmstamparicevimentodes.h"
 #include "support/whenshown.h"
 #include "printaids/pagepreview.h"
-#include "report/pdfprintservice.h"
+#include "support/pdfprintservice.h"
 #include "support/pdfreadback.h"
 #include "support/press.h"
 #include "support/recordingmessages.h"

@@ -5,7 +5,7 @@
 
 #include "archive/archiveerror.h"
 #include "fixtures.h"
-#include "report/pdfprintservice.h"
+#include "support/pdfprintservice.h"
 #include "screenhelpers.h"
 #include "search/tfrmconsegnate.h"
 #include "search/tfrminviate.h"

@@ -8,6 +8,7 @@
 #include "support/pdfprintservice.h"
 #include "sourcescreen.h"
 #include "support/pdfreadback.h"
+#include "support/poppler.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
@@ -47,6 +48,7 @@ class AcceptancePdfTest : public QObject {
   }
 
  private slots:
+  void initTestCase() { REQUIRE_POPPLER(); }
   void init() { pdf_ = out_.filePath(u"ricevuta.pdf"_qs); }
 
   void wordsStartAtTheirBoxesShiftedByTheOffsets_data() {

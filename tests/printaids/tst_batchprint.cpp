@@ -20,6 +20,7 @@
 #include "search/tfrmconsegnate.h"
 #include "search/tfrminviate.h"
 #include "support/pdfreadback.h"
+#include "support/poppler.h"
 #include "support/press.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
@@ -295,6 +296,7 @@ class BatchPrintTest : public QObject {
   // --- from the lists, on paper --------------------------------------------
 
   void selectedLettersPrintFromTheList() {
+    REQUIRE_POPPLER();
     TestFolder folder;
     fill(folder);
     const QByteArray archive = folder.read(acceptanceArchive().fileName);
@@ -335,6 +337,7 @@ class BatchPrintTest : public QObject {
   }
 
   void returnReceiptsPrintBothSidesFromTheList() {
+    REQUIRE_POPPLER();
     TestFolder folder;
     fill(folder);
     const QString pdf = out_.filePath(u"avvisi.pdf"_qs);

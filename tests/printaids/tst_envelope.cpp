@@ -14,6 +14,7 @@
 #include "printaids/envelopescreen.h"
 #include "support/pdfprintservice.h"
 #include "support/pdfreadback.h"
+#include "support/poppler.h"
 #include "support/press.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
@@ -129,6 +130,7 @@ class EnvelopeTest : public QObject {
         << 0.0 << 0.0;
   }
   void printedLinesSitInTheWindowAndTheCorner() {
+    REQUIRE_POPPLER();
     QFETCH(QString, size);
     QFETCH(QByteArray, settings);
     QFETCH(double, down);

@@ -34,10 +34,10 @@
 #include "archive/tscheda.h"
 #include "largearchive.h"
 #include "editors/tfrmaccettazione.h"
+#include "platform/installed.h"
 #include "platform/messageservice.h"
 #include "platform/programfolder.h"
-#include "platform/services.h"
-#include "report/pdfprintservice.h"
+#include "support/pdfprintservice.h"
 
 namespace {
 
@@ -168,7 +168,7 @@ int main(int argc, char** argv) {
   TfrmAccettazione workspace;
   workspace.show();
   ScriptedAnswers answers;
-  Services::setMessages(&answers);
+  const Installed<MessageService> answering(answers);
   PdfPrintService printer(folder + u"/riepilogo.pdf"_qs);
 
   const QString button = what == u"list"   ? u"cmdDaInviare"_qs
@@ -224,7 +224,6 @@ int main(int argc, char** argv) {
     app.quit();
   });
   app.exec();
-  Services::setMessages(nullptr);
 
   const double peak = peakMegabytes();
   QString extra;

@@ -5,9 +5,9 @@
 #include <QRegularExpression>
 #include <memory>
 
-namespace {
-FileChooser* installedChooser = nullptr;
+#include "platform/installed.h"
 
+namespace {
 FileAnswer ask(QFileDialog* shown, const QStringList& filters) {
   std::unique_ptr<QFileDialog> dialog(shown);
   if (dialog->exec() != QDialog::Accepted) return {};
@@ -77,9 +77,8 @@ namespace FileChoosers {
 
 FileChooser& current() {
   static DialogFileChooser real;
-  return installedChooser ? *installedChooser : real;
+  FileChooser* standIn = Installed<FileChooser>::current();
+  return standIn ? *standIn : real;
 }
-
-void install(FileChooser* chooser) { installedChooser = chooser; }
 
 }  // namespace FileChoosers

@@ -48,9 +48,9 @@ class DialogFileChooser : public FileChooser {
   static QFileDialog* createDialog(QWidget* parent, const FileQuestion& question, bool toWrite);
 };
 
-// The chooser the screens use: the installed one, or the real dialogs when
-// none is installed.
+// The chooser the screens use: the one put in place with
+// Installed<FileChooser> (see platform/installed.h), or the real dialogs
+// when none is.
 namespace FileChoosers {
 FileChooser& current();
-void install(FileChooser* chooser);
 }  // namespace FileChoosers

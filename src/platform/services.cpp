@@ -1,27 +1,21 @@
 #include "platform/services.h"
 
+#include "platform/installed.h"
 #include "platform/qtmessageservice.h"
 #include "platform/shellservice.h"
-
-namespace {
-MessageService* installedMessages = nullptr;
-ShellService* installedShell = nullptr;
-}  // namespace
 
 namespace Services {
 
 MessageService& messages() {
   static QtMessageService real;
-  return installedMessages ? *installedMessages : real;
+  MessageService* standIn = Installed<MessageService>::current();
+  return standIn ? *standIn : real;
 }
-
-void setMessages(MessageService* service) { installedMessages = service; }
 
 ShellService& shell() {
   static DesktopShell real;
-  return installedShell ? *installedShell : real;
+  ShellService* standIn = Installed<ShellService>::current();
+  return standIn ? *standIn : real;
 }
-
-void setShell(ShellService* service) { installedShell = service; }
 
 }  // namespace Services

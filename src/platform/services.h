@@ -3,15 +3,13 @@
 class MessageService;
 class ShellService;
 
-// The seams the screens use. The program installs the real ones at start;
-// tests install recording doubles. Without an installed one, the real one
-// is used.
+// The seams the screens use: the stand-in put in place with
+// Installed<MessageService> or Installed<ShellService> (see
+// platform/installed.h), or the real one when none is.
 namespace Services {
 
 MessageService& messages();
-void setMessages(MessageService* service);
 
 ShellService& shell();
-void setShell(ShellService* service);
 
 }  // namespace Services

@@ -1,18 +1,14 @@
 #include "report/printservice.h"
 
+#include "platform/installed.h"
 #include "report/dialogprintservice.h"
-
-namespace {
-PrintService* installed = nullptr;
-}
 
 namespace PrintServices {
 
 PrintService& printer() {
   static DialogPrintService real;
-  return installed ? *installed : real;
+  PrintService* standIn = Installed<PrintService>::current();
+  return standIn ? *standIn : real;
 }
-
-void setPrinter(PrintService* service) { installed = service; }
 
 }  // namespace PrintServices

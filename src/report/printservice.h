@@ -41,9 +41,9 @@ class PrintService {
   PageProgress progress_;
 };
 
-// The installed print service; the print dialog on the system's printers
-// when nothing is installed.
+// The print service put in place with Installed<PrintService> (see
+// platform/installed.h); the print dialog on the system's printers when
+// nothing is installed.
 namespace PrintServices {
 PrintService& printer();
-void setPrinter(PrintService* service);
 }  // namespace PrintServices

@@ -3,6 +3,7 @@
 
 #include "archive/archiveerror.h"
 #include "archive/tarchivio.h"
+#include "support/openfiles.h"
 #include "support/testfolder.h"
 
 namespace {
@@ -153,9 +154,11 @@ class ArchiveFileTest : public QObject {
       archive.Open();
       TSchedaRicevimento r;
       QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.ReadAt(5, r));
+      QVERIFY(isOpen(folder.filePath(kFile)));
     }
-    // The failed action's archive is closed: the file can be removed and a
-    // new action starts afresh.
+    // The failed action's archive is closed: no descriptor is left on the
+    // file, and a new action starts afresh.
+    QVERIFY(!isOpen(folder.filePath(kFile)));
     QVERIFY(QFile::remove(folder.filePath(kFile)));
     TArchivio again(returnReceiptArchive());
     again.Open();

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "platform/programfolder.h"
-#include "recordingfilechooser.h"
+#include "support/recordingfilechooser.h"
 #include "attachments/tfrmallegacartella.h"
 #include "support/recordingmessages.h"
 #include "support/recordingshell.h"

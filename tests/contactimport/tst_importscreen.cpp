@@ -11,7 +11,7 @@
 #include <QtTest>
 
 #include "archive/archiveerror.h"
-#include "attachments/recordingfilechooser.h"
+#include "support/recordingfilechooser.h"
 #include "contactimport/addressbookimport.h"
 #include "contactimport/importmessages.h"
 #include "contactimport/tfrmimportacontatti.h"

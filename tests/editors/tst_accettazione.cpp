@@ -10,9 +10,9 @@
 #include "app/guidetexts.h"
 #include "app/tfrmguida.h"
 #include "archive/tscheda.h"
-#include "editors/editormessages.h"
 #include "editors/editorworkflow.h"
 #include "editors/tfrmaccettazione.h"
+#include "editortexts.h"
 #include "workspacefixture.h"
 
 namespace {
@@ -28,7 +28,7 @@ class AcceptanceScreenTest : public QObject {
     Screen s;
     QCOMPARE(s.window.windowTitle(), u" Velinda - Ricevute Accettazione"_qs);
     QCOMPARE(s.focused(), u"txtDestinatario"_qs);
-    QCOMPARE(s.window.findChild<QLabel*>(u"panInfo"_qs)->text(), EditorMessages::kReady);
+    QCOMPARE(s.window.findChild<QLabel*>(u"panInfo"_qs)->text(), EditorTexts::kReady);
     s.box(u"txtMittente"_qs)->setText(u"old"_qs);
     s.window.close();
     QVERIFY(!s.window.isVisible());
@@ -205,7 +205,7 @@ class AcceptanceScreenTest : public QObject {
     s.box(u"txtContenuto"_qs)->setText(u"Diffida"_qs);
     s.focus(u"txtProvDes01"_qs);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(s.messages.last().text, EditorMessages::kAppended);
+    QCOMPARE(s.messages.last().text, EditorTexts::kAppended);
     // The shortcut key did not reach the one-character box.
     QCOMPARE(s.box(u"txtProvDes01"_qs)->text(), QString());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);

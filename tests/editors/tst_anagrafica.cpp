@@ -9,8 +9,8 @@
 #include "app/tfrmguida.h"
 #include "archive/layouts.h"
 #include "archive/tscheda.h"
-#include "editors/editormessages.h"
 #include "editors/tfrmanagrafica.h"
+#include "editortexts.h"
 #include "workspacefixture.h"
 #include "support/recordingshell.h"
 
@@ -141,14 +141,14 @@ class AddressBookScreenTest : public QObject {
     s.press(u"cmdSalva"_qs);
     QCOMPARE(s.messages.count(), 1);
     QCOMPARE(s.messages.last().form, RecordingMessages::Form::Warning);
-    QCOMPARE(s.messages.last().text, EditorMessages::kMissingName);
+    QCOMPARE(s.messages.last().text, EditorTexts::kMissingName);
     QCOMPARE(s.focused(), u"txtNome"_qs);
     QVERIFY(s.archive().isEmpty());
 
     s.box(u"txtNome"_qs)->setText(u"Ditta Rossi"_qs);
     s.box(u"txtNote"_qs)->clear();
     s.press(u"cmdSalva"_qs);
-    QCOMPARE(s.messages.last().text, EditorMessages::kAppended);
+    QCOMPARE(s.messages.last().text, EditorTexts::kAppended);
     QCOMPARE(s.label(u"lblPosizione"_qs)->text(), u"1"_qs);
     const QByteArray bytes = s.archive();
     QCOMPARE(bytes.size(), 3831);
@@ -192,7 +192,7 @@ class AddressBookScreenTest : public QObject {
     s.press(u"cmdSalva"_qs);
     s.focus(u"txtNote"_qs);
     s.press(u"cmdDuplica"_qs);
-    QCOMPARE(s.messages.last().text, EditorMessages::kDuplicated);
+    QCOMPARE(s.messages.last().text, EditorTexts::kDuplicated);
     QCOMPARE(s.label(u"lblPosizione"_qs)->text(), QString());
     for (const QString& name : kAttachmentLabels) QCOMPARE(s.label(name)->text(), QString());
     QCOMPARE(s.box(u"txtLocalita"_qs)->text(), u"Forlì"_qs);

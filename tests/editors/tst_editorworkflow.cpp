@@ -5,9 +5,9 @@
 
 #include "archive/archiveerror.h"
 #include "archive/tscheda.h"
-#include "editors/editormessages.h"
 #include "editors/editorworkflow.h"
 #include "editors/tfrmaccettazione.h"
+#include "editortexts.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
@@ -114,7 +114,7 @@ class EditorWorkflowTest : public QObject {
     if (emptyMessage) {
       QCOMPARE(s.messages.count(), 1);
       QCOMPARE(s.messages.last().form, Form::Information);
-      QCOMPARE(s.messages.last().text, EditorMessages::kEmptyArchive);
+      QCOMPARE(s.messages.last().text, EditorTexts::kEmptyArchive);
     } else {
       QCOMPARE(s.messages.count(), 0);
     }
@@ -144,12 +144,12 @@ class EditorWorkflowTest : public QObject {
     s.fillMandatory();
     s.window.workflow()->save();
     QCOMPARE(s.label(), u"3"_qs);
-    QCOMPARE(s.messages.last().text, EditorMessages::kAppended);
+    QCOMPARE(s.messages.last().text, EditorTexts::kAppended);
     QCOMPARE(s.messages.last().form, Form::Information);
     s.type(u"txtContenuto"_qs, u"  Sollecito  "_qs);
     s.window.workflow()->save();
     QCOMPARE(s.label(), u"3"_qs);
-    QCOMPARE(s.messages.last().text, EditorMessages::kOverwritten);
+    QCOMPARE(s.messages.last().text, EditorTexts::kOverwritten);
     QCOMPARE(s.folder.read(kArchive).size(), 3 * 3520);
     QCOMPARE(s.record(3).text(u"Contenuto"), u"Sollecito"_qs);
     // The box keeps what was typed, blanks included.
@@ -161,14 +161,14 @@ class EditorWorkflowTest : public QObject {
     QTest::addColumn<QString>("warning");
     QTest::addColumn<QString>("focus");
     QTest::newRow("recipient") << QStringList{"txtDestinatario"}
-                               << EditorMessages::kMissingRecipient << "txtDestinatario";
+                               << EditorTexts::kMissingRecipient << "txtDestinatario";
     QTest::newRow("sender, blanks only") << QStringList{"txtMittente"}
-                                         << EditorMessages::kMissingSender << "txtMittente";
-    QTest::newRow("date") << QStringList{"txtData"} << EditorMessages::kMissingDate << "txtData";
-    QTest::newRow("content") << QStringList{"txtContenuto"} << EditorMessages::kMissingContent
+                                         << EditorTexts::kMissingSender << "txtMittente";
+    QTest::newRow("date") << QStringList{"txtData"} << EditorTexts::kMissingDate << "txtData";
+    QTest::newRow("content") << QStringList{"txtContenuto"} << EditorTexts::kMissingContent
                              << "txtContenuto";
     QTest::newRow("several: only the first") << QStringList{"txtContenuto", "txtMittente"}
-                                             << EditorMessages::kMissingSender << "txtMittente";
+                                             << EditorTexts::kMissingSender << "txtMittente";
   }
   void mandatoryFieldsInOrder() {
     QFETCH(QStringList, blank);
@@ -229,12 +229,12 @@ class EditorWorkflowTest : public QObject {
 
     s.window.workflow()->duplicate();
     QCOMPARE(s.messages.last().form, Form::Warning);
-    QCOMPARE(s.messages.last().text, EditorMessages::kDuplicateNotArchived);
+    QCOMPARE(s.messages.last().text, EditorTexts::kDuplicateNotArchived);
 
     s.window.workflow()->first();
     s.window.workflow()->duplicate();
     QCOMPARE(s.messages.last().form, Form::Information);
-    QCOMPARE(s.messages.last().text, EditorMessages::kDuplicated);
+    QCOMPARE(s.messages.last().text, EditorTexts::kDuplicated);
     QCOMPARE(s.label(), QString());
     QCOMPARE(s.get<QLabel>(u"lblFile01"_qs)->text(), QString());
     QCOMPARE(s.recipient(), u"Mario Rossi"_qs);

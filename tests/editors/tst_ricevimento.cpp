@@ -10,8 +10,8 @@
 #include "app/tfrmguida.h"
 #include "archive/layouts.h"
 #include "archive/tscheda.h"
-#include "editors/editormessages.h"
 #include "editors/tfrmricevimento.h"
+#include "editortexts.h"
 #include "workspacefixture.h"
 
 namespace {
@@ -116,13 +116,13 @@ class ReturnReceiptScreenTest : public QObject {
     QTest::addColumn<QString>("warning");
     QTest::addColumn<QString>("focus");
     QTest::newRow("all empty: recipient first")
-        << "" << "" << "" << EditorMessages::kMissingRecipient << "txtDestinatario";
+        << "" << "" << "" << EditorTexts::kMissingRecipient << "txtDestinatario";
     QTest::newRow("recipient of blanks")
-        << "   " << "Studio" << "Diffida" << EditorMessages::kMissingRecipient << "txtDestinatario";
+        << "   " << "Studio" << "Diffida" << EditorTexts::kMissingRecipient << "txtDestinatario";
     QTest::newRow("sender missing")
-        << "Rossi" << "" << "Diffida" << EditorMessages::kMissingSender << "txtMittente";
+        << "Rossi" << "" << "Diffida" << EditorTexts::kMissingSender << "txtMittente";
     QTest::newRow("contents missing")
-        << "Rossi" << "Studio" << " \t" << EditorMessages::kMissingContent << "txtContenuto";
+        << "Rossi" << "Studio" << " \t" << EditorTexts::kMissingContent << "txtContenuto";
   }
   void mandatoryFields() {
     QFETCH(QString, recipient);
@@ -148,7 +148,7 @@ class ReturnReceiptScreenTest : public QObject {
     s.fillMandatory();
     s.press(u"cmdSalva"_qs);
     QCOMPARE(s.messages.last().form, RecordingMessages::Form::Information);
-    QCOMPARE(s.messages.last().text, EditorMessages::kAppended);
+    QCOMPARE(s.messages.last().text, EditorTexts::kAppended);
     QCOMPARE(s.position()->text(), u"1"_qs);
     const QByteArray bytes = s.folder.read(u"Avvisi_Ricevimento.pro"_qs);
     QCOMPARE(bytes.size(), 1733);
@@ -214,14 +214,14 @@ class ReturnReceiptScreenTest : public QObject {
     s.press(u"cmdSalva"_qs);
     s.focus(u"txtContenuto"_qs);
     s.press(u"cmdDuplica"_qs);
-    QCOMPARE(s.messages.last().text, EditorMessages::kDuplicated);
+    QCOMPARE(s.messages.last().text, EditorTexts::kDuplicated);
     QCOMPARE(s.position()->text(), QString());
     QVERIFY(s.check(u"chkConsegnata"_qs)->isChecked());
     QCOMPARE(s.box(u"txtN01"_qs)->text(), u"A"_qs);
     QCOMPARE(s.focused(), u"txtDestinatario"_qs);
 
     s.press(u"cmdSalva"_qs);
-    QCOMPARE(s.messages.last().text, EditorMessages::kAppended);
+    QCOMPARE(s.messages.last().text, EditorTexts::kAppended);
     QCOMPARE(s.position()->text(), u"2"_qs);
     const QByteArray bytes = s.folder.read(u"Avvisi_Ricevimento.pro"_qs);
     QCOMPARE(bytes.size(), 2 * 1733);

@@ -7,6 +7,7 @@
 #include "editors/editormessages.h"
 #include "editors/editorworkflow.h"
 #include "editors/tfrmanagrafica.h"
+#include "editortexts.h"
 #include "search/editorfill.h"
 #include "support/otherstation.h"
 #include "workspacefixture.h"
@@ -127,7 +128,7 @@ class SharedFolderTest : public QObject {
     QFETCH(QString, stored);
     QCOMPARE(s.questions(), questions);
     if (questions > 0) {
-      QCOMPARE(s.messages.entries.first().text, EditorMessages::kChangedElsewhere);
+      QCOMPARE(s.messages.entries.first().text, EditorTexts::kChangedElsewhere);
       QVERIFY(!lockedWhileAsked);
     }
     QCOMPARE(s.storedName(2), stored);
@@ -137,7 +138,7 @@ class SharedFolderTest : public QObject {
     QCOMPARE(s.name(), u"Verdi"_qs);
     QCOMPARE(s.position()->text(), u"2"_qs);
     if (stored == u"Verdi") {
-      QCOMPARE(s.messages.last().text, EditorMessages::kOverwritten);
+      QCOMPARE(s.messages.last().text, EditorTexts::kOverwritten);
     } else {
       QCOMPARE(s.messages.last().form, Form::Question);
     }

@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 
-#include "attachments/recordingfilechooser.h"
+#include "support/recordingfilechooser.h"
 #include "export/formats/sheetformats.h"
 #include "export/tfrmexpanagrafica.h"
 #include "gridaccess.h"

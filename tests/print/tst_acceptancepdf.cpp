@@ -5,9 +5,10 @@
 
 #include "print/acceptancelayout.h"
 #include "print/tfrmstampaaccettazione.h"
-#include "report/pdfprintservice.h"
+#include "support/pdfprintservice.h"
 #include "sourcescreen.h"
 #include "support/pdfreadback.h"
+#include "support/poppler.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
@@ -18,7 +19,6 @@ using Word = PdfWord;
 const auto wordsOf = pdfWords;
 
 QImage rendered(const QString& pdf, const QString& folder) { return pdfImage(pdf, folder); }
-const auto inkIn = inkedDots;
 
 const FormBox& row(const char* name) {
   for (const FormBox& box : AcceptanceLayout::boxes())
@@ -47,6 +47,7 @@ class AcceptancePdfTest : public QObject {
   }
 
  private slots:
+  void initTestCase() { REQUIRE_POPPLER(); }
   void init() { pdf_ = out_.filePath(u"ricevuta.pdf"_qs); }
 
   void wordsStartAtTheirBoxesShiftedByTheOffsets_data() {
@@ -116,12 +117,12 @@ class AcceptancePdfTest : public QObject {
     QCOMPARE(page.width(), 2100);
     const FormBox& box = row("txtDestinatario");
     const double right = (box.left + box.width).toMm();
-    QVERIFY(inkIn(page, right - 3, right - 0.1, box.top.toMm(), (box.top + box.height).toMm()) > 0);
-    QCOMPARE(inkIn(page, right + 0.2, 210.0, box.top.toMm() - 1, (box.top + box.height).toMm() + 1), 0);
+    const double top = box.top.toMm();
+    const double bottom = (box.top + box.height).toMm();
+    QVERIFY(inkedDots(page, right - 3, right - 0.1, top, bottom) > 0);
+    QCOMPARE(inkedDots(page, right + 0.2, 210.0, top - 1, bottom + 1), 0);
     // One line only: nothing below the box.
-    QCOMPARE(inkIn(page, box.left.toMm(), right, (box.top + box.height).toMm() + 0.2,
-                   (box.top + box.height).toMm() + 6),
-             0);
+    QCOMPARE(inkedDots(page, box.left.toMm(), right, bottom + 0.2, bottom + 6), 0);
   }
 
   void emptyFormPrintsABlankPage() {
@@ -132,7 +133,7 @@ class AcceptancePdfTest : public QObject {
     // A4 in whole points is 297.04 mm tall: one more row of dots.
     QCOMPARE(page.width(), 2100);
     QVERIFY(qAbs(page.height() - 2970) <= 1);
-    QCOMPARE(inkIn(page, 0, 210, 0, 297), 0);
+    QCOMPARE(inkedDots(page, 0, 210, 0, 297), 0);
   }
 };
 

@@ -4,7 +4,7 @@
 
 #include "print/acceptancelayout.h"
 #include "print/tfrmstampaaccettazione.h"
-#include "report/pdfprintservice.h"
+#include "support/pdfprintservice.h"
 #include "sourcescreen.h"
 #include "support/recordingmessages.h"
 #include "support/smalldisk.h"

@@ -1,6 +1,5 @@
 #include <QImage>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -9,9 +8,10 @@
 
 #include "print/cardlayout.h"
 #include "print/tfrmstampaanagrafica.h"
-#include "report/pagepainter.h"
-#include "report/pdfprintservice.h"
+#include "support/ink.h"
+#include "support/pdfprintservice.h"
 #include "support/pdfreadback.h"
+#include "support/poppler.h"
 #include "support/recordingmessages.h"
 #include "support/smalldisk.h"
 #include "support/testfolder.h"
@@ -70,28 +70,13 @@ void compareBox(const BoxGeometry& actual, double left, double top, double width
 
 // --- painted pages ---------------------------------------------------------
 
-constexpr int kDotsPerMm = 10;
-
-QImage painted(const Page& page) {
-  QImage image(210 * kDotsPerMm, 160 * kDotsPerMm, QImage::Format_RGB32);
-  image.setDotsPerMeterX(kDotsPerMm * 1000);
-  image.setDotsPerMeterY(kDotsPerMm * 1000);
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  paintPage(painter, page);
-  return image;
-}
-
 QRgb pixelAt(const QImage& image, double xMm, double yMm) {
-  return image.pixel(int(xMm * kDotsPerMm), int(yMm * kDotsPerMm)) & 0xFFFFFF;
+  return image.pixel(int(xMm * kImageDotsPerMm), int(yMm * kImageDotsPerMm)) & 0xFFFFFF;
 }
 
+// Dots darker than a light grey.
 int inkIn(const QImage& image, double leftMm, double rightMm, double topMm, double bottomMm) {
-  int count = 0;
-  for (int x = int(leftMm * kDotsPerMm); x < int(rightMm * kDotsPerMm); ++x)
-    for (int y = int(topMm * kDotsPerMm); y < int(bottomMm * kDotsPerMm); ++y)
-      if (qGray(image.pixel(x, y)) < 160) ++count;
-  return count;
+  return inkedDots(image, leftMm, rightMm, topMm, bottomMm, 160);
 }
 
 // --- the PDF read back -----------------------------------------------------
@@ -273,7 +258,7 @@ class CardPrintTest : public QObject {
   // --- the painted sheet ---------------------------------------------------
 
   void fillsAndLinesArePainted() {
-    const QImage image = painted(CardLayout::page());
+    const QImage image = paintedPage(CardLayout::page());
     QCOMPARE(pixelAt(image, 20.0, 14.0), QColor(u"lightsteelblue"_qs).rgb() & 0xFFFFFF);
     QCOMPARE(pixelAt(image, 20.0, 151.0), QColor(u"gold"_qs).rgb() & 0xFFFFFF);
     QVERIFY(qGray(pixelAt(image, 52.0, 80.0)) < 128);         // the divider
@@ -287,7 +272,7 @@ class CardPrintTest : public QObject {
     type(*source, u"txtNote"_qs, QString(200, u'W'));
     Page page = CardLayout::page();
     CardLayout::fill(page, *source, kPrintedAt);
-    const QImage image = painted(page);
+    const QImage image = paintedPage(page);
     const BoxGeometry box = page.paperBox(page.textBox(u"txtNote"_qs).box);
     const double right = box.right().toMm();  // 198, the frame's outline at 199
     const double top = box.top.toMm();
@@ -445,6 +430,7 @@ class CardPrintTest : public QObject {
   // --- a real PDF ----------------------------------------------------------
 
   void pdfPutsTitleAndValuesWhereTabled() {
+    REQUIRE_POPPLER();
     QTemporaryDir out;
     const QString pdf = out.filePath(u"scheda.pdf"_qs);
     RecordingMessages messages;

@@ -5,7 +5,7 @@
 #include "print/returnreceiptlayouts.h"
 #include "print/tfrmstamparicevimentodes.h"
 #include "print/tfrmstamparicevimentomit.h"
-#include "report/pdfprintservice.h"
+#include "support/pdfprintservice.h"
 #include "sourcescreen.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"

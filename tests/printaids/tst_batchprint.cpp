@@ -13,13 +13,14 @@
 #include "print/tfrmstamparicevimentomit.h"
 #include "printaids/batchprintscreen.h"
 #include "printaids/formbatch.h"
-#include "report/pdfprintservice.h"
+#include "support/pdfprintservice.h"
 #include "search/editorfill.h"
 #include "search/fixtures.h"
 #include "search/listlines.h"
 #include "search/tfrmconsegnate.h"
 #include "search/tfrminviate.h"
 #include "support/pdfreadback.h"
+#include "support/poppler.h"
 #include "support/press.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
@@ -295,6 +296,7 @@ class BatchPrintTest : public QObject {
   // --- from the lists, on paper --------------------------------------------
 
   void selectedLettersPrintFromTheList() {
+    REQUIRE_POPPLER();
     TestFolder folder;
     fill(folder);
     const QByteArray archive = folder.read(acceptanceArchive().fileName);
@@ -335,6 +337,7 @@ class BatchPrintTest : public QObject {
   }
 
   void returnReceiptsPrintBothSidesFromTheList() {
+    REQUIRE_POPPLER();
     TestFolder folder;
     fill(folder);
     const QString pdf = out_.filePath(u"avvisi.pdf"_qs);

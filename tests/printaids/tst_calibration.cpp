@@ -13,8 +13,9 @@
 #include "print/tfrmstamparicevimentodes.h"
 #include "printaids/calibrationscreen.h"
 #include "printaids/calibrationsheet.h"
-#include "report/pdfprintservice.h"
+#include "support/pdfprintservice.h"
 #include "support/pdfreadback.h"
+#include "support/poppler.h"
 #include "support/press.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
@@ -73,6 +74,7 @@ class CalibrationTest : public QObject {
 
   void rulerLabelsSitOnTheirTicks_data() { addSheets(); }
   void rulerLabelsSitOnTheirTicks() {
+    REQUIRE_POPPLER();
     QFETCH(const FormPrintSetup*, setup);
     QFETCH(Orientation, orientation);
     printSheet(*setup, orientation, pdf_);
@@ -109,6 +111,7 @@ class CalibrationTest : public QObject {
   }
 
   void ticksFallOnEveryMillimetre() {
+    REQUIRE_POPPLER();
     printSheet(FormSetups::acceptance(), Orientation::Upright, pdf_);
     const QImage sheet = pdfImage(pdf_, out_.path());
     // Top ruler: every tick reaches 2 mm above the line at y 10; the tens
@@ -131,6 +134,7 @@ class CalibrationTest : public QObject {
   }
 
   void crosshairsMarkTheCornersOfTheFormsOwnBoxes() {
+    REQUIRE_POPPLER();
     const Page form = formPage(FormSetups::acceptance(), Orientation::Upright);
     const QStringList marked = CalibrationSheet::markedBoxes(form);
     // The highest, the furthest right, the lowest and the furthest left.
@@ -161,6 +165,7 @@ class CalibrationTest : public QObject {
 
   void instructionsStandBelowEveryBox_data() { addSheets(); }
   void instructionsStandBelowEveryBox() {
+    REQUIRE_POPPLER();
     QFETCH(const FormPrintSetup*, setup);
     QFETCH(Orientation, orientation);
     printSheet(*setup, orientation, pdf_);

@@ -12,8 +12,9 @@
 #include "printaids/envelopeaddresses.h"
 #include "printaids/envelopelayout.h"
 #include "printaids/envelopescreen.h"
-#include "report/pdfprintservice.h"
+#include "support/pdfprintservice.h"
 #include "support/pdfreadback.h"
+#include "support/poppler.h"
 #include "support/press.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
@@ -129,6 +130,7 @@ class EnvelopeTest : public QObject {
         << 0.0 << 0.0;
   }
   void printedLinesSitInTheWindowAndTheCorner() {
+    REQUIRE_POPPLER();
     QFETCH(QString, size);
     QFETCH(QByteArray, settings);
     QFETCH(double, down);

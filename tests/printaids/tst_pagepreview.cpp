@@ -14,8 +14,9 @@
 #include "print/tfrmstamparicevimentodes.h"
 #include "support/whenshown.h"
 #include "printaids/pagepreview.h"
-#include "report/pdfprintservice.h"
+#include "support/pdfprintservice.h"
 #include "support/pdfreadback.h"
+#include "support/poppler.h"
 #include "support/press.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
@@ -86,6 +87,7 @@ class PagePreviewTest : public QObject {
   }
 
   void acceptancePreviewShowsWhatPrintsWithTheShownOffsets() {
+    REQUIRE_POPPLER();
     TestFolder folder;
     folder.write(u"Impostazioni.ini"_qs,
                  "[Margini Ricevuta Accettazione]\r\nSuperiore=4\r\nSinistro=-3\r\n");
@@ -116,6 +118,7 @@ class PagePreviewTest : public QObject {
   }
 
   void sidewaysReturnReceiptPreviewIsSideways() {
+    REQUIRE_POPPLER();
     TestFolder folder;
     auto source = returnReceiptScreen();
     setText(*source, "txtDestinatario", u"Bianchi Anna"_qs);
@@ -135,6 +138,7 @@ class PagePreviewTest : public QObject {
   }
 
   void cardPreviewShowsWhatPrints() {
+    REQUIRE_POPPLER();
     QStringList patterns;
     for (const CardRow& row : CardLayout::rows()) patterns << QString::fromLatin1(row.content);
     auto source = sourceScreenFor(patterns);
@@ -150,6 +154,7 @@ class PagePreviewTest : public QObject {
   }
 
   void outlinesShowInThePreviewOnly() {
+    REQUIRE_POPPLER();
     TestFolder folder;
     auto source = sourceScreen(AcceptanceLayout::boxes());
     TfrmStampaAccettazione screen(source.get());
@@ -212,6 +217,7 @@ class PagePreviewTest : public QObject {
   }
 
   void pagesTurnedTheOtherWayAreShownTurned() {
+    REQUIRE_POPPLER();
     // A return receipt whose two sides print with different orientations.
     Page upright;
     TextBox word;

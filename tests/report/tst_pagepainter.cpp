@@ -3,35 +3,16 @@
 #include <QTest>
 
 #include "report/pagepainter.h"
+#include "support/ink.h"
 
-// Pages painted into a white image at 10 dots per millimetre; a dot is inked
-// when it is clearly darker than the paper.
+// Pages painted into a white image (see support/ink.h); a dot is inked when
+// it is clearly darker than the paper.
 namespace {
-constexpr double kDotsPerMm = 10.0;
-
-QImage painted(const Page& page) {
-  QImage image(qRound(page.paperWidth().toMm() * kDotsPerMm),
-               qRound(page.paperHeight().toMm() * kDotsPerMm), QImage::Format_RGB32);
-  image.setDotsPerMeterX(qRound(kDotsPerMm * 1000));
-  image.setDotsPerMeterY(qRound(kDotsPerMm * 1000));
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  paintPage(painter, page);
-  return image;
-}
+constexpr double kDotsPerMm = kImageDotsPerMm;
 
 bool inked(const QImage& image, double xMm, double yMm) {
   const QColor c = image.pixelColor(int(xMm * kDotsPerMm), int(yMm * kDotsPerMm));
   return c.lightness() < 128;
-}
-
-// Inked dots in the column band [fromMm, toMm) between two heights.
-int inkBetween(const QImage& image, double fromMm, double toMm, double topMm, double bottomMm) {
-  int count = 0;
-  for (int x = int(fromMm * kDotsPerMm); x < int(toMm * kDotsPerMm); ++x)
-    for (int y = int(topMm * kDotsPerMm); y < int(bottomMm * kDotsPerMm); ++y)
-      if (QColor(image.pixel(x, y)).lightness() < 128) ++count;
-  return count;
 }
 
 TextBox bigX(const QString& text, BoxGeometry box) {
@@ -51,7 +32,7 @@ class PagePainterTest : public QObject {
     Page page;
     page.setMargins(Length::mm(5), Length::mm(-2));
     page.add(RectangleItem{{40.0_mm, 30.0_mm, 50.0_mm, 20.0_mm}, QColor(Qt::black), {}});
-    const QImage image = painted(page);
+    const QImage image = paintedPage(page);
     // On paper: left 38, top 35, right 88, bottom 55.
     QVERIFY(inked(image, 38.2, 35.2));
     QVERIFY(inked(image, 87.8, 54.8));
@@ -65,9 +46,9 @@ class PagePainterTest : public QObject {
     Page page;
     // A 72 pt "XXXXXXX" is far wider than 30 mm: it must stop at the edge.
     page.add(bigX(u"XXXXXXX"_qs, {20.0_mm, 20.0_mm, 30.0_mm, 30.0_mm}));
-    const QImage image = painted(page);
-    QVERIFY(inkBetween(image, 45.0, 49.8, 20.0, 50.0) > 0);
-    QCOMPARE(inkBetween(image, 50.2, 120.0, 0.0, 80.0), 0);
+    const QImage image = paintedPage(page);
+    QVERIFY(inkedDots(image, 45.0, 49.8, 20.0, 50.0) > 0);
+    QCOMPARE(inkedDots(image, 50.2, 120.0, 0.0, 80.0), 0);
   }
 
   void wrappedTextGoesOnToTheNextLine() {
@@ -75,13 +56,13 @@ class PagePainterTest : public QObject {
     TextBox box = bigX(u"XX XX"_qs, {20.0_mm, 20.0_mm, 60.0_mm, 80.0_mm});
     box.wrap = true;
     page.add(box);
-    const QImage wrapped = painted(page);
+    const QImage wrapped = paintedPage(page);
     // The second word sits on a second line, below the first (72 pt ~ 25 mm).
-    QVERIFY(inkBetween(wrapped, 20.0, 80.0, 48.0, 70.0) > 0);
+    QVERIFY(inkedDots(wrapped, 20.0, 80.0, 48.0, 70.0) > 0);
 
     Page unwrapped;
     unwrapped.add(bigX(u"XX XX"_qs, {20.0_mm, 20.0_mm, 60.0_mm, 80.0_mm}));
-    QCOMPARE(inkBetween(painted(unwrapped), 20.0, 80.0, 48.0, 70.0), 0);
+    QCOMPARE(inkedDots(paintedPage(unwrapped), 20.0, 80.0, 48.0, 70.0), 0);
   }
 
   void centredTextSitsInTheMiddle() {
@@ -90,10 +71,10 @@ class PagePainterTest : public QObject {
     box.hAlign = HAlign::Centre;
     box.vAlign = VAlign::Centre;
     page.add(box);
-    const QImage image = painted(page);
+    const QImage image = paintedPage(page);
     QVERIFY(inked(image, 60.0, 40.0));
-    QCOMPARE(inkBetween(image, 20.0, 45.0, 20.0, 60.0), 0);
-    QCOMPARE(inkBetween(image, 75.0, 100.0, 20.0, 60.0), 0);
+    QCOMPARE(inkedDots(image, 20.0, 45.0, 20.0, 60.0), 0);
+    QCOMPARE(inkedDots(image, 75.0, 100.0, 20.0, 60.0), 0);
   }
 
   void outlineAndLineAreDrawn() {
@@ -101,7 +82,7 @@ class PagePainterTest : public QObject {
     page.add(RectangleItem{{10.0_mm, 10.0_mm, 50.0_mm, 20.0_mm}, {}, QColor(Qt::black),
                            0.5_mm});
     page.add(LineItem{100.0_mm, 10.0_mm, 100.0_mm, 60.0_mm, Qt::black, 0.5_mm});
-    const QImage image = painted(page);
+    const QImage image = paintedPage(page);
     QVERIFY(inked(image, 10.0, 20.0));   // left side of the frame
     QVERIFY(!inked(image, 35.0, 20.0));  // an outline has no fill
     QVERIFY(inked(image, 100.0, 35.0));
@@ -111,7 +92,7 @@ class PagePainterTest : public QObject {
   void sidewaysPageKeepsBoxesFromTheTopLeftCorner() {
     Page page(PaperSize::a4(), Orientation::Sideways);
     page.add(RectangleItem{{250.0_mm, 180.0_mm, 20.0_mm, 10.0_mm}, QColor(Qt::black), {}});
-    const QImage image = painted(page);
+    const QImage image = paintedPage(page);
     QCOMPARE(image.width(), 2970);
     QCOMPARE(image.height(), 2100);
     QVERIFY(inked(image, 260.0, 185.0));

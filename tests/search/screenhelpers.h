@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QListView>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -49,14 +48,6 @@ inline void doubleClickBelowTheLines(QWidget* screen) {
   QListView* l = list(screen);
   QTest::mouseDClick(l->viewport(), Qt::LeftButton, {},
                      QPoint(20, l->viewport()->height() - 5));
-}
-
-// The words of a PDF, in reading order.
-inline QString pdfText(const QString& pdf) {
-  QProcess process;
-  process.start(u"pdftotext"_qs, {u"-layout"_qs, pdf, u"-"_qs});
-  if (!process.waitForFinished(30000)) qFatal("pdftotext did not finish");
-  return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 }  // namespace ScreenHelpers

@@ -5,11 +5,13 @@
 
 #include "archive/archiveerror.h"
 #include "fixtures.h"
-#include "report/pdfprintservice.h"
+#include "support/pdfprintservice.h"
+#include "support/pdfreadback.h"
 #include "screenhelpers.h"
 #include "search/tfrmconsegnate.h"
 #include "search/tfrminviate.h"
 #include "search/tfrmquestioni.h"
+#include "support/poppler.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 #include "support/stripwatch.h"
@@ -266,6 +268,7 @@ class StatusListTest : public QObject {
   }
 
   void summaryPrintsTitleLinesAndDate() {
+    REQUIRE_POPPLER();
     TestFolder folder;
     folder.write(addressBookArchive().fileName,
                  Fixture::bytes(QList<TSchedaAnagrafica>{
@@ -321,6 +324,7 @@ class StatusListTest : public QObject {
   // gives one list line and one printed row, and no letter after it goes
   // missing from the printed list.
   void lineBreaksInRecordsKeepOneLineAndOneRowEach() {
+    REQUIRE_POPPLER();
     TestFolder folder;
     folder.write(acceptanceArchive().fileName,
                  Fixture::bytes(QList<TSchedaAccettazione>{

@@ -5,7 +5,7 @@
 #include "archive/archiveerror.h"
 #include "editors/tfrmaccettazione.h"
 #include "fixtures.h"
-#include "report/pdfprintservice.h"
+#include "support/pdfprintservice.h"
 #include "screenhelpers.h"
 #include "search/tfrmtrovaaccettazione.h"
 #include "search/tfrmtrovaanagrafica.h"

@@ -26,6 +26,13 @@ QList<PdfPage> pdfPages(const QString& pdf) {
   return pages;
 }
 
+QString pdfText(const QString& pdf) {
+  QProcess process;
+  process.start(u"pdftotext"_qs, {u"-layout"_qs, pdf, u"-"_qs});
+  if (!process.waitForFinished(30000)) qFatal("pdftotext did not finish");
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 QList<PdfWord> pdfWords(const QString& pdf) {
   QList<PdfWord> words;
   for (const PdfPage& page : pdfPages(pdf)) words += page.words;
@@ -48,12 +55,4 @@ QImage pdfImage(const QString& pdf, const QString& folder, int page) {
                  u"-singlefile"_qs, pdf, stem});
   if (!process.waitForFinished(60000)) qFatal("pdftoppm did not finish");
   return QImage(stem + u".png"_qs);
-}
-
-int inkedDots(const QImage& image, double leftMm, double rightMm, double topMm, double bottomMm) {
-  int count = 0;
-  for (int x = int(leftMm * kImageDotsPerMm); x < int(rightMm * kImageDotsPerMm); ++x)
-    for (int y = int(topMm * kImageDotsPerMm); y < int(bottomMm * kImageDotsPerMm); ++y)
-      if (qGray(image.pixel(x, y)) < 128) ++count;
-  return count;
 }

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include "support/ink.h"
+
 // A PDF read back with poppler. pdftotext -bbox gives every word with its box,
 // in millimetres from the top-left corner of its page. The left edge is the
 // pen position where the word starts, the top the font's ascent above the
@@ -27,17 +29,17 @@ struct PdfPage {
 
 QList<PdfPage> pdfPages(const QString& pdf);
 
+// The words of a PDF, in reading order, laid out in lines as on the page
+// (pdftotext -layout).
+QString pdfText(const QString& pdf);
+
 // The words of every page, in order.
 QList<PdfWord> pdfWords(const QString& pdf);
 
 // The first word of that text; a missing one ends the test run.
 const PdfWord& findWord(const QList<PdfWord>& words, const QString& text);
 
-// The page (counted from 1) rendered in grey by pdftoppm at 10 dots per
-// millimetre, written into `folder`. Lines are drawn without smoothing, so
-// that a hairline inks at least one whole dot.
-inline constexpr int kImageDotsPerMm = 10;
+// The page (counted from 1) rendered in grey by pdftoppm at
+// kImageDotsPerMm, written into `folder`. Lines are drawn without smoothing,
+// so that a hairline inks at least one whole dot.
 QImage pdfImage(const QString& pdf, const QString& folder, int page = 1);
-
-// Dots darker than mid-grey in the image's rectangle, in millimetres.
-int inkedDots(const QImage& image, double leftMm, double rightMm, double topMm, double bottomMm);

@@ -1,21 +1,5 @@
 #include "support/recordingmessages.h"
 
-#include "platform/services.h"
-
-namespace {
-MessageService* current = nullptr;
-}
-
-RecordingMessages::RecordingMessages() : previous_(current) {
-  current = this;
-  Services::setMessages(this);
-}
-
-RecordingMessages::~RecordingMessages() {
-  current = previous_;
-  Services::setMessages(previous_);
-}
-
 void RecordingMessages::record(Form form, const QString& text) {
   entries.append({form, text});
   if (onMessage) onMessage(entries.last());

@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+#include "platform/installed.h"
 #include "platform/messageservice.h"
 
 // Records every message instead of showing it, and answers questions as the
@@ -16,9 +17,6 @@ class RecordingMessages : public MessageService {
     Form form;
     QString text;
   };
-
-  RecordingMessages();
-  ~RecordingMessages() override;
 
   void show(QWidget* parent, MessageKind kind, const QString& text) override;
   void plain(QWidget* parent, const QString& text) override;
@@ -36,7 +34,7 @@ class RecordingMessages : public MessageService {
 
  private:
   void record(Form form, const QString& text);
-  MessageService* previous_;
+  Installed<MessageService> installed_{*this};
 };
 
 const char* toString(RecordingMessages::Form form);

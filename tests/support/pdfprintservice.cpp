@@ -1,22 +1,6 @@
-#include "report/pdfprintservice.h"
+#include "support/pdfprintservice.h"
 
 #include "report/pdffile.h"
-
-namespace {
-// The current service, found again when this one goes away.
-PrintService* current = nullptr;
-}
-
-PdfPrintService::PdfPrintService(QString pdfPath)
-    : pdfPath_(std::move(pdfPath)), previous_(current) {
-  current = this;
-  PrintServices::setPrinter(this);
-}
-
-PdfPrintService::~PdfPrintService() {
-  current = previous_;
-  PrintServices::setPrinter(previous_);
-}
 
 PrintOutcome PdfPrintService::print(QWidget*, const std::vector<Page>& pages,
                                     const QString& documentName) {

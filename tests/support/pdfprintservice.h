@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <utility>
 
+#include "platform/installed.h"
 #include "report/printservice.h"
 
 // Stands in for the print dialog in tests: records every print request,
@@ -12,8 +15,7 @@ class PdfPrintService : public PrintService {
  public:
   enum class Answer { Print, Cancel, Fail };
 
-  explicit PdfPrintService(QString pdfPath = {});
-  ~PdfPrintService() override;
+  explicit PdfPrintService(QString pdfPath = {}) : pdfPath_(std::move(pdfPath)) {}
 
   PrintOutcome print(QWidget* parent, const std::vector<Page>& pages,
                      const QString& documentName) override;
@@ -24,5 +26,5 @@ class PdfPrintService : public PrintService {
 
  private:
   QString pdfPath_;
-  PrintService* previous_ = nullptr;
+  Installed<PrintService> installed_{*this};
 };

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "attachments/filechooser.h"
+#include "platform/installed.h"
 
 // Answers the file dialogs as the test scripts it: each dialog takes the
 // next answer (an empty one is a cancel) and, for the dialogs that offer
@@ -11,9 +12,6 @@
 // Records what each of those dialogs asked. Installs itself for its lifetime.
 class RecordingFileChooser : public FileChooser {
  public:
-  RecordingFileChooser() { FileChoosers::install(this); }
-  ~RecordingFileChooser() override { FileChoosers::install(nullptr); }
-
   QString chooseFile(QWidget*) override {
     ++calls;
     return answers.isEmpty() ? QString() : answers.takeFirst();
@@ -31,6 +29,8 @@ class RecordingFileChooser : public FileChooser {
   int calls = 0;
 
  private:
+  Installed<FileChooser> installed_{*this};
+
   FileAnswer answer(QWidget* parent, const FileQuestion& question) {
     questions.append(question);
     const QString path = chooseFile(parent);

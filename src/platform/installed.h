@@ -1,0 +1,31 @@
+#pragma once
+
+#include <utility>
+
+// Puts a stand-in for one of the program's services in place for as long as
+// this object lives, then puts back whatever was in place before, so that
+// stand-ins nest. Each service asks `current()` and falls back on its real
+// implementation when nothing is installed.
+//
+//   RecordingMessages messages;
+//   const Installed<MessageService> installed(messages);
+template <typename Service>
+class Installed {
+ public:
+  explicit Installed(Service& standIn) : previous_(std::exchange(slot(), &standIn)) {}
+  ~Installed() { slot() = previous_; }
+
+  Installed(const Installed&) = delete;
+  Installed& operator=(const Installed&) = delete;
+
+  // The innermost stand-in in place; null when there is none.
+  static Service* current() { return slot(); }
+
+ private:
+  static Service*& slot() {
+    static Service* installed = nullptr;
+    return installed;
+  }
+
+  Service* previous_;
+};

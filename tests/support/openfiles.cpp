@@ -1,0 +1,20 @@
+#include "support/openfiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QStringList openFiles() {
+  QStringList files;
+  const QDir descriptors(u"/proc/self/fd"_qs);
+  const auto all = QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot;
+  for (const QString& fd : descriptors.entryList(all)) {
+    const QString target = QFileInfo(descriptors.filePath(fd)).symLinkTarget();
+    if (!target.isEmpty()) files << target;
+  }
+  return files;
+}
+
+bool isOpen(const QString& path) {
+  const QString canonical = QFileInfo(path).canonicalFilePath();
+  return !canonical.isEmpty() && openFiles().contains(canonical);
+}

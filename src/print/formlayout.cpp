@@ -19,11 +19,11 @@ VAlign vertical(BoxAlign align) {
 }  // namespace
 
 QString ScreenSource::text(const QString& name) const {
-  return Text::trimmed(*namedChild<const QLineEdit>(screen_, name).text());
+  return Text::trimmed(namedChild<const QLineEdit>(screen_, name)->text());
 }
 
 bool ScreenSource::ticked(const QString& name) const {
-  return *namedChild<const QCheckBox>(screen_, name).isChecked();
+  return namedChild<const QCheckBox>(screen_, name)->isChecked();
 }
 
 namespace FormLayout {

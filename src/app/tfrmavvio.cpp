@@ -8,8 +8,10 @@
 #include "app/tfrminfo.h"
 #include "app/tfrmsplash.h"
 #include "editors/workspacewindow.h"
+#include "platform/guardedaction.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
+#include "widgets/namedchild.h"
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
@@ -73,27 +75,28 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
   auto* imgSito = new PictureButton(u"imgSito"_qs, art("sito"), QSize(961, 22),
                                     u"Visita il sito web di Velinda"_qs, panel_);
   imgSito->move(17, 622);
-  connect(imgSito, &QToolButton::clicked, this,
-          [] { Services::shell().open(ShellTarget::web(Maker::kWebAddress)); });
+  connect(imgSito, &QToolButton::clicked, this, guarded(this, [] {
+            Services::shell().open(ShellTarget::web(Maker::kWebAddress));
+          }));
 
   auto* imgInfo = new PictureButton(u"imgInfo"_qs, art("info"), QSize(30, 30),
                                     u"Informazioni su Velinda"_qs, panel_);
   imgInfo->move(10, 10);
-  connect(imgInfo, &QToolButton::clicked, this, [this] {
-    TfrmInfo info(this);
-    info.exec();
-  });
+  connect(imgInfo, &QToolButton::clicked, this, guarded(this, [this] {
+            TfrmInfo info(this);
+            info.exec();
+          }));
   auto* imgGuida = new PictureButton(u"imgGuida"_qs, art("guida"), QSize(29, 28),
                                      u"Guida all'utilizzo del software"_qs, panel_);
   imgGuida->move(956, 10);
-  connect(imgGuida, &QToolButton::clicked, this, &TfrmAvvio::openGuide);
+  connect(imgGuida, &QToolButton::clicked, this, guarded(this, &TfrmAvvio::openGuide));
   auto* imgSplash = new PictureButton(u"imgSplash"_qs, art("splash_small"), QSize(23, 22),
                                       Maker::kName, panel_);
   imgSplash->move(10, 660);
-  connect(imgSplash, &QToolButton::clicked, this, [this] {
-    TfrmSplash splash(this);
-    splash.exec();
-  });
+  connect(imgSplash, &QToolButton::clicked, this, guarded(this, [this] {
+            TfrmSplash splash(this);
+            splash.exec();
+          }));
   auto* imgEsci = new PictureButton(u"imgEsci"_qs, art("esci"), QSize(17, 18),
                                     u"Esci dal programma"_qs, panel_);
   imgEsci->move(966, 664);
@@ -108,8 +111,9 @@ void TfrmAvvio::setWorkspaces(WorkspaceWindow* anagrafica, WorkspaceWindow* acce
     if (!workspace) continue;
     const Column& c = kColumns[index];
     for (const char* name : {c.pictureName, c.buttonName, c.appName}) {
-      connect(panel_->findChild<PictureButton*>(QString::fromLatin1(name)),
-              &QToolButton::clicked, this, [this, workspace] { openWorkspace(workspace); });
+      connect(namedChild<PictureButton>(*panel_, QString::fromLatin1(name)),
+              &QToolButton::clicked, this,
+              guarded(this, [this, workspace] { openWorkspace(workspace); }));
     }
     connect(workspace, &WorkspaceWindow::closed, this, [this, workspace] {
       showMaximized();

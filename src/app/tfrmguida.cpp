@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "platform/programfolder.h"
+#include "platform/guardedaction.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
 #include "widgets/linklabel.h"
@@ -37,9 +38,9 @@ TfrmGuida::TfrmGuida(QWidget* parent)
   auto* lnkWeb = new LinkLabel(u"lnkWeb"_qs, u"Visualizza guida in formato PDF"_qs, this);
   lnkWeb->setGeometry(66, 508, 400, 30);
   lnkWeb->attachIcon(imgPDF);
-  connect(lnkWeb, &LinkLabel::clicked, this, [] {
-    Services::shell().open(ShellTarget::file(ProgramFolder::filePath(u"Guida.pdf"_qs)));
-  });
+  connect(lnkWeb, &LinkLabel::clicked, this, guarded(this, [] {
+            Services::shell().open(ShellTarget::file(ProgramFolder::filePath(u"Guida.pdf"_qs)));
+          }));
 
   auto* btnChiudi = new QPushButton(u"Chiudi"_qs, this);
   btnChiudi->setObjectName(u"btnChiudi"_qs);

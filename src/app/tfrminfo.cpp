@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include "app/maker.h"
+#include "platform/guardedaction.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
 #include "widgets/linklabel.h"
@@ -39,7 +40,8 @@ TfrmInfo::TfrmInfo(QWidget* parent)
   auto* lnkWeb = new LinkLabel(u"lnkWeb"_qs, Maker::kSupportEmail, this);
   lnkWeb->setGeometry(84, 422, 360, 30);
   lnkWeb->attachIcon(imgEmail);
-  connect(lnkWeb, &LinkLabel::clicked, this, [] { Services::shell().open(supportMail()); });
+  connect(lnkWeb, &LinkLabel::clicked, this,
+          guarded(this, [] { Services::shell().open(supportMail()); }));
 
   auto* btnChiudi = new QPushButton(u"Chiudi"_qs, this);
   btnChiudi->setObjectName(u"btnChiudi"_qs);

@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "app/maker.h"
+#include "platform/guardedaction.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
 #include "widgets/linklabel.h"
@@ -21,8 +22,9 @@ TfrmSplash::TfrmSplash(QWidget* parent)
   auto* lnkWeb = new LinkLabel(u"lnkWeb"_qs, Maker::kWebAddressShown, this);
   lnkWeb->setGeometry(62, 414, 360, 30);
   lnkWeb->attachIcon(imgWeb);
-  connect(lnkWeb, &LinkLabel::clicked, this,
-          [] { Services::shell().open(ShellTarget::web(Maker::kWebAddress)); });
+  connect(lnkWeb, &LinkLabel::clicked, this, guarded(this, [] {
+            Services::shell().open(ShellTarget::web(Maker::kWebAddress));
+          }));
 
   auto* btnChiudi = new QPushButton(u"Chiudi"_qs, this);
   btnChiudi->setObjectName(u"btnChiudi"_qs);

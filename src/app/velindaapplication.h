@@ -2,9 +2,10 @@
 
 #include <QApplication>
 
-// The program's application object. A failure that no screen catches stops
-// the action that raised it and is shown with its own text; the program
-// carries on.
+// The program's application object. Every click, menu item and key runs its
+// action guarded (platform/guardedaction.h); a failure that still escapes an
+// event handler is caught here as a last resort, shown with its own text,
+// and the program carries on.
 class VelindaApplication : public QApplication {
   Q_OBJECT
  public:

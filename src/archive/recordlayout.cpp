@@ -1,5 +1,7 @@
 #include "archive/recordlayout.h"
 
+#include "archive/controlname.h"
+
 RecordLayout::RecordLayout(std::span<const FieldDef> fields)
     : fields_(fields), size_(recordSize(fields)) {
   int offset = 0;
@@ -23,11 +25,11 @@ int RecordLayout::indexOf(QStringView name) const {
 QString RecordLayout::controlName(int index) const {
   switch (field(index).kind) {
     case FieldKind::Flag:
-      return u"chk"_qs + name(index);
+      return ControlName::make(u"chk", name(index));
     case FieldKind::Attachment:
-      return u"lbl"_qs + name(index);
+      return ControlName::make(u"lbl", name(index));
     case FieldKind::Text:
       break;
   }
-  return u"txt"_qs + name(index);
+  return ControlName::make(u"txt", name(index));
 }

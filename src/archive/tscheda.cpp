@@ -1,15 +1,12 @@
 #include "archive/tscheda.h"
 
-#include <stdexcept>
+#include "archive/unknownname.h"
 
 TScheda::TScheda(const RecordLayout& layout)
     : layout_(&layout), bytes_(layout.size(), '\0') {}
 
 int TScheda::indexOf(QStringView name) const {
-  const int index = layout_->indexOf(name);
-  if (index < 0)
-    throw std::invalid_argument("no such field: " + name.toString().toStdString());
-  return index;
+  return NameLookup::requireIndex(layout_->indexOf(name), u"record", name);
 }
 
 TCampoFisso TScheda::field(int index) {

@@ -9,6 +9,7 @@
 #include "archive/text.h"
 #include "attachments/attachmentfolder.h"
 #include "attachments/filechooser.h"
+#include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
@@ -85,7 +86,8 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* editor, QWidget* parent)
   btnApplica_ = makeButton(u"btnApplica"_qs, u"Applica e chiudi"_qs, QRect(447, 456, 154, 32),
                            u"Applica e chiudi"_qs, background);
   connect(btnAnnulla_, &QPushButton::clicked, this, &QDialog::reject);
-  connect(btnApplica_, &QPushButton::clicked, this, &TfrmAllegaCartella::applyAndClose);
+  connect(btnApplica_, &QPushButton::clicked, this,
+          guarded(this, &TfrmAllegaCartella::applyAndClose));
 
   lblMemory_ = new QLabel(background);
   lblMemory_->setObjectName(u"lblMemory"_qs);
@@ -138,8 +140,10 @@ void TfrmAllegaCartella::buildSlot(int index, int top, QWidget* parent) {
   slot.open = makeButton(u"btnApri"_qs + n, u"Apri"_qs, QRect(494, top + 24, 86, 28),
                          u"Apri il %1 file allegato"_qs.arg(nth), parent);
   slot.open->setEnabled(false);
-  connect(slot.browse, &QPushButton::clicked, this, [this, index] { browse(index); });
-  connect(slot.open, &QPushButton::clicked, this, [this, index] { openAttachment(index); });
+  connect(slot.browse, &QPushButton::clicked, this,
+          guarded(this, [this, index] { browse(index); }));
+  connect(slot.open, &QPushButton::clicked, this,
+          guarded(this, [this, index] { openAttachment(index); }));
   QPushButton* open = slot.open;
   connect(slot.file, &QLineEdit::textChanged, open,
           [open](const QString& text) { open->setEnabled(!Text::trimmed(text).isEmpty()); });

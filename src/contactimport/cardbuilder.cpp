@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "archive/text.h"
+#include "archive/unknownname.h"
 #include "archive/windows1252.h"
 #include "contactimport/cardtargets.h"
 #include "contactimport/matchkey.h"
@@ -144,7 +145,7 @@ struct CardWriter {
     card.record.field(index).FromText(text);
   }
   void put(const QString& field, const QString& text) {
-    put(card.record.layout().indexOf(field), text);
+    put(NameLookup::requireIndex(card.record.layout().indexOf(field), u"card", field), text);
   }
 
   // One character in each of the numbered fields `prefix`01, 02, ...

@@ -19,10 +19,12 @@
 #include "contactimport/cardtargets.h"
 #include "contactimport/contactfile.h"
 #include "contactimport/importmessages.h"
+#include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "search/screenpieces.h"
 #include "widgets/fieldhighlight.h"
+#include "widgets/namedchild.h"
 
 namespace {
 
@@ -84,7 +86,7 @@ TfrmImportaContatti::TfrmImportaContatti(QWidget* parent)
   setObjectName(u"TfrmImportaContatti"_qs);
   buildControls();
   clear();
-  findChild<QPushButton*>(u"btnSfoglia"_qs)->setFocus();
+  namedChild<QPushButton>(*this, u"btnSfoglia"_qs)->setFocus();
 }
 
 void TfrmImportaContatti::buildControls() {
@@ -104,7 +106,7 @@ void TfrmImportaContatti::buildControls() {
   auto* browse =
       ScreenPieces::button(u"btnSfoglia"_qs, u"Sfoglia..."_qs, QRect(816, 66, 128, 30), this);
   browse->setToolTip(u"Scegli il file CSV o vCard dei contatti"_qs);
-  connect(browse, &QPushButton::clicked, this, &TfrmImportaContatti::chooseFile);
+  connect(browse, &QPushButton::clicked, this, guarded(this, &TfrmImportaContatti::chooseFile));
 
   lblFormato_ = label(u"lblFormato"_qs, {}, QRect(16, 100, 928, 20), this);
 
@@ -133,7 +135,8 @@ void TfrmImportaContatti::buildControls() {
   chkSaltaDoppioni_->setGeometry(16, 544, 928, 22);
   chkSaltaDoppioni_->setFont(ScreenPieces::verdana(10));
   chkSaltaDoppioni_->setChecked(true);
-  connect(chkSaltaDoppioni_, &QCheckBox::toggled, this, &TfrmImportaContatti::showSummary);
+  connect(chkSaltaDoppioni_, &QCheckBox::toggled, this,
+          guarded(this, &TfrmImportaContatti::showSummary));
 
   prgImporta_ = new QProgressBar(this);
   prgImporta_->setObjectName(u"prgImporta"_qs);
@@ -145,7 +148,8 @@ void TfrmImportaContatti::buildControls() {
   btnImporta_->setToolTip(u"Aggiungi i contatti all'archivio anagrafico"_qs);
   btnChiudi_ =
       ScreenPieces::button(u"btnChiudi"_qs, u"Chiudi"_qs, QRect(816, 604, 128, 32), this);
-  connect(btnImporta_, &QPushButton::clicked, this, &TfrmImportaContatti::importContacts);
+  connect(btnImporta_, &QPushButton::clicked, this,
+          guarded(this, &TfrmImportaContatti::importContacts));
   connect(btnChiudi_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -214,10 +218,10 @@ void TfrmImportaContatti::showMapping() {
     choice->addItem(kNotImported, QString());
     for (const CardTarget& target : CardTargets::all()) choice->addItem(target.caption, target.key);
     choice->setCurrentIndex(qMax(0, choice->findData(rule.target)));
-    connect(choice, &QComboBox::currentIndexChanged, this, [this, row, choice] {
-      mapping_[row].target = choice->currentData().toString();
-      mappingChanged();
-    });
+    connect(choice, &QComboBox::currentIndexChanged, this, guarded(this, [this, row, choice] {
+              mapping_[row].target = choice->currentData().toString();
+              mappingChanged();
+            }));
     grdColonne_->setCellWidget(row, 2, choice);
   }
 }

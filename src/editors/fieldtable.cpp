@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <map>
 
+#include "archive/controlname.h"
 #include "archive/recordlayout.h"
+#include "archive/unknownname.h"
 #include "widgets/fieldhighlight.h"
 #include "widgets/keychain.h"
 #include "widgets/typingrules.h"
@@ -25,8 +27,10 @@ QLineEdit* makeBox(QWidget* parent, const RecordLayout& layout, const BoxRow& ro
   box->setGeometry(row.x, row.y, row.width, kBoxHeight);
   box->setFont(QFont(u"Verdana"_qs, 12, QFont::Bold));
   box->setAccessibleName(QString::fromUtf8(row.accessibleName));
-  const int field = layout.indexOf(QStringView(control).mid(3));
-  Q_ASSERT_X(field >= 0, "FieldTable", row.control);
+  const QStringView fieldName = ControlName::stem(control);
+  const int field = NameLookup::requireIndex(
+      layout.indexOf(fieldName), QString::fromLatin1(parent->window()->metaObject()->className()),
+      fieldName);
   box->setMaxLength(layout.field(field).capacity);
   if (box->maxLength() == 1) box->setAlignment(Qt::AlignCenter);
   FieldHighlight::apply(box, row.tint == Tint::Beige ? FieldHighlight::kBeige
@@ -49,7 +53,7 @@ QLineEdit* makeBox(QWidget* parent, const RecordLayout& layout, const BoxRow& ro
   }
   if (row.caption) {
     auto* caption = new QLabel(QString::fromUtf8(row.caption), parent);
-    caption->setObjectName(u"lbl"_qs + control.mid(3) + u"Caption"_qs);
+    caption->setObjectName(ControlName::sibling(u"lbl", control) + u"Caption"_qs);
     caption->setFont(QFont(u"Verdana"_qs, kCaptionPoints));
     if (row.tint == Tint::Beige) caption->setStyleSheet(u"color: %1;"_qs.arg(kBrown.name()));
     caption->adjustSize();

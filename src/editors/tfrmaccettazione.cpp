@@ -17,6 +17,7 @@
 #include "print/tfrmstampaaccettazione.h"
 #include "printaids/envelopescreen.h"
 #include "widgets/helpline.h"
+#include "widgets/namedchild.h"
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
@@ -107,7 +108,7 @@ TfrmAccettazione::TfrmAccettazione(QWidget* parent) : WorkspaceWindow(kLook, par
   for (QLineEdit* box : FieldTable::build(p, acceptanceLayout(), kBoxes, kChecks, keys()))
     helpLine()->addNeutral(box);
   for (const auto& c : kCheckHints)
-    helpLine()->addHint(p->findChild<QCheckBox*>(QString::fromLatin1(c.control)),
+    helpLine()->addHint(namedChild<QCheckBox>(*p, QString::fromLatin1(c.control)),
                         QString::fromUtf8(c.hint));
   AttachmentLabels::create(p);
 

@@ -16,6 +16,7 @@
 #include "print/tfrmstampaanagrafica.h"
 #include "printaids/envelopescreen.h"
 #include "export/tfrmexpanagrafica.h"
+#include "platform/guardedaction.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
 #include "validators/taxcoderouting.h"
@@ -24,6 +25,7 @@
 #include "validators/tfrmiban.h"
 #include "validators/tfrmpartitaiva.h"
 #include "widgets/helpline.h"
+#include "widgets/namedchild.h"
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
@@ -143,7 +145,7 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kLook, parent)
   AttachmentLabels::create(p);
 
   for (const FieldButton& b : kFieldButtons)
-    connect(addFieldButton(b.def, b.at), &QToolButton::clicked, this, b.action);
+    connect(addFieldButton(b.def, b.at), &QToolButton::clicked, this, guarded(this, b.action));
 
   connectClick(u"cmdFile"_qs, [this] { TfrmAllegaCartella::openFor(this, u"anagrafica"_qs); });
 
@@ -165,7 +167,7 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kLook, parent)
 }
 
 QString TfrmAnagrafica::trimmedText(const QString& box) const {
-  return Text::trimmed(panel()->findChild<QLineEdit*>(box)->text());
+  return Text::trimmed(namedChild<QLineEdit>(*panel(), box)->text());
 }
 
 void TfrmAnagrafica::sendMail() {

@@ -14,6 +14,7 @@
 #include "print/tfrmstamparicevimentodes.h"
 #include "print/tfrmstamparicevimentomit.h"
 #include "widgets/helpline.h"
+#include "widgets/namedchild.h"
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
@@ -112,9 +113,9 @@ TfrmRicevimento::TfrmRicevimento(QWidget* parent) : WorkspaceWindow(kLook, paren
   for (QLineEdit* box : FieldTable::build(p, returnReceiptLayout(), kBoxes, kChecks, keys()))
     helpLine()->addNeutral(box);
   for (const char* neutral : {"chkRaccomandata", "chkPacco", "chkAssicurata"})
-    helpLine()->addNeutral(p->findChild<QCheckBox*>(QString::fromLatin1(neutral)));
+    helpLine()->addNeutral(namedChild<QCheckBox>(*p, QString::fromLatin1(neutral)));
   helpLine()->addHint(
-      p->findChild<QCheckBox*>(u"chkConsegnata"_qs),
+      namedChild<QCheckBox>(*p, u"chkConsegnata"_qs),
       u"Spunta questa casella per indicare che la raccomandata è stata consegnata."_qs);
 
   addReceiptFieldButtons<TfrmImportaAnagrafica>(u"ricevimento"_qs, QPoint(412, 228), QPoint(412, 372),

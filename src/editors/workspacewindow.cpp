@@ -10,8 +10,10 @@
 #include "editors/editormessages.h"
 #include "editors/editorworkflow.h"
 #include "editors/workspaceshortcuts.h"
+#include "platform/guardedaction.h"
 #include "widgets/helpline.h"
 #include "widgets/keychain.h"
+#include "widgets/namedchild.h"
 #include "widgets/picturebutton.h"
 #include "widgets/windowshortcuts.h"
 
@@ -77,7 +79,7 @@ WorkspaceWindow::WorkspaceWindow(const WorkspaceLook& def, QWidget* parent)
 }
 
 PictureButton* WorkspaceWindow::button(const QString& name) const {
-  return panel_->findChild<PictureButton*>(name);
+  return namedChild<PictureButton>(*panel_, name);
 }
 
 QWidget* WorkspaceWindow::addSheet(const QRect& geometry, QColor fill, QColor border,
@@ -109,10 +111,10 @@ PictureButton* WorkspaceWindow::addWideButton(const ToolButton& def, QPoint at) 
 }
 
 void WorkspaceWindow::addTodayButton(QPoint at) {
-  connect(addFieldButton(kToday, at), &QToolButton::clicked, this, [this] {
-    if (auto* date = findChild<QLineEdit*>(u"txtData"_qs))
-      date->setText(QDate::currentDate().toString(u"dd/MM/yyyy"_qs));
-  });
+  connect(addFieldButton(kToday, at), &QToolButton::clicked, this, guarded(this, [this] {
+            namedChild<QLineEdit>(*panel_, u"txtData"_qs)
+                ->setText(QDate::currentDate().toString(u"dd/MM/yyyy"_qs));
+          }));
 }
 
 void WorkspaceWindow::buildToolbar() {
@@ -149,7 +151,8 @@ void WorkspaceWindow::buildToolbar() {
   place(kGuida, 880);
   place(kEsci, 921);
 
-  connect(button(u"cmdGuida"_qs), &QToolButton::clicked, this, &WorkspaceWindow::openGuide);
+  connect(button(u"cmdGuida"_qs), &QToolButton::clicked, this,
+          guarded(this, &WorkspaceWindow::openGuide));
   connect(button(u"cmdEsci"_qs), &QToolButton::clicked, this, &QWidget::close);
 }
 
@@ -173,13 +176,12 @@ void WorkspaceWindow::setWorkflow(EditorWorkflow* workflow) {
       {"cmdIndietro", &EditorWorkflow::previous}, {"cmdAvanti", &EditorWorkflow::next},
       {"cmdUltimo", &EditorWorkflow::last}};
   for (const auto& [name, action] : actions)
-    connect(button(QString::fromLatin1(name)), &QToolButton::clicked, workflow, action);
+    connect(button(QString::fromLatin1(name)), &QToolButton::clicked, workflow,
+            guarded(this, [workflow, action] { (workflow->*action)(); }));
 }
 
 void WorkspaceWindow::connectClick(const QString& buttonName, std::function<void()> action) {
-  PictureButton* b = button(buttonName);
-  Q_ASSERT_X(b, "WorkspaceWindow", qPrintable(buttonName));
-  connect(b, &QToolButton::clicked, this, std::move(action));
+  connect(button(buttonName), &QToolButton::clicked, this, guarded(this, std::move(action)));
 }
 
 void WorkspaceWindow::openGuide() {

@@ -44,6 +44,7 @@ class WorkspaceWindow : public GradientWidget {
   HelpLine* helpLine() const { return help_; }
   KeyChain* keys() const { return keys_; }
   EditorWorkflow* workflow() const { return workflow_; }
+  // A button on the panel; a name it does not have raises UnknownName.
   PictureButton* button(const QString& name) const;
 
   void openGuide();
@@ -101,6 +102,8 @@ class WorkspaceWindow : public GradientWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  protected:
+  // The button runs the action; a failure it does not handle is shown as
+  // unexpected and the workspace carries on.
   void connectClick(const QString& buttonName, std::function<void()> action);
 
  private:

@@ -3,6 +3,7 @@
 #include <QScopeGuard>
 
 #include "archive/tarchivio.h"
+#include "archive/unknownname.h"
 #include "archive/windows1252.h"
 
 namespace {
@@ -16,7 +17,8 @@ QList<QList<int>> fieldsOfCells(const ExportTable& table) {
   for (const ExportColumn& column : table.columns) {
     QList<int> fields;
     for (const QString& name : column.cell.fields)
-      fields.append(table.archive.layout.indexOf(name));
+      fields.append(NameLookup::requireIndex(table.archive.layout.indexOf(name),
+                                             table.caption, name));
     cells.append(fields);
   }
   return cells;

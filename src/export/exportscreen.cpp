@@ -16,12 +16,14 @@
 #include "export/exportgridmodel.h"
 #include "export/formats/sheetformats.h"
 #include "export/spreadsheetwriter.h"
+#include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/programfolder.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
 #include "widgets/gradientwidget.h"
 #include "widgets/helpline.h"
+#include "widgets/namedchild.h"
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 #include "widgets/progressstrip.h"
@@ -120,13 +122,13 @@ void ExportScreen::buildControls() {
     button->move(def.geometry.topLeft() + inSfondo);
     help->addHint(button, QString::fromUtf8(def.hint));
   }
-  connect(findChild<QToolButton*>(u"cmdEsporta"_qs), &QToolButton::clicked, this,
-          &ExportScreen::exportSpreadsheet);
-  connect(findChild<QToolButton*>(u"cmdSalvaCome"_qs), &QToolButton::clicked, this,
-          &ExportScreen::saveAs);
-  connect(findChild<QToolButton*>(u"cmdGuida"_qs), &QToolButton::clicked, this,
-          &ExportScreen::openGuide);
-  connect(findChild<QToolButton*>(u"cmdEsci"_qs), &QToolButton::clicked, this,
+  connect(namedChild<QToolButton>(*this, u"cmdEsporta"_qs), &QToolButton::clicked, this,
+          guarded(this, &ExportScreen::exportSpreadsheet));
+  connect(namedChild<QToolButton>(*this, u"cmdSalvaCome"_qs), &QToolButton::clicked, this,
+          guarded(this, &ExportScreen::saveAs));
+  connect(namedChild<QToolButton>(*this, u"cmdGuida"_qs), &QToolButton::clicked, this,
+          guarded(this, &ExportScreen::openGuide));
+  connect(namedChild<QToolButton>(*this, u"cmdEsci"_qs), &QToolButton::clicked, this,
           &QDialog::accept);
 }
 

@@ -1,5 +1,6 @@
 #include "print/cardlayout.h"
 
+#include "archive/controlname.h"
 #include "print/formlayout.h"
 
 namespace {
@@ -108,7 +109,7 @@ std::span<const CardRow> rows() { return kRows; }
 Length rowTop(int row) { return kFirstRowTop + kRowPitch * (row - 1); }
 
 QString labelBoxName(const CardRow& row) {
-  return u"lbl"_qs + QString::fromLatin1(row.valueBox).mid(3);
+  return ControlName::sibling(u"lbl", QString::fromLatin1(row.valueBox));
 }
 
 Page page() {

@@ -60,7 +60,7 @@ QString footer(const QDateTime& printedAt);
 
 // Sets every value box from the address-book screen as it is now, and the
 // footer to the given moment. A control that the source does not have throws
-// std::invalid_argument.
+// UnknownName.
 void fill(Page& page, const QWidget& source, const QDateTime& printedAt);
 
 }  // namespace CardLayout

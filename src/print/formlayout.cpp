@@ -2,18 +2,11 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <stdexcept>
 
 #include "archive/text.h"
+#include "widgets/namedchild.h"
 
 namespace {
-
-template <typename Control>
-const Control& control(const QWidget& source, const QString& name) {
-  const auto* found = source.findChild<const Control*>(name);
-  if (!found) throw std::invalid_argument("the screen has no control " + name.toStdString());
-  return *found;
-}
 
 HAlign horizontal(BoxAlign align) {
   return align == BoxAlign::CentreCentre ? HAlign::Centre : HAlign::Left;
@@ -26,11 +19,11 @@ VAlign vertical(BoxAlign align) {
 }  // namespace
 
 QString ScreenSource::text(const QString& name) const {
-  return Text::trimmed(control<QLineEdit>(screen_, name).text());
+  return Text::trimmed(namedChild<const QLineEdit>(screen_, name)->text());
 }
 
 bool ScreenSource::ticked(const QString& name) const {
-  return control<QCheckBox>(screen_, name).isChecked();
+  return namedChild<const QCheckBox>(screen_, name)->isChecked();
 }
 
 namespace FormLayout {

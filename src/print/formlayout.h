@@ -36,7 +36,7 @@ class FormSource {
 };
 
 // The controls of a screen as they are now. A control that the screen does
-// not have throws std::invalid_argument.
+// not have throws UnknownName.
 class ScreenSource : public FormSource {
  public:
   explicit ScreenSource(const QWidget& screen) : screen_(screen) {}
@@ -56,7 +56,7 @@ Page page(std::span<const FormBox> boxes);
 // The box's text from the source.
 QString content(const char* pattern, const FormSource& source);
 // The same from the source screen as it is now. A control that the source
-// does not have throws std::invalid_argument.
+// does not have throws UnknownName.
 QString content(const char* pattern, const QWidget& source);
 
 // The page with every box filled from the source.

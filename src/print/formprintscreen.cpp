@@ -15,6 +15,7 @@
 #include "widgets/fixedwindow.h"
 #include "widgets/picture.h"
 
+#include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "print/offsetcontrols.h"
@@ -133,10 +134,10 @@ void FormPrintScreen::buildControls() {
       dialogButton("btnFoglioProva", u"Foglio di prova..."_qs,
                    u"Stampa un foglio di prova su carta bianca per misurare i margini"_qs, this,
                    kCalibrationKey);
-  connect(print_, &QPushButton::clicked, this, &FormPrintScreen::print);
+  connect(print_, &QPushButton::clicked, this, guarded(this, &FormPrintScreen::print));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(preview, &QPushButton::clicked, this, &FormPrintScreen::preview);
-  connect(calibration, &QPushButton::clicked, this, &FormPrintScreen::calibrate);
+  connect(preview, &QPushButton::clicked, this, guarded(this, &FormPrintScreen::preview));
+  connect(calibration, &QPushButton::clicked, this, guarded(this, &FormPrintScreen::calibrate));
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(calibration);

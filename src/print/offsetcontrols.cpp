@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "archive/text.h"
+#include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "print/offsettext.h"
@@ -56,10 +57,11 @@ OffsetControls::OffsetControls(QGridLayout* grid, QWidget* screen, Apply apply)
     for (QPushButton* b : {minus, plus}) b->setFixedWidth(32);
     QLineEdit* box = row.box;
     const QString key = QString::fromLatin1(row.key);
-    connect(minus, &QPushButton::clicked, this, [this, box] { step(box, -1); });
-    connect(plus, &QPushButton::clicked, this, [this, box] { step(box, +1); });
+    connect(minus, &QPushButton::clicked, this,
+            guarded(screen, [this, box] { step(box, -1); }));
+    connect(plus, &QPushButton::clicked, this, guarded(screen, [this, box] { step(box, +1); }));
     connect(store, &QPushButton::clicked, this,
-            [apply, box, key] { apply(key, Text::trimmed(box->text())); });
+            guarded(screen, [apply, box, key] { apply(key, Text::trimmed(box->text())); }));
     grid->addWidget(title, line, 0);
     grid->addWidget(minus, line, 1);
     grid->addWidget(box, line, 2);

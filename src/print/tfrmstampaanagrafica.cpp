@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "print/cardlayout.h"
@@ -83,10 +84,10 @@ void TfrmStampaAnagrafica::buildControls() {
                          u"Mostra la scheda come sarà stampata"_qs, this);
   giveShortcut(preview, QKeySequence(Qt::CTRL | Qt::Key_F2));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(print, &QPushButton::clicked, this, &TfrmStampaAnagrafica::print);
-  connect(preview, &QPushButton::clicked, this, [this] {
-    if (PagePreview::askToPrint(this, {preparedPage()}, kCaption.trimmed())) this->print();
-  });
+  connect(print, &QPushButton::clicked, this, guarded(this, &TfrmStampaAnagrafica::print));
+  connect(preview, &QPushButton::clicked, this, guarded(this, [this] {
+            if (PagePreview::askToPrint(this, {preparedPage()}, kCaption.trimmed())) this->print();
+          }));
 
   auto* message = new QHBoxLayout;
   message->setSpacing(16);

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/guardedaction.h"
 #include "widgets/dialogbutton.h"
 #include "widgets/fixedwindow.h"
 
@@ -36,7 +37,7 @@ void AidScreen::addPrintButtons(const QString& what, std::function<void()> previ
                             this, QKeySequence(Qt::CTRL | Qt::Key_F2));
   auto* start = dialogButton("btnStampa", u"Stampa"_qs, u"Stampa "_qs + what, this);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(show, &QPushButton::clicked, this, std::move(preview));
-  connect(start, &QPushButton::clicked, this, std::move(print));
+  connect(show, &QPushButton::clicked, this, guarded(this, std::move(preview)));
+  connect(start, &QPushButton::clicked, this, guarded(this, std::move(print)));
   addButtonRow({cancel, show, start});
 }

@@ -6,6 +6,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "report/printservice.h"
@@ -55,7 +56,7 @@ CalibrationScreen::CalibrationScreen(Page sheet, const QString& formName, int to
   auto* print = dialogButton("btnStampaFoglio", u"Stampa il foglio di prova..."_qs,
                              u"Stampa il foglio di prova su carta bianca"_qs, this,
                              QKeySequence::Print);
-  connect(print, &QPushButton::clicked, this, &CalibrationScreen::printSheet);
+  connect(print, &QPushButton::clicked, this, guarded(this, &CalibrationScreen::printSheet));
 
   down_ = shiftBox("txtBasso", top, u"Millimetri di cui le caselle del modulo sono più in "
                                     "basso delle crocette"_qs, this);

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "archive/controlname.h"
+
 namespace {
 
 using CalibrationSheet::kRulerLine;
@@ -106,7 +108,7 @@ void addMark(Page& sheet, const TextBox& box) {
   sheet.add(text(u"mark "_qs + box.name,
                  {at.left + Length::mm(1), at.top - kLabelHeight - Length::mm(0.4),
                   Length::mm(40), kLabelHeight},
-                 6, HAlign::Left, VAlign::Top, box.name.mid(3)));
+                 6, HAlign::Left, VAlign::Top, ControlName::stem(box.name).toString()));
 }
 
 std::vector<const TextBox*> textBoxes(const Page& form) {

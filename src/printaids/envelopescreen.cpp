@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "print/offsetcontrols.h"
@@ -61,7 +62,8 @@ void EnvelopeScreen::buildControls() {
     group->addButton(choice);
     sizes->addWidget(choice);
     sizeChoices_ << choice;
-    connect(choice, &QRadioButton::clicked, this, [this, &size] { sizeChosen(size); });
+    connect(choice, &QRadioButton::clicked, this,
+            guarded(this, [this, &size] { sizeChosen(size); }));
   }
   sizes->addStretch();
 

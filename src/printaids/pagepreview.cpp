@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/guardedaction.h"
 #include "widgets/shortcuttip.h"
 
 namespace {
@@ -99,10 +100,10 @@ QToolBar* PagePreview::buildToolbar() {
     action->setShortcut(def.key);
     action->setToolTip(shortcutTip(QString::fromUtf8(def.text), def.key));
     auto run = def.run;
-    connect(action, &QAction::triggered, this, [this, run] {
-      run(view_);
-      showPageNumber();
-    });
+    connect(action, &QAction::triggered, this, guarded(this, [this, run] {
+              run(view_);
+              showPageNumber();
+            }));
     if (QWidget* button = bar->widgetForAction(action))
       button->setAccessibleName(QString::fromUtf8(def.text));
   };

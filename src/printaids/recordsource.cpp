@@ -1,14 +1,10 @@
 #include "printaids/recordsource.h"
 
+#include "archive/controlname.h"
 #include "archive/tscheda.h"
 
-namespace {
-// The field a control shows: its name without the three-letter prefix.
-QStringView fieldOf(const QString& control) { return QStringView(control).mid(3); }
-}  // namespace
-
-QString RecordSource::text(const QString& name) const { return record_.text(fieldOf(name)); }
+QString RecordSource::text(const QString& name) const { return record_.text(ControlName::stem(name)); }
 
 bool RecordSource::ticked(const QString& name) const {
-  return record_.flag(fieldOf(name)).value_or(false);
+  return record_.flag(ControlName::stem(name)).value_or(false);
 }

@@ -8,7 +8,7 @@ class TScheda;
 // workspace shows it: the text box "txtDestinatario" reads the field
 // "Destinatario", the check box "chkAvviso" the flag "Avviso", ticked only
 // by "Sì". A control whose field the record lacks throws
-// std::invalid_argument.
+// UnknownName.
 class RecordSource : public FormSource {
  public:
   explicit RecordSource(const TScheda& record) : record_(record) {}

@@ -1,6 +1,6 @@
 #include "report/page.h"
 
-#include <stdexcept>
+#include "archive/unknownname.h"
 
 Page::Page(PaperSize paper, Orientation orientation)
     : paper_(paper), orientation_(orientation) {}
@@ -24,7 +24,7 @@ TextBox* Page::findText(const QString& name) {
   for (PageItem& item : items_) {
     if (auto* box = std::get_if<TextBox>(&item); box && box->name == name) return box;
   }
-  throw std::invalid_argument("no text box named " + name.toStdString());
+  throw UnknownName(u"page", name);
 }
 
 const TextBox& Page::textBox(const QString& name) const {

@@ -83,7 +83,7 @@ class Page {
   const std::vector<PageItem>& items() const { return items_; }
 
   // Text boxes by name; an unknown name is a programming error and throws
-  // std::invalid_argument.
+  // UnknownName.
   QString text(const QString& name) const;
   void setText(const QString& name, const QString& text);
   const TextBox& textBox(const QString& name) const;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 
+#include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "report/printservice.h"
@@ -85,8 +86,8 @@ ListPanel::ListPanel(const QString& objectName, const QString& summaryTitle, QWi
   auto* btnChiudi = button(u"btnChiudi"_qs, u"Chiudi"_qs, {8, 488, 150, 30}, this);
   auto* btnStampa = button(u"btnStampa"_qs, u"Stampa"_qs, {675, 488, 150, 30}, this);
 
-  connect(btnTrova, &QPushButton::clicked, this, &ListPanel::findText);
-  connect(btnStampa, &QPushButton::clicked, this, &ListPanel::printSummary);
+  connect(btnTrova, &QPushButton::clicked, this, guarded(this, &ListPanel::findText));
+  connect(btnStampa, &QPushButton::clicked, this, guarded(this, &ListPanel::printSummary));
   connect(btnChiudi, &QPushButton::clicked, this, &ListPanel::closeRequested);
 }
 

@@ -7,7 +7,9 @@
 #include <QShowEvent>
 
 #include "archive/archiveerror.h"
+#include "archive/controlname.h"
 #include "archive/text.h"
+#include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "search/archivelines.h"
@@ -69,7 +71,7 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
     const FilterBox& def = kind_.filters[size_t(i)];
     const QPoint at(kColumnX[i % 2], kRowY[i / 2]);
     const QString text = QString::fromUtf8(def.label);
-    auto* caption = label(u"lbl"_qs + QString::fromLatin1(def.box).mid(3), text,
+    auto* caption = label(ControlName::sibling(u"lbl", QString::fromLatin1(def.box)), text,
                           QRect(at - QPoint(0, kLabelAbove), QSize(kBoxSize.width(), 20)),
                           panAvvio_);
     caption->setFont(verdana(12));
@@ -80,7 +82,7 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
     box->setFont(verdana(12, true));
     box->setAccessibleName(text.chopped(text.endsWith(u':') ? 1 : 0));
     caption->setBuddy(box);
-    new HighlightFrame(u"eff"_qs + QString::fromLatin1(def.box).mid(3), box);
+    new HighlightFrame(ControlName::sibling(u"eff", box->objectName()), box);
     boxes_ << box;
   }
   // Enter goes round the boxes; the search waits for "Cerca".
@@ -89,7 +91,7 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
   auto* btnAnnulla = button(u"btnAnnulla"_qs, u"Chiudi"_qs, {8, 488, 150, 30}, panAvvio_);
   auto* btnCerca = button(u"btnCerca"_qs, u"Cerca"_qs, {675, 488, 150, 30}, panAvvio_);
   connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
-  connect(btnCerca, &QPushButton::clicked, this, &SearchScreen::runSearch);
+  connect(btnCerca, &QPushButton::clicked, this, guarded(this, &SearchScreen::runSearch));
   btnCerca->installEventFilter(this);
 
   lblConta_ = label(u"lblConta"_qs, u"0"_qs, {177, 470, 40, 16}, panAvvio_);
@@ -113,7 +115,8 @@ void SearchScreen::buildResultPanel(QWidget* background) {
   lblTrovate_->setAlignment(Qt::AlignCenter);
   lblTrovate_->setStyleSheet(u"color: rgb(0, 139, 139);"_qs);
   connect(panContainer_, &ListPanel::closeRequested, this, &QDialog::reject);
-  connect(panContainer_, &ListPanel::lineOpened, this, &SearchScreen::openChosenLine);
+  connect(panContainer_, &ListPanel::lineOpened, this,
+          guarded(this, &SearchScreen::openChosenLine));
 }
 
 void SearchScreen::setTag(const QString& tag) { lblMemory_->setText(tag); }

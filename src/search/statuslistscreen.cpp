@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "archive/archiveerror.h"
+#include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "search/archivelines.h"
@@ -25,7 +26,8 @@ StatusListScreen::StatusListScreen(const StatusListKind& kind, QWidget* editor,
   panel_ = new ListPanel(u"panElenco"_qs, QString::fromUtf8(kind.summaryTitle), background);
   panel_->move(ScreenPieces::kPanelAt);
   connect(panel_, &ListPanel::closeRequested, this, &QDialog::reject);
-  connect(panel_, &ListPanel::lineOpened, this, &StatusListScreen::openChosenLine);
+  connect(panel_, &ListPanel::lineOpened, this,
+          guarded(this, &StatusListScreen::openChosenLine));
   if (const FormBatch* batch = FormBatches::forList(kind)) addFormPrinting(*batch);
 }
 
@@ -38,13 +40,13 @@ void StatusListScreen::addFormPrinting(const FormBatch& batch) {
                                      {519, 488, 150, 30}, panel_);
   forms->setAccessibleName(u"Stampa i moduli delle schede in elenco"_qs);
   giveShortcut(forms, QKeySequence(Qt::CTRL | Qt::Key_M));
-  connect(forms, &QPushButton::clicked, this, [this, list, &batch] {
-    QList<int> selected;
-    for (const QModelIndex& index : list->selectionModel()->selectedRows())
-      selected << index.row();
-    BatchPrintScreen screen(batch, panel_->lines(), selected, this);
-    screen.exec();
-  });
+  connect(forms, &QPushButton::clicked, this, guarded(this, [this, list, &batch] {
+            QList<int> selected;
+            for (const QModelIndex& index : list->selectionModel()->selectedRows())
+              selected << index.row();
+            BatchPrintScreen screen(batch, panel_->lines(), selected, this);
+            screen.exec();
+          }));
 }
 
 void StatusListScreen::showEvent(QShowEvent* event) {

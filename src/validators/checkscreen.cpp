@@ -10,6 +10,7 @@
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 
+#include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "widgets/fieldhighlight.h"
@@ -108,7 +109,7 @@ void CheckScreen::buildControls(const Setup& setup) {
   // Enter in the box moves on to "Controlla"; Enter there presses it.
   auto* keys = new KeyChain(this);
   keys->link(box_, btnControlla_);
-  connect(btnControlla_, &QPushButton::clicked, this, &CheckScreen::controlla);
+  connect(btnControlla_, &QPushButton::clicked, this, guarded(this, &CheckScreen::controlla));
   connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* buttons = new QHBoxLayout;

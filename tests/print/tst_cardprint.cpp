@@ -356,7 +356,8 @@ class CardPrintTest : public QObject {
     QTest::newRow("printer error")
         << true << QString() << u"the printer is out of order (scripted)"_qs << 1;
     QTest::newRow("other error while preparing")
-        << false << u"txtProv02"_qs << u"the screen has no control txtProv02"_qs << 0;
+        << false << u"txtProv02"_qs
+        << u"QWidget: no control, field or box named \"txtProv02\""_qs << 0;
   }
   void failureShowsItsOwnTextAndTheScreenStaysOpen() {
     QFETCH(bool, printerFails);

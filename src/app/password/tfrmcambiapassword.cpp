@@ -11,6 +11,7 @@
 #include "app/password/passwordwindow.h"
 #include "app/password/tfrmpassword.h"
 #include "archive/text.h"
+#include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "widgets/keychain.h"
@@ -62,7 +63,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(TfrmPassword* login) : login_(login) {
     box->installEventFilter(this);
   }
 
-  connect(cmdOK_, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdOKClick);
+  connect(cmdOK_, &QPushButton::clicked, this, guarded(this, &TfrmCambiaPassword::cmdOKClick));
   connect(cmdEsci_, &QPushButton::clicked, this, &QWidget::close);
 }
 

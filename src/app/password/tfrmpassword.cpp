@@ -10,6 +10,7 @@
 #include "app/password/passwordwindow.h"
 #include "app/password/tfrmcambiapassword.h"
 #include "archive/text.h"
+#include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 
@@ -38,13 +39,13 @@ TfrmPassword::TfrmPassword(QWidget* parent) : QWidget(parent) {
                                                   QRect(358, 180, 150, 32), this);
   cmdOK_->setEnabled(false);
 
-  connect(cmdOK_, &QPushButton::clicked, this, &TfrmPassword::cmdOKClick);
+  connect(cmdOK_, &QPushButton::clicked, this, guarded(this, &TfrmPassword::cmdOKClick));
   connect(cmdEsci_, &QPushButton::clicked, this, &TfrmPassword::cmdEsciClick);
   connect(btnCambiaPassword_, &QPushButton::clicked, this,
-          &TfrmPassword::btnCambiaPasswordClick);
+          guarded(this, &TfrmPassword::btnCambiaPasswordClick));
   connect(txtPassword_, &QLineEdit::textChanged, this, &TfrmPassword::updateOk);
   connect(txtPassword_, &QLineEdit::returnPressed, this,
-          &TfrmPassword::txtPasswordReturnPressed);
+          guarded(this, &TfrmPassword::txtPasswordReturnPressed));
   txtPassword_->installEventFilter(this);
 }
 

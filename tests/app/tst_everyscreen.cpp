@@ -1,0 +1,173 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "app/programscreens.h"
+#include "archive/layouts.h"
+#include "archive/tscheda.h"
+#include "archive/unknownname.h"
+#include "editors/fieldtable.h"
+#include "editors/workspacewindow.h"
+#include "print/formlayout.h"
+#include "printaids/recordsource.h"
+#include "support/recordingmessages.h"
+#include "support/testfolder.h"
+#include "widgets/keychain.h"
+
+namespace {
+
+QWidget* topLevel(const QString& className) {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (QString::fromLatin1(w->metaObject()->className()) == className) return w;
+  qFatal("no top-level screen %s", qPrintable(className));
+}
+
+// Clicks the buttons of `path` one screen after another, each in the modal
+// screen the one before opened, and answers the class of the last screen
+// opened, or nothing when a click opened none. Every screen is closed again.
+QString openThrough(QWidget* screen, QStringList path) {
+  if (path.isEmpty()) return QString::fromLatin1(screen->metaObject()->className());
+  auto* button = screen->findChild<QAbstractButton*>(path.takeFirst());
+  if (!button) return u"no button"_qs;
+  QString reached;
+  QObject pending;  // a click that opened nothing leaves no timer behind
+  QTimer::singleShot(0, &pending, [&reached, screen, path] {
+    QWidget* opened = QApplication::activeModalWidget();
+    if (!opened || opened == screen) return;
+    reached = openThrough(opened, path);
+    opened->close();
+  });
+  button->click();
+  QCoreApplication::processEvents();
+  return reached;
+}
+
+// A workspace with a misspelt button in its table.
+const WorkspaceLook kLook{" Prova",
+                          {{"cmdUno", "", "Uno", ""}, {"cmdDue", "", "Due", ""}},
+                          {"cmdElenco", "", "Elenco", ""},
+                          "Prova",
+                          [] { return QString(); }};
+
+class MisspeltButtonWorkspace : public WorkspaceWindow {
+ public:
+  MisspeltButtonWorkspace() : WorkspaceWindow(kLook) { connectClick(u"cmdDeu"_qs, [] {}); }
+};
+
+}  // namespace
+
+// Every screen of the program, built on a fresh program folder and reached
+// the way the user reaches it. Building a screen resolves every name in its
+// tables, so a misspelt name stops the screen instead of leaving a dead
+// button or a box bound to no field.
+class EveryScreenTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void everyScreenOpensFromItsButton_data() {
+    QTest::addColumn<QStringList>("path");
+    QTest::addColumn<QString>("screen");
+    const auto row = [](const char* name, QStringList path, const char* screen) {
+      QTest::newRow(name) << path << QString::fromLatin1(screen);
+    };
+    row("menu", {u"TfrmAvvio"_qs}, "TfrmAvvio");
+    row("login", {u"TfrmPassword"_qs}, "TfrmPassword");
+    row("change password", {u"TfrmCambiaPassword"_qs}, "TfrmCambiaPassword");
+    row("information", {u"TfrmAvvio"_qs, u"imgInfo"_qs}, "TfrmInfo");
+    row("splash", {u"TfrmAvvio"_qs, u"imgSplash"_qs}, "TfrmSplash");
+    row("overview", {u"TfrmAvvio"_qs, u"imgGuida"_qs}, "TfrmGuida");
+
+    const QString acceptance = u"TfrmAccettazione"_qs;
+    row("acceptance print", {acceptance, u"cmdStampa"_qs}, "TfrmStampaAccettazione");
+    row("acceptance preview", {acceptance, u"cmdStampa"_qs, u"btnAnteprima"_qs}, "PagePreview");
+    row("acceptance calibration", {acceptance, u"cmdStampa"_qs, u"btnFoglioProva"_qs},
+        "CalibrationScreen");
+    row("acceptance envelope", {acceptance, u"cmdBusta"_qs}, "EnvelopeScreen");
+    row("acceptance attachments", {acceptance, u"cmdFile"_qs}, "TfrmAllegaCartella");
+    row("acceptance export", {acceptance, u"cmdEsporta"_qs}, "TfrmExpAccettazione");
+    row("acceptance search", {acceptance, u"cmdTrova"_qs}, "TfrmTrovaAccettazione");
+    row("acceptance unsent", {acceptance, u"cmdDaInviare"_qs}, "TfrmInviate");
+    row("acceptance batch print", {acceptance, u"cmdDaInviare"_qs, u"btnStampaModuli"_qs},
+        "BatchPrintScreen");
+    row("acceptance recipient import", {acceptance, u"impDestinatario"_qs},
+        "TfrmImportaAnagrafica");
+    row("acceptance sender import", {acceptance, u"impMittente"_qs}, "TfrmImportaAnagrafica");
+    row("acceptance guide", {acceptance, u"cmdGuida"_qs}, "TfrmGuida");
+
+    const QString receipt = u"TfrmRicevimento"_qs;
+    row("receipt recipient side", {receipt, u"cmdStampaDes"_qs}, "TfrmStampaRicevimentoDes");
+    row("receipt sender side", {receipt, u"cmdStampaMit"_qs}, "TfrmStampaRicevimentoMit");
+    row("receipt calibration", {receipt, u"cmdStampaMit"_qs, u"btnFoglioProva"_qs},
+        "CalibrationScreen");
+    row("receipt export", {receipt, u"cmdEsporta"_qs}, "TfrmExpRicevimento");
+    row("receipt search", {receipt, u"cmdTrova"_qs}, "TfrmTrovaRicevimento");
+    row("receipt undelivered", {receipt, u"cmdDaInviare"_qs}, "TfrmConsegnate");
+    row("receipt batch print", {receipt, u"cmdDaInviare"_qs, u"btnStampaModuli"_qs},
+        "BatchPrintScreen");
+    row("receipt recipient import", {receipt, u"impDestinatario"_qs}, "TfrmImportaAnagrafica");
+    row("receipt guide", {receipt, u"cmdGuida"_qs}, "TfrmGuida");
+
+    const QString addressBook = u"TfrmAnagrafica"_qs;
+    row("card print", {addressBook, u"cmdStampa"_qs}, "TfrmStampaAnagrafica");
+    row("card preview", {addressBook, u"cmdStampa"_qs, u"btnAnteprima"_qs}, "PagePreview");
+    row("address envelope", {addressBook, u"cmdBusta"_qs}, "EnvelopeScreen");
+    row("card attachments", {addressBook, u"cmdFile"_qs}, "TfrmAllegaCartella");
+    row("contact import", {addressBook, u"cmdImportaContatti"_qs}, "TfrmImportaContatti");
+    row("address export", {addressBook, u"cmdEsporta"_qs}, "TfrmExpAnagrafica");
+    row("address search", {addressBook, u"cmdTrova"_qs}, "TfrmTrovaAnagrafica");
+    row("pending matters", {addressBook, u"cmdQuestioni"_qs}, "TfrmQuestioni");
+    row("tax code check", {addressBook, u"btnCodFisc"_qs}, "TfrmCodFisc");
+    row("VAT number check", {addressBook, u"btnPartitaIva"_qs}, "TfrmPartitaIva");
+    row("IBAN check", {addressBook, u"btnIban"_qs}, "TfrmIban");
+    row("card number check", {addressBook, u"btnCarta"_qs}, "TfrmCarta");
+    row("address guide", {addressBook, u"cmdGuida"_qs}, "TfrmGuida");
+  }
+  void everyScreenOpensFromItsButton() {
+    QFETCH(QStringList, path);
+    QFETCH(QString, screen);
+    TestFolder folder;
+    RecordingMessages messages;
+    ProgramScreens program;
+    QWidget* start = topLevel(path.takeFirst());
+    start->show();
+    QCOMPARE(openThrough(start, path), screen);
+    for (const RecordingMessages::Entry& said : messages.entries)
+      QVERIFY2(said.form != RecordingMessages::Form::Unexpected, qPrintable(said.text));
+  }
+
+  void aMisspeltNameStopsItsScreen() {
+    TestFolder folder;
+    QWidget screen;
+    QWidget emptyScreen;
+    KeyChain keys;
+    TSchedaAnagrafica card;
+    const BoxRow misspeltBox[] = {
+        {"txtCognme", "COGNOME:", 0, 20, 100, 1, Typing::Plain, "Cognome"}};
+    const struct {
+      const char* table;
+      const char* name;
+      std::function<void()> build;
+    } cases[] = {
+        {"a box bound to no field", "Cognme",
+         [&] { FieldTable::build(&screen, addressBookLayout(), misspeltBox, {}, &keys); }},
+        {"a button the workspace lacks", "cmdDeu", [] { MisspeltButtonWorkspace workspace; }},
+        {"a form box reading a control the screen lacks", "txtCognme",
+         [&] { FormLayout::content("{txtCognme}", emptyScreen); }},
+        {"a form box reading a field the record lacks", "Cognme",
+         [&] { FormLayout::content("{txtCognme}", RecordSource(card)); }},
+    };
+    for (const auto& c : cases) {
+      try {
+        c.build();
+        QFAIL(c.table);
+      } catch (const UnknownName& unknown) {
+        QVERIFY2(QString::fromUtf8(unknown.what()).contains(QLatin1String(c.name)), c.table);
+      }
+    }
+  }
+};
+
+QTEST_MAIN(EveryScreenTest)
+#include "tst_everyscreen.moc"

@@ -4,6 +4,7 @@
 #include <QShowEvent>
 
 #include "widgets/fixedwindow.h"
+#include "widgets/palette.h"
 
 DialogFrame::DialogFrame(const QString& caption, QSize clientSize,
                          Placement placement, QWidget* parent)
@@ -14,7 +15,7 @@ DialogFrame::DialogFrame(const QString& caption, QSize clientSize,
   setModal(true);
   setAutoFillBackground(true);
   QPalette p = palette();
-  p.setColor(QPalette::Window, Qt::white);
+  p.setColor(QPalette::Window, Palette::kWhite);
   setPalette(p);
 }
 

@@ -12,6 +12,7 @@
 #include "platform/services.h"
 #include "platform/shellservice.h"
 #include "widgets/namedchild.h"
+#include "widgets/palette.h"
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
@@ -44,8 +45,8 @@ QString art(const char* stem) { return u":/art/"_qs + QString::fromLatin1(stem) 
 }  // namespace
 
 TfrmAvvio::TfrmAvvio(QWidget* parent)
-    : GradientWidget(QColor(0x5D, 0x85, 0xA6), Qt::white, parent),
-      panel_(new PanelBox(Qt::white, QColor(0x9C, 0xB8, 0xD2), 1, this)) {
+    : GradientWidget(Palette::kMenuTop, Palette::kWhite, parent),
+      panel_(new PanelBox(Palette::kWhite, Palette::kSheetOutline, 1, this)) {
   setObjectName(u"TfrmAvvio"_qs);
   setWindowTitle(u" Velinda - Menu principale"_qs);
   setMinimumSize(kPanelSize);

@@ -8,7 +8,9 @@
 #include "platform/guardedaction.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
+#include "widgets/controls.h"
 #include "widgets/linklabel.h"
+#include "widgets/palette.h"
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
@@ -18,11 +20,9 @@ TfrmGuida::TfrmGuida(QWidget* parent)
   setObjectName(u"TfrmGuida"_qs);
   makePicture(u"imgLogo"_qs, u":/art/logo.svg"_qs, QRect(41, 14, 587, 69), this);
 
-  lblTitolo_ = new QLabel(u"Argomento della guida."_qs, this);
-  lblTitolo_->setObjectName(u"lblTitolo"_qs);
-  lblTitolo_->setGeometry(22, 96, 625, 30);
-  lblTitolo_->setFont(QFont(u"Arial"_qs, 16, QFont::Bold));
-  lblTitolo_->setStyleSheet(u"color: #DC143C;"_qs);
+  lblTitolo_ = Controls::label(u"lblTitolo"_qs, u"Argomento della guida."_qs,
+                               QRect(22, 96, 625, 30), QFont(u"Arial"_qs, 16, QFont::Bold), this);
+  lblTitolo_->setStyleSheet(Palette::textColourStyle(Palette::kCrimson));
 
   txtGuida_ = new QPlainTextEdit(this);
   txtGuida_->setObjectName(u"txtGuida"_qs);
@@ -42,9 +42,8 @@ TfrmGuida::TfrmGuida(QWidget* parent)
             Services::shell().open(ShellTarget::file(ProgramFolder::filePath(u"Guida.pdf"_qs)));
           }));
 
-  auto* btnChiudi = new QPushButton(u"Chiudi"_qs, this);
-  btnChiudi->setObjectName(u"btnChiudi"_qs);
-  btnChiudi->setGeometry(537, 506, 110, 32);
+  QPushButton* btnChiudi =
+      Controls::button(u"btnChiudi"_qs, u"Chiudi"_qs, QRect(537, 506, 110, 32), this);
   connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
 }
 

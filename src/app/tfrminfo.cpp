@@ -8,6 +8,7 @@
 #include "platform/guardedaction.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
+#include "widgets/controls.h"
 #include "widgets/linklabel.h"
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
@@ -18,12 +19,10 @@ TfrmInfo::TfrmInfo(QWidget* parent)
   setObjectName(u"TfrmInfo"_qs);
   makePicture(u"imgLogo"_qs, u":/art/logo.svg"_qs, QRect(20, 24, 433, 51), this);
 
-  auto* about = new QLabel(this);
-  about->setObjectName(u"lblInformazioni"_qs);
-  about->setGeometry(30, 100, 413, 290);
+  QLabel* about = Controls::label(u"lblInformazioni"_qs, {}, QRect(30, 100, 413, 290),
+                                  QFont(u"Verdana"_qs, 11), this);
   about->setWordWrap(true);
   about->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-  about->setFont(QFont(u"Verdana"_qs, 11));
   about->setText(
       u"<p style='font-size:15pt'><b>%1</b></p>"
       "<p>Compilazione, stampa e archivio dei moduli per le raccomandate: "
@@ -43,9 +42,8 @@ TfrmInfo::TfrmInfo(QWidget* parent)
   connect(lnkWeb, &LinkLabel::clicked, this,
           guarded(this, [] { Services::shell().open(supportMail()); }));
 
-  auto* btnChiudi = new QPushButton(u"Chiudi"_qs, this);
-  btnChiudi->setObjectName(u"btnChiudi"_qs);
-  btnChiudi->setGeometry(181, 520, 110, 32);
+  QPushButton* btnChiudi =
+      Controls::button(u"btnChiudi"_qs, u"Chiudi"_qs, QRect(181, 520, 110, 32), this);
   connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
 }
 

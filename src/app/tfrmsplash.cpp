@@ -6,6 +6,7 @@
 #include "platform/guardedaction.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
+#include "widgets/controls.h"
 #include "widgets/linklabel.h"
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
@@ -26,8 +27,7 @@ TfrmSplash::TfrmSplash(QWidget* parent)
             Services::shell().open(ShellTarget::web(Maker::kWebAddress));
           }));
 
-  auto* btnChiudi = new QPushButton(u"Chiudi"_qs, this);
-  btnChiudi->setObjectName(u"btnChiudi"_qs);
-  btnChiudi->setGeometry(533, 412, 110, 32);
+  QPushButton* btnChiudi =
+      Controls::button(u"btnChiudi"_qs, u"Chiudi"_qs, QRect(533, 412, 110, 32), this);
   connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
 }

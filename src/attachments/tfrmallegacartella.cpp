@@ -14,21 +14,16 @@
 #include "platform/services.h"
 #include "platform/shellservice.h"
 #include "widgets/boxtext.h"
+#include "widgets/controls.h"
 #include "widgets/fieldhighlight.h"
 #include "widgets/gradientwidget.h"
+#include "widgets/palette.h"
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
 namespace {
 
 constexpr QSize kClientSize{634, 534};
-const QColor kWindowTop{0xFF, 0xFF, 0xFF};
-const QColor kWindowBottom{0xA1, 0xC0, 0xD9};
-const QColor kSheetBorder{0x72, 0xA1, 0xC8};
-const QColor kSlotTop{0xA8, 0xCA, 0xE5};
-const QColor kSlotBottom{0xFF, 0xFF, 0xFF};
-const QColor kSlotBorder{0x6E, 0x9E, 0xC6};
-const QColor kFileNameColour{0x80, 0x80, 0x80};
 
 constexpr int kSlotLeft = 16;
 constexpr QSize kSlotSize{577, 113};
@@ -50,9 +45,7 @@ QLabel* makeCaption(const QString& objectName, const QString& text, QPoint place
 
 QPushButton* makeButton(const QString& objectName, const QString& text, const QRect& geometry,
                         const QString& accessibleName, QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(objectName);
-  button->setGeometry(geometry);
+  QPushButton* button = Controls::button(objectName, text, geometry, parent);
   button->setAccessibleName(accessibleName);
   // Enter in a box must not press a button the user did not choose.
   button->setAutoDefault(false);
@@ -70,12 +63,12 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* editor, QWidget* parent)
     : DialogFrame(u" Allega file"_qs, kClientSize, Placement::CentreOfScreen, parent),
       editor_(editor) {
   setObjectName(u"TfrmAllegaCartella"_qs);
-  auto* background = new GradientWidget(kWindowTop, kWindowBottom, this);
+  auto* background = new GradientWidget(Palette::kWhite, Palette::kAttachWindowBottom, this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(background);
 
-  auto* sheet = new PanelBox(Qt::white, kSheetBorder, 1, background);
+  auto* sheet = new PanelBox(Palette::kWhite, Palette::kAttachSheetOutline, 1, background);
   sheet->setGeometry(8, 8, 593, 433);
   makePicture(u"imgTitolo"_qs, u":/art/allega_titolo.svg"_qs, QRect(20, 20, 543, 49),
               background);
@@ -109,9 +102,9 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* editor, QWidget* parent)
 }
 
 void TfrmAllegaCartella::buildSlot(int index, int top, QWidget* parent) {
-  auto* panel = new GradientWidget(kSlotTop, kSlotBottom, parent);
+  auto* panel = new GradientWidget(Palette::kAttachSlotTop, Palette::kWhite, parent);
   panel->setGeometry(QRect(QPoint(kSlotLeft, top), kSlotSize));
-  auto* frame = new PanelBox(QColor(), kSlotBorder, 1, panel);
+  auto* frame = new PanelBox(QColor(), Palette::kAttachSlotOutline, 1, panel);
   frame->setGeometry(panel->rect());
 
   SlotControls& slot = slotControls_[size_t(index)];
@@ -126,7 +119,7 @@ void TfrmAllegaCartella::buildSlot(int index, int top, QWidget* parent) {
   slot.file->setAccessibleName(u"Nome %1 file allegato"_qs.arg(nth));
   FieldHighlight::apply(slot.file);
   slot.file->setStyleSheet(slot.file->styleSheet() +
-                           u"QLineEdit { color: %1; }"_qs.arg(kFileNameColour.name()));
+                           u"QLineEdit { color: %1; }"_qs.arg(Palette::css(Palette::kGrey)));
   makeCaption(u"lblNome"_qs + n, u"Nome %1 file allegato:"_qs.arg(nth), QPoint(28, top + 10),
               slot.file, parent);
 

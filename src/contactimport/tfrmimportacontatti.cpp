@@ -23,8 +23,10 @@
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "search/screenpieces.h"
+#include "widgets/controls.h"
 #include "widgets/fieldhighlight.h"
 #include "widgets/namedchild.h"
+#include "widgets/palette.h"
 
 namespace {
 
@@ -33,13 +35,6 @@ const QString kCaption = u" Importa contatti nell'archivio anagrafico"_qs;
 const QString kNotImported = u"(non importare)"_qs;
 // Contacts imported between two repaints of the progress bar.
 constexpr int kProgressStep = 25;
-
-// A caption or information line in the screen's small Verdana.
-QLabel* label(const QString& name, const QString& text, const QRect& geometry, QWidget* parent) {
-  QLabel* l = ScreenPieces::label(name, text, geometry, parent);
-  l->setFont(ScreenPieces::verdana(10));
-  return l;
-}
 
 QTableWidget* makeGrid(const QString& name, const QString& accessibleName, const QRect& geometry,
                        QWidget* parent) {
@@ -90,11 +85,11 @@ TfrmImportaContatti::TfrmImportaContatti(QWidget* parent)
 }
 
 void TfrmImportaContatti::buildControls() {
-  auto* title = new QLabel(u"Importa contatti da un file CSV o vCard"_qs, this);
-  title->setObjectName(u"lblTitolo"_qs);
-  title->setGeometry(16, 10, 928, 30);
-  title->setFont(ScreenPieces::verdana(14, true));
-  title->setStyleSheet(u"color: #427AA8;"_qs);
+  // Captions and information lines are in the screen's small Verdana.
+  const QFont small = ScreenPieces::verdana(10);
+  QLabel* title = Controls::label(u"lblTitolo"_qs, u"Importa contatti da un file CSV o vCard"_qs,
+                                  QRect(16, 10, 928, 30), ScreenPieces::verdana(14, true), this);
+  title->setStyleSheet(Palette::textColourStyle(Palette::kWorkspaceTop));
 
   txtFile_ = new QLineEdit(this);
   txtFile_->setObjectName(u"txtFile"_qs);
@@ -102,13 +97,14 @@ void TfrmImportaContatti::buildControls() {
   txtFile_->setReadOnly(true);
   txtFile_->setAccessibleName(u"File da importare"_qs);
   FieldHighlight::apply(txtFile_);
-  label(u"lblFile"_qs, u"File da importare:"_qs, QRect(16, 48, 400, 18), this)->setBuddy(txtFile_);
+  Controls::label(u"lblFile"_qs, u"File da importare:"_qs, QRect(16, 48, 400, 18), small, this)
+      ->setBuddy(txtFile_);
   auto* browse =
       ScreenPieces::button(u"btnSfoglia"_qs, u"Sfoglia..."_qs, QRect(816, 66, 128, 30), this);
   browse->setToolTip(u"Scegli il file CSV o vCard dei contatti"_qs);
   connect(browse, &QPushButton::clicked, this, guarded(this, &TfrmImportaContatti::chooseFile));
 
-  lblFormato_ = label(u"lblFormato"_qs, {}, QRect(16, 100, 928, 20), this);
+  lblFormato_ = Controls::label(u"lblFormato"_qs, {}, QRect(16, 100, 928, 20), small, this);
 
   grdColonne_ = makeGrid(u"grdColonne"_qs, u"Colonne del file e campi della scheda"_qs,
                          QRect(16, 148, 512, 330), this);
@@ -118,16 +114,17 @@ void TfrmImportaContatti::buildControls() {
   grdColonne_->setColumnWidth(0, 130);
   grdColonne_->setColumnWidth(1, 125);
   grdColonne_->horizontalHeader()->setStretchLastSection(true);
-  label(u"lblColonne"_qs, u"Dove va ogni colonna del file:"_qs, QRect(16, 128, 512, 18), this)
+  Controls::label(u"lblColonne"_qs, u"Dove va ogni colonna del file:"_qs, QRect(16, 128, 512, 18),
+                  small, this)
       ->setBuddy(grdColonne_);
 
   grdAnteprima_ = makeGrid(u"grdAnteprima"_qs, u"Anteprima delle prime schede"_qs,
                            QRect(540, 148, 404, 330), this);
-  label(u"lblAnteprima"_qs, u"Le prime schede, come saranno salvate:"_qs,
-        QRect(540, 128, 404, 18), this)
+  Controls::label(u"lblAnteprima"_qs, u"Le prime schede, come saranno salvate:"_qs,
+                  QRect(540, 128, 404, 18), small, this)
       ->setBuddy(grdAnteprima_);
 
-  lblRiepilogo_ = label(u"lblRiepilogo"_qs, {}, QRect(16, 488, 928, 54), this);
+  lblRiepilogo_ = Controls::label(u"lblRiepilogo"_qs, {}, QRect(16, 488, 928, 54), small, this);
   lblRiepilogo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   chkSaltaDoppioni_ = new QCheckBox(this);

@@ -10,6 +10,7 @@
 #include "archive/unknownname.h"
 #include "widgets/fieldhighlight.h"
 #include "widgets/keychain.h"
+#include "widgets/palette.h"
 #include "widgets/typingrules.h"
 
 namespace {
@@ -18,7 +19,6 @@ const int kBoxHeight = 22;
 const int kCaptionAbove = 18;
 const int kCaptionGap = 6;
 const int kCaptionPoints = 10;
-const QColor kBrown(0xA5, 0x2A, 0x2A);
 
 QLineEdit* makeBox(QWidget* parent, const RecordLayout& layout, const BoxRow& row) {
   const QString control = QString::fromLatin1(row.control);
@@ -33,8 +33,7 @@ QLineEdit* makeBox(QWidget* parent, const RecordLayout& layout, const BoxRow& ro
       fieldName);
   box->setMaxLength(layout.field(field).capacity);
   if (box->maxLength() == 1) box->setAlignment(Qt::AlignCenter);
-  FieldHighlight::apply(box, row.tint == Tint::Beige ? FieldHighlight::kBeige
-                                                      : FieldHighlight::kAliceBlue);
+  FieldHighlight::apply(box, row.tint == Tint::Beige ? Palette::kBeige : Palette::kAliceBlue);
   switch (row.typing) {
     case Typing::OneCharacter:
       TypingRules::upperCase(box);
@@ -55,7 +54,7 @@ QLineEdit* makeBox(QWidget* parent, const RecordLayout& layout, const BoxRow& ro
     auto* caption = new QLabel(QString::fromUtf8(row.caption), parent);
     caption->setObjectName(ControlName::sibling(u"lbl", control) + u"Caption"_qs);
     caption->setFont(QFont(u"Verdana"_qs, kCaptionPoints));
-    if (row.tint == Tint::Beige) caption->setStyleSheet(u"color: %1;"_qs.arg(kBrown.name()));
+    if (row.tint == Tint::Beige) caption->setStyleSheet(Palette::textColourStyle(Palette::kBrown));
     caption->adjustSize();
     if (row.captionPlace == CaptionPlace::Left)
       caption->move(row.x - kCaptionGap - caption->width(),

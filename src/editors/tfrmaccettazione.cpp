@@ -18,6 +18,7 @@
 #include "printaids/envelopescreen.h"
 #include "widgets/helpline.h"
 #include "widgets/namedchild.h"
+#include "widgets/palette.h"
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
@@ -97,9 +98,9 @@ const ToolButton kEnvelope{"cmdBusta", ":/art/btn_busta.svg", "Stampa la busta",
 TfrmAccettazione::TfrmAccettazione(QWidget* parent) : WorkspaceWindow(kLook, parent) {
   setObjectName(u"TfrmAccettazione"_qs);
   QWidget* p = panel();
-  addSheet(QRect(16, 80, 962, 554), Qt::white, QColor(0x9C, 0xB8, 0xD2));
+  addSheet(QRect(16, 80, 962, 554), Palette::kWhite, Palette::kSheetOutline);
   makePicture(u"imgTitolo"_qs, u":/art/title_accettazione.svg"_qs, QRect(34, 96, 420, 56), p);
-  addSheet(QRect(790, 100, 172, 64), QColor(0xF0, 0xEF, 0xEE), QColor(0xF4, 0xA4, 0x60), 2);
+  addSheet(QRect(790, 100, 172, 64), Palette::kLightGrey, Palette::kSandyBrown, 2);
   makePicture(u"imgInviata"_qs, u":/art/inviata.svg"_qs, QRect(808, 116, 32, 32), p);
   makePicture(u"imgDestinatario"_qs, u":/art/banner_destinatario.svg"_qs, QRect(34, 176, 926, 28), p);
   makePicture(u"imgMittente"_qs, u":/art/banner_mittente.svg"_qs, QRect(34, 328, 926, 28), p);

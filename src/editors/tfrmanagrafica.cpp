@@ -26,6 +26,7 @@
 #include "validators/tfrmpartitaiva.h"
 #include "widgets/helpline.h"
 #include "widgets/namedchild.h"
+#include "widgets/palette.h"
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
@@ -111,9 +112,6 @@ const QPoint kImportContactsPlace(826, 642);
 const ToolButton kEnvelope{"cmdBusta", ":/art/btn_busta.svg", "Stampa la busta",
                            "Stampa la busta con l'indirizzo della scheda corrente."};
 
-const QColor kPaleBlue(0xC8, 0xD6, 0xE3);
-const QColor kSteelBlue(0x46, 0x82, 0xB4);
-
 // A check screen made for one use: it opens on the value and is gone once
 // closed.
 template <typename Check>
@@ -128,15 +126,16 @@ void openCheck(QWidget* parent, const QString& value) {
 TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kLook, parent) {
   setObjectName(u"TfrmAnagrafica"_qs);
   QWidget* p = panel();
-  addSheet(QRect(16, 80, 962, 554), kPaleBlue);
-  addSheet(QRect(24, 88, 946, 112), Qt::white);
-  addSheet(QRect(24, 208, 946, 418), Qt::white);
+  addSheet(QRect(16, 80, 962, 554), Palette::kPaleBlue);
+  addSheet(QRect(24, 88, 946, 112), Palette::kWhite);
+  addSheet(QRect(24, 208, 946, 418), Palette::kWhite);
   // The bar fades from left to right, as the banners of the receipts do.
   auto* bar = new QFrame(p);
   bar->setObjectName(u"shpSeparatore"_qs);
   bar->setGeometry(236, 368, 722, 6);
-  bar->setStyleSheet(u"background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 %1, stop:1 white);"_qs
-                         .arg(kSteelBlue.name()));
+  bar->setStyleSheet(
+      u"background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 %1, stop:1 %2);"_qs.arg(
+          Palette::css(Palette::kSteelBlue), Palette::css(Palette::kWhite)));
   helpLine()->addNeutral(
       makePicture(u"imgPersona"_qs, u":/art/persona.svg"_qs, QRect(36, 372, 190, 238), p));
 

@@ -15,6 +15,7 @@
 #include "print/tfrmstamparicevimentomit.h"
 #include "widgets/helpline.h"
 #include "widgets/namedchild.h"
+#include "widgets/palette.h"
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
@@ -87,24 +88,18 @@ const WorkspaceLook kLook{
     &GuideTexts::returnReceipt,
 };
 
-const QColor kPaleBlue(0xC8, 0xD6, 0xE3);
-const QColor kSteelBlue(0x46, 0x82, 0xB4);
-const QColor kBrown(0xA5, 0x2A, 0x2A);
-const QColor kLightGrey(0xF0, 0xEF, 0xEE);
-const QColor kSandyBrown(0xF4, 0xA4, 0x60);
-
 }  // namespace
 
 TfrmRicevimento::TfrmRicevimento(QWidget* parent) : WorkspaceWindow(kLook, parent) {
   setObjectName(u"TfrmRicevimento"_qs);
   QWidget* p = panel();
-  addSheet(QRect(16, 80, 962, 554), kPaleBlue);
-  addSheet(QRect(24, 88, 946, 538), Qt::white);
-  addSheet(QRect(36, 136, 630, 46), {}, kSteelBlue, 2);
-  addSheet(QRect(780, 96, 178, 84), kLightGrey);
-  addSheet(QRect(790, 106, 158, 64), {}, kSandyBrown, 2);
-  addSheet(QRect(36, 196, 922, 114), {}, kSteelBlue, 2);
-  addSheet(QRect(36, 340, 922, 114), {}, kBrown, 2);
+  addSheet(QRect(16, 80, 962, 554), Palette::kPaleBlue);
+  addSheet(QRect(24, 88, 946, 538), Palette::kWhite);
+  addSheet(QRect(36, 136, 630, 46), {}, Palette::kSteelBlue, 2);
+  addSheet(QRect(780, 96, 178, 84), Palette::kLightGrey);
+  addSheet(QRect(790, 106, 158, 64), {}, Palette::kSandyBrown, 2);
+  addSheet(QRect(36, 196, 922, 114), {}, Palette::kSteelBlue, 2);
+  addSheet(QRect(36, 340, 922, 114), {}, Palette::kBrown, 2);
   makePicture(u"imgTitolo"_qs, u":/art/title_ricevimento.svg"_qs, QRect(36, 94, 214, 40), p);
   makePicture(u"imgConsegnata"_qs, u":/art/consegnata.svg"_qs, QRect(798, 116, 32, 32), p);
   makePicture(u"imgSpedizione"_qs, u":/art/banner_spedizione.svg"_qs, QRect(36, 472, 922, 28), p);

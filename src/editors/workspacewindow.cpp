@@ -2,8 +2,8 @@
 
 #include <QCloseEvent>
 #include <QDate>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QShowEvent>
 
 #include "app/tfrmguida.h"
@@ -14,6 +14,8 @@
 #include "widgets/helpline.h"
 #include "widgets/keychain.h"
 #include "widgets/namedchild.h"
+#include "widgets/controls.h"
+#include "widgets/palette.h"
 #include "widgets/picturebutton.h"
 #include "widgets/windowshortcuts.h"
 
@@ -22,8 +24,6 @@ namespace {
 const QSize kPanelSize(994, 692);
 const QSize kToolSize(37, 39);
 const QSize kWideSize(148, 32);
-const QColor kTop(0x42, 0x7A, 0xA8);
-const QColor kHelpBar(0x30, 0x30, 0xDD);
 
 // The toolbar buttons every workspace has.
 const ToolButton kNuovo{"cmdNuovo", ":/icons/document-new.svg", "Nuovo",
@@ -64,7 +64,7 @@ const ToolButton WorkspaceWindow::kImportSender{
     "Importa i dati dall'archivio anagrafico."};
 
 WorkspaceWindow::WorkspaceWindow(const WorkspaceLook& def, QWidget* parent)
-    : GradientWidget(kTop, Qt::white, parent),
+    : GradientWidget(Palette::kWorkspaceTop, Palette::kWhite, parent),
       look_(def),
       panel_(new QWidget(this)),
       keys_(new KeyChain(this)),
@@ -123,7 +123,7 @@ void WorkspaceWindow::buildToolbar() {
   };
   const Group groups[] = {{16, 172}, {192, 164}, {360, 164}, {528, 250}, {782, 90}, {876, 90}};
   for (const Group& g : groups) {
-    auto* box = addSheet(QRect(g.x, 20, g.width, 51), Qt::white, QColor(0x9C, 0xB8, 0xD2));
+    auto* box = addSheet(QRect(g.x, 20, g.width, 51), Palette::kWhite, Palette::kSheetOutline);
     box->setObjectName(u"shpToolbar"_qs);
   }
   auto place = [this](const ToolButton& def, int x) {
@@ -157,14 +157,12 @@ void WorkspaceWindow::buildToolbar() {
 }
 
 void WorkspaceWindow::buildHelpBar() {
-  auto* bar = new PanelBox(kHelpBar, {}, 0, panel_);
+  auto* bar = new PanelBox(Palette::kHelpBar, {}, 0, panel_);
   bar->setObjectName(u"shpInfo"_qs);
   bar->setGeometry(16, 642, 962, 32);
-  auto* line = new QLabel(EditorMessages::kReady, bar);
-  line->setObjectName(u"panInfo"_qs);
-  line->setGeometry(10, 0, 942, 32);
-  line->setFont(QFont(u"Tahoma"_qs, 12));
-  line->setStyleSheet(u"color: white;"_qs);
+  QLabel* line = Controls::label(u"panInfo"_qs, EditorMessages::kReady, QRect(10, 0, 942, 32),
+                                 QFont(u"Tahoma"_qs, 12), bar);
+  line->setStyleSheet(Palette::textColourStyle(Palette::kWhite));
   help_ = new HelpLine(line, this);
 }
 

@@ -1,7 +1,20 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The help of an export screen, naming the archive in its first paragraph
-// (e.g. "l'archivio anagrafico"). Paragraphs are separated by CR LF CR LF.
+// (e.g. "l'archivio anagrafico").
+struct ExportGuide {
+  QString purpose;
+  QString creatingTheFile;
+  QString savingTheFile;
+
+  // In the order the guide shows them.
+  QStringList paragraphs() const { return {purpose, creatingTheFile, savingTheFile}; }
+};
+
+ExportGuide exportGuide(const QString& archivePhrase);
+
+// The paragraphs separated by CR LF CR LF.
 QString exportGuideText(const QString& archivePhrase);

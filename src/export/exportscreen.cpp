@@ -21,18 +21,16 @@
 #include "platform/programfolder.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
+#include "widgets/controls.h"
 #include "widgets/gradientwidget.h"
 #include "widgets/helpline.h"
 #include "widgets/namedchild.h"
+#include "widgets/palette.h"
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 #include "widgets/progressstrip.h"
 
 namespace {
-
-const QColor kLightGrey(238, 237, 237);
-const QColor kPanelBorder(200, 199, 199);
-const QColor kSlateBlue(106, 90, 205);
 
 const QString kReady = u"Esportazione archivio in Microsoft Excel."_qs;
 
@@ -78,7 +76,7 @@ ExportScreen::ExportScreen(const ExportTable& table, QWidget* parent)
     : DialogFrame(table.caption, QSize(862, 560), Placement::CentreOfScreen, parent),
       table_(table) {
   QPalette grey = palette();
-  grey.setColor(QPalette::Window, kLightGrey);
+  grey.setColor(QPalette::Window, Palette::kExportGrey);
   setPalette(grey);
   buildControls();
 }
@@ -86,11 +84,11 @@ ExportScreen::ExportScreen(const ExportTable& table, QWidget* parent)
 QString ExportScreen::outputPath() const { return ProgramFolder::filePath(table_.outputFile); }
 
 void ExportScreen::buildControls() {
-  auto* panel = new PanelBox(kLightGrey, kPanelBorder, 1, this);
+  auto* panel = new PanelBox(Palette::kExportGrey, Palette::kExportPanelOutline, 1, this);
   panel->setObjectName(u"pnlExport"_qs);
   panel->setGeometry(12, 13, 837, 533);
 
-  auto* sfondo = new PanelBox(Qt::white, {}, 0, panel);
+  auto* sfondo = new PanelBox(Palette::kWhite, {}, 0, panel);
   sfondo->setObjectName(u"shpSfondo"_qs);
   sfondo->setGeometry(8, 8, 821, 65);
   // Positions inside the white box are given from the panel's corner.
@@ -100,16 +98,15 @@ void ExportScreen::buildControls() {
   makePicture(u"icoHand"_qs, u":/icons/go-next.svg"_qs,
               QRect(528, 32, 31, 25).translated(inSfondo), sfondo);
 
-  auto* bar = new PanelBox(kSlateBlue, {}, 0, panel);
+  auto* bar = new PanelBox(Palette::kSlateBlue, {}, 0, panel);
   bar->setObjectName(u"shpInfo"_qs);
   bar->setGeometry(8, 493, 821, 32);
-  info_ = new QLabel(kReady, bar);
-  info_->setObjectName(u"panInfo"_qs);
-  info_->setGeometry(6, 0, 809, 32);
+  info_ =
+      Controls::label(u"panInfo"_qs, kReady, QRect(6, 0, 809, 32), QFont(u"Tahoma"_qs, 12), bar);
   info_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  info_->setFont(QFont(u"Tahoma"_qs, 12));
-  info_->setStyleSheet(u"color: white;"_qs);
-  progress_ = new ProgressStrip(u"prgEsporta"_qs, info_, info_->font(), Qt::white, kSlateBlue);
+  info_->setStyleSheet(Palette::textColourStyle(Palette::kWhite));
+  progress_ = new ProgressStrip(u"prgEsporta"_qs, info_, info_->font(), Palette::kWhite,
+                                Palette::kSlateBlue);
 
   buildGrid(panel);
 

@@ -2,15 +2,16 @@
 
 #include "archive/controlname.h"
 #include "print/formlayout.h"
+#include "widgets/palette.h"
 
 namespace {
 
 using Kind = CardFurniture::Kind;
 
-constexpr QRgb kLightSteelBlue = 0xFFB0C4DE;
+const QRgb kLightSteelBlue = Palette::kLightSteelBlue.rgb();
 constexpr QRgb kGold = 0xFFFFD700;
 
-constexpr CardFurniture kFurniture[] = {
+const CardFurniture kFurniture[] = {
     {Kind::Band, "", {1.00_mm, 1.00_mm, 188.00_mm, 5.80_mm}, kLightSteelBlue, 0, ""},
     {Kind::Text, "lblTitolo", {2.00_mm, 2.00_mm, 185.80_mm, 4.20_mm}, 0, 9, "SCHEDA ANAGRAFICA"},
     {Kind::VerticalLine, "", {42.00_mm, 7.00_mm, 0_mm, 129.60_mm}, 0, 0, ""},

@@ -13,6 +13,7 @@
 
 #include "widgets/dialogbutton.h"
 #include "widgets/fixedwindow.h"
+#include "widgets/palette.h"
 #include "widgets/picture.h"
 
 #include "platform/guardedaction.h"
@@ -44,7 +45,7 @@ QPixmap instructionPicture(QSize size) {
   QPixmap picture = svgPixmap(u":/art/margini.svg"_qs, size);
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  painter.setPen(QColor(0x1F, 0x2D, 0x3D));
+  painter.setPen(Palette::kPrintInstructionsInk);
   const QRect area(86, 6, size.width() - 96, size.height() - 12);
   const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
   QFont font(u"Verdana"_qs, 10);
@@ -78,7 +79,7 @@ FormPrintScreen::FormPrintScreen(const FormPrintSetup& setup, QWidget* source, Q
   setWindowFlags(Qt::Dialog | FixedWindow::kTitleBar);
   setAutoFillBackground(true);
   QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
+  white.setColor(QPalette::Window, Palette::kWhite);
   setPalette(white);
   buildControls();
   loadStoredSettings();
@@ -121,7 +122,7 @@ void FormPrintScreen::buildControls() {
   italic.setItalic(true);
   wait_->setFont(italic);
   QPalette crimson = wait_->palette();
-  crimson.setColor(QPalette::WindowText, QColor(220, 20, 60));
+  crimson.setColor(QPalette::WindowText, Palette::kCrimson);
   wait_->setPalette(crimson);
   wait_->hide();
 

@@ -11,8 +11,10 @@
 #include "print/cardlayout.h"
 #include "printaids/pagepreview.h"
 #include "report/printservice.h"
+#include "widgets/controls.h"
+#include "widgets/dialogbutton.h"
 #include "widgets/fixedwindow.h"
-#include "widgets/picture.h"
+#include "widgets/palette.h"
 #include "widgets/shortcuttip.h"
 
 namespace {
@@ -29,25 +31,11 @@ constexpr QSize kLogoSize{587, 69};
 constexpr QSize kPrinterSize{48, 48};
 constexpr QSize kButtonSize{110, 30};
 
-QLabel* picture(const QString& name, const QString& resource, QSize size,
-                const QString& accessible, QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(name);
-  label->setFixedSize(size);
-  label->setAccessibleName(accessible);
-  // A missing drawing leaves an empty space of the same size.
-  label->setPixmap(svgPixmap(resource, size));
-  return label;
-}
-
-QPushButton* button(const QString& name, const QString& text, const QString& accessible,
+QPushButton* button(const char* name, const QString& text, const QString& accessible,
                     QWidget* parent) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  b->setAccessibleName(accessible);
+  QPushButton* b = dialogButton(name, text, accessible, parent);
   b->setFixedSize(kButtonSize);
   b->setCursor(Qt::PointingHandCursor);
-  b->setAutoDefault(false);
   return b;
 }
 
@@ -62,15 +50,16 @@ TfrmStampaAnagrafica::TfrmStampaAnagrafica(QWidget* source, QWidget* parent)
   setModal(true);
   setAutoFillBackground(true);
   QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
+  white.setColor(QPalette::Window, Palette::kWhite);
   setPalette(white);
   buildControls();
 }
 
 void TfrmStampaAnagrafica::buildControls() {
-  auto* logo = picture(u"imgLogo"_qs, u":/art/logo.svg"_qs, kLogoSize, u"Velinda"_qs, this);
-  auto* printer = picture(u"imgStampante"_qs, u":/icons/document-print.svg"_qs, kPrinterSize,
-                          u"Stampante"_qs, this);
+  QLabel* logo =
+      Controls::picture(u"imgLogo"_qs, u":/art/logo.svg"_qs, kLogoSize, u"Velinda"_qs, this);
+  QLabel* printer = Controls::picture(u"imgStampante"_qs, u":/icons/document-print.svg"_qs,
+                                      kPrinterSize, u"Stampante"_qs, this);
 
   auto* explanation = new QLabel(kExplanation, this);
   explanation->setObjectName(u"imgSpiegazione"_qs);
@@ -78,10 +67,10 @@ void TfrmStampaAnagrafica::buildControls() {
   QFont tahoma(u"Tahoma"_qs, 10);
   explanation->setFont(tahoma);
 
-  auto* cancel = button(u"btnAnnulla"_qs, u"Annulla"_qs, u"Chiudi senza stampare"_qs, this);
-  auto* print = button(u"btnStampa"_qs, u"Stampa"_qs, u"Stampa la scheda corrente"_qs, this);
-  auto* preview = button(u"btnAnteprima"_qs, u"Anteprima"_qs,
-                         u"Mostra la scheda come sarà stampata"_qs, this);
+  auto* cancel = button("btnAnnulla", u"Annulla"_qs, u"Chiudi senza stampare"_qs, this);
+  auto* print = button("btnStampa", u"Stampa"_qs, u"Stampa la scheda corrente"_qs, this);
+  auto* preview =
+      button("btnAnteprima", u"Anteprima"_qs, u"Mostra la scheda come sarà stampata"_qs, this);
   giveShortcut(preview, QKeySequence(Qt::CTRL | Qt::Key_F2));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(print, &QPushButton::clicked, this, guarded(this, &TfrmStampaAnagrafica::print));

@@ -7,6 +7,7 @@
 #include "platform/guardedaction.h"
 #include "widgets/dialogbutton.h"
 #include "widgets/fixedwindow.h"
+#include "widgets/palette.h"
 
 AidScreen::AidScreen(const QString& objectName, const QString& caption, QWidget* parent)
     : QDialog(parent, Qt::Dialog | FixedWindow::kTitleBar),
@@ -15,7 +16,7 @@ AidScreen::AidScreen(const QString& objectName, const QString& caption, QWidget*
   setWindowTitle(caption);
   setAutoFillBackground(true);
   QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
+  white.setColor(QPalette::Window, Palette::kWhite);
   setPalette(white);
   column_->setContentsMargins(18, 18, 18, 14);
   column_->setSpacing(12);

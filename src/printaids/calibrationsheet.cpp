@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "archive/controlname.h"
+#include "widgets/palette.h"
 
 namespace {
 
@@ -20,7 +21,6 @@ constexpr double kLabelPoints = 7;
 constexpr Length kArm = Length::mm(4);  // of a crosshair, each way from its corner
 constexpr Length kMarkLine = Length::mm(0.15);
 constexpr Length kRulerLineWidth = Length::mm(0.1);
-const QColor kBoxOutline(0x80, 0x80, 0x80);
 
 constexpr Length kTextLeft = Length::mm(25);
 constexpr Length kTextRightMargin = Length::mm(15);
@@ -101,7 +101,7 @@ void addCrosshair(Page& sheet, Length x, Length y) {
 
 void addMark(Page& sheet, const TextBox& box) {
   const BoxGeometry& at = box.box;
-  sheet.add(RectangleItem{at, std::nullopt, kBoxOutline, kRulerLineWidth});
+  sheet.add(RectangleItem{at, std::nullopt, Palette::kGrey, kRulerLineWidth});
   addCrosshair(sheet, at.left, at.top);
   addCrosshair(sheet, at.right(), at.bottom());
   // The field's name above the box, clear of the crosshair's arms.

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "report/printservice.h"
+#include "widgets/palette.h"
 
 namespace {
 
@@ -46,12 +47,11 @@ int alignmentFlags(HAlign h, VAlign v) {
 }
 
 // Light enough to tell from the text, dark enough to see on screen.
-const QColor kOutlineColour(0x8F, 0xAF, 0xD4);
 constexpr Length kOutlineWidth = Length::mm(0.1);
 
 void paintOutline(QPainter& painter, const DeviceScale& scale, const QRectF& rect) {
   painter.save();
-  painter.setPen(QPen(kOutlineColour, scale.width(kOutlineWidth)));
+  painter.setPen(QPen(Palette::kPreviewOutline, scale.width(kOutlineWidth)));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(rect);
   painter.restore();

@@ -4,9 +4,10 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include "widgets/palette.h"
+
 namespace {
 constexpr int kMargin = 4;
-const QColor kYellow{0xFF, 0xFF, 0x00};
 }  // namespace
 
 HighlightFrame::HighlightFrame(const QString& objectName, QLineEdit* box)
@@ -33,5 +34,5 @@ void HighlightFrame::paintEvent(QPaintEvent*) {
     const QColor colour = QColor::fromRgbF(1.0, 1.0, towardsWhite);
     painter.fillRect(rect().adjusted(ring, ring, -ring, -ring), colour);
   }
-  painter.fillRect(rect().adjusted(kMargin, kMargin, -kMargin, -kMargin), kYellow);
+  painter.fillRect(rect().adjusted(kMargin, kMargin, -kMargin, -kMargin), Palette::kYellow);
 }

@@ -3,6 +3,8 @@
 #include <QBrush>
 #include <QFontMetrics>
 
+#include "widgets/palette.h"
+
 namespace {
 // Wider than the list, so that long lines scroll sideways.
 constexpr int kLineWidth = 1600;
@@ -33,7 +35,7 @@ QVariant ListLinesModel::data(const QModelIndex& index, int role) const {
     case Qt::FontRole:
       return font_;
     case Qt::ForegroundRole:
-      return QBrush(Qt::black);
+      return QBrush(Palette::kBlack);
     case Qt::SizeHintRole:
       return lineSize_;
     default:

@@ -15,8 +15,10 @@
 #include "report/summaryreport.h"
 #include "search/listlinesmodel.h"
 #include "search/screenpieces.h"
+#include "widgets/controls.h"
 #include "widgets/gradientwidget.h"
 #include "widgets/keychain.h"
+#include "widgets/palette.h"
 #include "widgets/picture.h"
 #include "widgets/progressstrip.h"
 
@@ -42,7 +44,7 @@ ListPanel::ListPanel(const QString& objectName, const QString& summaryTitle, QWi
                "fare di nuovo clic su Trova."_qs},
               {8, 66, 642, 32}, this);
 
-  auto* lensBox = new PanelBox(Qt::white, QColor(0xB0, 0xC4, 0xDE), 1, this);
+  auto* lensBox = new PanelBox(Palette::kWhite, Palette::kLightSteelBlue, 1, this);
   lensBox->setObjectName(u"shpLente"_qs);
   lensBox->setGeometry(8, 104, 81, 57);
   auto* lens = makePicture(u"imgLente"_qs, u":/art/lente.svg"_qs, {8, 4, 64, 48}, lensBox);
@@ -73,15 +75,14 @@ ListPanel::ListPanel(const QString& objectName, const QString& summaryTitle, QWi
   lstRecords_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   lstRecords_->viewport()->installEventFilter(this);
 
-  auto* hint = label(u"lblRigo03"_qs,
-                     u"Fare doppio clic su una voce in elenco per richiamare la scheda"_qs,
-                     {16, 454, 801, 20}, this);
-  hint->setFont(verdana(9));
+  auto* hint = Controls::label(
+      u"lblRigo03"_qs, u"Fare doppio clic su una voce in elenco per richiamare la scheda"_qs,
+      {16, 454, 801, 20}, verdana(9), this);
   hint->setAlignment(Qt::AlignCenter);
-  hint->setStyleSheet(u"color: rgb(220, 20, 60);"_qs);
+  hint->setStyleSheet(Palette::textColourStyle(Palette::kCrimson));
   // A long summary print shows how far it has got where the hint was.
-  progress_ = new ProgressStrip(u"prgStampa"_qs, hint, verdana(9), QColor(0, 139, 139),
-                                kSteelBlue);
+  progress_ =
+      new ProgressStrip(u"prgStampa"_qs, hint, verdana(9), Palette::kDarkCyan, Palette::kSteelBlue);
 
   auto* btnChiudi = button(u"btnChiudi"_qs, u"Chiudi"_qs, {8, 488, 150, 30}, this);
   auto* btnStampa = button(u"btnStampa"_qs, u"Stampa"_qs, {675, 488, 150, 30}, this);

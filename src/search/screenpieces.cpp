@@ -8,7 +8,9 @@
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 
+#include "widgets/controls.h"
 #include "widgets/gradientwidget.h"
+#include "widgets/palette.h"
 
 namespace {
 
@@ -33,29 +35,15 @@ class EnterPresses : public QObject {
 
 namespace ScreenPieces {
 
-QFont verdana(int points, bool bold) {
-  QFont font(u"Verdana"_qs, points);
-  font.setBold(bold);
-  return font;
-}
+QFont verdana(int points, bool bold) { return Controls::font(u"Verdana"_qs, points, bold); }
 
 QPushButton* button(const QString& name, const QString& text, const QRect& geometry,
                     QWidget* parent) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  b->setGeometry(geometry);
+  QPushButton* b = Controls::button(name, text, geometry, parent);
   b->setCursor(Qt::PointingHandCursor);
   b->setAutoDefault(false);
   b->installEventFilter(new EnterPresses(b));
   return b;
-}
-
-QLabel* label(const QString& name, const QString& text, const QRect& geometry,
-              QWidget* parent) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  l->setGeometry(geometry);
-  return l;
 }
 
 QLabel* textPicture(const QString& name, const QStringList& lines, const QRect& geometry,
@@ -76,13 +64,13 @@ QLabel* textPicture(const QString& name, const QStringList& lines, const QRect& 
   };
   while (font.pointSizeF() > 6 && !fits(font)) font.setPointSizeF(font.pointSizeF() - 0.5);
   painter.setFont(font);
-  painter.setPen(QColor(0x1F, 0x3A, 0x5F));
+  painter.setPen(Palette::kInk);
   for (int i = 0; i < lines.size(); ++i)
     painter.drawText(QRect(0, i * rowHeight, geometry.width(), rowHeight),
                      Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
   painter.end();
 
-  auto* l = label(name, {}, geometry, parent);
+  QLabel* l = Controls::label(name, {}, geometry, parent);
   l->setPixmap(picture);
   l->setAccessibleName(lines.join(u' '));
   return l;
@@ -100,13 +88,13 @@ QLabel* fittedPicture(const QString& name, const QString& resource, const QRect&
                                              (geometry.height() - fit.height()) / 2),
                                      fit));
   }
-  auto* l = label(name, {}, geometry, parent);
+  QLabel* l = Controls::label(name, {}, geometry, parent);
   l->setPixmap(picture);
   return l;
 }
 
 QWidget* background(QDialog* screen) {
-  auto* gradient = new GradientWidget(kSteelBlue, Qt::white, screen);
+  auto* gradient = new GradientWidget(Palette::kSteelBlue, Palette::kWhite, screen);
   auto* layout = new QVBoxLayout(screen);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(gradient);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QFont>
 #include <QPoint>
 #include <QRect>
@@ -14,8 +13,6 @@ class QWidget;
 
 // Small builders shared by the list and search screens.
 namespace ScreenPieces {
-
-inline const QColor kSteelBlue{70, 130, 180};
 
 // Where the 833 x 529 panel of a list or search screen lies: centred in
 // the 862 x 560 client area.
@@ -31,9 +28,6 @@ QWidget* background(QDialog* screen);
 // A button that Enter presses while it has the focus.
 QPushButton* button(const QString& name, const QString& text, const QRect& geometry,
                     QWidget* parent);
-
-QLabel* label(const QString& name, const QString& text, const QRect& geometry,
-              QWidget* parent);
 
 // Lines of text drawn once into a picture, as the instructions are shown;
 // the text stays readable to screen readers through the accessible name.

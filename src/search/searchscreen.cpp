@@ -18,8 +18,10 @@
 #include "search/listpanel.h"
 #include "search/screenpieces.h"
 #include "search/searchfilter.h"
+#include "widgets/controls.h"
 #include "widgets/gradientwidget.h"
 #include "widgets/keychain.h"
+#include "widgets/palette.h"
 #include "widgets/picture.h"
 
 using namespace ScreenPieces;
@@ -52,7 +54,7 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
   panAvvio_->setObjectName(u"panAvvio"_qs);
   panAvvio_->setGeometry(QRect(kPanelAt, QSize(833, 529)));
 
-  auto* explain = new PanelBox(Qt::white, QColor(0xB0, 0xC4, 0xDE), 1, panAvvio_);
+  auto* explain = new PanelBox(Palette::kWhite, Palette::kLightSteelBlue, 1, panAvvio_);
   explain->setObjectName(u"shpSpiega"_qs);
   explain->setGeometry(8, 8, 817, 78);
   textPicture(u"imgSpiega"_qs,
@@ -62,7 +64,7 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
                u"Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."_qs},
               {18, 15, 771, 62}, panAvvio_);
 
-  auto* fieldsBack = new GradientWidget(QColor(144, 179, 208), Qt::white, panAvvio_);
+  auto* fieldsBack = new GradientWidget(Palette::kSearchFieldsTop, Palette::kWhite, panAvvio_);
   fieldsBack->setObjectName(u"shpSfondoCampi"_qs);
   fieldsBack->setGeometry(8, 96, 817, 382);
   makePicture(u"icoTrova01"_qs, u":/art/trova_figura.svg"_qs, {24, 112, 98, 350}, panAvvio_);
@@ -71,9 +73,10 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
     const FilterBox& def = kind_.filters[size_t(i)];
     const QPoint at(kColumnX[i % 2], kRowY[i / 2]);
     const QString text = QString::fromUtf8(def.label);
-    auto* caption = label(ControlName::sibling(u"lbl", QString::fromLatin1(def.box)), text,
-                          QRect(at - QPoint(0, kLabelAbove), QSize(kBoxSize.width(), 20)),
-                          panAvvio_);
+    auto* caption = Controls::label(ControlName::sibling(u"lbl", QString::fromLatin1(def.box)),
+                                    text, QRect(at - QPoint(0, kLabelAbove),
+                                                QSize(kBoxSize.width(), 20)),
+                                    panAvvio_);
     caption->setFont(verdana(12));
 
     auto* box = new QLineEdit(panAvvio_);
@@ -94,14 +97,13 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
   connect(btnCerca, &QPushButton::clicked, this, guarded(this, &SearchScreen::runSearch));
   btnCerca->installEventFilter(this);
 
-  lblConta_ = label(u"lblConta"_qs, u"0"_qs, {177, 470, 40, 16}, panAvvio_);
+  lblConta_ = Controls::label(u"lblConta"_qs, u"0"_qs, {177, 470, 40, 16}, panAvvio_);
   lblConta_->hide();
-  lblAttendere_ = label(u"lblAttendere"_qs, u"Ricerca schede in corso. Attendere..."_qs,
-                        {177, 494, 480, 20}, panAvvio_);
-  lblAttendere_->setFont(verdana(10));
-  lblAttendere_->setStyleSheet(u"color: rgb(0, 139, 139);"_qs);
+  lblAttendere_ = Controls::label(u"lblAttendere"_qs, u"Ricerca schede in corso. Attendere..."_qs,
+                                  {177, 494, 480, 20}, verdana(10), panAvvio_);
+  lblAttendere_->setStyleSheet(Palette::textColourStyle(Palette::kDarkCyan));
   lblAttendere_->hide();
-  lblMemory_ = label(u"lblMemory"_qs, {}, {0, 0, 1, 1}, panAvvio_);
+  lblMemory_ = Controls::label(u"lblMemory"_qs, {}, {0, 0, 1, 1}, panAvvio_);
   lblMemory_->hide();
 }
 
@@ -110,10 +112,10 @@ void SearchScreen::buildResultPanel(QWidget* background) {
                                 background);
   panContainer_->move(kPanelAt);
   panContainer_->hide();
-  lblTrovate_ = label(u"lblTrovate"_qs, foundText(0), {168, 494, 497, 20}, panContainer_);
-  lblTrovate_->setFont(verdana(10));
+  lblTrovate_ = Controls::label(u"lblTrovate"_qs, foundText(0), {168, 494, 497, 20}, verdana(10),
+                                panContainer_);
   lblTrovate_->setAlignment(Qt::AlignCenter);
-  lblTrovate_->setStyleSheet(u"color: rgb(0, 139, 139);"_qs);
+  lblTrovate_->setStyleSheet(Palette::textColourStyle(Palette::kDarkCyan));
   connect(panContainer_, &ListPanel::closeRequested, this, &QDialog::reject);
   connect(panContainer_, &ListPanel::lineOpened, this,
           guarded(this, &SearchScreen::openChosenLine));

@@ -13,10 +13,12 @@
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
+#include "widgets/controls.h"
 #include "widgets/fieldhighlight.h"
 #include "widgets/fixedwindow.h"
 #include "widgets/gradientwidget.h"
 #include "widgets/keychain.h"
+#include "widgets/palette.h"
 #include "widgets/typingrules.h"
 
 namespace {
@@ -24,9 +26,6 @@ namespace {
 constexpr QSize kScreenSize{660, 330};
 constexpr QSize kLogoSize{587, 69};
 constexpr QSize kButtonSize{120, 34};
-
-const QColor kTop{0xFF, 0xFF, 0xFF};
-const QColor kBottom{0xD6, 0xE4, 0xF0};
 
 QLabel* makeLogo(QWidget* parent) {
   auto* logo = new QLabel(parent);
@@ -72,7 +71,7 @@ CheckScreen::CheckScreen(const Setup& setup, QWidget* parent)
 }
 
 void CheckScreen::buildControls(const Setup& setup) {
-  auto* background = new GradientWidget(kTop, kBottom, this);
+  auto* background = new GradientWidget(Palette::kWhite, Palette::kCheckScreenBottom, this);
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(0, 0, 0, 0);
   outer->addWidget(background);
@@ -81,10 +80,8 @@ void CheckScreen::buildControls(const Setup& setup) {
   title->setObjectName(u"lblTitolo"_qs);
   title->setAlignment(Qt::AlignCenter);
   title->setWordWrap(true);
-  QFont titleFont(u"Tahoma"_qs, 10);
-  titleFont.setBold(true);
-  title->setFont(titleFont);
-  title->setStyleSheet(u"color: #1F3A5F;"_qs);
+  title->setFont(Controls::font(u"Tahoma"_qs, 10, true));
+  title->setStyleSheet(Palette::textColourStyle(Palette::kInk));
 
   box_ = new QLineEdit(background);
   box_->setObjectName(setup.boxName);

@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+#include "widgets/palette.h"
+
 class QLineEdit;
 
 // The focus highlight of every text box: a background in its resting colour
@@ -9,11 +11,6 @@ class QLineEdit;
 // and a sky-blue outline in both states.
 namespace FieldHighlight {
 
-inline const QColor kAliceBlue{0xF0, 0xF8, 0xFF};
-inline const QColor kBeige{0xF5, 0xF5, 0xDC};
-inline const QColor kFocused{0xFF, 0xFF, 0x00};
-inline const QColor kOutline{0x87, 0xCE, 0xEB};
-
-void apply(QLineEdit* box, QColor resting = kAliceBlue);
+void apply(QLineEdit* box, QColor resting = Palette::kAliceBlue);
 
 }  // namespace FieldHighlight

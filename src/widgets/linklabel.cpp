@@ -3,10 +3,7 @@
 #include <QAbstractButton>
 #include <QMouseEvent>
 
-namespace {
-const QColor kDarkBlue(0x00, 0x00, 0x8B);
-const QColor kOrange(0xFF, 0xA5, 0x00);
-}  // namespace
+#include "widgets/palette.h"
 
 LinkLabel::LinkLabel(const QString& objectName, const QString& text, QWidget* parent)
     : QLabel(text, parent) {
@@ -22,7 +19,7 @@ LinkLabel::LinkLabel(const QString& objectName, const QString& text, QWidget* pa
 void LinkLabel::setPressedLook(bool pressed) {
   pressed_ = pressed;
   QPalette p = palette();
-  p.setColor(QPalette::WindowText, pressed ? kOrange : kDarkBlue);
+  p.setColor(QPalette::WindowText, pressed ? Palette::kOrange : Palette::kDarkBlue);
   setPalette(p);
 }
 

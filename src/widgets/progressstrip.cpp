@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QProgressBar>
 
+#include "widgets/palette.h"
+
 namespace {
 // Often enough to look alive, seldom enough to cost nothing.
 constexpr qint64 kRepaintEvery = 100;
@@ -19,10 +21,12 @@ ProgressStrip::ProgressStrip(const QString& objectName, QWidget* replaces, const
       bar_(new QProgressBar(this)) {
   setObjectName(objectName);
   text_->setFont(font);
-  text_->setStyleSheet(u"color: %1;"_qs.arg(text.name()));
+  text_->setStyleSheet(Palette::textColourStyle(text));
   bar_->setTextVisible(false);
-  bar_->setStyleSheet(u"QProgressBar { border: 1px solid %1; background: white; }"
-                      "QProgressBar::chunk { background: %2; }"_qs.arg(text.name(), bar.name()));
+  bar_->setStyleSheet(
+      u"QProgressBar { border: 1px solid %1; background: %2; }"
+      "QProgressBar::chunk { background: %3; }"_qs.arg(
+          Palette::css(text), Palette::css(Palette::kWhite), Palette::css(bar)));
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 2, 0, 2);
   row->addWidget(text_, 1);

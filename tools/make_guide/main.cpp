@@ -40,7 +40,7 @@ QString shortcutsHtml() {
 }
 
 QString guideHtml() {
-  const QStringList overview = GuideTexts::overviewParagraphs();
+  const GuideTexts::OverviewGuide overview = GuideTexts::overviewGuide();
   QString html = uR"(<html><head><style>
     body { font-family: 'DejaVu Sans'; font-size: 10.5pt; color: #1F2D3D; }
     h1 { font-size: 26pt; color: #2F5F8A; margin-bottom: 0; }
@@ -50,12 +50,13 @@ QString guideHtml() {
     .sub { font-size: 12pt; color: #4682B4; }
   </style></head><body>)"_qs;
   html += u"<h1>Velinda</h1><p class='sub'>Guida all'utilizzo del software</p>"_qs;
-  html += section(u"Uno sguardo a Velinda"_qs, overview.mid(0, 1));
+  html += section(u"Uno sguardo a Velinda"_qs, {overview.introduction});
   html += section(u"Ricevute di Accettazione"_qs, GuideTexts::acceptanceParagraphs());
   html += section(u"Avvisi di Ricevimento"_qs, GuideTexts::returnReceiptParagraphs());
   html += section(u"Archivio Anagrafico"_qs, GuideTexts::addressBookParagraphs());
   html += shortcutsHtml();
-  html += section(u"Rete locale, chiavetta USB e password"_qs, overview.mid(25, 4));
+  html += section(u"Rete locale, chiavetta USB e password"_qs,
+                  {overview.network, overview.password, overview.usbStick, overview.conclusion});
   html += u"<h2>Dove sono i dati</h2><p>Tutti i dati si trovano nella cartella del "
           "programma, accanto al file eseguibile:</p><table>"_qs;
   const std::pair<const char*, const char*> files[] = {

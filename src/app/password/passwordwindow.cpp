@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -30,14 +29,6 @@ QLineEdit* makePasswordBox(const QString& objectName, const QString& accessibleN
   box->setEchoMode(QLineEdit::Password);
   FieldHighlight::apply(box);
   return box;
-}
-
-QPushButton* makeButton(const QString& objectName, const QString& text,
-                        const QRect& geometry, QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(objectName);
-  button->setGeometry(geometry);
-  return button;
 }
 
 }  // namespace PasswordWindow

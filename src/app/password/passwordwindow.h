@@ -3,8 +3,6 @@
 #include <QString>
 
 class QLineEdit;
-class QPushButton;
-class QRect;
 class QWidget;
 
 // What the login and change-password screens share: a fixed window without
@@ -18,8 +16,5 @@ void setUp(QWidget* window, const QString& caption, int height);
 
 QLineEdit* makePasswordBox(const QString& objectName, const QString& accessibleName,
                            QWidget* parent);
-
-QPushButton* makeButton(const QString& objectName, const QString& text,
-                        const QRect& geometry, QWidget* parent);
 
 }  // namespace PasswordWindow

@@ -14,6 +14,7 @@
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
+#include "widgets/controls.h"
 #include "widgets/keychain.h"
 
 namespace {
@@ -47,11 +48,10 @@ TfrmCambiaPassword::TfrmCambiaPassword(TfrmPassword* login) : login_(login) {
   txtConferma_ =
       makeCaptionedBox(QStringLiteral("txtConferma"),
                        QStringLiteral("Conferma nuova password:"), 204, this);
-  cmdOK_ = PasswordWindow::makeButton(QStringLiteral("cmdOK"), QStringLiteral("OK"),
-                                      QRect(173, 270, 120, 32), this);
-  cmdEsci_ =
-      PasswordWindow::makeButton(QStringLiteral("cmdEsci"), QStringLiteral("Chiudi"),
-                                 QRect(313, 270, 120, 32), this);
+  cmdOK_ = Controls::button(QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(173, 270, 120, 32),
+                            this);
+  cmdEsci_ = Controls::button(QStringLiteral("cmdEsci"), QStringLiteral("Chiudi"),
+                              QRect(313, 270, 120, 32), this);
   cmdOK_->setEnabled(false);
 
   // Enter only walks round the boxes; OK needs a deliberate press.

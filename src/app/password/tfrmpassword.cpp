@@ -13,14 +13,15 @@
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
+#include "widgets/controls.h"
 
 TfrmPassword::TfrmPassword(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("TfrmPassword"));
   PasswordWindow::setUp(this, QStringLiteral(" Velinda - Accesso al programma"), 230);
 
-  lblRigo05_ = new QLabel(QStringLiteral("Immetti la password e premi OK."), this);
-  lblRigo05_->setObjectName(QStringLiteral("lblRigo05"));
-  lblRigo05_->setGeometry(10, 95, 587, 22);
+  lblRigo05_ = Controls::label(QStringLiteral("lblRigo05"),
+                               QStringLiteral("Immetti la password e premi OK."),
+                               QRect(10, 95, 587, 22), this);
   lblRigo05_->setAlignment(Qt::AlignCenter);
 
   txtPassword_ = PasswordWindow::makePasswordBox(QStringLiteral("txtPassword"),
@@ -29,14 +30,13 @@ TfrmPassword::TfrmPassword(QWidget* parent) : QWidget(parent) {
   txtPassword_->setGeometry(153, 125, 300, 34);
   lblRigo05_->setBuddy(txtPassword_);
 
-  cmdOK_ = PasswordWindow::makeButton(QStringLiteral("cmdOK"), QStringLiteral("OK"),
-                                      QRect(98, 180, 120, 32), this);
-  cmdEsci_ =
-      PasswordWindow::makeButton(QStringLiteral("cmdEsci"), QStringLiteral("Esci"),
-                                 QRect(228, 180, 120, 32), this);
-  btnCambiaPassword_ = PasswordWindow::makeButton(QStringLiteral("btnCambiaPassword"),
-                                                  QStringLiteral("Cambia password"),
-                                                  QRect(358, 180, 150, 32), this);
+  cmdOK_ = Controls::button(QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(98, 180, 120, 32),
+                            this);
+  cmdEsci_ = Controls::button(QStringLiteral("cmdEsci"), QStringLiteral("Esci"),
+                              QRect(228, 180, 120, 32), this);
+  btnCambiaPassword_ =
+      Controls::button(QStringLiteral("btnCambiaPassword"), QStringLiteral("Cambia password"),
+                       QRect(358, 180, 150, 32), this);
   cmdOK_->setEnabled(false);
 
   connect(cmdOK_, &QPushButton::clicked, this, guarded(this, &TfrmPassword::cmdOKClick));

@@ -9,7 +9,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   breeze-icon-theme
   libxlsxwriter-dev libzip-dev
-  poppler-utils
+  poppler-utils desktop-file-utils
   libbenchmark-dev
   clang libclang-rt-dev
 )

@@ -1,5 +1,6 @@
 #include "app/velindaapplication.h"
 
+#include <QIcon>
 #include <exception>
 
 #include "archive/archivelock.h"
@@ -10,6 +11,9 @@
 
 VelindaApplication::VelindaApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(u"Velinda"_qs);
+  setApplicationVersion(QStringLiteral(VELINDA_VERSION));
+  setDesktopFileName(u"velinda"_qs);
+  setWindowIcon(QIcon(u":/art/velinda.svg"_qs));
   // Closing the last visible window (the login screen before a login, the
   // main menu after it) ends the program.
   installItalianTranslation(*this);

@@ -49,7 +49,8 @@ class ContactFileTest : public QObject {
     QTest::newRow("blank lines and a BOM") << QByteArray("\xEF\xBB\xBF\r\n \r\n")
                                            << ImportMessages::kEmpty;
     QTest::newRow("a spreadsheet (zip)")
-        << QByteArray("PK\x03\x04\x14\0\x06\0\x08\0\0\0!\0", 16) << ImportMessages::kNotContacts;
+        << QByteArray("PK\x03\x04\x14\0\x06\0\x08\0\0\0!\0\0\0", 16)
+        << ImportMessages::kNotContacts;
     QTest::newRow("a picture")
         << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16) << ImportMessages::kNotContacts;
     QTest::newRow("a header and no contact") << QByteArray("Nome;CAP\r\n;\r\n")

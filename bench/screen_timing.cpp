@@ -35,7 +35,7 @@
 #include "largearchive.h"
 #include "editors/tfrmaccettazione.h"
 #include "platform/messageservice.h"
-#include "platform/programfolder.h"
+#include "core/programfolder.h"
 #include "platform/services.h"
 #include "report/pdfprintservice.h"
 

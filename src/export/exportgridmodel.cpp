@@ -3,7 +3,7 @@
 #include <QScopeGuard>
 
 #include "archive/tarchivio.h"
-#include "archive/windows1252.h"
+#include "core/windows1252.h"
 
 namespace {
 

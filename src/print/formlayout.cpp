@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <stdexcept>
 
-#include "archive/text.h"
+#include "core/text.h"
 
 namespace {
 

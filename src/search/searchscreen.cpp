@@ -7,15 +7,15 @@
 #include <QShowEvent>
 
 #include "archive/archiveerror.h"
-#include "archive/text.h"
+#include "core/text.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
-#include "search/archivelines.h"
+#include "records/archivelines.h"
 #include "search/editorfill.h"
 #include "search/highlightframe.h"
 #include "search/listpanel.h"
 #include "search/screenpieces.h"
-#include "search/searchfilter.h"
+#include "records/searchfilter.h"
 #include "widgets/gradientwidget.h"
 #include "widgets/keychain.h"
 #include "widgets/picture.h"

@@ -8,11 +8,11 @@
 #include "archive/archiveerror.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
-#include "search/archivelines.h"
+#include "records/archivelines.h"
 #include "search/editorfill.h"
 #include "search/listpanel.h"
 #include "search/screenpieces.h"
-#include "printaids/batchprintscreen.h"
+#include "printjobs/batchprintscreen.h"
 #include "widgets/shortcuttip.h"
 
 StatusListScreen::StatusListScreen(const StatusListKind& kind, QWidget* editor,

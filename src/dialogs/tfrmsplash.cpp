@@ -1,0 +1,31 @@
+#include "dialogs/tfrmsplash.h"
+
+#include <QPushButton>
+
+#include "dialogs/maker.h"
+#include "platform/services.h"
+#include "platform/shellservice.h"
+#include "widgets/linklabel.h"
+#include "widgets/picture.h"
+#include "widgets/picturebutton.h"
+
+TfrmSplash::TfrmSplash(QWidget* parent)
+    : DialogFrame(u" Velinda - "_qs + Maker::kName, QSize(661, 467),
+                  Placement::CentreOfOwner, parent) {
+  setObjectName(u"TfrmSplash"_qs);
+  makePicture(u"imgSplash"_qs, u":/art/splash.svg"_qs, QRect(18, 14, 625, 380), this);
+
+  auto* imgWeb = new PictureButton(u"imgWeb"_qs, u":/art/web.svg"_qs, QSize(36, 36),
+                                   u"Visita il sito web"_qs, this);
+  imgWeb->move(18, 412);
+  auto* lnkWeb = new LinkLabel(u"lnkWeb"_qs, Maker::kWebAddressShown, this);
+  lnkWeb->setGeometry(62, 414, 360, 30);
+  lnkWeb->attachIcon(imgWeb);
+  connect(lnkWeb, &LinkLabel::clicked, this,
+          [] { Services::shell().open(ShellTarget::web(Maker::kWebAddress)); });
+
+  auto* btnChiudi = new QPushButton(u"Chiudi"_qs, this);
+  btnChiudi->setObjectName(u"btnChiudi"_qs);
+  btnChiudi->setGeometry(533, 412, 110, 32);
+  connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
+}

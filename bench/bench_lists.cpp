@@ -12,10 +12,10 @@
 #include "export/exportgridmodel.h"
 #include "export/spreadsheetwriter.h"
 #include "largearchive.h"
-#include "platform/programfolder.h"
-#include "search/archivelines.h"
-#include "search/listkinds.h"
-#include "search/searchfilter.h"
+#include "core/programfolder.h"
+#include "records/archivelines.h"
+#include "records/listkinds.h"
+#include "records/searchfilter.h"
 
 namespace {
 

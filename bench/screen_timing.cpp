@@ -36,7 +36,7 @@
 #include "editors/tfrmaccettazione.h"
 #include "platform/installed.h"
 #include "platform/messageservice.h"
-#include "platform/programfolder.h"
+#include "core/programfolder.h"
 #include "support/pdfprintservice.h"
 
 namespace {

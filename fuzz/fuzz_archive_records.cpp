@@ -13,8 +13,8 @@
 
 #include "archive/archiveerror.h"
 #include "archive/tarchivio.h"
-#include "archive/text.h"
-#include "search/listlines.h"
+#include "core/text.h"
+#include "records/listlines.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <QCloseEvent>
 
-#include "app/guidetexts.h"
-#include "app/maker.h"
-#include "app/tfrmguida.h"
-#include "app/tfrminfo.h"
-#include "app/tfrmsplash.h"
+#include "dialogs/guidetexts.h"
+#include "dialogs/maker.h"
+#include "dialogs/tfrmguida.h"
+#include "dialogs/tfrminfo.h"
+#include "dialogs/tfrmsplash.h"
 #include "editors/workspacewindow.h"
 #include "platform/guardedaction.h"
 #include "platform/services.h"

@@ -1,6 +1,6 @@
 #include "archive/recordlayout.h"
 
-#include "archive/controlname.h"
+#include "core/controlname.h"
 
 RecordLayout::RecordLayout(std::span<const FieldDef> fields)
     : fields_(fields), size_(recordSize(fields)) {

@@ -1,7 +1,7 @@
 #include "archive/tarchivio.h"
 
 #include "archive/archiveerror.h"
-#include "platform/programfolder.h"
+#include "core/programfolder.h"
 
 TArchivio::TArchivio(const ArchiveDefinition& archive)
     : TArchivio(archive, ProgramFolder::filePath(archive.fileName)) {}

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "archive/text.h"
-#include "archive/windows1252.h"
+#include "core/text.h"
+#include "core/windows1252.h"
 
 const QString TCampoFisso::kYes = QStringLiteral("S\u00EC");
 const QString TCampoFisso::kNo = QStringLiteral("No");

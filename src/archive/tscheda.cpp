@@ -1,6 +1,6 @@
 #include "archive/tscheda.h"
 
-#include "archive/unknownname.h"
+#include "core/unknownname.h"
 
 TScheda::TScheda(const RecordLayout& layout)
     : layout_(&layout), bytes_(layout.size(), '\0') {}

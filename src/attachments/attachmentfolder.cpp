@@ -5,10 +5,10 @@
 #include <QFileInfo>
 #include <filesystem>
 
-#include "archive/text.h"
+#include "core/text.h"
 #include "platform/messageservice.h"
-#include "platform/programfolder.h"
-#include "platform/replacementfile.h"
+#include "core/programfolder.h"
+#include "core/replacementfile.h"
 #include "platform/services.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "archive/text.h"
+#include "core/text.h"
 #include "attachments/attachmentfolder.h"
 #include "attachments/filechooser.h"
 #include "platform/guardedaction.h"

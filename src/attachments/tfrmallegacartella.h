@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/dialogframe.h"
+#include "dialogs/dialogframe.h"
 
 class QLabel;
 class QLineEdit;

@@ -3,9 +3,9 @@
 #include <QRegularExpression>
 #include <climits>
 
-#include "archive/text.h"
-#include "archive/unknownname.h"
-#include "archive/windows1252.h"
+#include "core/text.h"
+#include "core/unknownname.h"
+#include "core/windows1252.h"
 #include "contactimport/cardtargets.h"
 #include "contactimport/matchkey.h"
 #include "contactimport/provinces.h"

@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "archive/text.h"
+#include "core/text.h"
 #include "contactimport/csvreader.h"
 #include "contactimport/importmessages.h"
 #include "contactimport/textdecoding.h"

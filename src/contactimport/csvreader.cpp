@@ -2,7 +2,7 @@
 
 #include <QSet>
 
-#include "archive/text.h"
+#include "core/text.h"
 #include "contactimport/importmessages.h"
 #include "contactimport/labelledcolumns.h"
 #include "export/formats/csvtext.h"

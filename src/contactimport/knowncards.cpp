@@ -2,7 +2,7 @@
 
 #include "archive/layouts.h"
 #include "archive/tarchivio.h"
-#include "archive/text.h"
+#include "core/text.h"
 
 KnownCards KnownCards::fromArchive(TArchivio& archive) {
   KnownCards known;

@@ -4,7 +4,7 @@
 #include <QSet>
 #include <QRegularExpression>
 
-#include "archive/text.h"
+#include "core/text.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QHash>
 
-#include "archive/text.h"
+#include "core/text.h"
 #include "contactimport/matchkey.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QStringDecoder>
 
-#include "archive/windows1252.h"
+#include "core/windows1252.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "archive/archiveerror.h"
 #include "archive/layouts.h"
 #include "archive/tarchivio.h"
-#include "archive/text.h"
+#include "core/text.h"
 #include "attachments/filechooser.h"
 #include "contactimport/cardtargets.h"
 #include "contactimport/contactfile.h"

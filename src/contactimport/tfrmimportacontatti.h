@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/dialogframe.h"
+#include "dialogs/dialogframe.h"
 #include "contactimport/addressbookimport.h"
 #include "contactimport/headeraliases.h"
 

@@ -3,8 +3,8 @@
 #include <QSet>
 #include <QStringDecoder>
 
-#include "archive/text.h"
-#include "archive/windows1252.h"
+#include "core/text.h"
+#include "core/windows1252.h"
 #include "contactimport/importmessages.h"
 
 namespace {

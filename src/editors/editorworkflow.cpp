@@ -6,9 +6,9 @@
 
 #include "archive/archiveerror.h"
 #include "archive/tarchivio.h"
-#include "archive/text.h"
+#include "core/text.h"
 #include "editors/editormessages.h"
-#include "editors/recordbinding.h"
+#include "records/recordbinding.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 

@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <map>
 
-#include "archive/controlname.h"
+#include "core/controlname.h"
 #include "archive/recordlayout.h"
-#include "archive/unknownname.h"
+#include "core/unknownname.h"
 #include "widgets/fieldhighlight.h"
 #include "widgets/keychain.h"
 #include "widgets/palette.h"

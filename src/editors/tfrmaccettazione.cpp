@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/guidetexts.h"
+#include "dialogs/guidetexts.h"
 #include "editors/attachmentlabels.h"
 #include "editors/editormessages.h"
 #include "editors/editorworkflow.h"
@@ -15,7 +15,7 @@
 #include "search/tfrminviate.h"
 #include "search/tfrmimportaanagrafica.h"
 #include "print/tfrmstampaaccettazione.h"
-#include "printaids/envelopescreen.h"
+#include "printjobs/envelopescreen.h"
 #include "widgets/helpline.h"
 #include "widgets/namedchild.h"
 #include "widgets/palette.h"

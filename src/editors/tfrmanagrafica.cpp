@@ -3,8 +3,8 @@
 #include <QFrame>
 #include <QLineEdit>
 
-#include "app/guidetexts.h"
-#include "archive/text.h"
+#include "dialogs/guidetexts.h"
+#include "core/text.h"
 #include "editors/attachmentlabels.h"
 #include "editors/editormessages.h"
 #include "editors/editorworkflow.h"
@@ -14,7 +14,7 @@
 #include "search/tfrmtrovaanagrafica.h"
 #include "search/tfrmquestioni.h"
 #include "print/tfrmstampaanagrafica.h"
-#include "printaids/envelopescreen.h"
+#include "printjobs/envelopescreen.h"
 #include "export/tfrmexpanagrafica.h"
 #include "platform/guardedaction.h"
 #include "platform/services.h"

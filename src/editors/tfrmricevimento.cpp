@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-#include "app/guidetexts.h"
+#include "dialogs/guidetexts.h"
 #include "editors/editormessages.h"
 #include "editors/editorworkflow.h"
 #include "editors/fieldtable.h"

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QShowEvent>
 
-#include "app/tfrmguida.h"
+#include "dialogs/tfrmguida.h"
 #include "editors/editormessages.h"
 #include "editors/editorworkflow.h"
 #include "editors/workspaceshortcuts.h"

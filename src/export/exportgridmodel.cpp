@@ -3,8 +3,8 @@
 #include <QScopeGuard>
 
 #include "archive/tarchivio.h"
-#include "archive/unknownname.h"
-#include "archive/windows1252.h"
+#include "core/unknownname.h"
+#include "core/windows1252.h"
 
 namespace {
 

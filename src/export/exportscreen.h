@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialogframe.h"
+#include "dialogs/dialogframe.h"
 #include "export/exporttables.h"
 #include "export/formats/sheetcontent.h"
 

@@ -4,8 +4,8 @@
 #include <QScopedValueRollback>
 #include <algorithm>
 
-#include "archive/text.h"
-#include "archive/windows1252.h"
+#include "core/text.h"
+#include "core/windows1252.h"
 
 namespace {
 constexpr qsizetype kBlock = 64 * 1024;

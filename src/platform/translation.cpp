@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "platform/programfolder.h"
+#include "core/programfolder.h"
 
 void installItalianTranslation(QApplication& app) {
   QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));

@@ -1,6 +1,6 @@
 #include "print/cardlayout.h"
 
-#include "archive/controlname.h"
+#include "core/controlname.h"
 #include "print/formlayout.h"
 #include "widgets/palette.h"
 

@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-#include "archive/text.h"
+#include "core/text.h"
 #include "widgets/namedchild.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "archive/text.h"
+#include "core/text.h"
 #include "report/page.h"
 
 namespace {

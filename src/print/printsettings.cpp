@@ -1,9 +1,9 @@
 #include "print/printsettings.h"
 
-#include "archive/text.h"
-#include "platform/inifile.h"
+#include "core/text.h"
+#include "core/inifile.h"
 #include "platform/messageservice.h"
-#include "platform/programfolder.h"
+#include "core/programfolder.h"
 #include "platform/services.h"
 
 namespace {

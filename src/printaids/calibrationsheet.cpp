@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "archive/controlname.h"
+#include "core/controlname.h"
 #include "widgets/palette.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "report/page.h"
 
-#include "archive/unknownname.h"
+#include "core/unknownname.h"
 
 Page::Page(PaperSize paper, Orientation orientation)
     : paper_(paper), orientation_(orientation) {}

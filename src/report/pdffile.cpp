@@ -2,7 +2,7 @@
 
 #include <QPdfWriter>
 
-#include "platform/replacementfile.h"
+#include "core/replacementfile.h"
 #include "report/pagepainter.h"
 #include "report/printservice.h"
 

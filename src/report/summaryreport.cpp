@@ -1,6 +1,6 @@
 #include "report/summaryreport.h"
 
-#include "archive/text.h"
+#include "core/text.h"
 #include "report/bandedreport.h"
 
 namespace {

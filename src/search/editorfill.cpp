@@ -4,8 +4,8 @@
 #include <QLineEdit>
 
 #include "archive/tscheda.h"
-#include "editors/recordbinding.h"
-#include "search/importtargets.h"
+#include "records/recordbinding.h"
+#include "records/importtargets.h"
 #include "widgets/boxtext.h"
 
 namespace EditorFill {

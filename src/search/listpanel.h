@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "search/listfind.h"
+#include "records/listfind.h"
 
 class ListLinesModel;
 class ProgressStrip;

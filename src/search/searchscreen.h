@@ -2,8 +2,8 @@
 
 #include <QList>
 
-#include "app/dialogframe.h"
-#include "search/listkinds.h"
+#include "dialogs/dialogframe.h"
+#include "records/listkinds.h"
 
 class ListPanel;
 class QLabel;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/dialogframe.h"
-#include "search/listkinds.h"
+#include "dialogs/dialogframe.h"
+#include "records/listkinds.h"
 
 class ListPanel;
 struct FormBatch;

@@ -1,6 +1,6 @@
 #include "search/tfrmimportaanagrafica.h"
 
-#include "archive/text.h"
+#include "core/text.h"
 #include "search/editorfill.h"
 
 TfrmImportaAnagrafica::TfrmImportaAnagrafica(QWidget* editor, QWidget* parent)

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "archive/text.h"
+#include "core/text.h"
 
 namespace {
 

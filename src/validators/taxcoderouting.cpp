@@ -1,6 +1,6 @@
 #include "validators/taxcoderouting.h"
 
-#include "archive/text.h"
+#include "core/text.h"
 
 namespace TaxCodeRouting {
 

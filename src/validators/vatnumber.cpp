@@ -1,6 +1,6 @@
 #include "validators/vatnumber.h"
 
-#include "archive/text.h"
+#include "core/text.h"
 
 namespace VatNumber {
 

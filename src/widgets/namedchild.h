@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "archive/unknownname.h"
+#include "core/unknownname.h"
 
 // The control of that name and type inside `owner`; a name the screen does
 // not have raises UnknownName, naming the screen.

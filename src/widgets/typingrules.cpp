@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <functional>
 
-#include "archive/text.h"
+#include "core/text.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/tfrmavvio.h"
-#include "app/tfrmguida.h"
+#include "dialogs/tfrmguida.h"
 #include "editors/tfrmaccettazione.h"
 #include "editors/tfrmanagrafica.h"
 #include "editors/tfrmricevimento.h"

@@ -5,12 +5,12 @@
 #include <QToolButton>
 #include <QUrlQuery>
 
-#include "app/guidetexts.h"
-#include "app/maker.h"
+#include "dialogs/guidetexts.h"
+#include "dialogs/maker.h"
 #include "app/tfrmavvio.h"
-#include "app/tfrmguida.h"
-#include "app/tfrminfo.h"
-#include "app/tfrmsplash.h"
+#include "dialogs/tfrmguida.h"
+#include "dialogs/tfrminfo.h"
+#include "dialogs/tfrmsplash.h"
 #include "editors/tfrmaccettazione.h"
 #include "support/recordingmessages.h"
 #include "support/recordingshell.h"

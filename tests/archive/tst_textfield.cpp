@@ -1,7 +1,7 @@
 #include <QTest>
 
 #include "archive/tcampofisso.h"
-#include "archive/windows1252.h"
+#include "core/windows1252.h"
 
 // The bytes a field of capacity `capacity` holds after FromText(text).
 static QByteArray stored(const QString& text, int capacity) {

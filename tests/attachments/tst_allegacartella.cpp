@@ -9,7 +9,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "platform/programfolder.h"
+#include "core/programfolder.h"
 #include "support/recordingfilechooser.h"
 #include "attachments/tfrmallegacartella.h"
 #include "support/recordingmessages.h"

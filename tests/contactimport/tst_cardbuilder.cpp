@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "archive/windows1252.h"
+#include "core/windows1252.h"
 #include "contactimport/cardbuilder.h"
 #include "contactimport/contactfile.h"
 

@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "app/guidetexts.h"
-#include "app/tfrmguida.h"
+#include "dialogs/guidetexts.h"
+#include "dialogs/tfrmguida.h"
 #include "archive/tscheda.h"
 #include "editors/editorworkflow.h"
 #include "editors/tfrmaccettazione.h"

@@ -5,8 +5,8 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "app/guidetexts.h"
-#include "app/tfrmguida.h"
+#include "dialogs/guidetexts.h"
+#include "dialogs/tfrmguida.h"
 #include "archive/layouts.h"
 #include "archive/tscheda.h"
 #include "editors/tfrmanagrafica.h"

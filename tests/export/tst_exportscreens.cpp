@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/tfrmguida.h"
+#include "dialogs/tfrmguida.h"
 #include "archive/tarchivio.h"
 #include "export/tfrmexpaccettazione.h"
 #include "export/tfrmexpanagrafica.h"

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "platform/programfolder.h"
+#include "core/programfolder.h"
 
 #include <fcntl.h>
 #include <linux/fs.h>

@@ -3,7 +3,7 @@
 #include <QTest>
 #include <memory>
 
-#include "archive/text.h"
+#include "core/text.h"
 #include "support/recordingmessages.h"
 #include "validators/tfrmcarta.h"
 #include "validators/tfrmcodfisc.h"

@@ -9,7 +9,7 @@
 #include <QTextDocument>
 #include <QTranslator>
 
-#include "app/guidetexts.h"
+#include "dialogs/guidetexts.h"
 #include "editors/workspaceshortcuts.h"
 
 namespace {

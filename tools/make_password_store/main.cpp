@@ -4,7 +4,7 @@
 #include <QTextStream>
 
 #include "app/password/passwordstore.h"
-#include "platform/inifile.h"
+#include "core/inifile.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);

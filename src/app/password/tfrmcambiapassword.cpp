@@ -10,7 +10,7 @@
 #include "app/password/passwordstore.h"
 #include "app/password/passwordwindow.h"
 #include "app/password/tfrmpassword.h"
-#include "archive/text.h"
+#include "core/text.h"
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"

@@ -4,7 +4,7 @@
 
 #include "app/password/passwordcipher.h"
 #include "app/password/passwordstore.h"
-#include "platform/inifile.h"
+#include "core/inifile.h"
 #include "support/testfolder.h"
 
 class PasswordStoreTest : public QObject {

@@ -1,0 +1,141 @@
+#include "core/inifile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "core/text.h"
+#include "core/windows1252.h"
+#include "core/replacementfile.h"
+
+namespace {
+bool sameName(const QString& a, const QString& b) {
+  return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+}  // namespace
+
+IniFile IniFile::load(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return IniFile();
+  return fromBytes(file.readAll());
+}
+
+IniFile IniFile::fromBytes(const QByteArray& bytes) {
+  IniFile ini;
+  qsizetype start = 0;
+  while (start < bytes.size()) {
+    const qsizetype lf = bytes.indexOf('\n', start);
+    Line line;
+    if (lf < 0) {
+      line.raw = bytes.mid(start);  // the last line, with no break after it
+      start = bytes.size();
+    } else {
+      line.raw = bytes.mid(start, lf - start);
+      line.ending = "\n";
+      if (line.raw.endsWith('\r')) {
+        line.raw.chop(1);
+        line.ending = "\r\n";
+      }
+      start = lf + 1;
+    }
+    const QString text = Text::trimmed(Windows1252::decode(line.raw));
+    if (text.startsWith(u'[') && text.endsWith(u']')) {
+      line.section = Text::trimmed(text.mid(1, text.size() - 2));
+    } else if (!text.startsWith(u';')) {
+      const qsizetype eq = text.indexOf(u'=');
+      if (eq > 0) {
+        line.key = Text::trimmed(text.left(eq));
+        line.value = Text::trimmed(text.mid(eq + 1));
+      }
+    }
+    if (ini.lines_.isEmpty() && !line.ending.isEmpty()) ini.newline_ = line.ending;
+    ini.lines_.append(line);
+  }
+  return ini;
+}
+
+void IniFile::insertLine(qsizetype at, Line line) {
+  line.ending = newline_;
+  // A file that did not end with a line break still does not.
+  if (at == lines_.size() && !lines_.isEmpty() && lines_.last().ending.isEmpty()) {
+    lines_.last().ending = newline_;
+    line.ending.clear();
+  }
+  lines_.insert(at, line);
+}
+
+int IniFile::findSection(const QString& section) const {
+  for (int i = 0; i < lines_.size(); ++i) {
+    if (!lines_[i].section.isEmpty() && sameName(lines_[i].section, section))
+      return i;
+  }
+  return -1;
+}
+
+int IniFile::findKey(int sectionLine, const QString& key) const {
+  for (int i = sectionLine + 1; i < lines_.size(); ++i) {
+    if (!lines_[i].section.isEmpty()) break;
+    if (!lines_[i].key.isEmpty() && sameName(lines_[i].key, key)) return i;
+  }
+  return -1;
+}
+
+QString IniFile::value(const QString& section, const QString& key) const {
+  const int s = findSection(section);
+  if (s < 0) return {};
+  const int k = findKey(s, key);
+  return k < 0 ? QString() : lines_[k].value;
+}
+
+void IniFile::setValue(const QString& section, const QString& key,
+                       const QString& value) {
+  const QString trimmedValue = Text::trimmed(value);
+  int s = findSection(section);
+  if (s < 0) {
+    if (!lines_.isEmpty() && !lines_.last().raw.trimmed().isEmpty())
+      insertLine(lines_.size(), Line{});
+    Line header;
+    header.raw = Windows1252::encode(u'[' + section + u']');
+    header.section = section;
+    insertLine(lines_.size(), header);
+    s = lines_.size() - 1;
+  }
+  const int k = findKey(s, key);
+  if (k >= 0) {
+    Line& line = lines_[k];
+    line.value = trimmedValue;
+    line.raw = Windows1252::encode(line.key + u'=' + trimmedValue);
+    return;
+  }
+  // A new key goes after the last non-empty line of its section.
+  int insertAt = s + 1;
+  for (int i = s + 1; i < lines_.size() && lines_[i].section.isEmpty(); ++i) {
+    if (!lines_[i].raw.trimmed().isEmpty()) insertAt = i + 1;
+  }
+  Line added;
+  added.raw = Windows1252::encode(key + u'=' + trimmedValue);
+  added.key = key;
+  added.value = trimmedValue;
+  insertLine(insertAt, added);
+}
+
+QByteArray IniFile::toBytes() const {
+  QByteArray out;
+  for (const Line& line : lines_) out += line.raw + line.ending;
+  return out;
+}
+
+void IniFile::save(const QString& path) const {
+  const QFileInfo info(path);
+  // The message reaches the user as it stands.
+  const QString failure = u"Attenzione: non è possibile salvare il file "_qs + info.fileName() +
+                          u". Accertarsi di possedere i privilegi di scrittura nella "
+                          "cartella di installazione del programma."_qs;
+  if (info.exists() && !info.isWritable()) throw IniWriteError(failure.toStdString());
+  try {
+    ReplacementFile file(path);
+    file.write(toBytes());
+    file.commit();
+  } catch (const FileWriteError&) {
+    throw IniWriteError(failure.toStdString());
+  }
+}

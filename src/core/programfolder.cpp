@@ -1,0 +1,31 @@
+#include "core/programfolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+QString& overrideFolder() {
+  static QString folder;
+  return folder;
+}
+
+QString withSeparator(QString folder) {
+  if (!folder.endsWith(u'/')) folder += u'/';
+  return folder;
+}
+}  // namespace
+
+namespace ProgramFolder {
+
+QString path() {
+  if (!overrideFolder().isEmpty()) return withSeparator(overrideFolder());
+  return withSeparator(QCoreApplication::applicationDirPath());
+}
+
+QString filePath(const QString& fileName) { return path() + fileName; }
+
+void setOverride(const QString& folder) {
+  overrideFolder() = folder.isEmpty() ? QString() : QDir::cleanPath(folder);
+}
+
+}  // namespace ProgramFolder

@@ -1,0 +1,65 @@
+#include "dialogs/tfrmguida.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "core/programfolder.h"
+#include "platform/guardedaction.h"
+#include "platform/services.h"
+#include "platform/shellservice.h"
+#include "widgets/controls.h"
+#include "widgets/linklabel.h"
+#include "widgets/palette.h"
+#include "widgets/picture.h"
+#include "widgets/picturebutton.h"
+
+TfrmGuida::TfrmGuida(QWidget* parent)
+    : DialogFrame(u" Guida all'utilizzo del software"_qs, QSize(670, 572),
+                  Placement::CentreOfScreen, parent) {
+  setObjectName(u"TfrmGuida"_qs);
+  makePicture(u"imgLogo"_qs, u":/art/logo.svg"_qs, QRect(41, 14, 587, 69), this);
+
+  lblTitolo_ = Controls::label(u"lblTitolo"_qs, u"Argomento della guida."_qs,
+                               QRect(22, 96, 625, 30), QFont(u"Arial"_qs, 16, QFont::Bold), this);
+  lblTitolo_->setStyleSheet(Palette::textColourStyle(Palette::kCrimson));
+
+  txtGuida_ = new QPlainTextEdit(this);
+  txtGuida_->setObjectName(u"txtGuida"_qs);
+  txtGuida_->setGeometry(22, 134, 625, 350);
+  txtGuida_->setReadOnly(true);
+  txtGuida_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  txtGuida_->setFont(QFont(u"Verdana"_qs, 12, QFont::Bold));
+  txtGuida_->setAccessibleName(u"Testo della guida"_qs);
+
+  auto* imgPDF = new PictureButton(u"imgPDF"_qs, u":/art/pdf.svg"_qs, QSize(36, 36),
+                                   u"Visualizza guida in formato PDF"_qs, this);
+  imgPDF->move(22, 506);
+  auto* lnkWeb = new LinkLabel(u"lnkWeb"_qs, u"Visualizza guida in formato PDF"_qs, this);
+  lnkWeb->setGeometry(66, 508, 400, 30);
+  lnkWeb->attachIcon(imgPDF);
+  connect(lnkWeb, &LinkLabel::clicked, this, guarded(this, [] {
+            Services::shell().open(ShellTarget::file(ProgramFolder::filePath(u"Guida.pdf"_qs)));
+          }));
+
+  QPushButton* btnChiudi =
+      Controls::button(u"btnChiudi"_qs, u"Chiudi"_qs, QRect(537, 506, 110, 32), this);
+  connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TfrmGuida::setTopic(const QString& title, const QString& text) {
+  lblTitolo_->setText(title);
+  text_ = text;
+  // The texts separate paragraphs with CR LF pairs; the memo wants line feeds.
+  QString shown = text;
+  shown.replace(u"\r\n"_qs, u"\n"_qs);
+  txtGuida_->setPlainText(shown);
+}
+
+QString TfrmGuida::title() const { return lblTitolo_->text(); }
+
+void TfrmGuida::open(QWidget* parent, const QString& title, const QString& text) {
+  TfrmGuida guide(parent);
+  guide.setTopic(title, text);
+  guide.exec();
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "dialogs/dialogframe.h"
+
+// The maker's presentation picture, with a link to the web site.
+class TfrmSplash : public DialogFrame {
+  Q_OBJECT
+ public:
+  explicit TfrmSplash(QWidget* parent = nullptr);
+};

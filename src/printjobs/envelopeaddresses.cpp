@@ -1,0 +1,63 @@
+#include "printjobs/envelopeaddresses.h"
+
+#include <array>
+
+#include "print/formlayout.h"
+
+namespace {
+
+// A line's parts as form content patterns, joined by a blank.
+using AddressLine = std::array<const char*, 3>;
+using AddressBlock = std::array<AddressLine, 3>;
+
+constexpr AddressBlock kAcceptanceRecipient{{
+    {"{txtDestinatario}"},
+    {"{txtIndirizzoDes}", "{txtNumDes}"},
+    {"{txtCapDes01}{txtCapDes02}{txtCapDes03}{txtCapDes04}{txtCapDes05}", "{txtLocalitaDes}",
+     "{txtProvDes01}{txtProvDes02}"},
+}};
+
+constexpr AddressBlock kAcceptanceSender{{
+    {"{txtMittente}"},
+    {"{txtIndirizzoMit}", "{txtNumMit}"},
+    {"{txtCapMit01}{txtCapMit02}{txtCapMit03}{txtCapMit04}{txtCapMit05}", "{txtLocalitaMit}",
+     "{txtProvMit01}{txtProvMit02}"},
+}};
+
+constexpr AddressBlock kAddressBookCard{{
+    {"{txtNome}"},
+    {"{txtIndirizzo}", "{txtNum}"},
+    {"{txtCap01}{txtCap02}{txtCap03}{txtCap04}{txtCap05}", "{txtLocalita}",
+     "{txtProv01}{txtProv02}"},
+}};
+
+QStringList lines(const AddressBlock& block, const QWidget& source) {
+  const ScreenSource screen(source);
+  QStringList filled;
+  for (const AddressLine& line : block) {
+    QStringList parts;
+    for (const char* part : line)
+      if (part)
+        if (const QString text = FormLayout::content(part, screen); !text.isEmpty())
+          parts << text;
+    if (!parts.isEmpty()) filled << parts.join(u' ');
+  }
+  return filled;
+}
+
+}  // namespace
+
+namespace EnvelopeAddresses {
+
+QStringList recipient(EnvelopeFrom from, const QWidget& source) {
+  return lines(from == EnvelopeFrom::AcceptanceReceipt ? kAcceptanceRecipient : kAddressBookCard,
+               source);
+}
+
+QStringList sender(EnvelopeFrom from, const QWidget& source) {
+  return hasSender(from) ? lines(kAcceptanceSender, source) : QStringList();
+}
+
+bool hasSender(EnvelopeFrom from) { return from == EnvelopeFrom::AcceptanceReceipt; }
+
+}  // namespace EnvelopeAddresses

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QList>
+#include <optional>
+
+#include "printaids/aidscreen.h"
+#include "printjobs/envelopeaddresses.h"
+#include "printjobs/envelopelayout.h"
+
+class OffsetControls;
+class QCheckBox;
+class QRadioButton;
+
+// Prints the envelope of the card on the screen that opens it: the size
+// (remembered in Impostazioni.ini), the top and left offsets of that size
+// with the form screens' "-", "+" and "Applica", whether to print the sender,
+// a preview and "Stampa".
+class EnvelopeScreen : public AidScreen {
+  Q_OBJECT
+ public:
+  EnvelopeScreen(EnvelopeFrom from, QWidget* source, QWidget* parent = nullptr);
+
+  const EnvelopeSize& chosenSize() const;
+
+  // The envelope as "Stampa" would print it now. Throws OffsetConversionError
+  // when an offset is not a number.
+  Page preparedPage() const;
+
+ private:
+  void buildControls();
+  void chooseSize(const EnvelopeSize& size);
+  void sizeChosen(const EnvelopeSize& size);
+  void showStoredOffsets();
+  // The page when there is one to print; otherwise the user has been told why.
+  std::optional<Page> pageToPrint();
+  void preview();
+  void print();
+
+  EnvelopeFrom from_;
+  QWidget* source_;
+  QList<QRadioButton*> sizeChoices_;  // in the order of EnvelopeLayout::sizes()
+  QCheckBox* sender_ = nullptr;
+  OffsetControls* offsets_ = nullptr;
+};

@@ -1,0 +1,10 @@
+#include "printjobs/recordsource.h"
+
+#include "core/controlname.h"
+#include "archive/tscheda.h"
+
+QString RecordSource::text(const QString& name) const { return record_.text(ControlName::stem(name)); }
+
+bool RecordSource::ticked(const QString& name) const {
+  return record_.flag(ControlName::stem(name)).value_or(false);
+}

@@ -1,0 +1,106 @@
+#include "records/listkinds.h"
+
+#include "archive/tcampofisso.h"
+#include "core/text.h"
+#include "archive/tscheda.h"
+
+using ListLines::LineKind;
+
+bool ListCondition::holdsFor(const TScheda& record) const {
+  const QString text = record.text(QStringView(field));
+  switch (test) {
+    case Test::ReadsNo:
+      return text == TCampoFisso::kNo;
+    case Test::NotEmpty:
+      return !Text::trimmed(text).isEmpty();
+  }
+  return false;
+}
+
+const StatusListKind& unsentList() {
+  static const StatusListKind kind{
+      " Riepilogo raccomandate non inviate", acceptanceArchive,
+      {ListCondition::Test::ReadsNo, u"Inviata"}, LineKind::Receipt,
+      "Riepilogo raccomandate non inviate"};
+  return kind;
+}
+
+const StatusListKind& undeliveredList() {
+  static const StatusListKind kind{
+      " Riepilogo raccomandate non consegnate", returnReceiptArchive,
+      {ListCondition::Test::ReadsNo, u"Consegnata"}, LineKind::Receipt,
+      "Riepilogo raccomandate non consegnate"};
+  return kind;
+}
+
+const StatusListKind& pendingMattersList() {
+  static const StatusListKind kind{
+      " Riepilogo questioni in sospeso", addressBookArchive,
+      {ListCondition::Test::NotEmpty, u"Questioni"}, LineKind::CardEndingQuestioni,
+      "Riepilogo questioni in sospeso"};
+  return kind;
+}
+
+const SearchKind& acceptanceSearch() {
+  static const SearchKind kind{
+      " Trova ricevute accettazione in archivio", acceptanceArchive, "accettazione",
+      "Ricevute di Accettazione", LineKind::Receipt,
+      {{{"txtDestinatario", "Destinatario:", "Destinatario"},
+        {"txtLocalitaDes", "Località Destinatario:", "LocalitaDes"},
+        {"txtTelDes", "Tel. Destinatario:", "TelDes"},
+        {"txtEmailDes", "E-mail Destinatario:", "EmailDes"},
+        {"txtMittente", "Mittente:", "Mittente"},
+        {"txtLocalitaMit", "Località Mittente:", "LocalitaMit"},
+        {"txtTelMit", "Tel. Mittente:", "TelMit"},
+        {"txtEmailMit", "E-mail Mittente:", "EmailMit"},
+        {"txtData", "Data spedizione (gg/mm/aaaa):", "Data"},
+        {"txtContenuto", "Contenuto raccomandata:", "Contenuto"}}}};
+  return kind;
+}
+
+const SearchKind& returnReceiptSearch() {
+  static const SearchKind kind{
+      " Trova avvisi ricevimento in archivio", returnReceiptArchive, "ricevimento",
+      "Avvisi di Ricevimento", LineKind::Receipt,
+      {{{"txtDestinatario", "Destinatario:", "Destinatario"},
+        {"txtLocalitaDes", "Località Destinatario:", "LocalitaDes"},
+        {"txtMittente", "Mittente:", "Mittente"},
+        {"txtLocalitaMit", "Località Mittente:", "LocalitaMit"},
+        {"txtRaccomandata", "Raccomandata (Sì / No):", "Raccomandata"},
+        {"txtPacco", "Pacco (Sì / No):", "Pacco"},
+        {"txtAssicurata", "Assicurata (Sì / No):", "Assicurata"},
+        {"txtUfficio", "Ufficio di spedizione:", "Ufficio"},
+        {"txtData", "Data spedizione (gg/mm/aaaa):", "Data"},
+        {"txtContenuto", "Contenuto raccomandata:", "Contenuto"}}}};
+  return kind;
+}
+
+namespace {
+constexpr std::array<FilterBox, 10> kAddressBookFilters{{
+    {"txtNome", "Nome, cognome o Ragione sociale:", "Nome"},
+    {"txtLocalita", "Località:", "Localita"},
+    {"txtTel", "Tel.", "Tel"},
+    {"txtDataNasc", "Data di nascita:", "DataNasc"},
+    {"txtCodFisc", "Codice fiscale:", "CodFisc"},
+    {"txtPartitaIva", "Partita IVA:", "PartitaIva"},
+    {"txtOccupazione", "Occupazione:", "Occupazione"},
+    {"txtProdotti", "Prodotti di interesse:", "Prodotti"},
+    {"txtQuestioni", "Questioni in sospeso:", "Questioni"},
+    {"txtNote", "Note:", "Note"},
+}};
+}  // namespace
+
+const SearchKind& addressBookSearch() {
+  static const SearchKind kind{" Trova dati anagrafici in archivio", addressBookArchive,
+                               "anagrafica", "Dati anagrafici", LineKind::CardEndingNote,
+                               kAddressBookFilters};
+  return kind;
+}
+
+const SearchKind& addressBookImport() {
+  // The import copies by its own tags (ImportTargets), so it has no word.
+  static const SearchKind kind{" Importa dati da archivio anagrafico", addressBookArchive,
+                               "", "Dati anagrafici", LineKind::CardEndingNote,
+                               kAddressBookFilters};
+  return kind;
+}

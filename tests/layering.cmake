@@ -1,0 +1,22 @@
+# Fails when a file in a subsystem folder of src/ includes a header from a
+# folder later in LAYERS (a folder above it), or from a folder LAYERS does not
+# name. Run as: cmake -DSOURCE_DIR=<src> -DLAYERS=<a;b;c> -P layering.cmake
+set(faults "")
+foreach(layer IN LISTS LAYERS)
+  list(FIND LAYERS ${layer} own)
+  file(GLOB_RECURSE files ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)
+  foreach(file IN LISTS files)
+    file(STRINGS ${file} includes REGEX "^#include \"[a-z0-9_]+/")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^#include \"([a-z0-9_]+)/.*" "\\1" target "${line}")
+      list(FIND LAYERS ${target} other)
+      if(other EQUAL -1 OR other GREATER own)
+        file(RELATIVE_PATH where ${SOURCE_DIR} ${file})
+        string(APPEND faults "  ${where}: ${line}\n")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(faults)
+  message(FATAL_ERROR "Includes that point up (or outside) the layers ${LAYERS}:\n${faults}")
+endif()

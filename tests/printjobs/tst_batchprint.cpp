@@ -1,0 +1,379 @@
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "editors/tfrmaccettazione.h"
+#include "editors/tfrmricevimento.h"
+#include "editors/workspacefixture.h"
+#include "print/formsetups.h"
+#include "print/tfrmstampaaccettazione.h"
+#include "print/tfrmstamparicevimentodes.h"
+#include "print/tfrmstamparicevimentomit.h"
+#include "printjobs/batchprintscreen.h"
+#include "printjobs/formbatch.h"
+#include "support/pdfprintservice.h"
+#include "search/editorfill.h"
+#include "search/fixtures.h"
+#include "records/listlines.h"
+#include "search/tfrmconsegnate.h"
+#include "search/tfrminviate.h"
+#include "support/pdfreadback.h"
+#include "support/poppler.h"
+#include "support/press.h"
+#include "support/recordingmessages.h"
+#include "support/testfolder.h"
+#include "support/whenshown.h"
+
+using Fixture::record;
+
+namespace {
+using Form = RecordingMessages::Form;
+
+// Cards as the editors write them: every flag "Sì" or "No".
+TSchedaAccettazione letter(const QString& recipient, const QString& sent,
+                           const Fixture::Fields& more = {}) {
+  auto r = record<TSchedaAccettazione>(
+      {{u"Destinatario"_qs, recipient}, {u"Inviata"_qs, sent}, {u"Data"_qs, u"07/03/2026"_qs},
+       {u"Mittente"_qs, u"Studio Neri"_qs}, {u"Contenuto"_qs, u"Diffida"_qs},
+       {u"Avviso"_qs, u"No"_qs}, {u"Contrassegno"_qs, u"No"_qs}, {u"CC"_qs, u"No"_qs},
+       {u"Vaglia"_qs, u"No"_qs}});
+  for (const auto& [name, text] : more) r.setText(name, text);
+  return r;
+}
+
+TSchedaRicevimento receipt(const QString& recipient, const QString& delivered,
+                           const Fixture::Fields& more = {}) {
+  auto r = record<TSchedaRicevimento>(
+      {{u"Destinatario"_qs, recipient}, {u"Consegnata"_qs, delivered},
+       {u"Mittente"_qs, u"Studio Neri"_qs}, {u"Contenuto"_qs, u"Atto"_qs},
+       {u"Raccomandata"_qs, u"No"_qs}, {u"Pacco"_qs, u"No"_qs}, {u"Assicurata"_qs, u"No"_qs}});
+  for (const auto& [name, text] : more) r.setText(name, text);
+  return r;
+}
+
+const QList<TSchedaAccettazione> kLetters{
+    letter(u"Rossi Mario"_qs, u"No"_qs,
+           {{u"IndirizzoDes"_qs, u"Via Roma"_qs}, {u"CapDes01"_qs, u"0"_qs},
+            {u"ProvDes01"_qs, u"R"_qs}, {u"Avviso"_qs, u"Sì"_qs}, {u"Cifre"_qs, u"12,50"_qs}}),
+    letter(u"Gialli Ugo"_qs, u"Sì"_qs),  // sent: not listed
+    letter(u"Bianchi Anna"_qs, u"No"_qs, {{u"Vaglia"_qs, u"Sì"_qs}, {u"TelMit"_qs, u"080 1234"_qs}}),
+    letter(u"Verdi Luca"_qs, u"No"_qs, {{u"LocalitaMit"_qs, u"Milano"_qs}}),
+};
+
+const QList<TSchedaRicevimento> kReceipts{
+    receipt(u"Neri Ada"_qs, u"No"_qs,
+            {{u"N01"_qs, u"6"_qs}, {u"N13"_qs, u"9"_qs}, {u"IndirizzoDes"_qs, u"Via Po"_qs},
+             {u"NumDes"_qs, u"3"_qs}, {u"LocalitaMit"_qs, u"Bari"_qs},
+             {u"ProvMit01"_qs, u"B"_qs}, {u"ProvMit02"_qs, u"A"_qs},
+             {u"Raccomandata"_qs, u"Sì"_qs}}),
+    receipt(u"Blu Eva"_qs, u"Sì"_qs),  // delivered: not listed
+    receipt(u"Rosa Pia"_qs, u"No"_qs, {{u"Pacco"_qs, u"Sì"_qs}, {u"Euro"_qs, u"3,10"_qs}}),
+};
+
+const QByteArray kSettings =
+    "[Margini Ricevuta Accettazione]\r\nSuperiore=2\r\nSinistro=-1\r\n\r\n"
+    "[Margini Avviso Ricevimento Destinatario]\r\nSuperiore=1\r\nSinistro=3\r\n\r\n"
+    "[Stampa Avviso Ricevimento Destinatario]\r\nOrientamento=Orizzontale\r\n\r\n"
+    "[Margini Avviso Ricevimento Mittente]\r\nSuperiore=-2\r\n";
+
+// The folder with both archives and the stored print settings.
+void fill(TestFolder& folder) {
+  folder.write(acceptanceArchive().fileName, Fixture::bytes(kLetters));
+  folder.write(returnReceiptArchive().fileName, Fixture::bytes(kReceipts));
+  folder.write(u"Impostazioni.ini"_qs, kSettings);
+}
+
+template <class Record>
+QStringList linesOf(const QList<Record>& records, const StatusListKind& list) {
+  QStringList lines;
+  for (const Record& r : records)
+    if (list.condition.holdsFor(r)) lines << ListLines::lineOf(r, list.line);
+  return lines;
+}
+
+QStringList allTexts(const Page& page) {
+  QStringList texts;
+  for (const PageItem& item : page.items())
+    if (const auto* box = std::get_if<TextBox>(&item)) texts << box->name + u'=' + box->text;
+  return texts;
+}
+
+void comparePages(const Page& batch, const Page& screen) {
+  QCOMPARE(batch.orientation(), screen.orientation());
+  QCOMPARE(batch.topMargin(), screen.topMargin());
+  QCOMPARE(batch.leftMargin(), screen.leftMargin());
+  QCOMPARE(allTexts(batch), allTexts(screen));
+}
+
+// Selects the rows of the list as the user does, the first with a click and
+// the others with Ctrl held.
+void selectRows(QWidget& list, const QList<int>& rows) {
+  auto* view = list.findChild<QListView*>(u"lstRecords"_qs);
+  bool first = true;
+  for (int row : rows) {
+    const QPoint at = view->visualRect(view->model()->index(row, 0)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton,
+                      first ? Qt::NoModifier : Qt::ControlModifier, at);
+    first = false;
+  }
+}
+
+const auto word = findWord;
+}  // namespace
+
+class BatchPrintTest : public QObject {
+  Q_OBJECT
+ private:
+  QTemporaryDir out_;
+
+ private slots:
+  // --- the pages --------------------------------------------------------------
+
+  void acceptancePagesAreThePrintScreensPages() {
+    WorkspaceFixture<TfrmAccettazione> f;
+    fill(f.folder);
+    const FormBatch& batch = *FormBatches::forList(unsentList());
+    const std::vector<TScheda> records =
+        FormBatches::records(batch, linesOf(kLetters, unsentList()), {});
+    QCOMPARE(records.size(), size_t(3));
+    const std::vector<Page> pages = FormBatches::pages(batch, records, SideOrder::EachInTurn);
+    QCOMPARE(pages.size(), size_t(3));
+    for (size_t i = 0; i < records.size(); ++i) {
+      // The record as a list's double click shows it, printed from there.
+      EditorFill::loadRecord(&f.window, records[i], 1);
+      TfrmStampaAccettazione screen(&f.window);
+      comparePages(pages[i], screen.preparedPage());
+    }
+    QCOMPARE(pages[0].text(u"txtAvviso"_qs), u"X"_qs);
+    QCOMPARE(pages[1].text(u"txtVaglia"_qs), u"X"_qs);
+    QCOMPARE(pages[0].topMargin().toMm(), 2.0);
+  }
+
+  void returnReceiptPagesAreThePrintScreensPages() {
+    WorkspaceFixture<TfrmRicevimento> f;
+    fill(f.folder);
+    const FormBatch& batch = *FormBatches::forList(undeliveredList());
+    const std::vector<TScheda> records =
+        FormBatches::records(batch, linesOf(kReceipts, undeliveredList()), {});
+    const std::vector<Page> pages = FormBatches::pages(batch, records, SideOrder::EachInTurn);
+    QCOMPARE(pages.size(), size_t(4));
+    for (size_t i = 0; i < records.size(); ++i) {
+      EditorFill::loadRecord(&f.window, records[i], 1);
+      TfrmStampaRicevimentoDes recipient(&f.window);
+      TfrmStampaRicevimentoMit sender(&f.window);
+      comparePages(pages[2 * i], recipient.preparedPage());
+      comparePages(pages[2 * i + 1], sender.preparedPage());
+    }
+    QCOMPARE(pages[0].orientation(), Orientation::Sideways);
+    QCOMPARE(pages[1].orientation(), Orientation::Upright);
+    QCOMPARE(pages[1].text(u"txtProvMit"_qs), u"BA"_qs);
+  }
+
+  void aFlagNeitherYesNorNoIsNotTicked() {
+    TestFolder folder;
+    folder.write(acceptanceArchive().fileName,
+                 Fixture::bytes(QList{letter(u"Rossi"_qs, u"No"_qs, {{u"CC"_qs, u"si"_qs}})}));
+    const FormBatch& batch = *FormBatches::forList(unsentList());
+    const QStringList lines{ListLines::lineOf(
+        letter(u"Rossi"_qs, u"No"_qs), ListLines::LineKind::Receipt)};
+    const std::vector<Page> pages =
+        FormBatches::pages(batch, FormBatches::records(batch, lines, {}), SideOrder::EachInTurn);
+    QCOMPARE(pages.front().text(u"txtCC"_qs), QString());
+  }
+
+  void sidesFollowTheOrderChosen_data() {
+    QTest::addColumn<SideOrder>("order");
+    QTest::addColumn<QStringList>("pages");  // side and recipient
+    QTest::newRow("each in turn") << SideOrder::EachInTurn
+        << QStringList{u"D Neri Ada"_qs, u"M Neri Ada"_qs, u"D Rosa Pia"_qs, u"M Rosa Pia"_qs};
+    QTest::newRow("recipient sides first") << SideOrder::RecipientSidesFirst
+        << QStringList{u"D Neri Ada"_qs, u"D Rosa Pia"_qs, u"M Neri Ada"_qs, u"M Rosa Pia"_qs};
+    QTest::newRow("recipient side only") << SideOrder::RecipientSideOnly
+        << QStringList{u"D Neri Ada"_qs, u"D Rosa Pia"_qs};
+    QTest::newRow("sender side only") << SideOrder::SenderSideOnly
+        << QStringList{u"M Neri Ada"_qs, u"M Rosa Pia"_qs};
+  }
+  void sidesFollowTheOrderChosen() {
+    QFETCH(SideOrder, order);
+    QFETCH(QStringList, pages);
+    TestFolder folder;
+    fill(folder);
+    const FormBatch& batch = *FormBatches::forList(undeliveredList());
+    const std::vector<TScheda> records =
+        FormBatches::records(batch, linesOf(kReceipts, undeliveredList()), {});
+    QStringList printed;
+    for (const Page& page : FormBatches::pages(batch, records, order)) {
+      // The sender side has no recipient box; its records differ by their
+      // own recipient, so tell them by the sender side's town.
+      const bool recipientSide = page.items().size() == 27;
+      printed << (recipientSide ? u"D "_qs + page.text(u"txtDestinatario"_qs)
+                                : u"M "_qs + (page.text(u"txtLocalitaMit"_qs) == u"Bari"_qs
+                                                  ? u"Neri Ada"_qs
+                                                  : u"Rosa Pia"_qs));
+    }
+    QCOMPARE(printed, pages);
+  }
+
+  void selectedRowsPrintInListOrder() {
+    TestFolder folder;
+    fill(folder);
+    const FormBatch& batch = *FormBatches::forList(unsentList());
+    const std::vector<TScheda> records =
+        FormBatches::records(batch, linesOf(kLetters, unsentList()), {2, 0});
+    QCOMPARE(records.size(), size_t(2));
+    QCOMPARE(records[0].text(u"Destinatario"), u"Rossi Mario"_qs);
+    QCOMPARE(records[1].text(u"Destinatario"), u"Verdi Luca"_qs);
+  }
+
+  void aListThatNoLongerMatchesItsArchivePrintsNothing_data() {
+    QTest::addColumn<QList<TSchedaAccettazione>>("now");
+    QList<TSchedaAccettazione> changed = kLetters;
+    changed[2] = letter(u"Bianchi Anna Maria"_qs, u"No"_qs);
+    QList<TSchedaAccettazione> sent = kLetters;
+    sent[3] = letter(u"Verdi Luca"_qs, u"Sì"_qs);
+    QTest::newRow("a line changed") << changed;
+    QTest::newRow("one more") << (kLetters + QList{letter(u"Nuovo"_qs, u"No"_qs)});
+    QTest::newRow("one fewer") << sent;
+  }
+  void aListThatNoLongerMatchesItsArchivePrintsNothing() {
+    QFETCH(QList<TSchedaAccettazione>, now);
+    TestFolder folder;
+    fill(folder);
+    RecordingMessages messages;
+    PdfPrintService printer;
+    BatchPrintScreen screen(*FormBatches::forList(unsentList()),
+                            linesOf(kLetters, unsentList()), {});
+    screen.show();
+    folder.write(acceptanceArchive().fileName, Fixture::bytes(now));
+    press(screen, "btnStampa");
+    QVERIFY(printer.jobs.empty());
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().form, Form::Warning);
+    QCOMPARE(messages.last().text,
+             u"Attenzione: l'archivio è cambiato dopo l'apertura dell'elenco.\r\n\r\n"
+             "Chiudere l'elenco e riaprirlo prima di stampare i moduli."_qs);
+    QVERIFY(screen.isVisible());
+  }
+
+  void failuresAreToldAndTheScreenStays_data() {
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<bool>("printerFails");
+    QTest::addColumn<bool>("emptyList");
+    QTest::addColumn<QString>("message");
+    const QString failure =
+        u"Attenzione: la stampa dei moduli non è andata a buon fine.\n\r\n\r"
+        "Si consiglia di controllare le impostazioni della stampante."_qs;
+    QTest::newRow("offset that is no number")
+        << QByteArray("[Margini Ricevuta Accettazione]\r\nSinistro=due\r\n") << false << false
+        << failure;
+    QTest::newRow("printer fails") << kSettings << true << false << failure;
+    QTest::newRow("empty list") << kSettings << false << true
+        << u"Stampa non applicabile: la lista non contiene nessuna voce."_qs;
+  }
+  void failuresAreToldAndTheScreenStays() {
+    QFETCH(QByteArray, settings);
+    QFETCH(bool, printerFails);
+    QFETCH(bool, emptyList);
+    QFETCH(QString, message);
+    TestFolder folder;
+    fill(folder);
+    folder.write(u"Impostazioni.ini"_qs, settings);
+    if (emptyList) folder.write(acceptanceArchive().fileName, {});
+    RecordingMessages messages;
+    PdfPrintService printer;
+    if (printerFails) printer.answer = PdfPrintService::Answer::Fail;
+    BatchPrintScreen screen(*FormBatches::forList(unsentList()),
+                            emptyList ? QStringList() : linesOf(kLetters, unsentList()), {});
+    screen.show();
+    press(screen, "btnStampa");
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().text, message);
+    QVERIFY(screen.isVisible());
+  }
+
+  // --- from the lists, on paper --------------------------------------------
+
+  void selectedLettersPrintFromTheList() {
+    REQUIRE_POPPLER();
+    TestFolder folder;
+    fill(folder);
+    const QByteArray archive = folder.read(acceptanceArchive().fileName);
+    RecordingMessages messages;
+    const QString pdf = out_.filePath(u"moduli.pdf"_qs);
+    PdfPrintService printer(pdf);
+    Fixture::Editor editor(acceptanceLayout());
+    TfrmInviate list(&editor);
+    list.show();
+    selectRows(list, {0, 2});
+    QStringList offered;
+    whenShown<BatchPrintScreen>([&offered](BatchPrintScreen& screen) {
+      for (const char* name : {"optTutte", "optSelezionate"}) {
+        auto* option = screen.findChild<QRadioButton*>(QString::fromLatin1(name));
+        offered << option->text() + (option->isChecked() ? u" *"_qs : QString());
+      }
+      press(screen, "btnStampa");
+    });
+    press(list, "btnStampaModuli");
+    QCOMPARE(offered, QStringList({u"Tutte le schede in elenco (3)"_qs,
+                                   u"Solo le schede selezionate nell'elenco (2) *"_qs}));
+    QCOMPARE(printer.jobs.size(), size_t(1));
+    QCOMPARE(printer.documentNames, QStringList({u"Ricevute di accettazione"_qs}));
+
+    // Each letter on its own page, at its box moved by the stored offsets.
+    const QList<PdfPage> pages = pdfPages(pdf);
+    QCOMPARE(pages.size(), 2);
+    const std::pair<const char*, const char*> names[] = {{"Rossi", "Mario"}, {"Verdi", "Luca"}};
+    for (int i = 0; i < 2; ++i) {
+      const PdfWord& name = word(pages[i].words, QString::fromLatin1(names[i].first));
+      QVERIFY(qAbs(name.left - (84.0 - 1)) < 0.3);
+      QVERIFY(qAbs(name.top - (52.8 + 2)) < 0.3);
+      QVERIFY(qAbs(pages[i].width - 210) < 0.1);
+    }
+    QCOMPARE(folder.read(acceptanceArchive().fileName), archive);
+    QCOMPARE(messages.count(), 0);
+    QVERIFY(list.isVisible());  // back to the list
+  }
+
+  void returnReceiptsPrintBothSidesFromTheList() {
+    REQUIRE_POPPLER();
+    TestFolder folder;
+    fill(folder);
+    const QString pdf = out_.filePath(u"avvisi.pdf"_qs);
+    PdfPrintService printer(pdf);
+    Fixture::Editor editor(returnReceiptLayout());
+    TfrmConsegnate list(&editor);
+    list.show();
+    QApplication::setActiveWindow(&list);
+    QVERIFY(QTest::qWaitForWindowActive(&list));
+    whenShown<BatchPrintScreen>([](BatchPrintScreen& screen) {
+      QVERIFY(screen.findChild<QRadioButton*>(u"optTutte"_qs)->isChecked());
+      screen.findChild<QRadioButton*>(u"optLatiRaggruppati"_qs)->setChecked(true);
+      press(screen, "btnStampa");
+    });
+    QTest::keyClick(&list, Qt::Key_M, Qt::ControlModifier);
+
+    QTRY_COMPARE(printer.jobs.size(), size_t(1));
+    QCOMPARE(printer.jobs.front().size(), size_t(4));
+    // Recipient sides sideways, shifted 1 down and 3 right; sender sides
+    // upright, 2 up.
+    const QList<PdfPage> pages = pdfPages(pdf);
+    QCOMPARE(pages.size(), 4);
+    const std::tuple<int, const char*, double, double, double> expected[] = {
+        {0, "Neri", 297, 44.0 + 3, 43.8 + 1},
+        {1, "Rosa", 297, 44.0 + 3, 43.8 + 1},
+        {2, "Bari", 210, 85.0, 68.2 - 2},
+        {3, "Studio", 210, 53.0, 50.2 - 2},
+    };
+    for (const auto& [page, text, width, left, top] : expected) {
+      QVERIFY(qAbs(pages[page].width - width) < 0.1);
+      const PdfWord& found = word(pages[page].words, QString::fromLatin1(text));
+      QVERIFY2(qAbs(found.left - left) < 0.3, text);
+      QVERIFY2(qAbs(found.top - top) < 0.3, text);
+    }
+  }
+};
+
+QTEST_MAIN(BatchPrintTest)
+#include "tst_batchprint.moc"

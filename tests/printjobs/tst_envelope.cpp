@@ -1,0 +1,297 @@
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "editors/tfrmaccettazione.h"
+#include "editors/tfrmanagrafica.h"
+#include "editors/workspacefixture.h"
+#include "print/sourcescreen.h"
+#include "printjobs/envelopeaddresses.h"
+#include "printjobs/envelopelayout.h"
+#include "printjobs/envelopescreen.h"
+#include "support/pdfprintservice.h"
+#include "support/pdfreadback.h"
+#include "support/poppler.h"
+#include "support/press.h"
+#include "support/recordingmessages.h"
+#include "support/testfolder.h"
+#include "support/whenshown.h"
+
+namespace {
+using Form = RecordingMessages::Form;
+
+const QStringList kAcceptanceBlocks{
+    u"{txtDestinatario}{txtIndirizzoDes}{txtNumDes}{txtLocalitaDes}"_qs,
+    u"{txtCapDes01}{txtCapDes02}{txtCapDes03}{txtCapDes04}{txtCapDes05}"_qs,
+    u"{txtProvDes01}{txtProvDes02}"_qs,
+    u"{txtMittente}{txtIndirizzoMit}{txtNumMit}{txtLocalitaMit}"_qs,
+    u"{txtCapMit01}{txtCapMit02}{txtCapMit03}{txtCapMit04}{txtCapMit05}"_qs,
+    u"{txtProvMit01}{txtProvMit02}"_qs,
+};
+
+// An acceptance screen's two blocks, filled in.
+std::unique_ptr<QWidget> acceptanceScreen() {
+  auto screen = sourceScreenFor(kAcceptanceBlocks);
+  const std::pair<const char*, const char*> typed[] = {
+      {"txtDestinatario", "Rossi Mario"}, {"txtIndirizzoDes", "Via Roma"},
+      {"txtNumDes", "12/B"},              {"txtCapDes01", "0"},
+      {"txtCapDes02", "0"},               {"txtCapDes03", "1"},
+      {"txtCapDes04", "8"},               {"txtCapDes05", "4"},
+      {"txtLocalitaDes", "Roma"},         {"txtProvDes01", "R"},
+      {"txtProvDes02", "M"},              {"txtMittente", "Studio Neri"},
+      {"txtIndirizzoMit", "Corso Italia"}, {"txtNumMit", "5"},
+      {"txtLocalitaMit", "Milano"},       {"txtProvMit01", "M"},
+      {"txtProvMit02", "I"},
+  };
+  for (const auto& [box, text] : typed) setText(*screen, box, QString::fromUtf8(text));
+  return screen;
+}
+
+const auto word = findWord;
+}  // namespace
+
+class EnvelopeTest : public QObject {
+  Q_OBJECT
+ private:
+  QTemporaryDir out_;
+
+ private slots:
+  void windowIsOnTheRightNearTheBottom_data() {
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<double>("height");
+    QTest::addColumn<double>("windowLeft");
+    QTest::addColumn<double>("windowTop");
+    QTest::newRow("DL") << u"DL"_qs << 220.0 << 110.0 << 110.0 << 50.0;
+    QTest::newRow("C5") << u"C5"_qs << 229.0 << 162.0 << 119.0 << 102.0;
+    QTest::newRow("C4") << u"C4"_qs << 324.0 << 229.0 << 214.0 << 169.0;
+  }
+  void windowIsOnTheRightNearTheBottom() {
+    QFETCH(QString, size);
+    QFETCH(double, width);
+    QFETCH(double, height);
+    QFETCH(double, windowLeft);
+    QFETCH(double, windowTop);
+    const EnvelopeSize& envelope = EnvelopeLayout::size(size);
+    QCOMPARE(QString::fromLatin1(envelope.name), size);
+    const Page page = EnvelopeLayout::page(envelope, {}, {});
+    QCOMPARE(page.orientation(), Orientation::Sideways);
+    QCOMPARE(page.paperWidth().toMm(), width);
+    QCOMPARE(page.paperHeight().toMm(), height);
+    const BoxGeometry window = EnvelopeLayout::window(envelope);
+    QCOMPARE(window.left.toMm(), windowLeft);
+    QCOMPARE(window.top.toMm(), windowTop);
+    QCOMPARE(window.width.toMm(), 90.0);
+    QCOMPARE(window.height.toMm(), 45.0);
+  }
+
+  void addressLinesLeaveOutWhatIsEmpty_data() {
+    QTest::addColumn<QStringList>("typed");  // box=text
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("everything")
+        << QStringList{u"txtDestinatario=Rossi"_qs, u"txtIndirizzoDes=Via Po"_qs,
+                       u"txtNumDes=3"_qs, u"txtCapDes01=1"_qs, u"txtCapDes05=0"_qs,
+                       u"txtLocalitaDes=Torino"_qs, u"txtProvDes01=T"_qs, u"txtProvDes02=O"_qs}
+        << QStringList{u"Rossi"_qs, u"Via Po 3"_qs, u"10 Torino TO"_qs};
+    QTest::newRow("no number, no postcode, no province")
+        << QStringList{u"txtDestinatario=Rossi"_qs, u"txtIndirizzoDes=  Via Po "_qs,
+                       u"txtLocalitaDes=Torino"_qs}
+        << QStringList{u"Rossi"_qs, u"Via Po"_qs, u"Torino"_qs};
+    QTest::newRow("no street")
+        << QStringList{u"txtDestinatario=Rossi"_qs, u"txtLocalitaDes=Torino"_qs}
+        << QStringList{u"Rossi"_qs, u"Torino"_qs};
+    QTest::newRow("nothing") << QStringList() << QStringList();
+  }
+  void addressLinesLeaveOutWhatIsEmpty() {
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, lines);
+    auto screen = sourceScreenFor(kAcceptanceBlocks);
+    for (const QString& entry : typed)
+      screen->findChild<QLineEdit*>(entry.section(u'=', 0, 0))->setText(entry.section(u'=', 1));
+    QCOMPARE(EnvelopeAddresses::recipient(EnvelopeFrom::AcceptanceReceipt, *screen), lines);
+  }
+
+  void printedLinesSitInTheWindowAndTheCorner_data() {
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<double>("down");
+    QTest::addColumn<double>("right");
+    QTest::newRow("DL") << u"DL"_qs << QByteArray() << 0.0 << 0.0;
+    QTest::newRow("C5, 3 down 2 left")
+        << u"C5"_qs << QByteArray("[Stampa Busta]\r\nFormato=C5\r\n\r\n"
+                                 "[Margini Busta C5]\r\nSuperiore=3\r\nSinistro=-2\r\n")
+        << 3.0 << -2.0;
+    QTest::newRow("C4, another size's offsets do not count")
+        << u"C4"_qs << QByteArray("[Stampa Busta]\r\nFormato=C4\r\n\r\n"
+                                 "[Margini Busta DL]\r\nSuperiore=9\r\nSinistro=9\r\n")
+        << 0.0 << 0.0;
+  }
+  void printedLinesSitInTheWindowAndTheCorner() {
+    REQUIRE_POPPLER();
+    QFETCH(QString, size);
+    QFETCH(QByteArray, settings);
+    QFETCH(double, down);
+    QFETCH(double, right);
+    TestFolder folder;
+    if (!settings.isEmpty()) folder.write(u"Impostazioni.ini"_qs, settings);
+    RecordingMessages messages;
+    const QString pdf = out_.filePath(u"busta.pdf"_qs);
+    PdfPrintService printer(pdf);
+    auto source = acceptanceScreen();
+    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+    screen.show();
+    QCOMPARE(QString::fromLatin1(screen.chosenSize().name), size);
+    press(screen, "btnStampa");
+    QCOMPARE(messages.count(), 0);
+    QCOMPARE(printer.jobs.size(), size_t(1));
+    QVERIFY(!screen.isVisible());
+
+    const EnvelopeSize& envelope = EnvelopeLayout::size(size);
+    const Page landscape(envelope.paper, Orientation::Sideways);
+    // The PDF's page is in whole points: within 0.2 mm of the envelope.
+    const PdfPage page = pdfPages(pdf).first();
+    QVERIFY2(qAbs(page.width - landscape.paperWidth().toMm()) < 0.2,
+             qPrintable(QString::number(page.width)));
+    QVERIFY2(qAbs(page.height - landscape.paperHeight().toMm()) < 0.2,
+             qPrintable(QString::number(page.height)));
+
+    const BoxGeometry window = EnvelopeLayout::window(envelope);
+    const double left = window.left.toMm() + 5 + right;
+    const double top = window.top.toMm() + 5 + down;
+    const std::tuple<const char*, double, double> expected[] = {
+        {"Rossi", left, top},          {"Via", left, top + 5},
+        {"00184", left, top + 10},     {"Studio", 10 + right, 10 + down},
+        {"Corso", 10 + right, 14 + down}, {"Milano", 10 + right, 18 + down},
+    };
+    for (const auto& [text, x, y] : expected) {
+      const PdfWord& found = word(page.words, QString::fromLatin1(text));
+      QVERIFY2(qAbs(found.left - x) < 0.3, text);
+      QVERIFY2(qAbs(found.top - y) < 0.3, text);
+    }
+    QCOMPARE(word(page.words, u"RM"_qs).top, word(page.words, u"00184"_qs).top);
+  }
+
+  void addressBookCardHasNoSender() {
+    TestFolder folder;
+    PdfPrintService printer;
+    auto source = sourceScreenFor({u"{txtNome}{txtIndirizzo}{txtNum}{txtLocalita}"_qs,
+                                   u"{txtCap01}{txtCap02}{txtCap03}{txtCap04}{txtCap05}"_qs,
+                                   u"{txtProv01}{txtProv02}"_qs});
+    setText(*source, "txtNome", u"Verdi Luca"_qs);
+    setText(*source, "txtLocalita", u"Bari"_qs);
+    EnvelopeScreen screen(EnvelopeFrom::AddressBook, source.get());
+    auto* sender = screen.findChild<QCheckBox*>(u"chkMittente"_qs);
+    QVERIFY(!sender->isChecked());
+    QVERIFY(!sender->isEnabled());
+    const Page page = screen.preparedPage();
+    QCOMPARE(page.text(u"txtDestinatario"_qs), u"Verdi Luca\nBari"_qs);
+    QCOMPARE(page.text(u"txtMittente"_qs), QString());
+  }
+
+  void senderCanBeLeftOut() {
+    TestFolder folder;
+    auto source = acceptanceScreen();
+    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+    QCOMPARE(screen.preparedPage().text(u"txtMittente"_qs),
+             u"Studio Neri\nCorso Italia 5\nMilano MI"_qs);
+    screen.findChild<QCheckBox*>(u"chkMittente"_qs)->setChecked(false);
+    QCOMPARE(screen.preparedPage().text(u"txtMittente"_qs), QString());
+  }
+
+  void sizeIsRememberedAndEachSizeKeepsItsOffsets() {
+    TestFolder folder;
+    const QByteArray forms =
+        "[Margini Ricevuta Accettazione]\r\nSuperiore=2\r\nSinistro=1\r\n\r\n"
+        "[Margini Busta C5]\r\nSinistro=4\r\n";
+    folder.write(u"Impostazioni.ini"_qs, forms);
+    RecordingMessages messages;
+    auto source = acceptanceScreen();
+    {
+      EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+      screen.show();
+      QVERIFY(screen.findChild<QRadioButton*>(u"optDL"_qs)->isChecked());
+      QCOMPARE(screen.findChild<QLineEdit*>(u"txtLeft"_qs)->text(), u"0"_qs);
+      press(screen, "optC5");
+      QCOMPARE(screen.findChild<QLineEdit*>(u"txtLeft"_qs)->text(), u"4"_qs);
+      press(screen, "btnTopMinus", 2);
+      press(screen, "btnApplicaTop");
+    }
+    QCOMPARE(folder.read(u"Impostazioni.ini"_qs),
+             QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=2\r\nSinistro=1\r\n\r\n"
+                        "[Margini Busta C5]\r\nSinistro=4\r\nSuperiore=-2\r\n\r\n"
+                        "[Stampa Busta]\r\nFormato=C5\r\n"));
+    EnvelopeScreen again(EnvelopeFrom::AcceptanceReceipt, source.get());
+    QVERIFY(again.findChild<QRadioButton*>(u"optC5"_qs)->isChecked());
+    QCOMPARE(again.findChild<QLineEdit*>(u"txtTop"_qs)->text(), u"-2"_qs);
+    QCOMPARE(messages.count(), 0);
+  }
+
+  void noRecipientPrintsNothing() {
+    TestFolder folder;
+    RecordingMessages messages;
+    PdfPrintService printer;
+    auto source = sourceScreenFor(kAcceptanceBlocks);
+    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+    screen.show();
+    for (const char* button : {"btnStampa", "btnAnteprima"}) {
+      press(screen, button);
+      QCOMPARE(messages.last().form, Form::Warning);
+      QCOMPARE(messages.last().text,
+               u"Attenzione: per stampare la busta è necessario indicare il destinatario."_qs);
+    }
+    QVERIFY(printer.jobs.empty());
+    QVERIFY(screen.isVisible());
+  }
+
+  void printFailureKeepsTheScreenOpen() {
+    TestFolder folder;
+    RecordingMessages messages;
+    PdfPrintService printer;
+    printer.answer = PdfPrintService::Answer::Fail;
+    auto source = acceptanceScreen();
+    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+    screen.show();
+    press(screen, "btnStampa");
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().form, Form::Warning);
+    QCOMPARE(messages.last().text,
+             u"Attenzione: la stampa della busta non è andata a buon fine.\n\r\n\r"
+             "Si consiglia di controllare le impostazioni della stampante."_qs);
+    QVERIFY(screen.isVisible());
+  }
+
+  // --- from the workspaces ------------------------------------------------------
+
+  void acceptanceWorkspacePrintsItsEnvelope() {
+    WorkspaceFixture<TfrmAccettazione> f;
+    PdfPrintService printer;
+    f.box(u"txtDestinatario"_qs)->setText(u"Rossi Mario"_qs);
+    f.box(u"txtMittente"_qs)->setText(u"Studio Neri"_qs);
+    whenShown<EnvelopeScreen>([](EnvelopeScreen& screen) { press(screen, "btnStampa"); });
+    QTest::keyClick(&f.window, Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(printer.jobs.size(), size_t(1));
+    QCOMPARE(printer.jobs.front().front().text(u"txtDestinatario"_qs), u"Rossi Mario"_qs);
+    QCOMPARE(printer.jobs.front().front().text(u"txtMittente"_qs), u"Studio Neri"_qs);
+    auto* button = f.window.findChild<QToolButton*>(u"cmdBusta"_qs);
+    QCOMPARE(button->accessibleName(), u"Stampa la busta"_qs);
+  }
+
+  void addressBookPrintsTheCardsEnvelope() {
+    WorkspaceFixture<TfrmAnagrafica> f;
+    PdfPrintService printer;
+    f.box(u"txtNome"_qs)->setText(u"Verdi Luca"_qs);
+    f.box(u"txtIndirizzo"_qs)->setText(u"Via Sparano"_qs);
+    f.box(u"txtNum"_qs)->setText(u"1"_qs);
+    whenShown<EnvelopeScreen>([](EnvelopeScreen& screen) { press(screen, "btnStampa"); });
+    f.press(u"cmdBusta"_qs);
+    QCOMPARE(printer.jobs.size(), size_t(1));
+    QCOMPARE(printer.jobs.front().front().text(u"txtDestinatario"_qs),
+             u"Verdi Luca\nVia Sparano 1"_qs);
+  }
+};
+
+QTEST_MAIN(EnvelopeTest)
+#include "tst_envelope.moc"

@@ -33,10 +33,10 @@
 #include "app/velindaapplication.h"
 #include "archive/tscheda.h"
 #include "largearchive.h"
+#include "core/programfolder.h"
 #include "editors/tfrmaccettazione.h"
 #include "platform/installed.h"
 #include "platform/messageservice.h"
-#include "core/programfolder.h"
 #include "support/pdfprintservice.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <QFileInfo>
 #include <filesystem>
 
-#include "core/text.h"
-#include "platform/messageservice.h"
 #include "core/programfolder.h"
 #include "core/replacementfile.h"
+#include "core/text.h"
+#include "platform/messageservice.h"
 #include "platform/services.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/text.h"
 #include "attachments/attachmentfolder.h"
 #include "attachments/filechooser.h"
+#include "core/text.h"
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"

@@ -3,12 +3,12 @@
 #include <QRegularExpression>
 #include <climits>
 
-#include "core/text.h"
-#include "core/unknownname.h"
-#include "core/windows1252.h"
 #include "contactimport/cardtargets.h"
 #include "contactimport/matchkey.h"
 #include "contactimport/provinces.h"
+#include "core/text.h"
+#include "core/unknownname.h"
+#include "core/windows1252.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <QFile>
 
-#include "core/text.h"
 #include "contactimport/csvreader.h"
 #include "contactimport/importmessages.h"
 #include "contactimport/textdecoding.h"
 #include "contactimport/vcardreader.h"
+#include "core/text.h"
 
 namespace ContactFile {
 

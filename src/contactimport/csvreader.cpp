@@ -2,9 +2,9 @@
 
 #include <QSet>
 
-#include "core/text.h"
 #include "contactimport/importmessages.h"
 #include "contactimport/labelledcolumns.h"
+#include "core/text.h"
 #include "export/formats/csvtext.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <QHash>
 
-#include "core/text.h"
 #include "contactimport/matchkey.h"
+#include "core/text.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "dialogs/dialogframe.h"
 #include "contactimport/addressbookimport.h"
 #include "contactimport/headeraliases.h"
+#include "dialogs/dialogframe.h"
 
 class QCheckBox;
 class QLabel;

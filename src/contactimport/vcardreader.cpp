@@ -3,9 +3,9 @@
 #include <QSet>
 #include <QStringDecoder>
 
+#include "contactimport/importmessages.h"
 #include "core/text.h"
 #include "core/windows1252.h"
-#include "contactimport/importmessages.h"
 
 namespace {
 

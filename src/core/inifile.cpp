@@ -3,9 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "core/replacementfile.h"
 #include "core/text.h"
 #include "core/windows1252.h"
-#include "core/replacementfile.h"
 
 namespace {
 bool sameName(const QString& a, const QString& b) {

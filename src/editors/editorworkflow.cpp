@@ -8,9 +8,9 @@
 #include "archive/tarchivio.h"
 #include "core/text.h"
 #include "editors/editormessages.h"
-#include "records/recordbinding.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
+#include "records/recordbinding.h"
 
 EditorWorkflow::EditorWorkflow(QWidget* screen, EditorConfig config)
     : QObject(screen),

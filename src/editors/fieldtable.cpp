@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <map>
 
-#include "core/controlname.h"
 #include "archive/recordlayout.h"
+#include "core/controlname.h"
 #include "core/unknownname.h"
 #include "widgets/fieldhighlight.h"
 #include "widgets/keychain.h"

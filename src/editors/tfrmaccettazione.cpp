@@ -4,18 +4,18 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "attachments/tfrmallegacartella.h"
 #include "dialogs/guidetexts.h"
 #include "editors/attachmentlabels.h"
 #include "editors/editormessages.h"
 #include "editors/editorworkflow.h"
-#include "attachments/tfrmallegacartella.h"
 #include "editors/fieldtable.h"
 #include "export/tfrmexpaccettazione.h"
-#include "search/tfrmtrovaaccettazione.h"
-#include "search/tfrminviate.h"
-#include "search/tfrmimportaanagrafica.h"
 #include "print/tfrmstampaaccettazione.h"
 #include "printjobs/envelopescreen.h"
+#include "search/tfrmimportaanagrafica.h"
+#include "search/tfrminviate.h"
+#include "search/tfrmtrovaaccettazione.h"
 #include "widgets/helpline.h"
 #include "widgets/namedchild.h"
 #include "widgets/palette.h"

@@ -9,16 +9,16 @@
 #include <QShowEvent>
 #include <QTableView>
 
-#include "dialogs/tfrmguida.h"
 #include "archive/archiveerror.h"
-#include "core/text.h"
 #include "attachments/filechooser.h"
+#include "core/programfolder.h"
+#include "core/text.h"
+#include "dialogs/tfrmguida.h"
 #include "export/exportgridmodel.h"
 #include "export/formats/sheetformats.h"
 #include "export/spreadsheetwriter.h"
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"
-#include "core/programfolder.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
 #include "widgets/controls.h"

@@ -1,9 +1,9 @@
 #include "print/printsettings.h"
 
-#include "core/text.h"
 #include "core/inifile.h"
-#include "platform/messageservice.h"
 #include "core/programfolder.h"
+#include "core/text.h"
+#include "platform/messageservice.h"
 #include "platform/services.h"
 
 namespace {

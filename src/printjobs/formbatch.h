@@ -7,8 +7,8 @@
 
 #include "archive/tscheda.h"
 #include "print/formsetups.h"
-#include "report/page.h"
 #include "records/listkinds.h"
+#include "report/page.h"
 
 // How the two sides of the return receipts follow each other in a batch.
 enum class SideOrder {

@@ -1,7 +1,7 @@
 #include "printjobs/recordsource.h"
 
-#include "core/controlname.h"
 #include "archive/tscheda.h"
+#include "core/controlname.h"
 
 QString RecordSource::text(const QString& name) const { return record_.text(ControlName::stem(name)); }
 

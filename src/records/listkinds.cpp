@@ -1,8 +1,8 @@
 #include "records/listkinds.h"
 
 #include "archive/tcampofisso.h"
-#include "core/text.h"
 #include "archive/tscheda.h"
+#include "core/text.h"
 
 using ListLines::LineKind;
 

@@ -3,8 +3,8 @@
 #include <QStringBuilder>
 #include <algorithm>
 
-#include "core/text.h"
 #include "archive/tscheda.h"
+#include "core/text.h"
 
 namespace {
 // A field as a list shows it: a line break held in the record (an older or

@@ -1,7 +1,7 @@
 #include "records/searchfilter.h"
 
-#include "core/text.h"
 #include "archive/tscheda.h"
+#include "core/text.h"
 
 namespace SearchFilter {
 

@@ -4,8 +4,8 @@
 #include <QLineEdit>
 
 #include "archive/tscheda.h"
-#include "records/recordbinding.h"
 #include "records/importtargets.h"
+#include "records/recordbinding.h"
 #include "widgets/boxtext.h"
 
 namespace EditorFill {

@@ -9,11 +9,11 @@
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
+#include "printjobs/batchprintscreen.h"
 #include "records/archivelines.h"
 #include "search/editorfill.h"
 #include "search/listpanel.h"
 #include "search/screenpieces.h"
-#include "printjobs/batchprintscreen.h"
 #include "widgets/shortcuttip.h"
 
 StatusListScreen::StatusListScreen(const StatusListKind& kind, QWidget* editor,

@@ -5,9 +5,9 @@
 #include <QToolButton>
 #include <QUrlQuery>
 
+#include "app/tfrmavvio.h"
 #include "dialogs/guidetexts.h"
 #include "dialogs/maker.h"
-#include "app/tfrmavvio.h"
 #include "dialogs/tfrmguida.h"
 #include "dialogs/tfrminfo.h"
 #include "dialogs/tfrmsplash.h"

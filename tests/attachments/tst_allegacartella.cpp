@@ -9,9 +9,9 @@
 #include <QtTest>
 #include <memory>
 
+#include "attachments/tfrmallegacartella.h"
 #include "core/programfolder.h"
 #include "support/recordingfilechooser.h"
-#include "attachments/tfrmallegacartella.h"
 #include "support/recordingmessages.h"
 #include "support/recordingshell.h"
 #include "support/smalldisk.h"

@@ -1,8 +1,8 @@
 #include <QtTest>
 
-#include "core/windows1252.h"
 #include "contactimport/cardbuilder.h"
 #include "contactimport/contactfile.h"
+#include "core/windows1252.h"
 
 namespace {
 

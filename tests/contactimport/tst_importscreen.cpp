@@ -11,13 +11,13 @@
 #include <QtTest>
 
 #include "archive/archiveerror.h"
-#include "support/recordingfilechooser.h"
 #include "contactimport/addressbookimport.h"
 #include "contactimport/importmessages.h"
 #include "contactimport/tfrmimportacontatti.h"
 #include "editors/tfrmanagrafica.h"
 #include "support/addressbookcards.h"
 #include "support/otherstation.h"
+#include "support/recordingfilechooser.h"
 #include "support/recordingmessages.h"
 #include "support/smalldisk.h"
 #include "support/testfolder.h"

@@ -7,9 +7,9 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "archive/tscheda.h"
 #include "dialogs/guidetexts.h"
 #include "dialogs/tfrmguida.h"
-#include "archive/tscheda.h"
 #include "editors/editorworkflow.h"
 #include "editors/tfrmaccettazione.h"
 #include "editortexts.h"

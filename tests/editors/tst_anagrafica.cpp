@@ -5,10 +5,10 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "dialogs/guidetexts.h"
-#include "dialogs/tfrmguida.h"
 #include "archive/layouts.h"
 #include "archive/tscheda.h"
+#include "dialogs/guidetexts.h"
+#include "dialogs/tfrmguida.h"
 #include "editors/tfrmanagrafica.h"
 #include "editortexts.h"
 #include "workspacefixture.h"

@@ -6,10 +6,10 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "dialogs/guidetexts.h"
-#include "dialogs/tfrmguida.h"
 #include "archive/layouts.h"
 #include "archive/tscheda.h"
+#include "dialogs/guidetexts.h"
+#include "dialogs/tfrmguida.h"
 #include "editors/tfrmricevimento.h"
 #include "editortexts.h"
 #include "workspacefixture.h"

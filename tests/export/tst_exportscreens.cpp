@@ -8,15 +8,15 @@
 #include <functional>
 #include <memory>
 
-#include "dialogs/tfrmguida.h"
 #include "archive/tarchivio.h"
+#include "dialogs/tfrmguida.h"
 #include "export/tfrmexpaccettazione.h"
 #include "export/tfrmexpanagrafica.h"
 #include "export/tfrmexpricevimento.h"
 #include "support/recordingmessages.h"
 #include "support/recordingshell.h"
-#include "support/testfolder.h"
 #include "support/stripwatch.h"
+#include "support/testfolder.h"
 
 #include "gridaccess.h"
 

@@ -5,9 +5,9 @@
 #include <memory>
 #include <optional>
 
-#include "support/recordingfilechooser.h"
 #include "export/formats/sheetformats.h"
 #include "export/tfrmexpanagrafica.h"
+#include "support/recordingfilechooser.h"
 #include "gridaccess.h"
 #include "sheetreadback.h"
 #include "support/addressbookcards.h"

@@ -12,7 +12,6 @@
 #include "print/tfrmstampaaccettazione.h"
 #include "print/tfrmstampaanagrafica.h"
 #include "print/tfrmstamparicevimentodes.h"
-#include "support/whenshown.h"
 #include "printaids/pagepreview.h"
 #include "support/pdfprintservice.h"
 #include "support/pdfreadback.h"
@@ -20,6 +19,7 @@
 #include "support/press.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
+#include "support/whenshown.h"
 
 // The preview against the print: the preview's own printer and painting,
 // written to a PDF instead of the screen, must give the same words at the

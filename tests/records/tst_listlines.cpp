@@ -1,7 +1,7 @@
 #include <QTest>
 
-#include "core/text.h"
 #include "archive/tscheda.h"
+#include "core/text.h"
 #include "records/listkinds.h"
 #include "records/listlines.h"
 

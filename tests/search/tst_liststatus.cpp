@@ -13,8 +13,8 @@
 #include "search/tfrmquestioni.h"
 #include "support/poppler.h"
 #include "support/recordingmessages.h"
-#include "support/testfolder.h"
 #include "support/stripwatch.h"
+#include "support/testfolder.h"
 
 using namespace ScreenHelpers;
 using Fixture::record;

@@ -1,9 +1,9 @@
 #include "app/password/passwordstore.h"
 
 #include "app/password/passwordcipher.h"
-#include "core/text.h"
 #include "core/inifile.h"
 #include "core/programfolder.h"
+#include "core/text.h"
 
 namespace {
 const QString kSection = QStringLiteral("Accesso");

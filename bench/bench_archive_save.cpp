@@ -26,14 +26,16 @@
 
 #include "archive/tarchivio.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString kFile = u"Anagrafica.pro"_qs;
+const QString kFile = u"Anagrafica.pro"_s;
 
 TSchedaAnagrafica card(int n) {
   TSchedaAnagrafica c;
-  c.setText(u"Nome", u"Cliente %1"_qs.arg(n));
-  c.setText(u"Indirizzo", u"Via Roma %1"_qs.arg(n));
+  c.setText(u"Nome", u"Cliente %1"_s.arg(n));
+  c.setText(u"Indirizzo", u"Via Roma %1"_s.arg(n));
   return c;
 }
 
@@ -87,7 +89,7 @@ void SaveWhileAnotherStationSaves(benchmark::State& state) {
   QTemporaryDir dir;
   const QString path = dir.filePath(kFile);
   QProcess other;
-  other.start(QCoreApplication::applicationFilePath(), {u"--other-station"_qs, path});
+  other.start(QCoreApplication::applicationFilePath(), {u"--other-station"_s, path});
   if (!other.waitForReadyRead(30000)) {
     state.SkipWithError("the other station did not start");
     return;

@@ -9,6 +9,8 @@
 
 #include "archive/tarchivio.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const int kRecords = 100000;
@@ -16,15 +18,15 @@ const int kRecords = 100000;
 const QString& archivePath() {
   static QTemporaryDir dir;
   static const QString path = [] {
-    const QString p = dir.filePath(u"Ricevute_Accettazione.pro"_qs);
+    const QString p = dir.filePath(u"Ricevute_Accettazione.pro"_s);
     QFile file(p);
     if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(p));
     TSchedaAccettazione r;
     for (int i = 0; i < kRecords; ++i) {
-      r.setText(u"Data", u"09/12/2026"_qs);
-      r.setText(u"Mittente", u"Studio Legale Bianchi & Associati %1"_qs.arg(i));
-      r.setText(u"Destinatario", u"Comune di Forlì, Ufficio Protocollo %1"_qs.arg(i));
-      r.setText(u"Contenuto", u"Diffida e messa in mora per il contratto n. %1"_qs.arg(i));
+      r.setText(u"Data", u"09/12/2026"_s);
+      r.setText(u"Mittente", u"Studio Legale Bianchi & Associati %1"_s.arg(i));
+      r.setText(u"Destinatario", u"Comune di Forlì, Ufficio Protocollo %1"_s.arg(i));
+      r.setText(u"Contenuto", u"Diffida e messa in mora per il contratto n. %1"_s.arg(i));
       r.setFlag(u"Inviata", i % 3 == 0);
       file.write(r.bytes());
     }

@@ -17,6 +17,8 @@
 #include "records/listkinds.h"
 #include "records/searchfilter.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const int kRecords = 100000;
@@ -65,7 +67,7 @@ void UnsentLines(benchmark::State& state) {
 
 void SearchFindingFew(benchmark::State& state) {
   const ArchiveDefinition& archive = largeArchive();
-  const QList<SearchFilter::Filter> filters{{u"Destinatario"_qs, u"rarissima"_qs}};
+  const QList<SearchFilter::Filter> filters{{u"Destinatario"_s, u"rarissima"_s}};
   for (auto _ : state) {
     QStringList lines;
     ArchiveLines::collect(archive, ListLines::LineKind::Receipt,
@@ -86,7 +88,7 @@ const ExportGridModel& filledGrid() {
 }
 
 QString spreadsheetPath() {
-  return QFileInfo(LargeArchive::temporary(kRecords)).dir().filePath(u"export.xls"_qs);
+  return QFileInfo(LargeArchive::temporary(kRecords)).dir().filePath(u"export.xls"_s);
 }
 
 void GridFill(benchmark::State& state) {
@@ -118,7 +120,7 @@ void RawWrite(benchmark::State& state) {
   if (size == 0) state.SkipWithError("run SpreadsheetFromGrid first");
   const QByteArray block(1 << 20, 'x');
   for (auto _ : state) {
-    QFile file(spreadsheetPath() + u".raw"_qs);
+    QFile file(spreadsheetPath() + u".raw"_s);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) state.SkipWithError("cannot write");
     for (qint64 done = 0; done < size; done += block.size())
       file.write(block.constData(), qMin<qint64>(block.size(), size - done));

@@ -7,6 +7,8 @@
 
 #include "archive/tscheda.h"
 
+using namespace Qt::StringLiterals;
+
 namespace LargeArchive {
 
 void write(const QString& path, int records) {
@@ -15,27 +17,27 @@ void write(const QString& path, int records) {
     qFatal("cannot write %s", qPrintable(path));
   TSchedaAccettazione r;
   const QList<QPair<const char16_t*, QString>> fixed{
-      {u"IndirizzoDes", u"Via Giuseppe Garibaldi"_qs}, {u"NumDes", u"12/B"_qs},
-      {u"LocalitaDes", u"Forlì"_qs}, {u"TelDes", u"0543 123456"_qs},
-      {u"EmailDes", u"protocollo@comune.forli.fc.it"_qs}, {u"IndirizzoMit", u"Corso Mazzini"_qs},
-      {u"NumMit", u"7"_qs}, {u"LocalitaMit", u"Cesena"_qs}, {u"TelMit", u"0547 654321"_qs},
-      {u"EmailMit", u"studio@bianchi.it"_qs}, {u"Cifre", u"12,50"_qs},
-      {u"Data", u"09/12/2026"_qs}, {u"Inviata", u"No"_qs}, {u"Avviso", u"Sì"_qs},
-      {u"Contrassegno", u"No"_qs}};
+      {u"IndirizzoDes", u"Via Giuseppe Garibaldi"_s}, {u"NumDes", u"12/B"_s},
+      {u"LocalitaDes", u"Forlì"_s}, {u"TelDes", u"0543 123456"_s},
+      {u"EmailDes", u"protocollo@comune.forli.fc.it"_s}, {u"IndirizzoMit", u"Corso Mazzini"_s},
+      {u"NumMit", u"7"_s}, {u"LocalitaMit", u"Cesena"_s}, {u"TelMit", u"0547 654321"_s},
+      {u"EmailMit", u"studio@bianchi.it"_s}, {u"Cifre", u"12,50"_s},
+      {u"Data", u"09/12/2026"_s}, {u"Inviata", u"No"_s}, {u"Avviso", u"Sì"_s},
+      {u"Contrassegno", u"No"_s}};
   for (const auto& [name, text] : fixed) r.setText(name, text);
-  const QString cap = u"47121"_qs;
+  const QString cap = u"47121"_s;
   for (int d = 0; d < 5; ++d) {
-    r.setText(u"CapDes0%1"_qs.arg(d + 1), cap.mid(d, 1));
-    r.setText(u"CapMit0%1"_qs.arg(d + 1), cap.mid(d, 1));
+    r.setText(u"CapDes0%1"_s.arg(d + 1), cap.mid(d, 1));
+    r.setText(u"CapMit0%1"_s.arg(d + 1), cap.mid(d, 1));
   }
-  r.setText(u"ProvDes01", u"F"_qs);
-  r.setText(u"ProvDes02", u"C"_qs);
+  r.setText(u"ProvDes01", u"F"_s);
+  r.setText(u"ProvDes02", u"C"_s);
   for (int i = 0; i < records; ++i) {
     const bool rare = i % 10000 == 5000;
-    r.setText(u"Destinatario", rare ? u"Ditta Rarissima"_qs
-                                    : u"Comune di Forlì, Ufficio Protocollo %1"_qs.arg(i));
-    r.setText(u"Mittente", u"Studio Legale Bianchi & Associati %1"_qs.arg(i));
-    r.setText(u"Contenuto", u"Diffida e messa in mora per il contratto n. %1"_qs.arg(i));
+    r.setText(u"Destinatario", rare ? u"Ditta Rarissima"_s
+                                    : u"Comune di Forlì, Ufficio Protocollo %1"_s.arg(i));
+    r.setText(u"Mittente", u"Studio Legale Bianchi & Associati %1"_s.arg(i));
+    r.setText(u"Contenuto", u"Diffida e messa in mora per il contratto n. %1"_s.arg(i));
     file.write(r.bytes());
   }
   if (!file.flush()) qFatal("cannot write %s", qPrintable(path));
@@ -45,7 +47,7 @@ QString temporary(int records) {
   static QTemporaryDir dir;
   static QHash<int, QString> written;
   if (!written.contains(records)) {
-    const QString path = dir.filePath(u"%1/Ricevute_Accettazione.pro"_qs.arg(records));
+    const QString path = dir.filePath(u"%1/Ricevute_Accettazione.pro"_s.arg(records));
     QDir().mkpath(dir.filePath(QString::number(records)));
     write(path, records);
     written.insert(records, path);

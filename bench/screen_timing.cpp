@@ -39,6 +39,8 @@
 #include "platform/messageservice.h"
 #include "support/pdfprintservice.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Time on the clock and processor time of the whole program.
@@ -64,7 +66,7 @@ class Stopwatch {
 struct Times {
   double wall = -1;
   double cpu = -1;
-  QString text() const { return u"%1\t%2"_qs.arg(wall, 0, 'f', 3).arg(cpu, 0, 'f', 3); }
+  QString text() const { return u"%1\t%2"_s.arg(wall, 0, 'f', 3).arg(cpu, 0, 'f', 3); }
 };
 
 // The fastest of five reads (the first one warms the cache).
@@ -89,7 +91,7 @@ Times rawRead(const QString& path) {
 Times rawWrite(const QString& path) {
   const qint64 size = QFileInfo(path).size();
   const QByteArray block(1 << 20, 'x');
-  QFile file(path + u".raw"_qs);
+  QFile file(path + u".raw"_s);
   Times taken;
   for (int round = 0; round < 2; ++round) {
     Stopwatch t;
@@ -169,12 +171,12 @@ int main(int argc, char** argv) {
   workspace.show();
   ScriptedAnswers answers;
   const Installed<MessageService> answering(answers);
-  PdfPrintService printer(folder + u"/riepilogo.pdf"_qs);
+  PdfPrintService printer(folder + u"/riepilogo.pdf"_s);
 
-  const QString button = what == u"list"   ? u"cmdDaInviare"_qs
-                         : what == u"search" ? u"cmdTrova"_qs
-                         : what == u"print"  ? u"cmdDaInviare"_qs
-                                             : u"cmdEsporta"_qs;
+  const QString button = what == u"list"   ? u"cmdDaInviare"_s
+                         : what == u"search" ? u"cmdTrova"_s
+                         : what == u"print"  ? u"cmdDaInviare"_s
+                                             : u"cmdEsporta"_s;
   Stopwatch clock;
   Times taken;
   auto finish = [&] {
@@ -190,17 +192,17 @@ int main(int argc, char** argv) {
     if (what == u"list" || what == u"grid") {
       finish();
     } else if (what == u"search") {
-      openModal()->findChild<QLineEdit*>(u"txtDestinatario"_qs)->setText(u"rarissima"_qs);
+      openModal()->findChild<QLineEdit*>(u"txtDestinatario"_s)->setText(u"rarissima"_s);
       clock.start();
-      openModal()->findChild<QPushButton*>(u"btnCerca"_qs)->click();
+      openModal()->findChild<QPushButton*>(u"btnCerca"_s)->click();
       whenPaintedAndIdle(view(u"lstRecords"), finish);
     } else if (what == u"export") {
       clock.start();
-      openModal()->findChild<QToolButton*>(u"cmdEsporta"_qs)->click();
+      openModal()->findChild<QToolButton*>(u"cmdEsporta"_s)->click();
       finish();
     } else if (what == u"print") {
       clock.start();
-      openModal()->findChild<QPushButton*>(u"btnStampa"_qs)->click();
+      openModal()->findChild<QPushButton*>(u"btnStampa"_s)->click();
       finish();
     }
   };
@@ -228,8 +230,8 @@ int main(int argc, char** argv) {
   const double peak = peakMegabytes();
   QString extra;
   if (what == u"export")
-    extra = u"\traw write\t"_qs +
-            rawWrite(ProgramFolder::filePath(u"Ricevute_Accettazione.xls"_qs)).text();
+    extra = u"\traw write\t"_s +
+            rawWrite(ProgramFolder::filePath(u"Ricevute_Accettazione.xls"_s)).text();
   std::printf("%s\t%d\t%s\t%.0f\traw read\t%s\t%s%s\n", qPrintable(what), records,
               qPrintable(taken.text()), peak, qPrintable(raw.text()),
               bridgeOn ? "a11y-on" : "a11y-off", qPrintable(extra));

@@ -16,6 +16,8 @@
 #include "core/text.h"
 #include "records/listlines.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Kind {
@@ -54,8 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // In memory where the system offers it: a file rewritten on every input
   // makes a disk filesystem flush it each time.
   static QTemporaryDir folder(
-      (QFileInfo(u"/dev/shm"_qs).isWritable() ? u"/dev/shm"_qs : QDir::tempPath()) +
-      u"/velinda-fuzz-XXXXXX"_qs);
+      (QFileInfo(u"/dev/shm"_s).isWritable() ? u"/dev/shm"_s : QDir::tempPath()) +
+      u"/velinda-fuzz-XXXXXX"_s);
   if (size == 0) return 0;
   const Kind& kind = kKinds[data[0] % 3];
   const ArchiveDefinition& archive = kind.archive();

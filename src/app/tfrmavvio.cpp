@@ -16,6 +16,8 @@
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QSize kPanelSize(995, 692);
@@ -40,22 +42,22 @@ const Column kColumns[] = {
      "ricevimento", "Apri gli avvisi di ricevimento"},
 };
 
-QString art(const char* stem) { return u":/art/"_qs + QString::fromLatin1(stem) + u".svg"_qs; }
+QString art(const char* stem) { return u":/art/"_s + QString::fromLatin1(stem) + u".svg"_s; }
 
 }  // namespace
 
 TfrmAvvio::TfrmAvvio(QWidget* parent)
     : GradientWidget(Palette::kMenuTop, Palette::kWhite, parent),
       panel_(new PanelBox(Palette::kWhite, Palette::kSheetOutline, 1, this)) {
-  setObjectName(u"TfrmAvvio"_qs);
-  setWindowTitle(u" Velinda - Menu principale"_qs);
+  setObjectName(u"TfrmAvvio"_s);
+  setWindowTitle(u" Velinda - Menu principale"_s);
   setMinimumSize(kPanelSize);
   resize(1016, 713);
-  panel_->setObjectName(u"panContainer"_qs);
+  panel_->setObjectName(u"panContainer"_s);
   panel_->setFixedSize(kPanelSize);
 
-  makePicture(u"imgTitolo"_qs, art("titolo"), QRect(64, 18, 866, 60), panel_);
-  makePicture(u"imgSottotitolo"_qs, art("sottotitolo"), QRect(17, 88, 961, 22), panel_);
+  makePicture(u"imgTitolo"_s, art("titolo"), QRect(64, 18, 866, 60), panel_);
+  makePicture(u"imgSottotitolo"_s, art("sottotitolo"), QRect(17, 88, 961, 22), panel_);
 
   for (const Column& c : kColumns) {
     const QString purpose = QString::fromUtf8(c.purpose);
@@ -73,33 +75,33 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
     app->move(c.centre - 107, 440);
   }
 
-  auto* imgSito = new PictureButton(u"imgSito"_qs, art("sito"), QSize(961, 22),
-                                    u"Visita il sito web di Velinda"_qs, panel_);
+  auto* imgSito = new PictureButton(u"imgSito"_s, art("sito"), QSize(961, 22),
+                                    u"Visita il sito web di Velinda"_s, panel_);
   imgSito->move(17, 622);
   connect(imgSito, &QToolButton::clicked, this, guarded(this, [] {
             Services::shell().open(ShellTarget::web(Maker::kWebAddress));
           }));
 
-  auto* imgInfo = new PictureButton(u"imgInfo"_qs, art("info"), QSize(30, 30),
-                                    u"Informazioni su Velinda"_qs, panel_);
+  auto* imgInfo = new PictureButton(u"imgInfo"_s, art("info"), QSize(30, 30),
+                                    u"Informazioni su Velinda"_s, panel_);
   imgInfo->move(10, 10);
   connect(imgInfo, &QToolButton::clicked, this, guarded(this, [this] {
             TfrmInfo info(this);
             info.exec();
           }));
-  auto* imgGuida = new PictureButton(u"imgGuida"_qs, art("guida"), QSize(29, 28),
-                                     u"Guida all'utilizzo del software"_qs, panel_);
+  auto* imgGuida = new PictureButton(u"imgGuida"_s, art("guida"), QSize(29, 28),
+                                     u"Guida all'utilizzo del software"_s, panel_);
   imgGuida->move(956, 10);
   connect(imgGuida, &QToolButton::clicked, this, guarded(this, &TfrmAvvio::openGuide));
-  auto* imgSplash = new PictureButton(u"imgSplash"_qs, art("splash_small"), QSize(23, 22),
+  auto* imgSplash = new PictureButton(u"imgSplash"_s, art("splash_small"), QSize(23, 22),
                                       Maker::kName, panel_);
   imgSplash->move(10, 660);
   connect(imgSplash, &QToolButton::clicked, this, guarded(this, [this] {
             TfrmSplash splash(this);
             splash.exec();
           }));
-  auto* imgEsci = new PictureButton(u"imgEsci"_qs, art("esci"), QSize(17, 18),
-                                    u"Esci dal programma"_qs, panel_);
+  auto* imgEsci = new PictureButton(u"imgEsci"_s, art("esci"), QSize(17, 18),
+                                    u"Esci dal programma"_s, panel_);
   imgEsci->move(966, 664);
   connect(imgEsci, &QToolButton::clicked, this, &TfrmAvvio::exitRequested);
 }
@@ -129,7 +131,7 @@ void TfrmAvvio::openWorkspace(WorkspaceWindow* workspace) {
 }
 
 void TfrmAvvio::openGuide() {
-  TfrmGuida::open(this, u"Uno sguardo a Velinda"_qs, GuideTexts::overview());
+  TfrmGuida::open(this, u"Uno sguardo a Velinda"_s, GuideTexts::overview());
 }
 
 void TfrmAvvio::closeEvent(QCloseEvent* event) {

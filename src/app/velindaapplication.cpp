@@ -9,11 +9,13 @@
 #include "platform/translation.h"
 #include "widgets/onelineboxes.h"
 
+using namespace Qt::StringLiterals;
+
 VelindaApplication::VelindaApplication(int& argc, char** argv) : QApplication(argc, argv) {
-  setApplicationName(u"Velinda"_qs);
+  setApplicationName(u"Velinda"_s);
   setApplicationVersion(QStringLiteral(VELINDA_VERSION));
-  setDesktopFileName(u"velinda"_qs);
-  setWindowIcon(QIcon(u":/art/velinda.svg"_qs));
+  setDesktopFileName(u"velinda"_s);
+  setWindowIcon(QIcon(u":/art/velinda.svg"_s));
   // Closing the last visible window (the login screen before a login, the
   // main menu after it) ends the program.
   installItalianTranslation(*this);

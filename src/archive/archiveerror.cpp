@@ -1,12 +1,14 @@
 #include "archive/archiveerror.h"
 
+using namespace Qt::StringLiterals;
+
 ArchiveError::ArchiveError(const QString& detail)
     : std::runtime_error(detail.toStdString()) {}
 
 QString ArchiveError::userMessage() const { return kArchiveAccessMessage; }
 
 ArchiveBusy::ArchiveBusy(const QString& archivePath)
-    : ArchiveError(archivePath + u": in use by another station"_qs) {}
+    : ArchiveError(archivePath + u": in use by another station"_s) {}
 
 QString ArchiveBusy::userMessage() const { return kArchiveBusyMessage; }
 

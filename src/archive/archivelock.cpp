@@ -13,6 +13,8 @@
 
 #include "archive/archiveerror.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A lock file this process holds, shared by every open archive of the
@@ -113,7 +115,7 @@ std::unique_ptr<QLockFile> takeLockFile(const QString& path) {
       return file;
     }
     if (file->error() != QLockFile::LockFailedError)
-      throw ArchiveError(path + u": the lock file cannot be created"_qs);
+      throw ArchiveError(path + u": the lock file cannot be created"_s);
     if (looksAbandoned(path) && file->removeStaleLockFile()) continue;
     if (deadline.hasExpired()) throw ArchiveBusy(path);
     wait.begin();
@@ -128,7 +130,7 @@ ArchiveLock::ArchiveLock(const QString& archivePath) : path_(lockFilePath(archiv
 ArchiveLock::~ArchiveLock() { release(); }
 
 QString ArchiveLock::lockFilePath(const QString& archivePath) {
-  return QDir::cleanPath(QDir::current().absoluteFilePath(archivePath)) + u".lock"_qs;
+  return QDir::cleanPath(QDir::current().absoluteFilePath(archivePath)) + u".lock"_s;
 }
 
 void ArchiveLock::acquire() {

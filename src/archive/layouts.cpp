@@ -2,6 +2,8 @@
 
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr FieldKind Flag = FieldKind::Flag;
@@ -83,19 +85,19 @@ const RecordLayout& addressBookLayout() {
 }
 
 const ArchiveDefinition& acceptanceArchive() {
-  static const ArchiveDefinition archive{u"Ricevute_Accettazione.pro"_qs,
+  static const ArchiveDefinition archive{u"Ricevute_Accettazione.pro"_s,
                                          acceptanceLayout()};
   return archive;
 }
 
 const ArchiveDefinition& returnReceiptArchive() {
-  static const ArchiveDefinition archive{u"Avvisi_Ricevimento.pro"_qs,
+  static const ArchiveDefinition archive{u"Avvisi_Ricevimento.pro"_s,
                                          returnReceiptLayout()};
   return archive;
 }
 
 const ArchiveDefinition& addressBookArchive() {
-  static const ArchiveDefinition archive{u"Anagrafica.pro"_qs,
+  static const ArchiveDefinition archive{u"Anagrafica.pro"_s,
                                          addressBookLayout()};
   return archive;
 }

@@ -3,6 +3,8 @@
 #include "archive/archiveerror.h"
 #include "core/programfolder.h"
 
+using namespace Qt::StringLiterals;
+
 TArchivio::TArchivio(const ArchiveDefinition& archive)
     : TArchivio(archive, ProgramFolder::filePath(archive.fileName)) {}
 
@@ -23,12 +25,12 @@ void TArchivio::Open() {
   lock_.acquire();
   if (!file_.open(QIODevice::ReadWrite)) {
     lock_.release();
-    throw ArchiveError(file_.fileName() + u": "_qs + file_.errorString());
+    throw ArchiveError(file_.fileName() + u": "_s + file_.errorString());
   }
 }
 
 void TArchivio::requireOpen() const {
-  if (!file_.isOpen()) throw ArchiveError(u"archive not open"_qs);
+  if (!file_.isOpen()) throw ArchiveError(u"archive not open"_s);
 }
 
 int TArchivio::Count() const {
@@ -38,12 +40,12 @@ int TArchivio::Count() const {
 
 void TArchivio::requireRecord(int position) const {
   if (position < 1 || position > Count())
-    throw ArchiveError(u"no record number "_qs + QString::number(position));
+    throw ArchiveError(u"no record number "_s + QString::number(position));
 }
 
 void TArchivio::checkLayout(const TScheda& record) const {
   if (&record.layout() != &layout_ || record.bytes().size() != recordSize_)
-    throw ArchiveError(u"record of another layout"_qs);
+    throw ArchiveError(u"record of another layout"_s);
 }
 
 void TArchivio::seekTo(int position) {
@@ -56,14 +58,14 @@ void TArchivio::readRecord(TScheda& record) {
   checkLayout(record);
   lock_.keepAlive();
   if (file_.read(record.bytes().data(), recordSize_) != recordSize_)
-    throw ArchiveError(u"short record in "_qs + file_.fileName());
+    throw ArchiveError(u"short record in "_s + file_.fileName());
 }
 
 void TArchivio::writeRecord(const TScheda& record) {
   checkLayout(record);
   lock_.keepAlive();
   if (file_.write(record.bytes()) != recordSize_ || !file_.flush())
-    throw ArchiveError(file_.fileName() + u": "_qs + file_.errorString());
+    throw ArchiveError(file_.fileName() + u": "_s + file_.errorString());
 }
 
 void TArchivio::ReadAt(int position, TScheda& record) {

@@ -11,6 +11,8 @@
 #include "platform/messageservice.h"
 #include "platform/services.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Copies into a new file beside the target, which replaces it only once the
@@ -37,7 +39,7 @@ void copyReplacing(const QString& source, const QString& target) {
 
 namespace AttachmentFolder {
 
-QString path() { return ProgramFolder::filePath(u"Documenti_Allegati/"_qs); }
+QString path() { return ProgramFolder::filePath(u"Documenti_Allegati/"_s); }
 
 QString filePath(const QString& name) { return path() + Text::trimmed(name); }
 

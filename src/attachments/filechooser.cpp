@@ -7,6 +7,8 @@
 
 #include "platform/installed.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 FileAnswer ask(QFileDialog* shown, const QStringList& filters) {
   std::unique_ptr<QFileDialog> dialog(shown);
@@ -18,14 +20,14 @@ FileAnswer ask(QFileDialog* shown, const QStringList& filters) {
 
 // "ods" for "Foglio di calcolo OpenDocument (*.ods)".
 QString extensionOf(const QString& filter) {
-  static const QRegularExpression pattern(u"\\(\\*\\.(\\w+)\\)"_qs);
+  static const QRegularExpression pattern(u"\\(\\*\\.(\\w+)\\)"_s);
   return pattern.match(filter).captured(1);
 }
 }  // namespace
 
 QFileDialog* DialogFileChooser::createDialog(QWidget* parent) {
-  auto* dialog = new QFileDialog(parent, u"Selezionare il file da allegare:"_qs);
-  dialog->setObjectName(u"dlgFile"_qs);
+  auto* dialog = new QFileDialog(parent, u"Selezionare il file da allegare:"_s);
+  dialog->setObjectName(u"dlgFile"_s);
   dialog->setFileMode(QFileDialog::ExistingFile);
   dialog->setAcceptMode(QFileDialog::AcceptOpen);
   // "*.*" alone would hide every file without an extension here, so the
@@ -33,14 +35,14 @@ QFileDialog* DialogFileChooser::createDialog(QWidget* parent) {
   // "Tutti i file (*.*)". Qt's own dialog is the one that honours this (and
   // speaks Italian with the program's translation).
   dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
-  dialog->setNameFilter(u"Tutti i file (*.*) (*)"_qs);
+  dialog->setNameFilter(u"Tutti i file (*.*) (*)"_s);
   return dialog;
 }
 
 QFileDialog* DialogFileChooser::createDialog(QWidget* parent, const FileQuestion& question,
                                              bool toWrite) {
   auto* dialog = new QFileDialog(parent, question.title);
-  dialog->setObjectName(toWrite ? u"dlgSalva"_qs : u"dlgApri"_qs);
+  dialog->setObjectName(toWrite ? u"dlgSalva"_s : u"dlgApri"_s);
   dialog->setFileMode(toWrite ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog->setAcceptMode(toWrite ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog->setOption(QFileDialog::DontUseNativeDialog);

@@ -21,6 +21,8 @@
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr QSize kClientSize{634, 534};
@@ -29,14 +31,14 @@ constexpr int kSlotLeft = 16;
 constexpr QSize kSlotSize{577, 113};
 constexpr int kSlotTops[] = {80, 200, 320};
 
-QString number(int index) { return u"0%1"_qs.arg(index + 1); }
-QString ordinal(int index) { return u"%1°"_qs.arg(index + 1); }
+QString number(int index) { return u"0%1"_s.arg(index + 1); }
+QString ordinal(int index) { return u"%1°"_s.arg(index + 1); }
 
 QLabel* makeCaption(const QString& objectName, const QString& text, QPoint place,
                     QWidget* buddy, QWidget* parent) {
   auto* caption = new QLabel(text, parent);
   caption->setObjectName(objectName);
-  caption->setFont(QFont(u"Verdana"_qs, 12));
+  caption->setFont(QFont(u"Verdana"_s, 12));
   caption->adjustSize();
   caption->move(place);
   caption->setBuddy(buddy);
@@ -60,9 +62,9 @@ QLabel* editorLabel(QWidget* editor, const QString& name) {
 }  // namespace
 
 TfrmAllegaCartella::TfrmAllegaCartella(QWidget* editor, QWidget* parent)
-    : DialogFrame(u" Allega file"_qs, kClientSize, Placement::CentreOfScreen, parent),
+    : DialogFrame(u" Allega file"_s, kClientSize, Placement::CentreOfScreen, parent),
       editor_(editor) {
-  setObjectName(u"TfrmAllegaCartella"_qs);
+  setObjectName(u"TfrmAllegaCartella"_s);
   auto* background = new GradientWidget(Palette::kWhite, Palette::kAttachWindowBottom, this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -70,20 +72,20 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* editor, QWidget* parent)
 
   auto* sheet = new PanelBox(Palette::kWhite, Palette::kAttachSheetOutline, 1, background);
   sheet->setGeometry(8, 8, 593, 433);
-  makePicture(u"imgTitolo"_qs, u":/art/allega_titolo.svg"_qs, QRect(20, 20, 543, 49),
+  makePicture(u"imgTitolo"_s, u":/art/allega_titolo.svg"_s, QRect(20, 20, 543, 49),
               background);
   for (int i = 0; i < 3; ++i) buildSlot(i, kSlotTops[i], background);
 
-  btnAnnulla_ = makeButton(u"btnAnnulla"_qs, u"Annulla"_qs, QRect(312, 456, 126, 32),
-                           u"Annulla"_qs, background);
-  btnApplica_ = makeButton(u"btnApplica"_qs, u"Applica e chiudi"_qs, QRect(447, 456, 154, 32),
-                           u"Applica e chiudi"_qs, background);
+  btnAnnulla_ = makeButton(u"btnAnnulla"_s, u"Annulla"_s, QRect(312, 456, 126, 32),
+                           u"Annulla"_s, background);
+  btnApplica_ = makeButton(u"btnApplica"_s, u"Applica e chiudi"_s, QRect(447, 456, 154, 32),
+                           u"Applica e chiudi"_s, background);
   connect(btnAnnulla_, &QPushButton::clicked, this, &QDialog::reject);
   connect(btnApplica_, &QPushButton::clicked, this,
           guarded(this, &TfrmAllegaCartella::applyAndClose));
 
   lblMemory_ = new QLabel(background);
-  lblMemory_->setObjectName(u"lblMemory"_qs);
+  lblMemory_->setObjectName(u"lblMemory"_s);
   lblMemory_->hide();
 
   QWidget* previous = nullptr;
@@ -112,26 +114,26 @@ void TfrmAllegaCartella::buildSlot(int index, int top, QWidget* parent) {
   const QString nth = ordinal(index);
 
   slot.file = new QLineEdit(parent);
-  slot.file->setObjectName(u"txtFile"_qs + n);
+  slot.file->setObjectName(u"txtFile"_s + n);
   slot.file->setGeometry(28, top + 28, 338, 22);
   slot.file->setReadOnly(true);
-  slot.file->setFont(QFont(u"Verdana"_qs, 10, QFont::Bold));
-  slot.file->setAccessibleName(u"Nome %1 file allegato"_qs.arg(nth));
+  slot.file->setFont(QFont(u"Verdana"_s, 10, QFont::Bold));
+  slot.file->setAccessibleName(u"Nome %1 file allegato"_s.arg(nth));
   FieldHighlight::apply(slot.file);
   slot.file->setStyleSheet(slot.file->styleSheet() +
-                           u"QLineEdit { color: %1; }"_qs.arg(Palette::css(Palette::kGrey)));
-  makeCaption(u"lblNome"_qs + n, u"Nome %1 file allegato:"_qs.arg(nth), QPoint(28, top + 10),
+                           u"QLineEdit { color: %1; }"_s.arg(Palette::css(Palette::kGrey)));
+  makeCaption(u"lblNome"_s + n, u"Nome %1 file allegato:"_s.arg(nth), QPoint(28, top + 10),
               slot.file, parent);
 
-  auto* clear = new PictureButton(u"imgCancella"_qs + n, u":/art/cancella.svg"_qs, QSize(22, 22),
-                                  u"Togli il %1 file allegato"_qs.arg(nth), parent);
+  auto* clear = new PictureButton(u"imgCancella"_s + n, u":/art/cancella.svg"_s, QSize(22, 22),
+                                  u"Togli il %1 file allegato"_s.arg(nth), parent);
   clear->move(370, top + 28);
   connect(clear, &QToolButton::clicked, slot.file, &QLineEdit::clear);
 
-  slot.browse = makeButton(u"btnSfoglia"_qs + n, u"Sfoglia..."_qs, QRect(400, top + 24, 86, 28),
-                           u"Sfoglia per il %1 file allegato"_qs.arg(nth), parent);
-  slot.open = makeButton(u"btnApri"_qs + n, u"Apri"_qs, QRect(494, top + 24, 86, 28),
-                         u"Apri il %1 file allegato"_qs.arg(nth), parent);
+  slot.browse = makeButton(u"btnSfoglia"_s + n, u"Sfoglia..."_s, QRect(400, top + 24, 86, 28),
+                           u"Sfoglia per il %1 file allegato"_s.arg(nth), parent);
+  slot.open = makeButton(u"btnApri"_s + n, u"Apri"_s, QRect(494, top + 24, 86, 28),
+                         u"Apri il %1 file allegato"_s.arg(nth), parent);
   slot.open->setEnabled(false);
   connect(slot.browse, &QPushButton::clicked, this,
           guarded(this, [this, index] { browse(index); }));
@@ -142,12 +144,12 @@ void TfrmAllegaCartella::buildSlot(int index, int top, QWidget* parent) {
           [open](const QString& text) { open->setEnabled(!Text::trimmed(text).isEmpty()); });
 
   slot.description = new QLineEdit(parent);
-  slot.description->setObjectName(u"txtDesc"_qs + n);
+  slot.description->setObjectName(u"txtDesc"_s + n);
   slot.description->setGeometry(28, top + 78, 552, 22);
-  slot.description->setFont(QFont(u"Verdana"_qs, 12, QFont::Bold));
-  slot.description->setAccessibleName(u"Descrizione %1 file allegato"_qs.arg(nth));
+  slot.description->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
+  slot.description->setAccessibleName(u"Descrizione %1 file allegato"_s.arg(nth));
   FieldHighlight::apply(slot.description);
-  makeCaption(u"lblDescrizione"_qs + n, u"Descrizione %1 file allegato:"_qs.arg(nth),
+  makeCaption(u"lblDescrizione"_s + n, u"Descrizione %1 file allegato:"_s.arg(nth),
               QPoint(28, top + 60), slot.description, parent);
 }
 
@@ -157,9 +159,9 @@ void TfrmAllegaCartella::loadFromEditor() {
   for (int i = 0; i < 3; ++i) {
     const QString n = number(i);
     SlotControls& slot = slotControls_[size_t(i)];
-    if (QLabel* file = editorLabel(editor_, u"lblFile"_qs + n))
+    if (QLabel* file = editorLabel(editor_, u"lblFile"_s + n))
       BoxText::put(slot.file, Text::trimmed(file->text()));
-    if (QLabel* description = editorLabel(editor_, u"lblDesc"_qs + n))
+    if (QLabel* description = editorLabel(editor_, u"lblDesc"_s + n))
       BoxText::put(slot.description, Text::trimmed(description->text()));
   }
 }
@@ -195,13 +197,13 @@ void TfrmAllegaCartella::openAttachment(int index) {
 
 void TfrmAllegaCartella::applyAndClose() {
   const QString tag = Text::trimmed(lblMemory_->text());
-  if (tag != u"accettazione"_qs && tag != u"anagrafica"_qs) return;
+  if (tag != u"accettazione"_s && tag != u"anagrafica"_s) return;
   for (int i = 0; i < 3; ++i) {
     const QString n = number(i);
     const SlotControls& slot = slotControls_[size_t(i)];
-    if (QLabel* file = editorLabel(editor_, u"lblFile"_qs + n))
+    if (QLabel* file = editorLabel(editor_, u"lblFile"_s + n))
       file->setText(Text::trimmed(slot.file->text()));
-    if (QLabel* description = editorLabel(editor_, u"lblDesc"_qs + n))
+    if (QLabel* description = editorLabel(editor_, u"lblDesc"_s + n))
       description->setText(Text::trimmed(slot.description->text()));
   }
   accept();

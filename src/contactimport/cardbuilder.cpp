@@ -10,22 +10,24 @@
 #include "core/unknownname.h"
 #include "core/windows1252.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Fields that take more than a plain copy of their target's text.
-const QStringList kComposed = {u"Nome"_qs, u"Indirizzo"_qs, u"Num"_qs, u"Localita"_qs,
-                               u"Occupazione"_qs, u"Email"_qs, u"Pec"_qs};
+const QStringList kComposed = {u"Nome"_s, u"Indirizzo"_s, u"Num"_s, u"Localita"_s,
+                               u"Occupazione"_s, u"Email"_s, u"Pec"_s};
 
 // Every blank run one blank, every line break a comma (or a blank after a
 // line that ends in a sign of its own).
 QString flattened(const QString& value) {
   QString out;
   QString text = value;
-  text.replace(u"\r\n"_qs, u"\n"_qs).replace(u'\r', u'\n');
+  text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
   for (const QString& line : text.split(u'\n')) {
     const QString part = line.simplified();
     if (part.isEmpty()) continue;
-    if (!out.isEmpty()) out += QStringView(u",;:.!?").contains(out.back()) ? u" "_qs : u", "_qs;
+    if (!out.isEmpty()) out += QStringView(u",;:.!?").contains(out.back()) ? u" "_s : u", "_s;
     out += part;
   }
   return out;
@@ -44,11 +46,11 @@ QString withoutBlanks(const QString& text) {
 // 0/0/00 is no date; anything else stays as written.
 QString italianDate(const QString& text) {
   // Outlook's way of writing no date.
-  static const QRegularExpression none(u"^0+[/.-]0+[/.-]0+$"_qs);
-  static const QRegularExpression iso(u"^(\\d{4})-(\\d{1,2})-(\\d{1,2})(T.*)?$"_qs);
-  static const QRegularExpression compact(u"^(\\d{4})(\\d{2})(\\d{2})$"_qs);
-  static const QRegularExpression noYear(u"^--(\\d{2})-?(\\d{2})$"_qs);
-  static const QRegularExpression italian(u"^(\\d{1,2})[.-](\\d{1,2})[.-](\\d{4})$"_qs);
+  static const QRegularExpression none(u"^0+[/.-]0+[/.-]0+$"_s);
+  static const QRegularExpression iso(u"^(\\d{4})-(\\d{1,2})-(\\d{1,2})(T.*)?$"_s);
+  static const QRegularExpression compact(u"^(\\d{4})(\\d{2})(\\d{2})$"_s);
+  static const QRegularExpression noYear(u"^--(\\d{2})-?(\\d{2})$"_s);
+  static const QRegularExpression italian(u"^(\\d{1,2})[.-](\\d{1,2})[.-](\\d{4})$"_s);
   auto date = [](const QString& day, const QString& month, const QString& year) {
     QString out = day.rightJustified(2, u'0') + u'/' + month.rightJustified(2, u'0');
     return year.isEmpty() ? out : out + u'/' + year;
@@ -65,15 +67,15 @@ QString italianDate(const QString& text) {
 }
 
 std::optional<QString> sexLetter(const QString& text) {
-  static const QStringList male = {u"m"_qs, u"maschio"_qs, u"maschile"_qs, u"male"_qs, u"uomo"_qs};
-  static const QStringList female = {u"f"_qs, u"femmina"_qs, u"femminile"_qs, u"female"_qs,
-                                     u"donna"_qs};
-  static const QStringList unknown = {u"unspecified"_qs, u"nonspecificato"_qs, u"unknown"_qs,
-                                      u"sconosciuto"_qs};
+  static const QStringList male = {u"m"_s, u"maschio"_s, u"maschile"_s, u"male"_s, u"uomo"_s};
+  static const QStringList female = {u"f"_s, u"femmina"_s, u"femminile"_s, u"female"_s,
+                                     u"donna"_s};
+  static const QStringList unknown = {u"unspecified"_s, u"nonspecificato"_s, u"unknown"_s,
+                                      u"sconosciuto"_s};
   const QString key = matchKey(text);
   if (unknown.contains(key)) return QString();
-  if (male.contains(key)) return u"M"_qs;
-  if (female.contains(key)) return u"F"_qs;
+  if (male.contains(key)) return u"M"_s;
+  if (female.contains(key)) return u"F"_s;
   if (text.size() == 1) return Text::upperAscii(text);
   return std::nullopt;
 }
@@ -90,7 +92,7 @@ std::optional<QString> cleaned(const QString& text, Cleaning cleaning) {
       return Text::upperAscii(withoutBlanks(text));
     case Cleaning::DigitsOnly: {
       QString digits;
-      for (QChar c : text.startsWith(u"IT"_qs, Qt::CaseInsensitive) ? text.mid(2) : text) {
+      for (QChar c : text.startsWith(u"IT"_s, Qt::CaseInsensitive) ? text.mid(2) : text) {
         if (c >= u'0' && c <= u'9') digits += c;
       }
       return digits;
@@ -100,26 +102,26 @@ std::optional<QString> cleaned(const QString& text, Cleaning cleaning) {
     case Cleaning::Sex:
       return sexLetter(text);
     case Cleaning::Mail:
-      return text.startsWith(u"mailto:"_qs, Qt::CaseInsensitive) ? text.mid(7) : text;
+      return text.startsWith(u"mailto:"_s, Qt::CaseInsensitive) ? text.mid(7) : text;
   }
   return text;
 }
 
 // Addresses at the certified-mail (PEC) providers' domains.
 bool isCertifiedMail(const QString& address) {
-  static const QStringList providers = {u"legalmail"_qs, u"postecert"_qs, u"arubapec"_qs,
-                                        u"sicurezzapostale"_qs, u"cert"_qs};
+  static const QStringList providers = {u"legalmail"_s, u"postecert"_s, u"arubapec"_s,
+                                        u"sicurezzapostale"_s, u"cert"_s};
   const qsizetype at = address.lastIndexOf(u'@');
   if (at < 0) return false;
   for (const QString& label : Text::lowerAscii(address.mid(at + 1)).split(u'.')) {
-    if (label.startsWith(u"pec"_qs) || providers.contains(label)) return true;
+    if (label.startsWith(u"pec"_s) || providers.contains(label)) return true;
   }
   return false;
 }
 
 bool isItaly(const QString& country) {
-  static const QStringList names = {u"italia"_qs, u"italy"_qs, u"it"_qs, u"ita"_qs,
-                                    u"repubblicaitaliana"_qs};
+  static const QStringList names = {u"italia"_s, u"italy"_s, u"it"_s, u"ita"_s,
+                                    u"repubblicaitaliana"_s};
   return names.contains(matchKey(country));
 }
 
@@ -127,11 +129,11 @@ bool isItaly(const QString& country) {
 // write it: "Via Roma, 5", "Via Roma, 12/A", "Via Roma, 7 bis". Without the
 // comma a number may belong to the street's name ("Strada Statale 16").
 const QRegularExpression kStreetWithNumber(
-    u"^(.*\\S)\\s*,\\s*(\\d+\\s*(/\\s*\\w+|[a-z]|bis|ter|quater)?)$"_qs,
+    u"^(.*\\S)\\s*,\\s*(\\d+\\s*(/\\s*\\w+|[a-z]|bis|ter|quater)?)$"_s,
     QRegularExpression::CaseInsensitiveOption);
 
 // A town written with its province code, "Roma (RM)".
-const QRegularExpression kTownWithProvince(u"^(.*\\S)\\s*\\(([A-Za-z]{2})\\)$"_qs);
+const QRegularExpression kTownWithProvince(u"^(.*\\S)\\s*\\(([A-Za-z]{2})\\)$"_s);
 
 // The card being filled, counting what had to be cut.
 struct CardWriter {
@@ -201,7 +203,7 @@ BuiltCard CardBuilder::build(const ContactRow& row) const {
       case Joining::Words:
         return all.join(u' ');
       case Joining::List:
-        return all.join(u", "_qs);
+        return all.join(u", "_s);
     }
     return QString();
   };
@@ -217,26 +219,26 @@ BuiltCard CardBuilder::build(const ContactRow& row) const {
   }
 
   const QString firm = joined(CardTargets::kFirm);
-  QString name = joined(u"Nome"_qs);
-  QStringList occupation = texts(*CardTargets::find(u"Occupazione"_qs));
+  QString name = joined(u"Nome"_s);
+  QStringList occupation = texts(*CardTargets::find(u"Occupazione"_s));
   // Phones often give a firm's name as the contact's name too.
   if (name.isEmpty()) name = firm;
   else if (!firm.isEmpty() && matchKey(firm) != matchKey(name)) occupation.append(firm);
-  out.put(u"Nome"_qs, name);
-  out.put(u"Occupazione"_qs, occupation.join(u", "_qs));
+  out.put(u"Nome"_s, name);
+  out.put(u"Occupazione"_s, occupation.join(u", "_s));
 
   QString email;
-  QString pec = cleaned(joined(u"Pec"_qs), Cleaning::Mail).value_or(QString());
-  for (const QString& mail : texts(*CardTargets::find(u"Email"_qs))) {
+  QString pec = cleaned(joined(u"Pec"_s), Cleaning::Mail).value_or(QString());
+  for (const QString& mail : texts(*CardTargets::find(u"Email"_s))) {
     const QString address = *cleaned(mail, Cleaning::Mail);
     if (pec.isEmpty() && isCertifiedMail(address)) pec = address;
     else if (email.isEmpty()) email = address;
   }
-  out.put(u"Email"_qs, email);
-  out.put(u"Pec"_qs, pec);
+  out.put(u"Email"_s, email);
+  out.put(u"Pec"_s, pec);
 
-  QString street = joined(u"Indirizzo"_qs);
-  QString number = joined(u"Num"_qs);
+  QString street = joined(u"Indirizzo"_s);
+  QString number = joined(u"Num"_s);
   if (number.isEmpty()) {
     const QRegularExpressionMatch m = kStreetWithNumber.match(street);
     if (m.hasMatch()) {
@@ -244,10 +246,10 @@ BuiltCard CardBuilder::build(const ContactRow& row) const {
       number = m.captured(2);
     }
   }
-  out.put(u"Indirizzo"_qs, street);
-  out.put(u"Num"_qs, number);
+  out.put(u"Indirizzo"_s, street);
+  out.put(u"Num"_s, number);
 
-  QString town = joined(u"Localita"_qs);
+  QString town = joined(u"Localita"_s);
   const QString provinceText = joined(CardTargets::kProvince);
   QString province = provinceCode(provinceText);
   if (!provinceText.isEmpty() && province.isEmpty()) ++out.card.cuts;
@@ -260,9 +262,9 @@ BuiltCard CardBuilder::build(const ContactRow& row) const {
   }
   const QString country = joined(CardTargets::kCountry);
   if (!country.isEmpty() && !isItaly(country))
-    town = town.isEmpty() ? country : town + u", "_qs + country;
-  out.put(u"Localita"_qs, town);
-  out.spread(u"Prov"_qs, 2, province);
-  out.spread(u"Cap"_qs, 5, *cleaned(joined(CardTargets::kCap), Cleaning::UpperNoBlanks));
+    town = town.isEmpty() ? country : town + u", "_s + country;
+  out.put(u"Localita"_s, town);
+  out.spread(u"Prov"_s, 2, province);
+  out.spread(u"Cap"_s, 5, *cleaned(joined(CardTargets::kCap), Cleaning::UpperNoBlanks));
   return out.card;
 }

@@ -1,41 +1,43 @@
 #include "contactimport/cardtargets.h"
 
+using namespace Qt::StringLiterals;
+
 namespace CardTargets {
 
 const QList<CardTarget>& all() {
   using enum Joining;
   using enum Cleaning;
   static const QList<CardTarget> targets{
-      {u"Nome"_qs, u"Nome, cognome o ragione sociale"_qs, Words, None, false},
-      {kFirm, u"Ditta o ente"_qs, Words, None, false},
-      {u"Indirizzo"_qs, u"Indirizzo"_qs, Words, None, true},
-      {u"Num"_qs, u"N. civico"_qs, First, None, true},
-      {kCap, u"CAP"_qs, First, UpperNoBlanks, true},
-      {u"Localita"_qs, u"Località"_qs, Words, None, true},
-      {kProvince, u"Provincia"_qs, First, None, true},
-      {kCountry, u"Paese (se non è l'Italia)"_qs, First, None, true},
-      {u"Tel"_qs, u"Telefono"_qs, First, None, false},
-      {u"Cel"_qs, u"Cellulare"_qs, First, None, false},
-      {u"Email"_qs, u"E-mail"_qs, First, Mail, false},
-      {u"Pec"_qs, u"PEC"_qs, First, Mail, false},
-      {u"DataNasc"_qs, u"Data di nascita"_qs, First, Date, false},
-      {u"Sesso"_qs, u"Sesso"_qs, First, Sex, false},
-      {u"LuogoNasc"_qs, u"Luogo di nascita"_qs, Words, None, false},
-      {u"CodFisc"_qs, u"Codice fiscale"_qs, First, UpperNoBlanks, false},
-      {u"PartitaIva"_qs, u"Partita IVA"_qs, First, DigitsOnly, false},
-      {u"Iban"_qs, u"IBAN"_qs, First, UpperNoBlanks, false},
-      {u"Carta"_qs, u"Carta di credito n."_qs, First, UpperCase, false},
-      {u"ScadeCarta"_qs, u"Scadenza carta di credito"_qs, First, None, false},
-      {u"Cittadinanza"_qs, u"Cittadinanza"_qs, First, None, false},
-      {u"Occupazione"_qs, u"Occupazione"_qs, List, None, false},
-      {u"Civile"_qs, u"Stato civile"_qs, First, None, false},
-      {u"TipoDoc"_qs, u"Documento (tipo e numero)"_qs, Words, None, false},
-      {u"EnteRil"_qs, u"Ente rilascio"_qs, Words, None, false},
-      {u"DataRil"_qs, u"Data rilascio"_qs, First, Date, false},
-      {u"DataSca"_qs, u"Data scadenza"_qs, First, Date, false},
-      {u"Prodotti"_qs, u"Prodotti di interesse"_qs, List, None, false},
-      {u"Questioni"_qs, u"Questioni in sospeso"_qs, List, None, false},
-      {u"Note"_qs, u"Note"_qs, List, None, false},
+      {u"Nome"_s, u"Nome, cognome o ragione sociale"_s, Words, None, false},
+      {kFirm, u"Ditta o ente"_s, Words, None, false},
+      {u"Indirizzo"_s, u"Indirizzo"_s, Words, None, true},
+      {u"Num"_s, u"N. civico"_s, First, None, true},
+      {kCap, u"CAP"_s, First, UpperNoBlanks, true},
+      {u"Localita"_s, u"Località"_s, Words, None, true},
+      {kProvince, u"Provincia"_s, First, None, true},
+      {kCountry, u"Paese (se non è l'Italia)"_s, First, None, true},
+      {u"Tel"_s, u"Telefono"_s, First, None, false},
+      {u"Cel"_s, u"Cellulare"_s, First, None, false},
+      {u"Email"_s, u"E-mail"_s, First, Mail, false},
+      {u"Pec"_s, u"PEC"_s, First, Mail, false},
+      {u"DataNasc"_s, u"Data di nascita"_s, First, Date, false},
+      {u"Sesso"_s, u"Sesso"_s, First, Sex, false},
+      {u"LuogoNasc"_s, u"Luogo di nascita"_s, Words, None, false},
+      {u"CodFisc"_s, u"Codice fiscale"_s, First, UpperNoBlanks, false},
+      {u"PartitaIva"_s, u"Partita IVA"_s, First, DigitsOnly, false},
+      {u"Iban"_s, u"IBAN"_s, First, UpperNoBlanks, false},
+      {u"Carta"_s, u"Carta di credito n."_s, First, UpperCase, false},
+      {u"ScadeCarta"_s, u"Scadenza carta di credito"_s, First, None, false},
+      {u"Cittadinanza"_s, u"Cittadinanza"_s, First, None, false},
+      {u"Occupazione"_s, u"Occupazione"_s, List, None, false},
+      {u"Civile"_s, u"Stato civile"_s, First, None, false},
+      {u"TipoDoc"_s, u"Documento (tipo e numero)"_s, Words, None, false},
+      {u"EnteRil"_s, u"Ente rilascio"_s, Words, None, false},
+      {u"DataRil"_s, u"Data rilascio"_s, First, Date, false},
+      {u"DataSca"_s, u"Data scadenza"_s, First, Date, false},
+      {u"Prodotti"_s, u"Prodotti di interesse"_s, List, None, false},
+      {u"Questioni"_s, u"Questioni in sospeso"_s, List, None, false},
+      {u"Note"_s, u"Note"_s, List, None, false},
   };
   return targets;
 }

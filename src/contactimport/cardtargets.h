@@ -33,15 +33,17 @@ struct CardTarget {
 
 namespace CardTargets {
 
+using namespace Qt::StringLiterals;
+
 // The five digits of Cap01-Cap05.
-inline const QString kCap = u"CAP"_qs;
+inline const QString kCap = u"CAP"_s;
 // A province code or name, into Prov01-Prov02.
-inline const QString kProvince = u"Provincia"_qs;
+inline const QString kProvince = u"Provincia"_s;
 // A firm's name: the card's name when the contact has no other, otherwise
 // added to the occupation.
-inline const QString kFirm = u"Ditta"_qs;
+inline const QString kFirm = u"Ditta"_s;
 // The country, added to the town when it is not Italy.
-inline const QString kCountry = u"Paese"_qs;
+inline const QString kCountry = u"Paese"_s;
 
 // In the order the user meets them.
 const QList<CardTarget>& all();

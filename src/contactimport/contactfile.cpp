@@ -8,6 +8,8 @@
 #include "contactimport/vcardreader.h"
 #include "core/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace ContactFile {
 
 ContactTable read(const QString& path) {
@@ -29,7 +31,7 @@ ContactTable fromBytes(const QByteArray& bytes) {
       VCardReader::recognises(decoded.text) ? static_cast<const ContactReader&>(vcard) : csv;
   ContactTable table = reader.read(decoded.text);
   if (table.rows.isEmpty()) throw ContactFileError(ImportMessages::kNoContacts);
-  table.format += u", codifica "_qs + decoded.encoding;
+  table.format += u", codifica "_s + decoded.encoding;
   return table;
 }
 

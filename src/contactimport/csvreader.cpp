@@ -7,6 +7,8 @@
 #include "core/text.h"
 #include "export/formats/csvtext.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QChar kCandidates[] = {u';', u',', u'\t'};
@@ -22,11 +24,11 @@ std::optional<std::pair<QChar, QStringView>> declaredSeparator(QStringView text)
 }
 
 QString separatorName(QChar separator) {
-  if (separator == u';') return u"separatore punto e virgola"_qs;
-  if (separator == u',') return u"separatore virgola"_qs;
-  if (separator == u'\t') return u"separatore tabulazione"_qs;
-  if (separator.isNull()) return u"una sola colonna"_qs;
-  return u"separatore \u201C%1\u201D"_qs.arg(separator);
+  if (separator == u';') return u"separatore punto e virgola"_s;
+  if (separator == u',') return u"separatore virgola"_s;
+  if (separator == u'\t') return u"separatore tabulazione"_s;
+  if (separator.isNull()) return u"una sola colonna"_s;
+  return u"separatore \u201C%1\u201D"_s.arg(separator);
 }
 
 bool isBlank(const QStringList& record) {
@@ -42,9 +44,9 @@ QStringList columnNames(const QStringList& header) {
   QSet<QString> taken;
   for (int c = 0; c < header.size(); ++c) {
     QString name = Text::trimmed(header[c]);
-    if (name.isEmpty()) name = u"Colonna %1"_qs.arg(c + 1);
+    if (name.isEmpty()) name = u"Colonna %1"_s.arg(c + 1);
     const QString base = name;
-    for (int n = 2; taken.contains(name); ++n) name = u"%1 (%2)"_qs.arg(base).arg(n);
+    for (int n = 2; taken.contains(name); ++n) name = u"%1 (%2)"_s.arg(base).arg(n);
     taken.insert(name);
     names.append(name);
   }
@@ -146,7 +148,7 @@ ContactTable CsvReader::read(const QString& text) const {
   if (all.isEmpty()) throw ContactFileError(ImportMessages::kNoContacts);
 
   ContactTable table;
-  table.format = u"CSV, "_qs + separatorName(separator);
+  table.format = u"CSV, "_s + separatorName(separator);
   table.names = columnNames(all.takeFirst());
   for (const QStringList& record : all) {
     ContactRow row;
@@ -157,7 +159,7 @@ ContactTable CsvReader::read(const QString& text) const {
       } else if (!Text::trimmed(value).isEmpty()) {
         // More fields than the header names: kept under a name of their
         // own, for the user to map or leave.
-        const QString name = u"Colonna %1"_qs.arg(c + 1);
+        const QString name = u"Colonna %1"_s.arg(c + 1);
         if (!table.names.contains(name)) table.names.append(name);
         row.append({name, value});
       }

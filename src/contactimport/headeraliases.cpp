@@ -6,6 +6,8 @@
 #include "contactimport/cardtargets.h"
 #include "contactimport/matchkey.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The addresses of a contact, in the order a card prefers them.
@@ -155,7 +157,7 @@ const QHash<QString, Alias>& aliases() {
     }
     for (int n = 1; n <= kGoogleAddresses; ++n) {
       for (const GoogleAddressPart& p : kGoogleAddress)
-        t.insert(matchKey(u"Address %1 - %2"_qs.arg(n).arg(QString::fromLatin1(p.part))),
+        t.insert(matchKey(u"Address %1 - %2"_s.arg(n).arg(QString::fromLatin1(p.part))),
                  {QString::fromLatin1(p.target), n, Name::Neither});
     }
     return t;

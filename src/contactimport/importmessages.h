@@ -10,38 +10,40 @@ struct ImportCounts;
 // separated by CR LF CR LF, as in the rest of the program.
 namespace ImportMessages {
 
-inline const QString kNothingImported = u"Non è stato importato nessun contatto."_qs;
+using namespace Qt::StringLiterals;
+
+inline const QString kNothingImported = u"Non è stato importato nessun contatto."_s;
 
 inline const QString kUnreadable =
-    u"Il file scelto non può essere letto."_qs + u"\r\n\r\n"_qs + kNothingImported;
-inline const QString kEmpty = u"Il file scelto è vuoto."_qs + u"\r\n\r\n"_qs + kNothingImported;
+    u"Il file scelto non può essere letto."_s + u"\r\n\r\n"_s + kNothingImported;
+inline const QString kEmpty = u"Il file scelto è vuoto."_s + u"\r\n\r\n"_s + kNothingImported;
 inline const QString kTooLarge =
-    u"Il file scelto è troppo grande per essere un elenco di contatti."_qs + u"\r\n\r\n"_qs +
+    u"Il file scelto è troppo grande per essere un elenco di contatti."_s + u"\r\n\r\n"_s +
     kNothingImported;
 inline const QString kNotContacts =
-    u"Il file scelto non è un file CSV né un file vCard (.vcf)."_qs + u"\r\n\r\n"_qs +
-    u"Un foglio di calcolo (.xlsx, .xls, .ods) va prima salvato in formato CSV."_qs +
-    u"\r\n\r\n"_qs + kNothingImported;
+    u"Il file scelto non è un file CSV né un file vCard (.vcf)."_s + u"\r\n\r\n"_s +
+    u"Un foglio di calcolo (.xlsx, .xls, .ods) va prima salvato in formato CSV."_s +
+    u"\r\n\r\n"_s + kNothingImported;
 inline const QString kNoContacts =
-    u"Il file scelto non contiene nessun contatto."_qs + u"\r\n\r\n"_qs + kNothingImported;
+    u"Il file scelto non contiene nessun contatto."_s + u"\r\n\r\n"_s + kNothingImported;
 
 inline QString unclosedQuote(int line) {
-  return u"La riga %1 del file apre delle virgolette che non vengono mai chiuse."_qs.arg(line) +
-         u"\r\n\r\n"_qs + kNothingImported;
+  return u"La riga %1 del file apre delle virgolette che non vengono mai chiuse."_s.arg(line) +
+         u"\r\n\r\n"_s + kNothingImported;
 }
 
 inline QString unclosedCard(int card) {
-  return u"Il file vCard è incompleto: il contatto n. %1 non termina con END:VCARD."_qs.arg(card) +
-         u"\r\n\r\n"_qs + kNothingImported;
+  return u"Il file vCard è incompleto: il contatto n. %1 non termina con END:VCARD."_s.arg(card) +
+         u"\r\n\r\n"_s + kNothingImported;
 }
 
-inline const QString kChooseFile = u"Scegliere il file dei contatti da importare"_qs;
-inline const QStringList kFileTypes = {u"Contatti CSV o vCard (*.csv *.vcf *.txt)"_qs,
-                                       u"Tutti i file (*)"_qs};
+inline const QString kChooseFile = u"Scegliere il file dei contatti da importare"_s;
+inline const QStringList kFileTypes = {u"Contatti CSV o vCard (*.csv *.vcf *.txt)"_s,
+                                       u"Tutti i file (*)"_s};
 
 inline const QString kNoNames =
-    u"Attenzione: nessun contatto del file ha un nome."_qs + u"\r\n\r\n"_qs +
-    u"Indicare quale colonna del file contiene il nome, cognome o ragione sociale."_qs;
+    u"Attenzione: nessun contatto del file ha un nome."_s + u"\r\n\r\n"_s +
+    u"Indicare quale colonna del file contiene il nome, cognome o ragione sociale."_s;
 
 // A number as Italians write it: 1.000.
 QString number(int n);

@@ -4,6 +4,8 @@
 #include "archive/tarchivio.h"
 #include "core/text.h"
 
+using namespace Qt::StringLiterals;
+
 KnownCards KnownCards::fromArchive(TArchivio& archive) {
   KnownCards known;
   TSchedaAnagrafica card;
@@ -22,8 +24,8 @@ QStringList KnownCards::keysOf(const TScheda& card) {
   // The unit separator cannot occur in a card's text.
   const QString stem = name + u'\x1F';
   QStringList keys;
-  if (!taxCode.isEmpty()) keys.append(stem + u"cf:"_qs + taxCode);
-  if (!email.isEmpty()) keys.append(stem + u"mail:"_qs + email);
+  if (!taxCode.isEmpty()) keys.append(stem + u"cf:"_s + taxCode);
+  if (!email.isEmpty()) keys.append(stem + u"mail:"_s + email);
   if (keys.isEmpty()) keys.append(stem);
   return keys;
 }

@@ -6,11 +6,13 @@
 
 #include "core/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QRegularExpression kLabelColumn(u"^(.*\\S)\\s*(\\d+)\\s*-\\s*(label|type|etichetta|tipo)$"_qs,
+const QRegularExpression kLabelColumn(u"^(.*\\S)\\s*(\\d+)\\s*-\\s*(label|type|etichetta|tipo)$"_s,
                                       QRegularExpression::CaseInsensitiveOption);
-const QString kManyValues = u" ::: "_qs;
+const QString kManyValues = u" ::: "_s;
 
 // For each value column that has a label column: the label column's name
 // and the kind of value ("Phone"), by the value column's name.
@@ -24,8 +26,8 @@ QHash<QString, Labelled> labelledColumns(const QStringList& names) {
   for (const QString& name : names) {
     const QRegularExpressionMatch match = kLabelColumn.match(name);
     if (!match.hasMatch()) continue;
-    const QString stem = match.captured(1) + u' ' + match.captured(2) + u" - "_qs;
-    for (const QString& value : {stem + u"Value"_qs, stem + u"Valore"_qs}) {
+    const QString stem = match.captured(1) + u' ' + match.captured(2) + u" - "_s;
+    for (const QString& value : {stem + u"Value"_s, stem + u"Valore"_s}) {
       for (const QString& candidate : names) {
         if (candidate.compare(value, Qt::CaseInsensitive) == 0)
           found.insert(candidate, {name, match.captured(1)});
@@ -73,7 +75,7 @@ ContactTable nameValuesByLabel(const ContactTable& table) {
         continue;
       }
       const QString label = cleanLabel(valueOf(row, it->labelColumn));
-      const QString name = label.isEmpty() ? it->kind : u"%1 (%2)"_qs.arg(it->kind, label);
+      const QString name = label.isEmpty() ? it->kind : u"%1 (%2)"_s.arg(it->kind, label);
       for (const QString& part : v.value.split(kManyValues)) {
         if (Text::trimmed(part).isEmpty()) continue;
         addName(name);

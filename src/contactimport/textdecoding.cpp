@@ -4,6 +4,8 @@
 
 #include "core/windows1252.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Bom {
@@ -35,8 +37,8 @@ DecodedText decodeText(const QByteArray& bytes) {
     }
   }
   if (std::optional<QString> utf8 = decodeStrictly(bytes, QStringConverter::Utf8))
-    return {*utf8, u"UTF-8"_qs};
-  return {Windows1252::decode(bytes), u"Windows-1252"_qs};
+    return {*utf8, u"UTF-8"_s};
+  return {Windows1252::decode(bytes), u"Windows-1252"_s};
 }
 
 bool looksBinary(const QString& text) {

@@ -28,11 +28,13 @@
 #include "widgets/namedchild.h"
 #include "widgets/palette.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr QSize kClientSize{960, 648};
-const QString kCaption = u" Importa contatti nell'archivio anagrafico"_qs;
-const QString kNotImported = u"(non importare)"_qs;
+const QString kCaption = u" Importa contatti nell'archivio anagrafico"_s;
+const QString kNotImported = u"(non importare)"_s;
 // Contacts imported between two repaints of the progress bar.
 constexpr int kProgressStep = 25;
 
@@ -54,7 +56,7 @@ QTableWidget* makeGrid(const QString& name, const QString& accessibleName, const
 // one-character fields.
 QString storedText(const TScheda& card, const QString& key) {
   if (key == CardTargets::kCap || key == CardTargets::kProvince) {
-    const QString prefix = key == CardTargets::kCap ? u"Cap"_qs : u"Prov"_qs;
+    const QString prefix = key == CardTargets::kCap ? u"Cap"_s : u"Prov"_s;
     const int count = key == CardTargets::kCap ? 5 : 2;
     QString joined;
     for (int i = 1; i <= count; ++i) joined += card.text(prefix + u'0' + QString::number(i));
@@ -78,57 +80,57 @@ QString example(const ContactTable& table, const QString& name) {
 
 TfrmImportaContatti::TfrmImportaContatti(QWidget* parent)
     : DialogFrame(kCaption, kClientSize, Placement::CentreOfOwner, parent) {
-  setObjectName(u"TfrmImportaContatti"_qs);
+  setObjectName(u"TfrmImportaContatti"_s);
   buildControls();
   clear();
-  namedChild<QPushButton>(*this, u"btnSfoglia"_qs)->setFocus();
+  namedChild<QPushButton>(*this, u"btnSfoglia"_s)->setFocus();
 }
 
 void TfrmImportaContatti::buildControls() {
   // Captions and information lines are in the screen's small Verdana.
   const QFont small = ScreenPieces::verdana(10);
-  QLabel* title = Controls::label(u"lblTitolo"_qs, u"Importa contatti da un file CSV o vCard"_qs,
+  QLabel* title = Controls::label(u"lblTitolo"_s, u"Importa contatti da un file CSV o vCard"_s,
                                   QRect(16, 10, 928, 30), ScreenPieces::verdana(14, true), this);
   title->setStyleSheet(Palette::textColourStyle(Palette::kWorkspaceTop));
 
   txtFile_ = new QLineEdit(this);
-  txtFile_->setObjectName(u"txtFile"_qs);
+  txtFile_->setObjectName(u"txtFile"_s);
   txtFile_->setGeometry(16, 68, 790, 26);
   txtFile_->setReadOnly(true);
-  txtFile_->setAccessibleName(u"File da importare"_qs);
+  txtFile_->setAccessibleName(u"File da importare"_s);
   FieldHighlight::apply(txtFile_);
-  Controls::label(u"lblFile"_qs, u"File da importare:"_qs, QRect(16, 48, 400, 18), small, this)
+  Controls::label(u"lblFile"_s, u"File da importare:"_s, QRect(16, 48, 400, 18), small, this)
       ->setBuddy(txtFile_);
   auto* browse =
-      ScreenPieces::button(u"btnSfoglia"_qs, u"Sfoglia..."_qs, QRect(816, 66, 128, 30), this);
-  browse->setToolTip(u"Scegli il file CSV o vCard dei contatti"_qs);
+      ScreenPieces::button(u"btnSfoglia"_s, u"Sfoglia..."_s, QRect(816, 66, 128, 30), this);
+  browse->setToolTip(u"Scegli il file CSV o vCard dei contatti"_s);
   connect(browse, &QPushButton::clicked, this, guarded(this, &TfrmImportaContatti::chooseFile));
 
-  lblFormato_ = Controls::label(u"lblFormato"_qs, {}, QRect(16, 100, 928, 20), small, this);
+  lblFormato_ = Controls::label(u"lblFormato"_s, {}, QRect(16, 100, 928, 20), small, this);
 
-  grdColonne_ = makeGrid(u"grdColonne"_qs, u"Colonne del file e campi della scheda"_qs,
+  grdColonne_ = makeGrid(u"grdColonne"_s, u"Colonne del file e campi della scheda"_s,
                          QRect(16, 148, 512, 330), this);
   grdColonne_->setColumnCount(3);
   grdColonne_->setHorizontalHeaderLabels(
-      {u"Colonna del file"_qs, u"Esempio"_qs, u"Campo della scheda"_qs});
+      {u"Colonna del file"_s, u"Esempio"_s, u"Campo della scheda"_s});
   grdColonne_->setColumnWidth(0, 130);
   grdColonne_->setColumnWidth(1, 125);
   grdColonne_->horizontalHeader()->setStretchLastSection(true);
-  Controls::label(u"lblColonne"_qs, u"Dove va ogni colonna del file:"_qs, QRect(16, 128, 512, 18),
+  Controls::label(u"lblColonne"_s, u"Dove va ogni colonna del file:"_s, QRect(16, 128, 512, 18),
                   small, this)
       ->setBuddy(grdColonne_);
 
-  grdAnteprima_ = makeGrid(u"grdAnteprima"_qs, u"Anteprima delle prime schede"_qs,
+  grdAnteprima_ = makeGrid(u"grdAnteprima"_s, u"Anteprima delle prime schede"_s,
                            QRect(540, 148, 404, 330), this);
-  Controls::label(u"lblAnteprima"_qs, u"Le prime schede, come saranno salvate:"_qs,
+  Controls::label(u"lblAnteprima"_s, u"Le prime schede, come saranno salvate:"_s,
                   QRect(540, 128, 404, 18), small, this)
       ->setBuddy(grdAnteprima_);
 
-  lblRiepilogo_ = Controls::label(u"lblRiepilogo"_qs, {}, QRect(16, 488, 928, 54), small, this);
+  lblRiepilogo_ = Controls::label(u"lblRiepilogo"_s, {}, QRect(16, 488, 928, 54), small, this);
   lblRiepilogo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   chkSaltaDoppioni_ = new QCheckBox(this);
-  chkSaltaDoppioni_->setObjectName(u"chkSaltaDoppioni"_qs);
+  chkSaltaDoppioni_->setObjectName(u"chkSaltaDoppioni"_s);
   chkSaltaDoppioni_->setGeometry(16, 544, 928, 22);
   chkSaltaDoppioni_->setFont(ScreenPieces::verdana(10));
   chkSaltaDoppioni_->setChecked(true);
@@ -136,15 +138,15 @@ void TfrmImportaContatti::buildControls() {
           guarded(this, &TfrmImportaContatti::showSummary));
 
   prgImporta_ = new QProgressBar(this);
-  prgImporta_->setObjectName(u"prgImporta"_qs);
-  prgImporta_->setAccessibleName(u"Avanzamento dell'importazione"_qs);
+  prgImporta_->setObjectName(u"prgImporta"_s);
+  prgImporta_->setAccessibleName(u"Avanzamento dell'importazione"_s);
   prgImporta_->setGeometry(16, 574, 928, 20);
 
   btnImporta_ =
-      ScreenPieces::button(u"btnImporta"_qs, u"Importa"_qs, QRect(680, 604, 128, 32), this);
-  btnImporta_->setToolTip(u"Aggiungi i contatti all'archivio anagrafico"_qs);
+      ScreenPieces::button(u"btnImporta"_s, u"Importa"_s, QRect(680, 604, 128, 32), this);
+  btnImporta_->setToolTip(u"Aggiungi i contatti all'archivio anagrafico"_s);
   btnChiudi_ =
-      ScreenPieces::button(u"btnChiudi"_qs, u"Chiudi"_qs, QRect(816, 604, 128, 32), this);
+      ScreenPieces::button(u"btnChiudi"_s, u"Chiudi"_s, QRect(816, 604, 128, 32), this);
   connect(btnImporta_, &QPushButton::clicked, this,
           guarded(this, &TfrmImportaContatti::importContacts));
   connect(btnChiudi_, &QPushButton::clicked, this, &QDialog::reject);
@@ -156,7 +158,7 @@ void TfrmImportaContatti::clear() {
   known_.reset();
   survey_ = {};
   txtFile_->clear();
-  lblFormato_->setText(u"Scegliere il file con il pulsante Sfoglia."_qs);
+  lblFormato_->setText(u"Scegliere il file con il pulsante Sfoglia."_s);
   grdColonne_->setRowCount(0);
   grdAnteprima_->clear();
   grdAnteprima_->setRowCount(0);
@@ -195,7 +197,7 @@ void TfrmImportaContatti::load(const QString& path) {
     return;
   }
   txtFile_->setText(path);
-  lblFormato_->setText(u"%1: %2 contatti."_qs.arg(table_->format,
+  lblFormato_->setText(u"%1: %2 contatti."_s.arg(table_->format,
                                                  ImportMessages::number(int(table_->rows.size()))));
   mapping_ = proposeMapping(table_->names);
   showMapping();
@@ -210,8 +212,8 @@ void TfrmImportaContatti::showMapping() {
     grdColonne_->setItem(row, 0, new QTableWidgetItem(rule.name));
     grdColonne_->setItem(row, 1, new QTableWidgetItem(example(*table_, rule.name)));
     auto* choice = new QComboBox(grdColonne_);
-    choice->setObjectName(u"cmbCampo%1"_qs.arg(row + 1));
-    choice->setAccessibleName(u"Campo della scheda per la colonna %1"_qs.arg(rule.name));
+    choice->setObjectName(u"cmbCampo%1"_s.arg(row + 1));
+    choice->setAccessibleName(u"Campo della scheda per la colonna %1"_s.arg(rule.name));
     choice->addItem(kNotImported, QString());
     for (const CardTarget& target : CardTargets::all()) choice->addItem(target.caption, target.key);
     choice->setCurrentIndex(qMax(0, choice->findData(rule.target)));

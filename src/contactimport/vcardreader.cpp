@@ -7,6 +7,8 @@
 #include "core/text.h"
 #include "core/windows1252.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // One content line: "item1.TEL;TYPE=cell:+39 333 1234567".
@@ -20,7 +22,7 @@ struct Property {
 
 bool isQuotedPrintable(const QString& line) {
   const qsizetype colon = line.indexOf(u':');
-  return colon > 0 && line.first(colon).contains(u"QUOTED-PRINTABLE"_qs, Qt::CaseInsensitive);
+  return colon > 0 && line.first(colon).contains(u"QUOTED-PRINTABLE"_s, Qt::CaseInsensitive);
 }
 
 // Physical lines joined back into content lines: a line that begins with a
@@ -109,7 +111,7 @@ std::optional<Property> parse(const QString& line) {
     const QString& param = head[i];
     const qsizetype equals = param.indexOf(u'=');
     const QString key =
-        equals < 0 ? u"TYPE"_qs : Text::upperAscii(Text::trimmed(param.first(equals)));
+        equals < 0 ? u"TYPE"_s : Text::upperAscii(Text::trimmed(param.first(equals)));
     const QString value = equals < 0 ? param : param.mid(equals + 1);
     if (key == u"TYPE") {
       for (const QString& type : splitUnescaped(unquoted(value), u',', true))
@@ -121,8 +123,8 @@ std::optional<Property> parse(const QString& line) {
     }
   }
   // vCard 2.1 names the encoding bare, as a type.
-  if (p.types.contains(u"quoted-printable"_qs)) p.encoding = u"QUOTED-PRINTABLE"_qs;
-  if (p.types.contains(u"base64"_qs)) p.encoding = u"BASE64"_qs;
+  if (p.types.contains(u"quoted-printable"_s)) p.encoding = u"QUOTED-PRINTABLE"_s;
+  if (p.types.contains(u"base64"_s)) p.encoding = u"BASE64"_s;
   return p;
 }
 
@@ -178,16 +180,16 @@ QString joinedNonEmpty(const QStringList& parts, const QString& separator) {
 
 // "(lavoro)" or "(casa)" after a value's name, from the property's types.
 QString placeOf(const QSet<QString>& types) {
-  if (types.contains(u"work"_qs)) return u" (lavoro)"_qs;
-  if (types.contains(u"home"_qs)) return u" (casa)"_qs;
+  if (types.contains(u"work"_s)) return u" (lavoro)"_s;
+  if (types.contains(u"home"_s)) return u" (casa)"_s;
   return {};
 }
 
 QString telephoneName(const QSet<QString>& types) {
-  if (types.contains(u"cell"_qs)) return u"Telefono (cellulare)"_qs;
-  if (types.contains(u"fax"_qs)) return u"Fax"_qs + placeOf(types);
-  if (types.contains(u"pager"_qs)) return u"Cercapersone"_qs;
-  return u"Telefono"_qs + placeOf(types);
+  if (types.contains(u"cell"_s)) return u"Telefono (cellulare)"_s;
+  if (types.contains(u"fax"_s)) return u"Fax"_s + placeOf(types);
+  if (types.contains(u"pager"_s)) return u"Cercapersone"_s;
+  return u"Telefono"_s + placeOf(types);
 }
 
 // One card being read.
@@ -200,25 +202,25 @@ class Card {
       fullName_ = Text::trimmed(unescaped(*value));
     } else if (p.name == u"N") {
       const QStringList n = components(*value);  // family; given; additional; prefix; suffix
-      nameFromParts_ = joinedNonEmpty({n.value(1), n.value(2), n.value(0)}, u" "_qs);
+      nameFromParts_ = joinedNonEmpty({n.value(1), n.value(2), n.value(0)}, u" "_s);
     } else if (p.name == u"ORG") {
-      put(u"Organizzazione"_qs, joinedNonEmpty(components(*value), u", "_qs));
+      put(u"Organizzazione"_s, joinedNonEmpty(components(*value), u", "_s));
     } else if (p.name == u"TITLE") {
-      put(u"Qualifica"_qs, unescaped(*value));
+      put(u"Qualifica"_s, unescaped(*value));
     } else if (p.name == u"ROLE") {
-      put(u"Ruolo"_qs, unescaped(*value));
+      put(u"Ruolo"_s, unescaped(*value));
     } else if (p.name == u"ADR") {
       addAddress(components(*value), placeOf(p.types));
     } else if (p.name == u"TEL") {
       QString number = unescaped(*value);
-      if (number.startsWith(u"tel:"_qs, Qt::CaseInsensitive)) number = number.mid(4);
+      if (number.startsWith(u"tel:"_s, Qt::CaseInsensitive)) number = number.mid(4);
       put(telephoneName(p.types), number);
     } else if (p.name == u"EMAIL") {
-      put(u"E-mail"_qs + placeOf(p.types), unescaped(*value));
+      put(u"E-mail"_s + placeOf(p.types), unescaped(*value));
     } else if (p.name == u"BDAY") {
-      put(u"Data di nascita"_qs, unescaped(*value));
+      put(u"Data di nascita"_s, unescaped(*value));
     } else if (p.name == u"NOTE") {
-      put(u"Note"_qs, unescaped(*value));
+      put(u"Note"_s, unescaped(*value));
     } else if (p.name == u"VERSION") {
       version_ = Text::trimmed(*value);
     }
@@ -227,7 +229,7 @@ class Card {
   ContactRow row() const {
     ContactRow out;
     const QString name = fullName_.isEmpty() ? nameFromParts_ : fullName_;
-    if (!name.isEmpty()) out.append({u"Nome completo"_qs, name});
+    if (!name.isEmpty()) out.append({u"Nome completo"_s, name});
     out.append(values_);
     return out;
   }
@@ -241,13 +243,13 @@ class Card {
 
   // post office box; extended address; street; locality; region; code; country
   void addAddress(const QStringList& adr, const QString& place) {
-    QString street = joinedNonEmpty({adr.value(2), adr.value(1)}, u", "_qs);
-    if (street.isEmpty() && !adr.value(0).isEmpty()) street = u"Casella postale "_qs + adr.value(0);
-    put(u"Indirizzo"_qs + place, street);
-    put(u"Località"_qs + place, adr.value(3));
-    put(u"Provincia"_qs + place, adr.value(4));
-    put(u"CAP"_qs + place, adr.value(5));
-    put(u"Nazione"_qs + place, adr.value(6));
+    QString street = joinedNonEmpty({adr.value(2), adr.value(1)}, u", "_s);
+    if (street.isEmpty() && !adr.value(0).isEmpty()) street = u"Casella postale "_s + adr.value(0);
+    put(u"Indirizzo"_s + place, street);
+    put(u"Località"_s + place, adr.value(3));
+    put(u"Provincia"_s + place, adr.value(4));
+    put(u"CAP"_s + place, adr.value(5));
+    put(u"Nazione"_s + place, adr.value(6));
   }
 
   QString fullName_;
@@ -262,7 +264,7 @@ bool VCardReader::recognises(QStringView text) {
   for (QStringView line : text.tokenize(u'\n')) {
     const QString trimmed = Text::trimmed(line.toString());
     if (trimmed.isEmpty()) continue;
-    return trimmed.compare(u"BEGIN:VCARD"_qs, Qt::CaseInsensitive) == 0;
+    return trimmed.compare(u"BEGIN:VCARD"_s, Qt::CaseInsensitive) == 0;
   }
   return false;
 }
@@ -277,7 +279,7 @@ ContactTable VCardReader::read(const QString& text) const {
   for (const QString& line : contentLines(text)) {
     const std::optional<Property> p = parse(line);
     if (!p) continue;
-    const bool vcard = Text::trimmed(p->value).compare(u"VCARD"_qs, Qt::CaseInsensitive) == 0;
+    const bool vcard = Text::trimmed(p->value).compare(u"VCARD"_s, Qt::CaseInsensitive) == 0;
     const bool begin = vcard && p->name == u"BEGIN";
     const bool end = vcard && p->name == u"END";
     if (begin) {
@@ -286,7 +288,7 @@ ContactTable VCardReader::read(const QString& text) const {
       ++cards;
     } else if (end && card) {
       if (table.format.isEmpty())
-        table.format = u"vCard "_qs + (card->version().isEmpty() ? u"2.1"_qs : card->version());
+        table.format = u"vCard "_s + (card->version().isEmpty() ? u"2.1"_s : card->version());
       const ContactRow row = card->row();
       for (const NamedValue& v : row) addName(v.name);
       if (!row.isEmpty()) table.rows.append(row);

@@ -7,6 +7,8 @@
 #include "core/text.h"
 #include "core/windows1252.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 bool sameName(const QString& a, const QString& b) {
   return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -127,9 +129,9 @@ QByteArray IniFile::toBytes() const {
 void IniFile::save(const QString& path) const {
   const QFileInfo info(path);
   // The message reaches the user as it stands.
-  const QString failure = u"Attenzione: non è possibile salvare il file "_qs + info.fileName() +
+  const QString failure = u"Attenzione: non è possibile salvare il file "_s + info.fileName() +
                           u". Accertarsi di possedere i privilegi di scrittura nella "
-                          "cartella di installazione del programma."_qs;
+                          "cartella di installazione del programma."_s;
   if (info.exists() && !info.isWritable()) throw IniWriteError(failure.toStdString());
   try {
     ReplacementFile file(path);

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 ReplacementFile::ReplacementFile(const QString& target) : target_(target), file_(target) {
   if (!file_.open(QIODevice::WriteOnly)) fail(file_.errorString());
 }
@@ -36,5 +38,5 @@ void ReplacementFile::commit() {
 }
 
 void ReplacementFile::fail(const QString& reason) {
-  throw FileWriteError((target_ + u": "_qs + reason).toStdString());
+  throw FileWriteError((target_ + u": "_s + reason).toStdString());
 }

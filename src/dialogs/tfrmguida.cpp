@@ -14,36 +14,38 @@
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
-TfrmGuida::TfrmGuida(QWidget* parent)
-    : DialogFrame(u" Guida all'utilizzo del software"_qs, QSize(670, 572),
-                  Placement::CentreOfScreen, parent) {
-  setObjectName(u"TfrmGuida"_qs);
-  makePicture(u"imgLogo"_qs, u":/art/logo.svg"_qs, QRect(41, 14, 587, 69), this);
+using namespace Qt::StringLiterals;
 
-  lblTitolo_ = Controls::label(u"lblTitolo"_qs, u"Argomento della guida."_qs,
-                               QRect(22, 96, 625, 30), QFont(u"Arial"_qs, 16, QFont::Bold), this);
+TfrmGuida::TfrmGuida(QWidget* parent)
+    : DialogFrame(u" Guida all'utilizzo del software"_s, QSize(670, 572),
+                  Placement::CentreOfScreen, parent) {
+  setObjectName(u"TfrmGuida"_s);
+  makePicture(u"imgLogo"_s, u":/art/logo.svg"_s, QRect(41, 14, 587, 69), this);
+
+  lblTitolo_ = Controls::label(u"lblTitolo"_s, u"Argomento della guida."_s,
+                               QRect(22, 96, 625, 30), QFont(u"Arial"_s, 16, QFont::Bold), this);
   lblTitolo_->setStyleSheet(Palette::textColourStyle(Palette::kCrimson));
 
   txtGuida_ = new QPlainTextEdit(this);
-  txtGuida_->setObjectName(u"txtGuida"_qs);
+  txtGuida_->setObjectName(u"txtGuida"_s);
   txtGuida_->setGeometry(22, 134, 625, 350);
   txtGuida_->setReadOnly(true);
   txtGuida_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  txtGuida_->setFont(QFont(u"Verdana"_qs, 12, QFont::Bold));
-  txtGuida_->setAccessibleName(u"Testo della guida"_qs);
+  txtGuida_->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
+  txtGuida_->setAccessibleName(u"Testo della guida"_s);
 
-  auto* imgPDF = new PictureButton(u"imgPDF"_qs, u":/art/pdf.svg"_qs, QSize(36, 36),
-                                   u"Visualizza guida in formato PDF"_qs, this);
+  auto* imgPDF = new PictureButton(u"imgPDF"_s, u":/art/pdf.svg"_s, QSize(36, 36),
+                                   u"Visualizza guida in formato PDF"_s, this);
   imgPDF->move(22, 506);
-  auto* lnkWeb = new LinkLabel(u"lnkWeb"_qs, u"Visualizza guida in formato PDF"_qs, this);
+  auto* lnkWeb = new LinkLabel(u"lnkWeb"_s, u"Visualizza guida in formato PDF"_s, this);
   lnkWeb->setGeometry(66, 508, 400, 30);
   lnkWeb->attachIcon(imgPDF);
   connect(lnkWeb, &LinkLabel::clicked, this, guarded(this, [] {
-            Services::shell().open(ShellTarget::file(ProgramFolder::filePath(u"Guida.pdf"_qs)));
+            Services::shell().open(ShellTarget::file(ProgramFolder::filePath(u"Guida.pdf"_s)));
           }));
 
   QPushButton* btnChiudi =
-      Controls::button(u"btnChiudi"_qs, u"Chiudi"_qs, QRect(537, 506, 110, 32), this);
+      Controls::button(u"btnChiudi"_s, u"Chiudi"_s, QRect(537, 506, 110, 32), this);
   connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -52,7 +54,7 @@ void TfrmGuida::setTopic(const QString& title, const QString& text) {
   text_ = text;
   // The texts separate paragraphs with CR LF pairs; the memo wants line feeds.
   QString shown = text;
-  shown.replace(u"\r\n"_qs, u"\n"_qs);
+  shown.replace(u"\r\n"_s, u"\n"_s);
   txtGuida_->setPlainText(shown);
 }
 

@@ -13,14 +13,16 @@
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
-TfrmInfo::TfrmInfo(QWidget* parent)
-    : DialogFrame(u" Informazioni su Velinda"_qs, QSize(473, 579),
-                  Placement::CentreOfScreen, parent) {
-  setObjectName(u"TfrmInfo"_qs);
-  makePicture(u"imgLogo"_qs, u":/art/logo.svg"_qs, QRect(20, 24, 433, 51), this);
+using namespace Qt::StringLiterals;
 
-  QLabel* about = Controls::label(u"lblInformazioni"_qs, {}, QRect(30, 100, 413, 290),
-                                  QFont(u"Verdana"_qs, 11), this);
+TfrmInfo::TfrmInfo(QWidget* parent)
+    : DialogFrame(u" Informazioni su Velinda"_s, QSize(473, 579),
+                  Placement::CentreOfScreen, parent) {
+  setObjectName(u"TfrmInfo"_s);
+  makePicture(u"imgLogo"_s, u":/art/logo.svg"_s, QRect(20, 24, 433, 51), this);
+
+  QLabel* about = Controls::label(u"lblInformazioni"_s, {}, QRect(30, 100, 413, 290),
+                                  QFont(u"Verdana"_s, 11), this);
   about->setWordWrap(true);
   about->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
   about->setText(
@@ -30,25 +32,25 @@ TfrmInfo::TfrmInfo(QWidget* parent)
       "anagrafico dei mittenti e dei destinatari.</p>"
       "<p>Versione %2</p><p>&copy; %3</p>"
       "<p>Per informazioni e assistenza sul software scrivere all'indirizzo "
-      "di posta elettronica qui sotto.</p>"_qs
+      "di posta elettronica qui sotto.</p>"_s
           .arg(Maker::kProduct, QStringLiteral(VELINDA_VERSION), Maker::kName));
 
-  auto* imgEmail = new PictureButton(u"imgEmail"_qs, u":/art/email.svg"_qs, QSize(36, 36),
-                                     u"Scrivi all'assistenza"_qs, this);
+  auto* imgEmail = new PictureButton(u"imgEmail"_s, u":/art/email.svg"_s, QSize(36, 36),
+                                     u"Scrivi all'assistenza"_s, this);
   imgEmail->move(40, 420);
-  auto* lnkWeb = new LinkLabel(u"lnkWeb"_qs, Maker::kSupportEmail, this);
+  auto* lnkWeb = new LinkLabel(u"lnkWeb"_s, Maker::kSupportEmail, this);
   lnkWeb->setGeometry(84, 422, 360, 30);
   lnkWeb->attachIcon(imgEmail);
   connect(lnkWeb, &LinkLabel::clicked, this,
           guarded(this, [] { Services::shell().open(supportMail()); }));
 
   QPushButton* btnChiudi =
-      Controls::button(u"btnChiudi"_qs, u"Chiudi"_qs, QRect(181, 520, 110, 32), this);
+      Controls::button(u"btnChiudi"_s, u"Chiudi"_s, QRect(181, 520, 110, 32), this);
   connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 QUrl TfrmInfo::supportMail() {
   return ShellTarget::mail(
-      Maker::kSupportEmail, u"Software Velinda"_qs,
-      u"Salve, desidererei avere le seguenti informazioni sul software in oggetto:"_qs);
+      Maker::kSupportEmail, u"Software Velinda"_s,
+      u"Salve, desidererei avere le seguenti informazioni sul software in oggetto:"_s);
 }

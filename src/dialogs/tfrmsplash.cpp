@@ -11,16 +11,18 @@
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
-TfrmSplash::TfrmSplash(QWidget* parent)
-    : DialogFrame(u" Velinda - "_qs + Maker::kName, QSize(661, 467),
-                  Placement::CentreOfOwner, parent) {
-  setObjectName(u"TfrmSplash"_qs);
-  makePicture(u"imgSplash"_qs, u":/art/splash.svg"_qs, QRect(18, 14, 625, 380), this);
+using namespace Qt::StringLiterals;
 
-  auto* imgWeb = new PictureButton(u"imgWeb"_qs, u":/art/web.svg"_qs, QSize(36, 36),
-                                   u"Visita il sito web"_qs, this);
+TfrmSplash::TfrmSplash(QWidget* parent)
+    : DialogFrame(u" Velinda - "_s + Maker::kName, QSize(661, 467),
+                  Placement::CentreOfOwner, parent) {
+  setObjectName(u"TfrmSplash"_s);
+  makePicture(u"imgSplash"_s, u":/art/splash.svg"_s, QRect(18, 14, 625, 380), this);
+
+  auto* imgWeb = new PictureButton(u"imgWeb"_s, u":/art/web.svg"_s, QSize(36, 36),
+                                   u"Visita il sito web"_s, this);
   imgWeb->move(18, 412);
-  auto* lnkWeb = new LinkLabel(u"lnkWeb"_qs, Maker::kWebAddressShown, this);
+  auto* lnkWeb = new LinkLabel(u"lnkWeb"_s, Maker::kWebAddressShown, this);
   lnkWeb->setGeometry(62, 414, 360, 30);
   lnkWeb->attachIcon(imgWeb);
   connect(lnkWeb, &LinkLabel::clicked, this, guarded(this, [] {
@@ -28,6 +30,6 @@ TfrmSplash::TfrmSplash(QWidget* parent)
           }));
 
   QPushButton* btnChiudi =
-      Controls::button(u"btnChiudi"_qs, u"Chiudi"_qs, QRect(533, 412, 110, 32), this);
+      Controls::button(u"btnChiudi"_s, u"Chiudi"_s, QRect(533, 412, 110, 32), this);
   connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -12,11 +12,13 @@
 #include "platform/services.h"
 #include "records/recordbinding.h"
 
+using namespace Qt::StringLiterals;
+
 EditorWorkflow::EditorWorkflow(QWidget* screen, EditorConfig config)
     : QObject(screen),
       screen_(screen),
       config_(std::move(config)),
-      position_(RecordBinding::control<QLabel>(screen, u"lblPosizione"_qs)) {
+      position_(RecordBinding::control<QLabel>(screen, u"lblPosizione"_s)) {
   Q_ASSERT(position_);
 }
 
@@ -39,7 +41,7 @@ int EditorWorkflow::shownPosition() const {
   bool ok = false;
   const int position = text.toInt(&ok);
   if (!ok || position < 1)
-    throw ArchiveError(u"the position label holds no record number: "_qs + text);
+    throw ArchiveError(u"the position label holds no record number: "_s + text);
   return position;
 }
 
@@ -186,7 +188,7 @@ void EditorWorkflow::previous() {
   run([this] {
     TArchivio archive(config_.archive);
     archive.Open();
-    if (Text::trimmed(position_->text()) == u"1"_qs) {
+    if (Text::trimmed(position_->text()) == u"1"_s) {
       archive.Close();
       return;
     }

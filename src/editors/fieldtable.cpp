@@ -13,6 +13,8 @@
 #include "widgets/palette.h"
 #include "widgets/typingrules.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const int kBoxHeight = 22;
@@ -25,7 +27,7 @@ QLineEdit* makeBox(QWidget* parent, const RecordLayout& layout, const BoxRow& ro
   auto* box = new QLineEdit(parent);
   box->setObjectName(control);
   box->setGeometry(row.x, row.y, row.width, kBoxHeight);
-  box->setFont(QFont(u"Verdana"_qs, 12, QFont::Bold));
+  box->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
   box->setAccessibleName(QString::fromUtf8(row.accessibleName));
   const QStringView fieldName = ControlName::stem(control);
   const int field = NameLookup::requireIndex(
@@ -52,8 +54,8 @@ QLineEdit* makeBox(QWidget* parent, const RecordLayout& layout, const BoxRow& ro
   }
   if (row.caption) {
     auto* caption = new QLabel(QString::fromUtf8(row.caption), parent);
-    caption->setObjectName(ControlName::sibling(u"lbl", control) + u"Caption"_qs);
-    caption->setFont(QFont(u"Verdana"_qs, kCaptionPoints));
+    caption->setObjectName(ControlName::sibling(u"lbl", control) + u"Caption"_s);
+    caption->setFont(QFont(u"Verdana"_s, kCaptionPoints));
     if (row.tint == Tint::Beige) caption->setStyleSheet(Palette::textColourStyle(Palette::kBrown));
     caption->adjustSize();
     if (row.captionPlace == CaptionPlace::Left)
@@ -84,7 +86,7 @@ QList<QLineEdit*> build(QWidget* parent, const RecordLayout& layout,
     auto* check = new QCheckBox(QString::fromUtf8(row.caption), parent);
     check->setObjectName(QString::fromLatin1(row.control));
     check->setGeometry(row.x, row.y, row.width, 24);
-    check->setFont(QFont(u"Verdana"_qs, 10, QFont::Bold));
+    check->setFont(QFont(u"Verdana"_s, 10, QFont::Bold));
     check->setCursor(Qt::PointingHandCursor);
     tabOrder[row.tab] = check;
   }

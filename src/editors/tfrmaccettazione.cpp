@@ -22,6 +22,8 @@
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using enum Typing;
@@ -96,15 +98,15 @@ const ToolButton kEnvelope{"cmdBusta", ":/art/btn_busta.svg", "Stampa la busta",
 }  // namespace
 
 TfrmAccettazione::TfrmAccettazione(QWidget* parent) : WorkspaceWindow(kLook, parent) {
-  setObjectName(u"TfrmAccettazione"_qs);
+  setObjectName(u"TfrmAccettazione"_s);
   QWidget* p = panel();
   addSheet(QRect(16, 80, 962, 554), Palette::kWhite, Palette::kSheetOutline);
-  makePicture(u"imgTitolo"_qs, u":/art/title_accettazione.svg"_qs, QRect(34, 96, 420, 56), p);
+  makePicture(u"imgTitolo"_s, u":/art/title_accettazione.svg"_s, QRect(34, 96, 420, 56), p);
   addSheet(QRect(790, 100, 172, 64), Palette::kLightGrey, Palette::kSandyBrown, 2);
-  makePicture(u"imgInviata"_qs, u":/art/inviata.svg"_qs, QRect(808, 116, 32, 32), p);
-  makePicture(u"imgDestinatario"_qs, u":/art/banner_destinatario.svg"_qs, QRect(34, 176, 926, 28), p);
-  makePicture(u"imgMittente"_qs, u":/art/banner_mittente.svg"_qs, QRect(34, 328, 926, 28), p);
-  makePicture(u"imgServizi"_qs, u":/art/banner_servizi.svg"_qs, QRect(34, 480, 926, 28), p);
+  makePicture(u"imgInviata"_s, u":/art/inviata.svg"_s, QRect(808, 116, 32, 32), p);
+  makePicture(u"imgDestinatario"_s, u":/art/banner_destinatario.svg"_s, QRect(34, 176, 926, 28), p);
+  makePicture(u"imgMittente"_s, u":/art/banner_mittente.svg"_s, QRect(34, 328, 926, 28), p);
+  makePicture(u"imgServizi"_s, u":/art/banner_servizi.svg"_s, QRect(34, 480, 926, 28), p);
 
   for (QLineEdit* box : FieldTable::build(p, acceptanceLayout(), kBoxes, kChecks, keys()))
     helpLine()->addNeutral(box);
@@ -113,25 +115,25 @@ TfrmAccettazione::TfrmAccettazione(QWidget* parent) : WorkspaceWindow(kLook, par
                         QString::fromUtf8(c.hint));
   AttachmentLabels::create(p);
 
-  addReceiptFieldButtons<TfrmImportaAnagrafica>(u"accettazione"_qs, QPoint(394, 236), QPoint(394, 388),
+  addReceiptFieldButtons<TfrmImportaAnagrafica>(u"accettazione"_s, QPoint(394, 236), QPoint(394, 388),
                                                  QPoint(194, 590));
 
-  opens<TfrmStampaAccettazione>(u"cmdStampa"_qs, this, this);
+  opens<TfrmStampaAccettazione>(u"cmdStampa"_s, this, this);
   addWideButton(kEnvelope, QPoint(622, 116));
-  opens<EnvelopeScreen>(u"cmdBusta"_qs, EnvelopeFrom::AcceptanceReceipt, this, this);
+  opens<EnvelopeScreen>(u"cmdBusta"_s, EnvelopeFrom::AcceptanceReceipt, this, this);
 
-  connectClick(u"cmdFile"_qs, [this] { TfrmAllegaCartella::openFor(this, u"accettazione"_qs); });
+  connectClick(u"cmdFile"_s, [this] { TfrmAllegaCartella::openFor(this, u"accettazione"_s); });
 
-  opens<TfrmExpAccettazione>(u"cmdEsporta"_qs, this);
+  opens<TfrmExpAccettazione>(u"cmdEsporta"_s, this);
 
-  opensTagged<TfrmTrovaAccettazione>(u"cmdTrova"_qs, u"accettazione"_qs);
-  opens<TfrmInviate>(u"cmdDaInviare"_qs, this, this);
+  opensTagged<TfrmTrovaAccettazione>(u"cmdTrova"_s, u"accettazione"_s);
+  opens<TfrmInviate>(u"cmdDaInviare"_s, this, this);
 
   setWorkflow(new EditorWorkflow(
       this, EditorConfig{acceptanceArchive(),
-                         u"txtDestinatario"_qs,
-                         {{u"txtDestinatario"_qs, EditorMessages::kMissingRecipient},
-                          {u"txtMittente"_qs, EditorMessages::kMissingSender},
-                          {u"txtData"_qs, EditorMessages::kMissingDate},
-                          {u"txtContenuto"_qs, EditorMessages::kMissingContent}}}));
+                         u"txtDestinatario"_s,
+                         {{u"txtDestinatario"_s, EditorMessages::kMissingRecipient},
+                          {u"txtMittente"_s, EditorMessages::kMissingSender},
+                          {u"txtData"_s, EditorMessages::kMissingDate},
+                          {u"txtContenuto"_s, EditorMessages::kMissingContent}}}));
 }

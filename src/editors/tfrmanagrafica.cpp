@@ -30,6 +30,8 @@
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using enum Typing;
@@ -124,20 +126,20 @@ void openCheck(QWidget* parent, const QString& value) {
 }  // namespace
 
 TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kLook, parent) {
-  setObjectName(u"TfrmAnagrafica"_qs);
+  setObjectName(u"TfrmAnagrafica"_s);
   QWidget* p = panel();
   addSheet(QRect(16, 80, 962, 554), Palette::kPaleBlue);
   addSheet(QRect(24, 88, 946, 112), Palette::kWhite);
   addSheet(QRect(24, 208, 946, 418), Palette::kWhite);
   // The bar fades from left to right, as the banners of the receipts do.
   auto* bar = new QFrame(p);
-  bar->setObjectName(u"shpSeparatore"_qs);
+  bar->setObjectName(u"shpSeparatore"_s);
   bar->setGeometry(236, 368, 722, 6);
   bar->setStyleSheet(
-      u"background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 %1, stop:1 %2);"_qs.arg(
+      u"background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 %1, stop:1 %2);"_s.arg(
           Palette::css(Palette::kSteelBlue), Palette::css(Palette::kWhite)));
   helpLine()->addNeutral(
-      makePicture(u"imgPersona"_qs, u":/art/persona.svg"_qs, QRect(36, 372, 190, 238), p));
+      makePicture(u"imgPersona"_s, u":/art/persona.svg"_s, QRect(36, 372, 190, 238), p));
 
   for (QLineEdit* box : FieldTable::build(p, addressBookLayout(), kBoxes, {}, keys()))
     helpLine()->addNeutral(box);
@@ -146,23 +148,23 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kLook, parent)
   for (const FieldButton& b : kFieldButtons)
     connect(addFieldButton(b.def, b.at), &QToolButton::clicked, this, guarded(this, b.action));
 
-  connectClick(u"cmdFile"_qs, [this] { TfrmAllegaCartella::openFor(this, u"anagrafica"_qs); });
+  connectClick(u"cmdFile"_s, [this] { TfrmAllegaCartella::openFor(this, u"anagrafica"_s); });
 
   addWideButton(kImportContacts, kImportContactsPlace);
   opens<TfrmImportaContatti>(QString::fromLatin1(kImportContacts.name), this);
 
-  opens<TfrmExpAnagrafica>(u"cmdEsporta"_qs, this);
-  opens<TfrmStampaAnagrafica>(u"cmdStampa"_qs, this, this);
+  opens<TfrmExpAnagrafica>(u"cmdEsporta"_s, this);
+  opens<TfrmStampaAnagrafica>(u"cmdStampa"_s, this, this);
   addWideButton(kEnvelope, QPoint(57, 576));
-  opens<EnvelopeScreen>(u"cmdBusta"_qs, EnvelopeFrom::AddressBook, this, this);
+  opens<EnvelopeScreen>(u"cmdBusta"_s, EnvelopeFrom::AddressBook, this, this);
 
-  opensTagged<TfrmTrovaAnagrafica>(u"cmdTrova"_qs, u"anagrafica"_qs);
-  opens<TfrmQuestioni>(u"cmdQuestioni"_qs, this, this);
+  opensTagged<TfrmTrovaAnagrafica>(u"cmdTrova"_s, u"anagrafica"_s);
+  opens<TfrmQuestioni>(u"cmdQuestioni"_s, this, this);
 
   setWorkflow(new EditorWorkflow(
       this, EditorConfig{addressBookArchive(),
-                         u"txtNome"_qs,
-                         {{u"txtNome"_qs, EditorMessages::kMissingName}}}));
+                         u"txtNome"_s,
+                         {{u"txtNome"_s, EditorMessages::kMissingName}}}));
 }
 
 QString TfrmAnagrafica::trimmedText(const QString& box) const {
@@ -170,11 +172,11 @@ QString TfrmAnagrafica::trimmedText(const QString& box) const {
 }
 
 void TfrmAnagrafica::sendMail() {
-  Services::shell().open(ShellTarget::mail(trimmedText(u"txtEmail"_qs)));
+  Services::shell().open(ShellTarget::mail(trimmedText(u"txtEmail"_s)));
 }
 
 void TfrmAnagrafica::checkTaxCode() {
-  const TaxCodeRouting::Route route = TaxCodeRouting::route(trimmedText(u"txtCodFisc"_qs));
+  const TaxCodeRouting::Route route = TaxCodeRouting::route(trimmedText(u"txtCodFisc"_s));
   if (route.screen == TaxCodeRouting::Screen::VatNumber)
     openCheck<TfrmPartitaIva>(this, route.text);
   else
@@ -182,9 +184,9 @@ void TfrmAnagrafica::checkTaxCode() {
 }
 
 void TfrmAnagrafica::checkVatNumber() {
-  openCheck<TfrmPartitaIva>(this, trimmedText(u"txtPartitaIva"_qs));
+  openCheck<TfrmPartitaIva>(this, trimmedText(u"txtPartitaIva"_s));
 }
 
-void TfrmAnagrafica::checkIban() { openCheck<TfrmIban>(this, trimmedText(u"txtIban"_qs)); }
+void TfrmAnagrafica::checkIban() { openCheck<TfrmIban>(this, trimmedText(u"txtIban"_s)); }
 
-void TfrmAnagrafica::checkCard() { openCheck<TfrmCarta>(this, trimmedText(u"txtCarta"_qs)); }
+void TfrmAnagrafica::checkCard() { openCheck<TfrmCarta>(this, trimmedText(u"txtCarta"_s)); }

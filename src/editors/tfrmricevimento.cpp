@@ -19,6 +19,8 @@
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using enum Typing;
@@ -91,7 +93,7 @@ const WorkspaceLook kLook{
 }  // namespace
 
 TfrmRicevimento::TfrmRicevimento(QWidget* parent) : WorkspaceWindow(kLook, parent) {
-  setObjectName(u"TfrmRicevimento"_qs);
+  setObjectName(u"TfrmRicevimento"_s);
   QWidget* p = panel();
   addSheet(QRect(16, 80, 962, 554), Palette::kPaleBlue);
   addSheet(QRect(24, 88, 946, 538), Palette::kWhite);
@@ -100,34 +102,34 @@ TfrmRicevimento::TfrmRicevimento(QWidget* parent) : WorkspaceWindow(kLook, paren
   addSheet(QRect(790, 106, 158, 64), {}, Palette::kSandyBrown, 2);
   addSheet(QRect(36, 196, 922, 114), {}, Palette::kSteelBlue, 2);
   addSheet(QRect(36, 340, 922, 114), {}, Palette::kBrown, 2);
-  makePicture(u"imgTitolo"_qs, u":/art/title_ricevimento.svg"_qs, QRect(36, 94, 214, 40), p);
-  makePicture(u"imgConsegnata"_qs, u":/art/consegnata.svg"_qs, QRect(798, 116, 32, 32), p);
-  makePicture(u"imgSpedizione"_qs, u":/art/banner_spedizione.svg"_qs, QRect(36, 472, 922, 28), p);
-  makePicture(u"imgTimbro"_qs, u":/art/timbro.svg"_qs, QRect(846, 526, 90, 90), p);
+  makePicture(u"imgTitolo"_s, u":/art/title_ricevimento.svg"_s, QRect(36, 94, 214, 40), p);
+  makePicture(u"imgConsegnata"_s, u":/art/consegnata.svg"_s, QRect(798, 116, 32, 32), p);
+  makePicture(u"imgSpedizione"_s, u":/art/banner_spedizione.svg"_s, QRect(36, 472, 922, 28), p);
+  makePicture(u"imgTimbro"_s, u":/art/timbro.svg"_s, QRect(846, 526, 90, 90), p);
 
   for (QLineEdit* box : FieldTable::build(p, returnReceiptLayout(), kBoxes, kChecks, keys()))
     helpLine()->addNeutral(box);
   for (const char* neutral : {"chkRaccomandata", "chkPacco", "chkAssicurata"})
     helpLine()->addNeutral(namedChild<QCheckBox>(*p, QString::fromLatin1(neutral)));
   helpLine()->addHint(
-      namedChild<QCheckBox>(*p, u"chkConsegnata"_qs),
-      u"Spunta questa casella per indicare che la raccomandata è stata consegnata."_qs);
+      namedChild<QCheckBox>(*p, u"chkConsegnata"_s),
+      u"Spunta questa casella per indicare che la raccomandata è stata consegnata."_s);
 
-  addReceiptFieldButtons<TfrmImportaAnagrafica>(u"ricevimento"_qs, QPoint(412, 228), QPoint(412, 372),
+  addReceiptFieldButtons<TfrmImportaAnagrafica>(u"ricevimento"_s, QPoint(412, 228), QPoint(412, 372),
                                                  QPoint(194, 540));
 
-  opens<TfrmStampaRicevimentoDes>(u"cmdStampaDes"_qs, this, this);
-  opens<TfrmStampaRicevimentoMit>(u"cmdStampaMit"_qs, this, this);
+  opens<TfrmStampaRicevimentoDes>(u"cmdStampaDes"_s, this, this);
+  opens<TfrmStampaRicevimentoMit>(u"cmdStampaMit"_s, this, this);
 
-  opens<TfrmExpRicevimento>(u"cmdEsporta"_qs, this);
+  opens<TfrmExpRicevimento>(u"cmdEsporta"_s, this);
 
-  opensTagged<TfrmTrovaRicevimento>(u"cmdTrova"_qs, u"ricevimento"_qs);
-  opens<TfrmConsegnate>(u"cmdDaInviare"_qs, this, this);
+  opensTagged<TfrmTrovaRicevimento>(u"cmdTrova"_s, u"ricevimento"_s);
+  opens<TfrmConsegnate>(u"cmdDaInviare"_s, this, this);
 
   setWorkflow(new EditorWorkflow(
       this, EditorConfig{returnReceiptArchive(),
-                         u"txtDestinatario"_qs,
-                         {{u"txtDestinatario"_qs, EditorMessages::kMissingRecipient},
-                          {u"txtMittente"_qs, EditorMessages::kMissingSender},
-                          {u"txtContenuto"_qs, EditorMessages::kMissingContent}}}));
+                         u"txtDestinatario"_s,
+                         {{u"txtDestinatario"_s, EditorMessages::kMissingRecipient},
+                          {u"txtMittente"_s, EditorMessages::kMissingSender},
+                          {u"txtContenuto"_s, EditorMessages::kMissingContent}}}));
 }

@@ -19,6 +19,8 @@
 #include "widgets/picturebutton.h"
 #include "widgets/windowshortcuts.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QSize kPanelSize(994, 692);
@@ -72,7 +74,7 @@ WorkspaceWindow::WorkspaceWindow(const WorkspaceLook& def, QWidget* parent)
   setWindowTitle(QString::fromUtf8(def.caption));
   setMinimumSize(kPanelSize);
   resize(1016, 713);
-  panel_->setObjectName(u"panContainer"_qs);
+  panel_->setObjectName(u"panContainer"_s);
   panel_->setFixedSize(kPanelSize);
   buildHelpBar();
   buildToolbar();
@@ -112,8 +114,8 @@ PictureButton* WorkspaceWindow::addWideButton(const ToolButton& def, QPoint at) 
 
 void WorkspaceWindow::addTodayButton(QPoint at) {
   connect(addFieldButton(kToday, at), &QToolButton::clicked, this, guarded(this, [this] {
-            namedChild<QLineEdit>(*panel_, u"txtData"_qs)
-                ->setText(QDate::currentDate().toString(u"dd/MM/yyyy"_qs));
+            namedChild<QLineEdit>(*panel_, u"txtData"_s)
+                ->setText(QDate::currentDate().toString(u"dd/MM/yyyy"_s));
           }));
 }
 
@@ -124,7 +126,7 @@ void WorkspaceWindow::buildToolbar() {
   const Group groups[] = {{16, 172}, {192, 164}, {360, 164}, {528, 250}, {782, 90}, {876, 90}};
   for (const Group& g : groups) {
     auto* box = addSheet(QRect(g.x, 20, g.width, 51), Palette::kWhite, Palette::kSheetOutline);
-    box->setObjectName(u"shpToolbar"_qs);
+    box->setObjectName(u"shpToolbar"_s);
   }
   auto place = [this](const ToolButton& def, int x) {
     addToolButton(def, panel_, QPoint(x, 26), kToolSize);
@@ -138,11 +140,11 @@ void WorkspaceWindow::buildToolbar() {
   place(kPrimo, 532);
   place(kIndietro, 573);
   auto* position = new QLabel(panel_);
-  position->setObjectName(u"lblPosizione"_qs);
+  position->setObjectName(u"lblPosizione"_s);
   position->setGeometry(614, 26, 74, 39);
   position->setAlignment(Qt::AlignCenter);
-  position->setFont(QFont(u"Verdana"_qs, 12, QFont::Bold));
-  position->setAccessibleName(u"Numero della scheda in archivio"_qs);
+  position->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
+  position->setAccessibleName(u"Numero della scheda in archivio"_s);
   help_->addNeutral(position);
   place(kAvanti, 692);
   place(kUltimo, 733);
@@ -151,17 +153,17 @@ void WorkspaceWindow::buildToolbar() {
   place(kGuida, 880);
   place(kEsci, 921);
 
-  connect(button(u"cmdGuida"_qs), &QToolButton::clicked, this,
+  connect(button(u"cmdGuida"_s), &QToolButton::clicked, this,
           guarded(this, &WorkspaceWindow::openGuide));
-  connect(button(u"cmdEsci"_qs), &QToolButton::clicked, this, &QWidget::close);
+  connect(button(u"cmdEsci"_s), &QToolButton::clicked, this, &QWidget::close);
 }
 
 void WorkspaceWindow::buildHelpBar() {
   auto* bar = new PanelBox(Palette::kHelpBar, {}, 0, panel_);
-  bar->setObjectName(u"shpInfo"_qs);
+  bar->setObjectName(u"shpInfo"_s);
   bar->setGeometry(16, 642, 962, 32);
-  QLabel* line = Controls::label(u"panInfo"_qs, EditorMessages::kReady, QRect(10, 0, 942, 32),
-                                 QFont(u"Tahoma"_qs, 12), bar);
+  QLabel* line = Controls::label(u"panInfo"_s, EditorMessages::kReady, QRect(10, 0, 942, 32),
+                                 QFont(u"Tahoma"_s, 12), bar);
   line->setStyleSheet(Palette::textColourStyle(Palette::kWhite));
   help_ = new HelpLine(line, this);
 }

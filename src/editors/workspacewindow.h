@@ -90,10 +90,11 @@ class WorkspaceWindow : public GradientWidget {
   template <typename ImportScreen>
   void addReceiptFieldButtons(const QString& tagStem, QPoint recipient, QPoint sender,
                               QPoint date) {
+    using namespace Qt::StringLiterals;
     addFieldButton(kImportRecipient, recipient);
     addFieldButton(kImportSender, sender);
-    opensTagged<ImportScreen>(QString::fromLatin1(kImportRecipient.name), tagStem + u"_des"_qs);
-    opensTagged<ImportScreen>(QString::fromLatin1(kImportSender.name), tagStem + u"_mit"_qs);
+    opensTagged<ImportScreen>(QString::fromLatin1(kImportRecipient.name), tagStem + u"_des"_s);
+    opensTagged<ImportScreen>(QString::fromLatin1(kImportSender.name), tagStem + u"_mit"_s);
     addTodayButton(date);
   }
 

@@ -2,6 +2,8 @@
 
 #include "archive/tscheda.h"
 
+using namespace Qt::StringLiterals;
+
 CellRule CellRule::field(const QString& name) { return {{name}, {}}; }
 
 CellRule CellRule::numbered(const QString& prefix, int count) {
@@ -12,7 +14,7 @@ CellRule CellRule::numbered(const QString& prefix, int count) {
 }
 
 CellRule CellRule::withBlank(const QString& first, const QString& second) {
-  return {{first, second}, u" "_qs};
+  return {{first, second}, u" "_s};
 }
 
 QString cellText(const CellRule& rule, const TScheda& record) {

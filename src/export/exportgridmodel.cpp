@@ -6,10 +6,12 @@
 #include "core/unknownname.h"
 #include "core/windows1252.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString kNumberHeader = u"N."_qs;
-const QString kNumberName = u"colNum"_qs;
+const QString kNumberHeader = u"N."_s;
+const QString kNumberName = u"colNum"_s;
 
 // Per column, the fields its cells are made of.
 QList<QList<int>> fieldsOfCells(const ExportTable& table) {

@@ -30,26 +30,28 @@
 #include "widgets/picturebutton.h"
 #include "widgets/progressstrip.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString kReady = u"Esportazione archivio in Microsoft Excel."_qs;
+const QString kReady = u"Esportazione archivio in Microsoft Excel."_s;
 
 const QString kAskExport =
     u"L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del "
-    "numero di schede presenti in archivio."_qs +
-    u"\r\n\r\n"_qs + u"Si vuole esportare i dati adesso?"_qs;
-const QString kAskOpen = u"Le schede in archivio sono state esportate con successo."_qs +
-                         u"\r\n\r\n"_qs + u"Si vuole aprire il file di Excel?"_qs;
-const QString kExportFailure = u"Attenzione: il sistema non permette di esportare i dati."_qs +
-                               u"\n\r\n\r"_qs +
-                               u"Accertarsi che il file di Excel non sia già aperto."_qs;
+    "numero di schede presenti in archivio."_s +
+    u"\r\n\r\n"_s + u"Si vuole esportare i dati adesso?"_s;
+const QString kAskOpen = u"Le schede in archivio sono state esportate con successo."_s +
+                         u"\r\n\r\n"_s + u"Si vuole aprire il file di Excel?"_s;
+const QString kExportFailure = u"Attenzione: il sistema non permette di esportare i dati."_s +
+                               u"\n\r\n\r"_s +
+                               u"Accertarsi che il file di Excel non sia già aperto."_s;
 
-const QString kAskOpenSaved = u"Le schede in archivio sono state salvate nel file scelto."_qs +
-                              u"\r\n\r\n"_qs + u"Si vuole aprire il file?"_qs;
+const QString kAskOpenSaved = u"Le schede in archivio sono state salvate nel file scelto."_s +
+                              u"\r\n\r\n"_s + u"Si vuole aprire il file?"_s;
 const QString kSaveFailure =
-    u"Attenzione: il sistema non permette di salvare i dati nel file scelto."_qs +
-    u"\n\r\n\r"_qs +
-    u"Accertarsi che il file non sia già aperto e che la cartella consenta la scrittura."_qs;
+    u"Attenzione: il sistema non permette di salvare i dati nel file scelto."_s +
+    u"\n\r\n\r"_s +
+    u"Accertarsi che il file non sia già aperto e che la cartella consenta la scrittura."_s;
 
 struct ButtonSpec {
   const char* name;
@@ -85,27 +87,27 @@ QString ExportScreen::outputPath() const { return ProgramFolder::filePath(table_
 
 void ExportScreen::buildControls() {
   auto* panel = new PanelBox(Palette::kExportGrey, Palette::kExportPanelOutline, 1, this);
-  panel->setObjectName(u"pnlExport"_qs);
+  panel->setObjectName(u"pnlExport"_s);
   panel->setGeometry(12, 13, 837, 533);
 
   auto* sfondo = new PanelBox(Palette::kWhite, {}, 0, panel);
-  sfondo->setObjectName(u"shpSfondo"_qs);
+  sfondo->setObjectName(u"shpSfondo"_s);
   sfondo->setGeometry(8, 8, 821, 65);
   // Positions inside the white box are given from the panel's corner.
   const QPoint inSfondo(-8, -8);
-  makePicture(u"imgLogo"_qs, u":/art/logo.svg"_qs, QRect(13, 13, 505, 55).translated(inSfondo),
+  makePicture(u"imgLogo"_s, u":/art/logo.svg"_s, QRect(13, 13, 505, 55).translated(inSfondo),
               sfondo);
-  makePicture(u"icoHand"_qs, u":/icons/go-next.svg"_qs,
+  makePicture(u"icoHand"_s, u":/icons/go-next.svg"_s,
               QRect(528, 32, 31, 25).translated(inSfondo), sfondo);
 
   auto* bar = new PanelBox(Palette::kSlateBlue, {}, 0, panel);
-  bar->setObjectName(u"shpInfo"_qs);
+  bar->setObjectName(u"shpInfo"_s);
   bar->setGeometry(8, 493, 821, 32);
   info_ =
-      Controls::label(u"panInfo"_qs, kReady, QRect(6, 0, 809, 32), QFont(u"Tahoma"_qs, 12), bar);
+      Controls::label(u"panInfo"_s, kReady, QRect(6, 0, 809, 32), QFont(u"Tahoma"_s, 12), bar);
   info_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   info_->setStyleSheet(Palette::textColourStyle(Palette::kWhite));
-  progress_ = new ProgressStrip(u"prgEsporta"_qs, info_, info_->font(), Palette::kWhite,
+  progress_ = new ProgressStrip(u"prgEsporta"_s, info_, info_->font(), Palette::kWhite,
                                 Palette::kSlateBlue);
 
   buildGrid(panel);
@@ -119,22 +121,22 @@ void ExportScreen::buildControls() {
     button->move(def.geometry.topLeft() + inSfondo);
     help->addHint(button, QString::fromUtf8(def.hint));
   }
-  connect(namedChild<QToolButton>(*this, u"cmdEsporta"_qs), &QToolButton::clicked, this,
+  connect(namedChild<QToolButton>(*this, u"cmdEsporta"_s), &QToolButton::clicked, this,
           guarded(this, &ExportScreen::exportSpreadsheet));
-  connect(namedChild<QToolButton>(*this, u"cmdSalvaCome"_qs), &QToolButton::clicked, this,
+  connect(namedChild<QToolButton>(*this, u"cmdSalvaCome"_s), &QToolButton::clicked, this,
           guarded(this, &ExportScreen::saveAs));
-  connect(namedChild<QToolButton>(*this, u"cmdGuida"_qs), &QToolButton::clicked, this,
+  connect(namedChild<QToolButton>(*this, u"cmdGuida"_s), &QToolButton::clicked, this,
           guarded(this, &ExportScreen::openGuide));
-  connect(namedChild<QToolButton>(*this, u"cmdEsci"_qs), &QToolButton::clicked, this,
+  connect(namedChild<QToolButton>(*this, u"cmdEsci"_s), &QToolButton::clicked, this,
           &QDialog::accept);
 }
 
 void ExportScreen::buildGrid(QWidget* panel) {
   model_ = new ExportGridModel(table_, this);
   grid_ = new QTableView(panel);
-  grid_->setObjectName(u"grdRecords"_qs);
+  grid_->setObjectName(u"grdRecords"_s);
   grid_->setModel(model_);
-  grid_->setAccessibleName(u"Schede in archivio"_qs);
+  grid_->setAccessibleName(u"Schede in archivio"_s);
   grid_->setGeometry(8, 80, 821, 409);
   grid_->setAlternatingRowColors(true);
   grid_->verticalHeader()->hide();
@@ -186,7 +188,7 @@ void ExportScreen::writeDocument() {
   SpreadsheetWriter writer(file);
   writer.writeStart(table_.worksheetName, table_.columns);
   const int rows = model_->rowCount();
-  progress_->start(u"Schede esportate:"_qs, rows);
+  progress_->start(u"Schede esportate:"_s, rows);
   const auto done = qScopeGuard([this] { progress_->finish(); });
   for (int row = 0; row < rows; ++row) {
     writer.writeRow(model_->exportedRow(row));
@@ -224,7 +226,7 @@ SheetContent ExportScreen::sheetContent() const {
 void ExportScreen::saveAs() {
   commitPendingEdit();
   const QList<SheetFormat>& formats = SheetFormats::all();
-  FileQuestion question{u"Salva come"_qs, {},
+  FileQuestion question{u"Salva come"_s, {},
                         ProgramFolder::filePath(QFileInfo(table_.outputFile).completeBaseName())};
   for (const SheetFormat& format : formats) question.filters.append(format.filter);
   const FileAnswer answer = FileChoosers::current().chooseFileToWrite(this, question);

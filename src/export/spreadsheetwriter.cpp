@@ -7,6 +7,8 @@
 #include "core/text.h"
 #include "core/windows1252.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 constexpr qsizetype kBlock = 64 * 1024;
 
@@ -16,7 +18,7 @@ constexpr qsizetype kBlock = 64 * 1024;
 QString escaped(QString text) {
   const auto isMarkup = [](QChar c) { return c == u'&' || c == u'<' || c == u'>'; };
   if (std::none_of(text.cbegin(), text.cend(), isMarkup)) return text;
-  return text.replace(u'&', u"&amp;"_qs).replace(u'<', u"&lt;"_qs).replace(u'>', u"&gt;"_qs);
+  return text.replace(u'&', u"&amp;"_s).replace(u'<', u"&lt;"_s).replace(u'>', u"&gt;"_s);
 }
 
 }  // namespace
@@ -49,10 +51,10 @@ void SpreadsheetWriter::writeStart(const QString& worksheetName,
                                    const QList<ExportColumn>& columns) {
   put(uR"(<html xmlns:o="urn:schemas-microsoft-com:office:office")"
       uR"( xmlns:x="urn:schemas-microsoft-com:office:excel")"
-      uR"( xmlns="http://www.w3.org/TR/REC-html40">)"_qs);
-  put(u"<head>"_qs);
-  put(uR"(<meta http-equiv="Content-Type" content="text/html; charset=windows-1252">)"_qs);
-  put(u"<!--[if gte mso 9]><xml>"_qs);
+      uR"( xmlns="http://www.w3.org/TR/REC-html40">)"_s);
+  put(u"<head>"_s);
+  put(uR"(<meta http-equiv="Content-Type" content="text/html; charset=windows-1252">)"_s);
+  put(u"<!--[if gte mso 9]><xml>"_s);
   for (const char16_t* piece : {u"<x:ExcelWorkbook>", u"<x:ExcelWorksheets>",
                                 u"<x:ExcelWorksheet>", u"<x:Name>"})
     put(QString::fromUtf16(piece));
@@ -67,30 +69,30 @@ void SpreadsheetWriter::writeStart(const QString& worksheetName,
         u"</xml><![endif]-->", u"</head>", u"<body>", u"<table x:str>", u"<tr>"})
     put(QString::fromUtf16(piece));
   for (const ExportColumn& column : columns) {
-    put(uR"(<td style="text-align: left; font-weight: bold;" width=)"_qs);
+    put(uR"(<td style="text-align: left; font-weight: bold;" width=)"_s);
     put(QString::number(column.exportWidth));
-    put(u">"_qs);
+    put(u">"_s);
     put(escaped(column.exportHeader));
-    put(u"</td>"_qs);
+    put(u"</td>"_s);
   }
-  put(u"</tr>"_qs);
+  put(u"</tr>"_s);
 }
 
 void SpreadsheetWriter::writeRow(const QStringList& cells) {
   const QScopedValueRollback gathering(inRow_, true);
-  put(u"<tr>"_qs);
+  put(u"<tr>"_s);
   for (const QString& cell : cells) {
     // Text format for LibreOffice Calc ("@"), as "x:str" does for Excel:
     // a postcode "00184" or a VAT number "01234567890" keeps its zeros.
-    put(uR"(<td style="text-align: left;" sdnum="1040;0;@">)"_qs);
+    put(uR"(<td style="text-align: left;" sdnum="1040;0;@">)"_s);
     put(escaped(Text::trimmed(cell)));
-    put(u"</td>"_qs);
+    put(u"</td>"_s);
   }
-  put(u"</tr>"_qs);
+  put(u"</tr>"_s);
 }
 
 void SpreadsheetWriter::writeEnd() {
-  put(u"</table>"_qs);
-  put(u"</body>"_qs);
-  put(u"</html>"_qs);
+  put(u"</table>"_s);
+  put(u"</body>"_s);
+  put(u"</html>"_s);
 }

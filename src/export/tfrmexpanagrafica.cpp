@@ -1,5 +1,7 @@
 #include "export/tfrmexpanagrafica.h"
 
+using namespace Qt::StringLiterals;
+
 TfrmExpAnagrafica::TfrmExpAnagrafica(QWidget* parent) : ExportScreen(addressBookExport(), parent) {
-  setObjectName(u"TfrmExpAnagrafica"_qs);
+  setObjectName(u"TfrmExpAnagrafica"_s);
 }

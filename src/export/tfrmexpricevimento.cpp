@@ -1,5 +1,7 @@
 #include "export/tfrmexpricevimento.h"
 
+using namespace Qt::StringLiterals;
+
 TfrmExpRicevimento::TfrmExpRicevimento(QWidget* parent) : ExportScreen(returnReceiptExport(), parent) {
-  setObjectName(u"TfrmExpRicevimento"_qs);
+  setObjectName(u"TfrmExpRicevimento"_s);
 }

@@ -2,13 +2,15 @@
 
 #include <QMessageBox>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The texts separate their sentences with CR LF or LF CR pairs; a label
 // wants plain line feeds.
 QString forDisplay(QString text) {
-  text.replace(u"\r\n"_qs, u"\n"_qs);
-  text.replace(u"\n\r"_qs, u"\n"_qs);
+  text.replace(u"\r\n"_s, u"\n"_s);
+  text.replace(u"\n\r"_s, u"\n"_s);
   text.remove(u'\r');
   return text;
 }
@@ -27,25 +29,25 @@ int run(QWidget* parent, QMessageBox::Icon icon, const QString& title,
 void QtMessageService::show(QWidget* parent, MessageKind kind,
                             const QString& text) {
   QMessageBox::Icon icon = QMessageBox::Information;
-  QString title = u"Informazione"_qs;
+  QString title = u"Informazione"_s;
   if (kind == MessageKind::Warning) {
     icon = QMessageBox::Warning;
-    title = u"Attenzione"_qs;
+    title = u"Attenzione"_s;
   } else if (kind == MessageKind::Error) {
     icon = QMessageBox::Critical;
-    title = u"Errore"_qs;
+    title = u"Errore"_s;
   }
   run(parent, icon, title, text, QMessageBox::Ok | QMessageBox::Cancel,
       QMessageBox::Ok);
 }
 
 void QtMessageService::plain(QWidget* parent, const QString& text) {
-  run(parent, QMessageBox::NoIcon, u"Velinda"_qs, text, QMessageBox::Ok,
+  run(parent, QMessageBox::NoIcon, u"Velinda"_s, text, QMessageBox::Ok,
       QMessageBox::Ok);
 }
 
 bool QtMessageService::confirm(QWidget* parent, const QString& text) {
-  return run(parent, QMessageBox::Question, u"Conferma"_qs, text,
+  return run(parent, QMessageBox::Question, u"Conferma"_s, text,
              QMessageBox::Yes | QMessageBox::No,
              QMessageBox::Yes) != QMessageBox::No;
 }

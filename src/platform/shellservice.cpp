@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QUrlQuery>
 
+using namespace Qt::StringLiterals;
+
 void DesktopShell::open(const QUrl& target) { QDesktopServices::openUrl(target); }
 
 namespace ShellTarget {
@@ -13,11 +15,11 @@ QUrl web(const QString& address) { return QUrl(address); }
 
 QUrl mail(const QString& address, const QString& subject, const QString& body) {
   QUrl url;
-  url.setScheme(u"mailto"_qs);
+  url.setScheme(u"mailto"_s);
   url.setPath(address);
   QUrlQuery query;
-  if (!subject.isEmpty()) query.addQueryItem(u"subject"_qs, subject);
-  if (!body.isEmpty()) query.addQueryItem(u"body"_qs, body);
+  if (!subject.isEmpty()) query.addQueryItem(u"subject"_s, subject);
+  if (!body.isEmpty()) query.addQueryItem(u"body"_s, body);
   if (!query.isEmpty()) url.setQuery(query);
   return url;
 }

@@ -7,11 +7,13 @@
 
 #include "core/programfolder.h"
 
+using namespace Qt::StringLiterals;
+
 void installItalianTranslation(QApplication& app) {
   QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
   auto* translator = new QTranslator(&app);
-  if (translator->load(u"qtbase_it"_qs, ProgramFolder::path()) ||
-      translator->load(u"qtbase_it"_qs,
+  if (translator->load(u"qtbase_it"_s, ProgramFolder::path()) ||
+      translator->load(u"qtbase_it"_s,
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     app.installTranslator(translator);
   } else {

@@ -4,6 +4,8 @@
 #include "print/formlayout.h"
 #include "widgets/palette.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using Kind = CardFurniture::Kind;
@@ -68,7 +70,7 @@ TextBox textBox(const QString& name, BoxGeometry box, double points, HAlign alig
   TextBox item;
   item.name = name;
   item.box = box;
-  item.font = {u"Arial"_qs, points, false, Qt::black};
+  item.font = {u"Arial"_s, points, false, Qt::black};
   item.hAlign = align;
   item.vAlign = VAlign::Top;
   item.text = text;
@@ -132,14 +134,14 @@ Page page() {
 }
 
 QString footer(const QDateTime& printedAt) {
-  return u"Stampa eseguita in data "_qs + printedAt.date().toString(u"dd/MM/yyyy"_qs) +
-         u" alle ore "_qs + printedAt.time().toString(u"HH:mm:ss"_qs);
+  return u"Stampa eseguita in data "_s + printedAt.date().toString(u"dd/MM/yyyy"_s) +
+         u" alle ore "_s + printedAt.time().toString(u"HH:mm:ss"_s);
 }
 
 void fill(Page& page, const QWidget& source, const QDateTime& printedAt) {
   for (const CardRow& row : kRows)
     page.setText(QString::fromLatin1(row.valueBox), FormLayout::content(row.content, source));
-  page.setText(u"txtCalce"_qs, footer(printedAt));
+  page.setText(u"txtCalce"_s, footer(printedAt));
 }
 
 }  // namespace CardLayout

@@ -6,6 +6,8 @@
 #include "core/text.h"
 #include "widgets/namedchild.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 HAlign horizontal(BoxAlign align) {
@@ -34,7 +36,7 @@ Page page(std::span<const FormBox> boxes) {
     TextBox box;
     box.name = QString::fromLatin1(row.name);
     box.box = {row.left, row.top, row.width, row.height};
-    box.font = {u"Arial"_qs, row.points, false, Qt::black};
+    box.font = {u"Arial"_s, row.points, false, Qt::black};
     box.hAlign = horizontal(row.align);
     box.vAlign = vertical(row.align);
     page.add(box);

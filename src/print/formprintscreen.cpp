@@ -26,29 +26,31 @@
 #include "printaids/pagepreview.h"
 #include "report/printservice.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString kPrintFailure =
-    u"Attenzione: la stampa della scheda non è andata a buon fine."_qs + u"\n\r\n\r"_qs +
-    u"Si consiglia di controllare le impostazioni della stampante."_qs;
+    u"Attenzione: la stampa della scheda non è andata a buon fine."_s + u"\n\r\n\r"_s +
+    u"Si consiglia di controllare le impostazioni della stampante."_s;
 
 const QString kInstructions = u"Impostare il margine superiore e il margine sinistro in "
                               "modo da adattare la stampa al modulo e alla propria "
                               "stampante, procedendo per tentativi. I valori sono in "
                               "millimetri: aumentarli per spostare la stampa in basso e a "
                               "destra, diminuirli, anche sotto lo zero, per spostarla in "
-                              "alto e a sinistra."_qs;
+                              "alto e a sinistra."_s;
 
 // The instruction picture: the page with its two arrows, and beside it the
 // whole instruction, wrapped, at the largest size that fits.
 QPixmap instructionPicture(QSize size) {
-  QPixmap picture = svgPixmap(u":/art/margini.svg"_qs, size);
+  QPixmap picture = svgPixmap(u":/art/margini.svg"_s, size);
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.setPen(Palette::kPrintInstructionsInk);
   const QRect area(86, 6, size.width() - 96, size.height() - 12);
   const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
-  QFont font(u"Verdana"_qs, 10);
+  QFont font(u"Verdana"_s, 10);
   painter.setFont(font);
   while (font.pointSizeF() > 6 &&
          painter.boundingRect(area, flags, kInstructions).height() > area.height()) {
@@ -88,7 +90,7 @@ FormPrintScreen::FormPrintScreen(const FormPrintSetup& setup, QWidget* source, Q
 void FormPrintScreen::buildControls() {
   // The instructions as a picture, with their words for screen readers.
   auto* instructions = new QLabel(this);
-  instructions->setObjectName(u"imgMargini"_qs);
+  instructions->setObjectName(u"imgMargini"_s);
   instructions->setFixedSize(560, 90);
   instructions->setPixmap(instructionPicture(instructions->size()));
   instructions->setAccessibleName(kInstructions);
@@ -100,10 +102,10 @@ void FormPrintScreen::buildControls() {
   });
 
   if (hasOrientation()) {
-    upright_ = new QRadioButton(u"Verticale"_qs, this);
-    upright_->setObjectName(u"optVerticale"_qs);
-    sideways_ = new QRadioButton(u"Orizzontale"_qs, this);
-    sideways_->setObjectName(u"optOrizzontale"_qs);
+    upright_ = new QRadioButton(u"Verticale"_s, this);
+    upright_->setObjectName(u"optVerticale"_s);
+    sideways_ = new QRadioButton(u"Orizzontale"_s, this);
+    sideways_->setObjectName(u"optOrizzontale"_s);
     upright_->setChecked(true);
     auto* group = new QButtonGroup(this);
     group->addButton(upright_);
@@ -112,12 +114,12 @@ void FormPrintScreen::buildControls() {
     choice->addWidget(upright_);
     choice->addWidget(sideways_);
     choice->addStretch();
-    grid->addWidget(new QLabel(u"Orientamento:"_qs, this), 2, 0);
+    grid->addWidget(new QLabel(u"Orientamento:"_s, this), 2, 0);
     grid->addLayout(choice, 2, 1, 1, 5);
   }
 
-  wait_ = new QLabel(u"Elaborazione in corso. Attendere..."_qs, this);
-  wait_->setObjectName(u"lblAttendere"_qs);
+  wait_ = new QLabel(u"Elaborazione in corso. Attendere..."_s, this);
+  wait_->setObjectName(u"lblAttendere"_s);
   QFont italic = wait_->font();
   italic.setItalic(true);
   wait_->setFont(italic);
@@ -126,14 +128,14 @@ void FormPrintScreen::buildControls() {
   wait_->setPalette(crimson);
   wait_->hide();
 
-  print_ = dialogButton("btnStampa", u"Stampa"_qs, u"Stampa il modulo"_qs, this);
+  print_ = dialogButton("btnStampa", u"Stampa"_s, u"Stampa il modulo"_s, this);
   print_->installEventFilter(this);
-  auto* cancel = dialogButton("btnAnnulla", u"Annulla"_qs, u"Chiudi senza stampare"_qs, this);
-  auto* preview = dialogButton("btnAnteprima", u"Anteprima"_qs,
-                               u"Mostra la pagina come sarà stampata"_qs, this, kPreviewKey);
+  auto* cancel = dialogButton("btnAnnulla", u"Annulla"_s, u"Chiudi senza stampare"_s, this);
+  auto* preview = dialogButton("btnAnteprima", u"Anteprima"_s,
+                               u"Mostra la pagina come sarà stampata"_s, this, kPreviewKey);
   auto* calibration =
-      dialogButton("btnFoglioProva", u"Foglio di prova..."_qs,
-                   u"Stampa un foglio di prova su carta bianca per misurare i margini"_qs, this,
+      dialogButton("btnFoglioProva", u"Foglio di prova..."_s,
+                   u"Stampa un foglio di prova su carta bianca per misurare i margini"_s, this,
                    kCalibrationKey);
   connect(print_, &QPushButton::clicked, this, guarded(this, &FormPrintScreen::print));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -15,7 +15,10 @@ struct FormPrintSetup {
   std::span<const FormBox> layout;
 
   // The print screen's caption.
-  QString caption() const { return u" Stampa "_qs + formName; }
+  QString caption() const {
+    using namespace Qt::StringLiterals;
+    return u" Stampa "_s + formName;
+  }
 };
 
 namespace FormSetups {

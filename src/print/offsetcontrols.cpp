@@ -13,10 +13,12 @@
 #include "print/printsettings.h"
 #include "widgets/dialogbutton.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QLineEdit* offsetBox(const char* name, const QString& accessible, QWidget* parent) {
-  auto* box = new QLineEdit(u"0"_qs, parent);
+  auto* box = new QLineEdit(u"0"_s, parent);
   box->setObjectName(QString::fromLatin1(name));
   box->setAccessibleName(accessible);
   box->setReadOnly(true);
@@ -30,8 +32,8 @@ QLineEdit* offsetBox(const char* name, const QString& accessible, QWidget* paren
 OffsetControls::OffsetControls(QGridLayout* grid, QWidget* screen, Apply apply)
     : QObject(screen),
       screen_(screen),
-      top_(offsetBox("txtTop", u"Margine superiore in millimetri"_qs, screen)),
-      left_(offsetBox("txtLeft", u"Margine sinistro in millimetri"_qs, screen)) {
+      top_(offsetBox("txtTop", u"Margine superiore in millimetri"_s, screen)),
+      left_(offsetBox("txtLeft", u"Margine sinistro in millimetri"_s, screen)) {
   struct OffsetRow {
     QString title;
     QLineEdit* box;
@@ -42,18 +44,18 @@ OffsetControls::OffsetControls(QGridLayout* grid, QWidget* screen, Apply apply)
     QString what;
   };
   const OffsetRow rows[] = {
-      {u"Margine superiore:"_qs, top_, "btnTopMinus", "btnTopPlus", "btnApplicaTop",
-       PrintSettings::kTopKey, u"margine superiore"_qs},
-      {u"Margine sinistro:"_qs, left_, "btnLeftMinus", "btnLeftPlus", "btnApplicaLeft",
-       PrintSettings::kLeftKey, u"margine sinistro"_qs},
+      {u"Margine superiore:"_s, top_, "btnTopMinus", "btnTopPlus", "btnApplicaTop",
+       PrintSettings::kTopKey, u"margine superiore"_s},
+      {u"Margine sinistro:"_s, left_, "btnLeftMinus", "btnLeftPlus", "btnApplicaLeft",
+       PrintSettings::kLeftKey, u"margine sinistro"_s},
   };
   int line = 0;
   for (const OffsetRow& row : rows) {
     auto* title = new QLabel(row.title, screen);
     title->setBuddy(row.box);
-    auto* minus = dialogButton(row.minus, u"-"_qs, u"Diminuisci "_qs + row.what, screen);
-    auto* plus = dialogButton(row.plus, u"+"_qs, u"Aumenta "_qs + row.what, screen);
-    auto* store = dialogButton(row.apply, u"Applica"_qs, u"Memorizza "_qs + row.what, screen);
+    auto* minus = dialogButton(row.minus, u"-"_s, u"Diminuisci "_s + row.what, screen);
+    auto* plus = dialogButton(row.plus, u"+"_s, u"Aumenta "_s + row.what, screen);
+    auto* store = dialogButton(row.apply, u"Applica"_s, u"Memorizza "_s + row.what, screen);
     for (QPushButton* b : {minus, plus}) b->setFixedWidth(32);
     QLineEdit* box = row.box;
     const QString key = QString::fromLatin1(row.key);
@@ -66,7 +68,7 @@ OffsetControls::OffsetControls(QGridLayout* grid, QWidget* screen, Apply apply)
     grid->addWidget(minus, line, 1);
     grid->addWidget(box, line, 2);
     grid->addWidget(plus, line, 3);
-    grid->addWidget(new QLabel(u"mm"_qs, screen), line, 4);
+    grid->addWidget(new QLabel(u"mm"_s, screen), line, 4);
     grid->addWidget(store, line, 5);
     ++line;
   }

@@ -8,6 +8,8 @@
 #include "core/text.h"
 #include "report/page.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 // No offset moves the print further than the paper is long: beyond that a
 // value is as unusable as one that is not a number.
@@ -19,23 +21,23 @@ bool beyondThePaper(double mm) { return mm < -kLargestMm || mm > kLargestMm; }
 namespace OffsetText {
 
 QString stepped(const QString& text, int step) {
-  static const QRegularExpression wholeNumber(u"^[+-]?[0-9]+$"_qs);
+  static const QRegularExpression wholeNumber(u"^[+-]?[0-9]+$"_s);
   const QString trimmed = Text::trimmed(text);
   bool ok = wholeNumber.match(trimmed).hasMatch();
   const qlonglong value = ok ? trimmed.toLongLong(&ok) : 0;
   if (!ok || beyondThePaper(double(value)))
-    throw OffsetConversionError(u"'%1' non è un valore intero valido."_qs.arg(text));
+    throw OffsetConversionError(u"'%1' non è un valore intero valido."_s.arg(text));
   // At the edge of the paper the button has nothing more to do.
   return QString::number(std::clamp(value + step, -kLargestMm, kLargestMm));
 }
 
 Length toLength(const QString& text) {
-  static const QRegularExpression decimalNumber(u"^[+-]?([0-9]+(,[0-9]*)?|,[0-9]+)$"_qs);
+  static const QRegularExpression decimalNumber(u"^[+-]?([0-9]+(,[0-9]*)?|,[0-9]+)$"_s);
   const QString trimmed = Text::trimmed(text);
   bool ok = decimalNumber.match(trimmed).hasMatch();
   const double value = ok ? QLocale::c().toDouble(QString(trimmed).replace(u',', u'.'), &ok) : 0;
   if (!ok || !std::isfinite(value) || beyondThePaper(value))
-    throw OffsetConversionError(u"'%1' non è un valore in virgola mobile valido."_qs.arg(text));
+    throw OffsetConversionError(u"'%1' non è un valore in virgola mobile valido."_s.arg(text));
   return Length::mm(value);
 }
 

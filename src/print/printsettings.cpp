@@ -6,14 +6,16 @@
 #include "platform/messageservice.h"
 #include "platform/services.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
-const QString kUpright = u"Verticale"_qs;
-const QString kSideways = u"Orizzontale"_qs;
+const QString kUpright = u"Verticale"_s;
+const QString kSideways = u"Orizzontale"_s;
 
 QString filePath() { return ProgramFolder::filePath(QString::fromLatin1(PrintSettings::kFileName)); }
 
 QString offsetOrZero(const QString& stored) {
-  return Text::trimmed(stored).isEmpty() ? u"0"_qs : stored;
+  return Text::trimmed(stored).isEmpty() ? u"0"_s : stored;
 }
 }  // namespace
 

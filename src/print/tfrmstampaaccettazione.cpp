@@ -2,7 +2,9 @@
 
 #include "print/formsetups.h"
 
+using namespace Qt::StringLiterals;
+
 TfrmStampaAccettazione::TfrmStampaAccettazione(QWidget* source, QWidget* parent)
     : FormPrintScreen(FormSetups::acceptance(), source, parent) {
-  setObjectName(u"TfrmStampaAccettazione"_qs);
+  setObjectName(u"TfrmStampaAccettazione"_s);
 }

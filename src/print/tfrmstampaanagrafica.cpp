@@ -17,15 +17,17 @@
 #include "widgets/palette.h"
 #include "widgets/shortcuttip.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString kCaption = u" Stampa scheda"_qs;
+const QString kCaption = u" Stampa scheda"_s;
 
 const QString kExplanation =
     u"Questa funzione stampa su carta la scheda anagrafica corrente con i dati "
     "inseriti nella schermata di lavoro.\n\n"
     "Premere \"Stampa\" per avviare la stampa oppure \"Annulla\" per annullare "
-    "l'operazione."_qs;
+    "l'operazione."_s;
 
 constexpr QSize kLogoSize{587, 69};
 constexpr QSize kPrinterSize{48, 48};
@@ -45,7 +47,7 @@ TfrmStampaAnagrafica::TfrmStampaAnagrafica(QWidget* source, QWidget* parent)
     : QDialog(parent, Qt::Dialog | FixedWindow::kTitleBar),
       source_(source),
       clock_([] { return QDateTime::currentDateTime(); }) {
-  setObjectName(u"TfrmStampaAnagrafica"_qs);
+  setObjectName(u"TfrmStampaAnagrafica"_s);
   setWindowTitle(kCaption);
   setModal(true);
   setAutoFillBackground(true);
@@ -57,20 +59,20 @@ TfrmStampaAnagrafica::TfrmStampaAnagrafica(QWidget* source, QWidget* parent)
 
 void TfrmStampaAnagrafica::buildControls() {
   QLabel* logo =
-      Controls::picture(u"imgLogo"_qs, u":/art/logo.svg"_qs, kLogoSize, u"Velinda"_qs, this);
-  QLabel* printer = Controls::picture(u"imgStampante"_qs, u":/icons/document-print.svg"_qs,
-                                      kPrinterSize, u"Stampante"_qs, this);
+      Controls::picture(u"imgLogo"_s, u":/art/logo.svg"_s, kLogoSize, u"Velinda"_s, this);
+  QLabel* printer = Controls::picture(u"imgStampante"_s, u":/icons/document-print.svg"_s,
+                                      kPrinterSize, u"Stampante"_s, this);
 
   auto* explanation = new QLabel(kExplanation, this);
-  explanation->setObjectName(u"imgSpiegazione"_qs);
+  explanation->setObjectName(u"imgSpiegazione"_s);
   explanation->setWordWrap(true);
-  QFont tahoma(u"Tahoma"_qs, 10);
+  QFont tahoma(u"Tahoma"_s, 10);
   explanation->setFont(tahoma);
 
-  auto* cancel = button("btnAnnulla", u"Annulla"_qs, u"Chiudi senza stampare"_qs, this);
-  auto* print = button("btnStampa", u"Stampa"_qs, u"Stampa la scheda corrente"_qs, this);
+  auto* cancel = button("btnAnnulla", u"Annulla"_s, u"Chiudi senza stampare"_s, this);
+  auto* print = button("btnStampa", u"Stampa"_s, u"Stampa la scheda corrente"_s, this);
   auto* preview =
-      button("btnAnteprima", u"Anteprima"_qs, u"Mostra la scheda come sarà stampata"_qs, this);
+      button("btnAnteprima", u"Anteprima"_s, u"Mostra la scheda come sarà stampata"_s, this);
   giveShortcut(preview, QKeySequence(Qt::CTRL | Qt::Key_F2));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(print, &QPushButton::clicked, this, guarded(this, &TfrmStampaAnagrafica::print));

@@ -2,7 +2,9 @@
 
 #include "print/formsetups.h"
 
+using namespace Qt::StringLiterals;
+
 TfrmStampaRicevimentoDes::TfrmStampaRicevimentoDes(QWidget* source, QWidget* parent)
     : FormPrintScreen(FormSetups::recipientSide(), source, parent) {
-  setObjectName(u"TfrmStampaRicevimentoDes"_qs);
+  setObjectName(u"TfrmStampaRicevimentoDes"_s);
 }

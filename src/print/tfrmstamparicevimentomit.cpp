@@ -2,7 +2,9 @@
 
 #include "print/formsetups.h"
 
+using namespace Qt::StringLiterals;
+
 TfrmStampaRicevimentoMit::TfrmStampaRicevimentoMit(QWidget* source, QWidget* parent)
     : FormPrintScreen(FormSetups::senderSide(), source, parent) {
-  setObjectName(u"TfrmStampaRicevimentoMit"_qs);
+  setObjectName(u"TfrmStampaRicevimentoMit"_s);
 }

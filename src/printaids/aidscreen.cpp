@@ -9,6 +9,8 @@
 #include "widgets/fixedwindow.h"
 #include "widgets/palette.h"
 
+using namespace Qt::StringLiterals;
+
 AidScreen::AidScreen(const QString& objectName, const QString& caption, QWidget* parent)
     : QDialog(parent, Qt::Dialog | FixedWindow::kTitleBar),
       column_(new QVBoxLayout(this)) {
@@ -33,10 +35,10 @@ void AidScreen::addButtonRow(std::initializer_list<QPushButton*> buttons) {
 
 void AidScreen::addPrintButtons(const QString& what, std::function<void()> preview,
                                 std::function<void()> print) {
-  auto* cancel = dialogButton("btnAnnulla", u"Annulla"_qs, u"Chiudi senza stampare"_qs, this);
-  auto* show = dialogButton("btnAnteprima", u"Anteprima"_qs, u"Mostra l'anteprima di stampa"_qs,
+  auto* cancel = dialogButton("btnAnnulla", u"Annulla"_s, u"Chiudi senza stampare"_s, this);
+  auto* show = dialogButton("btnAnteprima", u"Anteprima"_s, u"Mostra l'anteprima di stampa"_s,
                             this, QKeySequence(Qt::CTRL | Qt::Key_F2));
-  auto* start = dialogButton("btnStampa", u"Stampa"_qs, u"Stampa "_qs + what, this);
+  auto* start = dialogButton("btnStampa", u"Stampa"_s, u"Stampa "_s + what, this);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(show, &QPushButton::clicked, this, guarded(this, std::move(preview)));
   connect(start, &QPushButton::clicked, this, guarded(this, std::move(print)));

@@ -12,6 +12,8 @@
 #include "report/printservice.h"
 #include "widgets/dialogbutton.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString kSteps =
@@ -22,11 +24,11 @@ const QString kSteps =
     "e più a destra delle crocette (valori negativi se più in alto o più a sinistra) e premere "
     "\"Applica\".\n\n"
     "I valori diventano i margini superiore e sinistro di questo modulo e sostituiscono quelli "
-    "memorizzati: il foglio di prova è stampato senza margini."_qs;
+    "memorizzati: il foglio di prova è stampato senza margini."_s;
 
 const QString kPrintFailure =
-    u"Attenzione: la stampa del foglio di prova non è andata a buon fine."_qs + u"\n\r\n\r"_qs +
-    u"Si consiglia di controllare le impostazioni della stampante."_qs;
+    u"Attenzione: la stampa del foglio di prova non è andata a buon fine."_s + u"\n\r\n\r"_s +
+    u"Si consiglia di controllare le impostazioni della stampante."_s;
 
 constexpr int kLargestShift = 99;
 
@@ -45,27 +47,27 @@ QSpinBox* shiftBox(const char* name, int value, const QString& accessible, QWidg
 
 CalibrationScreen::CalibrationScreen(Page sheet, const QString& formName, int top, int left,
                                      QWidget* parent)
-    : AidScreen(u"CalibrationScreen"_qs, u" Foglio di prova - "_qs + formName, parent),
+    : AidScreen(u"CalibrationScreen"_s, u" Foglio di prova - "_s + formName, parent),
       sheet_(std::move(sheet)),
       formName_(formName) {
   auto* steps = new QLabel(kSteps, this);
-  steps->setObjectName(u"lblIstruzioni"_qs);
+  steps->setObjectName(u"lblIstruzioni"_s);
   steps->setWordWrap(true);
   steps->setFixedWidth(520);
 
-  auto* print = dialogButton("btnStampaFoglio", u"Stampa il foglio di prova..."_qs,
-                             u"Stampa il foglio di prova su carta bianca"_qs, this,
+  auto* print = dialogButton("btnStampaFoglio", u"Stampa il foglio di prova..."_s,
+                             u"Stampa il foglio di prova su carta bianca"_s, this,
                              QKeySequence::Print);
   connect(print, &QPushButton::clicked, this, guarded(this, &CalibrationScreen::printSheet));
 
   down_ = shiftBox("txtBasso", top, u"Millimetri di cui le caselle del modulo sono più in "
-                                    "basso delle crocette"_qs, this);
+                                    "basso delle crocette"_s, this);
   right_ = shiftBox("txtDestra", left, u"Millimetri di cui le caselle del modulo sono più a "
-                                       "destra delle crocette"_qs, this);
+                                       "destra delle crocette"_s, this);
   auto* grid = new QGridLayout;
   const std::pair<QString, QSpinBox*> rows[] = {
-      {u"Le caselle del modulo sono più in basso delle crocette di:"_qs, down_},
-      {u"Le caselle del modulo sono più a destra delle crocette di:"_qs, right_},
+      {u"Le caselle del modulo sono più in basso delle crocette di:"_s, down_},
+      {u"Le caselle del modulo sono più a destra delle crocette di:"_s, right_},
   };
   int line = 0;
   for (const auto& [caption, box] : rows) {
@@ -73,14 +75,14 @@ CalibrationScreen::CalibrationScreen(Page sheet, const QString& formName, int to
     title->setBuddy(box);
     grid->addWidget(title, line, 0);
     grid->addWidget(box, line, 1);
-    grid->addWidget(new QLabel(u"mm"_qs, this), line, 2);
+    grid->addWidget(new QLabel(u"mm"_s, this), line, 2);
     ++line;
   }
 
-  auto* cancel = dialogButton("btnAnnulla", u"Annulla"_qs, u"Chiudi senza cambiare i margini"_qs,
+  auto* cancel = dialogButton("btnAnnulla", u"Annulla"_s, u"Chiudi senza cambiare i margini"_s,
                               this);
-  auto* apply = dialogButton("btnApplica", u"Applica"_qs,
-                             u"Usa e memorizza questi valori come margini del modulo"_qs, this);
+  auto* apply = dialogButton("btnApplica", u"Applica"_s,
+                             u"Usa e memorizza questi valori come margini del modulo"_s, this);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(apply, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -96,7 +98,7 @@ int CalibrationScreen::left() const { return right_->value(); }
 
 void CalibrationScreen::printSheet() {
   try {
-    PrintServices::printer().print(this, {sheet_}, u"Foglio di prova - "_qs + formName_);
+    PrintServices::printer().print(this, {sheet_}, u"Foglio di prova - "_s + formName_);
   } catch (const std::exception&) {
     Services::messages().show(this, MessageKind::Warning, kPrintFailure);
   }

@@ -5,6 +5,8 @@
 #include "core/controlname.h"
 #include "widgets/palette.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using CalibrationSheet::kRulerLine;
@@ -38,14 +40,14 @@ const QString kInstructions = u"1. Questo foglio è stampato senza margini: le c
     "4. Nella finestra \"Foglio di prova\" scrivere i due valori, positivi se la casella del "
     "modulo è più in basso o più a destra, negativi se è più in alto o più a sinistra, e "
     "premere \"Applica\": i valori sostituiscono i margini superiore e sinistro memorizzati "
-    "per questo modulo."_qs;
+    "per questo modulo."_s;
 
 TextBox text(const QString& name, BoxGeometry box, double points, HAlign h, VAlign v,
              const QString& content, bool bold = false) {
   TextBox item;
   item.name = name;
   item.box = box;
-  item.font = {u"Arial"_qs, points, bold, Qt::black};
+  item.font = {u"Arial"_s, points, bold, Qt::black};
   item.hAlign = h;
   item.vAlign = v;
   item.text = content;
@@ -75,7 +77,7 @@ void addTopRuler(Page& sheet) {
     const Length x = Length::mm(mm);
     sheet.add(line(x, kRulerLine - tickLength(mm), x, kRulerLine, kRulerLineWidth));
     if (mm % 10 == 0 && x + Length::mm(5) <= sheet.paperWidth())
-      sheet.add(text(u"top ruler %1"_qs.arg(mm),
+      sheet.add(text(u"top ruler %1"_s.arg(mm),
                      {x - Length::mm(5), kRulerLine + kLabelGap, Length::mm(10), kLabelHeight},
                      kLabelPoints, HAlign::Centre, VAlign::Top, QString::number(mm)));
   }
@@ -88,7 +90,7 @@ void addLeftRuler(Page& sheet) {
     const Length y = Length::mm(mm);
     sheet.add(line(kRulerLine - tickLength(mm), y, kRulerLine, y, kRulerLineWidth));
     if (mm % 10 == 0)
-      sheet.add(text(u"left ruler %1"_qs.arg(mm),
+      sheet.add(text(u"left ruler %1"_s.arg(mm),
                      {kRulerLine + kLabelGap, y - kLabelHeight * 0.5, Length::mm(8), kLabelHeight},
                      kLabelPoints, HAlign::Left, VAlign::Centre, QString::number(mm)));
   }
@@ -105,7 +107,7 @@ void addMark(Page& sheet, const TextBox& box) {
   addCrosshair(sheet, at.left, at.top);
   addCrosshair(sheet, at.right(), at.bottom());
   // The field's name above the box, clear of the crosshair's arms.
-  sheet.add(text(u"mark "_qs + box.name,
+  sheet.add(text(u"mark "_s + box.name,
                  {at.left + Length::mm(1), at.top - kLabelHeight - Length::mm(0.4),
                   Length::mm(40), kLabelHeight},
                  6, HAlign::Left, VAlign::Top, ControlName::stem(box.name).toString()));
@@ -154,11 +156,11 @@ Page page(const Page& form, const QString& formName) {
 
   const Length top = lowest + kTextBelowMarks;
   const Length width = sheet.paperWidth() - kTextLeft - kTextRightMargin;
-  sheet.add(text(u"title"_qs, {kTextLeft, top, width, kTitleHeight}, 12, HAlign::Left,
-                 VAlign::Top, u"FOGLIO DI PROVA - "_qs + formName, true));
+  sheet.add(text(u"title"_s, {kTextLeft, top, width, kTitleHeight}, 12, HAlign::Left,
+                 VAlign::Top, u"FOGLIO DI PROVA - "_s + formName, true));
   const Length textTop = top + kTitleHeight + Length::mm(2);
   TextBox instructions =
-      text(u"instructions"_qs,
+      text(u"instructions"_s,
            {kTextLeft, textTop, width, sheet.paperHeight() - textTop - kTextRightMargin}, 9,
            HAlign::Left, VAlign::Top, kInstructions);
   instructions.wrap = true;

@@ -15,6 +15,8 @@
 #include "platform/guardedaction.h"
 #include "widgets/shortcuttip.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct ToolAction {
@@ -52,26 +54,26 @@ PagePreview::PagePreview(std::vector<Page> pages, const QString& title, PaintOpt
                          QWidget* parent)
     : QDialog(parent), pages_(std::move(pages)), options_(options),
       printer_(QPrinter::HighResolution) {
-  setObjectName(u"PagePreview"_qs);
-  setWindowTitle(u" Anteprima di stampa - "_qs + title);
+  setObjectName(u"PagePreview"_s);
+  setWindowTitle(u" Anteprima di stampa - "_s + title);
   // Positions are measured from the paper's corner, as on the printer.
   printer_.setFullPage(true);
   if (!pages_.empty()) applyPageLayout(printer_, pages_.front());
 
   view_ = new QPrintPreviewWidget(&printer_, this);
-  view_->setObjectName(u"viewAnteprima"_qs);
-  view_->setAccessibleName(u"Anteprima delle pagine"_qs);
+  view_->setObjectName(u"viewAnteprima"_s);
+  view_->setAccessibleName(u"Anteprima delle pagine"_s);
   connect(view_, &QPrintPreviewWidget::paintRequested, this, &PagePreview::paint);
   connect(view_, &QPrintPreviewWidget::previewChanged, this, &PagePreview::showPageNumber);
 
-  auto* print = new QPushButton(u"Stampa..."_qs, this);
-  print->setObjectName(u"btnStampa"_qs);
-  print->setAccessibleName(u"Stampa le pagine mostrate"_qs);
+  auto* print = new QPushButton(u"Stampa..."_s, this);
+  print->setObjectName(u"btnStampa"_s);
+  print->setAccessibleName(u"Stampa le pagine mostrate"_s);
   giveShortcut(print, QKeySequence::Print);
-  auto* close = new QPushButton(u"Chiudi"_qs, this);
-  close->setObjectName(u"btnChiudi"_qs);
-  close->setAccessibleName(u"Chiudi l'anteprima senza stampare"_qs);
-  close->setToolTip(u"Chiudi l'anteprima senza stampare (Esc)"_qs);
+  auto* close = new QPushButton(u"Chiudi"_s, this);
+  close->setObjectName(u"btnChiudi"_s);
+  close->setAccessibleName(u"Chiudi l'anteprima senza stampare"_s);
+  close->setToolTip(u"Chiudi l'anteprima senza stampare (Esc)"_s);
   for (QPushButton* b : {print, close}) b->setAutoDefault(false);
   connect(print, &QPushButton::clicked, this, &QDialog::accept);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -92,7 +94,7 @@ PagePreview::PagePreview(std::vector<Page> pages, const QString& title, PaintOpt
 
 QToolBar* PagePreview::buildToolbar() {
   auto* bar = new QToolBar(this);
-  bar->setObjectName(u"barAnteprima"_qs);
+  bar->setObjectName(u"barAnteprima"_s);
   bar->setIconSize(QSize(24, 24));
   auto add = [this, bar](const ToolAction& def) {
     QAction* action = bar->addAction(QIcon(QString::fromLatin1(def.icon)),
@@ -111,7 +113,7 @@ QToolBar* PagePreview::buildToolbar() {
   bar->addSeparator();
   for (const ToolAction& def : kPages) add(def);
   pageNumber_ = new QLabel(bar);
-  pageNumber_->setObjectName(u"lblPagina"_qs);
+  pageNumber_->setObjectName(u"lblPagina"_s);
   pageNumber_->setContentsMargins(12, 0, 12, 0);
   bar->addWidget(pageNumber_);
   const bool mixed = std::any_of(pages_.begin(), pages_.end(), [this](const Page& page) {
@@ -119,8 +121,8 @@ QToolBar* PagePreview::buildToolbar() {
   });
   if (mixed) {
     auto* turned = new QLabel(
-        u"Le pagine con l'altro orientamento sono mostrate ruotate di un quarto di giro."_qs, bar);
-    turned->setObjectName(u"lblRuotate"_qs);
+        u"Le pagine con l'altro orientamento sono mostrate ruotate di un quarto di giro."_s, bar);
+    turned->setObjectName(u"lblRuotate"_s);
     bar->addWidget(turned);
   }
   // Scrolling through the pages moves the current page too.
@@ -148,7 +150,7 @@ void PagePreview::paint(QPrinter* printer) {
 }
 
 void PagePreview::showPageNumber() {
-  pageNumber_->setText(u"Pagina %1 di %2"_qs.arg(view_->currentPage()).arg(view_->pageCount()));
+  pageNumber_->setText(u"Pagina %1 di %2"_s.arg(view_->currentPage()).arg(view_->pageCount()));
 }
 
 bool PagePreview::askToPrint(QWidget* parent, std::vector<Page> pages, const QString& title,

@@ -13,24 +13,26 @@
 #include "printaids/pagepreview.h"
 #include "report/printservice.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString kCaption = u" Stampa dei moduli in elenco"_qs;
+const QString kCaption = u" Stampa dei moduli in elenco"_s;
 
 const QString kNote =
     u"Ogni modulo si stampa con i margini e l'orientamento memorizzati per il suo modulo con "
-    "i pulsanti \"Applica\" della finestra di stampa. Le schede in archivio non cambiano."_qs;
+    "i pulsanti \"Applica\" della finestra di stampa. Le schede in archivio non cambiano."_s;
 
 const QString kOutOfDate =
-    u"Attenzione: l'archivio è cambiato dopo l'apertura dell'elenco."_qs + u"\r\n\r\n"_qs +
-    u"Chiudere l'elenco e riaprirlo prima di stampare i moduli."_qs;
+    u"Attenzione: l'archivio è cambiato dopo l'apertura dell'elenco."_s + u"\r\n\r\n"_s +
+    u"Chiudere l'elenco e riaprirlo prima di stampare i moduli."_s;
 
 const QString kEmptyList =
-    u"Stampa non applicabile: la lista non contiene nessuna voce."_qs;
+    u"Stampa non applicabile: la lista non contiene nessuna voce."_s;
 
 const QString kPrintFailure =
-    u"Attenzione: la stampa dei moduli non è andata a buon fine."_qs + u"\n\r\n\r"_qs +
-    u"Si consiglia di controllare le impostazioni della stampante."_qs;
+    u"Attenzione: la stampa dei moduli non è andata a buon fine."_s + u"\n\r\n\r"_s +
+    u"Si consiglia di controllare le impostazioni della stampante."_s;
 
 struct OrderChoice {
   const char* name;
@@ -59,7 +61,7 @@ QRadioButton* choice(const char* name, const QString& text, QButtonGroup* group,
 
 BatchPrintScreen::BatchPrintScreen(const FormBatch& batch, QStringList lines,
                                    QList<int> selected, QWidget* parent)
-    : AidScreen(u"BatchPrintScreen"_qs, kCaption, parent),
+    : AidScreen(u"BatchPrintScreen"_s, kCaption, parent),
       batch_(batch),
       lines_(std::move(lines)),
       selected_(std::move(selected)) {
@@ -69,12 +71,12 @@ BatchPrintScreen::BatchPrintScreen(const FormBatch& batch, QStringList lines,
 void BatchPrintScreen::buildControls() {
   QVBoxLayout* page = column();
 
-  page->addWidget(new QLabel(u"Moduli da stampare:"_qs, this));
+  page->addWidget(new QLabel(u"Moduli da stampare:"_s, this));
   auto* which = new QButtonGroup(this);
-  auto* all = choice("optTutte", u"Tutte le schede in elenco (%1)"_qs.arg(lines_.size()),
+  auto* all = choice("optTutte", u"Tutte le schede in elenco (%1)"_s.arg(lines_.size()),
                      which, this);
   onlySelected_ = choice("optSelezionate",
-                         u"Solo le schede selezionate nell'elenco (%1)"_qs.arg(selected_.size()),
+                         u"Solo le schede selezionate nell'elenco (%1)"_s.arg(selected_.size()),
                          which, this);
   onlySelected_->setEnabled(!selected_.isEmpty());
   // Several lines selected say which ones the user means; one may only be
@@ -85,7 +87,7 @@ void BatchPrintScreen::buildControls() {
 
   if (batch_.senderSide) {
     page->addSpacing(8);
-    page->addWidget(new QLabel(u"Lati dell'avviso di ricevimento da stampare:"_qs, this));
+    page->addWidget(new QLabel(u"Lati dell'avviso di ricevimento da stampare:"_s, this));
     auto* sides = new QButtonGroup(this);
     for (const OrderChoice& order : kOrders) {
       orders_ << choice(order.name, QString::fromUtf8(order.text), sides, this);
@@ -95,13 +97,13 @@ void BatchPrintScreen::buildControls() {
   }
 
   auto* note = new QLabel(kNote, this);
-  note->setObjectName(u"lblNota"_qs);
+  note->setObjectName(u"lblNota"_s);
   note->setWordWrap(true);
   note->setFixedWidth(480);
   page->addSpacing(8);
   page->addWidget(note);
 
-  addPrintButtons(u"i moduli"_qs, [this] { preview(); }, [this] { print(); });
+  addPrintButtons(u"i moduli"_s, [this] { preview(); }, [this] { print(); });
 }
 
 SideOrder BatchPrintScreen::sideOrder() const {

@@ -1,5 +1,7 @@
 #include "printjobs/envelopelayout.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr EnvelopeSize kSizes[] = {
@@ -28,7 +30,7 @@ TextBox block(const Block& def, BoxGeometry box, const QStringList& lines) {
   TextBox item;
   item.name = QString::fromLatin1(def.name);
   item.box = box;
-  item.font = {u"Arial"_qs, def.points, false, Qt::black};
+  item.font = {u"Arial"_s, def.points, false, Qt::black};
   item.linePitch = def.pitch;
   item.text = lines.join(u'\n');
   return item;
@@ -39,7 +41,7 @@ TextBox block(const Block& def, BoxGeometry box, const QStringList& lines) {
 namespace EnvelopeLayout {
 
 QString marginSection(const EnvelopeSize& size) {
-  return u"Margini Busta "_qs + QString::fromLatin1(size.name);
+  return u"Margini Busta "_s + QString::fromLatin1(size.name);
 }
 
 std::span<const EnvelopeSize> sizes() { return kSizes; }

@@ -19,28 +19,30 @@
 #include "printaids/pagepreview.h"
 #include "report/printservice.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString kCaption = u" Stampa busta"_qs;
-const QString kDocumentName = u"Busta"_qs;
+const QString kCaption = u" Stampa busta"_s;
+const QString kDocumentName = u"Busta"_s;
 
 const QString kExplanation =
     u"La busta si stampa in orizzontale: il destinatario cade nella finestra a destra "
     "(90 × 45 mm, a 20 mm dal bordo destro e a 15 mm dal bordo inferiore), il mittente in "
     "alto a sinistra. Se la stampa non cade nella finestra, correggere i margini del formato "
-    "scelto e memorizzarli con \"Applica\"."_qs;
+    "scelto e memorizzarli con \"Applica\"."_s;
 
 const QString kNoRecipient =
-    u"Attenzione: per stampare la busta è necessario indicare il destinatario."_qs;
+    u"Attenzione: per stampare la busta è necessario indicare il destinatario."_s;
 
 const QString kPrintFailure =
-    u"Attenzione: la stampa della busta non è andata a buon fine."_qs + u"\n\r\n\r"_qs +
-    u"Si consiglia di controllare le impostazioni della stampante."_qs;
+    u"Attenzione: la stampa della busta non è andata a buon fine."_s + u"\n\r\n\r"_s +
+    u"Si consiglia di controllare le impostazioni della stampante."_s;
 
 }  // namespace
 
 EnvelopeScreen::EnvelopeScreen(EnvelopeFrom from, QWidget* source, QWidget* parent)
-    : AidScreen(u"EnvelopeScreen"_qs, kCaption, parent), from_(from), source_(source) {
+    : AidScreen(u"EnvelopeScreen"_s, kCaption, parent), from_(from), source_(source) {
   buildControls();
   chooseSize(EnvelopeLayout::size(PrintSettings::read(
       QString::fromLatin1(EnvelopeLayout::kFormatSection),
@@ -49,7 +51,7 @@ EnvelopeScreen::EnvelopeScreen(EnvelopeFrom from, QWidget* source, QWidget* pare
 
 void EnvelopeScreen::buildControls() {
   auto* explanation = new QLabel(kExplanation, this);
-  explanation->setObjectName(u"lblSpiegazione"_qs);
+  explanation->setObjectName(u"lblSpiegazione"_s);
   explanation->setWordWrap(true);
   explanation->setFixedWidth(520);
 
@@ -57,8 +59,8 @@ void EnvelopeScreen::buildControls() {
   auto* group = new QButtonGroup(this);
   for (const EnvelopeSize& size : EnvelopeLayout::sizes()) {
     auto* choice = new QRadioButton(QString::fromUtf8(size.caption), this);
-    choice->setObjectName(u"opt"_qs + QString::fromLatin1(size.name));
-    choice->setAccessibleName(u"Busta formato "_qs + QString::fromUtf8(size.caption));
+    choice->setObjectName(u"opt"_s + QString::fromLatin1(size.name));
+    choice->setAccessibleName(u"Busta formato "_s + QString::fromUtf8(size.caption));
     group->addButton(choice);
     sizes->addWidget(choice);
     sizeChoices_ << choice;
@@ -67,8 +69,8 @@ void EnvelopeScreen::buildControls() {
   }
   sizes->addStretch();
 
-  sender_ = new QCheckBox(u"Stampa il mittente in alto a sinistra"_qs, this);
-  sender_->setObjectName(u"chkMittente"_qs);
+  sender_ = new QCheckBox(u"Stampa il mittente in alto a sinistra"_s, this);
+  sender_->setObjectName(u"chkMittente"_s);
   sender_->setChecked(EnvelopeAddresses::hasSender(from_));
   sender_->setEnabled(EnvelopeAddresses::hasSender(from_));
 
@@ -78,11 +80,11 @@ void EnvelopeScreen::buildControls() {
   });
 
   column()->addWidget(explanation);
-  column()->addWidget(new QLabel(u"Formato della busta:"_qs, this));
+  column()->addWidget(new QLabel(u"Formato della busta:"_s, this));
   column()->addLayout(sizes);
   column()->addWidget(sender_);
   column()->addLayout(grid);
-  addPrintButtons(u"la busta"_qs, [this] { preview(); }, [this] { print(); });
+  addPrintButtons(u"la busta"_s, [this] { preview(); }, [this] { print(); });
 }
 
 const EnvelopeSize& EnvelopeScreen::chosenSize() const {

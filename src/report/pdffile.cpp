@@ -6,6 +6,8 @@
 #include "report/pagepainter.h"
 #include "report/printservice.h"
 
+using namespace Qt::StringLiterals;
+
 namespace PdfFile {
 
 void write(const QString& path, const std::vector<Page>& pages, const QString& title,
@@ -21,7 +23,7 @@ void write(const QString& path, const std::vector<Page>& pages, const QString& t
     file.commit();
   } catch (const FileWriteError& error) {
     throw PrintError(
-        (u"Attenzione: non è stato possibile scrivere il file di stampa "_qs +
+        (u"Attenzione: non è stato possibile scrivere il file di stampa "_s +
          QString::fromStdString(error.what()) + u'.')
             .toStdString());
   }

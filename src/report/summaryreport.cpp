@@ -3,6 +3,8 @@
 #include "core/text.h"
 #include "report/bandedreport.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QColor kSlateGrey(112, 128, 144);
@@ -13,9 +15,9 @@ constexpr Length kDataBandPadding = Length::layoutUnits(10);
 
 TextBox titleBox(const QString& title) {
   TextBox box;
-  box.name = u"txtTitolo"_qs;
+  box.name = u"txtTitolo"_s;
   box.box = {2.00_mm, 1.00_mm, 273.00_mm, 5.00_mm};
-  box.font = {u"Verdana"_qs, 9, true, Qt::white};
+  box.font = {u"Verdana"_s, 9, true, Qt::white};
   box.hAlign = HAlign::Centre;
   box.vAlign = VAlign::Centre;
   box.fill = kSlateGrey;
@@ -30,9 +32,9 @@ TextBox linesBox(const QStringList& lines) {
   rows.reserve(lines.size());
   for (const QString& line : lines) rows << Text::oneLine(line);
   TextBox box;
-  box.name = u"txtRiepilogo"_qs;
+  box.name = u"txtRiepilogo"_s;
   box.box = {3.00_mm, 0.00_mm, 273.00_mm, kLinePitch * double(rows.size())};
-  box.font = {u"Courier New"_qs, 8, false, Qt::black};
+  box.font = {u"Courier New"_s, 8, false, Qt::black};
   box.text = rows.join(u'\n');
   box.linePitch = kLinePitch;
   return box;
@@ -40,13 +42,13 @@ TextBox linesBox(const QStringList& lines) {
 
 TextBox footerBox(QDate date) {
   TextBox box;
-  box.name = u"txtPagina"_qs;
+  box.name = u"txtPagina"_s;
   box.box = {3.00_mm, 2.00_mm, 272.00_mm, 5.00_mm};
-  box.font = {u"Verdana"_qs, 8, true, Qt::white};
+  box.font = {u"Verdana"_s, 8, true, Qt::white};
   box.hAlign = HAlign::Centre;
   box.vAlign = VAlign::Centre;
   box.fill = kSlateGrey;
-  box.text = u"Stampa eseguita in data "_qs + date.toString(u"dd/MM/yyyy"_qs);
+  box.text = u"Stampa eseguita in data "_s + date.toString(u"dd/MM/yyyy"_s);
   return box;
 }
 

@@ -8,11 +8,13 @@
 #include "records/recordbinding.h"
 #include "widgets/boxtext.h"
 
+using namespace Qt::StringLiterals;
+
 namespace EditorFill {
 
 void loadRecord(QWidget* editor, const TScheda& record, int position) {
   RecordBinding::load(editor, record);
-  if (auto* label = RecordBinding::control<QLabel>(editor, u"lblPosizione"_qs))
+  if (auto* label = RecordBinding::control<QLabel>(editor, u"lblPosizione"_s))
     label->setText(QString::number(position));
 }
 

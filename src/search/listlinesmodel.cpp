@@ -5,13 +5,15 @@
 
 #include "widgets/palette.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 // Wider than the list, so that long lines scroll sideways.
 constexpr int kLineWidth = 1600;
 }  // namespace
 
 ListLinesModel::ListLinesModel(QObject* parent)
-    : QAbstractListModel(parent), font_(u"Courier New"_qs, 12) {
+    : QAbstractListModel(parent), font_(u"Courier New"_s, 12) {
   font_.setStyleHint(QFont::Monospace);
   lineSize_ = QSize(kLineWidth, QFontMetrics(font_).height() + 2);
 }

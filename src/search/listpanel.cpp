@@ -22,6 +22,8 @@
 #include "widgets/picture.h"
 #include "widgets/progressstrip.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace ScreenPieces;
 
 namespace {
@@ -36,38 +38,38 @@ ListPanel::ListPanel(const QString& objectName, const QString& summaryTitle, QWi
   setObjectName(objectName);
   resize(833, 529);
 
-  fittedPicture(u"imgLogo"_qs, u":/art/logo.svg"_qs, {8, 8, 817, 53}, this);
-  textPicture(u"icoIstruzioni"_qs,
+  fittedPicture(u"imgLogo"_s, u":/art/logo.svg"_s, {8, 8, 817, 53}, this);
+  textPicture(u"icoIstruzioni"_s,
               {u"Immettere una o più parole consecutive presenti nella scheda in elenco da "
-               "cercare e premere il pulsante Trova."_qs,
+               "cercare e premere il pulsante Trova."_s,
                u"Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, "
-               "fare di nuovo clic su Trova."_qs},
+               "fare di nuovo clic su Trova."_s},
               {8, 66, 642, 32}, this);
 
   auto* lensBox = new PanelBox(Palette::kWhite, Palette::kLightSteelBlue, 1, this);
-  lensBox->setObjectName(u"shpLente"_qs);
+  lensBox->setObjectName(u"shpLente"_s);
   lensBox->setGeometry(8, 104, 81, 57);
-  auto* lens = makePicture(u"imgLente"_qs, u":/art/lente.svg"_qs, {8, 4, 64, 48}, lensBox);
+  auto* lens = makePicture(u"imgLente"_s, u":/art/lente.svg"_s, {8, 4, 64, 48}, lensBox);
   lens->move((81 - 64) / 2, (57 - 48) / 2);
 
   txtTrova_ = new QLineEdit(this);
-  txtTrova_->setObjectName(u"txtTrova"_qs);
+  txtTrova_->setObjectName(u"txtTrova"_s);
   txtTrova_->setGeometry(112, 122, 593, 22);
   txtTrova_->setFont(verdana(12, true));
-  txtTrova_->setAccessibleName(u"Testo da cercare nell'elenco"_qs);
+  txtTrova_->setAccessibleName(u"Testo da cercare nell'elenco"_s);
 
-  auto* btnTrova = button(u"btnTrova"_qs, u"Trova"_qs, {710, 117, 105, 30}, this);
+  auto* btnTrova = button(u"btnTrova"_s, u"Trova"_s, {710, 117, 105, 30}, this);
   // Enter only moves on to "Trova"; the find runs when the button is pressed.
   auto* keys = new KeyChain(this);
   keys->link(txtTrova_, btnTrova);
 
   lines_ = new ListLinesModel(this);
   lstRecords_ = new QListView(this);
-  lstRecords_->setObjectName(u"lstRecords"_qs);
+  lstRecords_->setObjectName(u"lstRecords"_s);
   lstRecords_->setModel(lines_);
   lstRecords_->setUniformItemSizes(true);
   lstRecords_->setGeometry(16, 176, 801, 273);
-  lstRecords_->setAccessibleName(u"Elenco delle schede"_qs);
+  lstRecords_->setAccessibleName(u"Elenco delle schede"_s);
   lstRecords_->setSelectionMode(QAbstractItemView::SingleSelection);
   lstRecords_->setTextElideMode(Qt::ElideNone);
   lstRecords_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -76,16 +78,16 @@ ListPanel::ListPanel(const QString& objectName, const QString& summaryTitle, QWi
   lstRecords_->viewport()->installEventFilter(this);
 
   auto* hint = Controls::label(
-      u"lblRigo03"_qs, u"Fare doppio clic su una voce in elenco per richiamare la scheda"_qs,
+      u"lblRigo03"_s, u"Fare doppio clic su una voce in elenco per richiamare la scheda"_s,
       {16, 454, 801, 20}, verdana(9), this);
   hint->setAlignment(Qt::AlignCenter);
   hint->setStyleSheet(Palette::textColourStyle(Palette::kCrimson));
   // A long summary print shows how far it has got where the hint was.
   progress_ =
-      new ProgressStrip(u"prgStampa"_qs, hint, verdana(9), Palette::kDarkCyan, Palette::kSteelBlue);
+      new ProgressStrip(u"prgStampa"_s, hint, verdana(9), Palette::kDarkCyan, Palette::kSteelBlue);
 
-  auto* btnChiudi = button(u"btnChiudi"_qs, u"Chiudi"_qs, {8, 488, 150, 30}, this);
-  auto* btnStampa = button(u"btnStampa"_qs, u"Stampa"_qs, {675, 488, 150, 30}, this);
+  auto* btnChiudi = button(u"btnChiudi"_s, u"Chiudi"_s, {8, 488, 150, 30}, this);
+  auto* btnStampa = button(u"btnStampa"_s, u"Stampa"_s, {675, 488, 150, 30}, this);
 
   connect(btnTrova, &QPushButton::clicked, this, guarded(this, &ListPanel::findText));
   connect(btnStampa, &QPushButton::clicked, this, guarded(this, &ListPanel::printSummary));
@@ -125,7 +127,7 @@ void ListPanel::printSummary() {
   // Counted from the first page on, not from the print dialog.
   printer.setProgress([this](int painted, int pageCount) {
     if (painted == 0)
-      progress_->start(u"Pagine stampate:"_qs, pageCount);
+      progress_->start(u"Pagine stampate:"_s, pageCount);
     else
       progress_->advance(painted);
   });

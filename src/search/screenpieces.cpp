@@ -12,6 +12,8 @@
 #include "widgets/gradientwidget.h"
 #include "widgets/palette.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Enter on a focused button presses it, as Enter in the find box leads the
@@ -35,7 +37,7 @@ class EnterPresses : public QObject {
 
 namespace ScreenPieces {
 
-QFont verdana(int points, bool bold) { return Controls::font(u"Verdana"_qs, points, bold); }
+QFont verdana(int points, bool bold) { return Controls::font(u"Verdana"_s, points, bold); }
 
 QPushButton* button(const QString& name, const QString& text, const QRect& geometry,
                     QWidget* parent) {

@@ -24,6 +24,8 @@
 #include "widgets/palette.h"
 #include "widgets/picture.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace ScreenPieces;
 
 namespace {
@@ -34,7 +36,7 @@ constexpr QSize kBoxSize{320, 22};
 constexpr int kLabelAbove = 21;
 
 QString foundText(qsizetype count) {
-  return u"Il presente riepilogo contiene "_qs + QString::number(count) + u" schede"_qs;
+  return u"Il presente riepilogo contiene "_s + QString::number(count) + u" schede"_s;
 }
 
 }  // namespace
@@ -51,23 +53,23 @@ SearchScreen::SearchScreen(const SearchKind& kind, QWidget* editor, QWidget* par
 
 void SearchScreen::buildFilterPanel(QWidget* background) {
   panAvvio_ = new QWidget(background);
-  panAvvio_->setObjectName(u"panAvvio"_qs);
+  panAvvio_->setObjectName(u"panAvvio"_s);
   panAvvio_->setGeometry(QRect(kPanelAt, QSize(833, 529)));
 
   auto* explain = new PanelBox(Palette::kWhite, Palette::kLightSteelBlue, 1, panAvvio_);
-  explain->setObjectName(u"shpSpiega"_qs);
+  explain->setObjectName(u"shpSpiega"_s);
   explain->setGeometry(8, 8, 817, 78);
-  textPicture(u"imgSpiega"_qs,
+  textPicture(u"imgSpiega"_s,
               {u"Immettere nei campi prescelti una o più parole consecutive presenti nelle "
-               "schede da trovare e premere il pulsante Cerca."_qs,
-               u"Lasciare in bianco tutti gli altri campi."_qs,
-               u"Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."_qs},
+               "schede da trovare e premere il pulsante Cerca."_s,
+               u"Lasciare in bianco tutti gli altri campi."_s,
+               u"Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."_s},
               {18, 15, 771, 62}, panAvvio_);
 
   auto* fieldsBack = new GradientWidget(Palette::kSearchFieldsTop, Palette::kWhite, panAvvio_);
-  fieldsBack->setObjectName(u"shpSfondoCampi"_qs);
+  fieldsBack->setObjectName(u"shpSfondoCampi"_s);
   fieldsBack->setGeometry(8, 96, 817, 382);
-  makePicture(u"icoTrova01"_qs, u":/art/trova_figura.svg"_qs, {24, 112, 98, 350}, panAvvio_);
+  makePicture(u"icoTrova01"_s, u":/art/trova_figura.svg"_s, {24, 112, 98, 350}, panAvvio_);
 
   for (int i = 0; i < int(kind_.filters.size()); ++i) {
     const FilterBox& def = kind_.filters[size_t(i)];
@@ -91,28 +93,28 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
   // Enter goes round the boxes; the search waits for "Cerca".
   (new KeyChain(this))->loop(boxes_);
 
-  auto* btnAnnulla = button(u"btnAnnulla"_qs, u"Chiudi"_qs, {8, 488, 150, 30}, panAvvio_);
-  auto* btnCerca = button(u"btnCerca"_qs, u"Cerca"_qs, {675, 488, 150, 30}, panAvvio_);
+  auto* btnAnnulla = button(u"btnAnnulla"_s, u"Chiudi"_s, {8, 488, 150, 30}, panAvvio_);
+  auto* btnCerca = button(u"btnCerca"_s, u"Cerca"_s, {675, 488, 150, 30}, panAvvio_);
   connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
   connect(btnCerca, &QPushButton::clicked, this, guarded(this, &SearchScreen::runSearch));
   btnCerca->installEventFilter(this);
 
-  lblConta_ = Controls::label(u"lblConta"_qs, u"0"_qs, {177, 470, 40, 16}, panAvvio_);
+  lblConta_ = Controls::label(u"lblConta"_s, u"0"_s, {177, 470, 40, 16}, panAvvio_);
   lblConta_->hide();
-  lblAttendere_ = Controls::label(u"lblAttendere"_qs, u"Ricerca schede in corso. Attendere..."_qs,
+  lblAttendere_ = Controls::label(u"lblAttendere"_s, u"Ricerca schede in corso. Attendere..."_s,
                                   {177, 494, 480, 20}, verdana(10), panAvvio_);
   lblAttendere_->setStyleSheet(Palette::textColourStyle(Palette::kDarkCyan));
   lblAttendere_->hide();
-  lblMemory_ = Controls::label(u"lblMemory"_qs, {}, {0, 0, 1, 1}, panAvvio_);
+  lblMemory_ = Controls::label(u"lblMemory"_s, {}, {0, 0, 1, 1}, panAvvio_);
   lblMemory_->hide();
 }
 
 void SearchScreen::buildResultPanel(QWidget* background) {
-  panContainer_ = new ListPanel(u"panContainer"_qs, QString::fromUtf8(kind_.summaryTitle),
+  panContainer_ = new ListPanel(u"panContainer"_s, QString::fromUtf8(kind_.summaryTitle),
                                 background);
   panContainer_->move(kPanelAt);
   panContainer_->hide();
-  lblTrovate_ = Controls::label(u"lblTrovate"_qs, foundText(0), {168, 494, 497, 20}, verdana(10),
+  lblTrovate_ = Controls::label(u"lblTrovate"_s, foundText(0), {168, 494, 497, 20}, verdana(10),
                                 panContainer_);
   lblTrovate_->setAlignment(Qt::AlignCenter);
   lblTrovate_->setStyleSheet(Palette::textColourStyle(Palette::kDarkCyan));

@@ -16,6 +16,8 @@
 #include "search/screenpieces.h"
 #include "widgets/shortcuttip.h"
 
+using namespace Qt::StringLiterals;
+
 StatusListScreen::StatusListScreen(const StatusListKind& kind, QWidget* editor,
                                    QWidget* parent)
     : DialogFrame(QString::fromUtf8(kind.caption), ScreenPieces::kScreenSize,
@@ -23,7 +25,7 @@ StatusListScreen::StatusListScreen(const StatusListKind& kind, QWidget* editor,
       kind_(kind),
       editor_(editor) {
   QWidget* background = ScreenPieces::background(this);
-  panel_ = new ListPanel(u"panElenco"_qs, QString::fromUtf8(kind.summaryTitle), background);
+  panel_ = new ListPanel(u"panElenco"_s, QString::fromUtf8(kind.summaryTitle), background);
   panel_->move(ScreenPieces::kPanelAt);
   connect(panel_, &ListPanel::closeRequested, this, &QDialog::reject);
   connect(panel_, &ListPanel::lineOpened, this,
@@ -36,9 +38,9 @@ void StatusListScreen::addFormPrinting(const FormBatch& batch) {
   // the user select several.
   QAbstractItemView* list = panel_->list();
   list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  auto* forms = ScreenPieces::button(u"btnStampaModuli"_qs, u"Stampa moduli"_qs,
+  auto* forms = ScreenPieces::button(u"btnStampaModuli"_s, u"Stampa moduli"_s,
                                      {519, 488, 150, 30}, panel_);
-  forms->setAccessibleName(u"Stampa i moduli delle schede in elenco"_qs);
+  forms->setAccessibleName(u"Stampa i moduli delle schede in elenco"_s);
   giveShortcut(forms, QKeySequence(Qt::CTRL | Qt::Key_M));
   connect(forms, &QPushButton::clicked, this, guarded(this, [this, list, &batch] {
             QList<int> selected;

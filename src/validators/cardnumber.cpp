@@ -4,6 +4,8 @@
 
 #include "core/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct NetworkRow {
@@ -30,7 +32,7 @@ bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 QString wrongMessage() {
   return u"Attenzione: il numero digitato risulta ERRATO!\r\n\r\n"
          "Non è quindi possibile fornire informazioni relative al tipo di carta di "
-         "credito."_qs;
+         "credito."_s;
 }
 
 }  // namespace
@@ -74,7 +76,7 @@ CheckReport check(const QString& text) {
   if (trimmed.isEmpty())
     return {CheckReport::Verdict::Unusable,
             u"Attenzione: immettere il numero di carta di credito prima di premere "
-            "il pulsante di controllo."_qs};
+            "il pulsante di controllo."_s};
   const QString digits = digitsOf(text);
   const Network network = networkOf(digits, trimmed);
   if (!passesLuhn(digits) || !network.isCardClass)
@@ -83,13 +85,13 @@ CheckReport check(const QString& text) {
     // A class-3 number of no known network still passes the check digit:
     // say so rather than close without a word.
     return {CheckReport::Verdict::Valid,
-            u"Il numero di carta di credito "_qs + trimmed +
+            u"Il numero di carta di credito "_s + trimmed +
                 u" supera il controllo della cifra di verifica.\r\n\r\n"
                 "Non è però possibile riconoscere il circuito della carta di "
-                "credito."_qs};
+                "credito."_s};
   return {CheckReport::Verdict::Valid,
-          u"Il numero di carta di credito "_qs + trimmed + u" risulta valido.\r\n\r\n"
-              "La carta di credito è del tipo "_qs +
+          u"Il numero di carta di credito "_s + trimmed + u" risulta valido.\r\n\r\n"
+              "La carta di credito è del tipo "_s +
               network.name + u'.'};
 }
 

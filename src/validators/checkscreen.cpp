@@ -21,6 +21,8 @@
 #include "widgets/palette.h"
 #include "widgets/typingrules.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr QSize kScreenSize{660, 330};
@@ -29,11 +31,11 @@ constexpr QSize kButtonSize{120, 34};
 
 QLabel* makeLogo(QWidget* parent) {
   auto* logo = new QLabel(parent);
-  logo->setObjectName(u"imgLogo"_qs);
+  logo->setObjectName(u"imgLogo"_s);
   logo->setFixedSize(kLogoSize);
-  logo->setAccessibleName(u"Velinda"_qs);
+  logo->setAccessibleName(u"Velinda"_s);
   // A missing picture leaves an empty space of the same size.
-  QSvgRenderer renderer(u":/art/logo.svg"_qs);
+  QSvgRenderer renderer(u":/art/logo.svg"_s);
   if (renderer.isValid()) {
     const qreal ratio = logo->devicePixelRatioF();
     QPixmap picture(kLogoSize * ratio);
@@ -77,17 +79,17 @@ void CheckScreen::buildControls(const Setup& setup) {
   outer->addWidget(background);
 
   auto* title = new QLabel(setup.title, background);
-  title->setObjectName(u"lblTitolo"_qs);
+  title->setObjectName(u"lblTitolo"_s);
   title->setAlignment(Qt::AlignCenter);
   title->setWordWrap(true);
-  title->setFont(Controls::font(u"Tahoma"_qs, 10, true));
+  title->setFont(Controls::font(u"Tahoma"_s, 10, true));
   title->setStyleSheet(Palette::textColourStyle(Palette::kInk));
 
   box_ = new QLineEdit(background);
   box_->setObjectName(setup.boxName);
   box_->setAccessibleName(setup.boxAccessibleName);
   box_->setMaxLength(setup.maxLength);
-  QFont boxFont(u"Courier New"_qs, 20);
+  QFont boxFont(u"Courier New"_s, 20);
   boxFont.setBold(true);
   boxFont.setStyleHint(QFont::TypeWriter);
   box_->setFont(boxFont);
@@ -101,8 +103,8 @@ void CheckScreen::buildControls(const Setup& setup) {
   if (setup.digitsOnly) TypingRules::digitsOnly(box_);
   title->setBuddy(box_);
 
-  btnControlla_ = makeButton(u"btnControlla"_qs, u"Controlla"_qs, background);
-  auto* btnChiudi = makeButton(u"btnChiudi"_qs, u"Chiudi"_qs, background);
+  btnControlla_ = makeButton(u"btnControlla"_s, u"Controlla"_s, background);
+  auto* btnChiudi = makeButton(u"btnChiudi"_s, u"Chiudi"_s, background);
   // Enter in the box moves on to "Controlla"; Enter there presses it.
   auto* keys = new KeyChain(this);
   keys->link(box_, btnControlla_);

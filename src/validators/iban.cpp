@@ -2,6 +2,8 @@
 
 #include "core/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A piece never exceeds nine digits, so it always fits in an int.
@@ -53,10 +55,10 @@ CheckReport check(const QString& code) {
   const QString trimmed = Text::trimmed(code);
   if (trimmed.size() != kLength)
     return {CheckReport::Verdict::Unusable,
-            u"Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici."_qs};
+            u"Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici."_s};
   if (passesMod97(trimmed))
-    return {CheckReport::Verdict::Valid, u"L'IBAN digitato è VALIDO."_qs};
-  return {CheckReport::Verdict::Wrong, u"Attenzione: l'IBAN digitato è ERRATO!"_qs};
+    return {CheckReport::Verdict::Valid, u"L'IBAN digitato è VALIDO."_s};
+  return {CheckReport::Verdict::Wrong, u"Attenzione: l'IBAN digitato è ERRATO!"_s};
 }
 
 }  // namespace Iban

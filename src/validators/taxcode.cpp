@@ -4,6 +4,8 @@
 
 #include "core/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The published character values. A digit shares its row with the letter of
@@ -51,11 +53,11 @@ CheckReport check(const QString& code) {
   if (!hasTheRightShape(capitals))
     return {CheckReport::Verdict::Unusable,
             u"Attenzione: il codice fiscale deve essere composto da 16 caratteri "
-            "alfanumerici."_qs};
+            "alfanumerici."_s};
   if (capitals.back() == checkLetter(capitals))
-    return {CheckReport::Verdict::Valid, u"Il codice fiscale digitato è VALIDO."_qs};
+    return {CheckReport::Verdict::Valid, u"Il codice fiscale digitato è VALIDO."_s};
   return {CheckReport::Verdict::Wrong,
-          u"Attenzione: il codice fiscale digitato è ERRATO."_qs};
+          u"Attenzione: il codice fiscale digitato è ERRATO."_s};
 }
 
 }  // namespace TaxCode

@@ -2,11 +2,13 @@
 
 #include "validators/taxcode.h"
 
+using namespace Qt::StringLiterals;
+
 TfrmCodFisc::TfrmCodFisc(QWidget* parent)
-    : CheckScreen({.caption = u" Controllo codice fiscale"_qs,
-                   .title = u"Immettere il codice fiscale e premere il pulsante di controllo."_qs,
-                   .boxName = u"txtCodFisc"_qs,
-                   .boxAccessibleName = u"Codice fiscale"_qs,
+    : CheckScreen({.caption = u" Controllo codice fiscale"_s,
+                   .title = u"Immettere il codice fiscale e premere il pulsante di controllo."_s,
+                   .boxName = u"txtCodFisc"_s,
+                   .boxAccessibleName = u"Codice fiscale"_s,
                    .maxLength = TaxCode::kLength,
                    .upperCase = true,
                    .digitsOnly = false,

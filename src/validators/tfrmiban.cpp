@@ -2,11 +2,13 @@
 
 #include "validators/iban.h"
 
+using namespace Qt::StringLiterals;
+
 TfrmIban::TfrmIban(QWidget* parent)
-    : CheckScreen({.caption = u" Controllo IBAN"_qs,
-                   .title = u"Immettere l'IBAN e premere il pulsante di controllo."_qs,
-                   .boxName = u"txtIban"_qs,
-                   .boxAccessibleName = u"IBAN"_qs,
+    : CheckScreen({.caption = u" Controllo IBAN"_s,
+                   .title = u"Immettere l'IBAN e premere il pulsante di controllo."_s,
+                   .boxName = u"txtIban"_s,
+                   .boxAccessibleName = u"IBAN"_s,
                    .maxLength = Iban::kLength,
                    .upperCase = true,
                    .digitsOnly = false,

@@ -2,12 +2,14 @@
 
 #include "validators/vatnumber.h"
 
+using namespace Qt::StringLiterals;
+
 TfrmPartitaIva::TfrmPartitaIva(QWidget* parent)
-    : CheckScreen({.caption = u" Controllo partita IVA"_qs,
+    : CheckScreen({.caption = u" Controllo partita IVA"_s,
                    .title = u"Immettere il numero di partita IVA e premere il "
-                            "pulsante di controllo."_qs,
-                   .boxName = u"txtPartitaIva"_qs,
-                   .boxAccessibleName = u"Partita IVA"_qs,
+                            "pulsante di controllo."_s,
+                   .boxName = u"txtPartitaIva"_s,
+                   .boxAccessibleName = u"Partita IVA"_s,
                    .maxLength = VatNumber::kLength,
                    .upperCase = false,
                    .digitsOnly = true,

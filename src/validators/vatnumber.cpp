@@ -2,6 +2,8 @@
 
 #include "core/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace VatNumber {
 
 bool hasValidCheckDigit(const QString& number) {
@@ -27,15 +29,15 @@ CheckReport check(const QString& number) {
   if (number.size() != kLength)
     return {CheckReport::Verdict::Unusable,
             u"Attenzione: la partita IVA deve essere composta da 11 caratteri "
-            "numerici."_qs};
+            "numerici."_s};
   if (!hasValidCheckDigit(number))
     return {CheckReport::Verdict::Wrong,
             u"Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
             "Non è quindi possibile fornire informazioni relative all'Ufficio IVA "
-            "che lo ha rilasciato."_qs};
+            "che lo ha rilasciato."_s};
   return {CheckReport::Verdict::Valid,
           u"Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
-          "E' stato rilasciato dall'Ufficio IVA del Comune di "_qs +
+          "E' stato rilasciato dall'Ufficio IVA del Comune di "_s +
               officeName(officeCode(number)) + u'.'};
 }
 

@@ -5,12 +5,14 @@
 
 #include "widgets/palette.h"
 
+using namespace Qt::StringLiterals;
+
 LinkLabel::LinkLabel(const QString& objectName, const QString& text, QWidget* parent)
     : QLabel(text, parent) {
   setObjectName(objectName);
   setCursor(Qt::PointingHandCursor);
   setAccessibleName(text);
-  QFont f(u"Tahoma"_qs, 14);
+  QFont f(u"Tahoma"_s, 14);
   f.setUnderline(true);
   setFont(f);
   setPressedLook(false);

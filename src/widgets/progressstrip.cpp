@@ -8,6 +8,8 @@
 
 #include "widgets/palette.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 // Often enough to look alive, seldom enough to cost nothing.
 constexpr qint64 kRepaintEvery = 100;
@@ -25,7 +27,7 @@ ProgressStrip::ProgressStrip(const QString& objectName, QWidget* replaces, const
   bar_->setTextVisible(false);
   bar_->setStyleSheet(
       u"QProgressBar { border: 1px solid %1; background: %2; }"
-      "QProgressBar::chunk { background: %3; }"_qs.arg(
+      "QProgressBar::chunk { background: %3; }"_s.arg(
           Palette::css(text), Palette::css(Palette::kWhite), Palette::css(bar)));
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 2, 0, 2);
@@ -49,7 +51,7 @@ void ProgressStrip::advance(int done) {
   if (now < delay_ || (shownAt_ >= 0 && now - shownAt_ < kRepaintEvery)) return;
   shownAt_ = now;
   const QLocale italian(QLocale::Italian);
-  text_->setText(caption_ + u' ' + italian.toString(done) + u" su "_qs +
+  text_->setText(caption_ + u' ' + italian.toString(done) + u" su "_s +
                  italian.toString(total_));
   bar_->setValue(qMin(done, bar_->maximum()));
   if (isHidden()) {

@@ -2,8 +2,10 @@
 
 #include <QAbstractButton>
 
+using namespace Qt::StringLiterals;
+
 QString shortcutTip(const QString& purpose, const QKeySequence& key) {
-  return purpose + u" ("_qs + key.toString(QKeySequence::NativeText) + u')';
+  return purpose + u" ("_s + key.toString(QKeySequence::NativeText) + u')';
 }
 
 void giveShortcut(QAbstractButton* button, const QKeySequence& key) {

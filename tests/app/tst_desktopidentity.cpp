@@ -4,6 +4,8 @@
 
 #include "app/velindaapplication.h"
 
+using namespace Qt::StringLiterals;
+
 // How the program presents itself to the desktop: its version, the menu entry
 // it belongs to and the icon of its windows.
 class DesktopIdentityTest : public QObject {
@@ -17,7 +19,7 @@ class DesktopIdentityTest : public QObject {
   void desktopFileNameIsTheInstalledEntry() {
     // velinda.desktop.in becomes velinda.desktop
     const QString entry = QFileInfo(QStringLiteral(VELINDA_DESKTOP_ENTRY)).completeBaseName();
-    QCOMPARE(QGuiApplication::desktopFileName() + u".desktop"_qs, entry);
+    QCOMPARE(QGuiApplication::desktopFileName() + u".desktop"_s, entry);
   }
 
   void windowsShowTheProgramIcon() {

@@ -17,6 +17,8 @@
 #include "support/testfolder.h"
 #include "widgets/keychain.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QWidget* topLevel(const QString& className) {
@@ -31,7 +33,7 @@ QWidget* topLevel(const QString& className) {
 QString openThrough(QWidget* screen, QStringList path) {
   if (path.isEmpty()) return QString::fromLatin1(screen->metaObject()->className());
   auto* button = screen->findChild<QAbstractButton*>(path.takeFirst());
-  if (!button) return u"no button"_qs;
+  if (!button) return u"no button"_s;
   QString reached;
   QObject pending;  // a click that opened nothing leaves no timer behind
   QTimer::singleShot(0, &pending, [&reached, screen, path] {
@@ -54,7 +56,7 @@ const WorkspaceLook kLook{" Prova",
 
 class MisspeltButtonWorkspace : public WorkspaceWindow {
  public:
-  MisspeltButtonWorkspace() : WorkspaceWindow(kLook) { connectClick(u"cmdDeu"_qs, [] {}); }
+  MisspeltButtonWorkspace() : WorkspaceWindow(kLook) { connectClick(u"cmdDeu"_s, [] {}); }
 };
 
 }  // namespace
@@ -72,57 +74,57 @@ class EveryScreenTest : public QObject {
     const auto row = [](const char* name, QStringList path, const char* screen) {
       QTest::newRow(name) << path << QString::fromLatin1(screen);
     };
-    row("menu", {u"TfrmAvvio"_qs}, "TfrmAvvio");
-    row("login", {u"TfrmPassword"_qs}, "TfrmPassword");
-    row("change password", {u"TfrmCambiaPassword"_qs}, "TfrmCambiaPassword");
-    row("information", {u"TfrmAvvio"_qs, u"imgInfo"_qs}, "TfrmInfo");
-    row("splash", {u"TfrmAvvio"_qs, u"imgSplash"_qs}, "TfrmSplash");
-    row("overview", {u"TfrmAvvio"_qs, u"imgGuida"_qs}, "TfrmGuida");
+    row("menu", {u"TfrmAvvio"_s}, "TfrmAvvio");
+    row("login", {u"TfrmPassword"_s}, "TfrmPassword");
+    row("change password", {u"TfrmCambiaPassword"_s}, "TfrmCambiaPassword");
+    row("information", {u"TfrmAvvio"_s, u"imgInfo"_s}, "TfrmInfo");
+    row("splash", {u"TfrmAvvio"_s, u"imgSplash"_s}, "TfrmSplash");
+    row("overview", {u"TfrmAvvio"_s, u"imgGuida"_s}, "TfrmGuida");
 
-    const QString acceptance = u"TfrmAccettazione"_qs;
-    row("acceptance print", {acceptance, u"cmdStampa"_qs}, "TfrmStampaAccettazione");
-    row("acceptance preview", {acceptance, u"cmdStampa"_qs, u"btnAnteprima"_qs}, "PagePreview");
-    row("acceptance calibration", {acceptance, u"cmdStampa"_qs, u"btnFoglioProva"_qs},
+    const QString acceptance = u"TfrmAccettazione"_s;
+    row("acceptance print", {acceptance, u"cmdStampa"_s}, "TfrmStampaAccettazione");
+    row("acceptance preview", {acceptance, u"cmdStampa"_s, u"btnAnteprima"_s}, "PagePreview");
+    row("acceptance calibration", {acceptance, u"cmdStampa"_s, u"btnFoglioProva"_s},
         "CalibrationScreen");
-    row("acceptance envelope", {acceptance, u"cmdBusta"_qs}, "EnvelopeScreen");
-    row("acceptance attachments", {acceptance, u"cmdFile"_qs}, "TfrmAllegaCartella");
-    row("acceptance export", {acceptance, u"cmdEsporta"_qs}, "TfrmExpAccettazione");
-    row("acceptance search", {acceptance, u"cmdTrova"_qs}, "TfrmTrovaAccettazione");
-    row("acceptance unsent", {acceptance, u"cmdDaInviare"_qs}, "TfrmInviate");
-    row("acceptance batch print", {acceptance, u"cmdDaInviare"_qs, u"btnStampaModuli"_qs},
+    row("acceptance envelope", {acceptance, u"cmdBusta"_s}, "EnvelopeScreen");
+    row("acceptance attachments", {acceptance, u"cmdFile"_s}, "TfrmAllegaCartella");
+    row("acceptance export", {acceptance, u"cmdEsporta"_s}, "TfrmExpAccettazione");
+    row("acceptance search", {acceptance, u"cmdTrova"_s}, "TfrmTrovaAccettazione");
+    row("acceptance unsent", {acceptance, u"cmdDaInviare"_s}, "TfrmInviate");
+    row("acceptance batch print", {acceptance, u"cmdDaInviare"_s, u"btnStampaModuli"_s},
         "BatchPrintScreen");
-    row("acceptance recipient import", {acceptance, u"impDestinatario"_qs},
+    row("acceptance recipient import", {acceptance, u"impDestinatario"_s},
         "TfrmImportaAnagrafica");
-    row("acceptance sender import", {acceptance, u"impMittente"_qs}, "TfrmImportaAnagrafica");
-    row("acceptance guide", {acceptance, u"cmdGuida"_qs}, "TfrmGuida");
+    row("acceptance sender import", {acceptance, u"impMittente"_s}, "TfrmImportaAnagrafica");
+    row("acceptance guide", {acceptance, u"cmdGuida"_s}, "TfrmGuida");
 
-    const QString receipt = u"TfrmRicevimento"_qs;
-    row("receipt recipient side", {receipt, u"cmdStampaDes"_qs}, "TfrmStampaRicevimentoDes");
-    row("receipt sender side", {receipt, u"cmdStampaMit"_qs}, "TfrmStampaRicevimentoMit");
-    row("receipt calibration", {receipt, u"cmdStampaMit"_qs, u"btnFoglioProva"_qs},
+    const QString receipt = u"TfrmRicevimento"_s;
+    row("receipt recipient side", {receipt, u"cmdStampaDes"_s}, "TfrmStampaRicevimentoDes");
+    row("receipt sender side", {receipt, u"cmdStampaMit"_s}, "TfrmStampaRicevimentoMit");
+    row("receipt calibration", {receipt, u"cmdStampaMit"_s, u"btnFoglioProva"_s},
         "CalibrationScreen");
-    row("receipt export", {receipt, u"cmdEsporta"_qs}, "TfrmExpRicevimento");
-    row("receipt search", {receipt, u"cmdTrova"_qs}, "TfrmTrovaRicevimento");
-    row("receipt undelivered", {receipt, u"cmdDaInviare"_qs}, "TfrmConsegnate");
-    row("receipt batch print", {receipt, u"cmdDaInviare"_qs, u"btnStampaModuli"_qs},
+    row("receipt export", {receipt, u"cmdEsporta"_s}, "TfrmExpRicevimento");
+    row("receipt search", {receipt, u"cmdTrova"_s}, "TfrmTrovaRicevimento");
+    row("receipt undelivered", {receipt, u"cmdDaInviare"_s}, "TfrmConsegnate");
+    row("receipt batch print", {receipt, u"cmdDaInviare"_s, u"btnStampaModuli"_s},
         "BatchPrintScreen");
-    row("receipt recipient import", {receipt, u"impDestinatario"_qs}, "TfrmImportaAnagrafica");
-    row("receipt guide", {receipt, u"cmdGuida"_qs}, "TfrmGuida");
+    row("receipt recipient import", {receipt, u"impDestinatario"_s}, "TfrmImportaAnagrafica");
+    row("receipt guide", {receipt, u"cmdGuida"_s}, "TfrmGuida");
 
-    const QString addressBook = u"TfrmAnagrafica"_qs;
-    row("card print", {addressBook, u"cmdStampa"_qs}, "TfrmStampaAnagrafica");
-    row("card preview", {addressBook, u"cmdStampa"_qs, u"btnAnteprima"_qs}, "PagePreview");
-    row("address envelope", {addressBook, u"cmdBusta"_qs}, "EnvelopeScreen");
-    row("card attachments", {addressBook, u"cmdFile"_qs}, "TfrmAllegaCartella");
-    row("contact import", {addressBook, u"cmdImportaContatti"_qs}, "TfrmImportaContatti");
-    row("address export", {addressBook, u"cmdEsporta"_qs}, "TfrmExpAnagrafica");
-    row("address search", {addressBook, u"cmdTrova"_qs}, "TfrmTrovaAnagrafica");
-    row("pending matters", {addressBook, u"cmdQuestioni"_qs}, "TfrmQuestioni");
-    row("tax code check", {addressBook, u"btnCodFisc"_qs}, "TfrmCodFisc");
-    row("VAT number check", {addressBook, u"btnPartitaIva"_qs}, "TfrmPartitaIva");
-    row("IBAN check", {addressBook, u"btnIban"_qs}, "TfrmIban");
-    row("card number check", {addressBook, u"btnCarta"_qs}, "TfrmCarta");
-    row("address guide", {addressBook, u"cmdGuida"_qs}, "TfrmGuida");
+    const QString addressBook = u"TfrmAnagrafica"_s;
+    row("card print", {addressBook, u"cmdStampa"_s}, "TfrmStampaAnagrafica");
+    row("card preview", {addressBook, u"cmdStampa"_s, u"btnAnteprima"_s}, "PagePreview");
+    row("address envelope", {addressBook, u"cmdBusta"_s}, "EnvelopeScreen");
+    row("card attachments", {addressBook, u"cmdFile"_s}, "TfrmAllegaCartella");
+    row("contact import", {addressBook, u"cmdImportaContatti"_s}, "TfrmImportaContatti");
+    row("address export", {addressBook, u"cmdEsporta"_s}, "TfrmExpAnagrafica");
+    row("address search", {addressBook, u"cmdTrova"_s}, "TfrmTrovaAnagrafica");
+    row("pending matters", {addressBook, u"cmdQuestioni"_s}, "TfrmQuestioni");
+    row("tax code check", {addressBook, u"btnCodFisc"_s}, "TfrmCodFisc");
+    row("VAT number check", {addressBook, u"btnPartitaIva"_s}, "TfrmPartitaIva");
+    row("IBAN check", {addressBook, u"btnIban"_s}, "TfrmIban");
+    row("card number check", {addressBook, u"btnCarta"_s}, "TfrmCarta");
+    row("address guide", {addressBook, u"cmdGuida"_s}, "TfrmGuida");
   }
   void everyScreenOpensFromItsButton() {
     QFETCH(QStringList, path);

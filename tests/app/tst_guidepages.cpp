@@ -14,43 +14,45 @@
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 // Each screen's guide, page by page, known here by the first words of every
 // page: a page dropped, added where it does not belong or moved shows up as
 // the first page that no longer matches.
 namespace {
 
 const QStringList kAcceptancePages{
-    u"L'app Ricevute di Accettazione riproduce"_qs, u"Per inserire una scheda in"_qs,
-    u"Il pulsante Duplica è utile"_qs,               u"Il pulsante raffigurante una lente"_qs,
-    u"Il pulsante Allega file consente"_qs,          u"Nel momento in cui la"_qs,
-    u"Una volta compilati i campi"_qs,               u"Il pulsante con l'icona di"_qs};
+    u"L'app Ricevute di Accettazione riproduce"_s, u"Per inserire una scheda in"_s,
+    u"Il pulsante Duplica è utile"_s,               u"Il pulsante raffigurante una lente"_s,
+    u"Il pulsante Allega file consente"_s,          u"Nel momento in cui la"_s,
+    u"Una volta compilati i campi"_s,               u"Il pulsante con l'icona di"_s};
 
 const QStringList kReturnReceiptPages{
-    u"L'app Avvisi di Ricevimento riproduce"_qs, u"Per inserire una scheda in"_qs,
-    u"Il pulsante Duplica è utile"_qs,            u"Il pulsante raffigurante una lente"_qs,
-    u"Se la raccomandata è già"_qs,               u"Una volta compilati i campi"_qs,
-    u"Il pulsante con l'icona di"_qs};
+    u"L'app Avvisi di Ricevimento riproduce"_s, u"Per inserire una scheda in"_s,
+    u"Il pulsante Duplica è utile"_s,            u"Il pulsante raffigurante una lente"_s,
+    u"Se la raccomandata è già"_s,               u"Una volta compilati i campi"_s,
+    u"Il pulsante con l'icona di"_s};
 
 const QStringList kAddressBookPages{
-    u"L'app Archivio Anagrafico ha lo"_qs,
-    u"Per inserire una scheda in"_qs,
-    u"Nell'archivio anagrafico è possibile annotare"_qs,
-    u"Se esistono importanti questioni in"_qs,
-    u"Il pulsante Duplica è utile"_qs,
-    u"Per trovare le schede anagrafiche"_qs,
-    u"La funzione Allega file consente"_qs,
-    u"Appositi pulsanti consentono di controllare"_qs,
-    u"La scheda di ogni singola"_qs};
+    u"L'app Archivio Anagrafico ha lo"_s,
+    u"Per inserire una scheda in"_s,
+    u"Nell'archivio anagrafico è possibile annotare"_s,
+    u"Se esistono importanti questioni in"_s,
+    u"Il pulsante Duplica è utile"_s,
+    u"Per trovare le schede anagrafiche"_s,
+    u"La funzione Allega file consente"_s,
+    u"Appositi pulsanti consentono di controllare"_s,
+    u"La scheda di ogni singola"_s};
 
 const QStringList kOverviewPages =
-    QStringList{u"Velinda è un software facile"_qs} + kAcceptancePages + kReturnReceiptPages +
+    QStringList{u"Velinda è un software facile"_s} + kAcceptancePages + kReturnReceiptPages +
     kAddressBookPages +
-    QStringList{u"Velinda può essere utilizzato anche"_qs, u"L'accesso al software è protetto"_qs,
-                u"Velinda funziona anche su chiavetta"_qs, u"Velinda è quindi lo strumento"_qs};
+    QStringList{u"Velinda può essere utilizzato anche"_s, u"L'accesso al software è protetto"_s,
+                u"Velinda funziona anche su chiavetta"_s, u"Velinda è quindi lo strumento"_s};
 
-const QStringList kExportPages{u"Il pulsante Esporta archivio consente"_qs,
-                               u"Dopo aver aperto la finestra"_qs,
-                               u"A questo punto è sufficiente"_qs};
+const QStringList kExportPages{u"Il pulsante Esporta archivio consente"_s,
+                               u"Dopo aver aperto la finestra"_s,
+                               u"A questo punto è sufficiente"_s};
 
 std::unique_ptr<QWidget> screenNamed(const QString& name) {
   if (name == u"TfrmAvvio") return std::make_unique<TfrmAvvio>();
@@ -66,7 +68,7 @@ std::unique_ptr<QWidget> screenNamed(const QString& name) {
 // The first `count` words of every page of `text`.
 QStringList openingsOf(const QString& text, int count) {
   QStringList openings;
-  for (const QString& page : text.split(u"\r\n\r\n"_qs))
+  for (const QString& page : text.split(u"\r\n\r\n"_s))
     openings << page.section(u' ', 0, count - 1);
   return openings;
 }
@@ -80,14 +82,14 @@ class GuidePagesTest : public QObject {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("guideButton");
     QTest::addColumn<QStringList>("pages");
-    QTest::newRow("main menu") << u"TfrmAvvio"_qs << u"imgGuida"_qs << kOverviewPages;
-    QTest::newRow("acceptance") << u"TfrmAccettazione"_qs << u"cmdGuida"_qs << kAcceptancePages;
+    QTest::newRow("main menu") << u"TfrmAvvio"_s << u"imgGuida"_s << kOverviewPages;
+    QTest::newRow("acceptance") << u"TfrmAccettazione"_s << u"cmdGuida"_s << kAcceptancePages;
     QTest::newRow("return receipt")
-        << u"TfrmRicevimento"_qs << u"cmdGuida"_qs << kReturnReceiptPages;
-    QTest::newRow("address book") << u"TfrmAnagrafica"_qs << u"cmdGuida"_qs << kAddressBookPages;
+        << u"TfrmRicevimento"_s << u"cmdGuida"_s << kReturnReceiptPages;
+    QTest::newRow("address book") << u"TfrmAnagrafica"_s << u"cmdGuida"_s << kAddressBookPages;
     for (const char* exportScreen :
          {"TfrmExpAccettazione", "TfrmExpRicevimento", "TfrmExpAnagrafica"})
-      QTest::newRow(exportScreen) << QString::fromLatin1(exportScreen) << u"cmdGuida"_qs
+      QTest::newRow(exportScreen) << QString::fromLatin1(exportScreen) << u"cmdGuida"_s
                                   << kExportPages;
   }
   void everyScreenShowsItsGuidePagesInOrder() {

@@ -17,6 +17,8 @@
 #include "support/testfolder.h"
 #include "widgets/linklabel.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Runs `inspect` on the modal dialog that `open` shows, then closes it.
@@ -54,13 +56,13 @@ class MainMenuTest : public QObject {
       picture(&menu, name)->click();
       QVERIFY(workspace.isVisible());
       QVERIFY(!menu.isVisible());
-      workspace.findChild<QLineEdit*>(u"txtMittente"_qs)->setText(u"non salvato"_qs);
+      workspace.findChild<QLineEdit*>(u"txtMittente"_s)->setText(u"non salvato"_s);
       picture(&workspace, "cmdEsci")->click();
       QVERIFY(!workspace.isVisible());
       QVERIFY(menu.isVisible());
     }
     picture(&menu, "imgAccettazione")->click();
-    QCOMPARE(workspace.findChild<QLineEdit*>(u"txtMittente"_qs)->text(), QString());
+    QCOMPARE(workspace.findChild<QLineEdit*>(u"txtMittente"_s)->text(), QString());
     workspace.close();  // the window's own close box
     QVERIFY(menu.isVisible());
   }
@@ -82,7 +84,7 @@ class MainMenuTest : public QObject {
     for (int i = 0; i < 2; ++i) {
       whileShown<TfrmGuida>([&] { picture(&menu, "imgGuida")->click(); },
                             [&](TfrmGuida* guide) {
-                              QCOMPARE(guide->title(), u"Uno sguardo a Velinda"_qs);
+                              QCOMPARE(guide->title(), u"Uno sguardo a Velinda"_s);
                               texts << guide->text();
                             });
     }
@@ -92,7 +94,7 @@ class MainMenuTest : public QObject {
   }
 
   void overviewIsComposedOfTheWorkspaceGuides() {
-    const QStringList p = GuideTexts::overview().split(u"\r\n\r\n"_qs);
+    const QStringList p = GuideTexts::overview().split(u"\r\n\r\n"_s);
     QCOMPARE(p.size(), 29);
     QVERIFY(!GuideTexts::overview().startsWith(u'\r'));
     QVERIFY(!GuideTexts::overview().endsWith(u'\n'));
@@ -101,27 +103,27 @@ class MainMenuTest : public QObject {
     QCOMPARE(p[8], GuideTexts::acceptanceParagraphs()[7]);
     QCOMPARE(p.mid(9, 7), GuideTexts::returnReceiptParagraphs());
     QCOMPARE(p.mid(16, 9), GuideTexts::addressBookParagraphs());
-    QVERIFY(p[26].endsWith(u"la parola chiave \"girasolebianco\" (scritta senza le virgolette)."_qs));
-    QVERIFY(p[28].startsWith(u"Velinda è quindi lo strumento ideale"_qs));
-    QVERIFY(GuideTexts::addressBookParagraphs()[7].contains(u"Il campo \"E-mail\" è affiancato"_qs));
+    QVERIFY(p[26].endsWith(u"la parola chiave \"girasolebianco\" (scritta senza le virgolette)."_s));
+    QVERIFY(p[28].startsWith(u"Velinda è quindi lo strumento ideale"_s));
+    QVERIFY(GuideTexts::addressBookParagraphs()[7].contains(u"Il campo \"E-mail\" è affiancato"_s));
   }
 
   void informationLinkWritesToSupport() {
     RecordingShell shell;
     TfrmInfo info;
     info.show();
-    auto* link = info.findChild<LinkLabel*>(u"lnkWeb"_qs);
+    auto* link = info.findChild<LinkLabel*>(u"lnkWeb"_s);
     QCOMPARE(link->text(), Maker::kSupportEmail);
     QTest::mouseClick(link, Qt::LeftButton);
     picture(&info, "imgEmail")->click();
     QCOMPARE(shell.opened.size(), 2);
     const QUrl url = shell.opened.first();
-    QCOMPARE(url.scheme(), u"mailto"_qs);
+    QCOMPARE(url.scheme(), u"mailto"_s);
     QCOMPARE(url.path(), Maker::kSupportEmail);
     const QUrlQuery query(url);
-    QCOMPARE(query.queryItemValue(u"subject"_qs, QUrl::FullyDecoded), u"Software Velinda"_qs);
-    QCOMPARE(query.queryItemValue(u"body"_qs, QUrl::FullyDecoded),
-             u"Salve, desidererei avere le seguenti informazioni sul software in oggetto:"_qs);
+    QCOMPARE(query.queryItemValue(u"subject"_s, QUrl::FullyDecoded), u"Software Velinda"_s);
+    QCOMPARE(query.queryItemValue(u"body"_s, QUrl::FullyDecoded),
+             u"Salve, desidererei avere le seguenti informazioni sul software in oggetto:"_s);
     QCOMPARE(shell.opened[1], url);
   }
 
@@ -129,19 +131,19 @@ class MainMenuTest : public QObject {
     TestFolder folder;
     RecordingShell shell;
     TfrmGuida guide;
-    guide.setTopic(u"Titolo"_qs, u"a\r\n\r\nb"_qs);
+    guide.setTopic(u"Titolo"_s, u"a\r\n\r\nb"_s);
     guide.show();
-    auto* link = guide.findChild<LinkLabel*>(u"lnkWeb"_qs);
+    auto* link = guide.findChild<LinkLabel*>(u"lnkWeb"_s);
     auto* icon = picture(&guide, "imgPDF");
     QTest::mousePress(icon, Qt::LeftButton);
     QVERIFY(link->isPressedLook());
     QTest::mouseRelease(icon, Qt::LeftButton);
     QVERIFY(!link->isPressedLook());
     QCOMPARE(shell.opened.size(), 1);
-    QCOMPARE(shell.opened[0].toLocalFile(), folder.filePath(u"Guida.pdf"_qs));
+    QCOMPARE(shell.opened[0].toLocalFile(), folder.filePath(u"Guida.pdf"_s));
     // Without the file nothing else happens: the screen stays as it was.
     QVERIFY(guide.isVisible());
-    QCOMPARE(guide.text(), u"a\r\n\r\nb"_qs);
+    QCOMPARE(guide.text(), u"a\r\n\r\nb"_s);
   }
 
   void splashLinkOpensTheWebSite() {

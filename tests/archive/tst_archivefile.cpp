@@ -6,10 +6,12 @@
 #include "support/openfiles.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const int kSize = 1733;  // return-receipt records: the smallest layout
-const QString kFile = u"Avvisi_Ricevimento.pro"_qs;
+const QString kFile = u"Avvisi_Ricevimento.pro"_s;
 
 TSchedaRicevimento receipt(const QString& recipient) {
   TSchedaRicevimento r;
@@ -57,11 +59,11 @@ class ArchiveFileTest : public QObject {
     TSchedaRicevimento r;
     archive.ReadAt(3, r);
     QCOMPARE(archive.Position(), 3);
-    QCOMPARE(r.text(u"Destinatario"), u"3"_qs);
-    archive.Append(receipt(u"8"_qs));
+    QCOMPARE(r.text(u"Destinatario"), u"3"_s);
+    archive.Append(receipt(u"8"_s));
     QCOMPARE(archive.Position(), 8);
     QCOMPARE(archive.Count(), 8);
-    archive.WriteAt(3, receipt(u"tre"_qs));
+    archive.WriteAt(3, receipt(u"tre"_s));
     QCOMPARE(archive.Position(), 3);
     archive.Close();
     QCOMPARE(folder.read(kFile).mid(2 * kSize + 42, 4), QByteArray("\x03tre"));
@@ -87,7 +89,7 @@ class ArchiveFileTest : public QObject {
     TArchivio archive(returnReceiptArchive());
     archive.Open();
     QCOMPARE(archive.Count(), 2);
-    archive.Append(receipt(u"3"_qs));
+    archive.Append(receipt(u"3"_s));
     QCOMPARE(archive.Position(), 3);
     archive.Close();
     QCOMPARE(folder.read(kFile), records(3));
@@ -140,10 +142,10 @@ class ArchiveFileTest : public QObject {
 
   void fullDiskFailsTheWrite() {
     TestFolder folder;
-    QVERIFY(QFile::link(u"/dev/full"_qs, folder.filePath(kFile)));
+    QVERIFY(QFile::link(u"/dev/full"_s, folder.filePath(kFile)));
     TArchivio archive(returnReceiptArchive());
     archive.Open();
-    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.Append(receipt(u"x"_qs)));
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.Append(receipt(u"x"_s)));
   }
 
   void fileIsReleasedWhenAnActionFails() {
@@ -169,7 +171,7 @@ class ArchiveFileTest : public QObject {
     QCOMPARE(kArchiveAccessMessage,
              u"Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
              "Accertarsi di possedere i privilegi di scrittura nella cartella di "
-             "installazione del programma."_qs);
+             "installazione del programma."_s);
   }
 };
 

@@ -3,6 +3,8 @@
 #include "archive/layouts.h"
 #include "archive/tscheda.h"
 
+using namespace Qt::StringLiterals;
+
 class LayoutsTest : public QObject {
   Q_OBJECT
  private slots:
@@ -50,23 +52,23 @@ class LayoutsTest : public QObject {
   void sizesAndFiles() {
     QCOMPARE(acceptanceArchive().layout.size(), 3520);
     QCOMPARE(acceptanceArchive().layout.fieldCount(), 41);
-    QCOMPARE(acceptanceArchive().fileName, u"Ricevute_Accettazione.pro"_qs);
+    QCOMPARE(acceptanceArchive().fileName, u"Ricevute_Accettazione.pro"_s);
     QCOMPARE(returnReceiptArchive().layout.size(), 1733);
     QCOMPARE(returnReceiptArchive().layout.fieldCount(), 43);
-    QCOMPARE(returnReceiptArchive().fileName, u"Avvisi_Ricevimento.pro"_qs);
+    QCOMPARE(returnReceiptArchive().fileName, u"Avvisi_Ricevimento.pro"_s);
     QCOMPARE(addressBookArchive().layout.size(), 3831);
     QCOMPARE(addressBookArchive().layout.fieldCount(), 39);
-    QCOMPARE(addressBookArchive().fileName, u"Anagrafica.pro"_qs);
+    QCOMPARE(addressBookArchive().fileName, u"Anagrafica.pro"_s);
   }
 
   void emptyCardHasZeroLengthInEveryField() {
     TSchedaAnagrafica card;
-    for (int i = 0; i < card.layout().fieldCount(); ++i) card.field(i).FromText(u""_qs);
-    card.setText(u"Nome", u"Mario Rossi"_qs);
+    for (int i = 0; i < card.layout().fieldCount(); ++i) card.field(i).FromText(u""_s);
+    card.setText(u"Nome", u"Mario Rossi"_s);
     QCOMPARE(card.bytes().size(), 3831);
     for (int i = 1; i < card.layout().fieldCount(); ++i)
       QCOMPARE(card.bytes().at(card.layout().offset(i)), '\0');
-    QCOMPARE(card.text(u"Nome"), u"Mario Rossi"_qs);
+    QCOMPARE(card.text(u"Nome"), u"Mario Rossi"_s);
   }
 };
 

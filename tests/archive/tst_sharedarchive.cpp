@@ -12,11 +12,13 @@
 #include "support/otherstation.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace std::chrono_literals;
 
 namespace {
 
-const QString kAddressBook = u"Anagrafica.pro"_qs;
+const QString kAddressBook = u"Anagrafica.pro"_s;
 const int kCardSize = 3831;
 
 // Records every call of the wait indicator.
@@ -63,8 +65,8 @@ class SharedArchiveTest : public QObject {
     OtherStation first;
     OtherStation second;
     reader.scan(path);
-    first.append(path, 1000, u"A"_qs);
-    second.append(path, 1000, u"B"_qs);
+    first.append(path, 1000, u"A"_s);
+    second.append(path, 1000, u"B"_s);
     for (OtherStation* station : {&reader, &first, &second}) station->go();
     QVERIFY(first.waitForEnd());
     QVERIFY(second.waitForEnd());
@@ -95,7 +97,7 @@ class SharedArchiveTest : public QObject {
     const QStringList scanned = reader.outputLines();
     QCOMPARE(scanned.size(), 1);
     QVERIFY(scanned[0].split(u' ')[0].toInt() > 0);
-    QCOMPARE(scanned[0].split(u' ')[1], u"0"_qs);
+    QCOMPARE(scanned[0].split(u' ')[1], u"0"_s);
     QVERIFY(!QFile::exists(ArchiveLock::lockFilePath(path)));
   }
 
@@ -110,7 +112,7 @@ class SharedArchiveTest : public QObject {
     QFETCH(int, heldFor);
     QFETCH(bool, opens);
     TestFolder folder;
-    folder.write(kAddressBook, card(u"Rossi"_qs).bytes());
+    folder.write(kAddressBook, card(u"Rossi"_s).bytes());
     LockTimingForTest timing({.waitLimit = 1500ms});
     OtherStation other;
     other.hold(folder.filePath(kAddressBook), heldFor);
@@ -120,14 +122,14 @@ class SharedArchiveTest : public QObject {
     TArchivio archive(addressBookArchive());
     if (opens) {
       archive.Open();
-      archive.Append(card(u"Bianchi"_qs));
+      archive.Append(card(u"Bianchi"_s));
       QCOMPARE(archive.Position(), 2);
       archive.Close();
       QVERIFY(clock.elapsed() < 1500);
     } else {
       QVERIFY_THROWS_EXCEPTION(ArchiveBusy, archive.Open());
       QVERIFY(clock.elapsed() >= 1500);
-      QCOMPARE(folder.read(kAddressBook), card(u"Rossi"_qs).bytes());
+      QCOMPARE(folder.read(kAddressBook), card(u"Rossi"_s).bytes());
     }
     QCOMPARE(waits.calls, QList<bool>({true, false}));
 
@@ -185,7 +187,7 @@ class SharedArchiveTest : public QObject {
       QCOMPARE(folder.read(QFileInfo(lockPath).fileName()), kForeignLock);
     } else {
       archive.Open();
-      archive.Append(card(u"Rossi"_qs));
+      archive.Append(card(u"Rossi"_s));
       archive.Close();
       QVERIFY(!QFile::exists(lockPath));
     }
@@ -195,7 +197,7 @@ class SharedArchiveTest : public QObject {
 
   void longActionKeepsItsLockRenewed() {
     TestFolder folder;
-    folder.write(kAddressBook, card(u"Rossi"_qs).bytes());
+    folder.write(kAddressBook, card(u"Rossi"_s).bytes());
     LockTimingForTest timing({.keepAlive = 50ms});
     const QString lockPath = ArchiveLock::lockFilePath(folder.filePath(kAddressBook));
     TArchivio archive(addressBookArchive());
@@ -218,7 +220,7 @@ class SharedArchiveTest : public QObject {
     {
       TArchivio inner(addressBookArchive());
       inner.Open();
-      inner.Append(card(u"Rossi"_qs));
+      inner.Append(card(u"Rossi"_s));
       inner.Close();
     }
     QVERIFY(QFile::exists(lockPath));  // still the outer action's
@@ -231,15 +233,15 @@ class SharedArchiveTest : public QObject {
   // Every way out of an action lets the other stations in again.
   void lockIsReleasedWhateverTheActionsEnd_data() {
     QTest::addColumn<QString>("ending");
-    QTest::newRow("closed") << u"closed"_qs;
-    QTest::newRow("failed read") << u"failed read"_qs;
-    QTest::newRow("read-only file") << u"read-only file"_qs;
-    QTest::newRow("never closed") << u"never closed"_qs;
+    QTest::newRow("closed") << u"closed"_s;
+    QTest::newRow("failed read") << u"failed read"_s;
+    QTest::newRow("read-only file") << u"read-only file"_s;
+    QTest::newRow("never closed") << u"never closed"_s;
   }
   void lockIsReleasedWhateverTheActionsEnd() {
     QFETCH(QString, ending);
     TestFolder folder;
-    folder.write(kAddressBook, card(u"Rossi"_qs).bytes());
+    folder.write(kAddressBook, card(u"Rossi"_s).bytes());
     if (ending == u"read-only file") folder.makeReadOnly(kAddressBook);
     {
       TArchivio archive(addressBookArchive());
@@ -257,7 +259,7 @@ class SharedArchiveTest : public QObject {
 
   void folderWithoutWriteAccessIsAnAccessFailure() {
     TestFolder folder;
-    folder.write(kAddressBook, card(u"Rossi"_qs).bytes());
+    folder.write(kAddressBook, card(u"Rossi"_s).bytes());
     folder.makeReadOnly();
     LockTimingForTest timing({.waitLimit = 200ms});
     TArchivio archive(addressBookArchive());
@@ -272,8 +274,8 @@ class SharedArchiveTest : public QObject {
   void busyMessage() {
     QCOMPARE(kArchiveBusyMessage,
              u"Attenzione: l'archivio è in uso da parte di un'altra postazione.\n\r\n\r"
-             "Attendere qualche istante e riprovare."_qs);
-    QCOMPARE(ArchiveBusy(u"x"_qs).userMessage(), kArchiveBusyMessage);
+             "Attendere qualche istante e riprovare."_s);
+    QCOMPARE(ArchiveBusy(u"x"_s).userMessage(), kArchiveBusyMessage);
   }
 };
 

@@ -3,6 +3,8 @@
 #include "archive/tcampofisso.h"
 #include "core/windows1252.h"
 
+using namespace Qt::StringLiterals;
+
 // The bytes a field of capacity `capacity` holds after FromText(text).
 static QByteArray stored(const QString& text, int capacity) {
   QByteArray buffer(capacity + 1, 'x');
@@ -24,12 +26,12 @@ class TextFieldTest : public QObject {
     QTest::newRow("only blanks store nothing") << "   " << 10 << QByteArray("\x00", 1);
     QTest::newRow("exactly the capacity") << "12345" << 5 << QByteArray("\x05" "12345");
     QTest::newRow("longer text is cut") << "1234567" << 5 << QByteArray("\x05" "12345");
-    QTest::newRow("accented letter is one byte") << u"Forlì"_qs << 10
+    QTest::newRow("accented letter is one byte") << u"Forlì"_s << 10
                                                  << QByteArray("\x05" "Forl\xEC");
-    QTest::newRow("euro sign") << u"€ 5"_qs << 10 << QByteArray("\x03\x80 5");
+    QTest::newRow("euro sign") << u"€ 5"_s << 10 << QByteArray("\x03\x80 5");
     QTest::newRow("letter outside the code page loses its accent")
-        << u"Łódź Ős"_qs << 10 << QByteArray("\x07L\xF3" "dz Os");
-    QTest::newRow("no close letter becomes ?") << u"日本"_qs << 10 << QByteArray("\x02??");
+        << u"Łódź Ős"_s << 10 << QByteArray("\x07L\xF3" "dz Os");
+    QTest::newRow("no close letter becomes ?") << u"日本"_s << 10 << QByteArray("\x02??");
   }
   void fromText() {
     QFETCH(QString, text);
@@ -40,15 +42,15 @@ class TextFieldTest : public QObject {
 
   void toTextDecodesTrimsAndStaysInsideTheField() {
     QByteArray buffer("\x05" "Forl\xEC" "ZZZ");
-    QCOMPARE(TCampoFisso::ToText(buffer.constData(), 8), u"Forlì"_qs);
+    QCOMPARE(TCampoFisso::ToText(buffer.constData(), 8), u"Forlì"_s);
     QByteArray blanks("\x04  a ");
-    QCOMPARE(TCampoFisso::ToText(blanks.constData(), 4), u"a"_qs);
+    QCOMPARE(TCampoFisso::ToText(blanks.constData(), 4), u"a"_s);
     QByteArray empty("\x00" "abc", 4);
     QCOMPARE(TCampoFisso::ToText(empty.constData(), 3), QString());
     // A damaged length byte larger than the capacity reads only the field's
     // own bytes, never the next field's.
     QByteArray damaged("\xFF" "AB" "\x02" "CD");
-    QCOMPARE(TCampoFisso::ToText(damaged.constData(), 2), u"AB"_qs);
+    QCOMPARE(TCampoFisso::ToText(damaged.constData(), 2), u"AB"_s);
   }
 
   void flags() {
@@ -73,21 +75,21 @@ class TextFieldTest : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("decodesBack");
-    const QString ascii = u"abcdefghijklmnopq"_qs;  // seventeen letters
+    const QString ascii = u"abcdefghijklmnopq"_s;  // seventeen letters
     for (int at : {0, 1, 7, 8, 9, 16}) {
       QString text = ascii;
-      text.insert(at, u"€"_qs);
+      text.insert(at, u"€"_s);
       QByteArray bytes = ascii.toLatin1();
       bytes.insert(at, '\x80');
       QTest::addRow("euro sign at %d", at) << text << bytes << true;
     }
     QTest::newRow("accented letters in a run")
-        << u"Forlì, Cantù e Città"_qs << QByteArray("Forl\xEC, Cant\xF9 e Citt\xE0") << true;
+        << u"Forlì, Cantù e Città"_s << QByteArray("Forl\xEC, Cant\xF9 e Citt\xE0") << true;
     QTest::newRow("a letter beyond the code page mid-run")
-        << u"0123456Ő89abcdef"_qs << QByteArray("0123456O89abcdef") << false;
+        << u"0123456Ő89abcdef"_s << QByteArray("0123456O89abcdef") << false;
     QTest::newRow("a pair of surrogates across eight")
-        << u"1234567😀9"_qs << QByteArray("1234567?9") << false;
-    QTest::newRow("a lone surrogate") << u"ab"_qs + QChar(0xD800) + u"cdefghij"_qs
+        << u"1234567😀9"_s << QByteArray("1234567?9") << false;
+    QTest::newRow("a lone surrogate") << u"ab"_s + QChar(0xD800) + u"cdefghij"_s
                                       << QByteArray("ab?cdefghij") << false;
   }
   void encodingAroundRunsOfAscii() {

@@ -17,20 +17,22 @@
 #include "support/smalldisk.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString kFolder = u"Documenti_Allegati/"_qs;
+const QString kFolder = u"Documenti_Allegati/"_s;
 const QString kQuestion =
     u"Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso "
-    "nome.\r\n\r\nSi vuole sovrascrivere il file esistente?"_qs;
+    "nome.\r\n\r\nSi vuole sovrascrivere il file esistente?"_s;
 
 const QString kNotBareName =
     u"Attenzione: il nome del file allegato non è valido, perché indica un file fuori "
     "dalla cartella dei documenti allegati.\r\n\r\nIl nome di un file allegato non può "
-    "contenere cartelle (/ o \\) né unità (come C:) e non può essere \".\" o \"..\"."_qs;
+    "contenere cartelle (/ o \\) né unità (come C:) e non può essere \".\" o \"..\"."_s;
 
-const QStringList kLabelNames = {u"lblFile01"_qs, u"lblFile02"_qs, u"lblFile03"_qs,
-                                 u"lblDesc01"_qs, u"lblDesc02"_qs, u"lblDesc03"_qs};
+const QStringList kLabelNames = {u"lblFile01"_s, u"lblFile02"_s, u"lblFile03"_s,
+                                 u"lblDesc01"_s, u"lblDesc02"_s, u"lblDesc03"_s};
 
 // A stand-in for a workspace: the six hidden labels sit on an inner panel,
 // as they do on the real screens.
@@ -95,24 +97,24 @@ class TestAllegaCartella : public QObject {
 
   void loadsTheTrimmedLabelsIntoTheBoxes() {
     FakeEditor editor;
-    editor.fill({u"  Contratto.pdf "_qs, u""_qs, u"\tFoto.jpg"_qs, u" Copia firmata  "_qs,
-                 u"Solo descrizione"_qs, u""_qs});
+    editor.fill({u"  Contratto.pdf "_s, u""_s, u"\tFoto.jpg"_s, u" Copia firmata  "_s,
+                 u"Solo descrizione"_s, u""_s});
     TfrmAllegaCartella screen(&editor.window);
     screen.loadFromEditor();
-    QCOMPARE(box(screen, u"txtFile01"_qs)->text(), u"Contratto.pdf"_qs);
-    QCOMPARE(box(screen, u"txtFile02"_qs)->text(), QString());
-    QCOMPARE(box(screen, u"txtFile03"_qs)->text(), u"Foto.jpg"_qs);
-    QCOMPARE(box(screen, u"txtDesc01"_qs)->text(), u"Copia firmata"_qs);
-    QCOMPARE(box(screen, u"txtDesc02"_qs)->text(), u"Solo descrizione"_qs);
-    QCOMPARE(box(screen, u"txtDesc03"_qs)->text(), QString());
+    QCOMPARE(box(screen, u"txtFile01"_s)->text(), u"Contratto.pdf"_s);
+    QCOMPARE(box(screen, u"txtFile02"_s)->text(), QString());
+    QCOMPARE(box(screen, u"txtFile03"_s)->text(), u"Foto.jpg"_s);
+    QCOMPARE(box(screen, u"txtDesc01"_s)->text(), u"Copia firmata"_s);
+    QCOMPARE(box(screen, u"txtDesc02"_s)->text(), u"Solo descrizione"_s);
+    QCOMPARE(box(screen, u"txtDesc03"_s)->text(), QString());
   }
 
   void apriFollowsTheFileName_data() {
     QTest::addColumn<QString>("loaded");
     QTest::addColumn<bool>("enabled");
     QTest::newRow("empty") << QString() << false;
-    QTest::newRow("blanks only") << u"   "_qs << false;
-    QTest::newRow("a name") << u"Ricevuta.pdf"_qs << true;
+    QTest::newRow("blanks only") << u"   "_s << false;
+    QTest::newRow("a name") << u"Ricevuta.pdf"_s << true;
   }
   void apriFollowsTheFileName() {
     QFETCH(QString, loaded);
@@ -121,9 +123,9 @@ class TestAllegaCartella : public QObject {
     editor.fill({QString(), loaded, QString(), QString(), QString(), QString()});
     TfrmAllegaCartella screen(&editor.window);
     screen.loadFromEditor();
-    QCOMPARE(button(screen, u"btnApri02"_qs)->isEnabled(), enabled);
-    QVERIFY(!button(screen, u"btnApri01"_qs)->isEnabled());
-    QVERIFY(!button(screen, u"btnApri03"_qs)->isEnabled());
+    QCOMPARE(button(screen, u"btnApri02"_s)->isEnabled(), enabled);
+    QVERIFY(!button(screen, u"btnApri01"_s)->isEnabled());
+    QVERIFY(!button(screen, u"btnApri03"_s)->isEnabled());
   }
 
   void apriFollowsClearAndBrowse() {
@@ -131,21 +133,21 @@ class TestAllegaCartella : public QObject {
     RecordingMessages messages;
     RecordingFileChooser chooser;
     FakeEditor editor;
-    editor.fill({u"Vecchio.pdf"_qs, QString(), QString(), QString(), QString(), QString()});
+    editor.fill({u"Vecchio.pdf"_s, QString(), QString(), QString(), QString(), QString()});
     TfrmAllegaCartella screen(&editor.window);
     screen.loadFromEditor();
-    QVERIFY(button(screen, u"btnApri01"_qs)->isEnabled());
-    button(screen, u"imgCancella01"_qs)->click();
-    QVERIFY(!button(screen, u"btnApri01"_qs)->isEnabled());
-    chooser.answers = {document(u"Nuovo.pdf"_qs, "x")};
-    button(screen, u"btnSfoglia01"_qs)->click();
-    QVERIFY(button(screen, u"btnApri01"_qs)->isEnabled());
+    QVERIFY(button(screen, u"btnApri01"_s)->isEnabled());
+    button(screen, u"imgCancella01"_s)->click();
+    QVERIFY(!button(screen, u"btnApri01"_s)->isEnabled());
+    chooser.answers = {document(u"Nuovo.pdf"_s, "x")};
+    button(screen, u"btnSfoglia01"_s)->click();
+    QVERIFY(button(screen, u"btnApri01"_s)->isEnabled());
   }
 
   void browseCopiesIntoTheAttachmentFolder_data() {
     QTest::addColumn<QString>("programFolder");
     QTest::newRow("attachment folder missing") << QString();
-    QTest::newRow("program folder missing too") << u"Velinda/su chiavetta"_qs;
+    QTest::newRow("program folder missing too") << u"Velinda/su chiavetta"_s;
   }
   void browseCopiesIntoTheAttachmentFolder() {
     QFETCH(QString, programFolder);
@@ -155,17 +157,17 @@ class TestAllegaCartella : public QObject {
     RecordingMessages messages;
     RecordingFileChooser chooser;
     FakeEditor editor;
-    editor.fill({u"Altro.doc"_qs, u"Prima.txt"_qs, QString(), QString(), QString(), QString()});
+    editor.fill({u"Altro.doc"_s, u"Prima.txt"_s, QString(), QString(), QString(), QString()});
     TfrmAllegaCartella screen(&editor.window);
     screen.loadFromEditor();
-    chooser.answers = {document(u"Scansione ricevuta.pdf"_qs, "%PDF contenuto")};
+    chooser.answers = {document(u"Scansione ricevuta.pdf"_s, "%PDF contenuto")};
 
-    button(screen, u"btnSfoglia02"_qs)->click();
+    button(screen, u"btnSfoglia02"_s)->click();
 
     QCOMPARE(chooser.calls, 1);
-    QCOMPARE(box(screen, u"txtFile02"_qs)->text(), u"Scansione ricevuta.pdf"_qs);
-    QCOMPARE(box(screen, u"txtFile01"_qs)->text(), u"Altro.doc"_qs);
-    QCOMPARE(readFile(QDir(base).filePath(kFolder + u"Scansione ricevuta.pdf"_qs)),
+    QCOMPARE(box(screen, u"txtFile02"_s)->text(), u"Scansione ricevuta.pdf"_s);
+    QCOMPARE(box(screen, u"txtFile01"_s)->text(), u"Altro.doc"_s);
+    QCOMPARE(readFile(QDir(base).filePath(kFolder + u"Scansione ricevuta.pdf"_s)),
              QByteArray("%PDF contenuto"));
     QCOMPARE(messages.count(), 0);
   }
@@ -181,23 +183,23 @@ class TestAllegaCartella : public QObject {
     QFETCH(QByteArray, kept);
     TestFolder folder;
     QDir().mkpath(folder.filePath(kFolder));
-    folder.write(kFolder + u"Lettera.pdf"_qs, "vecchio");
+    folder.write(kFolder + u"Lettera.pdf"_s, "vecchio");
     RecordingMessages messages;
     messages.answers = {answer};
     RecordingFileChooser chooser;
-    chooser.answers = {document(u"Lettera.pdf"_qs, "nuovo")};
+    chooser.answers = {document(u"Lettera.pdf"_s, "nuovo")};
     FakeEditor editor;
-    editor.fill({QString(), QString(), u"Altro.doc"_qs, QString(), QString(), QString()});
+    editor.fill({QString(), QString(), u"Altro.doc"_s, QString(), QString(), QString()});
     TfrmAllegaCartella screen(&editor.window);
     screen.loadFromEditor();
 
-    button(screen, u"btnSfoglia03"_qs)->click();
+    button(screen, u"btnSfoglia03"_s)->click();
 
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().form, RecordingMessages::Form::Question);
     QCOMPARE(messages.last().text, kQuestion);
-    QCOMPARE(box(screen, u"txtFile03"_qs)->text(), u"Lettera.pdf"_qs);
-    QCOMPARE(folder.read(kFolder + u"Lettera.pdf"_qs), kept);
+    QCOMPARE(box(screen, u"txtFile03"_s)->text(), u"Lettera.pdf"_s);
+    QCOMPARE(folder.read(kFolder + u"Lettera.pdf"_s), kept);
   }
 
   void cancelChangesNothing() {
@@ -206,15 +208,15 @@ class TestAllegaCartella : public QObject {
     RecordingFileChooser chooser;
     chooser.answers = {QString()};
     FakeEditor editor;
-    editor.fill({u"Vecchio.pdf"_qs, QString(), QString(), QString(), QString(), QString()});
+    editor.fill({u"Vecchio.pdf"_s, QString(), QString(), QString(), QString(), QString()});
     TfrmAllegaCartella screen(&editor.window);
     screen.loadFromEditor();
 
-    button(screen, u"btnSfoglia01"_qs)->click();
+    button(screen, u"btnSfoglia01"_s)->click();
 
     QCOMPARE(chooser.calls, 1);
-    QCOMPARE(box(screen, u"txtFile01"_qs)->text(), u"Vecchio.pdf"_qs);
-    QVERIFY(button(screen, u"btnApri01"_qs)->isEnabled());
+    QCOMPARE(box(screen, u"txtFile01"_s)->text(), u"Vecchio.pdf"_s);
+    QVERIFY(button(screen, u"btnApri01"_s)->isEnabled());
     QVERIFY(!folder.exists(kFolder));
     QCOMPARE(messages.count(), 0);
   }
@@ -225,27 +227,27 @@ class TestAllegaCartella : public QObject {
     QTest::addColumn<QString>("route");
     QTest::newRow("No") << false << QString();
     QTest::newRow("Yes") << true << QString();
-    QTest::newRow("Yes, by a roundabout path") << true << u"../Documenti_Allegati/"_qs;
+    QTest::newRow("Yes, by a roundabout path") << true << u"../Documenti_Allegati/"_s;
   }
   void choosingTheFileAlreadyInTheFolderLeavesItIntact() {
     QFETCH(bool, answer);
     QFETCH(QString, route);
     TestFolder folder;
     QDir().mkpath(folder.filePath(kFolder));
-    folder.write(kFolder + u"Originale.pdf"_qs, "originale");
+    folder.write(kFolder + u"Originale.pdf"_s, "originale");
     RecordingMessages messages;
     messages.answers = {answer};
     RecordingFileChooser chooser;
-    chooser.answers = {folder.filePath(kFolder + route + u"Originale.pdf"_qs)};
+    chooser.answers = {folder.filePath(kFolder + route + u"Originale.pdf"_s)};
     FakeEditor editor;
     TfrmAllegaCartella screen(&editor.window);
 
-    button(screen, u"btnSfoglia01"_qs)->click();
+    button(screen, u"btnSfoglia01"_s)->click();
 
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().text, kQuestion);
-    QCOMPARE(box(screen, u"txtFile01"_qs)->text(), u"Originale.pdf"_qs);
-    QCOMPARE(folder.read(kFolder + u"Originale.pdf"_qs), QByteArray("originale"));
+    QCOMPARE(box(screen, u"txtFile01"_s)->text(), u"Originale.pdf"_s);
+    QCOMPARE(folder.read(kFolder + u"Originale.pdf"_s), QByteArray("originale"));
   }
 
   void failuresAreSilent_data() {
@@ -261,18 +263,18 @@ class TestAllegaCartella : public QObject {
     if (readOnlyProgramFolder) folder.makeReadOnly();
     RecordingMessages messages;
     RecordingFileChooser chooser;
-    const QString chosen = document(u"Preventivo.xls"_qs, "dati");
+    const QString chosen = document(u"Preventivo.xls"_s, "dati");
     if (chosenFileVanished) QFile::remove(chosen);
     chooser.answers = {chosen};
     FakeEditor editor;
     TfrmAllegaCartella screen(&editor.window);
 
-    button(screen, u"btnSfoglia02"_qs)->click();
+    button(screen, u"btnSfoglia02"_s)->click();
 
     QCOMPARE(messages.count(), 0);
-    QCOMPARE(box(screen, u"txtFile02"_qs)->text(), u"Preventivo.xls"_qs);
-    QVERIFY(button(screen, u"btnApri02"_qs)->isEnabled());
-    QVERIFY(!folder.exists(kFolder + u"Preventivo.xls"_qs));
+    QCOMPARE(box(screen, u"txtFile02"_s)->text(), u"Preventivo.xls"_s);
+    QVERIFY(button(screen, u"btnApri02"_s)->isEnabled());
+    QVERIFY(!folder.exists(kFolder + u"Preventivo.xls"_s));
     QCOMPARE(folder.exists(kFolder), !readOnlyProgramFolder);
   }
 
@@ -293,23 +295,23 @@ class TestAllegaCartella : public QObject {
     TestFolder folder(disk.path());
     QDir().mkpath(folder.filePath(kFolder));
     const QByteArray old(200 * 1024, 'v');
-    folder.write(kFolder + u"Lettera.pdf"_qs, old);
+    folder.write(kFolder + u"Lettera.pdf"_s, old);
     if (diskFullBefore) disk.fill();
     RecordingMessages messages;
     messages.answers = {true};
     RecordingFileChooser chooser;
-    chooser.answers = {document(u"Lettera.pdf"_qs, QByteArray(newSize, 'n'))};
+    chooser.answers = {document(u"Lettera.pdf"_s, QByteArray(newSize, 'n'))};
     FakeEditor editor;
     TfrmAllegaCartella screen(&editor.window);
 
-    button(screen, u"btnSfoglia01"_qs)->click();
+    button(screen, u"btnSfoglia01"_s)->click();
 
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().text, kQuestion);
-    QCOMPARE(box(screen, u"txtFile01"_qs)->text(), u"Lettera.pdf"_qs);
-    QVERIFY(folder.read(kFolder + u"Lettera.pdf"_qs) == old);
+    QCOMPARE(box(screen, u"txtFile01"_s)->text(), u"Lettera.pdf"_s);
+    QVERIFY(folder.read(kFolder + u"Lettera.pdf"_s) == old);
     QCOMPARE(QDir(folder.filePath(kFolder)).entryList(QDir::Files | QDir::Hidden),
-             QStringList{u"Lettera.pdf"_qs});
+             QStringList{u"Lettera.pdf"_s});
   }
 
   // A copy of a read-only document is still the program's own file: a later
@@ -319,21 +321,21 @@ class TestAllegaCartella : public QObject {
     RecordingMessages messages;
     messages.answers = {true};
     RecordingFileChooser chooser;
-    const QString first = document(u"Modulo.pdf"_qs, "prima versione");
+    const QString first = document(u"Modulo.pdf"_s, "prima versione");
     QFile::setPermissions(first, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    QDir(documents_->path()).mkdir(u"nuovi"_qs);
-    const QString second = document(u"nuovi/Modulo.pdf"_qs, "seconda versione");
+    QDir(documents_->path()).mkdir(u"nuovi"_s);
+    const QString second = document(u"nuovi/Modulo.pdf"_s, "seconda versione");
     chooser.answers = {first, second};
     FakeEditor editor;
     TfrmAllegaCartella screen(&editor.window);
 
-    button(screen, u"btnSfoglia01"_qs)->click();
-    const QString copy = folder.filePath(kFolder + u"Modulo.pdf"_qs);
+    button(screen, u"btnSfoglia01"_s)->click();
+    const QString copy = folder.filePath(kFolder + u"Modulo.pdf"_s);
     QCOMPARE(readFile(copy), QByteArray("prima versione"));
     QVERIFY(QFile::permissions(copy) & QFile::WriteOwner);
     QVERIFY(QFile::permissions(copy) & QFile::ReadOther);
 
-    button(screen, u"btnSfoglia02"_qs)->click();
+    button(screen, u"btnSfoglia02"_s)->click();
     QCOMPARE(messages.count(), 1);
     QCOMPARE(readFile(copy), QByteArray("seconda versione"));
   }
@@ -343,17 +345,17 @@ class TestAllegaCartella : public QObject {
     RecordingShell shell;
     RecordingMessages messages;
     FakeEditor editor;
-    editor.fill({QString(), QString(), u"  Relazione finale 100%.pdf "_qs, QString(), QString(),
+    editor.fill({QString(), QString(), u"  Relazione finale 100%.pdf "_s, QString(), QString(),
                  QString()});
     TfrmAllegaCartella screen(&editor.window);
     screen.loadFromEditor();
 
-    button(screen, u"btnApri03"_qs)->click();
+    button(screen, u"btnApri03"_s)->click();
 
     QCOMPARE(shell.opened.size(), 1);
     const QUrl url = shell.opened.first();
     QVERIFY(url.isLocalFile());
-    QCOMPARE(url.toLocalFile(), folder.filePath(kFolder + u"Relazione finale 100%.pdf"_qs));
+    QCOMPARE(url.toLocalFile(), folder.filePath(kFolder + u"Relazione finale 100%.pdf"_s));
     // Nothing is checked first: the file need not be there.
     QCOMPARE(messages.count(), 0);
   }
@@ -364,19 +366,19 @@ class TestAllegaCartella : public QObject {
   void apriOpensOnlyNamesInTheFolder_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("opened");
-    QTest::newRow("parent folders") << u"../../Impostazioni.ini"_qs << false;
-    QTest::newRow("parent folder") << u".."_qs << false;
-    QTest::newRow("the folder itself") << u"."_qs << false;
-    QTest::newRow("dots only") << u"..."_qs << false;
-    QTest::newRow("subfolder") << u"sotto/Lettera.pdf"_qs << false;
-    QTest::newRow("backslashes") << u"..\\..\\Anagrafica.pro"_qs << false;
-    QTest::newRow("absolute path") << u"/etc/passwd"_qs << false;
-    QTest::newRow("network path") << u"\\\\server\\dati\\x.pdf"_qs << false;
-    QTest::newRow("drive") << u"C:\\Windows\\win.ini"_qs << false;
-    QTest::newRow("drive, relative") << u"c:win.ini"_qs << false;
-    QTest::newRow("leading dots") << u"..nascosto"_qs << true;
-    QTest::newRow("colon inside") << u"Verbale 10:30.pdf"_qs << true;
-    QTest::newRow("no extension") << u"LEGGIMI"_qs << true;
+    QTest::newRow("parent folders") << u"../../Impostazioni.ini"_s << false;
+    QTest::newRow("parent folder") << u".."_s << false;
+    QTest::newRow("the folder itself") << u"."_s << false;
+    QTest::newRow("dots only") << u"..."_s << false;
+    QTest::newRow("subfolder") << u"sotto/Lettera.pdf"_s << false;
+    QTest::newRow("backslashes") << u"..\\..\\Anagrafica.pro"_s << false;
+    QTest::newRow("absolute path") << u"/etc/passwd"_s << false;
+    QTest::newRow("network path") << u"\\\\server\\dati\\x.pdf"_s << false;
+    QTest::newRow("drive") << u"C:\\Windows\\win.ini"_s << false;
+    QTest::newRow("drive, relative") << u"c:win.ini"_s << false;
+    QTest::newRow("leading dots") << u"..nascosto"_s << true;
+    QTest::newRow("colon inside") << u"Verbale 10:30.pdf"_s << true;
+    QTest::newRow("no extension") << u"LEGGIMI"_s << true;
   }
   void apriOpensOnlyNamesInTheFolder() {
     QFETCH(QString, name);
@@ -389,7 +391,7 @@ class TestAllegaCartella : public QObject {
     TfrmAllegaCartella screen(&editor.window);
     screen.loadFromEditor();
 
-    button(screen, u"btnApri02"_qs)->click();
+    button(screen, u"btnApri02"_s)->click();
 
     if (opened) {
       QCOMPARE(messages.count(), 0);
@@ -409,59 +411,59 @@ class TestAllegaCartella : public QObject {
     TestFolder folder;
     RecordingMessages messages;
     RecordingFileChooser chooser;
-    chooser.answers = {document(u"..\\Anagrafica.pro"_qs, "dati")};
+    chooser.answers = {document(u"..\\Anagrafica.pro"_s, "dati")};
     FakeEditor editor;
-    editor.fill({u"Vecchio.pdf"_qs, QString(), QString(), QString(), QString(), QString()});
+    editor.fill({u"Vecchio.pdf"_s, QString(), QString(), QString(), QString(), QString()});
     TfrmAllegaCartella screen(&editor.window);
     screen.loadFromEditor();
 
-    button(screen, u"btnSfoglia01"_qs)->click();
+    button(screen, u"btnSfoglia01"_s)->click();
 
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().form, RecordingMessages::Form::Warning);
     QCOMPARE(messages.last().text, kNotBareName);
-    QCOMPARE(box(screen, u"txtFile01"_qs)->text(), u"Vecchio.pdf"_qs);
+    QCOMPARE(box(screen, u"txtFile01"_s)->text(), u"Vecchio.pdf"_s);
     QVERIFY(QDir(folder.filePath(kFolder)).isEmpty());
-    QVERIFY(!folder.exists(u"Anagrafica.pro"_qs));
+    QVERIFY(!folder.exists(u"Anagrafica.pro"_s));
   }
 
   void clearingOneSlotThenApplying_data() {
     QTest::addColumn<QString>("tag");
-    QTest::newRow("acceptance") << u"accettazione"_qs;
-    QTest::newRow("address book") << u"anagrafica"_qs;
-    QTest::newRow("tag with blanks") << u" anagrafica "_qs;
+    QTest::newRow("acceptance") << u"accettazione"_s;
+    QTest::newRow("address book") << u"anagrafica"_s;
+    QTest::newRow("tag with blanks") << u" anagrafica "_s;
   }
   void clearingOneSlotThenApplying() {
     QFETCH(QString, tag);
     FakeEditor editor;
-    editor.fill({u"Uno.pdf"_qs, u"Due.pdf"_qs, u" Tre.pdf "_qs, u"Primo"_qs, u"Secondo"_qs,
-                 u"Terzo"_qs});
+    editor.fill({u"Uno.pdf"_s, u"Due.pdf"_s, u" Tre.pdf "_s, u"Primo"_s, u"Secondo"_s,
+                 u"Terzo"_s});
     TfrmAllegaCartella screen(&editor.window);
     screen.setTag(tag);
     screen.loadFromEditor();
     screen.show();
 
-    button(screen, u"imgCancella02"_qs)->click();
-    QCOMPARE(box(screen, u"txtDesc02"_qs)->text(), u"Secondo"_qs);
-    box(screen, u"txtDesc03"_qs)->setText(u"  Terzo, corretto  "_qs);
-    button(screen, u"btnApplica"_qs)->click();
+    button(screen, u"imgCancella02"_s)->click();
+    QCOMPARE(box(screen, u"txtDesc02"_s)->text(), u"Secondo"_s);
+    box(screen, u"txtDesc03"_s)->setText(u"  Terzo, corretto  "_s);
+    button(screen, u"btnApplica"_s)->click();
 
-    QCOMPARE(editor.texts(), (QStringList{u"Uno.pdf"_qs, QString(), u"Tre.pdf"_qs, u"Primo"_qs,
-                                          u"Secondo"_qs, u"Terzo, corretto"_qs}));
+    QCOMPARE(editor.texts(), (QStringList{u"Uno.pdf"_s, QString(), u"Tre.pdf"_s, u"Primo"_s,
+                                          u"Secondo"_s, u"Terzo, corretto"_s}));
     QVERIFY(!screen.isVisible());
     QCOMPARE(screen.result(), int(QDialog::Accepted));
   }
 
   void unknownTagKeepsTheScreenOpen_data() {
     QTest::addColumn<QString>("tag");
-    QTest::newRow("return receipt") << u"ricevimento"_qs;
+    QTest::newRow("return receipt") << u"ricevimento"_s;
     QTest::newRow("no tag") << QString();
-    QTest::newRow("other case") << u"Anagrafica"_qs;
+    QTest::newRow("other case") << u"Anagrafica"_s;
   }
   void unknownTagKeepsTheScreenOpen() {
     QFETCH(QString, tag);
     FakeEditor editor;
-    const QStringList before = {u"Uno.pdf"_qs, QString(), QString(), u"Primo"_qs, QString(),
+    const QStringList before = {u"Uno.pdf"_s, QString(), QString(), u"Primo"_s, QString(),
                                 QString()};
     editor.fill(before);
     TfrmAllegaCartella screen(&editor.window);
@@ -469,8 +471,8 @@ class TestAllegaCartella : public QObject {
     screen.loadFromEditor();
     screen.show();
 
-    button(screen, u"imgCancella01"_qs)->click();
-    button(screen, u"btnApplica"_qs)->click();
+    button(screen, u"imgCancella01"_s)->click();
+    button(screen, u"btnApplica"_s)->click();
 
     QVERIFY(screen.isVisible());
     QCOMPARE(editor.texts(), before);
@@ -480,24 +482,24 @@ class TestAllegaCartella : public QObject {
     TestFolder folder;
     RecordingMessages messages;
     RecordingFileChooser chooser;
-    chooser.answers = {document(u"Nuovo.pdf"_qs, "nuovo")};
+    chooser.answers = {document(u"Nuovo.pdf"_s, "nuovo")};
     FakeEditor editor;
-    const QStringList before = {u"Uno.pdf"_qs, QString(), QString(), u"Primo"_qs, QString(),
+    const QStringList before = {u"Uno.pdf"_s, QString(), QString(), u"Primo"_s, QString(),
                                 QString()};
     editor.fill(before);
     TfrmAllegaCartella screen(&editor.window);
-    screen.setTag(u"accettazione"_qs);
+    screen.setTag(u"accettazione"_s);
     screen.loadFromEditor();
     screen.show();
 
-    button(screen, u"btnSfoglia01"_qs)->click();
-    box(screen, u"txtDesc01"_qs)->setText(u"Cambiata"_qs);
-    button(screen, u"btnAnnulla"_qs)->click();
+    button(screen, u"btnSfoglia01"_s)->click();
+    box(screen, u"txtDesc01"_s)->setText(u"Cambiata"_s);
+    button(screen, u"btnAnnulla"_s)->click();
 
     QVERIFY(!screen.isVisible());
     QCOMPARE(screen.result(), int(QDialog::Rejected));
     QCOMPARE(editor.texts(), before);
-    QCOMPARE(folder.read(kFolder + u"Nuovo.pdf"_qs), QByteArray("nuovo"));
+    QCOMPARE(folder.read(kFolder + u"Nuovo.pdf"_s), QByteArray("nuovo"));
   }
 
   void descriptionHasNoLengthLimit() {
@@ -505,30 +507,30 @@ class TestAllegaCartella : public QObject {
     const QString longText(600, u'd');
     editor.fill({QString(), QString(), QString(), longText, QString(), QString()});
     TfrmAllegaCartella screen(&editor.window);
-    screen.setTag(u"anagrafica"_qs);
+    screen.setTag(u"anagrafica"_s);
     screen.loadFromEditor();
-    button(screen, u"btnApplica"_qs)->click();
-    QCOMPARE(editor.label(u"lblDesc01"_qs)->text(), longText);
+    button(screen, u"btnApplica"_s)->click();
+    QCOMPARE(editor.label(u"lblDesc01"_s)->text(), longText);
   }
 
   void tabGoesSlotBySlotThenApplicaThenAnnulla() {
     FakeEditor editor;
-    editor.fill({u"a.pdf"_qs, u"b.pdf"_qs, u"c.pdf"_qs, QString(), QString(), QString()});
+    editor.fill({u"a.pdf"_s, u"b.pdf"_s, u"c.pdf"_s, QString(), QString(), QString()});
     TfrmAllegaCartella screen(&editor.window);
     screen.loadFromEditor();
     screen.show();
     QVERIFY(QTest::qWaitForWindowActive(&screen));
-    box(screen, u"txtFile01"_qs)->setFocus();
+    box(screen, u"txtFile01"_s)->setFocus();
     QStringList visited{QApplication::focusWidget()->objectName()};
     for (int i = 0; i < 13; ++i) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       visited.append(QApplication::focusWidget()->objectName());
     }
-    QCOMPARE(visited, (QStringList{u"txtFile01"_qs, u"btnSfoglia01"_qs, u"btnApri01"_qs,
-                                   u"txtDesc01"_qs, u"txtFile02"_qs, u"btnSfoglia02"_qs,
-                                   u"btnApri02"_qs, u"txtDesc02"_qs, u"txtFile03"_qs,
-                                   u"btnSfoglia03"_qs, u"btnApri03"_qs, u"txtDesc03"_qs,
-                                   u"btnApplica"_qs, u"btnAnnulla"_qs}));
+    QCOMPARE(visited, (QStringList{u"txtFile01"_s, u"btnSfoglia01"_s, u"btnApri01"_s,
+                                   u"txtDesc01"_s, u"txtFile02"_s, u"btnSfoglia02"_s,
+                                   u"btnApri02"_s, u"txtDesc02"_s, u"txtFile03"_s,
+                                   u"btnSfoglia03"_s, u"btnApri03"_s, u"txtDesc03"_s,
+                                   u"btnApplica"_s, u"btnAnnulla"_s}));
   }
 
   // Enter in a description must not browse, open or close by itself.
@@ -536,11 +538,11 @@ class TestAllegaCartella : public QObject {
     RecordingFileChooser chooser;
     FakeEditor editor;
     TfrmAllegaCartella screen(&editor.window);
-    screen.setTag(u"accettazione"_qs);
+    screen.setTag(u"accettazione"_s);
     screen.show();
     QVERIFY(QTest::qWaitForWindowActive(&screen));
-    box(screen, u"txtDesc01"_qs)->setFocus();
-    QTest::keyClick(box(screen, u"txtDesc01"_qs), Qt::Key_Return);
+    box(screen, u"txtDesc01"_s)->setFocus();
+    QTest::keyClick(box(screen, u"txtDesc01"_s), Qt::Key_Return);
     QCOMPARE(chooser.calls, 0);
     QVERIFY(screen.isVisible());
   }

@@ -8,6 +8,8 @@
 
 #include "attachments/filechooser.h"
 
+using namespace Qt::StringLiterals;
+
 // The open-file dialog as the user meets it: its title, the one filter
 // entry, and every file of a folder listed, with or without an extension.
 class TestFileDialog : public QObject {
@@ -16,25 +18,25 @@ class TestFileDialog : public QObject {
  private slots:
   void titleAndFilter() {
     std::unique_ptr<QFileDialog> dialog(DialogFileChooser::createDialog(nullptr));
-    QCOMPARE(dialog->windowTitle(), u"Selezionare il file da allegare:"_qs);
+    QCOMPARE(dialog->windowTitle(), u"Selezionare il file da allegare:"_s);
     QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
     dialog->show();
-    auto* filters = dialog->findChild<QComboBox*>(u"fileTypeCombo"_qs);
+    auto* filters = dialog->findChild<QComboBox*>(u"fileTypeCombo"_s);
     QVERIFY(filters);
     QCOMPARE(filters->count(), 1);
-    QCOMPARE(filters->itemText(0), u"Tutti i file (*.*)"_qs);
+    QCOMPARE(filters->itemText(0), u"Tutti i file (*.*)"_s);
   }
 
   void listsEveryFile() {
     QTemporaryDir folder;
-    for (const QString& name : {u"Ricevuta.pdf"_qs, u"LEGGIMI"_qs, u".nascosto.txt"_qs}) {
+    for (const QString& name : {u"Ricevuta.pdf"_s, u"LEGGIMI"_s, u".nascosto.txt"_s}) {
       QFile file(folder.filePath(name));
       QVERIFY(file.open(QIODevice::WriteOnly));
     }
     std::unique_ptr<QFileDialog> dialog(DialogFileChooser::createDialog(nullptr));
     dialog->setDirectory(folder.path());
     dialog->show();
-    auto* list = dialog->findChild<QAbstractItemView*>(u"listView"_qs);
+    auto* list = dialog->findChild<QAbstractItemView*>(u"listView"_s);
     QVERIFY(list);
     auto listed = [&] {
       QStringList names;
@@ -44,7 +46,7 @@ class TestFileDialog : public QObject {
       names.sort();
       return names;
     };
-    QTRY_COMPARE(listed(), (QStringList{u"LEGGIMI"_qs, u"Ricevuta.pdf"_qs}));
+    QTRY_COMPARE(listed(), (QStringList{u"LEGGIMI"_s, u"Ricevuta.pdf"_s}));
   }
 };
 

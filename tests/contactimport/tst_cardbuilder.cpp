@@ -4,6 +4,8 @@
 #include "contactimport/contactfile.h"
 #include "core/windows1252.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using Fields = QList<QPair<QString, QString>>;
@@ -103,29 +105,29 @@ class CardBuilderTest : public QObject {
     QTest::addColumn<QStringList>("targets");
     QTest::newRow("Outlook, English")
         << kOutlookEnglish
-        << QStringList{u"Nome"_qs, u"Nome"_qs, u"Nome"_qs, {}, {}, u"DataNasc"_qs,
-                       u"Sesso"_qs, u"Note"_qs, u"Email"_qs, u"Email"_qs, u"Tel"_qs, u"Tel"_qs,
-                       u"Cel"_qs, u"Indirizzo"_qs, u"Localita"_qs, u"Provincia"_qs, u"CAP"_qs,
-                       u"Paese"_qs, u"Tel"_qs, u"Tel"_qs, u"Ditta"_qs, u"Occupazione"_qs,
-                       u"Indirizzo"_qs, u"Indirizzo"_qs, u"Localita"_qs, u"Provincia"_qs,
-                       u"CAP"_qs, u"Paese"_qs, {}};
+        << QStringList{u"Nome"_s, u"Nome"_s, u"Nome"_s, {}, {}, u"DataNasc"_s,
+                       u"Sesso"_s, u"Note"_s, u"Email"_s, u"Email"_s, u"Tel"_s, u"Tel"_s,
+                       u"Cel"_s, u"Indirizzo"_s, u"Localita"_s, u"Provincia"_s, u"CAP"_s,
+                       u"Paese"_s, u"Tel"_s, u"Tel"_s, u"Ditta"_s, u"Occupazione"_s,
+                       u"Indirizzo"_s, u"Indirizzo"_s, u"Localita"_s, u"Provincia"_s,
+                       u"CAP"_s, u"Paese"_s, {}};
     QTest::newRow("a column for the whole name leaves its parts out")
         << QByteArray("Name,Given Name,Family Name,Phone 1 - Type,Phone 1 - Value\n"
                       "A B,A,B,Mobile,1\n")
-        << QStringList{u"Nome"_qs, {}, {}, u"Cel"_qs};
+        << QStringList{u"Nome"_s, {}, {}, u"Cel"_s};
     QTest::newRow("our own address-book export")
         << QByteArray("Nome, cognome o Ragione sociale;Indirizzo;CAP;Località;Prov.;Tel.;E-mail;"
                       "Data di nascita;Luogo di nascita;Codice fiscale;Partita IVA;IBAN;PEC;"
                       "Carta di credito n.;Scadenza;Tel. cellulare;Cittadinanza;Occupazione;"
                       "Stato civile;Documento;Ente di rilascio;Data scadenza;"
                       "Prodotti di interesse;Questioni in sospeso;Note\nx\n")
-        << QStringList{u"Nome"_qs,       u"Indirizzo"_qs,    u"CAP"_qs,        u"Localita"_qs,
-                       u"Provincia"_qs,  u"Tel"_qs,          u"Email"_qs,      u"DataNasc"_qs,
-                       u"LuogoNasc"_qs,  u"CodFisc"_qs,      u"PartitaIva"_qs, u"Iban"_qs,
-                       u"Pec"_qs,        u"Carta"_qs,        u"ScadeCarta"_qs, u"Cel"_qs,
-                       u"Cittadinanza"_qs, u"Occupazione"_qs, u"Civile"_qs,    u"TipoDoc"_qs,
-                       u"EnteRil"_qs,    u"DataSca"_qs,      u"Prodotti"_qs,   u"Questioni"_qs,
-                       u"Note"_qs};
+        << QStringList{u"Nome"_s,       u"Indirizzo"_s,    u"CAP"_s,        u"Localita"_s,
+                       u"Provincia"_s,  u"Tel"_s,          u"Email"_s,      u"DataNasc"_s,
+                       u"LuogoNasc"_s,  u"CodFisc"_s,      u"PartitaIva"_s, u"Iban"_s,
+                       u"Pec"_s,        u"Carta"_s,        u"ScadeCarta"_s, u"Cel"_s,
+                       u"Cittadinanza"_s, u"Occupazione"_s, u"Civile"_s,    u"TipoDoc"_s,
+                       u"EnteRil"_s,    u"DataSca"_s,      u"Prodotti"_s,   u"Questioni"_s,
+                       u"Note"_s};
   }
   void proposesAFieldForEachKnownHeader() {
     QFETCH(QByteArray, file);
@@ -143,86 +145,86 @@ class CardBuilderTest : public QObject {
 
     QTest::newRow("Outlook: business address, firm to occupation, no birthday")
         << kOutlookEnglish << 0
-        << Fields{{u"Nome"_qs, u"Mario Luigi De Rossi"_qs},
-                  {u"Indirizzo"_qs, u"Via Roma, 5 Scala B"_qs},
-                  {u"Cap01"_qs, u"2"_qs}, {u"Cap02"_qs, u"0"_qs}, {u"Cap03"_qs, u"1"_qs},
-                  {u"Cap04"_qs, u"2"_qs}, {u"Cap05"_qs, u"1"_qs},
-                  {u"Localita"_qs, u"Milano"_qs}, {u"Prov01"_qs, u"M"_qs}, {u"Prov02"_qs, u"I"_qs},
-                  {u"Tel"_qs, u"02 7654321"_qs}, {u"Cel"_qs, u"+39 333 1234567"_qs},
-                  {u"Email"_qs, u"mario.derossi@acme.example"_qs},
-                  {u"Pec"_qs, u"mario@pec.acme.example"_qs},
-                  {u"Occupazione"_qs, u"Direttore, ACME S.p.A."_qs},
-                  {u"Note"_qs, u"Cliente storico, paga a 30 gg"_qs}}
+        << Fields{{u"Nome"_s, u"Mario Luigi De Rossi"_s},
+                  {u"Indirizzo"_s, u"Via Roma, 5 Scala B"_s},
+                  {u"Cap01"_s, u"2"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"2"_s}, {u"Cap05"_s, u"1"_s},
+                  {u"Localita"_s, u"Milano"_s}, {u"Prov01"_s, u"M"_s}, {u"Prov02"_s, u"I"_s},
+                  {u"Tel"_s, u"02 7654321"_s}, {u"Cel"_s, u"+39 333 1234567"_s},
+                  {u"Email"_s, u"mario.derossi@acme.example"_s},
+                  {u"Pec"_s, u"mario@pec.acme.example"_s},
+                  {u"Occupazione"_s, u"Direttore, ACME S.p.A."_s},
+                  {u"Note"_s, u"Cliente storico, paga a 30 gg"_s}}
         << 0;
     QTest::newRow("Outlook in Italian: the home address whole, not the old city")
         << kOutlookItalian << 0
-        << Fields{{u"Nome"_qs, u"Lucia Esposito"_qs}, {u"Indirizzo"_qs, u"Vico d'Alagno 3"_qs},
-                  {u"Cap01"_qs, u"8"_qs}, {u"Cap02"_qs, u"0"_qs}, {u"Cap03"_qs, u"1"_qs},
-                  {u"Cap04"_qs, u"3"_qs}, {u"Cap05"_qs, u"8"_qs},
-                  {u"Localita"_qs, u"Napoli"_qs}, {u"Prov01"_qs, u"N"_qs}, {u"Prov02"_qs, u"A"_qs},
-                  {u"Tel"_qs, u"081 555 1234"_qs}, {u"Email"_qs, u"lucia.esposito@example.it"_qs},
-                  {u"DataNasc"_qs, u"17/05/1980"_qs}, {u"Sesso"_qs, u"F"_qs},
-                  {u"Note"_qs, u"Preferisce \u201Cposta\u201D"_qs}}
+        << Fields{{u"Nome"_s, u"Lucia Esposito"_s}, {u"Indirizzo"_s, u"Vico d'Alagno 3"_s},
+                  {u"Cap01"_s, u"8"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"3"_s}, {u"Cap05"_s, u"8"_s},
+                  {u"Localita"_s, u"Napoli"_s}, {u"Prov01"_s, u"N"_s}, {u"Prov02"_s, u"A"_s},
+                  {u"Tel"_s, u"081 555 1234"_s}, {u"Email"_s, u"lucia.esposito@example.it"_s},
+                  {u"DataNasc"_s, u"17/05/1980"_s}, {u"Sesso"_s, u"F"_s},
+                  {u"Note"_s, u"Preferisce \u201Cposta\u201D"_s}}
         << 0;
     QTest::newRow("Google: labelled phones, extended address, foreign-named country")
         << kGoogle << 0
-        << Fields{{u"Nome"_qs, u"Giulia Romano"_qs}, {u"Indirizzo"_qs, u"Via Appia 10 int. 4"_qs},
-                  {u"Cap01"_qs, u"0"_qs}, {u"Cap02"_qs, u"0"_qs}, {u"Cap03"_qs, u"1"_qs},
-                  {u"Cap04"_qs, u"7"_qs}, {u"Cap05"_qs, u"9"_qs},
-                  {u"Localita"_qs, u"Roma"_qs}, {u"Prov01"_qs, u"R"_qs}, {u"Prov02"_qs, u"M"_qs},
-                  {u"Tel"_qs, u"06 4444 5555"_qs}, {u"Cel"_qs, u"+39 340 111 2222"_qs},
-                  {u"Email"_qs, u"giulia.romano@example.it"_qs}, {u"DataNasc"_qs, u"03/11/1992"_qs}}
+        << Fields{{u"Nome"_s, u"Giulia Romano"_s}, {u"Indirizzo"_s, u"Via Appia 10 int. 4"_s},
+                  {u"Cap01"_s, u"0"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"7"_s}, {u"Cap05"_s, u"9"_s},
+                  {u"Localita"_s, u"Roma"_s}, {u"Prov01"_s, u"R"_s}, {u"Prov02"_s, u"M"_s},
+                  {u"Tel"_s, u"06 4444 5555"_s}, {u"Cel"_s, u"+39 340 111 2222"_s},
+                  {u"Email"_s, u"giulia.romano@example.it"_s}, {u"DataNasc"_s, u"03/11/1992"_s}}
         << 0;
     QTest::newRow("Google: a firm without a person's name")
         << kGoogle << 1
-        << Fields{{u"Nome"_qs, u"Ferramenta Colombo S.r.l."_qs},
-                  {u"Cap01"_qs, u"2"_qs}, {u"Cap02"_qs, u"0"_qs}, {u"Cap03"_qs, u"1"_qs},
-                  {u"Cap04"_qs, u"2"_qs}, {u"Cap05"_qs, u"4"_qs},
-                  {u"Localita"_qs, u"Milano"_qs}, {u"Prov01"_qs, u"M"_qs}, {u"Prov02"_qs, u"I"_qs},
-                  {u"Tel"_qs, u"02 1234 5678"_qs}}
+        << Fields{{u"Nome"_s, u"Ferramenta Colombo S.r.l."_s},
+                  {u"Cap01"_s, u"2"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"2"_s}, {u"Cap05"_s, u"4"_s},
+                  {u"Localita"_s, u"Milano"_s}, {u"Prov01"_s, u"M"_s}, {u"Prov02"_s, u"I"_s},
+                  {u"Tel"_s, u"02 1234 5678"_s}}
         << 0;
     QTest::newRow("an Italian list: codes cleaned as the screen types them")
         << kItalianList << 0
-        << Fields{{u"Nome"_qs, u"Studio Bianchi & C. s.n.c."_qs},
-                  {u"Indirizzo"_qs, u"Corso Vittorio Emanuele II"_qs}, {u"Num"_qs, u"112"_qs},
-                  {u"Cap01"_qs, u"4"_qs}, {u"Cap02"_qs, u"0"_qs}, {u"Cap03"_qs, u"1"_qs},
-                  {u"Cap04"_qs, u"2"_qs}, {u"Cap05"_qs, u"1"_qs},
-                  {u"Localita"_qs, u"Bologna"_qs}, {u"Prov01"_qs, u"B"_qs}, {u"Prov02"_qs, u"O"_qs},
-                  {u"Tel"_qs, u"051 222333"_qs}, {u"Email"_qs, u"info@studiobianchi.example"_qs},
-                  {u"PartitaIva"_qs, u"01234567890"_qs}, {u"CodFisc"_qs, u"01234567890"_qs},
-                  {u"Iban"_qs, u"IT60X0542811101000000123456"_qs},
-                  {u"Note"_qs, u"Consegne solo al mattino"_qs}}
+        << Fields{{u"Nome"_s, u"Studio Bianchi & C. s.n.c."_s},
+                  {u"Indirizzo"_s, u"Corso Vittorio Emanuele II"_s}, {u"Num"_s, u"112"_s},
+                  {u"Cap01"_s, u"4"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"2"_s}, {u"Cap05"_s, u"1"_s},
+                  {u"Localita"_s, u"Bologna"_s}, {u"Prov01"_s, u"B"_s}, {u"Prov02"_s, u"O"_s},
+                  {u"Tel"_s, u"051 222333"_s}, {u"Email"_s, u"info@studiobianchi.example"_s},
+                  {u"PartitaIva"_s, u"01234567890"_s}, {u"CodFisc"_s, u"01234567890"_s},
+                  {u"Iban"_s, u"IT60X0542811101000000123456"_s},
+                  {u"Note"_s, u"Consegne solo al mattino"_s}}
         << 0;
     QTest::newRow("a phone: certified address to the PEC, province by its name")
         << kPhone << 0
-        << Fields{{u"Nome"_qs, u"Giuseppe D'Angelo"_qs},
-                  {u"Indirizzo"_qs, u"Via Sant'Antonio 3"_qs},
-                  {u"Cap01"_qs, u"8"_qs}, {u"Cap02"_qs, u"9"_qs}, {u"Cap03"_qs, u"1"_qs},
-                  {u"Cap04"_qs, u"2"_qs}, {u"Cap05"_qs, u"5"_qs},
-                  {u"Localita"_qs, u"Reggio di Calabria"_qs}, {u"Prov01"_qs, u"R"_qs},
-                  {u"Prov02"_qs, u"C"_qs}, {u"Tel"_qs, u"0965 12345"_qs},
-                  {u"Cel"_qs, u"+39 349 7654321"_qs}, {u"Pec"_qs, u"g.dangelo@pec.it"_qs},
-                  {u"DataNasc"_qs, u"02/01/1970"_qs}}
+        << Fields{{u"Nome"_s, u"Giuseppe D'Angelo"_s},
+                  {u"Indirizzo"_s, u"Via Sant'Antonio 3"_s},
+                  {u"Cap01"_s, u"8"_s}, {u"Cap02"_s, u"9"_s}, {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"2"_s}, {u"Cap05"_s, u"5"_s},
+                  {u"Localita"_s, u"Reggio di Calabria"_s}, {u"Prov01"_s, u"R"_s},
+                  {u"Prov02"_s, u"C"_s}, {u"Tel"_s, u"0965 12345"_s},
+                  {u"Cel"_s, u"+39 349 7654321"_s}, {u"Pec"_s, u"g.dangelo@pec.it"_s},
+                  {u"DataNasc"_s, u"02/01/1970"_s}}
         << 0;
     QTest::newRow("a phone: a foreign contact, the country after the town")
         << kPhone << 1
-        << Fields{{u"Nome"_qs, u"Lucía Martínez García"_qs},
-                  {u"Indirizzo"_qs, u"Calle Mayor 5"_qs},
-                  {u"Cap01"_qs, u"2"_qs}, {u"Cap02"_qs, u"8"_qs}, {u"Cap03"_qs, u"0"_qs},
-                  {u"Cap04"_qs, u"1"_qs}, {u"Cap05"_qs, u"3"_qs},
-                  {u"Localita"_qs, u"Madrid, Spagna"_qs}, {u"Cel"_qs, u"+34 600 111 222"_qs},
-                  {u"Email"_qs, u"lucia@correo.example"_qs}}
+        << Fields{{u"Nome"_s, u"Lucía Martínez García"_s},
+                  {u"Indirizzo"_s, u"Calle Mayor 5"_s},
+                  {u"Cap01"_s, u"2"_s}, {u"Cap02"_s, u"8"_s}, {u"Cap03"_s, u"0"_s},
+                  {u"Cap04"_s, u"1"_s}, {u"Cap05"_s, u"3"_s},
+                  {u"Localita"_s, u"Madrid, Spagna"_s}, {u"Cel"_s, u"+34 600 111 222"_s},
+                  {u"Email"_s, u"lucia@correo.example"_s}}
         << 0;
     QTest::newRow("texts too long for their fields are cut and counted")
         << QByteArray("Nome;CAP;Provincia;Sesso;Telefono;Note\n"
                       "Anna;001000;Lazio;Maschio;+39 06 1234 5678 interno 1234 5;") +
                QByteArray(300, 'x') + "\n"
         << 0
-        << Fields{{u"Nome"_qs, u"Anna"_qs},
-                  {u"Cap01"_qs, u"0"_qs}, {u"Cap02"_qs, u"0"_qs}, {u"Cap03"_qs, u"1"_qs},
-                  {u"Cap04"_qs, u"0"_qs}, {u"Cap05"_qs, u"0"_qs}, {u"Sesso"_qs, u"M"_qs},
-                  {u"Tel"_qs, u"+39 06 1234 5678 interno 1234 "_qs},
-                  {u"Note"_qs, QString(250, u'x')}}
+        << Fields{{u"Nome"_s, u"Anna"_s},
+                  {u"Cap01"_s, u"0"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"0"_s}, {u"Cap05"_s, u"0"_s}, {u"Sesso"_s, u"M"_s},
+                  {u"Tel"_s, u"+39 06 1234 5678 interno 1234 "_s},
+                  {u"Note"_s, QString(250, u'x')}}
         << 4;
   }
   void storesCardsAUserWouldKeep() {
@@ -248,17 +250,17 @@ class CardBuilderTest : public QObject {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("street");
     QTest::addColumn<QString>("number");
-    QTest::newRow("number") << QByteArray("Nome;Via\nA;Via Roma, 5\n") << u"Via Roma"_qs << u"5"_qs;
-    QTest::newRow("with a letter") << QByteArray("Nome;Via\nA;Via Roma , 12/A\n") << u"Via Roma"_qs
-                                   << u"12/A"_qs;
-    QTest::newRow("bis") << QByteArray("Nome;Via\nA;Via Roma, 7 bis\n") << u"Via Roma"_qs
-                         << u"7 bis"_qs;
+    QTest::newRow("number") << QByteArray("Nome;Via\nA;Via Roma, 5\n") << u"Via Roma"_s << u"5"_s;
+    QTest::newRow("with a letter") << QByteArray("Nome;Via\nA;Via Roma , 12/A\n") << u"Via Roma"_s
+                                   << u"12/A"_s;
+    QTest::newRow("bis") << QByteArray("Nome;Via\nA;Via Roma, 7 bis\n") << u"Via Roma"_s
+                         << u"7 bis"_s;
     QTest::newRow("no comma: may be the street's name")
-        << QByteArray("Nome;Via\nA;Strada Statale 16\n") << u"Strada Statale 16"_qs << QString();
+        << QByteArray("Nome;Via\nA;Strada Statale 16\n") << u"Strada Statale 16"_s << QString();
     QTest::newRow("more after the number")
-        << QByteArray("Nome;Via\nA;Via Roma, 5 int. 3\n") << u"Via Roma, 5 int. 3"_qs << QString();
+        << QByteArray("Nome;Via\nA;Via Roma, 5 int. 3\n") << u"Via Roma, 5 int. 3"_s << QString();
     QTest::newRow("the file has a number of its own")
-        << QByteArray("Nome;Via;Civico\nA;Via Roma, 5;7\n") << u"Via Roma, 5"_qs << u"7"_qs;
+        << QByteArray("Nome;Via;Civico\nA;Via Roma, 5;7\n") << u"Via Roma, 5"_s << u"7"_s;
   }
   void aHouseNumberAfterACommaGoesToItsField() {
     QFETCH(QByteArray, file);
@@ -277,11 +279,11 @@ class CardBuilderTest : public QObject {
     QTest::addColumn<QString>("occupation");
     QTest::newRow("a firm")
         << QByteArray("FN:Ferramenta Colombo S.r.l.\nORG:Ferramenta Colombo SRL;\n")
-                            << u"Ferramenta Colombo S.r.l."_qs << QString();
+                            << u"Ferramenta Colombo S.r.l."_s << QString();
     QTest::newRow("a person at a firm")
         << QByteArray("FN:Anna Neri\nORG:Ferramenta Colombo;Acquisti\nTITLE:Responsabile\n")
-        << u"Anna Neri"_qs << u"Responsabile, Ferramenta Colombo, Acquisti"_qs;
-    QTest::newRow("only the firm") << QByteArray("N:;;;;\nORG:Studio Neri\n") << u"Studio Neri"_qs
+        << u"Anna Neri"_s << u"Responsabile, Ferramenta Colombo, Acquisti"_s;
+    QTest::newRow("only the firm") << QByteArray("N:;;;;\nORG:Studio Neri\n") << u"Studio Neri"_s
                                    << QString();
   }
   void theFirmIsTheNameOrGoesWithTheOccupation() {
@@ -297,23 +299,23 @@ class CardBuilderTest : public QObject {
   void linesOfAValueBecomeOneLine_data() {
     QTest::addColumn<QString>("note");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("lines") << u"riga uno\r\nriga due"_qs << u"riga uno, riga due"_qs;
-    QTest::newRow("a line ending in a sign") << u"fine.\naltra"_qs << u"fine. altra"_qs;
-    QTest::newRow("blank lines and blanks") << u"a;\n\n \t b   c "_qs << u"a; b c"_qs;
+    QTest::newRow("lines") << u"riga uno\r\nriga due"_s << u"riga uno, riga due"_s;
+    QTest::newRow("a line ending in a sign") << u"fine.\naltra"_s << u"fine. altra"_s;
+    QTest::newRow("blank lines and blanks") << u"a;\n\n \t b   c "_s << u"a; b c"_s;
   }
   void linesOfAValueBecomeOneLine() {
     QFETCH(QString, note);
     QFETCH(QString, stored);
-    const ContactRow row{{u"Nome"_qs, u"Anna"_qs}, {u"Note"_qs, note}};
-    const BuiltCard card = CardBuilder(proposeMapping({u"Nome"_qs, u"Note"_qs})).build(row);
+    const ContactRow row{{u"Nome"_s, u"Anna"_s}, {u"Note"_s, note}};
+    const BuiltCard card = CardBuilder(proposeMapping({u"Nome"_s, u"Note"_s})).build(row);
     QCOMPARE(card.record.text(u"Note"), stored);
   }
 
   // "Roma (RM)" in the town column gives the town and the province.
   void aTownCarriesItsProvince() {
     const BuiltCard card = import("Nome;Città\nAnna;Sant'Agata de' Goti (bn)\n").cards.first();
-    QCOMPARE(card.record.text(u"Localita"), u"Sant'Agata de' Goti"_qs);
-    QCOMPARE(card.record.text(u"Prov01") + card.record.text(u"Prov02"), u"BN"_qs);
+    QCOMPARE(card.record.text(u"Localita"), u"Sant'Agata de' Goti"_s);
+    QCOMPARE(card.record.text(u"Prov01") + card.record.text(u"Prov02"), u"BN"_s);
   }
 
   // A mapping the user changed: the column left out is not stored, the one
@@ -322,10 +324,10 @@ class CardBuilderTest : public QObject {
     const ContactTable table = ContactFile::fromBytes("Nome;Telefono;Varie\nAnna;06 1;nota\n");
     ColumnMapping mapping = proposeMapping(table.names);
     mapping[1].target.clear();
-    mapping[2].target = u"Questioni"_qs;
+    mapping[2].target = u"Questioni"_s;
     const BuiltCard card = CardBuilder(mapping).build(table.rows.first());
     QCOMPARE(card.record.text(u"Tel"), QString());
-    QCOMPARE(card.record.text(u"Questioni"), u"nota"_qs);
+    QCOMPARE(card.record.text(u"Questioni"), u"nota"_s);
     QVERIFY(card.hasName());
   }
 };

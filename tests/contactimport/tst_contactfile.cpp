@@ -6,6 +6,8 @@
 #include "contactimport/importmessages.h"
 #include "rows.h"
 
+using namespace Qt::StringLiterals;
+
 class ContactFileTest : public QObject {
   Q_OBJECT
  private slots:
@@ -16,21 +18,21 @@ class ContactFileTest : public QObject {
 
     QTest::newRow("UTF-8 with BOM, as Excel's \"CSV UTF-8\"")
         << QByteArray("\xEF\xBB\xBFNome;Citt\xC3\xA0\r\nNiccol\xC3\xB2;Forl\xC3\xAC\r\n")
-        << u"CSV, separatore punto e virgola, codifica UTF-8 con BOM"_qs << u"Niccolò"_qs;
+        << u"CSV, separatore punto e virgola, codifica UTF-8 con BOM"_s << u"Niccolò"_s;
     QTest::newRow("UTF-8 without BOM, as LibreOffice and Google")
         << QByteArray("Name,City\nNiccol\xC3\xB2,Forl\xC3\xAC\n")
-        << u"CSV, separatore virgola, codifica UTF-8"_qs << u"Niccolò"_qs;
+        << u"CSV, separatore virgola, codifica UTF-8"_s << u"Niccolò"_s;
     QTest::newRow("Windows-1252, as Outlook and older Excel")
         << QByteArray("Nome;Citt\xE0\r\nNiccol\xF2 \x80;Forl\xEC\r\n")
-        << u"CSV, separatore punto e virgola, codifica Windows-1252"_qs << u"Niccolò €"_qs;
+        << u"CSV, separatore punto e virgola, codifica Windows-1252"_s << u"Niccolò €"_s;
     QTest::newRow("UTF-16 with BOM, as Excel's \"Unicode text\"")
         << QByteArray("\xFF\xFE") +
                QStringEncoder(QStringConverter::Utf16LE)(u"Nome\tCAP\r\nLù\t00\r\n")
-        << u"CSV, separatore tabulazione, codifica UTF-16"_qs << u"Lù"_qs;
+        << u"CSV, separatore tabulazione, codifica UTF-16"_s << u"Lù"_s;
     QTest::newRow("a vCard")
         << QByteArray("\xEF\xBB\xBF"
                       "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Niccol\xC3\xB2\r\nEND:VCARD\r\n")
-        << u"vCard 3.0, codifica UTF-8 con BOM"_qs << u"Niccolò"_qs;
+        << u"vCard 3.0, codifica UTF-8 con BOM"_s << u"Niccolò"_s;
   }
   void findsTheEncoding() {
     QFETCH(QByteArray, bytes);
@@ -65,7 +67,7 @@ class ContactFileTest : public QObject {
     QFETCH(QString, message);
     try {
       const ContactTable table = ContactFile::fromBytes(bytes);
-      QFAIL(qPrintable(u"read as "_qs + table.format));
+      QFAIL(qPrintable(u"read as "_s + table.format));
     } catch (const ContactFileError& error) {
       QCOMPARE(error.message(), message);
     }
@@ -74,7 +76,7 @@ class ContactFileTest : public QObject {
   void aFileThatCannotBeOpenedIsReported() {
     QTemporaryDir dir;
     try {
-      ContactFile::read(dir.filePath(u"manca.csv"_qs));
+      ContactFile::read(dir.filePath(u"manca.csv"_s));
       QFAIL("read");
     } catch (const ContactFileError& error) {
       QCOMPARE(error.message(), ImportMessages::kUnreadable);

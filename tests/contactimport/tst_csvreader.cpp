@@ -4,6 +4,8 @@
 #include "contactimport/importmessages.h"
 #include "rows.h"
 
+using namespace Qt::StringLiterals;
+
 using Rows = QList<QStringList>;
 
 class CsvReaderTest : public QObject {
@@ -17,41 +19,41 @@ class CsvReaderTest : public QObject {
     QTest::newRow("quoted separators, quotes and line breaks, CR LF")
         << u"Name,Address,Notes\r\n"
            "\"Rossi, Mario\",\"Via Roma 5\r\nScala B\",\"Dice \"\"buongiorno\"\"\"\r\n"
-           "Bianchi,,\r\n"_qs
-        << QStringList{u"Name"_qs, u"Address"_qs, u"Notes"_qs}
-        << Rows{{u"Name=Rossi, Mario"_qs, u"Address=Via Roma 5\r\nScala B"_qs,
-                 u"Notes=Dice \"buongiorno\""_qs},
-                {u"Name=Bianchi"_qs, u"Address="_qs, u"Notes="_qs}};
+           "Bianchi,,\r\n"_s
+        << QStringList{u"Name"_s, u"Address"_s, u"Notes"_s}
+        << Rows{{u"Name=Rossi, Mario"_s, u"Address=Via Roma 5\r\nScala B"_s,
+                 u"Notes=Dice \"buongiorno\""_s},
+                {u"Name=Bianchi"_s, u"Address="_s, u"Notes="_s}};
     QTest::newRow("Italian Excel: semicolons, commas inside plain fields")
-        << u"Nome;Indirizzo;CAP\nMario Rossi;Via Roma, 5;00100\n"_qs
-        << QStringList{u"Nome"_qs, u"Indirizzo"_qs, u"CAP"_qs}
-        << Rows{{u"Nome=Mario Rossi"_qs, u"Indirizzo=Via Roma, 5"_qs, u"CAP=00100"_qs}};
+        << u"Nome;Indirizzo;CAP\nMario Rossi;Via Roma, 5;00100\n"_s
+        << QStringList{u"Nome"_s, u"Indirizzo"_s, u"CAP"_s}
+        << Rows{{u"Nome=Mario Rossi"_s, u"Indirizzo=Via Roma, 5"_s, u"CAP=00100"_s}};
     QTest::newRow("tabs")
-        << u"Nome\tTelefono\nAnna\t06 1234\n"_qs << QStringList{u"Nome"_qs, u"Telefono"_qs}
-        << Rows{{u"Nome=Anna"_qs, u"Telefono=06 1234"_qs}};
+        << u"Nome\tTelefono\nAnna\t06 1234\n"_s << QStringList{u"Nome"_s, u"Telefono"_s}
+        << Rows{{u"Nome=Anna"_s, u"Telefono=06 1234"_s}};
     QTest::newRow("Excel's sep= line decides")
-        << u"sep=,\r\nNome;Cognome,CAP\r\nAnna;Maria,00100\r\n"_qs
-        << QStringList{u"Nome;Cognome"_qs, u"CAP"_qs}
-        << Rows{{u"Nome;Cognome=Anna;Maria"_qs, u"CAP=00100"_qs}};
+        << u"sep=,\r\nNome;Cognome,CAP\r\nAnna;Maria,00100\r\n"_s
+        << QStringList{u"Nome;Cognome"_s, u"CAP"_s}
+        << Rows{{u"Nome;Cognome=Anna;Maria"_s, u"CAP=00100"_s}};
     QTest::newRow("blank lines and a last line without its break")
-        << u"Nome;CAP\n\n;\nAnna;00100\n\nLuca;20100"_qs << QStringList{u"Nome"_qs, u"CAP"_qs}
-        << Rows{{u"Nome=Anna"_qs, u"CAP=00100"_qs}, {u"Nome=Luca"_qs, u"CAP=20100"_qs}};
+        << u"Nome;CAP\n\n;\nAnna;00100\n\nLuca;20100"_s << QStringList{u"Nome"_s, u"CAP"_s}
+        << Rows{{u"Nome=Anna"_s, u"CAP=00100"_s}, {u"Nome=Luca"_s, u"CAP=20100"_s}};
     QTest::newRow("Excel text formulas read as their text")
-        << u"Nome;CAP;Tel\nAnna;\"=\"\"00100\"\"\";=\"+39 06\"&\"123\"\n"_qs
-        << QStringList{u"Nome"_qs, u"CAP"_qs, u"Tel"_qs}
-        << Rows{{u"Nome=Anna"_qs, u"CAP=00100"_qs, u"Tel=+39 06123"_qs}};
+        << u"Nome;CAP;Tel\nAnna;\"=\"\"00100\"\"\";=\"+39 06\"&\"123\"\n"_s
+        << QStringList{u"Nome"_s, u"CAP"_s, u"Tel"_s}
+        << Rows{{u"Nome=Anna"_s, u"CAP=00100"_s, u"Tel=+39 06123"_s}};
     QTest::newRow("empty and repeated column names made unique")
-        << u"Telefono;;Telefono\n1;2;3\n"_qs
-        << QStringList{u"Telefono"_qs, u"Colonna 2"_qs, u"Telefono (2)"_qs}
-        << Rows{{u"Telefono=1"_qs, u"Colonna 2=2"_qs, u"Telefono (2)=3"_qs}};
+        << u"Telefono;;Telefono\n1;2;3\n"_s
+        << QStringList{u"Telefono"_s, u"Colonna 2"_s, u"Telefono (2)"_s}
+        << Rows{{u"Telefono=1"_s, u"Colonna 2=2"_s, u"Telefono (2)=3"_s}};
     QTest::newRow("fields beyond the header kept under a name, empty ones dropped")
-        << u"Nome;Note\nAnna;a;b;;\nLuca;c\n"_qs
-        << QStringList{u"Nome"_qs, u"Note"_qs, u"Colonna 3"_qs}
-        << Rows{{u"Nome=Anna"_qs, u"Note=a"_qs, u"Colonna 3=b"_qs},
-                {u"Nome=Luca"_qs, u"Note=c"_qs}};
+        << u"Nome;Note\nAnna;a;b;;\nLuca;c\n"_s
+        << QStringList{u"Nome"_s, u"Note"_s, u"Colonna 3"_s}
+        << Rows{{u"Nome=Anna"_s, u"Note=a"_s, u"Colonna 3=b"_s},
+                {u"Nome=Luca"_s, u"Note=c"_s}};
     QTest::newRow("one column, commas in the data")
-        << u"Nominativo\nRossi, Mario\n"_qs << QStringList{u"Nominativo"_qs}
-        << Rows{{u"Nominativo=Rossi, Mario"_qs}};
+        << u"Nominativo\nRossi, Mario\n"_s << QStringList{u"Nominativo"_s}
+        << Rows{{u"Nominativo=Rossi, Mario"_s}};
   }
   void readsFieldsAsSpreadsheetsWriteThem() {
     QFETCH(QString, csv);
@@ -67,16 +69,16 @@ class CsvReaderTest : public QObject {
   void separatorIsTheOneTheHeaderUsesMost_data() {
     QTest::addColumn<QString>("header");
     QTest::addColumn<QString>("format");
-    QTest::newRow("semicolon") << u"Nome;Cognome;\"Via, civico\""_qs
-                               << u"CSV, separatore punto e virgola"_qs;
-    QTest::newRow("comma") << u"Nome,Cognome,\"Via; civico\""_qs << u"CSV, separatore virgola"_qs;
-    QTest::newRow("tab") << u"Nome\tCognome,x\tVia"_qs << u"CSV, separatore tabulazione"_qs;
-    QTest::newRow("none") << u"Nominativo"_qs << u"CSV, una sola colonna"_qs;
+    QTest::newRow("semicolon") << u"Nome;Cognome;\"Via, civico\""_s
+                               << u"CSV, separatore punto e virgola"_s;
+    QTest::newRow("comma") << u"Nome,Cognome,\"Via; civico\""_s << u"CSV, separatore virgola"_s;
+    QTest::newRow("tab") << u"Nome\tCognome,x\tVia"_s << u"CSV, separatore tabulazione"_s;
+    QTest::newRow("none") << u"Nominativo"_s << u"CSV, una sola colonna"_s;
   }
   void separatorIsTheOneTheHeaderUsesMost() {
     QFETCH(QString, header);
     QFETCH(QString, format);
-    QCOMPARE(CsvReader().read(header + u"\nx\n"_qs).format, format);
+    QCOMPARE(CsvReader().read(header + u"\nx\n"_s).format, format);
   }
 
   // Google Contacts gives each phone and e-mail address a label column;
@@ -88,27 +90,27 @@ class CsvReaderTest : public QObject {
         "Phone 2 - Label,Phone 2 - Value,Address 1 - Label,Address 1 - Street\n"
         "Anna,Verdi,* Home,anna@example.it,Mobile,+39 333 1 ::: +39 333 2,Work,06 555,Home,"
         "Via Po 1\n"
-        "Luca,Neri,,,Work,02 777,,,,\n"_qs;
+        "Luca,Neri,,,Work,02 777,,,,\n"_s;
     const ContactTable table = CsvReader().read(csv);
     QCOMPARE(table.rows.size(), 2);
     QCOMPARE(lines(table.rows[0]),
-             (QStringList{u"First Name=Anna"_qs, u"Last Name=Verdi"_qs,
-                          u"E-mail (Home)=anna@example.it"_qs, u"Phone (Mobile)=+39 333 1"_qs,
-                          u"Phone (Mobile)=+39 333 2"_qs, u"Phone (Work)=06 555"_qs,
-                          u"Address 1 - Label=Home"_qs, u"Address 1 - Street=Via Po 1"_qs}));
+             (QStringList{u"First Name=Anna"_s, u"Last Name=Verdi"_s,
+                          u"E-mail (Home)=anna@example.it"_s, u"Phone (Mobile)=+39 333 1"_s,
+                          u"Phone (Mobile)=+39 333 2"_s, u"Phone (Work)=06 555"_s,
+                          u"Address 1 - Label=Home"_s, u"Address 1 - Street=Via Po 1"_s}));
     QCOMPARE(lines(table.rows[1]),
-             (QStringList{u"First Name=Luca"_qs, u"Last Name=Neri"_qs, u"Phone (Work)=02 777"_qs,
-                          u"Address 1 - Label="_qs, u"Address 1 - Street="_qs}));
-    QVERIFY(!table.names.contains(u"Phone 1 - Label"_qs));
-    QVERIFY(table.names.contains(u"Phone (Work)"_qs));
+             (QStringList{u"First Name=Luca"_s, u"Last Name=Neri"_s, u"Phone (Work)=02 777"_s,
+                          u"Address 1 - Label="_s, u"Address 1 - Street="_s}));
+    QVERIFY(!table.names.contains(u"Phone 1 - Label"_s));
+    QVERIFY(table.names.contains(u"Phone (Work)"_s));
   }
 
   void anUnclosedQuoteNamesTheLineWhereItOpens_data() {
     QTest::addColumn<QString>("csv");
     QTest::addColumn<int>("line");
-    QTest::newRow("in the header") << u"\"Nome;CAP\nAnna;1\n"_qs << 1;
+    QTest::newRow("in the header") << u"\"Nome;CAP\nAnna;1\n"_s << 1;
     QTest::newRow("after a quoted line break")
-        << u"Nome;Note\r\nAnna;\"riga\r\ndue\"\r\nLuca;\"aperta\r\nAnna;x\r\n"_qs << 4;
+        << u"Nome;Note\r\nAnna;\"riga\r\ndue\"\r\nLuca;\"aperta\r\nAnna;x\r\n"_s << 4;
   }
   void anUnclosedQuoteNamesTheLineWhereItOpens() {
     QFETCH(QString, csv);

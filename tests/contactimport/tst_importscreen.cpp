@@ -22,6 +22,8 @@
 #include "support/smalldisk.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using Form = RecordingMessages::Form;
@@ -52,8 +54,8 @@ struct Screen {
   T* get(const QString& name) {
     return screen.findChild<T*>(name);
   }
-  QTableWidget* mapping() { return get<QTableWidget>(u"grdColonne"_qs); }
-  QTableWidget* preview() { return get<QTableWidget>(u"grdAnteprima"_qs); }
+  QTableWidget* mapping() { return get<QTableWidget>(u"grdColonne"_s); }
+  QTableWidget* preview() { return get<QTableWidget>(u"grdAnteprima"_s); }
   QComboBox* fieldFor(const QString& column) {
     for (int row = 0; row < mapping()->rowCount(); ++row) {
       if (mapping()->item(row, 0)->text() == column)
@@ -71,15 +73,15 @@ struct Screen {
     return preview()->item(row, int(previewHeaders().indexOf(header)))->text();
   }
 
-  void choose(const QByteArray& bytes, const QString& name = u"contatti.csv"_qs) {
+  void choose(const QByteArray& bytes, const QString& name = u"contatti.csv"_s) {
     QFile file(files.filePath(name));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
     file.close();
     chooser.answers.append(file.fileName());
-    get<QPushButton>(u"btnSfoglia"_qs)->click();
+    get<QPushButton>(u"btnSfoglia"_s)->click();
   }
-  void importNow() { get<QPushButton>(u"btnImporta"_qs)->click(); }
+  void importNow() { get<QPushButton>(u"btnImporta"_s)->click(); }
 };
 
 }  // namespace
@@ -89,38 +91,38 @@ class ImportScreenTest : public QObject {
  private slots:
   void importsTheChosenFile() {
     Screen s;
-    QCOMPARE(s.screen.windowTitle(), u" Importa contatti nell'archivio anagrafico"_qs);
-    QVERIFY(!s.get<QPushButton>(u"btnImporta"_qs)->isEnabled());
+    QCOMPARE(s.screen.windowTitle(), u" Importa contatti nell'archivio anagrafico"_s);
+    QVERIFY(!s.get<QPushButton>(u"btnImporta"_s)->isEnabled());
     s.choose(kThreeContacts);
     QCOMPARE(s.chooser.questions.size(), 1);
     QCOMPARE(s.chooser.questions[0].title, ImportMessages::kChooseFile);
     QCOMPARE(s.chooser.questions[0].filters, ImportMessages::kFileTypes);
 
-    QCOMPARE(s.get<QLabel>(u"lblFormato"_qs)->text(),
-             u"CSV, separatore virgola, codifica UTF-8: 3 contatti."_qs);
+    QCOMPARE(s.get<QLabel>(u"lblFormato"_s)->text(),
+             u"CSV, separatore virgola, codifica UTF-8: 3 contatti."_s);
     QCOMPARE(s.mapping()->rowCount(), 9);
-    QCOMPARE(s.fieldFor(u"Cognome"_qs)->currentText(), u"Nome, cognome o ragione sociale"_qs);
-    QCOMPARE(s.fieldFor(u"Città"_qs)->currentText(), u"Località"_qs);
-    QCOMPARE(s.mapping()->item(0, 1)->text(), u"Pietro"_qs);
+    QCOMPARE(s.fieldFor(u"Cognome"_s)->currentText(), u"Nome, cognome o ragione sociale"_s);
+    QCOMPARE(s.fieldFor(u"Città"_s)->currentText(), u"Località"_s);
+    QCOMPARE(s.mapping()->item(0, 1)->text(), u"Pietro"_s);
     QCOMPARE(s.preview()->rowCount(), 3);
-    QCOMPARE(s.previewCell(0, u"CAP"_qs), u"00185"_qs);
-    QCOMPARE(s.previewCell(1, u"Note"_qs), u"Chiamare, dopo le 18"_qs);
-    QCOMPARE(s.previewCell(2, u"Nome, cognome o ragione sociale"_qs), u"Luca Neri"_qs);
-    QCOMPARE(s.get<QLabel>(u"lblRiepilogo"_qs)->text(),
-             u"Schede che saranno aggiunte all'archivio: 3."_qs);
-    QVERIFY(!s.get<QCheckBox>(u"chkSaltaDoppioni"_qs)->isEnabled());
+    QCOMPARE(s.previewCell(0, u"CAP"_s), u"00185"_s);
+    QCOMPARE(s.previewCell(1, u"Note"_s), u"Chiamare, dopo le 18"_s);
+    QCOMPARE(s.previewCell(2, u"Nome, cognome o ragione sociale"_s), u"Luca Neri"_s);
+    QCOMPARE(s.get<QLabel>(u"lblRiepilogo"_s)->text(),
+             u"Schede che saranno aggiunte all'archivio: 3."_s);
+    QVERIFY(!s.get<QCheckBox>(u"chkSaltaDoppioni"_s)->isEnabled());
 
     s.importNow();
     QCOMPARE(s.messages.count(), 1);
     QCOMPARE(s.messages.last().form, Form::Information);
     QCOMPARE(s.messages.last().text, ImportMessages::done({3, 0, 0, 0}, true));
-    QCOMPARE(s.get<QProgressBar>(u"prgImporta"_qs)->value(), 3);
+    QCOMPARE(s.get<QProgressBar>(u"prgImporta"_s)->value(), 3);
     QVERIFY(!s.screen.isVisible());
     const QList<TSchedaAnagrafica> cards = addressBookCards();
     QCOMPARE(cards.size(), 3);
-    QCOMPARE(cards[0].text(u"Nome"), u"Pietro Colombo"_qs);
-    QCOMPARE(cards[1].text(u"Nome"), u"Anna Verdi"_qs);
-    QCOMPARE(cards[2].text(u"Nome"), u"Luca Neri"_qs);
+    QCOMPARE(cards[0].text(u"Nome"), u"Pietro Colombo"_s);
+    QCOMPARE(cards[1].text(u"Nome"), u"Anna Verdi"_s);
+    QCOMPARE(cards[2].text(u"Nome"), u"Luca Neri"_s);
   }
 
   // A card imported is byte for byte the card a user would save after
@@ -133,14 +135,14 @@ class ImportScreenTest : public QObject {
     TfrmAnagrafica workspace;
     workspace.show();
     const QList<QPair<QString, QString>> typed{
-        {u"txtNome"_qs, u"Pietro Colombo"_qs}, {u"txtIndirizzo"_qs, u"Via Cavour"_qs},
-        {u"txtNum"_qs, u"130"_qs},
-        {u"txtCap01"_qs, u"0"_qs}, {u"txtCap02"_qs, u"0"_qs}, {u"txtCap03"_qs, u"1"_qs},
-        {u"txtCap04"_qs, u"8"_qs}, {u"txtCap05"_qs, u"5"_qs}, {u"txtLocalita"_qs, u"Roma"_qs},
-        {u"txtProv01"_qs, u"R"_qs}, {u"txtProv02"_qs, u"M"_qs}, {u"txtTel"_qs, u"06 9090608"_qs},
-        {u"txtEmail"_qs, u"pietro.colombo@example.it"_qs}};
+        {u"txtNome"_s, u"Pietro Colombo"_s}, {u"txtIndirizzo"_s, u"Via Cavour"_s},
+        {u"txtNum"_s, u"130"_s},
+        {u"txtCap01"_s, u"0"_s}, {u"txtCap02"_s, u"0"_s}, {u"txtCap03"_s, u"1"_s},
+        {u"txtCap04"_s, u"8"_s}, {u"txtCap05"_s, u"5"_s}, {u"txtLocalita"_s, u"Roma"_s},
+        {u"txtProv01"_s, u"R"_s}, {u"txtProv02"_s, u"M"_s}, {u"txtTel"_s, u"06 9090608"_s},
+        {u"txtEmail"_s, u"pietro.colombo@example.it"_s}};
     for (const auto& [box, text] : typed) workspace.findChild<QLineEdit*>(box)->setText(text);
-    workspace.findChild<QToolButton*>(u"cmdSalva"_qs)->click();
+    workspace.findChild<QToolButton*>(u"cmdSalva"_s)->click();
 
     const QList<TSchedaAnagrafica> cards = addressBookCards();
     QCOMPARE(cards.size(), 4);
@@ -150,19 +152,19 @@ class ImportScreenTest : public QObject {
   void theUsersMappingIsWhatIsStored() {
     Screen s;
     s.choose(kThreeContacts);
-    QVERIFY(s.previewHeaders().contains(u"Telefono"_qs));
-    s.fieldFor(u"Telefono"_qs)->setCurrentIndex(0);
-    QComboBox* notes = s.fieldFor(u"Note"_qs);
-    notes->setCurrentIndex(notes->findText(u"Questioni in sospeso"_qs));
-    QVERIFY(!s.previewHeaders().contains(u"Telefono"_qs));
-    QCOMPARE(s.previewCell(1, u"Questioni in sospeso"_qs), u"Chiamare, dopo le 18"_qs);
+    QVERIFY(s.previewHeaders().contains(u"Telefono"_s));
+    s.fieldFor(u"Telefono"_s)->setCurrentIndex(0);
+    QComboBox* notes = s.fieldFor(u"Note"_s);
+    notes->setCurrentIndex(notes->findText(u"Questioni in sospeso"_s));
+    QVERIFY(!s.previewHeaders().contains(u"Telefono"_s));
+    QCOMPARE(s.previewCell(1, u"Questioni in sospeso"_s), u"Chiamare, dopo le 18"_s);
 
     s.importNow();
     const QList<TSchedaAnagrafica> cards = addressBookCards();
     QCOMPARE(cards.size(), 3);
     QCOMPARE(cards[0].text(u"Tel"), QString());
     QCOMPARE(cards[1].text(u"Note"), QString());
-    QCOMPARE(cards[1].text(u"Questioni"), u"Chiamare, dopo le 18"_qs);
+    QCOMPARE(cards[1].text(u"Questioni"), u"Chiamare, dopo le 18"_s);
   }
 
   // One contact is in the address book already (the same name and tax code)
@@ -170,26 +172,26 @@ class ImportScreenTest : public QObject {
   void knownContactsAreLeftOutOnlyWhenTheUserSaysSo_data() {
     QTest::addColumn<bool>("skip");
     QTest::addColumn<QStringList>("names");
-    QTest::newRow("left out") << true << QStringList{u"Anna Verdi"_qs, u"Luca Neri"_qs};
+    QTest::newRow("left out") << true << QStringList{u"Anna Verdi"_s, u"Luca Neri"_s};
     QTest::newRow("imported all the same")
         << false
-        << QStringList{u"Anna Verdi"_qs, u"Anna Verdi"_qs, u"anna verdi"_qs, u"Luca Neri"_qs};
+        << QStringList{u"Anna Verdi"_s, u"Anna Verdi"_s, u"anna verdi"_s, u"Luca Neri"_s};
   }
   void knownContactsAreLeftOutOnlyWhenTheUserSaysSo() {
     QFETCH(bool, skip);
     QFETCH(QStringList, names);
     Screen s;
     appendAddressBookCard(
-        {{u"Nome"_qs, u"Anna Verdi"_qs}, {u"CodFisc"_qs, u"VRDNNA80A41H501X"_qs}});
+        {{u"Nome"_s, u"Anna Verdi"_s}, {u"CodFisc"_s, u"VRDNNA80A41H501X"_s}});
     // Blanks and letter case aside, the second line names the same person.
     s.choose("Nome;Codice fiscale\nAnna Verdi;vrdnna80a41h501x\nanna  verdi;VRDNNA80A41H501X\n"
              "Luca Neri;\n");
-    auto* box = s.get<QCheckBox>(u"chkSaltaDoppioni"_qs);
+    auto* box = s.get<QCheckBox>(u"chkSaltaDoppioni"_s);
     QVERIFY(box->isEnabled());
     QCOMPARE(box->text(), ImportMessages::skipKnown(2));
     box->setChecked(skip);
-    QCOMPARE(s.get<QLabel>(u"lblRiepilogo"_qs)->text(),
-             u"Schede che saranno aggiunte all'archivio: %1."_qs.arg(skip ? 1 : 3));
+    QCOMPARE(s.get<QLabel>(u"lblRiepilogo"_s)->text(),
+             u"Schede che saranno aggiunte all'archivio: %1."_s.arg(skip ? 1 : 3));
 
     s.importNow();
     QCOMPARE(s.messages.last().text,
@@ -216,24 +218,24 @@ class ImportScreenTest : public QObject {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
     Screen s;
-    appendAddressBookCard({{u"Nome"_qs, u"Già presente"_qs}});
-    const QByteArray before = s.folder.read(u"Anagrafica.pro"_qs);
+    appendAddressBookCard({{u"Nome"_s, u"Già presente"_s}});
+    const QByteArray before = s.folder.read(u"Anagrafica.pro"_s);
     s.choose(bytes);
     QCOMPARE(s.messages.count(), 1);
     QCOMPARE(s.messages.last().form, Form::Warning);
     QCOMPARE(s.messages.last().text, message);
-    QVERIFY(!s.get<QPushButton>(u"btnImporta"_qs)->isEnabled());
+    QVERIFY(!s.get<QPushButton>(u"btnImporta"_s)->isEnabled());
     QCOMPARE(s.mapping()->rowCount(), 0);
-    QCOMPARE(s.get<QLineEdit>(u"txtFile"_qs)->text(), QString());
-    QCOMPARE(s.folder.read(u"Anagrafica.pro"_qs), before);
+    QCOMPARE(s.get<QLineEdit>(u"txtFile"_s)->text(), QString());
+    QCOMPARE(s.folder.read(u"Anagrafica.pro"_s), before);
   }
 
   void contactsWithoutANameAreNotImported() {
     Screen s;
     s.choose("Telefono;E-mail\n06 1;a@b.it\n");
-    QCOMPARE(s.get<QLabel>(u"lblRiepilogo"_qs)->text(),
+    QCOMPARE(s.get<QLabel>(u"lblRiepilogo"_s)->text(),
              u"Schede che saranno aggiunte all'archivio: 0.\n"
-             "Contatti senza nome, che non saranno importati: 1."_qs);
+             "Contatti senza nome, che non saranno importati: 1."_s);
     s.importNow();
     QCOMPARE(s.messages.last().form, Form::Warning);
     QCOMPARE(s.messages.last().text, ImportMessages::kNoNames);
@@ -242,28 +244,28 @@ class ImportScreenTest : public QObject {
 
   void anAddressBookHeldByAnotherStationIsReportedAsBusy() {
     Screen s;
-    appendAddressBookCard({{u"Nome"_qs, u"Già presente"_qs}});
+    appendAddressBookCard({{u"Nome"_s, u"Già presente"_s}});
     LockTimingForTest timing({.waitLimit = std::chrono::milliseconds(300)});
     OtherStation other;
-    other.hold(s.folder.filePath(u"Anagrafica.pro"_qs));
+    other.hold(s.folder.filePath(u"Anagrafica.pro"_s));
     s.choose(kThreeContacts);
     QCOMPARE(s.messages.count(), 1);
     QCOMPARE(s.messages.last().form, Form::Error);
     QCOMPARE(s.messages.last().text,
              u"Attenzione: l'archivio è in uso da parte di un'altra postazione.\n\r\n\r"
-             u"Attendere qualche istante e riprovare."_qs);
-    QVERIFY(!s.get<QPushButton>(u"btnImporta"_qs)->isEnabled());
+             u"Attendere qualche istante e riprovare."_s);
+    QVERIFY(!s.get<QPushButton>(u"btnImporta"_s)->isEnabled());
   }
 
   void aReadOnlyAddressBookIsReportedBeforeAnything() {
     Screen s;
-    appendAddressBookCard({{u"Nome"_qs, u"Già presente"_qs}});
-    s.folder.makeReadOnly(u"Anagrafica.pro"_qs);
+    appendAddressBookCard({{u"Nome"_s, u"Già presente"_s}});
+    s.folder.makeReadOnly(u"Anagrafica.pro"_s);
     s.choose(kThreeContacts);
     QCOMPARE(s.messages.count(), 1);
     QCOMPARE(s.messages.last().form, Form::Error);
     QCOMPARE(s.messages.last().text, kArchiveAccessMessage);
-    QVERIFY(!s.get<QPushButton>(u"btnImporta"_qs)->isEnabled());
+    QVERIFY(!s.get<QPushButton>(u"btnImporta"_s)->isEnabled());
   }
 
   // The disk fills up part-way: the cards appended so far are whole and in
@@ -284,10 +286,10 @@ class ImportScreenTest : public QObject {
              u"Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
              u"Accertarsi di possedere i privilegi di scrittura nella cartella di "
              u"installazione del programma.\n\r\n\r"
-             u"Schede importate prima dell'errore: %1."_qs.arg(cards.size()));
+             u"Schede importate prima dell'errore: %1."_s.arg(cards.size()));
     for (int i = 0; i < cards.size(); ++i)
-      QCOMPARE(cards[i].text(u"Nome"), u"Contatto %1"_qs.arg(i + 1));
-    QVERIFY(s.get<QPushButton>(u"btnImporta"_qs)->isEnabled());
+      QCOMPARE(cards[i].text(u"Nome"), u"Contatto %1"_s.arg(i + 1));
+    QVERIFY(s.get<QPushButton>(u"btnImporta"_s)->isEnabled());
   }
 
   void theAddressBookOpensTheImport() {
@@ -295,12 +297,12 @@ class ImportScreenTest : public QObject {
     RecordingMessages messages;
     TfrmAnagrafica workspace;
     workspace.show();
-    auto* button = workspace.findChild<QToolButton*>(u"cmdImportaContatti"_qs);
+    auto* button = workspace.findChild<QToolButton*>(u"cmdImportaContatti"_s);
     QVERIFY(button);
-    QCOMPARE(button->accessibleName(), u"Importa contatti da un file CSV o vCard"_qs);
-    QCOMPARE(button->toolTip(), button->accessibleName() + u" ("_qs +
-                                    QKeySequence(u"Ctrl+Shift+O"_qs).toString(QKeySequence::NativeText) +
-                                    u")"_qs);
+    QCOMPARE(button->accessibleName(), u"Importa contatti da un file CSV o vCard"_s);
+    QCOMPARE(button->toolTip(), button->accessibleName() + u" ("_s +
+                                    QKeySequence(u"Ctrl+Shift+O"_s).toString(QKeySequence::NativeText) +
+                                    u")"_s);
     QString opened;
     QTimer::singleShot(0, [&] {
       if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -309,7 +311,7 @@ class ImportScreenTest : public QObject {
       }
     });
     button->click();
-    QCOMPARE(opened, u"TfrmImportaContatti"_qs);
+    QCOMPARE(opened, u"TfrmImportaContatti"_s);
   }
 };
 

@@ -4,6 +4,8 @@
 #include "contactimport/vcardreader.h"
 #include "rows.h"
 
+using namespace Qt::StringLiterals;
+
 using Rows = QList<QStringList>;
 
 class VCardReaderTest : public QObject {
@@ -23,18 +25,18 @@ class VCardReaderTest : public QObject {
            "item1.ADR;type=WORK;type=pref:;;Viale Europa 200\\nScala B;Roma;RM;00144;Italia\r\n"
            "item1.X-ABADR:it\r\nEMAIL;type=INTERNET;type=WORK:anna@studio.it\r\n"
            "NOTE:Ricevimento il martedì\\, previo appuntamento\\;\\nCodice 00042\r\n"
-           "BDAY:1975-03-08\r\nEND:VCARD\r\n"_qs
-        << u"vCard 3.0"_qs
-        << Rows{{u"Nome completo=Anna Maria Bianchi"_qs,
-                 u"Organizzazione=Studio Bianchi, Commercialisti, Sede"_qs,
-                 u"Qualifica=Commercialista"_qs, u"Telefono (cellulare)=+39 347 000 1111"_qs,
-                 u"Telefono (lavoro)=06 5555 1234"_qs, u"Fax (lavoro)=06 5555 1235"_qs,
-                 u"Telefono=06 000"_qs, u"Indirizzo (lavoro)=Viale Europa 200\nScala B"_qs,
-                 u"Località (lavoro)=Roma"_qs, u"Provincia (lavoro)=RM"_qs,
-                 u"CAP (lavoro)=00144"_qs, u"Nazione (lavoro)=Italia"_qs,
-                 u"E-mail (lavoro)=anna@studio.it"_qs,
-                 u"Note=Ricevimento il martedì, previo appuntamento;\nCodice 00042"_qs,
-                 u"Data di nascita=1975-03-08"_qs}};
+           "BDAY:1975-03-08\r\nEND:VCARD\r\n"_s
+        << u"vCard 3.0"_s
+        << Rows{{u"Nome completo=Anna Maria Bianchi"_s,
+                 u"Organizzazione=Studio Bianchi, Commercialisti, Sede"_s,
+                 u"Qualifica=Commercialista"_s, u"Telefono (cellulare)=+39 347 000 1111"_s,
+                 u"Telefono (lavoro)=06 5555 1234"_s, u"Fax (lavoro)=06 5555 1235"_s,
+                 u"Telefono=06 000"_s, u"Indirizzo (lavoro)=Viale Europa 200\nScala B"_s,
+                 u"Località (lavoro)=Roma"_s, u"Provincia (lavoro)=RM"_s,
+                 u"CAP (lavoro)=00144"_s, u"Nazione (lavoro)=Italia"_s,
+                 u"E-mail (lavoro)=anna@studio.it"_s,
+                 u"Note=Ricevimento il martedì, previo appuntamento;\nCodice 00042"_s,
+                 u"Data di nascita=1975-03-08"_s}};
     QTest::newRow("2.1 from a phone: quoted-printable, soft breaks, bare types, a photo")
         << u"BEGIN:VCARD\r\nVERSION:2.1\r\n"
            "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Ferrari;Niccol=C3=B2;;;\r\n"
@@ -44,30 +46,30 @@ class VCardReaderTest : public QObject {
            "=2C interno 3;Parma;PR;43121;Italia\r\n"
            "NOTE;ENCODING=QUOTED-PRINTABLE;CHARSET=ISO-8859-1:Caff=E8 alle 10\r\n"
            "PHOTO;ENCODING=BASE64;JPEG:/9j/4AAQSkZJRgABAQ\r\n AAAQABAAD/2wBDAAMC\r\n\r\n"
-           "EMAIL;HOME:niccolo@example.it\r\nEND:VCARD\r\n"_qs
-        << u"vCard 2.1"_qs
-        << Rows{{u"Nome completo=Niccolò Ferrari"_qs, u"Telefono (cellulare)=+39 333 1234567"_qs,
-                 u"Telefono (casa)=0521 123456"_qs,
-                 u"Indirizzo (casa)=Via Università 12, interno 3"_qs, u"Località (casa)=Parma"_qs,
-                 u"Provincia (casa)=PR"_qs, u"CAP (casa)=43121"_qs, u"Nazione (casa)=Italia"_qs,
-                 u"Note=Caffè alle 10"_qs, u"E-mail (casa)=niccolo@example.it"_qs}};
+           "EMAIL;HOME:niccolo@example.it\r\nEND:VCARD\r\n"_s
+        << u"vCard 2.1"_s
+        << Rows{{u"Nome completo=Niccolò Ferrari"_s, u"Telefono (cellulare)=+39 333 1234567"_s,
+                 u"Telefono (casa)=0521 123456"_s,
+                 u"Indirizzo (casa)=Via Università 12, interno 3"_s, u"Località (casa)=Parma"_s,
+                 u"Provincia (casa)=PR"_s, u"CAP (casa)=43121"_s, u"Nazione (casa)=Italia"_s,
+                 u"Note=Caffè alle 10"_s, u"E-mail (casa)=niccolo@example.it"_s}};
     QTest::newRow("4.0: telephone URIs, quoted type lists, a name from N only")
         << u"BEGIN:VCARD\nVERSION:4.0\nN:Verdi;Paolo;;;\n"
            "TEL;VALUE=uri;TYPE=\"voice,cell\":tel:+39-320-555-0101\n"
            "TEL;VALUE=uri;TYPE=home:tel:+39-011-555-0102\n"
            "ADR;TYPE=home;LABEL=\"Via Po 10\\n10123 Torino\":;;Via Po 10;Torino;TO;10123;\n"
-           "BDAY:--0704\nEND:VCARD\n"_qs
-        << u"vCard 4.0"_qs
-        << Rows{{u"Nome completo=Paolo Verdi"_qs, u"Telefono (cellulare)=+39-320-555-0101"_qs,
-                 u"Telefono (casa)=+39-011-555-0102"_qs, u"Indirizzo (casa)=Via Po 10"_qs,
-                 u"Località (casa)=Torino"_qs, u"Provincia (casa)=TO"_qs,
-                 u"CAP (casa)=10123"_qs, u"Data di nascita=--0704"_qs}};
+           "BDAY:--0704\nEND:VCARD\n"_s
+        << u"vCard 4.0"_s
+        << Rows{{u"Nome completo=Paolo Verdi"_s, u"Telefono (cellulare)=+39-320-555-0101"_s,
+                 u"Telefono (casa)=+39-011-555-0102"_s, u"Indirizzo (casa)=Via Po 10"_s,
+                 u"Località (casa)=Torino"_s, u"Provincia (casa)=TO"_s,
+                 u"CAP (casa)=10123"_s, u"Data di nascita=--0704"_s}};
     QTest::newRow("several cards, text between them ignored")
         << u"\r\nBEGIN:VCARD\r\nVERSION:3.0\r\nFN:Uno\r\nEND:VCARD\r\nvarie\r\n"
-           "begin:vcard\r\nversion:3.0\r\nfn:Due\r\nemail:due@example.it\r\nend:vcard\r\n"_qs
-        << u"vCard 3.0"_qs
-        << Rows{{u"Nome completo=Uno"_qs},
-                {u"Nome completo=Due"_qs, u"E-mail=due@example.it"_qs}};
+           "begin:vcard\r\nversion:3.0\r\nfn:Due\r\nemail:due@example.it\r\nend:vcard\r\n"_s
+        << u"vCard 3.0"_s
+        << Rows{{u"Nome completo=Uno"_s},
+                {u"Nome completo=Due"_s, u"E-mail=due@example.it"_s}};
   }
   void readsCardsAsPhonesAndMailProgramsWriteThem() {
     QFETCH(QString, vcf);
@@ -88,9 +90,9 @@ class VCardReaderTest : public QObject {
     QTest::addColumn<QString>("vcf");
     QTest::addColumn<int>("card");
     QTest::newRow("the file ends inside a card")
-        << u"BEGIN:VCARD\nFN:Uno\nEND:VCARD\nBEGIN:VCARD\nFN:Due\n"_qs << 2;
+        << u"BEGIN:VCARD\nFN:Uno\nEND:VCARD\nBEGIN:VCARD\nFN:Due\n"_s << 2;
     QTest::newRow("a card begins inside another")
-        << u"BEGIN:VCARD\nFN:Uno\nBEGIN:VCARD\nFN:Due\nEND:VCARD\n"_qs << 1;
+        << u"BEGIN:VCARD\nFN:Uno\nBEGIN:VCARD\nFN:Due\nEND:VCARD\n"_s << 1;
   }
   void aCardLeftOpenIsReported() {
     QFETCH(QString, vcf);
@@ -104,8 +106,8 @@ class VCardReaderTest : public QObject {
   }
 
   void recognisesOnlyAFileThatStartsWithACard() {
-    QVERIFY(VCardReader::recognises(u"\r\n  begin:vcard\r\n"_qs));
-    QVERIFY(!VCardReader::recognises(u"Nome;BEGIN:VCARD\n"_qs));
+    QVERIFY(VCardReader::recognises(u"\r\n  begin:vcard\r\n"_s));
+    QVERIFY(!VCardReader::recognises(u"Nome;BEGIN:VCARD\n"_s));
     QVERIFY(!VCardReader::recognises(QString()));
   }
 };

@@ -5,28 +5,30 @@
 #include "support/smalldisk.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 class IniFileTest : public QObject {
   Q_OBJECT
  private slots:
   void missingReadsEmpty() {
     TestFolder folder;
-    const IniFile ini = IniFile::load(folder.filePath(u"none.ini"_qs));
-    QCOMPARE(ini.value(u"Accesso"_qs, u"Valore"_qs), QString());
+    const IniFile ini = IniFile::load(folder.filePath(u"none.ini"_s));
+    QCOMPARE(ini.value(u"Accesso"_s, u"Valore"_s), QString());
   }
 
   void valuesMatchSectionsAndKeysInAnyCase() {
     const IniFile ini = IniFile::fromBytes(
         "[Margini Ricevuta Accettazione]\r\nSuperiore= -3 \r\nSinistro=2,5\r\n");
-    QCOMPARE(ini.value(u"margini ricevuta accettazione"_qs, u"SUPERIORE"_qs), u"-3"_qs);
-    QCOMPARE(ini.value(u"Margini Ricevuta Accettazione"_qs, u"Sinistro"_qs), u"2,5"_qs);
-    QCOMPARE(ini.value(u"Margini Ricevuta Accettazione"_qs, u"Altro"_qs), QString());
+    QCOMPARE(ini.value(u"margini ricevuta accettazione"_s, u"SUPERIORE"_s), u"-3"_s);
+    QCOMPARE(ini.value(u"Margini Ricevuta Accettazione"_s, u"Sinistro"_s), u"2,5"_s);
+    QCOMPARE(ini.value(u"Margini Ricevuta Accettazione"_s, u"Altro"_s), QString());
   }
 
   void writingKeepsEveryOtherLineByteForByte() {
     const QByteArray original =
         "; a comment\r\n[Accesso]\r\nValore=ABCD\r\nAltro = x \r\n\r\n[Other]\r\nk=v\r\n";
     IniFile ini = IniFile::fromBytes(original);
-    ini.setValue(u"ACCESSO"_qs, u"valore"_qs, u"1234"_qs);
+    ini.setValue(u"ACCESSO"_s, u"valore"_s, u"1234"_s);
     QCOMPARE(ini.toBytes(),
              QByteArray("; a comment\r\n[Accesso]\r\nValore=1234\r\nAltro = x \r\n"
                         "\r\n[Other]\r\nk=v\r\n"));
@@ -64,16 +66,16 @@ class IniFileTest : public QObject {
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, after);
     IniFile ini = IniFile::fromBytes(before);
-    ini.setValue(u"Accesso"_qs, u"Valore"_qs, u"64"_qs);
+    ini.setValue(u"Accesso"_s, u"Valore"_s, u"64"_s);
     QCOMPARE(ini.toBytes(), after);
   }
 
   void newSectionsAndKeysArePlain() {
     IniFile ini;
-    ini.setValue(u"Margini Avviso Ricevimento Mittente"_qs, u"Superiore"_qs, u"-3"_qs);
-    ini.setValue(u"Stampa Avviso Ricevimento Mittente"_qs, u"Orientamento"_qs,
-                 u"Orizzontale"_qs);
-    ini.setValue(u"Margini Avviso Ricevimento Mittente"_qs, u"Sinistro"_qs, u"4"_qs);
+    ini.setValue(u"Margini Avviso Ricevimento Mittente"_s, u"Superiore"_s, u"-3"_s);
+    ini.setValue(u"Stampa Avviso Ricevimento Mittente"_s, u"Orientamento"_s,
+                 u"Orizzontale"_s);
+    ini.setValue(u"Margini Avviso Ricevimento Mittente"_s, u"Sinistro"_s, u"4"_s);
     QCOMPARE(ini.toBytes(),
              QByteArray("[Margini Avviso Ricevimento Mittente]\r\nSuperiore=-3\r\n"
                         "Sinistro=4\r\n\r\n[Stampa Avviso Ricevimento Mittente]\r\n"
@@ -82,16 +84,16 @@ class IniFileTest : public QObject {
 
   void saveReplacesTheFileOrFailsLeavingIt() {
     TestFolder folder;
-    const QString path = folder.filePath(u"Impostazioni.ini"_qs);
+    const QString path = folder.filePath(u"Impostazioni.ini"_s);
     IniFile ini;
-    ini.setValue(u"A B"_qs, u"k"_qs, u"1"_qs);
+    ini.setValue(u"A B"_s, u"k"_s, u"1"_s);
     ini.save(path);
-    QCOMPARE(folder.read(u"Impostazioni.ini"_qs), QByteArray("[A B]\r\nk=1\r\n"));
+    QCOMPARE(folder.read(u"Impostazioni.ini"_s), QByteArray("[A B]\r\nk=1\r\n"));
 
-    folder.makeReadOnly(u"Impostazioni.ini"_qs);
-    ini.setValue(u"A B"_qs, u"k"_qs, u"2"_qs);
+    folder.makeReadOnly(u"Impostazioni.ini"_s);
+    ini.setValue(u"A B"_s, u"k"_s, u"2"_s);
     QVERIFY_THROWS_EXCEPTION(IniWriteError, ini.save(path));
-    QCOMPARE(folder.read(u"Impostazioni.ini"_qs), QByteArray("[A B]\r\nk=1\r\n"));
+    QCOMPARE(folder.read(u"Impostazioni.ini"_s), QByteArray("[A B]\r\nk=1\r\n"));
   }
 
   // The write itself fails, not the opening: the old file must survive it
@@ -101,24 +103,24 @@ class IniFileTest : public QObject {
     if (!disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
     TestFolder folder(disk.path());
     const QByteArray before = "[Accesso]\r\nValore=62A7C16E9F69C44DB494939E28AF\r\n";
-    folder.write(u"unins000.dll"_qs, before);
+    folder.write(u"unins000.dll"_s, before);
     disk.fill();
 
-    const QString path = folder.filePath(u"unins000.dll"_qs);
+    const QString path = folder.filePath(u"unins000.dll"_s);
     IniFile ini = IniFile::load(path);
-    ini.setValue(u"Accesso"_qs, u"Valore"_qs, u"64F4"_qs);
+    ini.setValue(u"Accesso"_s, u"Valore"_s, u"64F4"_s);
     QVERIFY_THROWS_EXCEPTION(IniWriteError, ini.save(path));
-    QCOMPARE(folder.read(u"unins000.dll"_qs), before);
+    QCOMPARE(folder.read(u"unins000.dll"_s), before);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
-             QStringList{u"unins000.dll"_qs});
+             QStringList{u"unins000.dll"_s});
   }
 
   void saveInReadOnlyFolderFails() {
     TestFolder folder;
     folder.makeReadOnly();
     IniFile ini;
-    ini.setValue(u"A"_qs, u"k"_qs, u"1"_qs);
-    QVERIFY_THROWS_EXCEPTION(IniWriteError, ini.save(folder.filePath(u"x.ini"_qs)));
+    ini.setValue(u"A"_s, u"k"_s, u"1"_s);
+    QVERIFY_THROWS_EXCEPTION(IniWriteError, ini.save(folder.filePath(u"x.ini"_s)));
   }
 };
 

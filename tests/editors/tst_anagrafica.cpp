@@ -14,14 +14,16 @@
 #include "workspacefixture.h"
 #include "support/recordingshell.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QStringList kAttachmentLabels = {u"lblFile01"_qs, u"lblFile02"_qs, u"lblFile03"_qs,
-                                       u"lblDesc01"_qs, u"lblDesc02"_qs, u"lblDesc03"_qs};
+const QStringList kAttachmentLabels = {u"lblFile01"_s, u"lblFile02"_s, u"lblFile03"_s,
+                                       u"lblDesc01"_s, u"lblDesc02"_s, u"lblDesc03"_s};
 
 struct Screen : WorkspaceFixture<TfrmAnagrafica> {
   RecordingShell shell;
-  QByteArray archive() { return folder.read(u"Anagrafica.pro"_qs); }
+  QByteArray archive() { return folder.read(u"Anagrafica.pro"_s); }
 };
 
 // What a check screen opened with, read while it is up.
@@ -54,8 +56,8 @@ class AddressBookScreenTest : public QObject {
  private slots:
   void everyFieldHasItsControl() {
     Screen s;
-    QCOMPARE(s.window.windowTitle(), u" Velinda - Archivio Anagrafico"_qs);
-    QCOMPARE(s.focused(), u"txtNome"_qs);
+    QCOMPARE(s.window.windowTitle(), u" Velinda - Archivio Anagrafico"_s);
+    QCOMPARE(s.focused(), u"txtNome"_s);
     const RecordLayout& layout = addressBookLayout();
     int boxes = 0;
     for (int i = 0; i < layout.fieldCount(); ++i) {
@@ -71,7 +73,7 @@ class AddressBookScreenTest : public QObject {
       ++boxes;
     }
     QCOMPARE(boxes, 33);
-    QCOMPARE(s.box(u"txtCodFisc"_qs)->accessibleName(), u"Codice fiscale"_qs);
+    QCOMPARE(s.box(u"txtCodFisc"_s)->accessibleName(), u"Codice fiscale"_s);
   }
 
   void enterChain_data() {
@@ -94,15 +96,15 @@ class AddressBookScreenTest : public QObject {
 
   void vatNumberTakesDigitsOnly() {
     Screen s;
-    s.focus(u"txtPartitaIva"_qs);
-    QTest::keyClicks(QApplication::focusWidget(), u"01a2 3-B4.5"_qs);
-    QCOMPARE(s.box(u"txtPartitaIva"_qs)->text(), u"012345"_qs);
+    s.focus(u"txtPartitaIva"_s);
+    QTest::keyClicks(QApplication::focusWidget(), u"01a2 3-B4.5"_s);
+    QCOMPARE(s.box(u"txtPartitaIva"_s)->text(), u"012345"_s);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(s.focused(), u"txtPartitaIva"_qs);
+    QCOMPARE(s.focused(), u"txtPartitaIva"_s);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
-    QCOMPARE(s.box(u"txtPartitaIva"_qs)->text(), u"01234"_qs);
+    QCOMPARE(s.box(u"txtPartitaIva"_s)->text(), u"01234"_s);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(s.focused(), u"txtIban"_qs);
+    QCOMPARE(s.focused(), u"txtIban"_s);
   }
 
   void typingRules_data() {
@@ -135,26 +137,26 @@ class AddressBookScreenTest : public QObject {
 
   void nameIsTheOnlyMandatoryField() {
     Screen s;
-    s.box(u"txtNome"_qs)->setText(u"   "_qs);
-    s.box(u"txtNote"_qs)->setText(u"cliente"_qs);
-    s.focus(u"txtNote"_qs);
-    s.press(u"cmdSalva"_qs);
+    s.box(u"txtNome"_s)->setText(u"   "_s);
+    s.box(u"txtNote"_s)->setText(u"cliente"_s);
+    s.focus(u"txtNote"_s);
+    s.press(u"cmdSalva"_s);
     QCOMPARE(s.messages.count(), 1);
     QCOMPARE(s.messages.last().form, RecordingMessages::Form::Warning);
     QCOMPARE(s.messages.last().text, EditorTexts::kMissingName);
-    QCOMPARE(s.focused(), u"txtNome"_qs);
+    QCOMPARE(s.focused(), u"txtNome"_s);
     QVERIFY(s.archive().isEmpty());
 
-    s.box(u"txtNome"_qs)->setText(u"Ditta Rossi"_qs);
-    s.box(u"txtNote"_qs)->clear();
-    s.press(u"cmdSalva"_qs);
+    s.box(u"txtNome"_s)->setText(u"Ditta Rossi"_s);
+    s.box(u"txtNote"_s)->clear();
+    s.press(u"cmdSalva"_s);
     QCOMPARE(s.messages.last().text, EditorTexts::kAppended);
-    QCOMPARE(s.label(u"lblPosizione"_qs)->text(), u"1"_qs);
+    QCOMPARE(s.label(u"lblPosizione"_s)->text(), u"1"_s);
     const QByteArray bytes = s.archive();
     QCOMPARE(bytes.size(), 3831);
     TSchedaAnagrafica saved;
     saved.bytes() = bytes;
-    QCOMPARE(saved.text(u"Nome"), u"Ditta Rossi"_qs);
+    QCOMPARE(saved.text(u"Nome"), u"Ditta Rossi"_s);
     const RecordLayout& layout = addressBookLayout();
     for (int i = 1; i < layout.fieldCount(); ++i)
       QVERIFY2(bytes.at(layout.offset(i)) == 0, qPrintable(layout.name(i)));
@@ -163,14 +165,14 @@ class AddressBookScreenTest : public QObject {
   void savedCardBytes() {
     Screen s;
     const QList<std::pair<QString, QString>> typed = {
-        {u"txtNome"_qs, u" Città srl "_qs},         {u"txtCap05"_qs, u"9"_qs},
-        {u"txtEmail"_qs, u"info@citta.it"_qs},      {u"txtCodFisc"_qs, u"RSSMRA80A01H501U"_qs},
-        {u"txtPartitaIva"_qs, u"01234567890"_qs},   {u"txtQuestioni"_qs, u"Sollecito"_qs},
-        {u"txtNote"_qs, u"fine"_qs}};
+        {u"txtNome"_s, u" Città srl "_s},         {u"txtCap05"_s, u"9"_s},
+        {u"txtEmail"_s, u"info@citta.it"_s},      {u"txtCodFisc"_s, u"RSSMRA80A01H501U"_s},
+        {u"txtPartitaIva"_s, u"01234567890"_s},   {u"txtQuestioni"_s, u"Sollecito"_s},
+        {u"txtNote"_s, u"fine"_s}};
     for (const auto& [name, text] : typed) s.box(name)->setText(text);
-    s.label(u"lblFile02"_qs)->setText(u"doc.pdf"_qs);
-    s.label(u"lblDesc03"_qs)->setText(u"copia"_qs);
-    s.press(u"cmdSalva"_qs);
+    s.label(u"lblFile02"_s)->setText(u"doc.pdf"_s);
+    s.label(u"lblDesc03"_s)->setText(u"copia"_s);
+    s.press(u"cmdSalva"_s);
     const QByteArray bytes = s.archive();
     QCOMPARE(bytes.size(), 3831);
     QCOMPARE(bytes.mid(0, 10), QByteArray("\x09" "Citt\xE0 srl"));
@@ -186,43 +188,43 @@ class AddressBookScreenTest : public QObject {
 
   void duplicateDropsTheAttachments() {
     Screen s;
-    s.box(u"txtNome"_qs)->setText(u"Anna Verdi"_qs);
-    s.box(u"txtLocalita"_qs)->setText(u"Forlì"_qs);
-    for (const QString& name : kAttachmentLabels) s.label(name)->setText(name + u".txt"_qs);
-    s.press(u"cmdSalva"_qs);
-    s.focus(u"txtNote"_qs);
-    s.press(u"cmdDuplica"_qs);
+    s.box(u"txtNome"_s)->setText(u"Anna Verdi"_s);
+    s.box(u"txtLocalita"_s)->setText(u"Forlì"_s);
+    for (const QString& name : kAttachmentLabels) s.label(name)->setText(name + u".txt"_s);
+    s.press(u"cmdSalva"_s);
+    s.focus(u"txtNote"_s);
+    s.press(u"cmdDuplica"_s);
     QCOMPARE(s.messages.last().text, EditorTexts::kDuplicated);
-    QCOMPARE(s.label(u"lblPosizione"_qs)->text(), QString());
+    QCOMPARE(s.label(u"lblPosizione"_s)->text(), QString());
     for (const QString& name : kAttachmentLabels) QCOMPARE(s.label(name)->text(), QString());
-    QCOMPARE(s.box(u"txtLocalita"_qs)->text(), u"Forlì"_qs);
-    QCOMPARE(s.focused(), u"txtNome"_qs);
+    QCOMPARE(s.box(u"txtLocalita"_s)->text(), u"Forlì"_s);
+    QCOMPARE(s.focused(), u"txtNome"_s);
 
-    s.press(u"cmdSalva"_qs);
-    QCOMPARE(s.label(u"lblPosizione"_qs)->text(), u"2"_qs);
+    s.press(u"cmdSalva"_s);
+    QCOMPARE(s.label(u"lblPosizione"_s)->text(), u"2"_s);
     const QByteArray bytes = s.archive();
     QCOMPARE(bytes.size(), 2 * 3831);
     TSchedaAnagrafica original, copy;
     original.bytes() = bytes.left(3831);
     copy.bytes() = bytes.mid(3831);
-    QCOMPARE(copy.text(u"Localita"), u"Forlì"_qs);
+    QCOMPARE(copy.text(u"Localita"), u"Forlì"_s);
     for (const QString& name : kAttachmentLabels) {
       const QStringView field = QStringView(name).mid(3);
       QCOMPARE(copy.text(field), QString());
-      QCOMPARE(original.text(field), name + u".txt"_qs);
+      QCOMPARE(original.text(field), name + u".txt"_s);
     }
   }
 
   void newCardClearsBoxesAndAttachments() {
     Screen s;
-    s.box(u"txtPec"_qs)->setText(u"a@pec.it"_qs);
-    s.label(u"lblDesc01"_qs)->setText(u"carta"_qs);
-    s.label(u"lblPosizione"_qs)->setText(u"4"_qs);
-    s.press(u"cmdNuovo"_qs);
-    QCOMPARE(s.box(u"txtPec"_qs)->text(), QString());
-    QCOMPARE(s.label(u"lblDesc01"_qs)->text(), QString());
-    QCOMPARE(s.label(u"lblPosizione"_qs)->text(), QString());
-    QCOMPARE(s.focused(), u"txtNome"_qs);
+    s.box(u"txtPec"_s)->setText(u"a@pec.it"_s);
+    s.label(u"lblDesc01"_s)->setText(u"carta"_s);
+    s.label(u"lblPosizione"_s)->setText(u"4"_s);
+    s.press(u"cmdNuovo"_s);
+    QCOMPARE(s.box(u"txtPec"_s)->text(), QString());
+    QCOMPARE(s.label(u"lblDesc01"_s)->text(), QString());
+    QCOMPARE(s.label(u"lblPosizione"_s)->text(), QString());
+    QCOMPARE(s.focused(), u"txtNome"_s);
   }
 
   void checkButtonsOpenTheirScreen_data() {
@@ -284,8 +286,8 @@ class AddressBookScreenTest : public QObject {
     QFETCH(QString, address);
     QFETCH(QString, target);
     Screen s;
-    s.box(u"txtEmail"_qs)->setText(address);
-    s.press(u"btnEmail"_qs);
+    s.box(u"txtEmail"_s)->setText(address);
+    s.press(u"btnEmail"_s);
     QCOMPARE(s.shell.opened.size(), 1);
     QCOMPARE(s.shell.opened.first().toString(), target);
     QCOMPARE(s.messages.count(), 0);
@@ -308,15 +310,15 @@ class AddressBookScreenTest : public QObject {
     QFETCH(QString, control);
     QFETCH(QString, hint);
     Screen s;
-    auto* line = s.label(u"panInfo"_qs);
+    auto* line = s.label(u"panInfo"_s);
     QTest::mouseMove(s.window.findChild<QWidget*>(control));
     QTRY_COMPARE(line->text(), hint);
     // The person picture and the boxes leave the line alone; the separator
     // bar empties it.
-    QTest::mouseMove(s.label(u"imgPersona"_qs));
-    QTest::mouseMove(s.box(u"txtNote"_qs));
+    QTest::mouseMove(s.label(u"imgPersona"_s));
+    QTest::mouseMove(s.box(u"txtNote"_s));
     QCOMPARE(line->text(), hint);
-    QTest::mouseMove(s.window.findChild<QWidget*>(u"shpSeparatore"_qs));
+    QTest::mouseMove(s.window.findChild<QWidget*>(u"shpSeparatore"_s));
     QTRY_COMPARE(line->text(), QString());
   }
 
@@ -330,8 +332,8 @@ class AddressBookScreenTest : public QObject {
       text = guide->text();
       guide->close();
     });
-    s.press(u"cmdGuida"_qs);
-    QCOMPARE(title, u"App Archivio Anagrafico"_qs);
+    s.press(u"cmdGuida"_s);
+    QCOMPARE(title, u"App Archivio Anagrafico"_s);
     QCOMPARE(text, GuideTexts::addressBook());
   }
 };

@@ -11,17 +11,19 @@
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 using Form = RecordingMessages::Form;
 
 namespace {
 
-const QString kArchive = u"Ricevute_Accettazione.pro"_qs;
+const QString kArchive = u"Ricevute_Accettazione.pro"_s;
 
 QByteArray receipts(int count) {
   QByteArray bytes;
   for (int i = 1; i <= count; ++i) {
     TSchedaAccettazione r;
-    r.setText(u"Destinatario", u"Destinatario %1"_qs.arg(i));
+    r.setText(u"Destinatario", u"Destinatario %1"_s.arg(i));
     r.setFlag(u"Inviata", i % 2 == 0);
     bytes += r.bytes();
   }
@@ -44,15 +46,15 @@ struct Screen {
     if (!w) qFatal("no control %s", qPrintable(name));
     return w;
   }
-  QString label() { return get<QLabel>(u"lblPosizione"_qs)->text(); }
-  void setLabel(const QString& text) { get<QLabel>(u"lblPosizione"_qs)->setText(text); }
-  QString recipient() { return get(u"txtDestinatario"_qs)->text(); }
+  QString label() { return get<QLabel>(u"lblPosizione"_s)->text(); }
+  void setLabel(const QString& text) { get<QLabel>(u"lblPosizione"_s)->setText(text); }
+  QString recipient() { return get(u"txtDestinatario"_s)->text(); }
   void type(const QString& box, const QString& text) { get(box)->setText(text); }
   void fillMandatory() {
-    type(u"txtDestinatario"_qs, u"Mario Rossi"_qs);
-    type(u"txtMittente"_qs, u"Studio Bianchi"_qs);
-    type(u"txtData"_qs, u"09/12/2026"_qs);
-    type(u"txtContenuto"_qs, u"Diffida"_qs);
+    type(u"txtDestinatario"_s, u"Mario Rossi"_s);
+    type(u"txtMittente"_s, u"Studio Bianchi"_s);
+    type(u"txtData"_s, u"09/12/2026"_s);
+    type(u"txtContenuto"_s, u"Diffida"_s);
   }
   TSchedaAccettazione record(int n) {
     TSchedaAccettazione r;
@@ -102,7 +104,7 @@ class EditorWorkflowTest : public QObject {
     Screen s;
     s.folder.write(kArchive, receipts(records));
     s.setLabel(startLabel);
-    s.type(u"txtDestinatario"_qs, u"on screen"_qs);
+    s.type(u"txtDestinatario"_s, u"on screen"_s);
     EditorWorkflow* w = s.window.workflow();
     if (action == u"first") w->first();
     if (action == u"last") w->last();
@@ -110,7 +112,7 @@ class EditorWorkflowTest : public QObject {
     if (action == u"previous") w->previous();
 
     QCOMPARE(s.label(), label);
-    QCOMPARE(s.recipient(), recipient == u"-" ? u"on screen"_qs : recipient);
+    QCOMPARE(s.recipient(), recipient == u"-" ? u"on screen"_s : recipient);
     if (emptyMessage) {
       QCOMPARE(s.messages.count(), 1);
       QCOMPARE(s.messages.last().form, Form::Information);
@@ -123,19 +125,19 @@ class EditorWorkflowTest : public QObject {
   void readingFillsEveryControlAndFlagsOnlyWhenKnown() {
     Screen s;
     TSchedaAccettazione r;
-    r.setText(u"CapDes03", u"1"_qs);
-    r.setText(u"File02", u"contratto.pdf"_qs);
+    r.setText(u"CapDes03", u"1"_s);
+    r.setText(u"File02", u"contratto.pdf"_s);
     r.setFlag(u"Avviso", true);
-    r.setText(u"Inviata", u"?"_qs);  // neither "Sì" nor "No"
+    r.setText(u"Inviata", u"?"_s);  // neither "Sì" nor "No"
     s.folder.write(kArchive, r.bytes());
-    s.get<QCheckBox>(u"chkInviata"_qs)->setChecked(true);
-    s.type(u"txtMittente"_qs, u"left over"_qs);
+    s.get<QCheckBox>(u"chkInviata"_s)->setChecked(true);
+    s.type(u"txtMittente"_s, u"left over"_s);
     s.window.workflow()->first();
-    QCOMPARE(s.get(u"txtCapDes03"_qs)->text(), u"1"_qs);
-    QCOMPARE(s.get(u"txtMittente"_qs)->text(), QString());
-    QCOMPARE(s.get<QLabel>(u"lblFile02"_qs)->text(), u"contratto.pdf"_qs);
-    QVERIFY(s.get<QCheckBox>(u"chkAvviso"_qs)->isChecked());
-    QVERIFY(s.get<QCheckBox>(u"chkInviata"_qs)->isChecked());
+    QCOMPARE(s.get(u"txtCapDes03"_s)->text(), u"1"_s);
+    QCOMPARE(s.get(u"txtMittente"_s)->text(), QString());
+    QCOMPARE(s.get<QLabel>(u"lblFile02"_s)->text(), u"contratto.pdf"_s);
+    QVERIFY(s.get<QCheckBox>(u"chkAvviso"_s)->isChecked());
+    QVERIFY(s.get<QCheckBox>(u"chkInviata"_s)->isChecked());
   }
 
   void saveAppendsThenOverwrites() {
@@ -143,17 +145,17 @@ class EditorWorkflowTest : public QObject {
     s.folder.write(kArchive, receipts(2));
     s.fillMandatory();
     s.window.workflow()->save();
-    QCOMPARE(s.label(), u"3"_qs);
+    QCOMPARE(s.label(), u"3"_s);
     QCOMPARE(s.messages.last().text, EditorTexts::kAppended);
     QCOMPARE(s.messages.last().form, Form::Information);
-    s.type(u"txtContenuto"_qs, u"  Sollecito  "_qs);
+    s.type(u"txtContenuto"_s, u"  Sollecito  "_s);
     s.window.workflow()->save();
-    QCOMPARE(s.label(), u"3"_qs);
+    QCOMPARE(s.label(), u"3"_s);
     QCOMPARE(s.messages.last().text, EditorTexts::kOverwritten);
     QCOMPARE(s.folder.read(kArchive).size(), 3 * 3520);
-    QCOMPARE(s.record(3).text(u"Contenuto"), u"Sollecito"_qs);
+    QCOMPARE(s.record(3).text(u"Contenuto"), u"Sollecito"_s);
     // The box keeps what was typed, blanks included.
-    QCOMPARE(s.get(u"txtContenuto"_qs)->text(), u"  Sollecito  "_qs);
+    QCOMPARE(s.get(u"txtContenuto"_s)->text(), u"  Sollecito  "_s);
   }
 
   void mandatoryFieldsInOrder_data() {
@@ -176,7 +178,7 @@ class EditorWorkflowTest : public QObject {
     QFETCH(QString, focus);
     Screen s;
     s.fillMandatory();
-    for (const QString& box : blank) s.type(box, u"  \t "_qs);
+    for (const QString& box : blank) s.type(box, u"  \t "_s);
     s.window.workflow()->save();
     QCOMPARE(s.messages.count(), 1);
     QCOMPARE(s.messages.last().form, Form::Warning);
@@ -195,10 +197,10 @@ class EditorWorkflowTest : public QObject {
     QCOMPARE(s.messages.last().form, Form::Error);
     QCOMPARE(s.messages.last().text, kArchiveAccessMessage);
     QCOMPARE(s.label(), QString());
-    s.setLabel(u"2"_qs);
+    s.setLabel(u"2"_s);
     s.window.workflow()->save();
     QCOMPARE(s.messages.last().text, kArchiveAccessMessage);
-    QCOMPARE(s.label(), u"2"_qs);
+    QCOMPARE(s.label(), u"2"_s);
     QCOMPARE(s.folder.read(kArchive), receipts(2));
   }
 
@@ -207,7 +209,7 @@ class EditorWorkflowTest : public QObject {
     s.folder.write(kArchive, receipts(2));
     s.fillMandatory();
     for (auto action : {&EditorWorkflow::save, &EditorWorkflow::next, &EditorWorkflow::previous}) {
-      s.setLabel(u"x7"_qs);
+      s.setLabel(u"x7"_s);
       (s.window.workflow()->*action)();
       QCOMPARE(s.messages.last().form, Form::Error);
       QCOMPARE(s.messages.last().text, kArchiveAccessMessage);
@@ -218,13 +220,13 @@ class EditorWorkflowTest : public QObject {
   void duplicateThenSaveAppendsACopyWithoutAttachments() {
     Screen s;
     TSchedaAccettazione original;
-    original.setText(u"Destinatario", u"Mario Rossi"_qs);
-    original.setText(u"Mittente", u"Studio Bianchi"_qs);
-    original.setText(u"Data", u"01/12/2026"_qs);
-    original.setText(u"Contenuto", u"Diffida"_qs);
+    original.setText(u"Destinatario", u"Mario Rossi"_s);
+    original.setText(u"Mittente", u"Studio Bianchi"_s);
+    original.setText(u"Data", u"01/12/2026"_s);
+    original.setText(u"Contenuto", u"Diffida"_s);
     original.setFlag(u"Avviso", true);
-    original.setText(u"File01", u"scansione.pdf"_qs);
-    original.setText(u"Desc01", u"Ricevuta timbrata"_qs);
+    original.setText(u"File01", u"scansione.pdf"_s);
+    original.setText(u"Desc01", u"Ricevuta timbrata"_s);
     s.folder.write(kArchive, original.bytes());
 
     s.window.workflow()->duplicate();
@@ -236,15 +238,15 @@ class EditorWorkflowTest : public QObject {
     QCOMPARE(s.messages.last().form, Form::Information);
     QCOMPARE(s.messages.last().text, EditorTexts::kDuplicated);
     QCOMPARE(s.label(), QString());
-    QCOMPARE(s.get<QLabel>(u"lblFile01"_qs)->text(), QString());
-    QCOMPARE(s.recipient(), u"Mario Rossi"_qs);
-    QCOMPARE(QApplication::focusWidget()->objectName(), u"txtDestinatario"_qs);
+    QCOMPARE(s.get<QLabel>(u"lblFile01"_s)->text(), QString());
+    QCOMPARE(s.recipient(), u"Mario Rossi"_s);
+    QCOMPARE(QApplication::focusWidget()->objectName(), u"txtDestinatario"_s);
 
     s.window.workflow()->save();
-    QCOMPARE(s.label(), u"2"_qs);
+    QCOMPARE(s.label(), u"2"_s);
     QCOMPARE(s.folder.read(kArchive).left(3520), original.bytes());
     const TSchedaAccettazione copy = s.record(2);
-    QCOMPARE(copy.text(u"Destinatario"), u"Mario Rossi"_qs);
+    QCOMPARE(copy.text(u"Destinatario"), u"Mario Rossi"_s);
     QCOMPARE(copy.flag(u"Avviso"), std::optional<bool>(true));
     QCOMPARE(copy.text(u"File01"), QString());
     QCOMPARE(copy.text(u"Desc01"), QString());
@@ -253,13 +255,13 @@ class EditorWorkflowTest : public QObject {
   void clearEmptiesTheCardWithoutAsking() {
     Screen s;
     s.fillMandatory();
-    s.get<QCheckBox>(u"chkVaglia"_qs)->setChecked(true);
-    s.get<QLabel>(u"lblDesc03"_qs)->setText(u"nota"_qs);
-    s.setLabel(u"5"_qs);
+    s.get<QCheckBox>(u"chkVaglia"_s)->setChecked(true);
+    s.get<QLabel>(u"lblDesc03"_s)->setText(u"nota"_s);
+    s.setLabel(u"5"_s);
     s.window.workflow()->clear();
     QCOMPARE(s.recipient(), QString());
-    QVERIFY(!s.get<QCheckBox>(u"chkVaglia"_qs)->isChecked());
-    QCOMPARE(s.get<QLabel>(u"lblDesc03"_qs)->text(), QString());
+    QVERIFY(!s.get<QCheckBox>(u"chkVaglia"_s)->isChecked());
+    QCOMPARE(s.get<QLabel>(u"lblDesc03"_s)->text(), QString());
     QCOMPARE(s.label(), QString());
     QCOMPARE(s.messages.count(), 0);
   }

@@ -14,13 +14,15 @@
 #include "editortexts.h"
 #include "workspacefixture.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Screen : WorkspaceFixture<TfrmRicevimento> {
   void fillMandatory() {
-    box(u"txtDestinatario"_qs)->setText(u"Mario Rossi"_qs);
-    box(u"txtMittente"_qs)->setText(u"Studio Bianchi"_qs);
-    box(u"txtContenuto"_qs)->setText(u"Diffida"_qs);
+    box(u"txtDestinatario"_s)->setText(u"Mario Rossi"_s);
+    box(u"txtMittente"_s)->setText(u"Studio Bianchi"_s);
+    box(u"txtContenuto"_s)->setText(u"Diffida"_s);
   }
 };
 
@@ -31,8 +33,8 @@ class ReturnReceiptScreenTest : public QObject {
  private slots:
   void everyFieldHasItsBoxOrCheckBox() {
     Screen s;
-    QCOMPARE(s.window.windowTitle(), u" Velinda - Avvisi Ricevimento"_qs);
-    QCOMPARE(s.focused(), u"txtDestinatario"_qs);
+    QCOMPARE(s.window.windowTitle(), u" Velinda - Avvisi Ricevimento"_s);
+    QCOMPARE(s.focused(), u"txtDestinatario"_s);
     const RecordLayout& layout = returnReceiptLayout();
     int boxes = 0, checks = 0;
     for (int i = 0; i < layout.fieldCount(); ++i) {
@@ -50,9 +52,9 @@ class ReturnReceiptScreenTest : public QObject {
     }
     QCOMPARE(boxes, 39);
     QCOMPARE(checks, 4);
-    QCOMPARE(s.box(u"txtN05"_qs)->accessibleName(), u"Numero etichetta, carattere 5"_qs);
-    QCOMPARE(s.box(u"txtCapMit03"_qs)->accessibleName(), u"CAP mittente, cifra 3"_qs);
-    QVERIFY(!s.window.findChild<QLabel*>(u"lblFile01"_qs));
+    QCOMPARE(s.box(u"txtN05"_s)->accessibleName(), u"Numero etichetta, carattere 5"_s);
+    QCOMPARE(s.box(u"txtCapMit03"_s)->accessibleName(), u"CAP mittente, cifra 3"_s);
+    QVERIFY(!s.window.findChild<QLabel*>(u"lblFile01"_s));
   }
 
   void enterLoop_data() {
@@ -75,38 +77,38 @@ class ReturnReceiptScreenTest : public QObject {
 
   void tabVisitsCheckBoxesInItsOwnOrder() {
     Screen s;
-    s.focus(u"txtN13"_qs);
+    s.focus(u"txtN13"_s);
     QStringList visited;
     for (int i = 0; i < 5; ++i) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       visited << s.focused();
     }
-    QCOMPARE(visited, (QStringList{u"chkRaccomandata"_qs, u"chkPacco"_qs, u"chkAssicurata"_qs,
-                                   u"txtEuro"_qs, u"chkConsegnata"_qs}));
-    QCOMPARE(s.box(u"txtN13"_qs)->text(), QString());
+    QCOMPARE(visited, (QStringList{u"chkRaccomandata"_s, u"chkPacco"_s, u"chkAssicurata"_s,
+                                   u"txtEuro"_s, u"chkConsegnata"_s}));
+    QCOMPARE(s.box(u"txtN13"_s)->text(), QString());
   }
 
   void numberBoxesTakeOneCapitalEach() {
     Screen s;
-    s.focus(u"txtN05"_qs);
+    s.focus(u"txtN05"_s);
     QTest::keyClick(QApplication::focusWidget(), 'r');
-    QCOMPARE(s.box(u"txtN05"_qs)->text(), u"R"_qs);
-    QCOMPARE(s.focused(), u"txtN06"_qs);
+    QCOMPARE(s.box(u"txtN05"_s)->text(), u"R"_s);
+    QCOMPARE(s.focused(), u"txtN06"_s);
 
-    s.focus(u"txtN01"_qs);
-    s.type(u"rr12345678it"_qs);
+    s.focus(u"txtN01"_s);
+    s.type(u"rr12345678it"_s);
     QString number;
-    for (int n = 1; n <= 13; ++n) number += s.box(u"txtN%1"_qs.arg(n, 2, 10, QChar(u'0')))->text();
-    QCOMPARE(number, u"RR12345678IT"_qs);  // the thirteenth box was never reached
-    QCOMPARE(s.focused(), u"txtN13"_qs);
-    s.type(u"9"_qs);
-    QCOMPARE(s.box(u"txtN13"_qs)->text(), u"9"_qs);
-    QCOMPARE(s.focused(), u"txtEuro"_qs);
+    for (int n = 1; n <= 13; ++n) number += s.box(u"txtN%1"_s.arg(n, 2, 10, QChar(u'0')))->text();
+    QCOMPARE(number, u"RR12345678IT"_s);  // the thirteenth box was never reached
+    QCOMPARE(s.focused(), u"txtN13"_s);
+    s.type(u"9"_s);
+    QCOMPARE(s.box(u"txtN13"_s)->text(), u"9"_s);
+    QCOMPARE(s.focused(), u"txtEuro"_s);
 
-    s.focus(u"txtN03"_qs);
+    s.focus(u"txtN03"_s);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
-    QCOMPARE(s.box(u"txtN03"_qs)->text(), QString());
-    QCOMPARE(s.focused(), u"txtN03"_qs);
+    QCOMPARE(s.box(u"txtN03"_s)->text(), QString());
+    QCOMPARE(s.focused(), u"txtN03"_s);
   }
 
   void mandatoryFields_data() {
@@ -131,26 +133,26 @@ class ReturnReceiptScreenTest : public QObject {
     QFETCH(QString, warning);
     QFETCH(QString, focus);
     Screen s;
-    s.box(u"txtDestinatario"_qs)->setText(recipient);
-    s.box(u"txtMittente"_qs)->setText(sender);
-    s.box(u"txtContenuto"_qs)->setText(contents);
-    s.focus(u"txtUfficio"_qs);
-    s.press(u"cmdSalva"_qs);
+    s.box(u"txtDestinatario"_s)->setText(recipient);
+    s.box(u"txtMittente"_s)->setText(sender);
+    s.box(u"txtContenuto"_s)->setText(contents);
+    s.focus(u"txtUfficio"_s);
+    s.press(u"cmdSalva"_s);
     QCOMPARE(s.messages.count(), 1);
     QCOMPARE(s.messages.last().form, RecordingMessages::Form::Warning);
     QCOMPARE(s.messages.last().text, warning);
     QCOMPARE(s.focused(), focus);
-    QVERIFY(s.folder.read(u"Avvisi_Ricevimento.pro"_qs).isEmpty());
+    QVERIFY(s.folder.read(u"Avvisi_Ricevimento.pro"_s).isEmpty());
   }
 
   void savesWithoutADate() {
     Screen s;
     s.fillMandatory();
-    s.press(u"cmdSalva"_qs);
+    s.press(u"cmdSalva"_s);
     QCOMPARE(s.messages.last().form, RecordingMessages::Form::Information);
     QCOMPARE(s.messages.last().text, EditorTexts::kAppended);
-    QCOMPARE(s.position()->text(), u"1"_qs);
-    const QByteArray bytes = s.folder.read(u"Avvisi_Ricevimento.pro"_qs);
+    QCOMPARE(s.position()->text(), u"1"_s);
+    const QByteArray bytes = s.folder.read(u"Avvisi_Ricevimento.pro"_s);
     QCOMPARE(bytes.size(), 1733);
     QCOMPARE(bytes.at(1338), '\0');  // the date's length byte
   }
@@ -158,17 +160,17 @@ class ReturnReceiptScreenTest : public QObject {
   void savedRecordBytesFieldByField() {
     Screen s;
     const QList<std::pair<QString, QString>> typed = {
-        {u"txtN01"_qs, u"R"_qs},          {u"txtN13"_qs, u"7"_qs},
-        {u"txtEuro"_qs, u" 150,00 "_qs},  {u"txtDestinatario"_qs, u"Comune di Forlì"_qs},
-        {u"txtCapDes05"_qs, u"4"_qs},     {u"txtMittente"_qs, u"Studio Bianchi"_qs},
-        {u"txtProvMit02"_qs, u"C"_qs},    {u"txtData"_qs, u"09/12/2026"_qs},
-        {u"txtUfficio"_qs, u"Roma 1"_qs}, {u"txtContenuto"_qs, u"Diffida"_qs}};
+        {u"txtN01"_s, u"R"_s},          {u"txtN13"_s, u"7"_s},
+        {u"txtEuro"_s, u" 150,00 "_s},  {u"txtDestinatario"_s, u"Comune di Forlì"_s},
+        {u"txtCapDes05"_s, u"4"_s},     {u"txtMittente"_s, u"Studio Bianchi"_s},
+        {u"txtProvMit02"_s, u"C"_s},    {u"txtData"_s, u"09/12/2026"_s},
+        {u"txtUfficio"_s, u"Roma 1"_s}, {u"txtContenuto"_s, u"Diffida"_s}};
     for (const auto& [name, text] : typed) s.box(name)->setText(text);
-    s.check(u"chkConsegnata"_qs)->setChecked(true);
-    s.check(u"chkPacco"_qs)->setChecked(true);
-    s.press(u"cmdSalva"_qs);
+    s.check(u"chkConsegnata"_s)->setChecked(true);
+    s.check(u"chkPacco"_s)->setChecked(true);
+    s.press(u"cmdSalva"_s);
 
-    const QByteArray bytes = s.folder.read(u"Avvisi_Ricevimento.pro"_qs);
+    const QByteArray bytes = s.folder.read(u"Avvisi_Ricevimento.pro"_s);
     QCOMPARE(bytes.size(), 1733);
     QCOMPARE(bytes.mid(0, 2), QByteArray("\x01R"));
     QCOMPARE(bytes.mid(2, 1), QByteArray("\x00", 1));
@@ -184,46 +186,46 @@ class ReturnReceiptScreenTest : public QObject {
     // Consegnata, Raccomandata, Pacco, Assicurata.
     QCOMPARE(bytes.mid(1721, 12), QByteArray("\x02S\xEC" "\x02No" "\x02S\xEC" "\x02No"));
     // The screen keeps the text as typed.
-    QCOMPARE(s.box(u"txtEuro"_qs)->text(), u" 150,00 "_qs);
+    QCOMPARE(s.box(u"txtEuro"_s)->text(), u" 150,00 "_s);
   }
 
   void readingARecordFillsTheScreen() {
     Screen s;
     TSchedaRicevimento record;
-    record.setText(u"N02", u"X"_qs);
-    record.setText(u"Destinatario", u"Anna Verdi"_qs);
-    record.setText(u"Ufficio", u"Bologna"_qs);
+    record.setText(u"N02", u"X"_s);
+    record.setText(u"Destinatario", u"Anna Verdi"_s);
+    record.setText(u"Ufficio", u"Bologna"_s);
     record.setFlag(u"Assicurata", true);
     record.setFlag(u"Consegnata", false);
-    s.folder.write(u"Avvisi_Ricevimento.pro"_qs, record.bytes());
-    s.check(u"chkConsegnata"_qs)->setChecked(true);
-    s.press(u"cmdUltimo"_qs);
-    QCOMPARE(s.box(u"txtN02"_qs)->text(), u"X"_qs);
-    QCOMPARE(s.box(u"txtDestinatario"_qs)->text(), u"Anna Verdi"_qs);
-    QCOMPARE(s.box(u"txtUfficio"_qs)->text(), u"Bologna"_qs);
-    QVERIFY(s.check(u"chkAssicurata"_qs)->isChecked());
-    QVERIFY(!s.check(u"chkConsegnata"_qs)->isChecked());
-    QCOMPARE(s.position()->text(), u"1"_qs);
+    s.folder.write(u"Avvisi_Ricevimento.pro"_s, record.bytes());
+    s.check(u"chkConsegnata"_s)->setChecked(true);
+    s.press(u"cmdUltimo"_s);
+    QCOMPARE(s.box(u"txtN02"_s)->text(), u"X"_s);
+    QCOMPARE(s.box(u"txtDestinatario"_s)->text(), u"Anna Verdi"_s);
+    QCOMPARE(s.box(u"txtUfficio"_s)->text(), u"Bologna"_s);
+    QVERIFY(s.check(u"chkAssicurata"_s)->isChecked());
+    QVERIFY(!s.check(u"chkConsegnata"_s)->isChecked());
+    QCOMPARE(s.position()->text(), u"1"_s);
   }
 
   void duplicateOfADeliveredRecordStaysDelivered() {
     Screen s;
     s.fillMandatory();
-    s.box(u"txtN01"_qs)->setText(u"A"_qs);
-    s.check(u"chkConsegnata"_qs)->setChecked(true);
-    s.press(u"cmdSalva"_qs);
-    s.focus(u"txtContenuto"_qs);
-    s.press(u"cmdDuplica"_qs);
+    s.box(u"txtN01"_s)->setText(u"A"_s);
+    s.check(u"chkConsegnata"_s)->setChecked(true);
+    s.press(u"cmdSalva"_s);
+    s.focus(u"txtContenuto"_s);
+    s.press(u"cmdDuplica"_s);
     QCOMPARE(s.messages.last().text, EditorTexts::kDuplicated);
     QCOMPARE(s.position()->text(), QString());
-    QVERIFY(s.check(u"chkConsegnata"_qs)->isChecked());
-    QCOMPARE(s.box(u"txtN01"_qs)->text(), u"A"_qs);
-    QCOMPARE(s.focused(), u"txtDestinatario"_qs);
+    QVERIFY(s.check(u"chkConsegnata"_s)->isChecked());
+    QCOMPARE(s.box(u"txtN01"_s)->text(), u"A"_s);
+    QCOMPARE(s.focused(), u"txtDestinatario"_s);
 
-    s.press(u"cmdSalva"_qs);
+    s.press(u"cmdSalva"_s);
     QCOMPARE(s.messages.last().text, EditorTexts::kAppended);
-    QCOMPARE(s.position()->text(), u"2"_qs);
-    const QByteArray bytes = s.folder.read(u"Avvisi_Ricevimento.pro"_qs);
+    QCOMPARE(s.position()->text(), u"2"_s);
+    const QByteArray bytes = s.folder.read(u"Avvisi_Ricevimento.pro"_s);
     QCOMPARE(bytes.size(), 2 * 1733);
     QCOMPARE(bytes.mid(1733, 1733), bytes.mid(0, 1733));
   }
@@ -231,25 +233,25 @@ class ReturnReceiptScreenTest : public QObject {
   void newCardClearsEverything() {
     Screen s;
     s.fillMandatory();
-    s.box(u"txtN07"_qs)->setText(u"Q"_qs);
-    s.check(u"chkRaccomandata"_qs)->setChecked(true);
-    s.position()->setText(u"3"_qs);
-    s.focus(u"txtEuro"_qs);
-    s.press(u"cmdNuovo"_qs);
-    QCOMPARE(s.box(u"txtN07"_qs)->text(), QString());
-    QCOMPARE(s.box(u"txtContenuto"_qs)->text(), QString());
-    QVERIFY(!s.check(u"chkRaccomandata"_qs)->isChecked());
+    s.box(u"txtN07"_s)->setText(u"Q"_s);
+    s.check(u"chkRaccomandata"_s)->setChecked(true);
+    s.position()->setText(u"3"_s);
+    s.focus(u"txtEuro"_s);
+    s.press(u"cmdNuovo"_s);
+    QCOMPARE(s.box(u"txtN07"_s)->text(), QString());
+    QCOMPARE(s.box(u"txtContenuto"_s)->text(), QString());
+    QVERIFY(!s.check(u"chkRaccomandata"_s)->isChecked());
     QCOMPARE(s.position()->text(), QString());
-    QCOMPARE(s.focused(), u"txtDestinatario"_qs);
+    QCOMPARE(s.focused(), u"txtDestinatario"_s);
   }
 
   void senderBlockRestsInBeige() {
     Screen s;
-    QCOMPARE(s.colourInside(u"txtCapMit02"_qs), QColor(0xF5, 0xF5, 0xDC));
-    QCOMPARE(s.colourInside(u"txtLocalitaDes"_qs), QColor(0xF0, 0xF8, 0xFF));
-    QCOMPARE(s.colourInside(u"txtN03"_qs), QColor(0xF0, 0xF8, 0xFF));
-    s.focus(u"txtMittente"_qs);
-    QCOMPARE(s.colourInside(u"txtMittente"_qs), QColor(0xFF, 0xFF, 0x00));
+    QCOMPARE(s.colourInside(u"txtCapMit02"_s), QColor(0xF5, 0xF5, 0xDC));
+    QCOMPARE(s.colourInside(u"txtLocalitaDes"_s), QColor(0xF0, 0xF8, 0xFF));
+    QCOMPARE(s.colourInside(u"txtN03"_s), QColor(0xF0, 0xF8, 0xFF));
+    s.focus(u"txtMittente"_s);
+    QCOMPARE(s.colourInside(u"txtMittente"_s), QColor(0xFF, 0xFF, 0x00));
   }
 
   void sheetsLieOneOverTheOther() {
@@ -265,9 +267,9 @@ class ReturnReceiptScreenTest : public QObject {
 
   void dateButtonWritesToday() {
     Screen s;
-    s.box(u"txtData"_qs)->setText(u"vecchia"_qs);
-    s.press(u"impData"_qs);
-    QCOMPARE(s.box(u"txtData"_qs)->text(), QDate::currentDate().toString(u"dd/MM/yyyy"_qs));
+    s.box(u"txtData"_s)->setText(u"vecchia"_s);
+    s.press(u"impData"_s);
+    QCOMPARE(s.box(u"txtData"_s)->text(), QDate::currentDate().toString(u"dd/MM/yyyy"_s));
   }
 
   void hints_data() {
@@ -287,12 +289,12 @@ class ReturnReceiptScreenTest : public QObject {
     QFETCH(QString, control);
     QFETCH(QString, hint);
     Screen s;
-    auto* line = s.window.findChild<QLabel*>(u"panInfo"_qs);
+    auto* line = s.window.findChild<QLabel*>(u"panInfo"_s);
     QTest::mouseMove(s.window.findChild<QWidget*>(control));
     QTRY_COMPARE(line->text(), hint);
     // The kind-of-item boxes and the text boxes leave the line alone.
-    QTest::mouseMove(s.check(u"chkPacco"_qs));
-    QTest::mouseMove(s.box(u"txtEuro"_qs));
+    QTest::mouseMove(s.check(u"chkPacco"_s));
+    QTest::mouseMove(s.box(u"txtEuro"_s));
     QCOMPARE(line->text(), hint);
     QTest::mouseMove(&s.window, QPoint(2, 2));
     QTRY_COMPARE(line->text(), QString());
@@ -308,10 +310,10 @@ class ReturnReceiptScreenTest : public QObject {
       text = guide->text();
       guide->close();
     });
-    QTest::keyClick(s.box(u"txtN04"_qs), Qt::Key_F1);
-    QCOMPARE(title, u"App Avvisi di Ricevimento"_qs);
+    QTest::keyClick(s.box(u"txtN04"_s), Qt::Key_F1);
+    QCOMPARE(title, u"App Avvisi di Ricevimento"_s);
     QCOMPARE(text, GuideTexts::returnReceipt());
-    QCOMPARE(s.box(u"txtN04"_qs)->text(), QString());
+    QCOMPARE(s.box(u"txtN04"_s)->text(), QString());
   }
 };
 

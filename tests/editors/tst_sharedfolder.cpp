@@ -12,17 +12,19 @@
 #include "support/otherstation.h"
 #include "workspacefixture.h"
 
+using namespace Qt::StringLiterals;
+
 using Form = RecordingMessages::Form;
 using namespace std::chrono_literals;
 
 namespace {
 
-const QString kAddressBook = u"Anagrafica.pro"_qs;
+const QString kAddressBook = u"Anagrafica.pro"_s;
 
 TSchedaAnagrafica card(const QString& name) {
   TSchedaAnagrafica c;
   c.setText(u"Nome", name);
-  c.setText(u"Localita", u"Forlì"_qs);
+  c.setText(u"Localita", u"Forlì"_s);
   return c;
 }
 
@@ -33,11 +35,11 @@ QByteArray cards(const QStringList& names) {
 }
 
 struct Screen : WorkspaceFixture<TfrmAnagrafica> {
-  Screen() { folder.write(kAddressBook, cards({u"Rossi"_qs, u"Bianchi"_qs, u"Neri"_qs})); }
+  Screen() { folder.write(kAddressBook, cards({u"Rossi"_s, u"Bianchi"_s, u"Neri"_s})); }
 
   EditorWorkflow* workflow() { return window.workflow(); }
-  QString name() { return box(u"txtNome"_qs)->text(); }
-  void setName(const QString& name) { box(u"txtNome"_qs)->setText(name); }
+  QString name() { return box(u"txtNome"_s)->text(); }
+  void setName(const QString& name) { box(u"txtNome"_s)->setText(name); }
   QString lockPath() { return ArchiveLock::lockFilePath(folder.filePath(kAddressBook)); }
 
   // Another station saves card `n` with this name.
@@ -98,17 +100,17 @@ class SharedFolderTest : public QObject {
     QFETCH(QList<bool>, answers);
     Screen s;
     if (shownBy == u"list") {
-      EditorFill::loadRecord(&s.window, card(u"Bianchi"_qs), 2);
+      EditorFill::loadRecord(&s.window, card(u"Bianchi"_s), 2);
     } else {
       s.workflow()->first();
       s.workflow()->next();
     }
     if (shownBy == u"own save") {
-      s.setName(u"Bianchi srl"_qs);
+      s.setName(u"Bianchi srl"_s);
       s.workflow()->save();
     }
-    QCOMPARE(s.position()->text(), u"2"_qs);
-    s.setName(u"Verdi"_qs);
+    QCOMPARE(s.position()->text(), u"2"_s);
+    s.setName(u"Verdi"_s);
     if (!elsewhere.isEmpty()) s.savedElsewhere(2, elsewhere);
 
     s.messages.answers = answers;
@@ -132,11 +134,11 @@ class SharedFolderTest : public QObject {
       QVERIFY(!lockedWhileAsked);
     }
     QCOMPARE(s.storedName(2), stored);
-    QCOMPARE(s.storedName(1), u"Rossi"_qs);
-    QCOMPARE(s.storedName(3), u"Neri"_qs);
+    QCOMPARE(s.storedName(1), u"Rossi"_s);
+    QCOMPARE(s.storedName(3), u"Neri"_s);
     // The card stays on screen under its number, saved or not.
-    QCOMPARE(s.name(), u"Verdi"_qs);
-    QCOMPARE(s.position()->text(), u"2"_qs);
+    QCOMPARE(s.name(), u"Verdi"_s);
+    QCOMPARE(s.position()->text(), u"2"_s);
     if (stored == u"Verdi") {
       QCOMPARE(s.messages.last().text, EditorTexts::kOverwritten);
     } else {
@@ -148,7 +150,7 @@ class SharedFolderTest : public QObject {
     QCOMPARE(EditorMessages::kChangedElsewhere,
              u"Attenzione: nel frattempo un'altra postazione ha modificato questa scheda in "
              "archivio.\r\n\r\nSi vuole sovrascrivere le modifiche dell'altra postazione con "
-             "i dati della scheda corrente?"_qs);
+             "i dati della scheda corrente?"_s);
   }
 
   // Another station holds the address book for longer than an action waits.
@@ -168,22 +170,22 @@ class SharedFolderTest : public QObject {
     QFETCH(QString, label);
     Screen s;
     const QByteArray before = s.folder.read(kAddressBook);
-    s.setName(u"Verdi"_qs);
+    s.setName(u"Verdi"_s);
     s.position()->setText(label);
     LockTimingForTest timing({.waitLimit = 300ms});
     OtherStation other;
     other.hold(s.folder.filePath(kAddressBook));
 
     const QHash<QString, void (EditorWorkflow::*)()> actions = {
-        {u"save"_qs, &EditorWorkflow::save},       {u"first"_qs, &EditorWorkflow::first},
-        {u"previous"_qs, &EditorWorkflow::previous}, {u"next"_qs, &EditorWorkflow::next},
-        {u"last"_qs, &EditorWorkflow::last}};
+        {u"save"_s, &EditorWorkflow::save},       {u"first"_s, &EditorWorkflow::first},
+        {u"previous"_s, &EditorWorkflow::previous}, {u"next"_s, &EditorWorkflow::next},
+        {u"last"_s, &EditorWorkflow::last}};
     (s.workflow()->*actions.value(action))();
 
     QCOMPARE(s.messages.count(), 1);
     QCOMPARE(s.messages.last().form, Form::Error);
     QCOMPARE(s.messages.last().text, kArchiveBusyMessage);
-    QCOMPARE(s.name(), u"Verdi"_qs);
+    QCOMPARE(s.name(), u"Verdi"_s);
     QCOMPARE(s.position()->text(), label);
     other.stop();
     QCOMPARE(s.folder.read(kAddressBook), before);

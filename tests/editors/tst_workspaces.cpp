@@ -16,6 +16,8 @@
 #include "support/recordingshell.h"
 #include "workspacefixture.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 enum Workspace { Acceptance, ReturnReceipt, AddressBook };
@@ -26,17 +28,17 @@ void onWorkspace(int kind, Check check) {
   switch (kind) {
     case Acceptance: {
       WorkspaceFixture<TfrmAccettazione> s;
-      check(s, acceptanceArchive(), u"txtDestinatario"_qs);
+      check(s, acceptanceArchive(), u"txtDestinatario"_s);
       break;
     }
     case ReturnReceipt: {
       WorkspaceFixture<TfrmRicevimento> s;
-      check(s, returnReceiptArchive(), u"txtDestinatario"_qs);
+      check(s, returnReceiptArchive(), u"txtDestinatario"_s);
       break;
     }
     case AddressBook: {
       WorkspaceFixture<TfrmAnagrafica> s;
-      check(s, addressBookArchive(), u"txtNome"_qs);
+      check(s, addressBookArchive(), u"txtNome"_s);
       break;
     }
   }
@@ -70,7 +72,7 @@ Opened pressAndCatchModal(QWidget* focus, const QKeySequence& keys) {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (!dialog) return;
     opened.screen = QString::fromLatin1(dialog->metaObject()->className());
-    for (auto* tag : dialog->findChildren<QLabel*>(u"lblMemory"_qs)) opened.tag = tag->text();
+    for (auto* tag : dialog->findChildren<QLabel*>(u"lblMemory"_s)) opened.tag = tag->text();
     dialog->reject();
   });
   QTest::keySequence(focus, keys);
@@ -97,16 +99,16 @@ class WorkspacesTest : public QObject {
     QFETCH(int, workspace);
     QFETCH(QString, box);
     onWorkspace(workspace, [&](auto& s, const ArchiveDefinition& archive, const QString& name) {
-      writeNames(s, archive, name, {u"Uno"_qs, u"Due"_qs, u"Tre"_qs});
+      writeNames(s, archive, name, {u"Uno"_s, u"Due"_s, u"Tre"_s});
       s.focus(box);
       QList<QString> seen;
-      for (const QKeySequence& key : {QKeySequence(u"Ctrl+End"_qs), QKeySequence(u"PgUp"_qs),
-                                      QKeySequence(u"Ctrl+Home"_qs),
-                                      QKeySequence(u"PgDown"_qs)}) {
+      for (const QKeySequence& key : {QKeySequence(u"Ctrl+End"_s), QKeySequence(u"PgUp"_s),
+                                      QKeySequence(u"Ctrl+Home"_s),
+                                      QKeySequence(u"PgDown"_s)}) {
         QTest::keySequence(QApplication::focusWidget(), key);
         seen << s.box(name)->text();
       }
-      QCOMPARE(seen, (QList<QString>{u"Tre"_qs, u"Due"_qs, u"Uno"_qs, u"Due"_qs}));
+      QCOMPARE(seen, (QList<QString>{u"Tre"_s, u"Due"_s, u"Uno"_s, u"Due"_s}));
       QCOMPARE(s.focused(), box);
       QCOMPARE(s.messages.count(), 0);
     });
@@ -158,33 +160,33 @@ class WorkspacesTest : public QObject {
     onWorkspace(workspace, [&](auto& s, const ArchiveDefinition&, const QString& name) {
       const QKeySequence sequence(keys, QKeySequence::PortableText);
       auto* b = s.window.template findChild<QToolButton*>(button);
-      QVERIFY(b->toolTip().endsWith(u" ("_qs + sequence.toString(QKeySequence::NativeText) +
+      QVERIFY(b->toolTip().endsWith(u" ("_s + sequence.toString(QKeySequence::NativeText) +
                                     u')'));
-      s.box(name)->setText(u"Mario Rossi"_qs);
+      s.box(name)->setText(u"Mario Rossi"_s);
       s.box(name)->setCursorPosition(3);
       const Opened opened = pressAndCatchModal(s.box(name), sequence);
       QCOMPARE(opened.screen, screen);
       QCOMPARE(opened.tag, tag);
-      QCOMPARE(s.box(name)->text(), u"Mario Rossi"_qs);
+      QCOMPARE(s.box(name)->text(), u"Mario Rossi"_s);
     });
   }
 
   void dateAndMailKeys() {
     {
       WorkspaceFixture<TfrmRicevimento> s;
-      s.focus(u"txtUfficio"_qs);
-      QTest::keySequence(QApplication::focusWidget(), QKeySequence(u"Ctrl+;"_qs));
-      QCOMPARE(s.box(u"txtData"_qs)->text(), QDate::currentDate().toString(u"dd/MM/yyyy"_qs));
-      QCOMPARE(s.box(u"txtUfficio"_qs)->text(), QString());
+      s.focus(u"txtUfficio"_s);
+      QTest::keySequence(QApplication::focusWidget(), QKeySequence(u"Ctrl+;"_s));
+      QCOMPARE(s.box(u"txtData"_s)->text(), QDate::currentDate().toString(u"dd/MM/yyyy"_s));
+      QCOMPARE(s.box(u"txtUfficio"_s)->text(), QString());
     }
     {
       WorkspaceFixture<TfrmAnagrafica> s;
       RecordingShell shell;
-      s.box(u"txtEmail"_qs)->setText(u"a@b.it"_qs);
-      s.focus(u"txtNote"_qs);
-      QTest::keySequence(QApplication::focusWidget(), QKeySequence(u"Ctrl+M"_qs));
+      s.box(u"txtEmail"_s)->setText(u"a@b.it"_s);
+      s.focus(u"txtNote"_s);
+      QTest::keySequence(QApplication::focusWidget(), QKeySequence(u"Ctrl+M"_s));
       QCOMPARE(shell.opened.size(), 1);
-      QCOMPARE(shell.opened.first().toString(), u"mailto:a@b.it"_qs);
+      QCOMPARE(shell.opened.first().toString(), u"mailto:a@b.it"_s);
     }
   }
 
@@ -200,11 +202,11 @@ class WorkspacesTest : public QObject {
     QFETCH(int, workspace);
     onWorkspace(workspace, [&](auto& s, const ArchiveDefinition& archive, const QString& name) {
       const QString longName =
-          u"Ministero delle Infrastrutture e dei Trasporti della Repubblica Italiana"_qs;
+          u"Ministero delle Infrastrutture e dei Trasporti della Repubblica Italiana"_s;
       writeNames(s, archive, name, {longName});
       QLineEdit* box = s.box(name);
       QCOMPARE(s.focused(), name);
-      QTest::keySequence(box, QKeySequence(u"Ctrl+End"_qs));
+      QTest::keySequence(box, QKeySequence(u"Ctrl+End"_s));
       QCOMPARE(box->text(), longName);
       QCOMPARE(box->cursorPosition(), 0);
       // The box shows the first letters: its left part looks as it does
@@ -234,18 +236,18 @@ class WorkspacesTest : public QObject {
     QFETCH(QString, next);
     onWorkspace(workspace, [&](auto& s, const ArchiveDefinition&, const QString&) {
       QLineEdit* b = s.box(box);
-      b->setText(u"9"_qs);
+      b->setText(u"9"_s);
       QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(b->width() - 3, b->height() / 2));
       QCOMPARE(s.focused(), box);
-      QCOMPARE(b->selectedText(), u"9"_qs);
+      QCOMPARE(b->selectedText(), u"9"_s);
       QTest::keyClick(b, '4');
-      QCOMPARE(b->text(), u"4"_qs);
+      QCOMPARE(b->text(), u"4"_s);
       QCOMPARE(s.focused(), next);
       // A second click, in the box that already has the focus, does the same.
       QTest::mouseClick(b, Qt::LeftButton);
       QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(1, b->height() / 2));
       QTest::keyClick(b, '7');
-      QCOMPARE(b->text(), u"7"_qs);
+      QCOMPARE(b->text(), u"7"_s);
     });
   }
 
@@ -275,12 +277,12 @@ class WorkspacesTest : public QObject {
     QFETCH(QString, picture);
     QFETCH(QString, caption);
     onWorkspace(workspace, [&](auto& s, const ArchiveDefinition&, const QString&) {
-      QLabel* line = s.label(u"panInfo"_qs);
-      QTest::mouseMove(s.window.template findChild<QWidget*>(u"cmdSalva"_qs));
-      QTRY_COMPARE(line->text(), u"Salva la scheda corrente in archivio."_qs);
+      QLabel* line = s.label(u"panInfo"_s);
+      QTest::mouseMove(s.window.template findChild<QWidget*>(u"cmdSalva"_s));
+      QTRY_COMPARE(line->text(), u"Salva la scheda corrente in archivio."_s);
       QTest::mouseMove(s.label(caption));
       QTest::mouseMove(s.label(caption)->buddy());
-      QCOMPARE(line->text(), u"Salva la scheda corrente in archivio."_qs);
+      QCOMPARE(line->text(), u"Salva la scheda corrente in archivio."_s);
       QTest::mouseMove(s.window.template findChild<QWidget*>(picture));
       QTRY_COMPARE(line->text(), QString());
     });

@@ -10,6 +10,8 @@
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 // A workspace window shown and active on a program folder of its own, with
 // its messages recorded, and the ways a test reaches its controls.
 template <typename Window>
@@ -27,7 +29,7 @@ struct WorkspaceFixture {
   QLineEdit* box(const QString& name) { return window.template findChild<QLineEdit*>(name); }
   QCheckBox* check(const QString& name) { return window.template findChild<QCheckBox*>(name); }
   QLabel* label(const QString& name) { return window.template findChild<QLabel*>(name); }
-  QLabel* position() { return label(u"lblPosizione"_qs); }
+  QLabel* position() { return label(u"lblPosizione"_s); }
   void press(const QString& button) { window.template findChild<QToolButton*>(button)->click(); }
 
   QString focused() {

@@ -8,10 +8,12 @@
 #include "contactimport/csvreader.h"
 #include "export/formats/csvtext.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString kText = u"urn:oasis:names:tc:opendocument:xmlns:text:1.0"_qs;
-const QString kTable = u"urn:oasis:names:tc:opendocument:xmlns:table:1.0"_qs;
+const QString kText = u"urn:oasis:names:tc:opendocument:xmlns:text:1.0"_s;
+const QString kTable = u"urn:oasis:names:tc:opendocument:xmlns:table:1.0"_s;
 
 QList<QStringList> padded(QList<QStringList> rows) {
   qsizetype width = 0;
@@ -31,7 +33,7 @@ QString odfText(QXmlStreamReader& xml) {
     if (xml.isCharacters()) text += xml.text();
     if (!xml.isStartElement() || xml.namespaceUri() != kText) continue;
     if (xml.name() == u"s") {
-      const QString count = xml.attributes().value(kText, u"c"_qs).toString();
+      const QString count = xml.attributes().value(kText, u"c"_s).toString();
       text += QString(count.isEmpty() ? 1 : count.toInt(), u' ');
     } else if (xml.name() == u"tab") {
       text += u'\t';
@@ -86,14 +88,14 @@ QByteArray zipEntry(const QString& path, const QString& name) {
 
 QList<QStringList> ods(const QString& path) {
   QList<QStringList> rows;
-  QXmlStreamReader xml(zipEntry(path, u"content.xml"_qs));
+  QXmlStreamReader xml(zipEntry(path, u"content.xml"_s));
   while (!xml.atEnd()) {
     xml.readNext();
     if (!xml.isStartElement() || xml.namespaceUri() != kTable) continue;
     if (xml.name() == u"table-row") rows.append(QStringList());
     if (xml.name() != u"table-cell") continue;
     const int repeated =
-        qMax(1, xml.attributes().value(kTable, u"number-columns-repeated"_qs).toInt());
+        qMax(1, xml.attributes().value(kTable, u"number-columns-repeated"_s).toInt());
     QStringList paragraphs;
     while (xml.readNext() != QXmlStreamReader::Invalid &&
            !(xml.isEndElement() && xml.name() == u"table-cell")) {
@@ -110,7 +112,7 @@ QList<QStringList> ods(const QString& path) {
 
 QList<QStringList> xlsx(const QString& path) {
   QStringList strings;
-  QXmlStreamReader shared(zipEntry(path, u"xl/sharedStrings.xml"_qs));
+  QXmlStreamReader shared(zipEntry(path, u"xl/sharedStrings.xml"_s));
   while (!shared.atEnd()) {
     shared.readNext();
     if (shared.isStartElement() && shared.name() == u"si") strings.append(QString());
@@ -118,18 +120,18 @@ QList<QStringList> xlsx(const QString& path) {
       strings.last() += shared.readElementText();
   }
   QList<QStringList> rows;
-  QXmlStreamReader sheet(zipEntry(path, u"xl/worksheets/sheet1.xml"_qs));
+  QXmlStreamReader sheet(zipEntry(path, u"xl/worksheets/sheet1.xml"_s));
   QString type;
   int column = 0;
   while (!sheet.atEnd()) {
     sheet.readNext();
     if (!sheet.isStartElement()) continue;
     if (sheet.name() == u"row") {
-      const int number = sheet.attributes().value(u"r"_qs).toInt();
+      const int number = sheet.attributes().value(u"r"_s).toInt();
       while (rows.size() < number) rows.append(QStringList());
     } else if (sheet.name() == u"c") {
-      type = sheet.attributes().value(u"t"_qs).toString();
-      column = columnOf(sheet.attributes().value(u"r"_qs).toString());
+      type = sheet.attributes().value(u"t"_s).toString();
+      column = columnOf(sheet.attributes().value(u"r"_s).toString());
     } else if (sheet.name() == u"v" || sheet.name() == u"t") {
       const QString value = sheet.readElementText();
       QStringList& row = rows.last();

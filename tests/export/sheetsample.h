@@ -5,19 +5,21 @@
 
 #include "export/formats/sheetcontent.h"
 
+using namespace Qt::StringLiterals;
+
 // Cells a spreadsheet would turn into numbers, dates or formulas, markup
 // characters, separators, quotes, runs of blanks, tabs, line breaks,
 // characters outside Windows-1252, a text longer than a formula literal.
 inline SheetContent trickySheet() {
-  return {u"Archivio Anagrafico"_qs,
-          {u"Nome"_qs, u"CAP"_qs, u"Tel."_qs, u"Importo"_qs, u"Note"_qs, u"Località"_qs},
+  return {u"Archivio Anagrafico"_s,
+          {u"Nome"_s, u"CAP"_s, u"Tel."_s, u"Importo"_s, u"Note"_s, u"Località"_s},
           {350, 180, 250, 160, 400, 250},
-          {{u"Mario Rossi"_qs, u"00100"_qs, u"+39 06 1234"_qs, u"12,50"_qs,
-            u"a & b < c > d \"q\" ; , x"_qs, u"Forlì"_qs},
+          {{u"Mario Rossi"_s, u"00100"_s, u"+39 06 1234"_s, u"12,50"_s,
+            u"a & b < c > d \"q\" ; , x"_s, u"Forlì"_s},
            {QString(), QString(), QString(), QString(), QString(), QString()},
-           {u"Łódź €"_qs, u"0"_qs, u"=SOMMA(A1:A2)"_qs, u"-5"_qs, u"Via  Roma   5\ttab"_qs,
+           {u"Łódź €"_s, u"0"_s, u"=SOMMA(A1:A2)"_s, u"-5"_s, u"Via  Roma   5\ttab"_s,
             QString(300, u'è')},
-           {u"Anna"_qs, u"1/2"_qs, u"@tag"_qs, u"03/02/2024"_qs, u"riga\nsotto"_qs, u"#1"_qs}}};
+           {u"Anna"_s, u"1/2"_s, u"@tag"_s, u"03/02/2024"_s, u"riga\nsotto"_s, u"#1"_s}}};
 }
 
 // The header row, then the data rows.

@@ -7,6 +7,8 @@
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace std::chrono_literals;
 
 // While another station holds the archive for longer than the grid waits,
@@ -19,7 +21,7 @@ class ExportBusyTest : public QObject {
     RecordingMessages messages;
     LockTimingForTest timing({.waitLimit = 300ms});
     TSchedaAnagrafica card;
-    card.setText(u"Nome", u"Rossi"_qs);
+    card.setText(u"Nome", u"Rossi"_s);
     folder.write(addressBookArchive().fileName, card.bytes());
     OtherStation other;
     other.hold(folder.filePath(addressBookArchive().fileName));
@@ -30,7 +32,7 @@ class ExportBusyTest : public QObject {
     QCOMPARE(messages.last().form, RecordingMessages::Form::Plain);
     QCOMPARE(messages.last().text, kArchiveBusyMessage);
     QTRY_VERIFY(!screen.isVisible());
-    QVERIFY(!folder.exists(u"Anagrafica.xls"_qs));
+    QVERIFY(!folder.exists(u"Anagrafica.xls"_s));
   }
 };
 

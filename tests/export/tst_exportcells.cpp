@@ -3,6 +3,8 @@
 #include "archive/tscheda.h"
 #include "export/exporttables.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using Fields = QList<QPair<QString, QString>>;
@@ -38,40 +40,40 @@ class ExportCellsTest : public QObject {
     QTest::addColumn<QString>("column");
     QTest::addColumn<QString>("expected");
 
-    const Fields cap{{u"CapDes01"_qs, u"2"_qs}, {u"CapDes02"_qs, u"0"_qs},
-                     {u"CapDes03"_qs, u"1"_qs}, {u"CapDes04"_qs, u"2"_qs},
-                     {u"CapDes05"_qs, u"1"_qs}};
-    QTest::newRow("postcode of five boxes") << u"accettazione"_qs << cap << u"colCapDes"_qs
-                                            << u"20121"_qs;
+    const Fields cap{{u"CapDes01"_s, u"2"_s}, {u"CapDes02"_s, u"0"_s},
+                     {u"CapDes03"_s, u"1"_s}, {u"CapDes04"_s, u"2"_s},
+                     {u"CapDes05"_s, u"1"_s}};
+    QTest::newRow("postcode of five boxes") << u"accettazione"_s << cap << u"colCapDes"_s
+                                            << u"20121"_s;
     QTest::newRow("postcode with empty boxes")
-        << u"ricevimento"_qs << Fields{{u"CapMit02"_qs, u"4"_qs}, {u"CapMit05"_qs, u"9"_qs}}
-        << u"colCapMit"_qs << u"49"_qs;
+        << u"ricevimento"_s << Fields{{u"CapMit02"_s, u"4"_s}, {u"CapMit05"_s, u"9"_s}}
+        << u"colCapMit"_s << u"49"_s;
     QTest::newRow("province")
-        << u"accettazione"_qs << Fields{{u"ProvMit01"_qs, u"M"_qs}, {u"ProvMit02"_qs, u"I"_qs}}
-        << u"colProvMit"_qs << u"MI"_qs;
+        << u"accettazione"_s << Fields{{u"ProvMit01"_s, u"M"_s}, {u"ProvMit02"_s, u"I"_s}}
+        << u"colProvMit"_s << u"MI"_s;
     Fields number;
     for (int n = 1; n <= 13; ++n)
-      number.append({u"N%1"_qs.arg(n, 2, 10, QLatin1Char('0')), QString::number(n % 10)});
+      number.append({u"N%1"_s.arg(n, 2, 10, QLatin1Char('0')), QString::number(n % 10)});
     QTest::newRow("return-receipt number of 13 boxes")
-        << u"ricevimento"_qs << number << u"colNumAvviso"_qs << u"1234567890123"_qs;
+        << u"ricevimento"_s << number << u"colNumAvviso"_s << u"1234567890123"_s;
     QTest::newRow("street and number")
-        << u"anagrafica"_qs
-        << Fields{{u"Indirizzo"_qs, u"Via Roma"_qs}, {u"Num"_qs, u"12/B"_qs}}
-        << u"colIndirizzo"_qs << u"Via Roma 12/B"_qs;
+        << u"anagrafica"_s
+        << Fields{{u"Indirizzo"_s, u"Via Roma"_s}, {u"Num"_s, u"12/B"_s}}
+        << u"colIndirizzo"_s << u"Via Roma 12/B"_s;
     QTest::newRow("street without number keeps the blank")
-        << u"anagrafica"_qs << Fields{{u"Indirizzo"_qs, u"Via Roma"_qs}} << u"colIndirizzo"_qs
-        << u"Via Roma "_qs;
+        << u"anagrafica"_s << Fields{{u"Indirizzo"_s, u"Via Roma"_s}} << u"colIndirizzo"_s
+        << u"Via Roma "_s;
     QTest::newRow("flag shows its stored text")
-        << u"accettazione"_qs << Fields{{u"Avviso"_qs, u"Sì"_qs}} << u"colAvviso"_qs
-        << u"Sì"_qs;
+        << u"accettazione"_s << Fields{{u"Avviso"_s, u"Sì"_s}} << u"colAvviso"_s
+        << u"Sì"_s;
     QTest::newRow("flag never stored is empty")
-        << u"ricevimento"_qs << Fields{} << u"colConsegnata"_qs << QString();
+        << u"ricevimento"_s << Fields{} << u"colConsegnata"_s << QString();
     QTest::newRow("amount")
-        << u"accettazione"_qs << Fields{{u"Cifre"_qs, u"12,50"_qs}} << u"colCifre"_qs
-        << u"12,50"_qs;
+        << u"accettazione"_s << Fields{{u"Cifre"_s, u"12,50"_s}} << u"colCifre"_s
+        << u"12,50"_s;
     QTest::newRow("issuing body")
-        << u"anagrafica"_qs << Fields{{u"EnteRil"_qs, u"Comune di Roma"_qs}}
-        << u"colEnteRil"_qs << u"Comune di Roma"_qs;
+        << u"anagrafica"_s << Fields{{u"EnteRil"_s, u"Comune di Roma"_s}}
+        << u"colEnteRil"_s << u"Comune di Roma"_s;
   }
 
   void cellsJoinTheirFields() {
@@ -93,14 +95,14 @@ class ExportCellsTest : public QObject {
   void onlyTheListedFieldsAreLeftOut_data() {
     QTest::addColumn<QString>("table");
     QTest::addColumn<QStringList>("leftOut");
-    const QStringList attachments{u"File01"_qs, u"File02"_qs, u"File03"_qs,
-                                  u"Desc01"_qs, u"Desc02"_qs, u"Desc03"_qs};
+    const QStringList attachments{u"File01"_s, u"File02"_s, u"File03"_s,
+                                  u"Desc01"_s, u"Desc02"_s, u"Desc03"_s};
     QTest::newRow("accettazione")
-        << u"accettazione"_qs
-        << QStringList{u"Lettere"_qs, u"CC"_qs, u"Vaglia"_qs} + attachments;
-    QTest::newRow("ricevimento") << u"ricevimento"_qs << QStringList{};
-    QTest::newRow("anagrafica") << u"anagrafica"_qs
-                                << QStringList{u"Sesso"_qs, u"DataRil"_qs} + attachments;
+        << u"accettazione"_s
+        << QStringList{u"Lettere"_s, u"CC"_s, u"Vaglia"_s} + attachments;
+    QTest::newRow("ricevimento") << u"ricevimento"_s << QStringList{};
+    QTest::newRow("anagrafica") << u"anagrafica"_s
+                                << QStringList{u"Sesso"_s, u"DataRil"_s} + attachments;
   }
 
   void onlyTheListedFieldsAreLeftOut() {
@@ -112,7 +114,7 @@ class ExportCellsTest : public QObject {
     QStringList unused;
     for (int f = 0; f < layout.fieldCount(); ++f) {
       TScheda record(layout);
-      record.setText(layout.name(f), u"X"_qs);
+      record.setText(layout.name(f), u"X"_s);
       if (rowCells(t.columns, record) == blank) unused.append(layout.name(f));
     }
     QCOMPARE(unused, leftOut);
@@ -122,27 +124,27 @@ class ExportCellsTest : public QObject {
     QTest::addColumn<QString>("table");
     QTest::addColumn<QStringList>("headers");
     QTest::newRow("accettazione")
-        << u"accettazione"_qs
+        << u"accettazione"_s
         << u"Data spedizione=200|Contenuto raccomandata=400|Destinatario=300|"
            "Indirizzo=300|N. civico=200|CAP=150|Località=300|Prov.=150|Tel.=200|"
            "E-mail=250|Mittente=300|Indirizzo=300|N. civico=200|CAP=150|Località=300|"
            "Prov.=150|Tel.=200|E-mail=250|Avviso ricevimento=160|Contrassegno=160|"
-           "Importo=160|Inviata=160"_qs.split(u'|');
+           "Importo=160|Inviata=160"_s.split(u'|');
     QTest::newRow("ricevimento")
-        << u"ricevimento"_qs
+        << u"ricevimento"_s
         << u"Avviso n.=200|Data spedizione=180|Ufficio spedizione=250|"
            "Contenuto raccomandata=400|Destinatario=300|Via=300|N. civico=200|CAP=150|"
            "Località=300|Prov.=150|Mittente=300|Via=300|N. civico=200|CAP=150|"
            "Località=300|Prov.=150|Raccomandata=160|Pacco=160|Assicurata=160|Euro=200|"
-           "Consegnata=160"_qs.split(u'|');
+           "Consegnata=160"_s.split(u'|');
     QTest::newRow("anagrafica")
-        << u"anagrafica"_qs
+        << u"anagrafica"_s
         << u"Nome, cognome o Ragione sociale=350|Indirizzo=350|CAP=180|Località=250|"
            "Prov.=180|Tel.=250|E-mail=300|Data di nascita=200|Luogo di nascita=250|"
            "Codice fiscale=250|Partita IVA=250|IBAN=300|PEC=300|Carta di credito n.=250|"
            "Scadenza=200|Tel. cellulare=250|Cittadinanza=250|Occupazione=300|"
            "Stato civile=250|Documento=300|Ente rilascio=300|Data scadenza=200|"
-           "Prodotti di interesse=400|Questioni in sospeso=400|Note=400"_qs.split(u'|');
+           "Prodotti di interesse=400|Questioni in sospeso=400|Note=400"_s.split(u'|');
   }
 
   void exportedHeadersAndWidths() {

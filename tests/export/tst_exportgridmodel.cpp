@@ -4,6 +4,8 @@
 #include "export/exportgridmodel.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const ExportTable& tableNamed(const QString& name) {
@@ -17,7 +19,7 @@ const ExportTable& tableNamed(const QString& name) {
 TScheda everyFieldSet(const RecordLayout& layout, int seed) {
   TScheda record(layout);
   for (int f = 0; f < layout.fieldCount(); ++f) {
-    const QString text = u"%1 città %2"_qs.arg(layout.name(f)).arg(seed);
+    const QString text = u"%1 città %2"_s.arg(layout.name(f)).arg(seed);
     record.field(f).FromText(text.left(layout.field(f).capacity));
   }
   return record;
@@ -75,10 +77,10 @@ class ExportGridModelTest : public QObject {
         QCOMPARE(grid.index(row, c + 1).data(), QVariant(expected[c]));
       }
     }
-    QCOMPARE(grid.shownText(1, padded + 1), u"ab"_qs);
+    QCOMPARE(grid.shownText(1, padded + 1), u"ab"_s);
 
-    QCOMPARE(grid.header(0), u"N."_qs);
-    QCOMPARE(grid.headerData(0, Qt::Horizontal, Qt::UserRole), QVariant(u"colNum"_qs));
+    QCOMPARE(grid.header(0), u"N."_s);
+    QCOMPARE(grid.headerData(0, Qt::Horizontal, Qt::UserRole), QVariant(u"colNum"_s));
     for (int c = 0; c < t.columns.size(); ++c) {
       QCOMPARE(grid.header(c + 1), t.columns[c].gridHeader);
       QCOMPARE(grid.headerData(c + 1, Qt::Horizontal, Qt::DisplayRole),
@@ -110,16 +112,16 @@ class ExportGridModelTest : public QObject {
     QVERIFY(!(grid.flags(grid.index(0, fixed)) & Qt::ItemIsEditable));
     QVERIFY(!(grid.flags(grid.index(0, 0)) & Qt::ItemIsEditable));
 
-    QVERIFY(grid.setData(grid.index(1, editable), u"  scritto a mano & co. "_qs, Qt::EditRole));
-    QVERIFY(!grid.setData(grid.index(1, fixed), u"no"_qs, Qt::EditRole));
-    QVERIFY(!grid.setData(grid.index(1, 0), u"99"_qs, Qt::EditRole));
+    QVERIFY(grid.setData(grid.index(1, editable), u"  scritto a mano & co. "_s, Qt::EditRole));
+    QVERIFY(!grid.setData(grid.index(1, fixed), u"no"_s, Qt::EditRole));
+    QVERIFY(!grid.setData(grid.index(1, 0), u"99"_s, Qt::EditRole));
 
     QStringList expected = rowCells(t.columns, records[1]);
-    expected[editable - 1] = u"  scritto a mano & co. "_qs;
+    expected[editable - 1] = u"  scritto a mano & co. "_s;
     QCOMPARE(grid.exportedRow(1), expected);
     QCOMPARE(grid.index(1, editable).data(Qt::EditRole), QVariant(expected[editable - 1]));
     QCOMPARE(grid.exportedRow(0), rowCells(t.columns, records[0]));
-    QCOMPARE(grid.shownText(1, 0), u"2"_qs);
+    QCOMPARE(grid.shownText(1, 0), u"2"_s);
   }
 };
 

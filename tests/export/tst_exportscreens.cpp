@@ -20,6 +20,8 @@
 
 #include "gridaccess.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using Form = RecordingMessages::Form;
@@ -27,13 +29,13 @@ using Fields = QList<QPair<QString, QString>>;
 
 const QString kAskExport =
     u"L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero "
-    "di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"_qs;
+    "di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"_s;
 const QString kAskOpen =
     u"Le schede in archivio sono state esportate con successo.\r\n\r\n"
-    "Si vuole aprire il file di Excel?"_qs;
+    "Si vuole aprire il file di Excel?"_s;
 const QString kFailure =
     u"Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
-    "Accertarsi che il file di Excel non sia già aperto."_qs;
+    "Accertarsi che il file di Excel non sia già aperto."_s;
 
 QByteArray documentStart(const QByteArray& worksheet) {
   return "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\""
@@ -69,11 +71,11 @@ struct ScreenKind {
 ScreenKind kindNamed(const QString& name) {
   if (name == u"TfrmExpAccettazione")
     return {[] { return new TfrmExpAccettazione; }, acceptanceArchive(),
-            u"Ricevute_Accettazione.xls"_qs, "Ricevute Accettazione"};
+            u"Ricevute_Accettazione.xls"_s, "Ricevute Accettazione"};
   if (name == u"TfrmExpRicevimento")
     return {[] { return new TfrmExpRicevimento; }, returnReceiptArchive(),
-            u"Avvisi_Ricevimento.xls"_qs, "Avvisi Ricevimento"};
-  return {[] { return new TfrmExpAnagrafica; }, addressBookArchive(), u"Anagrafica.xls"_qs,
+            u"Avvisi_Ricevimento.xls"_s, "Avvisi Ricevimento"};
+  return {[] { return new TfrmExpAnagrafica; }, addressBookArchive(), u"Anagrafica.xls"_s,
           "Archivio Anagrafico"};
 }
 
@@ -99,17 +101,17 @@ struct Fixture {
   std::unique_ptr<ExportScreen> screen;
   ScreenKind kind;
 
-  explicit Fixture(const QString& name = u"TfrmExpAccettazione"_qs) : kind(kindNamed(name)) {}
+  explicit Fixture(const QString& name = u"TfrmExpAccettazione"_s) : kind(kindNamed(name)) {}
 
   void add(const Fields& fields) { appendRecord(kind.archive, fields); }
   void show() {
     screen.reset(kind.make());
     screen->show();
   }
-  GridAccess grid() { return GridAccess(screen->findChild<QTableView*>(u"grdRecords"_qs)); }
-  QLabel* info() { return screen->findChild<QLabel*>(u"panInfo"_qs); }
+  GridAccess grid() { return GridAccess(screen->findChild<QTableView*>(u"grdRecords"_s)); }
+  QLabel* info() { return screen->findChild<QLabel*>(u"panInfo"_s); }
   QToolButton* button(const QString& name) { return screen->findChild<QToolButton*>(name); }
-  void exportNow() { QTest::mouseClick(button(u"cmdEsporta"_qs), Qt::LeftButton); }
+  void exportNow() { QTest::mouseClick(button(u"cmdEsporta"_s), Qt::LeftButton); }
   QByteArray output() { return folder.read(kind.file); }
   int column(const QString& gridName) {
     for (int c = 0; c < grid().columnCount(); ++c)
@@ -121,23 +123,23 @@ struct Fixture {
   }
 };
 
-const Fields kRossi{{u"Data"_qs, u"03/02/2024"_qs},
-                    {u"Contenuto"_qs, u"Contratto"_qs},
-                    {u"Destinatario"_qs, u"Mario Rossi"_qs},
-                    {u"IndirizzoDes"_qs, u"Via Roma"_qs},
-                    {u"NumDes"_qs, u"5"_qs},
-                    {u"CapDes01"_qs, u"0"_qs}, {u"CapDes02"_qs, u"0"_qs},
-                    {u"CapDes03"_qs, u"1"_qs}, {u"CapDes04"_qs, u"0"_qs},
-                    {u"CapDes05"_qs, u"0"_qs},
-                    {u"LocalitaDes"_qs, u"Località Prati"_qs},
-                    {u"ProvDes01"_qs, u"R"_qs}, {u"ProvDes02"_qs, u"M"_qs},
-                    {u"Mittente"_qs, u"Ditta Bianchi"_qs},
-                    {u"Lettere"_qs, u"dodici/50"_qs},
-                    {u"Cifre"_qs, u"12,50"_qs},
-                    {u"Avviso"_qs, u"Sì"_qs},
-                    {u"Inviata"_qs, u"No"_qs}};
-const Fields kVerdi{{u"Destinatario"_qs, u"Anna Verdi"_qs}, {u"TelMit"_qs, u"06 123456"_qs},
-                    {u"EmailMit"_qs, u"a@b.it"_qs}, {u"Contrassegno"_qs, u"No"_qs}};
+const Fields kRossi{{u"Data"_s, u"03/02/2024"_s},
+                    {u"Contenuto"_s, u"Contratto"_s},
+                    {u"Destinatario"_s, u"Mario Rossi"_s},
+                    {u"IndirizzoDes"_s, u"Via Roma"_s},
+                    {u"NumDes"_s, u"5"_s},
+                    {u"CapDes01"_s, u"0"_s}, {u"CapDes02"_s, u"0"_s},
+                    {u"CapDes03"_s, u"1"_s}, {u"CapDes04"_s, u"0"_s},
+                    {u"CapDes05"_s, u"0"_s},
+                    {u"LocalitaDes"_s, u"Località Prati"_s},
+                    {u"ProvDes01"_s, u"R"_s}, {u"ProvDes02"_s, u"M"_s},
+                    {u"Mittente"_s, u"Ditta Bianchi"_s},
+                    {u"Lettere"_s, u"dodici/50"_s},
+                    {u"Cifre"_s, u"12,50"_s},
+                    {u"Avviso"_s, u"Sì"_s},
+                    {u"Inviata"_s, u"No"_s}};
+const Fields kVerdi{{u"Destinatario"_s, u"Anna Verdi"_s}, {u"TelMit"_s, u"06 123456"_s},
+                    {u"EmailMit"_s, u"a@b.it"_s}, {u"Contrassegno"_s, u"No"_s}};
 
 }  // namespace
 
@@ -150,8 +152,8 @@ class ExportScreensTest : public QObject {
     f.add(kVerdi);
     f.show();
     QCOMPARE(f.grid().rowCount(), 2);
-    QCOMPARE(f.cell(0, u"colNum"_qs), u"1"_qs);
-    QCOMPARE(f.cell(1, u"colNum"_qs), u"2"_qs);
+    QCOMPARE(f.cell(0, u"colNum"_s), u"1"_s);
+    QCOMPARE(f.cell(1, u"colNum"_s), u"2"_s);
     f.exportNow();
 
     QByteArray header = "<tr>";
@@ -204,15 +206,15 @@ class ExportScreensTest : public QObject {
     QTest::addColumn<QByteArray>("written");
     Fields number;
     for (int n = 1; n <= 13; ++n)
-      number.append({u"N%1"_qs.arg(n, 2, 10, QLatin1Char('0')), QString::number(n % 10)});
-    QTest::newRow("13 number boxes") << u"TfrmExpRicevimento"_qs << number << u"colNumAvviso"_qs
-                                     << u"1234567890123"_qs << QByteArray("1234567890123");
+      number.append({u"N%1"_s.arg(n, 2, 10, QLatin1Char('0')), QString::number(n % 10)});
+    QTest::newRow("13 number boxes") << u"TfrmExpRicevimento"_s << number << u"colNumAvviso"_s
+                                     << u"1234567890123"_s << QByteArray("1234567890123");
     QTest::newRow("street without number")
-        << u"TfrmExpAnagrafica"_qs << Fields{{u"Indirizzo"_qs, u"Piazza Duomo"_qs}}
-        << u"colIndirizzo"_qs << u"Piazza Duomo "_qs << QByteArray("Piazza Duomo");
+        << u"TfrmExpAnagrafica"_s << Fields{{u"Indirizzo"_s, u"Piazza Duomo"_s}}
+        << u"colIndirizzo"_s << u"Piazza Duomo "_s << QByteArray("Piazza Duomo");
     QTest::newRow("contents with & and <")
-        << u"TfrmExpAccettazione"_qs << Fields{{u"Contenuto"_qs, u"Atti & <copie>"_qs}}
-        << u"colContenuto"_qs << u"Atti & <copie>"_qs
+        << u"TfrmExpAccettazione"_s << Fields{{u"Contenuto"_s, u"Atti & <copie>"_s}}
+        << u"colContenuto"_s << u"Atti & <copie>"_s
         << QByteArray("Atti &amp; &lt;copie&gt;");
   }
 
@@ -241,9 +243,9 @@ class ExportScreensTest : public QObject {
     f.add(kRossi);
     f.show();
     const QByteArray archiveBefore = f.folder.read(f.kind.archive.fileName);
-    const int sender = f.column(u"colMittente"_qs);
+    const int sender = f.column(u"colMittente"_s);
     QVERIFY(f.grid().item(0, sender).flags() & Qt::ItemIsEditable);
-    for (const QString& fixed : {u"colNum"_qs, u"colDestinatario"_qs, u"colCifre"_qs})
+    for (const QString& fixed : {u"colNum"_s, u"colDestinatario"_s, u"colCifre"_s})
       QVERIFY2(!(f.grid().item(0, f.column(fixed)).flags() & Qt::ItemIsEditable),
                qPrintable(fixed));
 
@@ -253,12 +255,12 @@ class ExportScreensTest : public QObject {
     auto* editor = f.grid().view()->findChild<QLineEdit*>();
     QVERIFY(editor);
     editor->selectAll();
-    QTest::keyClicks(editor, u"Gy"_qs);
+    QTest::keyClicks(editor, u"Gy"_s);
     // A letter beyond Latin-1, as a keyboard layout would send it.
-    QKeyEvent accented(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"ő"_qs);
+    QKeyEvent accented(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"ő"_s);
     QApplication::sendEvent(editor, &accented);
-    QTest::keyClicks(editor, u"r & Co"_qs);
-    QCOMPARE(editor->text(), u"Győr & Co"_qs);
+    QTest::keyClicks(editor, u"r & Co"_s);
+    QCOMPARE(editor->text(), u"Győr & Co"_s);
     // Still typing: the export must take the text all the same.
     f.exportNow();
 
@@ -277,7 +279,7 @@ class ExportScreensTest : public QObject {
     QVERIFY(first.startsWith("<html") && first.endsWith(kDocumentEnd));
     QVERIFY(!first.contains('#'));
 
-    f.grid().item(0, f.column(u"colMittente"_qs)).setText(u"Ditta"_qs);
+    f.grid().item(0, f.column(u"colMittente"_s)).setText(u"Ditta"_s);
     f.exportNow();
     QByteArray expected = first;
     expected.replace(dataCell("Ditta Bianchi"), dataCell("Ditta"));
@@ -345,11 +347,11 @@ class ExportScreensTest : public QObject {
   void pointingShowsWhatAControlDoes_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("cmdEsporta") << u"cmdEsporta"_qs
-                                << u"Esporta l'archivio in formato Microsoft Excel."_qs;
-    QTest::newRow("cmdGuida") << u"cmdGuida"_qs
-                              << u"Visualizza la pagina della guida sensibile al contesto."_qs;
-    QTest::newRow("cmdEsci") << u"cmdEsci"_qs << u"Esci da questo ambiente di lavoro."_qs;
+    QTest::newRow("cmdEsporta") << u"cmdEsporta"_s
+                                << u"Esporta l'archivio in formato Microsoft Excel."_s;
+    QTest::newRow("cmdGuida") << u"cmdGuida"_s
+                              << u"Visualizza la pagina della guida sensibile al contesto."_s;
+    QTest::newRow("cmdEsci") << u"cmdEsci"_s << u"Esci da questo ambiente di lavoro."_s;
   }
 
   void pointingShowsWhatAControlDoes() {
@@ -357,10 +359,10 @@ class ExportScreensTest : public QObject {
     QFETCH(QString, hint);
     Fixture f;
     f.show();
-    QCOMPARE(f.info()->text(), u"Esportazione archivio in Microsoft Excel."_qs);
+    QCOMPARE(f.info()->text(), u"Esportazione archivio in Microsoft Excel."_s);
     const QList<QWidget*> backgrounds{f.screen.get(), f.grid().view()->viewport(),
-                                      f.screen->findChild<QWidget*>(u"shpSfondo"_qs),
-                                      f.screen->findChild<QWidget*>(u"shpInfo"_qs),
+                                      f.screen->findChild<QWidget*>(u"shpSfondo"_s),
+                                      f.screen->findChild<QWidget*>(u"shpInfo"_s),
                                       f.grid().view()->parentWidget()};
     for (QWidget* background : backgrounds) {
       QVERIFY(background);
@@ -379,15 +381,15 @@ class ExportScreensTest : public QObject {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("archive");
     QTest::newRow("TfrmExpAccettazione")
-        << u"TfrmExpAccettazione"_qs
-        << u"Esportazione ricevute di accettazione in Microsoft Excel"_qs
-        << u"l'archivio delle ricevute di accettazione"_qs;
+        << u"TfrmExpAccettazione"_s
+        << u"Esportazione ricevute di accettazione in Microsoft Excel"_s
+        << u"l'archivio delle ricevute di accettazione"_s;
     QTest::newRow("TfrmExpRicevimento")
-        << u"TfrmExpRicevimento"_qs << u"Esportazione avvisi di ricevimento in Microsoft Excel"_qs
-        << u"l'archivio degli avvisi di ricevimento"_qs;
+        << u"TfrmExpRicevimento"_s << u"Esportazione avvisi di ricevimento in Microsoft Excel"_s
+        << u"l'archivio degli avvisi di ricevimento"_s;
     QTest::newRow("TfrmExpAnagrafica")
-        << u"TfrmExpAnagrafica"_qs << u"Esportazione archivio anagrafico in Microsoft Excel"_qs
-        << u"l'archivio anagrafico"_qs;
+        << u"TfrmExpAnagrafica"_s << u"Esportazione archivio anagrafico in Microsoft Excel"_s
+        << u"l'archivio anagrafico"_s;
   }
 
   void theGuideShowsThisScreensHelp() {
@@ -404,10 +406,10 @@ class ExportScreensTest : public QObject {
         guide->close();
       }
     });
-    QTest::mouseClick(f.button(u"cmdGuida"_qs), Qt::LeftButton);
+    QTest::mouseClick(f.button(u"cmdGuida"_s), Qt::LeftButton);
     QCOMPARE(shownTitle, title);
     QCOMPARE(shownText,
-             u"Il pulsante Esporta archivio consente di esportare "_qs + archive +
+             u"Il pulsante Esporta archivio consente di esportare "_s + archive +
                  u" in un foglio di lavoro di Microsoft Excel, che potrà essere aperto con "
                  "qualsiasi software in grado di gestire i file in formato XLS (ad esempio, "
                  "con Open Office, Libre Office o Microsoft Office).\r\n\r\n"
@@ -417,7 +419,7 @@ class ExportScreensTest : public QObject {
                  "immediatamente rispondendo affermativamente al messaggio di domanda che "
                  "appare.\r\n\r\n"
                  "A questo punto è sufficiente salvare il file sul proprio disco fisso "
-                 "assegnandogli un nome qualsiasi."_qs);
+                 "assegnandogli un nome qualsiasi."_s);
   }
 
   void eachScreenHasItsCaptionAndGrid_data() {
@@ -425,13 +427,13 @@ class ExportScreensTest : public QObject {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("columns");
     QTest::newRow("TfrmExpAccettazione")
-        << u"TfrmExpAccettazione"_qs << u" Esporta ricevute di accettazione in Microsoft Excel"_qs
+        << u"TfrmExpAccettazione"_s << u" Esporta ricevute di accettazione in Microsoft Excel"_s
         << 23;
     QTest::newRow("TfrmExpRicevimento")
-        << u"TfrmExpRicevimento"_qs
-        << u" Esporta archivio avvisi di ricevimento in Microsoft Excel"_qs << 22;
+        << u"TfrmExpRicevimento"_s
+        << u" Esporta archivio avvisi di ricevimento in Microsoft Excel"_s << 22;
     QTest::newRow("TfrmExpAnagrafica")
-        << u"TfrmExpAnagrafica"_qs << u" Esporta archivio anagrafico in Microsoft Excel"_qs
+        << u"TfrmExpAnagrafica"_s << u" Esporta archivio anagrafico in Microsoft Excel"_s
         << 26;
   }
 
@@ -445,8 +447,8 @@ class ExportScreensTest : public QObject {
     QCOMPARE(f.screen->windowTitle(), caption);
     QCOMPARE(f.screen->size(), QSize(862, 560));
     QCOMPARE(f.grid().columnCount(), columns);
-    QCOMPARE(f.grid().horizontalHeaderItem(0).text(), u"N."_qs);
-    QCOMPARE(f.column(u"colNum"_qs), 0);
+    QCOMPARE(f.grid().horizontalHeaderItem(0).text(), u"N."_s);
+    QCOMPARE(f.column(u"colNum"_s), 0);
     QCOMPARE(f.grid().view()->rowHeight(0), 21);
     QVERIFY(f.grid().view()->alternatingRowColors());
   }
@@ -457,7 +459,7 @@ class ExportScreensTest : public QObject {
     Fixture f;
     for (int i = 0; i < 3; ++i) f.add(kRossi);
     f.show();
-    auto* strip = f.screen->findChild<ProgressStrip*>(u"prgEsporta"_qs);
+    auto* strip = f.screen->findChild<ProgressStrip*>(u"prgEsporta"_s);
     QVERIFY(strip);
     strip->setDelay(0);  // as if each card took a long time
     QStringList seen;
@@ -466,7 +468,7 @@ class ExportScreensTest : public QObject {
     };
     StripWatch watch(strip);
     f.exportNow();
-    QVERIFY2(watch.shown.contains(u"Schede esportate: 1 su 3"_qs),
+    QVERIFY2(watch.shown.contains(u"Schede esportate: 1 su 3"_s),
              qPrintable(watch.shown.join(u'|')));
     // Gone before the question about opening the file.
     QCOMPARE(seen, (QStringList{QString(), QString()}));
@@ -477,7 +479,7 @@ class ExportScreensTest : public QObject {
   void exitClosesTheScreen() {
     Fixture f;
     f.show();
-    QTest::mouseClick(f.button(u"cmdEsci"_qs), Qt::LeftButton);
+    QTest::mouseClick(f.button(u"cmdEsci"_s), Qt::LeftButton);
     QVERIFY(!f.screen->isVisible());
   }
 };

@@ -15,15 +15,17 @@
 #include "support/recordingshell.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using Form = RecordingMessages::Form;
 
 const QString kAskOpenSaved =
-    u"Le schede in archivio sono state salvate nel file scelto.\r\n\r\nSi vuole aprire il file?"_qs;
+    u"Le schede in archivio sono state salvate nel file scelto.\r\n\r\nSi vuole aprire il file?"_s;
 const QString kSaveFailure =
     u"Attenzione: il sistema non permette di salvare i dati nel file scelto.\n\r\n\r"
-    "Accertarsi che il file non sia già aperto e che la cartella consenta la scrittura."_qs;
+    "Accertarsi che il file non sia già aperto e che la cartella consenta la scrittura."_s;
 
 // The address-book export screen over two cards, its dialogs, messages and
 // shell answered by the test.
@@ -36,19 +38,19 @@ struct Screen {
   std::unique_ptr<TfrmExpAnagrafica> screen;
 
   Screen() {
-    appendAddressBookCard({{u"Nome"_qs, u"Mario Rossi"_qs}, {u"Indirizzo"_qs, u"Via Roma"_qs},
-                {u"Num"_qs, u"5"_qs}, {u"Cap01"_qs, u"0"_qs}, {u"Cap02"_qs, u"0"_qs},
-                {u"Cap03"_qs, u"1"_qs}, {u"Cap04"_qs, u"0"_qs}, {u"Cap05"_qs, u"0"_qs},
-                {u"Tel"_qs, u"+39 06 1234"_qs}, {u"PartitaIva"_qs, u"01234567890"_qs}});
+    appendAddressBookCard({{u"Nome"_s, u"Mario Rossi"_s}, {u"Indirizzo"_s, u"Via Roma"_s},
+                {u"Num"_s, u"5"_s}, {u"Cap01"_s, u"0"_s}, {u"Cap02"_s, u"0"_s},
+                {u"Cap03"_s, u"1"_s}, {u"Cap04"_s, u"0"_s}, {u"Cap05"_s, u"0"_s},
+                {u"Tel"_s, u"+39 06 1234"_s}, {u"PartitaIva"_s, u"01234567890"_s}});
     appendAddressBookCard(
-        {{u"Nome"_qs, u"Anna & Figli <srl>"_qs}, {u"Indirizzo"_qs, u"Corso Italia"_qs}});
+        {{u"Nome"_s, u"Anna & Figli <srl>"_s}, {u"Indirizzo"_s, u"Corso Italia"_s}});
     screen = std::make_unique<TfrmExpAnagrafica>();
     screen->show();
   }
 
   std::optional<GridAccess> access;
   GridAccess* grid() {
-    if (!access) access.emplace(screen->findChild<QTableView*>(u"grdRecords"_qs));
+    if (!access) access.emplace(screen->findChild<QTableView*>(u"grdRecords"_s));
     return &*access;
   }
   int column(const QString& name) {
@@ -72,7 +74,7 @@ struct Screen {
   void saveAs(const QString& path, int filter = 0) {
     chooser.answers.append(path);
     chooser.filters.append(filter);
-    screen->findChild<QToolButton*>(u"cmdSalvaCome"_qs)->click();
+    screen->findChild<QToolButton*>(u"cmdSalvaCome"_s)->click();
   }
 };
 
@@ -94,34 +96,34 @@ class SaveAsTest : public QObject {
     QFETCH(int, filter);
     QFETCH(QString, extension);
     Screen s;
-    const QByteArray archive = s.folder.read(u"Anagrafica.pro"_qs);
+    const QByteArray archive = s.folder.read(u"Anagrafica.pro"_s);
     QApplication::setActiveWindow(s.screen.get());
-    const int phone = s.column(u"colTel"_qs);
+    const int phone = s.column(u"colTel"_s);
     s.grid()->setCurrentCell(1, phone);
     s.grid()->editItem(s.grid()->item(1, phone));
     auto* editor = s.grid()->view()->findChild<QLineEdit*>();
     QVERIFY(editor);
-    QTest::keyClicks(editor, u"0039 333"_qs);
-    QKeyEvent accented(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"ő"_qs);
+    QTest::keyClicks(editor, u"0039 333"_s);
+    QKeyEvent accented(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"ő"_s);
     QApplication::sendEvent(editor, &accented);
 
-    const QString path = s.elsewhere.filePath(u"rubrica."_qs + extension);
+    const QString path = s.elsewhere.filePath(u"rubrica."_s + extension);
     s.saveAs(path, filter);
 
     QCOMPARE(s.chooser.questions.size(), 1);
     const FileQuestion& question = s.chooser.questions[0];
-    QCOMPARE(question.title, u"Salva come"_qs);
+    QCOMPARE(question.title, u"Salva come"_s);
     QCOMPARE(question.filters,
-             (QStringList{u"Foglio di calcolo OpenDocument (*.ods)"_qs,
-                          u"Cartella di lavoro Excel (*.xlsx)"_qs,
-                          u"CSV per Excel, separato da punto e virgola (*.csv)"_qs}));
-    QCOMPARE(question.startPath, s.folder.filePath(u"Anagrafica"_qs));
+             (QStringList{u"Foglio di calcolo OpenDocument (*.ods)"_s,
+                          u"Cartella di lavoro Excel (*.xlsx)"_s,
+                          u"CSV per Excel, separato da punto e virgola (*.csv)"_s}));
+    QCOMPARE(question.startPath, s.folder.filePath(u"Anagrafica"_s));
 
     const QList<QStringList> shown = s.shown();
-    QCOMPARE(shown[2][phone - 1], u"0039 333ő"_qs);
-    QCOMPARE(shown[1][1], u"Via Roma 5"_qs);
+    QCOMPARE(shown[2][phone - 1], u"0039 333ő"_s);
+    QCOMPARE(shown[1][1], u"Via Roma 5"_s);
     QCOMPARE(SheetReadBack::any(path), shown);
-    QCOMPARE(s.folder.read(u"Anagrafica.pro"_qs), archive);
+    QCOMPARE(s.folder.read(u"Anagrafica.pro"_s), archive);
     QCOMPARE(s.messages.count(), 1);
     QCOMPARE(s.messages.last().form, Form::Question);
     QCOMPARE(s.messages.last().text, kAskOpenSaved);
@@ -134,9 +136,9 @@ class SaveAsTest : public QObject {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("filter");
     QTest::addColumn<QByteArray>("start");
-    QTest::newRow("xlsx typed, ods selected") << u"a.XLSX"_qs << 0 << QByteArray("PK");
-    QTest::newRow("csv typed, xlsx selected") << u"a.csv"_qs << 1 << QByteArray("\xEF\xBB\xBF");
-    QTest::newRow("txt typed, csv selected") << u"a.txt"_qs << 2 << QByteArray("\xEF\xBB\xBF");
+    QTest::newRow("xlsx typed, ods selected") << u"a.XLSX"_s << 0 << QByteArray("PK");
+    QTest::newRow("csv typed, xlsx selected") << u"a.csv"_s << 1 << QByteArray("\xEF\xBB\xBF");
+    QTest::newRow("txt typed, csv selected") << u"a.txt"_s << 2 << QByteArray("\xEF\xBB\xBF");
   }
   void theTypedExtensionWins() {
     QFETCH(QString, name);
@@ -148,8 +150,8 @@ class SaveAsTest : public QObject {
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.read(start.size()), start);
-    if (name.endsWith(u"XLSX"_qs))
-      QVERIFY(SheetReadBack::zipNames(path).contains(u"xl/workbook.xml"_qs));
+    if (name.endsWith(u"XLSX"_s))
+      QVERIFY(SheetReadBack::zipNames(path).contains(u"xl/workbook.xml"_s));
   }
 
   void answersDecideWhatHappens() {
@@ -159,7 +161,7 @@ class SaveAsTest : public QObject {
     QVERIFY(QDir(s.elsewhere.path()).isEmpty());
 
     s.messages.answers = {false};
-    const QString path = s.elsewhere.filePath(u"a.ods"_qs);
+    const QString path = s.elsewhere.filePath(u"a.ods"_s);
     s.saveAs(path);
     QVERIFY(QFile::exists(path));
     QVERIFY(s.shell.opened.isEmpty());
@@ -168,7 +170,7 @@ class SaveAsTest : public QObject {
   // A folder that is not there fails for every user, root included.
   void aFileThatCannotBeWrittenIsReported() {
     Screen s;
-    s.saveAs(s.elsewhere.filePath(u"manca/a.ods"_qs));
+    s.saveAs(s.elsewhere.filePath(u"manca/a.ods"_s));
     QCOMPARE(s.messages.count(), 1);
     QCOMPARE(s.messages.last().form, Form::Plain);
     QCOMPARE(s.messages.last().text, kSaveFailure);

@@ -10,6 +10,8 @@
 #include "support/smalldisk.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void addFormats() {
@@ -19,7 +21,7 @@ void addFormats() {
 }
 
 const SheetFormat& formatFor(const QString& extension) {
-  return *SheetFormats::forPath(u"x."_qs + extension);
+  return *SheetFormats::forPath(u"x."_s + extension);
 }
 
 }  // namespace
@@ -31,7 +33,7 @@ class SheetFormatsTest : public QObject {
   void eachFormatReadsBackAsTheSheet() {
     QFETCH(QString, extension);
     QTemporaryDir dir;
-    const QString path = dir.filePath(u"Anagrafica."_qs + extension);
+    const QString path = dir.filePath(u"Anagrafica."_s + extension);
     const SheetContent sheet = trickySheet();
     SheetFormats::save(formatFor(extension), sheet, path);
     QCOMPARE(SheetReadBack::any(path), asRows(sheet));
@@ -43,16 +45,16 @@ class SheetFormatsTest : public QObject {
 
   void theOpenDocumentPackageIsWellFormed() {
     QTemporaryDir dir;
-    const QString path = dir.filePath(u"x.ods"_qs);
-    SheetFormats::save(formatFor(u"ods"_qs), trickySheet(), path);
+    const QString path = dir.filePath(u"x.ods"_s);
+    SheetFormats::save(formatFor(u"ods"_s), trickySheet(), path);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     // The mimetype first and stored, so that the type shows at byte 38.
     QCOMPARE(file.read(30 + 8 + 46).mid(30),
              QByteArray("mimetypeapplication/vnd.oasis.opendocument.spreadsheet"));
     QCOMPARE(SheetReadBack::zipNames(path),
-             (QStringList{u"mimetype"_qs, u"META-INF/manifest.xml"_qs, u"content.xml"_qs}));
-    const QByteArray content = SheetReadBack::zipEntry(path, u"content.xml"_qs);
+             (QStringList{u"mimetype"_s, u"META-INF/manifest.xml"_s, u"content.xml"_s}));
+    const QByteArray content = SheetReadBack::zipEntry(path, u"content.xml"_s);
     QCOMPARE(content, OdsSheetWriter::content(trickySheet()));
     QCOMPARE(content.count("office:value-type=\"string\""), 6 * 4);
     QVERIFY(content.contains("table:name=\"Archivio Anagrafico\""));
@@ -61,22 +63,22 @@ class SheetFormatsTest : public QObject {
 
   void theWorkbookKeepsEveryCellAsText() {
     QTemporaryDir dir;
-    const QString path = dir.filePath(u"x.xlsx"_qs);
-    SheetFormats::save(formatFor(u"xlsx"_qs), trickySheet(), path);
-    const QByteArray sheet = SheetReadBack::zipEntry(path, u"xl/worksheets/sheet1.xml"_qs);
+    const QString path = dir.filePath(u"x.xlsx"_s);
+    SheetFormats::save(formatFor(u"xlsx"_s), trickySheet(), path);
+    const QByteArray sheet = SheetReadBack::zipEntry(path, u"xl/worksheets/sheet1.xml"_s);
     QCOMPARE(sheet.count("<c "), 6 * 4);
     QCOMPARE(sheet.count("t=\"s\""), 6 * 4);
-    QVERIFY(SheetReadBack::zipEntry(path, u"xl/styles.xml"_qs).contains("numFmtId=\"49\""));
-    QVERIFY(SheetReadBack::zipEntry(path, u"xl/workbook.xml"_qs)
+    QVERIFY(SheetReadBack::zipEntry(path, u"xl/styles.xml"_s).contains("numFmtId=\"49\""));
+    QVERIFY(SheetReadBack::zipEntry(path, u"xl/workbook.xml"_s)
                 .contains("name=\"Archivio Anagrafico\""));
   }
 
   void theCsvIsWhatItalianExcelOpens() {
     QTemporaryDir dir;
-    const QString path = dir.filePath(u"x.csv"_qs);
-    SheetFormats::save(formatFor(u"csv"_qs), {u"x"_qs, {u"Nome"_qs, u"CAP"_qs, u"Note"_qs}, {},
-                                              {{u"Anna; C."_qs, u"00100"_qs, u"-"_qs},
-                                               {u"Luca \"il\""_qs, QString(), u"Forlì"_qs}}},
+    const QString path = dir.filePath(u"x.csv"_s);
+    SheetFormats::save(formatFor(u"csv"_s), {u"x"_s, {u"Nome"_s, u"CAP"_s, u"Note"_s}, {},
+                                              {{u"Anna; C."_s, u"00100"_s, u"-"_s},
+                                               {u"Luca \"il\""_s, QString(), u"Forlì"_s}}},
                        path);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -88,26 +90,26 @@ class SheetFormatsTest : public QObject {
   void textFormulasTravelBothWays_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("formula");
-    QTest::newRow("plain") << u"00100"_qs << u"=\"00100\""_qs;
-    QTest::newRow("quotes") << u"a\"b"_qs << u"=\"a\"\"b\""_qs;
+    QTest::newRow("plain") << u"00100"_s << u"=\"00100\""_s;
+    QTest::newRow("quotes") << u"a\"b"_s << u"=\"a\"\"b\""_s;
     QTest::newRow("256 characters")
-        << QString(256, u'1') << u"=\""_qs + QString(255, u'1') + u"\"&\"1\""_qs;
+        << QString(256, u'1') << u"=\""_s + QString(255, u'1') + u"\"&\"1\""_s;
   }
   void textFormulasTravelBothWays() {
     QFETCH(QString, text);
     QFETCH(QString, formula);
     QCOMPARE(CsvText::textFormula(text), formula);
     QCOMPARE(CsvText::fromTextFormula(formula), std::optional<QString>(text));
-    QCOMPARE(CsvText::fromTextFormula(u"=A1"_qs), std::nullopt);
-    QCOMPARE(CsvText::fromTextFormula(u"=\"a\"&B1"_qs), std::nullopt);
+    QCOMPARE(CsvText::fromTextFormula(u"=A1"_s), std::nullopt);
+    QCOMPARE(CsvText::fromTextFormula(u"=\"a\"&B1"_s), std::nullopt);
   }
 
   void theFormatFollowsTheExtension() {
-    QCOMPARE(SheetFormats::forPath(u"/a/b.ODS"_qs)->extension, u"ods"_qs);
-    QCOMPARE(SheetFormats::forPath(u"b.xlsx"_qs)->extension, u"xlsx"_qs);
-    QCOMPARE(SheetFormats::forPath(u"b.Csv"_qs)->extension, u"csv"_qs);
-    QCOMPARE(SheetFormats::forPath(u"b.xls"_qs), nullptr);
-    QCOMPARE(SheetFormats::forPath(u"ods"_qs), nullptr);
+    QCOMPARE(SheetFormats::forPath(u"/a/b.ODS"_s)->extension, u"ods"_s);
+    QCOMPARE(SheetFormats::forPath(u"b.xlsx"_s)->extension, u"xlsx"_s);
+    QCOMPARE(SheetFormats::forPath(u"b.Csv"_s)->extension, u"csv"_s);
+    QCOMPARE(SheetFormats::forPath(u"b.xls"_s), nullptr);
+    QCOMPARE(SheetFormats::forPath(u"ods"_s), nullptr);
   }
 
   // A save that fails keeps the file that was there, and leaves nothing of
@@ -117,7 +119,7 @@ class SheetFormatsTest : public QObject {
     QFETCH(QString, extension);
     SmallDisk disk(64);
     if (!disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
-    const QString path = disk.filePath(u"Anagrafica."_qs + extension);
+    const QString path = disk.filePath(u"Anagrafica."_s + extension);
     SheetContent small = trickySheet();
     SheetFormats::save(formatFor(extension), small, path);
     const QByteArray before = [&] {
@@ -151,8 +153,8 @@ class SheetFormatsTest : public QObject {
     folder.makeReadOnly();
     QVERIFY_THROWS_EXCEPTION(SheetFileError,
                              SheetFormats::save(formatFor(extension), trickySheet(),
-                                                folder.filePath(u"x."_qs + extension)));
-    QVERIFY(!folder.exists(u"x."_qs + extension));
+                                                folder.filePath(u"x."_s + extension)));
+    QVERIFY(!folder.exists(u"x."_s + extension));
   }
 };
 

@@ -7,13 +7,15 @@
 #include "sheetreadback.h"
 #include "sheetsample.h"
 
+using namespace Qt::StringLiterals;
+
 // Each saved format opened by LibreOffice Calc and written back as CSV by
 // it: what an office suite shows must be the grid, cell for cell.
 class SheetFormatsInCalcTest : public QObject {
   Q_OBJECT
  private slots:
   void initTestCase() {
-    soffice_ = QStandardPaths::findExecutable(u"soffice"_qs);
+    soffice_ = QStandardPaths::findExecutable(u"soffice"_s);
     if (soffice_.isEmpty())
       QSKIP("LibreOffice (soffice) is not installed: the formats are checked by their own "
             "readers only");
@@ -28,22 +30,22 @@ class SheetFormatsInCalcTest : public QObject {
   void eachFormatOpensInCalcAsTheSheet() {
     QFETCH(QString, extension);
     QTemporaryDir dir;
-    const QString path = dir.filePath(u"Anagrafica."_qs + extension);
+    const QString path = dir.filePath(u"Anagrafica."_s + extension);
     const SheetContent sheet = trickySheet();
     SheetFormats::save(*SheetFormats::forPath(path), sheet, path);
 
     // A profile of the test's own, so that a LibreOffice running elsewhere
     // does not take the conversion over.
     const QString profile = QUrl::fromLocalFile(profile_.path()).toString();
-    QStringList arguments{u"--headless"_qs, u"--norestore"_qs,
-                          u"-env:UserInstallation="_qs + profile};
+    QStringList arguments{u"--headless"_s, u"--norestore"_s,
+                          u"-env:UserInstallation="_s + profile};
     // A CSV opens as the Italian Excel user opens it: semicolons, UTF-8,
     // formulas evaluated.
     if (extension == u"csv")
-      arguments << u"--infilter=CSV:59,34,76,1,,1040,false,false,false,false,false,-1,true"_qs;
-    arguments << u"--convert-to"_qs
-              << u"csv:Text - txt - csv (StarCalc):59,34,76,1,,1040,true,false,true"_qs
-              << u"--outdir"_qs << dir.filePath(u"calc"_qs) << path;
+      arguments << u"--infilter=CSV:59,34,76,1,,1040,false,false,false,false,false,-1,true"_s;
+    arguments << u"--convert-to"_s
+              << u"csv:Text - txt - csv (StarCalc):59,34,76,1,,1040,true,false,true"_s
+              << u"--outdir"_s << dir.filePath(u"calc"_s) << path;
     QProcess calc;
     calc.start(soffice_, arguments);
     QVERIFY(calc.waitForFinished(240'000));
@@ -52,9 +54,9 @@ class SheetFormatsInCalcTest : public QObject {
     // LibreOffice drops a tab inside a cell when it loads an .ods, one it
     // saved itself too; the package holds it (tst_sheetformats).
     if (extension == u"ods") {
-      for (QStringList& row : expected) row.replaceInStrings(u"\t"_qs, QString());
+      for (QStringList& row : expected) row.replaceInStrings(u"\t"_s, QString());
     }
-    QCOMPARE(SheetReadBack::csv(dir.filePath(u"calc/Anagrafica.csv"_qs)), expected);
+    QCOMPARE(SheetReadBack::csv(dir.filePath(u"calc/Anagrafica.csv"_s)), expected);
   }
 
  private:

@@ -9,6 +9,8 @@
 #include "export/exporttables.h"
 #include "export/spreadsheetwriter.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TSchedaAnagrafica card(const QList<QPair<QString, QString>>& fields) {
@@ -60,20 +62,20 @@ class SpreadsheetCalcTest : public QObject {
   Q_OBJECT
  private slots:
   void readsBackExactlyOneRowPerCard() {
-    const QString soffice = QStandardPaths::findExecutable(u"soffice"_qs);
+    const QString soffice = QStandardPaths::findExecutable(u"soffice"_s);
     if (soffice.isEmpty())
       QSKIP("LibreOffice (soffice) is not installed: the export is not read back by Calc");
 
     const QList<TSchedaAnagrafica> cards{
-        card({{u"Nome"_qs, u"Rossi & Figli <sede>"_qs},
-              {u"Cap01"_qs, u"0"_qs}, {u"Cap02"_qs, u"0"_qs}, {u"Cap03"_qs, u"1"_qs},
-              {u"Cap04"_qs, u"8"_qs}, {u"Cap05"_qs, u"4"_qs},
-              {u"PartitaIva"_qs, u"01234567890"_qs},
-              {u"Tel"_qs, u"009"_qs},
-              {u"DataNasc"_qs, u"07/03/1970"_qs}}),
-        card({{u"Nome"_qs, u"Bianchi Anna"_qs}, {u"Note"_qs, u"</td></tr></table>"_qs}}),
-        card({{u"Nome"_qs, u"Bar \"Sport\""_qs}, {u"Note"_qs, u"a, b; c & d"_qs},
-              {u"Localita"_qs, u"Forlì"_qs}}),
+        card({{u"Nome"_s, u"Rossi & Figli <sede>"_s},
+              {u"Cap01"_s, u"0"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
+              {u"Cap04"_s, u"8"_s}, {u"Cap05"_s, u"4"_s},
+              {u"PartitaIva"_s, u"01234567890"_s},
+              {u"Tel"_s, u"009"_s},
+              {u"DataNasc"_s, u"07/03/1970"_s}}),
+        card({{u"Nome"_s, u"Bianchi Anna"_s}, {u"Note"_s, u"</td></tr></table>"_s}}),
+        card({{u"Nome"_s, u"Bar \"Sport\""_s}, {u"Note"_s, u"a, b; c & d"_s},
+              {u"Localita"_s, u"Forlì"_s}}),
     };
     const ExportTable& table = addressBookExport();
     QTemporaryDir dir;
@@ -88,13 +90,13 @@ class SpreadsheetCalcTest : public QObject {
     }
 
     QProcess calc;
-    calc.start(soffice, {u"-env:UserInstallation="_qs +
-                             QUrl::fromLocalFile(dir.filePath(u"profilo"_qs)).toString(),
-                         u"--headless"_qs, u"--convert-to"_qs,
-                         u"csv:Text - txt - csv (StarCalc):44,34,76"_qs,  // UTF-8
-                         u"--outdir"_qs, dir.filePath(u"csv"_qs), xls});
+    calc.start(soffice, {u"-env:UserInstallation="_s +
+                             QUrl::fromLocalFile(dir.filePath(u"profilo"_s)).toString(),
+                         u"--headless"_s, u"--convert-to"_s,
+                         u"csv:Text - txt - csv (StarCalc):44,34,76"_s,  // UTF-8
+                         u"--outdir"_s, dir.filePath(u"csv"_s), xls});
     QVERIFY(calc.waitForFinished(90000));
-    QFile csv(dir.filePath(u"csv/Anagrafica.csv"_qs));
+    QFile csv(dir.filePath(u"csv/Anagrafica.csv"_s));
     QVERIFY2(csv.open(QIODevice::ReadOnly), calc.readAllStandardError().constData());
     const QList<QStringList> rows = parseCsv(QString::fromUtf8(csv.readAll()));
 
@@ -107,8 +109,8 @@ class SpreadsheetCalcTest : public QObject {
       for (QString& cell : cells) cell = cell.trimmed();
       QCOMPARE(rows[i + 1], cells);
     }
-    QCOMPARE(rows[1][0], u"Rossi & Figli <sede>"_qs);
-    QCOMPARE(rows[1][2], u"00184"_qs);
+    QCOMPARE(rows[1][0], u"Rossi & Figli <sede>"_s);
+    QCOMPARE(rows[1][2], u"00184"_s);
   }
 };
 

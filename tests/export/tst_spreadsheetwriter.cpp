@@ -3,14 +3,16 @@
 
 #include "export/spreadsheetwriter.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QList<ExportColumn> twoColumns() {
   return {
-      {u"colLocalita"_qs, u"Località"_qs, 250, false, CellRule::field(u"Localita"_qs),
-       u"Località"_qs, 300},
-      {u"colInviata"_qs, u"Inviata"_qs, 150, true, CellRule::field(u"Inviata"_qs),
-       u"Inviata"_qs, 160},
+      {u"colLocalita"_s, u"Località"_s, 250, false, CellRule::field(u"Localita"_s),
+       u"Località"_s, 300},
+      {u"colInviata"_s, u"Inviata"_s, 150, true, CellRule::field(u"Inviata"_s),
+       u"Inviata"_s, 160},
   };
 }
 
@@ -23,9 +25,9 @@ class SpreadsheetWriterTest : public QObject {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     SpreadsheetWriter writer(buffer);
-    writer.writeStart(u"Foglio Prova"_qs, twoColumns());
-    writer.writeRow({u"  Forlì \t"_qs, u"Sì"_qs});
-    writer.writeRow({QString(), u"No"_qs});
+    writer.writeStart(u"Foglio Prova"_s, twoColumns());
+    writer.writeRow({u"  Forlì \t"_s, u"Sì"_s});
+    writer.writeRow({QString(), u"No"_s});
     writer.writeEnd();
 
     const QByteArray expected =
@@ -61,12 +63,12 @@ class SpreadsheetWriterTest : public QObject {
   void textsAreEscaped_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("written");
-    QTest::newRow("ampersand and tag") << u"Rossi & Figli <sede>"_qs
+    QTest::newRow("ampersand and tag") << u"Rossi & Figli <sede>"_s
                                        << QByteArray("Rossi &amp; Figli &lt;sede&gt;");
     QTest::newRow("end of the table")
-        << u"</td></tr></table>"_qs << QByteArray("&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;");
-    QTest::newRow("an entity already") << u"&amp;"_qs << QByteArray("&amp;amp;");
-    QTest::newRow("quotes") << u"Bar \"Sport\""_qs << QByteArray("Bar \"Sport\"");
+        << u"</td></tr></table>"_s << QByteArray("&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;");
+    QTest::newRow("an entity already") << u"&amp;"_s << QByteArray("&amp;amp;");
+    QTest::newRow("quotes") << u"Bar \"Sport\""_s << QByteArray("Bar \"Sport\"");
   }
   void textsAreEscaped() {
     QFETCH(QString, text);
@@ -78,7 +80,7 @@ class SpreadsheetWriterTest : public QObject {
       QList<ExportColumn> columns = twoColumns();
       columns[0].exportHeader = text;
       writer.writeStart(text, columns);
-      writer.writeRow({text, u"No"_qs});
+      writer.writeRow({text, u"No"_s});
     }
     const QByteArray document = buffer.data();
     QVERIFY(document.contains("<x:Name>" + written + "</x:Name>"));
@@ -100,7 +102,7 @@ class SpreadsheetWriterTest : public QObject {
     device.open(QIODevice::WriteOnly);
     SpreadsheetWriter writer(device);
     QVERIFY_THROWS_EXCEPTION(SpreadsheetWriteError,
-                             writer.writeStart(u"Foglio"_qs, twoColumns()));
+                             writer.writeStart(u"Foglio"_s, twoColumns()));
     QVERIFY(device.data().startsWith("<html xmlns:o="));
   }
 
@@ -119,14 +121,14 @@ class SpreadsheetWriterTest : public QObject {
         return QBuffer::writeData(data, length);
       }
     };
-    const QStringList row{u"Rossi Mario"_qs, u"Sì"_qs};
+    const QStringList row{u"Rossi Mario"_s, u"Sì"_s};
     const int rows = 5000;
 
     LimitedDevice whole;
     whole.open(QIODevice::WriteOnly);
     {
       SpreadsheetWriter writer(whole);
-      writer.writeStart(u"Foglio"_qs, twoColumns());
+      writer.writeStart(u"Foglio"_s, twoColumns());
       const int afterStart = whole.writes;
       for (int i = 0; i < rows; ++i) writer.writeRow(row);
       QVERIFY2(whole.writes - afterStart < rows / 100, qPrintable(QString::number(whole.writes)));
@@ -142,7 +144,7 @@ class SpreadsheetWriterTest : public QObject {
     bool refused = false;
     try {
       SpreadsheetWriter writer(full);
-      writer.writeStart(u"Foglio"_qs, twoColumns());
+      writer.writeStart(u"Foglio"_s, twoColumns());
       for (int i = 0; i < rows; ++i) writer.writeRow(row);
       writer.writeEnd();
     } catch (const SpreadsheetWriteError&) {
@@ -158,8 +160,8 @@ class SpreadsheetWriterTest : public QObject {
     buffer.open(QIODevice::WriteOnly);
     {
       SpreadsheetWriter writer(buffer);
-      writer.writeStart(u"Foglio"_qs, twoColumns());
-      writer.writeRow({u"Uno"_qs, u"Due"_qs});
+      writer.writeStart(u"Foglio"_s, twoColumns());
+      writer.writeRow({u"Uno"_s, u"Due"_s});
     }
     QVERIFY(buffer.data().endsWith(
         "<tr><td style=\"text-align: left;\" sdnum=\"1040;0;@\">Uno</td>"

@@ -5,6 +5,8 @@
 #include "platform/guardedaction.h"
 #include "support/recordingmessages.h"
 
+using namespace Qt::StringLiterals;
+
 // A test application of plain QApplication: nothing catches in notify(), so
 // an exception that left a slot would end the test run.
 class GuardedActionTest : public QObject {
@@ -27,7 +29,7 @@ class GuardedActionTest : public QObject {
     failing.click();
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().form, RecordingMessages::Form::Unexpected);
-    QCOMPARE(messages.last().text, u"disco pieno"_qs);
+    QCOMPARE(messages.last().text, u"disco pieno"_s);
 
     working.click();
     failing.click();

@@ -10,12 +10,14 @@
 #include "print/formlayout.h"
 #include "print/returnreceiptlayouts.h"
 
+using namespace Qt::StringLiterals;
+
 // A stand-in for the workspace a print screen reads: a plain widget with a
 // text box for every {txt...} and a check box for every [chk...] the content
 // patterns name, all empty.
 inline std::unique_ptr<QWidget> sourceScreenFor(const QStringList& patterns) {
   auto screen = std::make_unique<QWidget>();
-  static const QRegularExpression control(u"\\{(\\w+)\\}|\\[(\\w+)\\]"_qs);
+  static const QRegularExpression control(u"\\{(\\w+)\\}|\\[(\\w+)\\]"_s);
   for (const QString& pattern : patterns) {
     auto matches = control.globalMatch(pattern);
     while (matches.hasNext()) {

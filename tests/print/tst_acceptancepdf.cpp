@@ -12,6 +12,8 @@
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 // The acceptance receipt printed for real into a PDF and read back with
 // poppler: words with pdftotext -bbox, ink with pdftoppm.
 namespace {
@@ -36,19 +38,19 @@ class AcceptancePdfTest : public QObject {
   // Prints the source through the real screen with the stored offsets.
   void print(QWidget& source, const QByteArray& settings) {
     TestFolder folder;
-    folder.write(u"Impostazioni.ini"_qs, settings);
+    folder.write(u"Impostazioni.ini"_s, settings);
     RecordingMessages messages;
     PdfPrintService printer(pdf_);
     TfrmStampaAccettazione screen(&source);
     screen.show();
-    QTest::mouseClick(screen.findChild<QPushButton*>(u"btnStampa"_qs), Qt::LeftButton);
+    QTest::mouseClick(screen.findChild<QPushButton*>(u"btnStampa"_s), Qt::LeftButton);
     QCOMPARE(messages.count(), 0);
     QCOMPARE(printer.jobs.size(), size_t(1));
   }
 
  private slots:
   void initTestCase() { REQUIRE_POPPLER(); }
-  void init() { pdf_ = out_.filePath(u"ricevuta.pdf"_qs); }
+  void init() { pdf_ = out_.filePath(u"ricevuta.pdf"_s); }
 
   void wordsStartAtTheirBoxesShiftedByTheOffsets_data() {
     QTest::addColumn<QByteArray>("settings");
@@ -67,8 +69,8 @@ class AcceptancePdfTest : public QObject {
     QFETCH(double, down);
     QFETCH(double, right);
     auto source = sourceScreen(AcceptanceLayout::boxes());
-    setText(*source, "txtDestinatario", u"   ROSSI"_qs);  // blanks do not print
-    setText(*source, "txtLocalitaMit", u"Milano"_qs);
+    setText(*source, "txtDestinatario", u"   ROSSI"_s);  // blanks do not print
+    setText(*source, "txtLocalitaMit", u"Milano"_s);
     print(*source, settings);
 
     const QList<Word> words = wordsOf(pdf_);
@@ -97,7 +99,7 @@ class AcceptancePdfTest : public QObject {
 
     QStringList marked;
     for (const Word& word : wordsOf(pdf_)) {
-      QCOMPARE(word.text, u"X"_qs);
+      QCOMPARE(word.text, u"X"_s);
       for (const char* name : {"txtAvviso", "txtContrassegno", "txtCC", "txtVaglia"}) {
         const FormBox& box = row(name);
         if (word.left >= box.left.toMm() && word.left < (box.left + box.width).toMm() &&
@@ -105,7 +107,7 @@ class AcceptancePdfTest : public QObject {
           marked << QString::fromLatin1(name);
       }
     }
-    QCOMPARE(marked, QStringList({u"txtAvviso"_qs, u"txtVaglia"_qs}));
+    QCOMPARE(marked, QStringList({u"txtAvviso"_s, u"txtVaglia"_s}));
   }
 
   void longNameIsCutAtTheBoxEdge() {

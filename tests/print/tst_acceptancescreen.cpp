@@ -10,12 +10,14 @@
 #include "support/smalldisk.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 using Form = RecordingMessages::Form;
 
 const QString kPrintFailure =
     u"Attenzione: la stampa della scheda non è andata a buon fine.\n\r\n\r"
-    "Si consiglia di controllare le impostazioni della stampante."_qs;
+    "Si consiglia di controllare le impostazioni della stampante."_s;
 
 template <typename T>
 T* child(QWidget& screen, const char* name) {
@@ -40,22 +42,22 @@ class AcceptanceScreenTest : public QObject {
     TestFolder folder;
     auto source = sourceScreen(AcceptanceLayout::boxes());
     TfrmStampaAccettazione screen(source.get());
-    QCOMPARE(screen.windowTitle(), u" Stampa Ricevuta Accettazione"_qs);
-    QCOMPARE(top(screen), u"0"_qs);
-    QCOMPARE(left(screen), u"0"_qs);
+    QCOMPARE(screen.windowTitle(), u" Stampa Ricevuta Accettazione"_s);
+    QCOMPARE(top(screen), u"0"_s);
+    QCOMPARE(left(screen), u"0"_s);
     QVERIFY(child<QLineEdit>(screen, "txtTop")->isReadOnly());
-    QVERIFY(!screen.findChild<QWidget*>(u"optVerticale"_qs));
-    QVERIFY(!folder.exists(u"Impostazioni.ini"_qs));
+    QVERIFY(!screen.findChild<QWidget*>(u"optVerticale"_s));
+    QVERIFY(!folder.exists(u"Impostazioni.ini"_s));
   }
 
   void emptyStoredOffsetsShowZero() {
     TestFolder folder;
-    folder.write(u"Impostazioni.ini"_qs,
+    folder.write(u"Impostazioni.ini"_s,
                  "[Margini Ricevuta Accettazione]\r\nSuperiore=  \r\nSinistro=4\r\n");
     auto source = sourceScreen(AcceptanceLayout::boxes());
     TfrmStampaAccettazione screen(source.get());
-    QCOMPARE(top(screen), u"0"_qs);
-    QCOMPARE(left(screen), u"4"_qs);
+    QCOMPARE(top(screen), u"0"_s);
+    QCOMPARE(left(screen), u"4"_s);
   }
 
   void minusThreeTimesThenApplyIsKept() {
@@ -66,21 +68,21 @@ class AcceptanceScreenTest : public QObject {
       TfrmStampaAccettazione screen(source.get());
       screen.show();
       click(screen, "btnTopMinus", 3);
-      QCOMPARE(top(screen), u"-3"_qs);
+      QCOMPARE(top(screen), u"-3"_s);
       click(screen, "btnApplicaTop");
       QVERIFY(screen.isVisible());
     }
-    QCOMPARE(folder.read(u"Impostazioni.ini"_qs),
+    QCOMPARE(folder.read(u"Impostazioni.ini"_s),
              QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=-3\r\n"));
     TfrmStampaAccettazione again(source.get());
-    QCOMPARE(top(again), u"-3"_qs);
-    QCOMPARE(left(again), u"0"_qs);
+    QCOMPARE(top(again), u"-3"_s);
+    QCOMPARE(left(again), u"0"_s);
     QCOMPARE(messages.count(), 0);
   }
 
   void applyingOneOffsetLeavesTheOther() {
     TestFolder folder;
-    folder.write(u"Impostazioni.ini"_qs,
+    folder.write(u"Impostazioni.ini"_s,
                  "[Margini Ricevuta Accettazione]\r\nSuperiore=1\r\nSinistro=7\r\n");
     auto source = sourceScreen(AcceptanceLayout::boxes());
     TfrmStampaAccettazione screen(source.get());
@@ -88,10 +90,10 @@ class AcceptanceScreenTest : public QObject {
     click(screen, "btnTopPlus");
     click(screen, "btnLeftPlus", 2);  // shown, not stored
     click(screen, "btnApplicaTop");
-    QCOMPARE(folder.read(u"Impostazioni.ini"_qs),
+    QCOMPARE(folder.read(u"Impostazioni.ini"_s),
              QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=2\r\nSinistro=7\r\n"));
     click(screen, "btnApplicaLeft");
-    QCOMPARE(folder.read(u"Impostazioni.ini"_qs),
+    QCOMPARE(folder.read(u"Impostazioni.ini"_s),
              QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=2\r\nSinistro=9\r\n"));
   }
 
@@ -103,7 +105,7 @@ class AcceptanceScreenTest : public QObject {
   void fractionRefusesToStepAndStays() {
     QFETCH(QByteArray, button);
     TestFolder folder;
-    folder.write(u"Impostazioni.ini"_qs, "[Margini Ricevuta Accettazione]\r\nSuperiore=2,5\r\n");
+    folder.write(u"Impostazioni.ini"_s, "[Margini Ricevuta Accettazione]\r\nSuperiore=2,5\r\n");
     RecordingMessages messages;
     auto source = sourceScreen(AcceptanceLayout::boxes());
     TfrmStampaAccettazione screen(source.get());
@@ -111,8 +113,8 @@ class AcceptanceScreenTest : public QObject {
     click(screen, button.constData());
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().form, Form::Error);
-    QCOMPARE(messages.last().text, u"'2,5' non è un valore intero valido."_qs);
-    QCOMPARE(top(screen), u"2,5"_qs);
+    QCOMPARE(messages.last().text, u"'2,5' non è un valore intero valido."_s);
+    QCOMPARE(top(screen), u"2,5"_s);
     // Printing still takes the fraction.
     QCOMPARE(screen.preparedPage().topMargin().toMm(), 2.5);
   }
@@ -127,11 +129,11 @@ class AcceptanceScreenTest : public QObject {
     SmallDisk disk;
     if (fullDisk && !disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
     TestFolder folder(fullDisk ? disk.path() : QString());
-    folder.write(u"Impostazioni.ini"_qs, "[Margini Ricevuta Accettazione]\r\nSuperiore=1\r\n");
+    folder.write(u"Impostazioni.ini"_s, "[Margini Ricevuta Accettazione]\r\nSuperiore=1\r\n");
     if (fullDisk)
       disk.fill();
     else
-      folder.makeReadOnly(u"Impostazioni.ini"_qs);
+      folder.makeReadOnly(u"Impostazioni.ini"_s);
     RecordingMessages messages;
     auto source = sourceScreen(AcceptanceLayout::boxes());
     TfrmStampaAccettazione screen(source.get());
@@ -143,10 +145,10 @@ class AcceptanceScreenTest : public QObject {
     QCOMPARE(messages.last().text,
              u"Attenzione: non è possibile salvare il file Impostazioni.ini. Accertarsi di "
              "possedere i privilegi di scrittura nella cartella di installazione del "
-             "programma."_qs);
+             "programma."_s);
     QVERIFY(screen.isVisible());
-    QCOMPARE(top(screen), u"2"_qs);
-    QCOMPARE(folder.read(u"Impostazioni.ini"_qs),
+    QCOMPARE(top(screen), u"2"_s);
+    QCOMPARE(folder.read(u"Impostazioni.ini"_s),
              QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=1\r\n"));
   }
 
@@ -155,7 +157,7 @@ class AcceptanceScreenTest : public QObject {
     RecordingMessages messages;
     PdfPrintService printer;
     auto source = sourceScreen(AcceptanceLayout::boxes());
-    setText(*source, "txtDestinatario", u"  Rossi Mario"_qs);
+    setText(*source, "txtDestinatario", u"  Rossi Mario"_s);
     tick(*source, "chkAvviso");
     TfrmStampaAccettazione screen(source.get());
     screen.show();
@@ -169,14 +171,14 @@ class AcceptanceScreenTest : public QObject {
     QCOMPARE(page.orientation(), Orientation::Upright);
     QCOMPARE(page.topMargin().toMm(), 5.0);
     QCOMPARE(page.leftMargin().toMm(), -2.0);
-    QCOMPARE(page.text(u"txtDestinatario"_qs), u"Rossi Mario"_qs);
-    QCOMPARE(page.text(u"txtAvviso"_qs), u"X"_qs);
-    QCOMPARE(page.text(u"txtContrassegno"_qs), QString());
+    QCOMPARE(page.text(u"txtDestinatario"_s), u"Rossi Mario"_s);
+    QCOMPARE(page.text(u"txtAvviso"_s), u"X"_s);
+    QCOMPARE(page.text(u"txtContrassegno"_s), QString());
     QCOMPARE(messages.count(), 0);
     QVERIFY(!screen.isVisible());
     QCOMPARE(screen.result(), int(QDialog::Accepted));
     // Nothing is stored by printing.
-    QVERIFY(!folder.exists(u"Impostazioni.ini"_qs));
+    QVERIFY(!folder.exists(u"Impostazioni.ini"_s));
   }
 
   void printReadsTheSourceAtThatMoment() {
@@ -186,11 +188,11 @@ class AcceptanceScreenTest : public QObject {
     tick(*source, "chkContrassegno");
     TfrmStampaAccettazione first(source.get());
     tick(*source, "chkContrassegno", false);
-    setText(*source, "txtMittente", u"Bianchi"_qs);
+    setText(*source, "txtMittente", u"Bianchi"_s);
     first.show();
     click(first, "btnStampa");
-    QCOMPARE(printer.jobs[0][0].text(u"txtContrassegno"_qs), QString());
-    QCOMPARE(printer.jobs[0][0].text(u"txtMittente"_qs), u"Bianchi"_qs);
+    QCOMPARE(printer.jobs[0][0].text(u"txtContrassegno"_s), QString());
+    QCOMPARE(printer.jobs[0][0].text(u"txtMittente"_s), u"Bianchi"_s);
   }
 
   void cancelledDialogClosesSilently() {
@@ -230,10 +232,10 @@ class AcceptanceScreenTest : public QObject {
     SmallDisk disk;
     if (fileOnAFullDisk && !disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
     TestFolder folder(fileOnAFullDisk ? disk.path() : QString());
-    if (!settings.isEmpty()) folder.write(u"Impostazioni.ini"_qs, settings);
+    if (!settings.isEmpty()) folder.write(u"Impostazioni.ini"_s, settings);
     if (fileOnAFullDisk) disk.fill();
     RecordingMessages messages;
-    PdfPrintService printer(fileOnAFullDisk ? folder.filePath(u"ricevuta.pdf"_qs) : QString());
+    PdfPrintService printer(fileOnAFullDisk ? folder.filePath(u"ricevuta.pdf"_s) : QString());
     if (printerFails) printer.answer = PdfPrintService::Answer::Fail;
     auto source = sourceScreen(AcceptanceLayout::boxes());
     TfrmStampaAccettazione screen(source.get());
@@ -257,7 +259,7 @@ class AcceptanceScreenTest : public QObject {
     TfrmStampaAccettazione screen(source.get());
     screen.show();
     auto* notice = child<QLabel>(screen, "lblAttendere");
-    QCOMPARE(notice->text(), u"Elaborazione in corso. Attendere..."_qs);
+    QCOMPARE(notice->text(), u"Elaborazione in corso. Attendere..."_s);
     QVERIFY(!notice->isVisibleTo(&screen));
     QTest::mousePress(child<QPushButton>(screen, "btnStampa"), Qt::LeftButton);
     QVERIFY(notice->isVisibleTo(&screen));
@@ -274,7 +276,7 @@ class AcceptanceScreenTest : public QObject {
     click(screen, "btnAnnulla");
     QVERIFY(!screen.isVisible());
     QVERIFY(printer.jobs.empty());
-    QVERIFY(!folder.exists(u"Impostazioni.ini"_qs));
+    QVERIFY(!folder.exists(u"Impostazioni.ini"_s));
   }
 };
 

@@ -3,6 +3,8 @@
 #include "print/acceptancelayout.h"
 #include "sourcescreen.h"
 
+using namespace Qt::StringLiterals;
+
 class FormLayoutTest : public QObject {
   Q_OBJECT
  private slots:
@@ -12,16 +14,16 @@ class FormLayoutTest : public QObject {
     QCOMPARE(page.items().size(), size_t(32));
     for (const FormBox& row : AcceptanceLayout::boxes()) {
       const TextBox& box = page.textBox(QString::fromLatin1(row.name));
-      QCOMPARE(box.font.family, u"Arial"_qs);
+      QCOMPARE(box.font.family, u"Arial"_s);
       QVERIFY(!box.font.bold);
       QCOMPARE(box.font.colour, QColor(Qt::black));
       QVERIFY(!box.wrap);
       QVERIFY(!box.fill);
     }
-    const TextBox& cap = page.textBox(u"txtCapDes03"_qs);
+    const TextBox& cap = page.textBox(u"txtCapDes03"_s);
     QCOMPARE(cap.hAlign, HAlign::Centre);
     QCOMPARE(cap.vAlign, VAlign::Centre);
-    const TextBox& amount = page.textBox(u"txtCifre"_qs);
+    const TextBox& amount = page.textBox(u"txtCifre"_s);
     QCOMPARE(amount.hAlign, HAlign::Left);
     QCOMPARE(amount.vAlign, VAlign::Centre);
   }
@@ -41,12 +43,12 @@ class FormLayoutTest : public QObject {
   void contentComesFromTheSourceControls_data() {
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("trimmed text") << u"{txtA}"_qs << u"Via Roma"_qs;
-    QTest::newRow("joined with a blank") << u"{txtA} {txtB}"_qs << u"Via Roma 12/B"_qs;
-    QTest::newRow("empty second keeps the blank") << u"{txtA} {txtEmpty}"_qs << u"Via Roma "_qs;
-    QTest::newRow("joined without separator") << u"{txtB}{txtA}"_qs << u"12/BVia Roma"_qs;
-    QTest::newRow("ticked") << u"[chkOn]"_qs << u"X"_qs;
-    QTest::newRow("not ticked") << u"[chkOff]"_qs << QString();
+    QTest::newRow("trimmed text") << u"{txtA}"_s << u"Via Roma"_s;
+    QTest::newRow("joined with a blank") << u"{txtA} {txtB}"_s << u"Via Roma 12/B"_s;
+    QTest::newRow("empty second keeps the blank") << u"{txtA} {txtEmpty}"_s << u"Via Roma "_s;
+    QTest::newRow("joined without separator") << u"{txtB}{txtA}"_s << u"12/BVia Roma"_s;
+    QTest::newRow("ticked") << u"[chkOn]"_s << u"X"_s;
+    QTest::newRow("not ticked") << u"[chkOff]"_s << QString();
   }
   void contentComesFromTheSourceControls() {
     QFETCH(QString, pattern);
@@ -59,10 +61,10 @@ class FormLayoutTest : public QObject {
       box->setObjectName(QString::fromLatin1(name));
     }
     auto* on = new QCheckBox(&source);
-    on->setObjectName(u"chkOn"_qs);
+    on->setObjectName(u"chkOn"_s);
     on->setChecked(true);
     auto* off = new QCheckBox(&source);
-    off->setObjectName(u"chkOff"_qs);
+    off->setObjectName(u"chkOff"_s);
     const QByteArray latin = pattern.toLatin1();
     QCOMPARE(FormLayout::content(latin.constData(), source), expected);
   }
@@ -75,16 +77,16 @@ class FormLayoutTest : public QObject {
 
   void acceptanceBoxesTakeTheirSameNamedControls() {
     auto source = sourceScreen(AcceptanceLayout::boxes());
-    setText(*source, "txtDestinatario", u" Rossi Mario "_qs);
-    setText(*source, "txtCapDes01", u"0"_qs);
-    setText(*source, "txtLettere", u"dieci/00"_qs);
+    setText(*source, "txtDestinatario", u" Rossi Mario "_s);
+    setText(*source, "txtCapDes01", u"0"_s);
+    setText(*source, "txtLettere", u"dieci/00"_s);
     tick(*source, "chkContrassegno");
     Page page = FormLayout::page(AcceptanceLayout::boxes());
     FormLayout::fill(page, AcceptanceLayout::boxes(), *source);
-    QCOMPARE(page.text(u"txtDestinatario"_qs), u"Rossi Mario"_qs);
-    QCOMPARE(page.text(u"txtCapDes01"_qs), u"0"_qs);
-    QCOMPARE(page.text(u"txtLettere"_qs), u"dieci/00"_qs);
-    QCOMPARE(page.text(u"txtContrassegno"_qs), u"X"_qs);
+    QCOMPARE(page.text(u"txtDestinatario"_s), u"Rossi Mario"_s);
+    QCOMPARE(page.text(u"txtCapDes01"_s), u"0"_s);
+    QCOMPARE(page.text(u"txtLettere"_s), u"dieci/00"_s);
+    QCOMPARE(page.text(u"txtContrassegno"_s), u"X"_s);
     for (const char* unticked : {"txtAvviso", "txtCC", "txtVaglia"})
       QCOMPARE(page.text(QString::fromLatin1(unticked)), QString());
   }

@@ -10,6 +10,8 @@
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 QRadioButton* option(QWidget& screen, const char* name) {
   return screen.findChild<QRadioButton*>(QString::fromLatin1(name));
@@ -49,7 +51,7 @@ class ReturnReceiptScreensTest : public QObject {
     QFETCH(bool, upright);
     TestFolder folder;
     if (!stored.isEmpty())
-      folder.write(u"Impostazioni.ini"_qs,
+      folder.write(u"Impostazioni.ini"_s,
                    "[Stampa Avviso Ricevimento Destinatario]\r\nOrientamento=" + stored + "\r\n");
     auto source = returnReceiptScreen();
     TfrmStampaRicevimentoDes screen(source.get());
@@ -59,23 +61,23 @@ class ReturnReceiptScreensTest : public QObject {
 
   void applyStoresOffsetAndOrientationForItsSideOnly() {
     TestFolder folder;
-    folder.write(u"Impostazioni.ini"_qs,
+    folder.write(u"Impostazioni.ini"_s,
                  "[Margini Avviso Ricevimento Destinatario]\r\nSinistro=4\r\n");
     auto source = returnReceiptScreen();
     TfrmStampaRicevimentoMit screen(source.get());
     screen.show();
-    QCOMPARE(screen.windowTitle(), u" Stampa Avviso di Ricevimento (Mittente)"_qs);
+    QCOMPARE(screen.windowTitle(), u" Stampa Avviso di Ricevimento (Mittente)"_s);
     click(screen, "btnTopMinus");
     option(screen, "optOrizzontale")->setChecked(true);
     click(screen, "btnApplicaTop");
-    QCOMPARE(folder.read(u"Impostazioni.ini"_qs),
+    QCOMPARE(folder.read(u"Impostazioni.ini"_s),
              QByteArray("[Margini Avviso Ricevimento Destinatario]\r\nSinistro=4\r\n\r\n"
                         "[Margini Avviso Ricevimento Mittente]\r\nSuperiore=-1\r\n\r\n"
                         "[Stampa Avviso Ricevimento Mittente]\r\nOrientamento=Orizzontale\r\n"));
 
     TfrmStampaRicevimentoDes other(source.get());
-    QCOMPARE(other.findChild<QLineEdit*>(u"txtTop"_qs)->text(), u"0"_qs);
-    QCOMPARE(other.findChild<QLineEdit*>(u"txtLeft"_qs)->text(), u"4"_qs);
+    QCOMPARE(other.findChild<QLineEdit*>(u"txtTop"_s)->text(), u"0"_s);
+    QCOMPARE(other.findChild<QLineEdit*>(u"txtLeft"_s)->text(), u"4"_s);
     QVERIFY(option(other, "optVerticale")->isChecked());
   }
 
@@ -88,7 +90,7 @@ class ReturnReceiptScreensTest : public QObject {
     const Page page = printed(screen, printer);
     QCOMPARE(page.orientation(), Orientation::Sideways);
     QCOMPARE(page.paperWidth().toMm(), 297.0);
-    const BoxGeometry name = page.paperBox(page.textBox(u"txtDestinatario"_qs).box);
+    const BoxGeometry name = page.paperBox(page.textBox(u"txtDestinatario"_s).box);
     QCOMPARE(name.left.toMm(), 44.0);
     QCOMPARE(name.top.toMm(), 43.8);
   }
@@ -97,22 +99,22 @@ class ReturnReceiptScreensTest : public QObject {
     TestFolder folder;
     PdfPrintService printer;
     auto source = returnReceiptScreen();
-    setText(*source, "txtIndirizzoDes", u"VIA ROMA "_qs);
-    setText(*source, "txtNumDes", u"12/B"_qs);
-    setText(*source, "txtLocalitaDes", u"MILANO"_qs);
-    setText(*source, "txtProvDes01", u"M"_qs);
-    setText(*source, "txtProvDes02", u"I"_qs);
-    setText(*source, "txtN13", u"7"_qs);
+    setText(*source, "txtIndirizzoDes", u"VIA ROMA "_s);
+    setText(*source, "txtNumDes", u"12/B"_s);
+    setText(*source, "txtLocalitaDes", u"MILANO"_s);
+    setText(*source, "txtProvDes01", u"M"_s);
+    setText(*source, "txtProvDes02", u"I"_s);
+    setText(*source, "txtN13", u"7"_s);
     tick(*source, "chkRaccomandata");
     tick(*source, "chkAssicurata");
     TfrmStampaRicevimentoDes screen(source.get());
     const Page page = printed(screen, printer);
-    QCOMPARE(page.text(u"txtIndirizzoDes"_qs), u"VIA ROMA 12/B"_qs);
-    QCOMPARE(page.text(u"txtLocalitaDes"_qs), u"MILANO MI"_qs);
-    QCOMPARE(page.text(u"txtN13"_qs), u"7"_qs);
-    QCOMPARE(page.text(u"txtRaccomandata"_qs), u"X"_qs);
-    QCOMPARE(page.text(u"txtAssicurata"_qs), u"X"_qs);
-    QCOMPARE(page.text(u"txtPacco"_qs), QString());
+    QCOMPARE(page.text(u"txtIndirizzoDes"_s), u"VIA ROMA 12/B"_s);
+    QCOMPARE(page.text(u"txtLocalitaDes"_s), u"MILANO MI"_s);
+    QCOMPARE(page.text(u"txtN13"_s), u"7"_s);
+    QCOMPARE(page.text(u"txtRaccomandata"_s), u"X"_s);
+    QCOMPARE(page.text(u"txtAssicurata"_s), u"X"_s);
+    QCOMPARE(page.text(u"txtPacco"_s), QString());
     QCOMPARE(page.items().size(), size_t(27));
   }
 
@@ -120,24 +122,24 @@ class ReturnReceiptScreensTest : public QObject {
     TestFolder folder;
     PdfPrintService printer;
     auto source = returnReceiptScreen();
-    setText(*source, "txtIndirizzoDes", u"VIA ROMA"_qs);
+    setText(*source, "txtIndirizzoDes", u"VIA ROMA"_s);
     TfrmStampaRicevimentoDes screen(source.get());
-    QCOMPARE(printed(screen, printer).text(u"txtIndirizzoDes"_qs), u"VIA ROMA "_qs);
+    QCOMPARE(printed(screen, printer).text(u"txtIndirizzoDes"_s), u"VIA ROMA "_s);
   }
 
   void senderSidePutsTheProvinceInItsOwnBox() {
     TestFolder folder;
     PdfPrintService printer;
     auto source = returnReceiptScreen();
-    setText(*source, "txtLocalitaMit", u"MILANO"_qs);
-    setText(*source, "txtProvMit01", u"M"_qs);
-    setText(*source, "txtProvMit02", u" I"_qs);
+    setText(*source, "txtLocalitaMit", u"MILANO"_s);
+    setText(*source, "txtProvMit01", u"M"_s);
+    setText(*source, "txtProvMit02", u" I"_s);
     TfrmStampaRicevimentoMit screen(source.get());
     const Page page = printed(screen, printer);
-    QCOMPARE(page.text(u"txtLocalitaMit"_qs), u"MILANO"_qs);
-    QCOMPARE(page.text(u"txtProvMit"_qs), u"MI"_qs);
+    QCOMPARE(page.text(u"txtLocalitaMit"_s), u"MILANO"_s);
+    QCOMPARE(page.text(u"txtProvMit"_s), u"MI"_s);
     QCOMPARE(page.items().size(), size_t(9));
-    QCOMPARE(page.textBox(u"txtMittente"_qs).font.points, 10.0);
+    QCOMPARE(page.textBox(u"txtMittente"_s).font.points, 10.0);
   }
 };
 

@@ -21,6 +21,8 @@
 #include "support/testfolder.h"
 #include "support/whenshown.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 using Form = RecordingMessages::Form;
 
@@ -66,7 +68,7 @@ class CalibrationTest : public QObject {
 
  private slots:
   void init() {
-    pdf_ = out_.filePath(u"foglio.pdf"_qs);
+    pdf_ = out_.filePath(u"foglio.pdf"_s);
     QFile::remove(pdf_);
   }
 
@@ -90,11 +92,11 @@ class CalibrationTest : public QObject {
       const int mm = word.text.toInt(&number);
       if (!number) continue;
       if (word.top < 15 && word.left > 12) {  // under the top ruler's line
-        QVERIFY2(qAbs(word.centreX() - mm) < 0.3, qPrintable(u"top "_qs + word.text));
+        QVERIFY2(qAbs(word.centreX() - mm) < 0.3, qPrintable(u"top "_s + word.text));
         QVERIFY(qAbs(word.top - 10.8) < 0.3);
         top << mm;
       } else if (word.left < 15 && word.top > 12) {  // beside the left ruler's line
-        QVERIFY2(qAbs(word.centreY() - mm) < 0.3, qPrintable(u"left "_qs + word.text));
+        QVERIFY2(qAbs(word.centreY() - mm) < 0.3, qPrintable(u"left "_s + word.text));
         QVERIFY(qAbs(word.left - 10.8) < 0.3);
         left << mm;
       }
@@ -138,8 +140,8 @@ class CalibrationTest : public QObject {
     const Page form = formPage(FormSetups::acceptance(), Orientation::Upright);
     const QStringList marked = CalibrationSheet::markedBoxes(form);
     // The highest, the furthest right, the lowest and the furthest left.
-    QCOMPARE(marked, QStringList({u"txtDestinatario"_qs, u"txtNumDes"_qs, u"txtCC"_qs,
-                                  u"txtAvviso"_qs}));
+    QCOMPARE(marked, QStringList({u"txtDestinatario"_s, u"txtNumDes"_s, u"txtCC"_s,
+                                  u"txtAvviso"_s}));
     printSheet(FormSetups::acceptance(), Orientation::Upright, pdf_);
     const QList<PdfWord> words = pdfWords(pdf_);
     const QImage sheet = pdfImage(pdf_, out_.path());
@@ -174,12 +176,12 @@ class CalibrationTest : public QObject {
       lowest = std::max(lowest, (box.top + box.height).toMm());
     const PdfPage page = pdfPages(pdf_).first();
     auto title = std::find_if(page.words.begin(), page.words.end(),
-                              [](const PdfWord& w) { return w.text == u"FOGLIO"_qs; });
+                              [](const PdfWord& w) { return w.text == u"FOGLIO"_s; });
     QVERIFY(title != page.words.end());
     QVERIFY(title->top > lowest + 10);
     // The whole text is there, ending on the page.
     auto end = std::find_if(page.words.begin(), page.words.end(),
-                            [](const PdfWord& w) { return w.text == u"modulo."_qs; });
+                            [](const PdfWord& w) { return w.text == u"modulo."_s; });
     QVERIFY(end != page.words.end());
     QVERIFY(end->top > title->bottom);
     QVERIFY(end->bottom < page.height - 10);
@@ -203,7 +205,7 @@ class CalibrationTest : public QObject {
       std::unique_ptr<FormPrintScreen> screen;
       if (returnReceipt) {
         screen = std::make_unique<TfrmStampaRicevimentoDes>(source.get());
-        screen->findChild<QRadioButton*>(u"optOrizzontale"_qs)->setChecked(true);
+        screen->findChild<QRadioButton*>(u"optOrizzontale"_s)->setChecked(true);
       } else {
         screen = std::make_unique<TfrmStampaAccettazione>(source.get());
       }
@@ -215,23 +217,23 @@ class CalibrationTest : public QObject {
     QByteArray byHand;
     {
       TestFolder folder;
-      folder.write(u"Impostazioni.ini"_qs, before);
+      folder.write(u"Impostazioni.ini"_s, before);
       auto screen = open();
       press(*screen, "btnTopPlus");
       press(*screen, "btnLeftMinus");
       press(*screen, "btnApplicaTop");
       press(*screen, "btnApplicaLeft");
-      byHand = folder.read(u"Impostazioni.ini"_qs);
+      byHand = folder.read(u"Impostazioni.ini"_s);
     }
 
     TestFolder folder;
-    folder.write(u"Impostazioni.ini"_qs, before);
+    folder.write(u"Impostazioni.ini"_s, before);
     RecordingMessages messages;
     auto screen = open();
     QList<int> started;
     whenShown<CalibrationScreen>([&started](CalibrationScreen& calibration) {
-      auto* down = calibration.findChild<QSpinBox*>(u"txtBasso"_qs);
-      auto* right = calibration.findChild<QSpinBox*>(u"txtDestra"_qs);
+      auto* down = calibration.findChild<QSpinBox*>(u"txtBasso"_s);
+      auto* right = calibration.findChild<QSpinBox*>(u"txtDestra"_s);
       started << down->value() << right->value();
       down->setValue(3);
       right->setValue(-2);
@@ -239,10 +241,10 @@ class CalibrationTest : public QObject {
     });
     press(*screen, "btnFoglioProva");
     QCOMPARE(started, QList<int>({2, -1}));  // the offsets the screen showed
-    QCOMPARE(offset(*screen, "txtTop"), u"3"_qs);
-    QCOMPARE(offset(*screen, "txtLeft"), u"-2"_qs);
-    QCOMPARE(folder.read(u"Impostazioni.ini"_qs), byHand);
-    QVERIFY(folder.read(u"Impostazioni.ini"_qs).contains("Sinistro=4"));
+    QCOMPARE(offset(*screen, "txtTop"), u"3"_s);
+    QCOMPARE(offset(*screen, "txtLeft"), u"-2"_s);
+    QCOMPARE(folder.read(u"Impostazioni.ini"_s), byHand);
+    QVERIFY(folder.read(u"Impostazioni.ini"_s).contains("Sinistro=4"));
     QCOMPARE(messages.count(), 0);
     QVERIFY(screen->isVisible());
   }
@@ -254,23 +256,23 @@ class CalibrationTest : public QObject {
     screen.show();
     press(screen, "btnTopPlus", 2);
     whenShown<CalibrationScreen>([](CalibrationScreen& calibration) {
-      calibration.findChild<QSpinBox*>(u"txtBasso"_qs)->setValue(7);
+      calibration.findChild<QSpinBox*>(u"txtBasso"_s)->setValue(7);
       press(calibration, "btnAnnulla");
     });
     press(screen, "btnFoglioProva");
-    QCOMPARE(offset(screen, "txtTop"), u"2"_qs);
-    QVERIFY(!folder.exists(u"Impostazioni.ini"_qs));
+    QCOMPARE(offset(screen, "txtTop"), u"2"_s);
+    QVERIFY(!folder.exists(u"Impostazioni.ini"_s));
   }
 
   void sheetPrintsWithoutOffsetsInTheChosenOrientation() {
     TestFolder folder;
-    folder.write(u"Impostazioni.ini"_qs,
+    folder.write(u"Impostazioni.ini"_s,
                  "[Margini Avviso Ricevimento Destinatario]\r\nSuperiore=5\r\nSinistro=5\r\n");
     PdfPrintService printer;
     auto source = returnReceiptScreen();
     TfrmStampaRicevimentoDes screen(source.get());
     screen.show();
-    screen.findChild<QRadioButton*>(u"optOrizzontale"_qs)->setChecked(true);
+    screen.findChild<QRadioButton*>(u"optOrizzontale"_s)->setChecked(true);
     whenShown<CalibrationScreen>([](CalibrationScreen& calibration) {
       press(calibration, "btnStampaFoglio");
       press(calibration, "btnAnnulla");
@@ -282,7 +284,7 @@ class CalibrationTest : public QObject {
     QCOMPARE(sheet.topMargin(), Length());
     QCOMPARE(sheet.leftMargin(), Length());
     QCOMPARE(printer.documentNames,
-             QStringList({u"Foglio di prova - Avviso di Ricevimento (Destinatario)"_qs}));
+             QStringList({u"Foglio di prova - Avviso di Ricevimento (Destinatario)"_s}));
     QVERIFY(screen.isVisible());  // printing the sheet prints no form
   }
 
@@ -300,7 +302,7 @@ class CalibrationTest : public QObject {
     QCOMPARE(messages.last().form, Form::Warning);
     QCOMPARE(messages.last().text,
              u"Attenzione: la stampa del foglio di prova non è andata a buon fine.\n\r\n\r"
-             "Si consiglia di controllare le impostazioni della stampante."_qs);
+             "Si consiglia di controllare le impostazioni della stampante."_s);
     QVERIFY(screen.isVisible());
   }
 };

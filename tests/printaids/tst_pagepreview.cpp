@@ -21,6 +21,8 @@
 #include "support/testfolder.h"
 #include "support/whenshown.h"
 
+using namespace Qt::StringLiterals;
+
 // The preview against the print: the preview's own printer and painting,
 // written to a PDF instead of the screen, must give the same words at the
 // same places as "Stampa" gives on paper.
@@ -61,7 +63,7 @@ void compareWords(const QString& previewed, const QString& printed) {
       const PdfWord& b = paper[p].words[w];
       QCOMPARE(a.text, b.text);
       QVERIFY2(qAbs(a.left - b.left) < 0.05 && qAbs(a.top - b.top) < 0.05,
-               qPrintable(a.text + u" moved"_qs));
+               qPrintable(a.text + u" moved"_s));
     }
   }
 }
@@ -80,8 +82,8 @@ class PagePreviewTest : public QObject {
 
  private slots:
   void init() {
-    previewed_ = out_.filePath(u"anteprima.pdf"_qs);
-    printed_ = out_.filePath(u"stampa.pdf"_qs);
+    previewed_ = out_.filePath(u"anteprima.pdf"_s);
+    printed_ = out_.filePath(u"stampa.pdf"_s);
     QFile::remove(previewed_);
     QFile::remove(printed_);
   }
@@ -89,14 +91,14 @@ class PagePreviewTest : public QObject {
   void acceptancePreviewShowsWhatPrintsWithTheShownOffsets() {
     REQUIRE_POPPLER();
     TestFolder folder;
-    folder.write(u"Impostazioni.ini"_qs,
+    folder.write(u"Impostazioni.ini"_s,
                  "[Margini Ricevuta Accettazione]\r\nSuperiore=4\r\nSinistro=-3\r\n");
     RecordingMessages messages;
     auto source = sourceScreen(AcceptanceLayout::boxes());
-    setText(*source, "txtDestinatario", u"Rossi Mario"_qs);
-    setText(*source, "txtCapDes01", u"0"_qs);
-    setText(*source, "txtLocalitaDes", u"Roma"_qs);
-    setText(*source, "txtCifre", u"12,50"_qs);
+    setText(*source, "txtDestinatario", u"Rossi Mario"_s);
+    setText(*source, "txtCapDes01", u"0"_s);
+    setText(*source, "txtLocalitaDes", u"Roma"_s);
+    setText(*source, "txtCifre", u"12,50"_s);
     tick(*source, "chkCC");
     TfrmStampaAccettazione screen(source.get());
     screen.show();
@@ -111,7 +113,7 @@ class PagePreviewTest : public QObject {
     compareWords(previewed_, printed_);
     // And the words are where the offsets put them: 5 down, 3 left.
     const PdfWord name = pdfWords(printed_).first();
-    QCOMPARE(name.text, u"Rossi"_qs);
+    QCOMPARE(name.text, u"Rossi"_s);
     QVERIFY(qAbs(name.left - (84.0 - 3)) < 0.3);
     QVERIFY(qAbs(name.top - (52.8 + 5)) < 0.3);
     QCOMPARE(messages.count(), 0);
@@ -121,12 +123,12 @@ class PagePreviewTest : public QObject {
     REQUIRE_POPPLER();
     TestFolder folder;
     auto source = returnReceiptScreen();
-    setText(*source, "txtDestinatario", u"Bianchi Anna"_qs);
-    setText(*source, "txtN01", u"6"_qs);
+    setText(*source, "txtDestinatario", u"Bianchi Anna"_s);
+    setText(*source, "txtN01", u"6"_s);
     tick(*source, "chkRaccomandata");
     TfrmStampaRicevimentoDes screen(source.get());
     screen.show();
-    screen.findChild<QRadioButton*>(u"optOrizzontale"_qs)->setChecked(true);
+    screen.findChild<QRadioButton*>(u"optOrizzontale"_s)->setChecked(true);
 
     previewInto(screen, previewed_);
     PdfPrintService printer(printed_);
@@ -142,7 +144,7 @@ class PagePreviewTest : public QObject {
     QStringList patterns;
     for (const CardRow& row : CardLayout::rows()) patterns << QString::fromLatin1(row.content);
     auto source = sourceScreenFor(patterns);
-    setText(*source, "txtNome", u"Verdi Luca"_qs);
+    setText(*source, "txtNome", u"Verdi Luca"_s);
     TfrmStampaAnagrafica screen(source.get());
     const QDateTime at(QDate(2026, 3, 7), QTime(9, 5, 3));
     screen.setClock([at] { return at; });
@@ -182,13 +184,13 @@ class PagePreviewTest : public QObject {
     RecordingMessages messages;
     PdfPrintService printer;
     auto source = sourceScreen(AcceptanceLayout::boxes());
-    setText(*source, "txtMittente", u"Studio Neri"_qs);
+    setText(*source, "txtMittente", u"Studio Neri"_s);
     TfrmStampaAccettazione screen(source.get());
     screen.show();
     previewInto(screen, previewed_, "btnStampa");
     QCOMPARE(printer.jobs.size(), size_t(1));
-    QCOMPARE(printer.jobs.front().front().text(u"txtMittente"_qs), u"Studio Neri"_qs);
-    QCOMPARE(printer.documentNames, QStringList({u"Stampa Ricevuta Accettazione"_qs}));
+    QCOMPARE(printer.jobs.front().front().text(u"txtMittente"_s), u"Studio Neri"_s);
+    QCOMPARE(printer.documentNames, QStringList({u"Stampa Ricevuta Accettazione"_s}));
     QVERIFY(!screen.isVisible());
     QCOMPARE(screen.result(), int(QDialog::Accepted));
 
@@ -199,12 +201,12 @@ class PagePreviewTest : public QObject {
     previewInto(again, previewed_, "btnStampa");
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().form, Form::Warning);
-    QVERIFY(messages.last().text.startsWith(u"Attenzione: la stampa della scheda"_qs));
+    QVERIFY(messages.last().text.startsWith(u"Attenzione: la stampa della scheda"_s));
   }
 
   void offsetThatIsNoNumberShowsNoPreview() {
     TestFolder folder;
-    folder.write(u"Impostazioni.ini"_qs, "[Margini Ricevuta Accettazione]\r\nSinistro=2x\r\n");
+    folder.write(u"Impostazioni.ini"_s, "[Margini Ricevuta Accettazione]\r\nSinistro=2x\r\n");
     RecordingMessages messages;
     auto source = sourceScreen(AcceptanceLayout::boxes());
     TfrmStampaAccettazione screen(source.get());
@@ -212,7 +214,7 @@ class PagePreviewTest : public QObject {
     press(screen, "btnAnteprima");  // no preview opens: nothing to wait for
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().form, Form::Error);
-    QCOMPARE(messages.last().text, u"'2x' non è un valore in virgola mobile valido."_qs);
+    QCOMPARE(messages.last().text, u"'2x' non è un valore in virgola mobile valido."_s);
     QVERIFY(screen.isVisible());
   }
 
@@ -221,18 +223,18 @@ class PagePreviewTest : public QObject {
     // A return receipt whose two sides print with different orientations.
     Page upright;
     TextBox word;
-    word.name = u"word"_qs;
+    word.name = u"word"_s;
     word.box = {20.0_mm, 30.0_mm, 60.0_mm, 8.0_mm};
-    word.font = {u"Arial"_qs, 14, false, Qt::black};
-    word.text = u"Su"_qs;
+    word.font = {u"Arial"_s, 14, false, Qt::black};
+    word.text = u"Su"_s;
     upright.add(word);
     Page sideways(PaperSize::a4(), Orientation::Sideways);
-    word.text = u"Giu"_qs;
+    word.text = u"Giu"_s;
     sideways.add(word);
 
-    PagePreview preview({upright, sideways}, u"Prova"_qs, {});
-    QVERIFY(preview.findChild<QLabel*>(u"lblRuotate"_qs));
-    QVERIFY(!PagePreview({upright, upright}, u"Prova"_qs, {}).findChild<QLabel*>(u"lblRuotate"_qs));
+    PagePreview preview({upright, sideways}, u"Prova"_s, {});
+    QVERIFY(preview.findChild<QLabel*>(u"lblRuotate"_s));
+    QVERIFY(!PagePreview({upright, upright}, u"Prova"_s, {}).findChild<QLabel*>(u"lblRuotate"_s));
     preview.printer().setOutputFormat(QPrinter::PdfFormat);
     preview.printer().setOutputFileName(previewed_);
     preview.view()->print();
@@ -241,7 +243,7 @@ class PagePreviewTest : public QObject {
     // Both in the first page's frame; the sideways page a quarter turn round,
     // so its word no longer reads from left to right at its place.
     QVERIFY(qAbs(pages[1].width - 210) < 0.1);
-    QCOMPARE(pages[0].words.first().text, u"Su"_qs);
+    QCOMPARE(pages[0].words.first().text, u"Su"_s);
     QVERIFY(qAbs(pages[0].words.first().left - 20) < 0.3);
     QVERIFY(qAbs(pages[1].words.first().left - 20) > 5);
   }

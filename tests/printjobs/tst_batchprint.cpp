@@ -26,6 +26,8 @@
 #include "support/testfolder.h"
 #include "support/whenshown.h"
 
+using namespace Qt::StringLiterals;
+
 using Fixture::record;
 
 namespace {
@@ -35,10 +37,10 @@ using Form = RecordingMessages::Form;
 TSchedaAccettazione letter(const QString& recipient, const QString& sent,
                            const Fixture::Fields& more = {}) {
   auto r = record<TSchedaAccettazione>(
-      {{u"Destinatario"_qs, recipient}, {u"Inviata"_qs, sent}, {u"Data"_qs, u"07/03/2026"_qs},
-       {u"Mittente"_qs, u"Studio Neri"_qs}, {u"Contenuto"_qs, u"Diffida"_qs},
-       {u"Avviso"_qs, u"No"_qs}, {u"Contrassegno"_qs, u"No"_qs}, {u"CC"_qs, u"No"_qs},
-       {u"Vaglia"_qs, u"No"_qs}});
+      {{u"Destinatario"_s, recipient}, {u"Inviata"_s, sent}, {u"Data"_s, u"07/03/2026"_s},
+       {u"Mittente"_s, u"Studio Neri"_s}, {u"Contenuto"_s, u"Diffida"_s},
+       {u"Avviso"_s, u"No"_s}, {u"Contrassegno"_s, u"No"_s}, {u"CC"_s, u"No"_s},
+       {u"Vaglia"_s, u"No"_s}});
   for (const auto& [name, text] : more) r.setText(name, text);
   return r;
 }
@@ -46,30 +48,30 @@ TSchedaAccettazione letter(const QString& recipient, const QString& sent,
 TSchedaRicevimento receipt(const QString& recipient, const QString& delivered,
                            const Fixture::Fields& more = {}) {
   auto r = record<TSchedaRicevimento>(
-      {{u"Destinatario"_qs, recipient}, {u"Consegnata"_qs, delivered},
-       {u"Mittente"_qs, u"Studio Neri"_qs}, {u"Contenuto"_qs, u"Atto"_qs},
-       {u"Raccomandata"_qs, u"No"_qs}, {u"Pacco"_qs, u"No"_qs}, {u"Assicurata"_qs, u"No"_qs}});
+      {{u"Destinatario"_s, recipient}, {u"Consegnata"_s, delivered},
+       {u"Mittente"_s, u"Studio Neri"_s}, {u"Contenuto"_s, u"Atto"_s},
+       {u"Raccomandata"_s, u"No"_s}, {u"Pacco"_s, u"No"_s}, {u"Assicurata"_s, u"No"_s}});
   for (const auto& [name, text] : more) r.setText(name, text);
   return r;
 }
 
 const QList<TSchedaAccettazione> kLetters{
-    letter(u"Rossi Mario"_qs, u"No"_qs,
-           {{u"IndirizzoDes"_qs, u"Via Roma"_qs}, {u"CapDes01"_qs, u"0"_qs},
-            {u"ProvDes01"_qs, u"R"_qs}, {u"Avviso"_qs, u"Sì"_qs}, {u"Cifre"_qs, u"12,50"_qs}}),
-    letter(u"Gialli Ugo"_qs, u"Sì"_qs),  // sent: not listed
-    letter(u"Bianchi Anna"_qs, u"No"_qs, {{u"Vaglia"_qs, u"Sì"_qs}, {u"TelMit"_qs, u"080 1234"_qs}}),
-    letter(u"Verdi Luca"_qs, u"No"_qs, {{u"LocalitaMit"_qs, u"Milano"_qs}}),
+    letter(u"Rossi Mario"_s, u"No"_s,
+           {{u"IndirizzoDes"_s, u"Via Roma"_s}, {u"CapDes01"_s, u"0"_s},
+            {u"ProvDes01"_s, u"R"_s}, {u"Avviso"_s, u"Sì"_s}, {u"Cifre"_s, u"12,50"_s}}),
+    letter(u"Gialli Ugo"_s, u"Sì"_s),  // sent: not listed
+    letter(u"Bianchi Anna"_s, u"No"_s, {{u"Vaglia"_s, u"Sì"_s}, {u"TelMit"_s, u"080 1234"_s}}),
+    letter(u"Verdi Luca"_s, u"No"_s, {{u"LocalitaMit"_s, u"Milano"_s}}),
 };
 
 const QList<TSchedaRicevimento> kReceipts{
-    receipt(u"Neri Ada"_qs, u"No"_qs,
-            {{u"N01"_qs, u"6"_qs}, {u"N13"_qs, u"9"_qs}, {u"IndirizzoDes"_qs, u"Via Po"_qs},
-             {u"NumDes"_qs, u"3"_qs}, {u"LocalitaMit"_qs, u"Bari"_qs},
-             {u"ProvMit01"_qs, u"B"_qs}, {u"ProvMit02"_qs, u"A"_qs},
-             {u"Raccomandata"_qs, u"Sì"_qs}}),
-    receipt(u"Blu Eva"_qs, u"Sì"_qs),  // delivered: not listed
-    receipt(u"Rosa Pia"_qs, u"No"_qs, {{u"Pacco"_qs, u"Sì"_qs}, {u"Euro"_qs, u"3,10"_qs}}),
+    receipt(u"Neri Ada"_s, u"No"_s,
+            {{u"N01"_s, u"6"_s}, {u"N13"_s, u"9"_s}, {u"IndirizzoDes"_s, u"Via Po"_s},
+             {u"NumDes"_s, u"3"_s}, {u"LocalitaMit"_s, u"Bari"_s},
+             {u"ProvMit01"_s, u"B"_s}, {u"ProvMit02"_s, u"A"_s},
+             {u"Raccomandata"_s, u"Sì"_s}}),
+    receipt(u"Blu Eva"_s, u"Sì"_s),  // delivered: not listed
+    receipt(u"Rosa Pia"_s, u"No"_s, {{u"Pacco"_s, u"Sì"_s}, {u"Euro"_s, u"3,10"_s}}),
 };
 
 const QByteArray kSettings =
@@ -82,7 +84,7 @@ const QByteArray kSettings =
 void fill(TestFolder& folder) {
   folder.write(acceptanceArchive().fileName, Fixture::bytes(kLetters));
   folder.write(returnReceiptArchive().fileName, Fixture::bytes(kReceipts));
-  folder.write(u"Impostazioni.ini"_qs, kSettings);
+  folder.write(u"Impostazioni.ini"_s, kSettings);
 }
 
 template <class Record>
@@ -110,7 +112,7 @@ void comparePages(const Page& batch, const Page& screen) {
 // Selects the rows of the list as the user does, the first with a click and
 // the others with Ctrl held.
 void selectRows(QWidget& list, const QList<int>& rows) {
-  auto* view = list.findChild<QListView*>(u"lstRecords"_qs);
+  auto* view = list.findChild<QListView*>(u"lstRecords"_s);
   bool first = true;
   for (int row : rows) {
     const QPoint at = view->visualRect(view->model()->index(row, 0)).center();
@@ -146,8 +148,8 @@ class BatchPrintTest : public QObject {
       TfrmStampaAccettazione screen(&f.window);
       comparePages(pages[i], screen.preparedPage());
     }
-    QCOMPARE(pages[0].text(u"txtAvviso"_qs), u"X"_qs);
-    QCOMPARE(pages[1].text(u"txtVaglia"_qs), u"X"_qs);
+    QCOMPARE(pages[0].text(u"txtAvviso"_s), u"X"_s);
+    QCOMPARE(pages[1].text(u"txtVaglia"_s), u"X"_s);
     QCOMPARE(pages[0].topMargin().toMm(), 2.0);
   }
 
@@ -168,32 +170,32 @@ class BatchPrintTest : public QObject {
     }
     QCOMPARE(pages[0].orientation(), Orientation::Sideways);
     QCOMPARE(pages[1].orientation(), Orientation::Upright);
-    QCOMPARE(pages[1].text(u"txtProvMit"_qs), u"BA"_qs);
+    QCOMPARE(pages[1].text(u"txtProvMit"_s), u"BA"_s);
   }
 
   void aFlagNeitherYesNorNoIsNotTicked() {
     TestFolder folder;
     folder.write(acceptanceArchive().fileName,
-                 Fixture::bytes(QList{letter(u"Rossi"_qs, u"No"_qs, {{u"CC"_qs, u"si"_qs}})}));
+                 Fixture::bytes(QList{letter(u"Rossi"_s, u"No"_s, {{u"CC"_s, u"si"_s}})}));
     const FormBatch& batch = *FormBatches::forList(unsentList());
     const QStringList lines{ListLines::lineOf(
-        letter(u"Rossi"_qs, u"No"_qs), ListLines::LineKind::Receipt)};
+        letter(u"Rossi"_s, u"No"_s), ListLines::LineKind::Receipt)};
     const std::vector<Page> pages =
         FormBatches::pages(batch, FormBatches::records(batch, lines, {}), SideOrder::EachInTurn);
-    QCOMPARE(pages.front().text(u"txtCC"_qs), QString());
+    QCOMPARE(pages.front().text(u"txtCC"_s), QString());
   }
 
   void sidesFollowTheOrderChosen_data() {
     QTest::addColumn<SideOrder>("order");
     QTest::addColumn<QStringList>("pages");  // side and recipient
     QTest::newRow("each in turn") << SideOrder::EachInTurn
-        << QStringList{u"D Neri Ada"_qs, u"M Neri Ada"_qs, u"D Rosa Pia"_qs, u"M Rosa Pia"_qs};
+        << QStringList{u"D Neri Ada"_s, u"M Neri Ada"_s, u"D Rosa Pia"_s, u"M Rosa Pia"_s};
     QTest::newRow("recipient sides first") << SideOrder::RecipientSidesFirst
-        << QStringList{u"D Neri Ada"_qs, u"D Rosa Pia"_qs, u"M Neri Ada"_qs, u"M Rosa Pia"_qs};
+        << QStringList{u"D Neri Ada"_s, u"D Rosa Pia"_s, u"M Neri Ada"_s, u"M Rosa Pia"_s};
     QTest::newRow("recipient side only") << SideOrder::RecipientSideOnly
-        << QStringList{u"D Neri Ada"_qs, u"D Rosa Pia"_qs};
+        << QStringList{u"D Neri Ada"_s, u"D Rosa Pia"_s};
     QTest::newRow("sender side only") << SideOrder::SenderSideOnly
-        << QStringList{u"M Neri Ada"_qs, u"M Rosa Pia"_qs};
+        << QStringList{u"M Neri Ada"_s, u"M Rosa Pia"_s};
   }
   void sidesFollowTheOrderChosen() {
     QFETCH(SideOrder, order);
@@ -208,10 +210,10 @@ class BatchPrintTest : public QObject {
       // The sender side has no recipient box; its records differ by their
       // own recipient, so tell them by the sender side's town.
       const bool recipientSide = page.items().size() == 27;
-      printed << (recipientSide ? u"D "_qs + page.text(u"txtDestinatario"_qs)
-                                : u"M "_qs + (page.text(u"txtLocalitaMit"_qs) == u"Bari"_qs
-                                                  ? u"Neri Ada"_qs
-                                                  : u"Rosa Pia"_qs));
+      printed << (recipientSide ? u"D "_s + page.text(u"txtDestinatario"_s)
+                                : u"M "_s + (page.text(u"txtLocalitaMit"_s) == u"Bari"_s
+                                                  ? u"Neri Ada"_s
+                                                  : u"Rosa Pia"_s));
     }
     QCOMPARE(printed, pages);
   }
@@ -223,18 +225,18 @@ class BatchPrintTest : public QObject {
     const std::vector<TScheda> records =
         FormBatches::records(batch, linesOf(kLetters, unsentList()), {2, 0});
     QCOMPARE(records.size(), size_t(2));
-    QCOMPARE(records[0].text(u"Destinatario"), u"Rossi Mario"_qs);
-    QCOMPARE(records[1].text(u"Destinatario"), u"Verdi Luca"_qs);
+    QCOMPARE(records[0].text(u"Destinatario"), u"Rossi Mario"_s);
+    QCOMPARE(records[1].text(u"Destinatario"), u"Verdi Luca"_s);
   }
 
   void aListThatNoLongerMatchesItsArchivePrintsNothing_data() {
     QTest::addColumn<QList<TSchedaAccettazione>>("now");
     QList<TSchedaAccettazione> changed = kLetters;
-    changed[2] = letter(u"Bianchi Anna Maria"_qs, u"No"_qs);
+    changed[2] = letter(u"Bianchi Anna Maria"_s, u"No"_s);
     QList<TSchedaAccettazione> sent = kLetters;
-    sent[3] = letter(u"Verdi Luca"_qs, u"Sì"_qs);
+    sent[3] = letter(u"Verdi Luca"_s, u"Sì"_s);
     QTest::newRow("a line changed") << changed;
-    QTest::newRow("one more") << (kLetters + QList{letter(u"Nuovo"_qs, u"No"_qs)});
+    QTest::newRow("one more") << (kLetters + QList{letter(u"Nuovo"_s, u"No"_s)});
     QTest::newRow("one fewer") << sent;
   }
   void aListThatNoLongerMatchesItsArchivePrintsNothing() {
@@ -253,7 +255,7 @@ class BatchPrintTest : public QObject {
     QCOMPARE(messages.last().form, Form::Warning);
     QCOMPARE(messages.last().text,
              u"Attenzione: l'archivio è cambiato dopo l'apertura dell'elenco.\r\n\r\n"
-             "Chiudere l'elenco e riaprirlo prima di stampare i moduli."_qs);
+             "Chiudere l'elenco e riaprirlo prima di stampare i moduli."_s);
     QVERIFY(screen.isVisible());
   }
 
@@ -264,13 +266,13 @@ class BatchPrintTest : public QObject {
     QTest::addColumn<QString>("message");
     const QString failure =
         u"Attenzione: la stampa dei moduli non è andata a buon fine.\n\r\n\r"
-        "Si consiglia di controllare le impostazioni della stampante."_qs;
+        "Si consiglia di controllare le impostazioni della stampante."_s;
     QTest::newRow("offset that is no number")
         << QByteArray("[Margini Ricevuta Accettazione]\r\nSinistro=due\r\n") << false << false
         << failure;
     QTest::newRow("printer fails") << kSettings << true << false << failure;
     QTest::newRow("empty list") << kSettings << false << true
-        << u"Stampa non applicabile: la lista non contiene nessuna voce."_qs;
+        << u"Stampa non applicabile: la lista non contiene nessuna voce."_s;
   }
   void failuresAreToldAndTheScreenStays() {
     QFETCH(QByteArray, settings);
@@ -279,7 +281,7 @@ class BatchPrintTest : public QObject {
     QFETCH(QString, message);
     TestFolder folder;
     fill(folder);
-    folder.write(u"Impostazioni.ini"_qs, settings);
+    folder.write(u"Impostazioni.ini"_s, settings);
     if (emptyList) folder.write(acceptanceArchive().fileName, {});
     RecordingMessages messages;
     PdfPrintService printer;
@@ -301,7 +303,7 @@ class BatchPrintTest : public QObject {
     fill(folder);
     const QByteArray archive = folder.read(acceptanceArchive().fileName);
     RecordingMessages messages;
-    const QString pdf = out_.filePath(u"moduli.pdf"_qs);
+    const QString pdf = out_.filePath(u"moduli.pdf"_s);
     PdfPrintService printer(pdf);
     Fixture::Editor editor(acceptanceLayout());
     TfrmInviate list(&editor);
@@ -311,15 +313,15 @@ class BatchPrintTest : public QObject {
     whenShown<BatchPrintScreen>([&offered](BatchPrintScreen& screen) {
       for (const char* name : {"optTutte", "optSelezionate"}) {
         auto* option = screen.findChild<QRadioButton*>(QString::fromLatin1(name));
-        offered << option->text() + (option->isChecked() ? u" *"_qs : QString());
+        offered << option->text() + (option->isChecked() ? u" *"_s : QString());
       }
       press(screen, "btnStampa");
     });
     press(list, "btnStampaModuli");
-    QCOMPARE(offered, QStringList({u"Tutte le schede in elenco (3)"_qs,
-                                   u"Solo le schede selezionate nell'elenco (2) *"_qs}));
+    QCOMPARE(offered, QStringList({u"Tutte le schede in elenco (3)"_s,
+                                   u"Solo le schede selezionate nell'elenco (2) *"_s}));
     QCOMPARE(printer.jobs.size(), size_t(1));
-    QCOMPARE(printer.documentNames, QStringList({u"Ricevute di accettazione"_qs}));
+    QCOMPARE(printer.documentNames, QStringList({u"Ricevute di accettazione"_s}));
 
     // Each letter on its own page, at its box moved by the stored offsets.
     const QList<PdfPage> pages = pdfPages(pdf);
@@ -340,7 +342,7 @@ class BatchPrintTest : public QObject {
     REQUIRE_POPPLER();
     TestFolder folder;
     fill(folder);
-    const QString pdf = out_.filePath(u"avvisi.pdf"_qs);
+    const QString pdf = out_.filePath(u"avvisi.pdf"_s);
     PdfPrintService printer(pdf);
     Fixture::Editor editor(returnReceiptLayout());
     TfrmConsegnate list(&editor);
@@ -348,8 +350,8 @@ class BatchPrintTest : public QObject {
     QApplication::setActiveWindow(&list);
     QVERIFY(QTest::qWaitForWindowActive(&list));
     whenShown<BatchPrintScreen>([](BatchPrintScreen& screen) {
-      QVERIFY(screen.findChild<QRadioButton*>(u"optTutte"_qs)->isChecked());
-      screen.findChild<QRadioButton*>(u"optLatiRaggruppati"_qs)->setChecked(true);
+      QVERIFY(screen.findChild<QRadioButton*>(u"optTutte"_s)->isChecked());
+      screen.findChild<QRadioButton*>(u"optLatiRaggruppati"_s)->setChecked(true);
       press(screen, "btnStampa");
     });
     QTest::keyClick(&list, Qt::Key_M, Qt::ControlModifier);

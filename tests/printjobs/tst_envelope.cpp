@@ -20,16 +20,18 @@
 #include "support/testfolder.h"
 #include "support/whenshown.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 using Form = RecordingMessages::Form;
 
 const QStringList kAcceptanceBlocks{
-    u"{txtDestinatario}{txtIndirizzoDes}{txtNumDes}{txtLocalitaDes}"_qs,
-    u"{txtCapDes01}{txtCapDes02}{txtCapDes03}{txtCapDes04}{txtCapDes05}"_qs,
-    u"{txtProvDes01}{txtProvDes02}"_qs,
-    u"{txtMittente}{txtIndirizzoMit}{txtNumMit}{txtLocalitaMit}"_qs,
-    u"{txtCapMit01}{txtCapMit02}{txtCapMit03}{txtCapMit04}{txtCapMit05}"_qs,
-    u"{txtProvMit01}{txtProvMit02}"_qs,
+    u"{txtDestinatario}{txtIndirizzoDes}{txtNumDes}{txtLocalitaDes}"_s,
+    u"{txtCapDes01}{txtCapDes02}{txtCapDes03}{txtCapDes04}{txtCapDes05}"_s,
+    u"{txtProvDes01}{txtProvDes02}"_s,
+    u"{txtMittente}{txtIndirizzoMit}{txtNumMit}{txtLocalitaMit}"_s,
+    u"{txtCapMit01}{txtCapMit02}{txtCapMit03}{txtCapMit04}{txtCapMit05}"_s,
+    u"{txtProvMit01}{txtProvMit02}"_s,
 };
 
 // An acceptance screen's two blocks, filled in.
@@ -65,9 +67,9 @@ class EnvelopeTest : public QObject {
     QTest::addColumn<double>("height");
     QTest::addColumn<double>("windowLeft");
     QTest::addColumn<double>("windowTop");
-    QTest::newRow("DL") << u"DL"_qs << 220.0 << 110.0 << 110.0 << 50.0;
-    QTest::newRow("C5") << u"C5"_qs << 229.0 << 162.0 << 119.0 << 102.0;
-    QTest::newRow("C4") << u"C4"_qs << 324.0 << 229.0 << 214.0 << 169.0;
+    QTest::newRow("DL") << u"DL"_s << 220.0 << 110.0 << 110.0 << 50.0;
+    QTest::newRow("C5") << u"C5"_s << 229.0 << 162.0 << 119.0 << 102.0;
+    QTest::newRow("C4") << u"C4"_s << 324.0 << 229.0 << 214.0 << 169.0;
   }
   void windowIsOnTheRightNearTheBottom() {
     QFETCH(QString, size);
@@ -92,17 +94,17 @@ class EnvelopeTest : public QObject {
     QTest::addColumn<QStringList>("typed");  // box=text
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("everything")
-        << QStringList{u"txtDestinatario=Rossi"_qs, u"txtIndirizzoDes=Via Po"_qs,
-                       u"txtNumDes=3"_qs, u"txtCapDes01=1"_qs, u"txtCapDes05=0"_qs,
-                       u"txtLocalitaDes=Torino"_qs, u"txtProvDes01=T"_qs, u"txtProvDes02=O"_qs}
-        << QStringList{u"Rossi"_qs, u"Via Po 3"_qs, u"10 Torino TO"_qs};
+        << QStringList{u"txtDestinatario=Rossi"_s, u"txtIndirizzoDes=Via Po"_s,
+                       u"txtNumDes=3"_s, u"txtCapDes01=1"_s, u"txtCapDes05=0"_s,
+                       u"txtLocalitaDes=Torino"_s, u"txtProvDes01=T"_s, u"txtProvDes02=O"_s}
+        << QStringList{u"Rossi"_s, u"Via Po 3"_s, u"10 Torino TO"_s};
     QTest::newRow("no number, no postcode, no province")
-        << QStringList{u"txtDestinatario=Rossi"_qs, u"txtIndirizzoDes=  Via Po "_qs,
-                       u"txtLocalitaDes=Torino"_qs}
-        << QStringList{u"Rossi"_qs, u"Via Po"_qs, u"Torino"_qs};
+        << QStringList{u"txtDestinatario=Rossi"_s, u"txtIndirizzoDes=  Via Po "_s,
+                       u"txtLocalitaDes=Torino"_s}
+        << QStringList{u"Rossi"_s, u"Via Po"_s, u"Torino"_s};
     QTest::newRow("no street")
-        << QStringList{u"txtDestinatario=Rossi"_qs, u"txtLocalitaDes=Torino"_qs}
-        << QStringList{u"Rossi"_qs, u"Torino"_qs};
+        << QStringList{u"txtDestinatario=Rossi"_s, u"txtLocalitaDes=Torino"_s}
+        << QStringList{u"Rossi"_s, u"Torino"_s};
     QTest::newRow("nothing") << QStringList() << QStringList();
   }
   void addressLinesLeaveOutWhatIsEmpty() {
@@ -119,13 +121,13 @@ class EnvelopeTest : public QObject {
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<double>("down");
     QTest::addColumn<double>("right");
-    QTest::newRow("DL") << u"DL"_qs << QByteArray() << 0.0 << 0.0;
+    QTest::newRow("DL") << u"DL"_s << QByteArray() << 0.0 << 0.0;
     QTest::newRow("C5, 3 down 2 left")
-        << u"C5"_qs << QByteArray("[Stampa Busta]\r\nFormato=C5\r\n\r\n"
+        << u"C5"_s << QByteArray("[Stampa Busta]\r\nFormato=C5\r\n\r\n"
                                  "[Margini Busta C5]\r\nSuperiore=3\r\nSinistro=-2\r\n")
         << 3.0 << -2.0;
     QTest::newRow("C4, another size's offsets do not count")
-        << u"C4"_qs << QByteArray("[Stampa Busta]\r\nFormato=C4\r\n\r\n"
+        << u"C4"_s << QByteArray("[Stampa Busta]\r\nFormato=C4\r\n\r\n"
                                  "[Margini Busta DL]\r\nSuperiore=9\r\nSinistro=9\r\n")
         << 0.0 << 0.0;
   }
@@ -136,9 +138,9 @@ class EnvelopeTest : public QObject {
     QFETCH(double, down);
     QFETCH(double, right);
     TestFolder folder;
-    if (!settings.isEmpty()) folder.write(u"Impostazioni.ini"_qs, settings);
+    if (!settings.isEmpty()) folder.write(u"Impostazioni.ini"_s, settings);
     RecordingMessages messages;
-    const QString pdf = out_.filePath(u"busta.pdf"_qs);
+    const QString pdf = out_.filePath(u"busta.pdf"_s);
     PdfPrintService printer(pdf);
     auto source = acceptanceScreen();
     EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
@@ -171,34 +173,34 @@ class EnvelopeTest : public QObject {
       QVERIFY2(qAbs(found.left - x) < 0.3, text);
       QVERIFY2(qAbs(found.top - y) < 0.3, text);
     }
-    QCOMPARE(word(page.words, u"RM"_qs).top, word(page.words, u"00184"_qs).top);
+    QCOMPARE(word(page.words, u"RM"_s).top, word(page.words, u"00184"_s).top);
   }
 
   void addressBookCardHasNoSender() {
     TestFolder folder;
     PdfPrintService printer;
-    auto source = sourceScreenFor({u"{txtNome}{txtIndirizzo}{txtNum}{txtLocalita}"_qs,
-                                   u"{txtCap01}{txtCap02}{txtCap03}{txtCap04}{txtCap05}"_qs,
-                                   u"{txtProv01}{txtProv02}"_qs});
-    setText(*source, "txtNome", u"Verdi Luca"_qs);
-    setText(*source, "txtLocalita", u"Bari"_qs);
+    auto source = sourceScreenFor({u"{txtNome}{txtIndirizzo}{txtNum}{txtLocalita}"_s,
+                                   u"{txtCap01}{txtCap02}{txtCap03}{txtCap04}{txtCap05}"_s,
+                                   u"{txtProv01}{txtProv02}"_s});
+    setText(*source, "txtNome", u"Verdi Luca"_s);
+    setText(*source, "txtLocalita", u"Bari"_s);
     EnvelopeScreen screen(EnvelopeFrom::AddressBook, source.get());
-    auto* sender = screen.findChild<QCheckBox*>(u"chkMittente"_qs);
+    auto* sender = screen.findChild<QCheckBox*>(u"chkMittente"_s);
     QVERIFY(!sender->isChecked());
     QVERIFY(!sender->isEnabled());
     const Page page = screen.preparedPage();
-    QCOMPARE(page.text(u"txtDestinatario"_qs), u"Verdi Luca\nBari"_qs);
-    QCOMPARE(page.text(u"txtMittente"_qs), QString());
+    QCOMPARE(page.text(u"txtDestinatario"_s), u"Verdi Luca\nBari"_s);
+    QCOMPARE(page.text(u"txtMittente"_s), QString());
   }
 
   void senderCanBeLeftOut() {
     TestFolder folder;
     auto source = acceptanceScreen();
     EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
-    QCOMPARE(screen.preparedPage().text(u"txtMittente"_qs),
-             u"Studio Neri\nCorso Italia 5\nMilano MI"_qs);
-    screen.findChild<QCheckBox*>(u"chkMittente"_qs)->setChecked(false);
-    QCOMPARE(screen.preparedPage().text(u"txtMittente"_qs), QString());
+    QCOMPARE(screen.preparedPage().text(u"txtMittente"_s),
+             u"Studio Neri\nCorso Italia 5\nMilano MI"_s);
+    screen.findChild<QCheckBox*>(u"chkMittente"_s)->setChecked(false);
+    QCOMPARE(screen.preparedPage().text(u"txtMittente"_s), QString());
   }
 
   void sizeIsRememberedAndEachSizeKeepsItsOffsets() {
@@ -206,26 +208,26 @@ class EnvelopeTest : public QObject {
     const QByteArray forms =
         "[Margini Ricevuta Accettazione]\r\nSuperiore=2\r\nSinistro=1\r\n\r\n"
         "[Margini Busta C5]\r\nSinistro=4\r\n";
-    folder.write(u"Impostazioni.ini"_qs, forms);
+    folder.write(u"Impostazioni.ini"_s, forms);
     RecordingMessages messages;
     auto source = acceptanceScreen();
     {
       EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
       screen.show();
-      QVERIFY(screen.findChild<QRadioButton*>(u"optDL"_qs)->isChecked());
-      QCOMPARE(screen.findChild<QLineEdit*>(u"txtLeft"_qs)->text(), u"0"_qs);
+      QVERIFY(screen.findChild<QRadioButton*>(u"optDL"_s)->isChecked());
+      QCOMPARE(screen.findChild<QLineEdit*>(u"txtLeft"_s)->text(), u"0"_s);
       press(screen, "optC5");
-      QCOMPARE(screen.findChild<QLineEdit*>(u"txtLeft"_qs)->text(), u"4"_qs);
+      QCOMPARE(screen.findChild<QLineEdit*>(u"txtLeft"_s)->text(), u"4"_s);
       press(screen, "btnTopMinus", 2);
       press(screen, "btnApplicaTop");
     }
-    QCOMPARE(folder.read(u"Impostazioni.ini"_qs),
+    QCOMPARE(folder.read(u"Impostazioni.ini"_s),
              QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=2\r\nSinistro=1\r\n\r\n"
                         "[Margini Busta C5]\r\nSinistro=4\r\nSuperiore=-2\r\n\r\n"
                         "[Stampa Busta]\r\nFormato=C5\r\n"));
     EnvelopeScreen again(EnvelopeFrom::AcceptanceReceipt, source.get());
-    QVERIFY(again.findChild<QRadioButton*>(u"optC5"_qs)->isChecked());
-    QCOMPARE(again.findChild<QLineEdit*>(u"txtTop"_qs)->text(), u"-2"_qs);
+    QVERIFY(again.findChild<QRadioButton*>(u"optC5"_s)->isChecked());
+    QCOMPARE(again.findChild<QLineEdit*>(u"txtTop"_s)->text(), u"-2"_s);
     QCOMPARE(messages.count(), 0);
   }
 
@@ -240,7 +242,7 @@ class EnvelopeTest : public QObject {
       press(screen, button);
       QCOMPARE(messages.last().form, Form::Warning);
       QCOMPARE(messages.last().text,
-               u"Attenzione: per stampare la busta è necessario indicare il destinatario."_qs);
+               u"Attenzione: per stampare la busta è necessario indicare il destinatario."_s);
     }
     QVERIFY(printer.jobs.empty());
     QVERIFY(screen.isVisible());
@@ -259,7 +261,7 @@ class EnvelopeTest : public QObject {
     QCOMPARE(messages.last().form, Form::Warning);
     QCOMPARE(messages.last().text,
              u"Attenzione: la stampa della busta non è andata a buon fine.\n\r\n\r"
-             "Si consiglia di controllare le impostazioni della stampante."_qs);
+             "Si consiglia di controllare le impostazioni della stampante."_s);
     QVERIFY(screen.isVisible());
   }
 
@@ -268,28 +270,28 @@ class EnvelopeTest : public QObject {
   void acceptanceWorkspacePrintsItsEnvelope() {
     WorkspaceFixture<TfrmAccettazione> f;
     PdfPrintService printer;
-    f.box(u"txtDestinatario"_qs)->setText(u"Rossi Mario"_qs);
-    f.box(u"txtMittente"_qs)->setText(u"Studio Neri"_qs);
+    f.box(u"txtDestinatario"_s)->setText(u"Rossi Mario"_s);
+    f.box(u"txtMittente"_s)->setText(u"Studio Neri"_s);
     whenShown<EnvelopeScreen>([](EnvelopeScreen& screen) { press(screen, "btnStampa"); });
     QTest::keyClick(&f.window, Qt::Key_B, Qt::ControlModifier);
     QCOMPARE(printer.jobs.size(), size_t(1));
-    QCOMPARE(printer.jobs.front().front().text(u"txtDestinatario"_qs), u"Rossi Mario"_qs);
-    QCOMPARE(printer.jobs.front().front().text(u"txtMittente"_qs), u"Studio Neri"_qs);
-    auto* button = f.window.findChild<QToolButton*>(u"cmdBusta"_qs);
-    QCOMPARE(button->accessibleName(), u"Stampa la busta"_qs);
+    QCOMPARE(printer.jobs.front().front().text(u"txtDestinatario"_s), u"Rossi Mario"_s);
+    QCOMPARE(printer.jobs.front().front().text(u"txtMittente"_s), u"Studio Neri"_s);
+    auto* button = f.window.findChild<QToolButton*>(u"cmdBusta"_s);
+    QCOMPARE(button->accessibleName(), u"Stampa la busta"_s);
   }
 
   void addressBookPrintsTheCardsEnvelope() {
     WorkspaceFixture<TfrmAnagrafica> f;
     PdfPrintService printer;
-    f.box(u"txtNome"_qs)->setText(u"Verdi Luca"_qs);
-    f.box(u"txtIndirizzo"_qs)->setText(u"Via Sparano"_qs);
-    f.box(u"txtNum"_qs)->setText(u"1"_qs);
+    f.box(u"txtNome"_s)->setText(u"Verdi Luca"_s);
+    f.box(u"txtIndirizzo"_s)->setText(u"Via Sparano"_s);
+    f.box(u"txtNum"_s)->setText(u"1"_s);
     whenShown<EnvelopeScreen>([](EnvelopeScreen& screen) { press(screen, "btnStampa"); });
-    f.press(u"cmdBusta"_qs);
+    f.press(u"cmdBusta"_s);
     QCOMPARE(printer.jobs.size(), size_t(1));
-    QCOMPARE(printer.jobs.front().front().text(u"txtDestinatario"_qs),
-             u"Verdi Luca\nVia Sparano 1"_qs);
+    QCOMPARE(printer.jobs.front().front().text(u"txtDestinatario"_s),
+             u"Verdi Luca\nVia Sparano 1"_s);
   }
 };
 

@@ -5,6 +5,8 @@
 #include "records/listkinds.h"
 #include "records/listlines.h"
 
+using namespace Qt::StringLiterals;
+
 using ListLines::LineKind;
 
 class ListLinesTest : public QObject {
@@ -14,10 +16,10 @@ class ListLinesTest : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("width");
     QTest::addColumn<QString>("fitted");
-    QTest::newRow("shorter is padded") << u"Roma"_qs << 6 << u"Roma  "_qs;
-    QTest::newRow("exact stays") << u"Roma"_qs << 4 << u"Roma"_qs;
-    QTest::newRow("longer is cut") << u"Romagna"_qs << 4 << u"Roma"_qs;
-    QTest::newRow("empty is all blanks") << QString() << 3 << u"   "_qs;
+    QTest::newRow("shorter is padded") << u"Roma"_s << 6 << u"Roma  "_s;
+    QTest::newRow("exact stays") << u"Roma"_s << 4 << u"Roma"_s;
+    QTest::newRow("longer is cut") << u"Romagna"_s << 4 << u"Roma"_s;
+    QTest::newRow("empty is all blanks") << QString() << 3 << u"   "_s;
   }
   void fittedPadsOrCuts() {
     QFETCH(QString, text);
@@ -38,47 +40,47 @@ class ListLinesTest : public QObject {
     TSchedaAccettazione a;
     TSchedaRicevimento b;
     TScheda& r = acceptance ? static_cast<TScheda&>(a) : b;
-    r.setText(u"Data", u"01/02/2014"_qs);
-    r.setText(u"Mittente", u"Mario Rossi Costruzioni S.p.A. di Roma"_qs);  // 38
-    r.setText(u"Destinatario", u"Bianchi"_qs);
-    r.setText(u"Contenuto", u"Diffida   ad adempiere "_qs + QString(200, u'x'));
+    r.setText(u"Data", u"01/02/2014"_s);
+    r.setText(u"Mittente", u"Mario Rossi Costruzioni S.p.A. di Roma"_s);  // 38
+    r.setText(u"Destinatario", u"Bianchi"_s);
+    r.setText(u"Contenuto", u"Diffida   ad adempiere "_s + QString(200, u'x'));
 
     const QString line = ListLines::lineOf(r, LineKind::Receipt);
     QCOMPARE(line.left(100), u"Data: 01/02/2014  Da: Mario Rossi Costruzioni S.p.A.  "
-                             "A: Bianchi                         Contenuto: "_qs);
-    QCOMPARE(line.mid(100), u"Diffida   ad adempiere "_qs + QString(200, u'x'));
+                             "A: Bianchi                         Contenuto: "_s);
+    QCOMPARE(line.mid(100), u"Diffida   ad adempiere "_s + QString(200, u'x'));
   }
 
   void longDateShowsTenCharacters() {
     // A file written by other means can hold more than the box allows.
     TSchedaAccettazione r;
-    r.setText(u"Data", u"1 febbraio"_qs);
-    QCOMPARE(ListLines::receiptLine(r).mid(6, 10), u"1 febbraio"_qs);
-    QCOMPARE(ListLines::receiptLine(r).mid(16, 6), u"  Da: "_qs);
+    r.setText(u"Data", u"1 febbraio"_s);
+    QCOMPARE(ListLines::receiptLine(r).mid(6, 10), u"1 febbraio"_s);
+    QCOMPARE(ListLines::receiptLine(r).mid(16, 6), u"  Da: "_s);
   }
 
   void cardLineColumnsAndTails_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("tail");
     QTest::newRow("pending matters") << int(LineKind::CardEndingQuestioni)
-                                     << u"  Richiamare entro venerdì"_qs;
+                                     << u"  Richiamare entro venerdì"_s;
     QTest::newRow("search and import") << int(LineKind::CardEndingNote)
-                                       << u"  Note: Cliente dal 2010"_qs;
+                                       << u"  Note: Cliente dal 2010"_s;
   }
   void cardLineColumnsAndTails() {
     QFETCH(int, kind);
     QFETCH(QString, tail);
     TSchedaAnagrafica r;
-    r.setText(u"Nome", u"Associazione Culturale Il Girasole"_qs);  // 34
-    r.setText(u"CodFisc", u"RSSMRA80A01H501U"_qs);
-    r.setText(u"Tel", u"06 1234567 int. 22"_qs);                   // 18
-    r.setText(u"Cel", u"333 1234567"_qs);
-    r.setText(u"Questioni", u"Richiamare entro venerdì"_qs);
-    r.setText(u"Note", u"Cliente dal 2010"_qs);
+    r.setText(u"Nome", u"Associazione Culturale Il Girasole"_s);  // 34
+    r.setText(u"CodFisc", u"RSSMRA80A01H501U"_s);
+    r.setText(u"Tel", u"06 1234567 int. 22"_s);                   // 18
+    r.setText(u"Cel", u"333 1234567"_s);
+    r.setText(u"Questioni", u"Richiamare entro venerdì"_s);
+    r.setText(u"Note", u"Cliente dal 2010"_s);
 
     const QString line = ListLines::lineOf(r, LineKind(kind));
     QCOMPARE(line.left(94), u"Associazione Culturale Il Gi  CF: RSSMRA80A01H501U  "
-                            "Tel. 06 1234567 int.  Cel. 333 1234567    "_qs);
+                            "Tel. 06 1234567 int.  Cel. 333 1234567    "_s);
     QCOMPARE(line.mid(94), tail);
   }
 
@@ -92,20 +94,20 @@ class ListLinesTest : public QObject {
     QTest::addColumn<int>("from");
     QTest::addColumn<QString>("shown");
     const int receipt = int(LineKind::Receipt);
-    QTest::newRow("CR LF in a column") << receipt << u"Mittente"_qs << u"Studio\r\nNeri"_qs << 22
-                                       << u"Studio Neri"_qs + QString(19, u' ') + u"  A: "_qs;
+    QTest::newRow("CR LF in a column") << receipt << u"Mittente"_s << u"Studio\r\nNeri"_s << 22
+                                       << u"Studio Neri"_s + QString(19, u' ') + u"  A: "_s;
     QTest::newRow("LF in the contents")
-        << receipt << u"Contenuto"_qs << u"Diffida\nsecondo avviso"_qs << 100
-        << u"Diffida secondo avviso"_qs;
+        << receipt << u"Contenuto"_s << u"Diffida\nsecondo avviso"_s << 100
+        << u"Diffida secondo avviso"_s;
     QTest::newRow("CR and form feed")
-        << receipt << u"Contenuto"_qs << u"a\rb\fc"_qs << 100 << u"a b c"_qs;
+        << receipt << u"Contenuto"_s << u"a\rb\fc"_s << 100 << u"a b c"_s;
     QTest::newRow("two breaks, two blanks")
-        << receipt << u"Contenuto"_qs << u"a\n\nb"_qs << 100 << u"a  b"_qs;
+        << receipt << u"Contenuto"_s << u"a\n\nb"_s << 100 << u"a  b"_s;
     QTest::newRow("pending matters")
-        << int(LineKind::CardEndingQuestioni) << u"Questioni"_qs << u"Fattura\r\n12"_qs << 94
-        << u"  Fattura 12"_qs;
-    QTest::newRow("notes") << int(LineKind::CardEndingNote) << u"Note"_qs
-                           << u"Cliente\vdal 2010"_qs << 94 << u"  Note: Cliente dal 2010"_qs;
+        << int(LineKind::CardEndingQuestioni) << u"Questioni"_s << u"Fattura\r\n12"_s << 94
+        << u"  Fattura 12"_s;
+    QTest::newRow("notes") << int(LineKind::CardEndingNote) << u"Note"_s
+                           << u"Cliente\vdal 2010"_s << 94 << u"  Note: Cliente dal 2010"_s;
   }
   void lineBreaksInAFieldBecomeBlanks() {
     QFETCH(int, kind);
@@ -128,11 +130,11 @@ class ListLinesTest : public QObject {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<bool>("unsentListed");
     QTest::addColumn<bool>("pendingListed");
-    QTest::newRow("Sì") << u"Sì"_qs << false << true;
-    QTest::newRow("No") << u"No"_qs << true << true;
+    QTest::newRow("Sì") << u"Sì"_s << false << true;
+    QTest::newRow("No") << u"No"_s << true << true;
     QTest::newRow("empty") << QString() << false << false;
-    QTest::newRow("small no") << u"no"_qs << false << true;
-    QTest::newRow("NO") << u"NO"_qs << false << true;
+    QTest::newRow("small no") << u"no"_s << false << true;
+    QTest::newRow("NO") << u"NO"_s << false << true;
   }
   void statusConditions() {
     QFETCH(QString, stored);

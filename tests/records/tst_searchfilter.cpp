@@ -4,6 +4,8 @@
 #include "records/listkinds.h"
 #include "records/searchfilter.h"
 
+using namespace Qt::StringLiterals;
+
 using SearchFilter::Filter;
 
 class SearchFilterTest : public QObject {
@@ -13,9 +15,9 @@ class SearchFilterTest : public QObject {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("blank");
     QTest::newRow("empty") << QString() << true;
-    QTest::newRow("blanks and a tab") << u"  \t "_qs << true;
-    QTest::newRow("a word in blanks") << u" a "_qs << false;
-    QTest::newRow("a no-break space is not blank") << u"\u00A0"_qs << false;
+    QTest::newRow("blanks and a tab") << u"  \t "_s << true;
+    QTest::newRow("a word in blanks") << u" a "_s << false;
+    QTest::newRow("a no-break space is not blank") << u"\u00A0"_s << false;
   }
   void blankness() {
     QFETCH(QString, typed);
@@ -27,18 +29,18 @@ class SearchFilterTest : public QObject {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<bool>("matches");
-    QTest::newRow("inside a word") << u"ross"_qs << u"Grossi"_qs << true;
-    QTest::newRow("at the start") << u"ross"_qs << u"Rossi Mario"_qs << true;
-    QTest::newRow("year of a date") << u"2014"_qs << u"03/11/2014"_qs << true;
-    QTest::newRow("outer blank kept, found inside") << u"rossi "_qs << u"Rossi Mario"_qs << true;
-    QTest::newRow("outer blank kept, not at the end") << u"rossi "_qs << u"Mario Rossi"_qs
+    QTest::newRow("inside a word") << u"ross"_s << u"Grossi"_s << true;
+    QTest::newRow("at the start") << u"ross"_s << u"Rossi Mario"_s << true;
+    QTest::newRow("year of a date") << u"2014"_s << u"03/11/2014"_s << true;
+    QTest::newRow("outer blank kept, found inside") << u"rossi "_s << u"Rossi Mario"_s << true;
+    QTest::newRow("outer blank kept, not at the end") << u"rossi "_s << u"Mario Rossi"_s
                                                       << false;
-    QTest::newRow("capitals A-Z fold") << u"MARIO"_qs << u"mario"_qs << true;
-    QTest::newRow("flag sì") << u"sì"_qs << u"Sì"_qs << true;
-    QTest::newRow("flag s") << u"s"_qs << u"Sì"_qs << true;
-    QTest::newRow("flag no") << u"no"_qs << u"No"_qs << true;
-    QTest::newRow("flag no against Sì") << u"no"_qs << u"Sì"_qs << false;
-    QTest::newRow("accented capital SÌ") << u"SÌ"_qs << u"Sì"_qs << false;
+    QTest::newRow("capitals A-Z fold") << u"MARIO"_s << u"mario"_s << true;
+    QTest::newRow("flag sì") << u"sì"_s << u"Sì"_s << true;
+    QTest::newRow("flag s") << u"s"_s << u"Sì"_s << true;
+    QTest::newRow("flag no") << u"no"_s << u"No"_s << true;
+    QTest::newRow("flag no against Sì") << u"no"_s << u"Sì"_s << false;
+    QTest::newRow("accented capital SÌ") << u"SÌ"_s << u"Sì"_s << false;
   }
   void matching() {
     QFETCH(QString, typed);
@@ -51,25 +53,25 @@ class SearchFilterTest : public QObject {
     QTest::addColumn<QString>("recipient");
     QTest::addColumn<QString>("parcel");
     QTest::addColumn<bool>("selected");
-    QTest::newRow("all blank") << u"   "_qs << QString() << true;
-    QTest::newRow("one set, matching") << u"ross"_qs << u" "_qs << true;
-    QTest::newRow("two set, both matching") << u"ross"_qs << u"sì"_qs << true;
-    QTest::newRow("two set, one failing") << u"ross"_qs << u"no"_qs << false;
+    QTest::newRow("all blank") << u"   "_s << QString() << true;
+    QTest::newRow("one set, matching") << u"ross"_s << u" "_s << true;
+    QTest::newRow("two set, both matching") << u"ross"_s << u"sì"_s << true;
+    QTest::newRow("two set, one failing") << u"ross"_s << u"no"_s << false;
   }
   void everySetFilterMustMatch() {
     QFETCH(QString, recipient);
     QFETCH(QString, parcel);
     TSchedaRicevimento r;
-    r.setText(u"Destinatario", u"Grossi Anna"_qs);
+    r.setText(u"Destinatario", u"Grossi Anna"_s);
     r.setFlag(u"Pacco", true);
-    const QList<Filter> filters{{u"Destinatario"_qs, recipient}, {u"Pacco"_qs, parcel},
-                                {u"Ufficio"_qs, QString()}};
+    const QList<Filter> filters{{u"Destinatario"_s, recipient}, {u"Pacco"_s, parcel},
+                                {u"Ufficio"_s, QString()}};
     QFETCH(bool, selected);
     QCOMPARE(SearchFilter::selects(r, filters), selected);
   }
 
   void countsSetFilters() {
-    const QList<Filter> filters{{u"A"_qs, u" x"_qs}, {u"B"_qs, u"  "_qs}, {u"C"_qs, u"y"_qs}};
+    const QList<Filter> filters{{u"A"_s, u" x"_s}, {u"B"_s, u"  "_s}, {u"C"_s, u"y"_s}};
     QCOMPARE(SearchFilter::setCount(filters), 2);
   }
 
@@ -80,7 +82,7 @@ class SearchFilterTest : public QObject {
       const RecordLayout& layout = kind->archive().layout;
       for (const FilterBox& f : kind->filters) {
         QVERIFY2(layout.indexOf(QString::fromLatin1(f.field)) >= 0, f.field);
-        QCOMPARE(QString::fromLatin1(f.box), u"txt"_qs + QString::fromLatin1(f.field));
+        QCOMPARE(QString::fromLatin1(f.box), u"txt"_s + QString::fromLatin1(f.field));
       }
     }
   }

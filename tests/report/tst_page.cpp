@@ -2,6 +2,8 @@
 
 #include "report/page.h"
 
+using namespace Qt::StringLiterals;
+
 class PageTest : public QObject {
   Q_OBJECT
  private slots:
@@ -35,17 +37,17 @@ class PageTest : public QObject {
   void textBoxesAreFoundByName() {
     Page page;
     TextBox first;
-    first.name = u"txtUno"_qs;
+    first.name = u"txtUno"_s;
     TextBox second;
-    second.name = u"txtDue"_qs;
+    second.name = u"txtDue"_s;
     page.add(first);
     page.add(RectangleItem{});
     page.add(second);
-    page.setText(u"txtDue"_qs, u"due"_qs);
-    QCOMPARE(page.text(u"txtDue"_qs), u"due"_qs);
-    QCOMPARE(page.text(u"txtUno"_qs), QString());
-    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, page.setText(u"txtTre"_qs, u"x"_qs));
-    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, page.text(u"txtdue"_qs));
+    page.setText(u"txtDue"_s, u"due"_s);
+    QCOMPARE(page.text(u"txtDue"_s), u"due"_s);
+    QCOMPARE(page.text(u"txtUno"_s), QString());
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, page.setText(u"txtTre"_s, u"x"_s));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, page.text(u"txtdue"_s));
   }
 
   void layoutUnitsAreNinetySixthsOfAnInch() {

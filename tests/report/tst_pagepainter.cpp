@@ -5,6 +5,8 @@
 #include "report/pagepainter.h"
 #include "support/ink.h"
 
+using namespace Qt::StringLiterals;
+
 // Pages painted into a white image (see support/ink.h); a dot is inked when
 // it is clearly darker than the paper.
 namespace {
@@ -17,9 +19,9 @@ bool inked(const QImage& image, double xMm, double yMm) {
 
 TextBox bigX(const QString& text, BoxGeometry box) {
   TextBox item;
-  item.name = u"txtX"_qs;
+  item.name = u"txtX"_s;
   item.box = box;
-  item.font = {u"Arial"_qs, 72, true, Qt::black};
+  item.font = {u"Arial"_s, 72, true, Qt::black};
   item.text = text;
   return item;
 }
@@ -45,7 +47,7 @@ class PagePainterTest : public QObject {
   void textIsCutAtTheBoxEdge() {
     Page page;
     // A 72 pt "XXXXXXX" is far wider than 30 mm: it must stop at the edge.
-    page.add(bigX(u"XXXXXXX"_qs, {20.0_mm, 20.0_mm, 30.0_mm, 30.0_mm}));
+    page.add(bigX(u"XXXXXXX"_s, {20.0_mm, 20.0_mm, 30.0_mm, 30.0_mm}));
     const QImage image = paintedPage(page);
     QVERIFY(inkedDots(image, 45.0, 49.8, 20.0, 50.0) > 0);
     QCOMPARE(inkedDots(image, 50.2, 120.0, 0.0, 80.0), 0);
@@ -53,7 +55,7 @@ class PagePainterTest : public QObject {
 
   void wrappedTextGoesOnToTheNextLine() {
     Page page;
-    TextBox box = bigX(u"XX XX"_qs, {20.0_mm, 20.0_mm, 60.0_mm, 80.0_mm});
+    TextBox box = bigX(u"XX XX"_s, {20.0_mm, 20.0_mm, 60.0_mm, 80.0_mm});
     box.wrap = true;
     page.add(box);
     const QImage wrapped = paintedPage(page);
@@ -61,13 +63,13 @@ class PagePainterTest : public QObject {
     QVERIFY(inkedDots(wrapped, 20.0, 80.0, 48.0, 70.0) > 0);
 
     Page unwrapped;
-    unwrapped.add(bigX(u"XX XX"_qs, {20.0_mm, 20.0_mm, 60.0_mm, 80.0_mm}));
+    unwrapped.add(bigX(u"XX XX"_s, {20.0_mm, 20.0_mm, 60.0_mm, 80.0_mm}));
     QCOMPARE(inkedDots(paintedPage(unwrapped), 20.0, 80.0, 48.0, 70.0), 0);
   }
 
   void centredTextSitsInTheMiddle() {
     Page page;
-    TextBox box = bigX(u"X"_qs, {20.0_mm, 20.0_mm, 80.0_mm, 40.0_mm});
+    TextBox box = bigX(u"X"_s, {20.0_mm, 20.0_mm, 80.0_mm, 40.0_mm});
     box.hAlign = HAlign::Centre;
     box.vAlign = VAlign::Centre;
     page.add(box);
@@ -102,7 +104,7 @@ class PagePainterTest : public QObject {
     Page page;
     page.setMargins(Length::mm(5), Length::mm(0));
     TextBox box;
-    box.name = u"txtVuoto"_qs;
+    box.name = u"txtVuoto"_s;
     box.box = {40.0_mm, 30.0_mm, 50.0_mm, 20.0_mm};
     page.add(box);
     page.add(RectangleItem{{120.0_mm, 30.0_mm, 30.0_mm, 20.0_mm}, std::nullopt, std::nullopt});

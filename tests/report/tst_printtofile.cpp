@@ -13,6 +13,8 @@
 #include "support/smalldisk.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 std::vector<Page> pages(int count) {
@@ -20,10 +22,10 @@ std::vector<Page> pages(int count) {
   for (int i = 0; i < count; ++i) {
     Page page;
     TextBox box;
-    box.name = u"txtRiga"_qs;
+    box.name = u"txtRiga"_s;
     box.box = {10.00_mm, 10.00_mm, 190.00_mm, 5.00_mm};
-    box.font = {u"Courier New"_qs, 8};
-    box.text = u"Pagina %1 "_qs.arg(i + 1) + QString(200, u'x');
+    box.font = {u"Courier New"_s, 8};
+    box.text = u"Pagina %1 "_s.arg(i + 1) + QString(200, u'x');
     page.add(box);
     result.push_back(page);
   }
@@ -51,8 +53,8 @@ void printToFileInTheDialog(const QString& path, bool& driven) {
   QTimer::singleShot(0, [path, &driven] {
     auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
     if (!dialog) return;
-    auto* printers = dialog->findChild<QComboBox*>(u"printers"_qs);
-    auto* fileName = dialog->findChild<QLineEdit*>(u"filename"_qs);
+    auto* printers = dialog->findChild<QComboBox*>(u"printers"_s);
+    auto* fileName = dialog->findChild<QLineEdit*>(u"filename"_s);
     if (printers) printers->setCurrentIndex(printers->count() - 1);  // the file comes last
     if (!printers || !fileName || !fileName->isEnabled()) {
       dialog->reject();
@@ -73,10 +75,10 @@ class PrintToFileTest : public QObject {
  private slots:
   void theDialogsFileGetsAWholePdf() {
     QTemporaryDir out;
-    const QString path = out.filePath(u"stampa.pdf"_qs);
+    const QString path = out.filePath(u"stampa.pdf"_s);
     QPrinter printer(QPrinter::HighResolution);
     printToFile(printer, path);
-    printer.setDocName(u"Riepilogo dati"_qs);
+    printer.setDocName(u"Riepilogo dati"_s);
     DialogPrintService::output(printer, pages(3));
     const QByteArray pdf = readFile(path);
     QVERIFY(isWholePdf(pdf));
@@ -95,22 +97,22 @@ class PrintToFileTest : public QObject {
     if (fullDisk && !disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
     TestFolder folder(fullDisk ? disk.path() : QString());
     if (fullDisk) disk.fill();
-    const QString path = folder.filePath(u"stampa.pdf"_qs);
+    const QString path = folder.filePath(u"stampa.pdf"_s);
     bool driven = false;
     printToFileInTheDialog(path, driven);
     DialogPrintService service;
     bool failed = false;
     try {
-      service.print(nullptr, pages(2), u"Prova"_qs);
+      service.print(nullptr, pages(2), u"Prova"_s);
     } catch (const PrintError&) {
       failed = true;
     }
     if (!driven) QSKIP("the print dialog offers no print to file here");
     QCOMPARE(failed, fullDisk);
     if (fullDisk)
-      QVERIFY(!folder.exists(u"stampa.pdf"_qs));
+      QVERIFY(!folder.exists(u"stampa.pdf"_s));
     else
-      QVERIFY(isWholePdf(folder.read(u"stampa.pdf"_qs)));
+      QVERIFY(isWholePdf(folder.read(u"stampa.pdf"_s)));
   }
 
   void aFullDiskFailsThePrintAndKeepsTheOldFile_data() {
@@ -127,16 +129,16 @@ class PrintToFileTest : public QObject {
     if (!disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
     TestFolder folder(disk.path());
     const QByteArray old = "%PDF-1.4 la stampa di ieri %%EOF";
-    if (fileWasThere) folder.write(u"stampa.pdf"_qs, old);
+    if (fileWasThere) folder.write(u"stampa.pdf"_s, old);
     if (diskFullBefore) disk.fill();
     QPrinter printer(QPrinter::HighResolution);
-    printToFile(printer, folder.filePath(u"stampa.pdf"_qs));
+    printToFile(printer, folder.filePath(u"stampa.pdf"_s));
 
     // Enough pages to need more than the whole disk.
     QVERIFY_THROWS_EXCEPTION(PrintError,
                              DialogPrintService::output(printer, pages(diskFullBefore ? 1 : 3000)));
-    QCOMPARE(folder.exists(u"stampa.pdf"_qs), fileWasThere);
-    if (fileWasThere) QCOMPARE(folder.read(u"stampa.pdf"_qs), old);
+    QCOMPARE(folder.exists(u"stampa.pdf"_s), fileWasThere);
+    if (fileWasThere) QCOMPARE(folder.read(u"stampa.pdf"_s), old);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(),
              fileWasThere ? 1 : 0);
   }

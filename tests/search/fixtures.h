@@ -10,6 +10,8 @@
 
 #include "archive/tscheda.h"
 
+using namespace Qt::StringLiterals;
+
 // Records written as the archive files hold them, and an editor that
 // stands in for a workspace: a box, check box or label for every field of
 // a layout, named as the workspace names them, plus the position label.
@@ -42,7 +44,7 @@ struct Editor : QWidget {
       }
       control->setObjectName(layout.controlName(i));
     }
-    (new QLabel(this))->setObjectName(u"lblPosizione"_qs);
+    (new QLabel(this))->setObjectName(u"lblPosizione"_s);
   }
   QString text(const QString& box) const { return findChild<QLineEdit*>(box)->text(); }
   void setText(const QString& box, const QString& text) {
@@ -50,7 +52,7 @@ struct Editor : QWidget {
   }
   QCheckBox* check(const QString& name) const { return findChild<QCheckBox*>(name); }
   QString label(const QString& name) const { return findChild<QLabel*>(name)->text(); }
-  QString position() const { return label(u"lblPosizione"_qs); }
+  QString position() const { return label(u"lblPosizione"_s); }
 };
 
 }  // namespace Fixture

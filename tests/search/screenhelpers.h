@@ -5,11 +5,13 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // Driving a list the way the user does.
 namespace ScreenHelpers {
 
 inline QListView* list(QWidget* screen) {
-  return screen->findChild<QListView*>(u"lstRecords"_qs);
+  return screen->findChild<QListView*>(u"lstRecords"_s);
 }
 
 inline QModelIndex line(QWidget* screen, int row) { return list(screen)->model()->index(row, 0); }

@@ -11,6 +11,8 @@
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace ScreenHelpers;
 using namespace std::chrono_literals;
 using Form = RecordingMessages::Form;
@@ -19,7 +21,7 @@ namespace {
 
 TSchedaAnagrafica card(const QString& name) {
   return Fixture::record<TSchedaAnagrafica>(
-      {{u"Nome"_qs, name}, {u"Indirizzo"_qs, u"Via Roma"_qs}, {u"Questioni"_qs, u"Sollecito"_qs}});
+      {{u"Nome"_s, name}, {u"Indirizzo"_s, u"Via Roma"_s}, {u"Questioni"_s, u"Sollecito"_s}});
 }
 
 // A list screen over the address book, with the editor it fills.
@@ -34,7 +36,7 @@ struct ListOnAddressBook {
   explicit ListOnAddressBook(const QString& kind)
       : editor(kind == u"import" ? acceptanceLayout() : addressBookLayout()) {
     folder.write(addressBookArchive().fileName,
-                 Fixture::bytes(QList<TSchedaAnagrafica>{card(u"Rossi"_qs), card(u"Bianchi"_qs)}));
+                 Fixture::bytes(QList<TSchedaAnagrafica>{card(u"Rossi"_s), card(u"Bianchi"_s)}));
     if (kind == u"status list") {
       screen = std::make_unique<TfrmQuestioni>(&editor);
     } else {
@@ -43,7 +45,7 @@ struct ListOnAddressBook {
         search = new TfrmImportaAnagrafica(&editor, &editor);
       else
         search = new TfrmTrovaAnagrafica(&editor, &editor);
-      search->setTag(kind == u"import" ? u"accettazione_des"_qs : u"anagrafica"_qs);
+      search->setTag(kind == u"import" ? u"accettazione_des"_s : u"anagrafica"_s);
       screen.reset(search);
     }
   }
@@ -63,7 +65,7 @@ class BusyArchiveTest : public QObject {
   Q_OBJECT
  private slots:
   void statusListSaysSoAndCloses() {
-    ListOnAddressBook s(u"status list"_qs);
+    ListOnAddressBook s(u"status list"_s);
     OtherStation other;
     other.hold(s.archivePath());
     s.screen->show();
@@ -72,14 +74,14 @@ class BusyArchiveTest : public QObject {
   }
 
   void searchSaysSoAndStaysOnItsFilters() {
-    ListOnAddressBook s(u"search"_qs);
+    ListOnAddressBook s(u"search"_s);
     s.screen->show();
     OtherStation other;
     other.hold(s.archivePath());
-    click(s.screen.get(), u"btnCerca"_qs);
+    click(s.screen.get(), u"btnCerca"_s);
     s.expectBusyMessage();
-    QVERIFY(s.screen->findChild<QWidget*>(u"panAvvio"_qs)->isVisible());
-    QVERIFY(!s.screen->findChild<QWidget*>(u"panContainer"_qs)->isVisible());
+    QVERIFY(s.screen->findChild<QWidget*>(u"panAvvio"_s)->isVisible());
+    QVERIFY(!s.screen->findChild<QWidget*>(u"panContainer"_s)->isVisible());
   }
 
   // The list was read; by the double click another station holds the
@@ -87,16 +89,16 @@ class BusyArchiveTest : public QObject {
   void doubleClickSaysSoAndLetsTheUserTryAgain_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("nameBox");
-    QTest::newRow("status list") << u"status list"_qs << u"txtNome"_qs;
-    QTest::newRow("search") << u"search"_qs << u"txtNome"_qs;
-    QTest::newRow("import") << u"import"_qs << u"txtDestinatario"_qs;
+    QTest::newRow("status list") << u"status list"_s << u"txtNome"_s;
+    QTest::newRow("search") << u"search"_s << u"txtNome"_s;
+    QTest::newRow("import") << u"import"_s << u"txtDestinatario"_s;
   }
   void doubleClickSaysSoAndLetsTheUserTryAgain() {
     QFETCH(QString, kind);
     QFETCH(QString, nameBox);
     ListOnAddressBook s(kind);
     s.screen->show();
-    if (kind != u"status list") click(s.screen.get(), u"btnCerca"_qs);
+    if (kind != u"status list") click(s.screen.get(), u"btnCerca"_s);
     QCOMPARE(lines(s.screen.get()).size(), 2);
 
     auto other = std::make_unique<OtherStation>();
@@ -110,7 +112,7 @@ class BusyArchiveTest : public QObject {
     other.reset();
     doubleClickRow(s.screen.get(), 1);
     QVERIFY(!s.screen->isVisible());
-    QCOMPARE(s.editor.text(nameBox), u"Bianchi"_qs);
+    QCOMPARE(s.editor.text(nameBox), u"Bianchi"_s);
   }
 };
 

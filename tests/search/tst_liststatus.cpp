@@ -16,19 +16,21 @@
 #include "support/stripwatch.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace ScreenHelpers;
 using Fixture::record;
 
 namespace {
 
-const QString kEmptyList = u"Ricerca non applicabile: la lista non contiene nessuna voce."_qs;
+const QString kEmptyList = u"Ricerca non applicabile: la lista non contiene nessuna voce."_s;
 
 TSchedaAccettazione letter(const QString& recipient, const QString& sent,
                            const Fixture::Fields& more = {}) {
-  auto r = record<TSchedaAccettazione>({{u"Destinatario"_qs, recipient}, {u"Inviata"_qs, sent},
-                                        {u"Data"_qs, u"07/03/2026"_qs},
-                                        {u"Mittente"_qs, u"Studio Neri"_qs},
-                                        {u"Contenuto"_qs, u"Diffida"_qs}});
+  auto r = record<TSchedaAccettazione>({{u"Destinatario"_s, recipient}, {u"Inviata"_s, sent},
+                                        {u"Data"_s, u"07/03/2026"_s},
+                                        {u"Mittente"_s, u"Studio Neri"_s},
+                                        {u"Contenuto"_s, u"Diffida"_s}});
   for (const auto& [name, text] : more) r.setText(name, text);
   return r;
 }
@@ -55,29 +57,29 @@ class StatusListTest : public QObject {
 
     QTest::newRow("not sent") << 0 << acceptanceArchive().fileName
         << Fixture::bytes(QList<TSchedaAccettazione>{
-               letter(u"Uno"_qs, u"No"_qs), letter(u"Due"_qs, u"Sì"_qs),
-               letter(u"Tre"_qs, QString()), letter(u"Quattro"_qs, u"no"_qs),
-               letter(u"Cinque"_qs, u"No"_qs)})
-        << QStringList{u"Uno"_qs, u"Cinque"_qs} << u" Riepilogo raccomandate non inviate"_qs;
+               letter(u"Uno"_s, u"No"_s), letter(u"Due"_s, u"Sì"_s),
+               letter(u"Tre"_s, QString()), letter(u"Quattro"_s, u"no"_s),
+               letter(u"Cinque"_s, u"No"_s)})
+        << QStringList{u"Uno"_s, u"Cinque"_s} << u" Riepilogo raccomandate non inviate"_s;
 
     auto item = [](const QString& recipient, const QString& delivered) {
       return record<TSchedaRicevimento>(
-          {{u"Destinatario"_qs, recipient}, {u"Consegnata"_qs, delivered}});
+          {{u"Destinatario"_s, recipient}, {u"Consegnata"_s, delivered}});
     };
     QTest::newRow("not delivered") << 1 << returnReceiptArchive().fileName
-        << Fixture::bytes(QList<TSchedaRicevimento>{item(u"Uno"_qs, u"Sì"_qs),
-                                                    item(u"Due"_qs, u"No"_qs),
-                                                    item(u"Tre"_qs, u"NO"_qs)})
-        << QStringList{u"Due"_qs} << u" Riepilogo raccomandate non consegnate"_qs;
+        << Fixture::bytes(QList<TSchedaRicevimento>{item(u"Uno"_s, u"Sì"_s),
+                                                    item(u"Due"_s, u"No"_s),
+                                                    item(u"Tre"_s, u"NO"_s)})
+        << QStringList{u"Due"_s} << u" Riepilogo raccomandate non consegnate"_s;
 
     auto card = [](const QString& name, const QString& matters) {
-      return record<TSchedaAnagrafica>({{u"Nome"_qs, name}, {u"Questioni"_qs, matters}});
+      return record<TSchedaAnagrafica>({{u"Nome"_s, name}, {u"Questioni"_s, matters}});
     };
     QTest::newRow("pending matters") << 2 << addressBookArchive().fileName
-        << Fixture::bytes(QList<TSchedaAnagrafica>{card(u"Uno"_qs, u"Sollecito"_qs),
-                                                   card(u"Due"_qs, QString()),
-                                                   card(u"Tre"_qs, u"No"_qs)})
-        << QStringList{u"Uno"_qs, u"Tre"_qs} << u" Riepilogo questioni in sospeso"_qs;
+        << Fixture::bytes(QList<TSchedaAnagrafica>{card(u"Uno"_s, u"Sollecito"_s),
+                                                   card(u"Due"_s, QString()),
+                                                   card(u"Tre"_s, u"No"_s)})
+        << QStringList{u"Uno"_s, u"Tre"_s} << u" Riepilogo questioni in sospeso"_s;
   }
   void listsShowTheWaitingRecords() {
     QFETCH(int, screen);
@@ -101,13 +103,13 @@ class StatusListTest : public QObject {
       QStringList names;
       for (const QString& line : shown) names << line.left(28).trimmed();
       QCOMPARE(names, listed);
-      QVERIFY(shown.first().endsWith(u"Cel."_qs + QString(15 + 3, u' ') + u"Sollecito"_qs));
+      QVERIFY(shown.first().endsWith(u"Cel."_s + QString(15 + 3, u' ') + u"Sollecito"_s));
     } else {
       QCOMPARE(recipients(shown), listed);
     }
-    QCOMPARE(s->focusWidget(), s->findChild<QLineEdit*>(u"txtTrova"_qs));
+    QCOMPARE(s->focusWidget(), s->findChild<QLineEdit*>(u"txtTrova"_s));
     // Lines use the fixed-pitch font so that the columns line up.
-    QCOMPARE(lineFont(s.get(), 0).family(), u"Courier New"_qs);
+    QCOMPARE(lineFont(s.get(), 0).family(), u"Courier New"_s);
     QCOMPARE(lineFont(s.get(), 0).pointSize(), 12);
   }
 
@@ -120,7 +122,7 @@ class StatusListTest : public QObject {
     QVERIFY(lines(&s).isEmpty());
     QVERIFY(folder.exists(acceptanceArchive().fileName));
 
-    click(&s, u"btnTrova"_qs);
+    click(&s, u"btnTrova"_s);
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().form, RecordingMessages::Form::Plain);
     QCOMPARE(messages.last().text, kEmptyList);
@@ -129,7 +131,7 @@ class StatusListTest : public QObject {
   void unreadableArchiveIsSwallowed() {
     TestFolder folder;
     RecordingMessages messages;
-    folder.write(acceptanceArchive().fileName, letter(u"Uno"_qs, u"No"_qs).bytes());
+    folder.write(acceptanceArchive().fileName, letter(u"Uno"_s, u"No"_s).bytes());
     folder.makeReadOnly(acceptanceArchive().fileName);
     QWidget editor;
     TfrmInviate s(&editor);
@@ -145,32 +147,32 @@ class StatusListTest : public QObject {
     TestFolder folder;
     folder.write(acceptanceArchive().fileName,
                  Fixture::bytes(QList<TSchedaAccettazione>{
-                     letter(u"Rossi"_qs, u"No"_qs), letter(u"Bianchi"_qs, u"No"_qs),
-                     letter(u"Rossetti"_qs, u"No"_qs)}));
+                     letter(u"Rossi"_s, u"No"_s), letter(u"Bianchi"_s, u"No"_s),
+                     letter(u"Rossetti"_s, u"No"_s)}));
     QWidget editor;
     TfrmInviate s(&editor);
     s.show();
     QVERIFY(QTest::qWaitForWindowExposed(&s));
-    auto* find = s.findChild<QLineEdit*>(u"txtTrova"_qs);
-    find->setText(u"ross"_qs);
-    click(&s, u"btnTrova"_qs);
+    auto* find = s.findChild<QLineEdit*>(u"txtTrova"_s);
+    find->setText(u"ross"_s);
+    click(&s, u"btnTrova"_s);
     QCOMPARE(chosenRow(&s), 0);
     const QPoint movedTo = s.pos() + QPoint(37, 23);
     s.move(movedTo);
     folder.write(acceptanceArchive().fileName,
-                 Fixture::bytes(QList<TSchedaAccettazione>{letter(u"Verdi"_qs, u"No"_qs)}));
+                 Fixture::bytes(QList<TSchedaAccettazione>{letter(u"Verdi"_s, u"No"_s)}));
 
     s.showMinimized();
     QTRY_VERIFY(s.isMinimized());
     s.showNormal();
     QTRY_VERIFY(!s.isMinimized());
 
-    QCOMPARE(recipients(lines(&s)), (QStringList{u"Rossi"_qs, u"Bianchi"_qs, u"Rossetti"_qs}));
+    QCOMPARE(recipients(lines(&s)), (QStringList{u"Rossi"_s, u"Bianchi"_s, u"Rossetti"_s}));
     QCOMPARE(chosenRow(&s), 0);
-    QCOMPARE(find->text(), u"ross"_qs);
+    QCOMPARE(find->text(), u"ross"_s);
     QCOMPARE(s.pos(), movedTo);
     // The remembered find text survived too: Trova goes on to the next line.
-    click(&s, u"btnTrova"_qs);
+    click(&s, u"btnTrova"_s);
     QCOMPARE(chosenRow(&s), 2);
   }
 
@@ -178,25 +180,25 @@ class StatusListTest : public QObject {
     TestFolder folder;
     folder.write(acceptanceArchive().fileName,
                  Fixture::bytes(QList<TSchedaAccettazione>{
-                     letter(u"Grossi"_qs, u"No"_qs), letter(u"Bianchi"_qs, u"No"_qs),
-                     letter(u"Rossi"_qs, u"No"_qs)}));
+                     letter(u"Grossi"_s, u"No"_s), letter(u"Bianchi"_s, u"No"_s),
+                     letter(u"Rossi"_s, u"No"_s)}));
     QWidget editor;
     TfrmInviate s(&editor);
     s.show();
     QApplication::setActiveWindow(&s);
     QVERIFY(QTest::qWaitForWindowActive(&s));
 
-    auto* find = s.findChild<QLineEdit*>(u"txtTrova"_qs);
-    QTest::keyClicks(find, u"ROSS"_qs);
+    auto* find = s.findChild<QLineEdit*>(u"txtTrova"_s);
+    QTest::keyClicks(find, u"ROSS"_s);
     QTest::keyClick(find, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget()->objectName(), u"btnTrova"_qs);
+    QCOMPARE(QApplication::focusWidget()->objectName(), u"btnTrova"_s);
     QCOMPARE(chosenRow(&s), -1);  // Enter alone does not find
 
     // Enter on the focused button presses it.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QList<int> chosen{chosenRow(&s)};
     for (int press = 0; press < 2; ++press) {
-      click(&s, u"btnTrova"_qs);
+      click(&s, u"btnTrova"_s);
       chosen << chosenRow(&s);
     }
     QCOMPARE(chosen, (QList<int>{0, 2, 0}));
@@ -206,33 +208,33 @@ class StatusListTest : public QObject {
   // it replaces everything on the editor and gives its number.
   void doubleClickLoadsTheLastRecordWithTheChosenLine() {
     TestFolder folder;
-    const auto first = letter(u"Verdi"_qs, u"No"_qs, {{u"Cifre"_qs, u"10"_qs}});
-    const auto later = letter(u"Verdi"_qs, u"Sì"_qs,
-                              {{u"Cifre"_qs, u"20"_qs}, {u"File01"_qs, u"prova.pdf"_qs},
-                               {u"Avviso"_qs, u"Sì"_qs}, {u"Vaglia"_qs, u"No"_qs}});
+    const auto first = letter(u"Verdi"_s, u"No"_s, {{u"Cifre"_s, u"10"_s}});
+    const auto later = letter(u"Verdi"_s, u"Sì"_s,
+                              {{u"Cifre"_s, u"20"_s}, {u"File01"_s, u"prova.pdf"_s},
+                               {u"Avviso"_s, u"Sì"_s}, {u"Vaglia"_s, u"No"_s}});
     folder.write(acceptanceArchive().fileName,
                  Fixture::bytes(QList<TSchedaAccettazione>{
-                     first, letter(u"Gialli"_qs, u"No"_qs), later}));
+                     first, letter(u"Gialli"_s, u"No"_s), later}));
     Fixture::Editor editor(acceptanceLayout());
-    editor.setText(u"txtNumDes"_qs, u"99"_qs);  // an unsaved edit, dropped
-    editor.check(u"chkVaglia"_qs)->setChecked(true);
-    editor.check(u"chkContrassegno"_qs)->setChecked(true);
+    editor.setText(u"txtNumDes"_s, u"99"_s);  // an unsaved edit, dropped
+    editor.check(u"chkVaglia"_s)->setChecked(true);
+    editor.check(u"chkContrassegno"_s)->setChecked(true);
     TfrmInviate s(&editor, &editor);
     s.show();
-    QCOMPARE(recipients(lines(&s)), (QStringList{u"Verdi"_qs, u"Gialli"_qs}));
+    QCOMPARE(recipients(lines(&s)), (QStringList{u"Verdi"_s, u"Gialli"_s}));
 
     doubleClickRow(&s, 0);
     QVERIFY(!s.isVisible());
     QVERIFY(lines(&s).isEmpty());  // closing empties the list
-    QCOMPARE(editor.position(), u"3"_qs);
-    QCOMPARE(editor.text(u"txtCifre"_qs), u"20"_qs);
-    QCOMPARE(editor.text(u"txtNumDes"_qs), QString());
-    QCOMPARE(editor.label(u"lblFile01"_qs), u"prova.pdf"_qs);
-    QVERIFY(editor.check(u"chkInviata"_qs)->isChecked());
-    QVERIFY(editor.check(u"chkAvviso"_qs)->isChecked());
-    QVERIFY(!editor.check(u"chkVaglia"_qs)->isChecked());
+    QCOMPARE(editor.position(), u"3"_s);
+    QCOMPARE(editor.text(u"txtCifre"_s), u"20"_s);
+    QCOMPARE(editor.text(u"txtNumDes"_s), QString());
+    QCOMPARE(editor.label(u"lblFile01"_s), u"prova.pdf"_s);
+    QVERIFY(editor.check(u"chkInviata"_s)->isChecked());
+    QVERIFY(editor.check(u"chkAvviso"_s)->isChecked());
+    QVERIFY(!editor.check(u"chkVaglia"_s)->isChecked());
     // A flag holding neither "Sì" nor "No" leaves its check box alone.
-    QVERIFY(editor.check(u"chkContrassegno"_qs)->isChecked());
+    QVERIFY(editor.check(u"chkContrassegno"_s)->isChecked());
   }
 
   void doubleClickFailuresCloseSilently_data() {
@@ -247,11 +249,11 @@ class StatusListTest : public QObject {
     TestFolder folder;
     RecordingMessages messages;
     folder.write(returnReceiptArchive().fileName,
-                 record<TSchedaRicevimento>({{u"Destinatario"_qs, u"Uno"_qs},
-                                             {u"Consegnata"_qs, u"No"_qs}})
+                 record<TSchedaRicevimento>({{u"Destinatario"_s, u"Uno"_s},
+                                             {u"Consegnata"_s, u"No"_s}})
                      .bytes());
     Fixture::Editor editor(returnReceiptLayout());
-    editor.setText(u"txtDestinatario"_qs, u"prima"_qs);
+    editor.setText(u"txtDestinatario"_s, u"prima"_s);
     TfrmConsegnate s(&editor, &editor);
     s.show();
     QCOMPARE(lines(&s).size(), 1);
@@ -263,7 +265,7 @@ class StatusListTest : public QObject {
       doubleClickBelowTheLines(&s);
     QVERIFY(!s.isVisible());
     QCOMPARE(messages.count(), 0);
-    QCOMPARE(editor.text(u"txtDestinatario"_qs), u"prima"_qs);
+    QCOMPARE(editor.text(u"txtDestinatario"_s), u"prima"_s);
     QCOMPARE(editor.position(), QString());
   }
 
@@ -272,26 +274,26 @@ class StatusListTest : public QObject {
     TestFolder folder;
     folder.write(addressBookArchive().fileName,
                  Fixture::bytes(QList<TSchedaAnagrafica>{
-                     record<TSchedaAnagrafica>({{u"Nome"_qs, u"Rossi Mario"_qs},
-                                                {u"Questioni"_qs, u"Fattura 12 da saldare"_qs}}),
-                     record<TSchedaAnagrafica>({{u"Nome"_qs, u"Bianchi Anna"_qs},
-                                                {u"Questioni"_qs, u"Contratto"_qs}})}));
-    const QString pdf = folder.filePath(u"riepilogo.pdf"_qs);
+                     record<TSchedaAnagrafica>({{u"Nome"_s, u"Rossi Mario"_s},
+                                                {u"Questioni"_s, u"Fattura 12 da saldare"_s}}),
+                     record<TSchedaAnagrafica>({{u"Nome"_s, u"Bianchi Anna"_s},
+                                                {u"Questioni"_s, u"Contratto"_s}})}));
+    const QString pdf = folder.filePath(u"riepilogo.pdf"_s);
     PdfPrintService printer(pdf);
     QWidget editor;
     TfrmQuestioni s(&editor);
     s.show();
-    click(&s, u"btnStampa"_qs);
+    click(&s, u"btnStampa"_s);
 
-    QCOMPARE(printer.documentNames, QStringList{u"Riepilogo dati"_qs});
+    QCOMPARE(printer.documentNames, QStringList{u"Riepilogo dati"_s});
     const QString text = pdfText(pdf);
-    QVERIFY2(text.contains(u"Riepilogo questioni in sospeso"_qs), qPrintable(text));
-    QVERIFY(text.contains(u"Rossi Mario"_qs));
-    QVERIFY(text.contains(u"Fattura 12 da saldare"_qs));
-    QVERIFY(text.contains(u"Bianchi Anna"_qs));
-    QVERIFY(text.indexOf(u"Rossi Mario"_qs) < text.indexOf(u"Bianchi Anna"_qs));
-    QVERIFY(text.contains(u"Stampa eseguita in data "_qs +
-                          QDate::currentDate().toString(u"dd/MM/yyyy"_qs)));
+    QVERIFY2(text.contains(u"Riepilogo questioni in sospeso"_s), qPrintable(text));
+    QVERIFY(text.contains(u"Rossi Mario"_s));
+    QVERIFY(text.contains(u"Fattura 12 da saldare"_s));
+    QVERIFY(text.contains(u"Bianchi Anna"_s));
+    QVERIFY(text.indexOf(u"Rossi Mario"_s) < text.indexOf(u"Bianchi Anna"_s));
+    QVERIFY(text.contains(u"Stampa eseguita in data "_s +
+                          QDate::currentDate().toString(u"dd/MM/yyyy"_s)));
   }
 
   // A long summary print counts its pages where the hint line was, and
@@ -299,25 +301,25 @@ class StatusListTest : public QObject {
   void aLongSummaryPrintShowsItsProgress() {
     TestFolder folder;
     QList<TSchedaAccettazione> letters;
-    for (int i = 0; i < 120; ++i) letters << letter(u"Destinatario %1"_qs.arg(i), u"No"_qs);
+    for (int i = 0; i < 120; ++i) letters << letter(u"Destinatario %1"_s.arg(i), u"No"_s);
     folder.write(acceptanceArchive().fileName, Fixture::bytes(letters));
-    PdfPrintService printer(folder.filePath(u"riepilogo.pdf"_qs));
+    PdfPrintService printer(folder.filePath(u"riepilogo.pdf"_s));
     QWidget editor;
     TfrmInviate s(&editor);
     s.show();
-    auto* strip = s.findChild<ProgressStrip*>(u"prgStampa"_qs);
+    auto* strip = s.findChild<ProgressStrip*>(u"prgStampa"_s);
     QVERIFY(strip);
     strip->setDelay(0);
     StripWatch watch(strip);
-    click(&s, u"btnStampa"_qs);
+    click(&s, u"btnStampa"_s);
 
     QCOMPARE(printer.jobs.size(), size_t(1));
     const int pages = int(printer.jobs.front().size());
     QVERIFY(pages >= 3);
-    QVERIFY2(watch.shown.contains(u"Pagine stampate: 1 su %1"_qs.arg(pages)),
+    QVERIFY2(watch.shown.contains(u"Pagine stampate: 1 su %1"_s.arg(pages)),
              qPrintable(watch.shown.join(u'|')));
     QVERIFY(strip->isHidden());
-    QVERIFY(s.findChild<QLabel*>(u"lblRigo03"_qs)->isVisible());
+    QVERIFY(s.findChild<QLabel*>(u"lblRigo03"_s)->isVisible());
   }
 
   // A letter whose fields hold line breaks (an older or foreign archive)
@@ -328,26 +330,26 @@ class StatusListTest : public QObject {
     TestFolder folder;
     folder.write(acceptanceArchive().fileName,
                  Fixture::bytes(QList<TSchedaAccettazione>{
-                     letter(u"Uno"_qs, u"No"_qs),
-                     letter(u"Due"_qs, u"No"_qs,
-                            {{u"Mittente"_qs, u"Studio\r\nNeri"_qs},
-                             {u"Contenuto"_qs, u"Diffida\r\nsecondo avviso\r\nurgente"_qs}}),
-                     letter(u"Tre"_qs, u"No"_qs)}));
-    const QString pdf = folder.filePath(u"riepilogo.pdf"_qs);
+                     letter(u"Uno"_s, u"No"_s),
+                     letter(u"Due"_s, u"No"_s,
+                            {{u"Mittente"_s, u"Studio\r\nNeri"_s},
+                             {u"Contenuto"_s, u"Diffida\r\nsecondo avviso\r\nurgente"_s}}),
+                     letter(u"Tre"_s, u"No"_s)}));
+    const QString pdf = folder.filePath(u"riepilogo.pdf"_s);
     PdfPrintService printer(pdf);
     QWidget editor;
     TfrmInviate s(&editor);
     s.show();
 
     const QStringList shown = lines(&s);
-    QCOMPARE(recipients(shown), (QStringList{u"Uno"_qs, u"Due"_qs, u"Tre"_qs}));
-    QVERIFY(shown[1].endsWith(u"Contenuto: Diffida secondo avviso urgente"_qs));
+    QCOMPARE(recipients(shown), (QStringList{u"Uno"_s, u"Due"_s, u"Tre"_s}));
+    QVERIFY(shown[1].endsWith(u"Contenuto: Diffida secondo avviso urgente"_s));
     QCOMPARE(line(&s, 1).data().toString().count(u'\n'), 0);
 
-    click(&s, u"btnStampa"_qs);
+    click(&s, u"btnStampa"_s);
     const QString text = pdfText(pdf);
-    QVERIFY2(text.contains(u"secondo avviso urgente"_qs), qPrintable(text));
-    QVERIFY2(text.contains(u"A: Tre"_qs), qPrintable(text));
+    QVERIFY2(text.contains(u"secondo avviso urgente"_s), qPrintable(text));
+    QVERIFY2(text.contains(u"A: Tre"_s), qPrintable(text));
   }
 };
 

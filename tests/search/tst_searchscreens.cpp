@@ -13,16 +13,18 @@
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace ScreenHelpers;
 using Fixture::record;
 
 namespace {
 
 TSchedaRicevimento item(const QString& recipient, bool parcel, const Fixture::Fields& more = {}) {
-  auto r = record<TSchedaRicevimento>({{u"Destinatario"_qs, recipient},
-                                       {u"Mittente"_qs, u"Studio Neri"_qs},
-                                       {u"Data"_qs, u"03/11/2015"_qs},
-                                       {u"Contenuto"_qs, u"Atti"_qs}});
+  auto r = record<TSchedaRicevimento>({{u"Destinatario"_s, recipient},
+                                       {u"Mittente"_s, u"Studio Neri"_s},
+                                       {u"Data"_s, u"03/11/2015"_s},
+                                       {u"Contenuto"_s, u"Atti"_s}});
   r.setFlag(u"Pacco", parcel);
   r.setFlag(u"Raccomandata", true);
   for (const auto& [name, text] : more) r.setText(name, text);
@@ -31,8 +33,8 @@ TSchedaRicevimento item(const QString& recipient, bool parcel, const Fixture::Fi
 
 QByteArray threeItems() {
   return Fixture::bytes(QList<TSchedaRicevimento>{
-      item(u"Rossi Mario"_qs, true, {{u"Data"_qs, u"03/11/2014"_qs}}),
-      item(u"Grossi"_qs, false), item(u"Bianchi Rossi"_qs, true)});
+      item(u"Rossi Mario"_s, true, {{u"Data"_s, u"03/11/2014"_s}}),
+      item(u"Grossi"_s, false), item(u"Bianchi Rossi"_s, true)});
 }
 
 QStringList recipients(const QStringList& lines) {
@@ -80,28 +82,28 @@ class SearchScreenTest : public QObject {
   void filtersSelectRecords_data() {
     QTest::addColumn<QStringList>("filters");  // box, text, box, text...
     QTest::addColumn<QStringList>("found");
-    const QStringList all{u"Rossi Mario"_qs, u"Grossi"_qs, u"Bianchi Rossi"_qs};
+    const QStringList all{u"Rossi Mario"_s, u"Grossi"_s, u"Bianchi Rossi"_s};
     QTest::newRow("all blank") << QStringList{} << all;
-    QTest::newRow("blanks only") << QStringList{u"txtDestinatario"_qs, u"   "_qs} << all;
-    QTest::newRow("anywhere in the field") << QStringList{u"txtDestinatario"_qs, u"ross"_qs}
+    QTest::newRow("blanks only") << QStringList{u"txtDestinatario"_s, u"   "_s} << all;
+    QTest::newRow("anywhere in the field") << QStringList{u"txtDestinatario"_s, u"ross"_s}
                                            << all;
-    QTest::newRow("outer blank kept") << QStringList{u"txtDestinatario"_qs, u"rossi "_qs}
-                                      << QStringList{u"Rossi Mario"_qs};
-    QTest::newRow("year in the date") << QStringList{u"txtData"_qs, u"2014"_qs}
-                                      << QStringList{u"Rossi Mario"_qs};
-    QTest::newRow("flag sì") << QStringList{u"txtPacco"_qs, u"sì"_qs}
-                             << QStringList{u"Rossi Mario"_qs, u"Bianchi Rossi"_qs};
-    QTest::newRow("flag s") << QStringList{u"txtPacco"_qs, u"s"_qs}
-                            << QStringList{u"Rossi Mario"_qs, u"Bianchi Rossi"_qs};
-    QTest::newRow("flag no") << QStringList{u"txtPacco"_qs, u"no"_qs}
-                             << QStringList{u"Grossi"_qs};
-    QTest::newRow("flag SÌ in capitals") << QStringList{u"txtPacco"_qs, u"SÌ"_qs}
+    QTest::newRow("outer blank kept") << QStringList{u"txtDestinatario"_s, u"rossi "_s}
+                                      << QStringList{u"Rossi Mario"_s};
+    QTest::newRow("year in the date") << QStringList{u"txtData"_s, u"2014"_s}
+                                      << QStringList{u"Rossi Mario"_s};
+    QTest::newRow("flag sì") << QStringList{u"txtPacco"_s, u"sì"_s}
+                             << QStringList{u"Rossi Mario"_s, u"Bianchi Rossi"_s};
+    QTest::newRow("flag s") << QStringList{u"txtPacco"_s, u"s"_s}
+                            << QStringList{u"Rossi Mario"_s, u"Bianchi Rossi"_s};
+    QTest::newRow("flag no") << QStringList{u"txtPacco"_s, u"no"_s}
+                             << QStringList{u"Grossi"_s};
+    QTest::newRow("flag SÌ in capitals") << QStringList{u"txtPacco"_s, u"SÌ"_s}
                                          << QStringList{};
     QTest::newRow("two filters, both matching")
-        << QStringList{u"txtDestinatario"_qs, u"ROSS"_qs, u"txtPacco"_qs, u"no"_qs}
-        << QStringList{u"Grossi"_qs};
+        << QStringList{u"txtDestinatario"_s, u"ROSS"_s, u"txtPacco"_s, u"no"_s}
+        << QStringList{u"Grossi"_s};
     QTest::newRow("two filters, one failing")
-        << QStringList{u"txtDestinatario"_qs, u"bianchi"_qs, u"txtPacco"_qs, u"no"_qs}
+        << QStringList{u"txtDestinatario"_s, u"bianchi"_s, u"txtPacco"_s, u"no"_s}
         << QStringList{};
   }
   void filtersSelectRecords() {
@@ -112,50 +114,50 @@ class SearchScreenTest : public QObject {
     Screen s;
     for (int i = 0; i < filters.size(); i += 2)
       box(&s.screen, filters[i])->setText(filters[i + 1]);
-    click(&s.screen, u"btnCerca"_qs);
+    click(&s.screen, u"btnCerca"_s);
 
     QCOMPARE(recipients(lines(&s.screen)), found);
-    QCOMPARE(labelText(&s.screen, u"lblTrovate"_qs),
-             u"Il presente riepilogo contiene %1 schede"_qs.arg(found.size()));
+    QCOMPARE(labelText(&s.screen, u"lblTrovate"_s),
+             u"Il presente riepilogo contiene %1 schede"_s.arg(found.size()));
     int set = 0;
     for (int i = 1; i < filters.size(); i += 2) set += filters[i].trimmed().isEmpty() ? 0 : 1;
-    QCOMPARE(labelText(&s.screen, u"lblConta"_qs), QString::number(set));
-    QVERIFY(shown(&s.screen, u"panContainer"_qs));
-    QVERIFY(!shown(&s.screen, u"panAvvio"_qs));
-    QCOMPARE(s.focused(), u"txtTrova"_qs);
+    QCOMPARE(labelText(&s.screen, u"lblConta"_s), QString::number(set));
+    QVERIFY(shown(&s.screen, u"panContainer"_s));
+    QVERIFY(!shown(&s.screen, u"panAvvio"_s));
+    QCOMPARE(s.focused(), u"txtTrova"_s);
   }
 
   void emptyArchiveShowsZero() {
     TestFolder folder;
     Screen s;
-    QCOMPARE(labelText(&s.screen, u"lblTrovate"_qs), u"Il presente riepilogo contiene 0 schede"_qs);
-    click(&s.screen, u"btnCerca"_qs);
+    QCOMPARE(labelText(&s.screen, u"lblTrovate"_s), u"Il presente riepilogo contiene 0 schede"_s);
+    click(&s.screen, u"btnCerca"_s);
     QVERIFY(lines(&s.screen).isEmpty());
-    QCOMPARE(labelText(&s.screen, u"lblTrovate"_qs), u"Il presente riepilogo contiene 0 schede"_qs);
-    QVERIFY(shown(&s.screen, u"panContainer"_qs));
+    QCOMPARE(labelText(&s.screen, u"lblTrovate"_s), u"Il presente riepilogo contiene 0 schede"_s);
+    QVERIFY(shown(&s.screen, u"panContainer"_s));
   }
 
   void enterGoesRoundTheFiltersWithTheirFrames() {
     TestFolder folder;
     Screen s;
-    QCOMPARE(s.focused(), u"txtDestinatario"_qs);
-    QVERIFY(shown(&s.screen, u"effDestinatario"_qs));
+    QCOMPARE(s.focused(), u"txtDestinatario"_s);
+    QVERIFY(shown(&s.screen, u"effDestinatario"_s));
     QStringList visited;
     for (int i = 0; i < 10; ++i) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
       visited << s.focused();
     }
-    QCOMPARE(visited, (QStringList{u"txtLocalitaDes"_qs, u"txtMittente"_qs, u"txtLocalitaMit"_qs,
-                                   u"txtRaccomandata"_qs, u"txtPacco"_qs, u"txtAssicurata"_qs,
-                                   u"txtUfficio"_qs, u"txtData"_qs, u"txtContenuto"_qs,
-                                   u"txtDestinatario"_qs}));
+    QCOMPARE(visited, (QStringList{u"txtLocalitaDes"_s, u"txtMittente"_s, u"txtLocalitaMit"_s,
+                                   u"txtRaccomandata"_s, u"txtPacco"_s, u"txtAssicurata"_s,
+                                   u"txtUfficio"_s, u"txtData"_s, u"txtContenuto"_s,
+                                   u"txtDestinatario"_s}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QVERIFY(shown(&s.screen, u"effLocalitaDes"_qs));
-    QVERIFY(!shown(&s.screen, u"effDestinatario"_qs));
-    QVERIFY(shown(&s.screen, u"panAvvio"_qs));  // Enter never searches
+    QVERIFY(shown(&s.screen, u"effLocalitaDes"_s));
+    QVERIFY(!shown(&s.screen, u"effDestinatario"_s));
+    QVERIFY(shown(&s.screen, u"panAvvio"_s));  // Enter never searches
     // The frame lies 4 pixels round its box, behind it.
-    QCOMPARE(s.screen.findChild<QWidget*>(u"effLocalitaDes"_qs)->geometry(),
-             box(&s.screen, u"txtLocalitaDes"_qs)->geometry().adjusted(-4, -4, 4, 4));
+    QCOMPARE(s.screen.findChild<QWidget*>(u"effLocalitaDes"_s)->geometry(),
+             box(&s.screen, u"txtLocalitaDes"_s)->geometry().adjusted(-4, -4, 4, 4));
   }
 
   // Minimised and restored by the window system, the result keeps its find
@@ -164,10 +166,10 @@ class SearchScreenTest : public QObject {
     TestFolder folder;
     folder.write(returnReceiptArchive().fileName, threeItems());
     Screen s;
-    click(&s.screen, u"btnCerca"_qs);
-    auto* find = box(&s.screen, u"txtTrova"_qs);
-    find->setText(u"ross"_qs);
-    click(&s.screen, u"btnTrova"_qs);
+    click(&s.screen, u"btnCerca"_s);
+    auto* find = box(&s.screen, u"txtTrova"_s);
+    find->setText(u"ross"_s);
+    click(&s.screen, u"btnTrova"_s);
     QCOMPARE(chosenRow(&s.screen), 0);
 
     s.screen.showMinimized();
@@ -175,10 +177,10 @@ class SearchScreenTest : public QObject {
     s.screen.showNormal();
     QTRY_VERIFY(!s.screen.isMinimized());
 
-    QCOMPARE(find->text(), u"ross"_qs);
-    QVERIFY(shown(&s.screen, u"panContainer"_qs));
+    QCOMPARE(find->text(), u"ross"_s);
+    QVERIFY(shown(&s.screen, u"panContainer"_s));
     QCOMPARE(lines(&s.screen).size(), 3);
-    click(&s.screen, u"btnTrova"_qs);
+    click(&s.screen, u"btnTrova"_s);
     QCOMPARE(chosenRow(&s.screen), 1);
   }
 
@@ -189,9 +191,9 @@ class SearchScreenTest : public QObject {
     screen.show();
     QApplication::setActiveWindow(&screen);
     QVERIFY(QTest::qWaitForWindowActive(&screen));
-    QCOMPARE(screen.windowTitle(), u" Trova dati anagrafici in archivio"_qs);
-    QCOMPARE(QApplication::focusWidget()->objectName(), u"txtNome"_qs);
-    QCOMPARE(labelText(&screen, u"lblNote"_qs), u"Note:"_qs);
+    QCOMPARE(screen.windowTitle(), u" Trova dati anagrafici in archivio"_s);
+    QCOMPARE(QApplication::focusWidget()->objectName(), u"txtNome"_s);
+    QCOMPARE(labelText(&screen, u"lblNote"_s), u"Note:"_s);
   }
 
   void archiveFailureIsReportedInAPlainBox() {
@@ -200,21 +202,21 @@ class SearchScreenTest : public QObject {
     folder.write(returnReceiptArchive().fileName, threeItems());
     folder.makeReadOnly(returnReceiptArchive().fileName);
     Screen s;
-    QVERIFY(!shown(&s.screen, u"lblAttendere"_qs));
-    QWidget* search = s.screen.findChild<QWidget*>(u"btnCerca"_qs);
+    QVERIFY(!shown(&s.screen, u"lblAttendere"_s));
+    QWidget* search = s.screen.findChild<QWidget*>(u"btnCerca"_s);
     QTest::mousePress(search, Qt::LeftButton);
-    QVERIFY(shown(&s.screen, u"lblAttendere"_qs));
+    QVERIFY(shown(&s.screen, u"lblAttendere"_s));
     QTest::mouseRelease(search, Qt::LeftButton);
 
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().form, RecordingMessages::Form::Plain);
     QCOMPARE(messages.last().text, kArchiveAccessMessage);
-    QVERIFY(shown(&s.screen, u"panAvvio"_qs));
-    QVERIFY(shown(&s.screen, u"lblAttendere"_qs));
+    QVERIFY(shown(&s.screen, u"panAvvio"_s));
+    QVERIFY(shown(&s.screen, u"lblAttendere"_s));
 
-    click(&s.screen, u"btnAnnulla"_qs);
+    click(&s.screen, u"btnAnnulla"_s);
     QVERIFY(!s.screen.isVisible());
-    QVERIFY(!s.screen.findChild<QWidget*>(u"lblAttendere"_qs)->isVisibleTo(&s.screen));
+    QVERIFY(!s.screen.findChild<QWidget*>(u"lblAttendere"_s)->isVisibleTo(&s.screen));
   }
 
   // The double click compares lines only: a record the filters left out
@@ -223,10 +225,10 @@ class SearchScreenTest : public QObject {
   void doubleClickLoadsWhenTheTagIsTheScreensWord_data() {
     QTest::addColumn<QString>("tag");
     QTest::addColumn<bool>("loads");
-    QTest::newRow("own word") << u"ricevimento"_qs << true;
-    QTest::newRow("own word in blanks") << u" ricevimento "_qs << true;
-    QTest::newRow("capital") << u"Ricevimento"_qs << false;
-    QTest::newRow("another screen's word") << u"accettazione"_qs << false;
+    QTest::newRow("own word") << u"ricevimento"_s << true;
+    QTest::newRow("own word in blanks") << u" ricevimento "_s << true;
+    QTest::newRow("capital") << u"Ricevimento"_s << false;
+    QTest::newRow("another screen's word") << u"accettazione"_s << false;
     QTest::newRow("no tag") << QString() << false;
   }
   void doubleClickLoadsWhenTheTagIsTheScreensWord() {
@@ -235,53 +237,53 @@ class SearchScreenTest : public QObject {
     TestFolder folder;
     folder.write(returnReceiptArchive().fileName,
                  Fixture::bytes(QList<TSchedaRicevimento>{
-                     item(u"Verdi"_qs, true, {{u"Ufficio"_qs, u"Roma"_qs}}),
-                     item(u"Neri"_qs, true),
-                     item(u"Verdi"_qs, false, {{u"Ufficio"_qs, u"Milano"_qs},
-                                               {u"N01"_qs, u"A"_qs}})}));
+                     item(u"Verdi"_s, true, {{u"Ufficio"_s, u"Roma"_s}}),
+                     item(u"Neri"_s, true),
+                     item(u"Verdi"_s, false, {{u"Ufficio"_s, u"Milano"_s},
+                                               {u"N01"_s, u"A"_s}})}));
     Fixture::Editor editor(returnReceiptLayout());
-    editor.setText(u"txtUfficio"_qs, u"prima"_qs);
-    editor.check(u"chkPacco"_qs)->setChecked(true);
+    editor.setText(u"txtUfficio"_s, u"prima"_s);
+    editor.check(u"chkPacco"_s)->setChecked(true);
     TfrmTrovaRicevimento screen(&editor, &editor);
     screen.setTag(tag);
     screen.show();
-    QTest::keyClicks(box(&screen, u"txtUfficio"_qs), u"roma"_qs);
-    click(&screen, u"btnCerca"_qs);
-    QCOMPARE(recipients(lines(&screen)), QStringList{u"Verdi"_qs});
+    QTest::keyClicks(box(&screen, u"txtUfficio"_s), u"roma"_s);
+    click(&screen, u"btnCerca"_s);
+    QCOMPARE(recipients(lines(&screen)), QStringList{u"Verdi"_s});
 
     doubleClickRow(&screen, 0);
     QVERIFY(!screen.isVisible());
-    QCOMPARE(labelText(&screen, u"lblMemory"_qs), tag);  // the screen never changes it
-    QCOMPARE(editor.text(u"txtUfficio"_qs), loads ? u"Milano"_qs : u"prima"_qs);
-    QCOMPARE(editor.text(u"txtN01"_qs), loads ? u"A"_qs : QString());
-    QCOMPARE(editor.position(), loads ? u"3"_qs : QString());
-    QCOMPARE(editor.check(u"chkPacco"_qs)->isChecked(), !loads);
-    QCOMPARE(editor.check(u"chkRaccomandata"_qs)->isChecked(), loads);
+    QCOMPARE(labelText(&screen, u"lblMemory"_s), tag);  // the screen never changes it
+    QCOMPARE(editor.text(u"txtUfficio"_s), loads ? u"Milano"_s : u"prima"_s);
+    QCOMPARE(editor.text(u"txtN01"_s), loads ? u"A"_s : QString());
+    QCOMPARE(editor.position(), loads ? u"3"_s : QString());
+    QCOMPARE(editor.check(u"chkPacco"_s)->isChecked(), !loads);
+    QCOMPARE(editor.check(u"chkRaccomandata"_s)->isChecked(), loads);
   }
 
   // The search screen's own boxes bear the editor's names; the record must
   // land in the real workspace underneath, not in the filters.
   void doubleClickFillsTheRealWorkspace() {
     TestFolder folder;
-    auto letter = record<TSchedaAccettazione>({{u"Destinatario"_qs, u"Verdi"_qs},
-                                               {u"Mittente"_qs, u"Neri"_qs},
-                                               {u"Data"_qs, u"01/01/2026"_qs},
-                                               {u"Contenuto"_qs, u"Atti"_qs}});
+    auto letter = record<TSchedaAccettazione>({{u"Destinatario"_s, u"Verdi"_s},
+                                               {u"Mittente"_s, u"Neri"_s},
+                                               {u"Data"_s, u"01/01/2026"_s},
+                                               {u"Contenuto"_s, u"Atti"_s}});
     letter.setFlag(u"Inviata", true);
     folder.write(acceptanceArchive().fileName,
                  Fixture::bytes(QList<TSchedaAccettazione>{letter, letter}));
     TfrmAccettazione workspace;
     workspace.show();
     TfrmTrovaAccettazione screen(&workspace, &workspace);
-    screen.setTag(u"accettazione"_qs);
+    screen.setTag(u"accettazione"_s);
     screen.show();
-    click(&screen, u"btnCerca"_qs);
+    click(&screen, u"btnCerca"_s);
     QCOMPARE(lines(&screen).size(), 2);
     doubleClickRow(&screen, 0);
 
-    QCOMPARE(workspace.findChild<QLineEdit*>(u"txtDestinatario"_qs)->text(), u"Verdi"_qs);
-    QCOMPARE(workspace.findChild<QLabel*>(u"lblPosizione"_qs)->text(), u"2"_qs);
-    QCOMPARE(box(&screen, u"txtMittente"_qs)->text(), QString());
+    QCOMPARE(workspace.findChild<QLineEdit*>(u"txtDestinatario"_s)->text(), u"Verdi"_s);
+    QCOMPARE(workspace.findChild<QLabel*>(u"lblPosizione"_s)->text(), u"2"_s);
+    QCOMPARE(box(&screen, u"txtMittente"_s)->text(), QString());
   }
 
   void resultPanelFindsAndPrintsWithTheSearchTitle() {
@@ -290,16 +292,16 @@ class SearchScreenTest : public QObject {
     folder.write(returnReceiptArchive().fileName, threeItems());
     PdfPrintService printer;
     Screen s;
-    click(&s.screen, u"btnCerca"_qs);
-    QTest::keyClicks(box(&s.screen, u"txtTrova"_qs), u"bianchi"_qs);
-    click(&s.screen, u"btnTrova"_qs);
+    click(&s.screen, u"btnCerca"_s);
+    QTest::keyClicks(box(&s.screen, u"txtTrova"_s), u"bianchi"_s);
+    click(&s.screen, u"btnTrova"_s);
     QCOMPARE(chosenRow(&s.screen), 2);
 
-    click(&s.screen, u"btnStampa"_qs);
+    click(&s.screen, u"btnStampa"_s);
     QCOMPARE(printer.jobs.size(), size_t(1));
     const std::vector<Page>& pages = printer.jobs.front();
-    QCOMPARE(findBox(pages.front(), u"txtTitolo"_qs)->text, u"Avvisi di Ricevimento"_qs);
-    QCOMPARE(findBox(pages.front(), u"txtRiepilogo"_qs)->text.split(u'\n'), lines(&s.screen));
+    QCOMPARE(findBox(pages.front(), u"txtTitolo"_s)->text, u"Avvisi di Ricevimento"_s);
+    QCOMPARE(findBox(pages.front(), u"txtRiepilogo"_s)->text.split(u'\n'), lines(&s.screen));
     QCOMPARE(messages.count(), 0);
   }
 };

@@ -3,9 +3,11 @@
 #include <QDir>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 QStringList openFiles() {
   QStringList files;
-  const QDir descriptors(u"/proc/self/fd"_qs);
+  const QDir descriptors(u"/proc/self/fd"_s);
   const auto all = QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot;
   for (const QString& fd : descriptors.entryList(all)) {
     const QString target = QFileInfo(descriptors.filePath(fd)).symLinkTarget();

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 OtherStation::~OtherStation() {
   if (process_.state() != QProcess::NotRunning) stop();
 }
@@ -20,17 +22,17 @@ QByteArray OtherStation::nextLine() {
 }
 
 void OtherStation::hold(const QString& archivePath, int milliseconds) {
-  start({u"hold"_qs, archivePath, QString::number(milliseconds)});
+  start({u"hold"_s, archivePath, QString::number(milliseconds)});
   if (nextLine() != "held") qFatal("the other station does not hold the archive");
 }
 
 void OtherStation::append(const QString& archivePath, int count, const QString& tag) {
-  start({u"append"_qs, archivePath, QString::number(count), tag});
+  start({u"append"_s, archivePath, QString::number(count), tag});
   if (nextLine() != "ready") qFatal("the other station is not ready");
 }
 
 void OtherStation::scan(const QString& archivePath) {
-  start({u"scan"_qs, archivePath});
+  start({u"scan"_s, archivePath});
   if (nextLine() != "ready") qFatal("the other station is not ready");
 }
 

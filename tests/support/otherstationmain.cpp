@@ -27,6 +27,8 @@
 #include "archive/archiveerror.h"
 #include "archive/tarchivio.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const ArchiveDefinition& definitionOf(const QString& path) {
@@ -52,7 +54,7 @@ void say(const QString& line) {
 // Reads the input up to the end of the line "go", byte by byte, so that
 // nothing after it is taken from the input before toldToStop() looks.
 void awaitStart() {
-  say(u"ready"_qs);
+  say(u"ready"_s);
   char c = 0;
   while (::read(0, &c, 1) == 1 && c != '\n') {
   }
@@ -61,7 +63,7 @@ void awaitStart() {
 void hold(const QString& path, int milliseconds) {
   TArchivio archive(definitionOf(path), path);
   archive.Open();
-  say(u"held"_qs);
+  say(u"held"_s);
   toldToStop(milliseconds);
   archive.Close();
 }
@@ -70,7 +72,7 @@ void append(const QString& path, int count, const QString& tag) {
   awaitStart();
   TSchedaAnagrafica card;
   for (int n = 1; n <= count; ++n) {
-    const QString name = u"%1-%2"_qs.arg(tag).arg(n, 4, 10, QChar(u'0'));
+    const QString name = u"%1-%2"_s.arg(tag).arg(n, 4, 10, QChar(u'0'));
     card.setText(u"Nome", name);
     card.setText(u"Note", name);
     TArchivio archive(addressBookArchive(), path);
@@ -78,7 +80,7 @@ void append(const QString& path, int count, const QString& tag) {
     archive.Append(card);
     const int position = archive.Position();
     archive.Close();
-    say(u"%1 %2"_qs.arg(position).arg(name));
+    say(u"%1 %2"_s.arg(position).arg(name));
   }
 }
 
@@ -97,7 +99,7 @@ void scan(const QString& path) {
     archive.Close();
     ++scans;
   }
-  say(u"%1 %2"_qs.arg(scans).arg(torn));
+  say(u"%1 %2"_s.arg(scans).arg(torn));
 }
 
 }  // namespace

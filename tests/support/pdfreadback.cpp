@@ -3,16 +3,18 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 constexpr double kMmPerPoint = 25.4 / 72.0;
 }
 
 QList<PdfPage> pdfPages(const QString& pdf) {
   QProcess process;
-  process.start(u"pdftotext"_qs, {u"-bbox"_qs, pdf, u"-"_qs});
+  process.start(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s});
   if (!process.waitForFinished(30000)) qFatal("pdftotext did not finish");
   static const QRegularExpression item(
-      uR"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_qs);
+      uR"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
   QList<PdfPage> pages;
   auto matches = item.globalMatch(QString::fromUtf8(process.readAllStandardOutput()));
   while (matches.hasNext()) {
@@ -28,7 +30,7 @@ QList<PdfPage> pdfPages(const QString& pdf) {
 
 QString pdfText(const QString& pdf) {
   QProcess process;
-  process.start(u"pdftotext"_qs, {u"-layout"_qs, pdf, u"-"_qs});
+  process.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
   if (!process.waitForFinished(30000)) qFatal("pdftotext did not finish");
   return QString::fromUtf8(process.readAllStandardOutput());
 }
@@ -47,12 +49,12 @@ const PdfWord& findWord(const QList<PdfWord>& words, const QString& text) {
 
 QImage pdfImage(const QString& pdf, const QString& folder, int page) {
   QProcess process;
-  const QString stem = folder + u"/page"_qs;
-  process.start(u"pdftoppm"_qs,
-                {u"-r"_qs, QString::number(kImageDotsPerMm * 25.4), u"-gray"_qs, u"-png"_qs,
-                 u"-aaVector"_qs, u"no"_qs,
-                 u"-f"_qs, QString::number(page), u"-l"_qs, QString::number(page),
-                 u"-singlefile"_qs, pdf, stem});
+  const QString stem = folder + u"/page"_s;
+  process.start(u"pdftoppm"_s,
+                {u"-r"_s, QString::number(kImageDotsPerMm * 25.4), u"-gray"_s, u"-png"_s,
+                 u"-aaVector"_s, u"no"_s,
+                 u"-f"_s, QString::number(page), u"-l"_s, QString::number(page),
+                 u"-singlefile"_s, pdf, stem});
   if (!process.waitForFinished(60000)) qFatal("pdftoppm did not finish");
-  return QImage(stem + u".png"_qs);
+  return QImage(stem + u".png"_s);
 }

@@ -2,9 +2,11 @@
 
 #include <QStandardPaths>
 
+using namespace Qt::StringLiterals;
+
 QStringList missingPopplerTools() {
   QStringList missing;
-  for (const QString& tool : {u"pdftotext"_qs, u"pdftoppm"_qs})
+  for (const QString& tool : {u"pdftotext"_s, u"pdftoppm"_s})
     if (QStandardPaths::findExecutable(tool).isEmpty()) missing << tool;
   return missing;
 }

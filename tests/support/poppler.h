@@ -3,6 +3,8 @@
 #include <QString>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // The poppler tools the PDF read-back runs (pdftotext, pdftoppm) that cannot
 // be found on this machine, by name; empty when both are there.
 QStringList missingPopplerTools();
@@ -13,6 +15,6 @@ QStringList missingPopplerTools();
   do {                                                                                \
     const QStringList missing = missingPopplerTools();                                \
     if (!missing.isEmpty())                                                           \
-      QSKIP(qPrintable(u"poppler-utils is not installed: no "_qs + missing.join(u", "_qs) + \
-                       u" to read the PDF back"_qs));                                 \
+      QSKIP(qPrintable(u"poppler-utils is not installed: no "_s + missing.join(u", "_s) + \
+                       u" to read the PDF back"_s));                                 \
   } while (false)

@@ -8,20 +8,22 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 SmallDisk::SmallDisk(int kilobytes) {
   if (::geteuid() != 0) {
-    whyNot_ = u"a full disk is simulated with a tmpfs, which only root can mount"_qs;
+    whyNot_ = u"a full disk is simulated with a tmpfs, which only root can mount"_s;
     return;
   }
   if (!mountPoint_.isValid()) {
-    whyNot_ = u"no folder for the mount point: "_qs + mountPoint_.errorString();
+    whyNot_ = u"no folder for the mount point: "_s + mountPoint_.errorString();
     return;
   }
   const QByteArray target = QFile::encodeName(mountPoint_.path());
   const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k,mode=0755";
   if (::mount("tmpfs", target.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()) !=
       0) {
-    whyNot_ = u"the system refused to mount a tmpfs: "_qs + QString::fromLocal8Bit(std::strerror(errno));
+    whyNot_ = u"the system refused to mount a tmpfs: "_s + QString::fromLocal8Bit(std::strerror(errno));
     return;
   }
   mounted_ = true;
@@ -37,7 +39,7 @@ SmallDisk::~SmallDisk() {
 QString SmallDisk::path() const { return mountPoint_.path() + u'/'; }
 
 void SmallDisk::fill() {
-  const QByteArray filler = QFile::encodeName(path() + u".filler"_qs);
+  const QByteArray filler = QFile::encodeName(path() + u".filler"_s);
   const int fd = ::open(filler.constData(), O_WRONLY | O_CREAT | O_APPEND, 0600);
   if (fd < 0) qFatal("cannot create the filler file: %s", std::strerror(errno));
   static const char block[4096] = {};

@@ -11,6 +11,8 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 bool setImmutable(const QString& path, bool on) {
   const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
@@ -27,7 +29,7 @@ bool setImmutable(const QString& path, bool on) {
 }  // namespace
 
 TestFolder::TestFolder(const QString& parent)
-    : dir_((parent.isEmpty() ? QDir::tempPath() : parent) + u"/velinda-XXXXXX"_qs) {
+    : dir_((parent.isEmpty() ? QDir::tempPath() : parent) + u"/velinda-XXXXXX"_s) {
   ProgramFolder::setOverride(dir_.path());
 }
 

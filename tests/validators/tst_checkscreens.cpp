@@ -10,6 +10,8 @@
 #include "validators/tfrmiban.h"
 #include "validators/tfrmpartitaiva.h"
 
+using namespace Qt::StringLiterals;
+
 using Form = RecordingMessages::Form;
 Q_DECLARE_METATYPE(RecordingMessages::Form)
 
@@ -24,10 +26,10 @@ std::unique_ptr<CheckScreen> makeScreen(const QString& name) {
 }
 
 QString boxNameOf(const QString& screen) {
-  if (screen == u"TfrmCodFisc") return u"txtCodFisc"_qs;
-  if (screen == u"TfrmPartitaIva") return u"txtPartitaIva"_qs;
-  if (screen == u"TfrmIban") return u"txtIban"_qs;
-  return u"txtNumero"_qs;
+  if (screen == u"TfrmCodFisc") return u"txtCodFisc"_s;
+  if (screen == u"TfrmPartitaIva") return u"txtPartitaIva"_s;
+  if (screen == u"TfrmIban") return u"txtIban"_s;
+  return u"txtNumero"_s;
 }
 
 // A screen shown as its caller would, with its box and its two buttons.
@@ -40,8 +42,8 @@ struct OpenScreen {
   explicit OpenScreen(const QString& name, const QString& value = {})
       : screen(makeScreen(name)) {
     box = screen->findChild<QLineEdit*>(boxNameOf(name));
-    controlla = screen->findChild<QPushButton*>(u"btnControlla"_qs);
-    chiudi = screen->findChild<QPushButton*>(u"btnChiudi"_qs);
+    controlla = screen->findChild<QPushButton*>(u"btnControlla"_s);
+    chiudi = screen->findChild<QPushButton*>(u"btnChiudi"_s);
     if (!value.isEmpty()) screen->setValue(value);
     screen->show();
   }
@@ -56,28 +58,28 @@ class CheckScreensTest : public QObject {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("maxLength");
-    QTest::newRow("tax code") << u"TfrmCodFisc"_qs << u" Controllo codice fiscale"_qs << 16;
-    QTest::newRow("VAT number") << u"TfrmPartitaIva"_qs << u" Controllo partita IVA"_qs << 11;
-    QTest::newRow("IBAN") << u"TfrmIban"_qs << u" Controllo IBAN"_qs << 27;
-    QTest::newRow("card") << u"TfrmCarta"_qs << u" Controllo carta di credito"_qs << 30;
+    QTest::newRow("tax code") << u"TfrmCodFisc"_s << u" Controllo codice fiscale"_s << 16;
+    QTest::newRow("VAT number") << u"TfrmPartitaIva"_s << u" Controllo partita IVA"_s << 11;
+    QTest::newRow("IBAN") << u"TfrmIban"_s << u" Controllo IBAN"_s << 27;
+    QTest::newRow("card") << u"TfrmCarta"_s << u" Controllo carta di credito"_s << 30;
   }
   void shape() {
     QFETCH(QString, screen);
     QFETCH(QString, caption);
     QFETCH(int, maxLength);
-    OpenScreen open(screen, u"RSSMRA85T10A562S"_qs);
+    OpenScreen open(screen, u"RSSMRA85T10A562S"_s);
     QVERIFY(open.box && open.controlla && open.chiudi);
     QCOMPARE(open.screen->windowTitle(), caption);
     QVERIFY(open.screen->isModal());
     QCOMPARE(open.box->maxLength(), maxLength);
-    QCOMPARE(open.box->font().family(), u"Courier New"_qs);
+    QCOMPARE(open.box->font().family(), u"Courier New"_s);
     QCOMPARE(open.box->font().pointSize(), 20);
     QVERIFY(open.box->font().bold());
-    QCOMPARE(open.controlla->text(), u"Controlla"_qs);
-    QCOMPARE(open.chiudi->text(), u"Chiudi"_qs);
+    QCOMPARE(open.controlla->text(), u"Controlla"_s);
+    QCOMPARE(open.chiudi->text(), u"Chiudi"_s);
     QVERIFY(QTest::qWaitForWindowActive(open.screen.get()));
     QVERIFY(open.box->hasFocus());
-    QCOMPARE(open.box->text(), u"RSSMRA85T10A562S"_qs.left(maxLength));
+    QCOMPARE(open.box->text(), u"RSSMRA85T10A562S"_s.left(maxLength));
   }
 
   void retypeRequestKeepsScreenOpen_data() {
@@ -85,18 +87,18 @@ class CheckScreensTest : public QObject {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
     QTest::newRow("tax code of 15 characters")
-        << u"TfrmCodFisc"_qs << u"rssmra85t10a562"_qs
-        << u"Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."_qs;
+        << u"TfrmCodFisc"_s << u"rssmra85t10a562"_s
+        << u"Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."_s;
     QTest::newRow("VAT number of 10 digits")
-        << u"TfrmPartitaIva"_qs << u"1234567890"_qs
-        << u"Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."_qs;
+        << u"TfrmPartitaIva"_s << u"1234567890"_s
+        << u"Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."_s;
     QTest::newRow("IBAN of 26 characters")
-        << u"TfrmIban"_qs << u"IT60X054281110100000012345"_qs
-        << u"Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici."_qs;
+        << u"TfrmIban"_s << u"IT60X054281110100000012345"_s
+        << u"Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici."_s;
     QTest::newRow("no card number")
-        << u"TfrmCarta"_qs << QString()
+        << u"TfrmCarta"_s << QString()
         << u"Attenzione: immettere il numero di carta di credito prima di premere il "
-           "pulsante di controllo."_qs;
+           "pulsante di controllo."_s;
   }
   void retypeRequestKeepsScreenOpen() {
     QFETCH(QString, screen);
@@ -123,36 +125,36 @@ class CheckScreensTest : public QObject {
     QTest::addColumn<Form>("form");
     QTest::addColumn<QString>("message");
     QTest::newRow("tax code typed in small letters")
-        << u"TfrmCodFisc"_qs << QString() << u"rssmra85t10a562s"_qs << Form::Information
-        << u"Il codice fiscale digitato è VALIDO."_qs;
+        << u"TfrmCodFisc"_s << QString() << u"rssmra85t10a562s"_s << Form::Information
+        << u"Il codice fiscale digitato è VALIDO."_s;
     QTest::newRow("tax code filled in, wrong")
-        << u"TfrmCodFisc"_qs << u"RSSMRA85T10A562T"_qs << QString() << Form::Warning
-        << u"Attenzione: il codice fiscale digitato è ERRATO."_qs;
+        << u"TfrmCodFisc"_s << u"RSSMRA85T10A562T"_s << QString() << Form::Warning
+        << u"Attenzione: il codice fiscale digitato è ERRATO."_s;
     QTest::newRow("VAT number of office 120")
-        << u"TfrmPartitaIva"_qs << QString() << u"01234561205"_qs << Form::Information
+        << u"TfrmPartitaIva"_s << QString() << u"01234561205"_s << Form::Information
         << u"Il numero di partita IVA digitato risulta VALIDO.\r\n\r\nE' stato rilasciato "
-           "dall'Ufficio IVA del Comune di Bologna 2."_qs;
+           "dall'Ufficio IVA del Comune di Bologna 2."_s;
     QTest::newRow("VAT number filled in with a letter")
-        << u"TfrmPartitaIva"_qs << u"1234567890A"_qs << QString() << Form::Warning
+        << u"TfrmPartitaIva"_s << u"1234567890A"_s << QString() << Form::Warning
         << u"Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\nNon è "
            "quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha "
-           "rilasciato."_qs;
+           "rilasciato."_s;
     QTest::newRow("IBAN typed in small letters")
-        << u"TfrmIban"_qs << QString() << u"it60x0542811101000000123456"_qs
-        << Form::Information << u"L'IBAN digitato è VALIDO."_qs;
+        << u"TfrmIban"_s << QString() << u"it60x0542811101000000123456"_s
+        << Form::Information << u"L'IBAN digitato è VALIDO."_s;
     QTest::newRow("card with the last digit changed")
-        << u"TfrmCarta"_qs << QString() << u"4111111111111112"_qs << Form::Warning
+        << u"TfrmCarta"_s << QString() << u"4111111111111112"_s << Form::Warning
         << u"Attenzione: il numero digitato risulta ERRATO!\r\n\r\nNon è quindi possibile "
-           "fornire informazioni relative al tipo di carta di credito."_qs;
+           "fornire informazioni relative al tipo di carta di credito."_s;
     QTest::newRow("card filled in with blanks")
-        << u"TfrmCarta"_qs << u"4111 1111 1111 1111"_qs << QString() << Form::Information
+        << u"TfrmCarta"_s << u"4111 1111 1111 1111"_s << QString() << Form::Information
         << u"Il numero di carta di credito 4111 1111 1111 1111 risulta valido.\r\n\r\nLa "
-           "carta di credito è del tipo Visa."_qs;
+           "carta di credito è del tipo Visa."_s;
     QTest::newRow("card of no known network")
-        << u"TfrmCarta"_qs << u"3200000000000002"_qs << QString() << Form::Information
+        << u"TfrmCarta"_s << u"3200000000000002"_s << QString() << Form::Information
         << u"Il numero di carta di credito 3200000000000002 supera il controllo della "
            "cifra di verifica.\r\n\r\nNon è però possibile riconoscere il circuito della "
-           "carta di credito."_qs;
+           "carta di credito."_s;
   }
   void verdictClosesScreen() {
     QFETCH(QString, screen);
@@ -182,13 +184,13 @@ class CheckScreensTest : public QObject {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("tax code in capitals, no blanks") << u"TfrmCodFisc"_qs << u"rss mra"_qs
-                                                     << u"RSSMRA"_qs;
-    QTest::newRow("IBAN in capitals") << u"TfrmIban"_qs << u"it60 x054"_qs << u"IT60X054"_qs;
+    QTest::newRow("tax code in capitals, no blanks") << u"TfrmCodFisc"_s << u"rss mra"_s
+                                                     << u"RSSMRA"_s;
+    QTest::newRow("IBAN in capitals") << u"TfrmIban"_s << u"it60 x054"_s << u"IT60X054"_s;
     QTest::newRow("VAT number swallows letters and signs")
-        << u"TfrmPartitaIva"_qs << u"12a3 b-4.5"_qs << u"12345"_qs;
+        << u"TfrmPartitaIva"_s << u"12a3 b-4.5"_s << u"12345"_s;
     QTest::newRow("card swallows letters and signs")
-        << u"TfrmCarta"_qs << u"41x1 1-1/9"_qs << u"411119"_qs;
+        << u"TfrmCarta"_s << u"41x1 1-1/9"_s << u"411119"_s;
   }
   void typingRules() {
     QFETCH(QString, screen);
@@ -204,9 +206,9 @@ class CheckScreensTest : public QObject {
   // "Controlla", Enter again presses it.
   void enterLeadsToControlla() {
     RecordingMessages messages;
-    OpenScreen open(u"TfrmPartitaIva"_qs);
+    OpenScreen open(u"TfrmPartitaIva"_s);
     QVERIFY(QTest::qWaitForWindowActive(open.screen.get()));
-    QTest::keyClicks(open.box, u"00000011213"_qs);
+    QTest::keyClicks(open.box, u"00000011213"_s);
     QTest::keyClick(open.box, Qt::Key_Tab);
     QVERIFY(open.box->hasFocus());
     QTest::keyClick(open.box, Qt::Key_Return);
@@ -215,13 +217,13 @@ class CheckScreensTest : public QObject {
     QTest::keyClick(open.controlla, Qt::Key_Return);
 
     QCOMPARE(messages.count(), 1);
-    QVERIFY(messages.last().text.endsWith(u"del Comune di Napoli 2."_qs));
+    QVERIFY(messages.last().text.endsWith(u"del Comune di Napoli 2."_s));
     QVERIFY(!open.screen->isVisible());
   }
 
   void chiudiClosesWithoutAWord() {
     RecordingMessages messages;
-    OpenScreen open(u"TfrmIban"_qs, u"IT60X0542811101000000123456"_qs);
+    OpenScreen open(u"TfrmIban"_s, u"IT60X0542811101000000123456"_s);
     QVERIFY(QTest::qWaitForWindowActive(open.screen.get()));
     QTest::mouseClick(open.chiudi, Qt::LeftButton);
     QCOMPARE(messages.count(), 0);

@@ -3,13 +3,15 @@
 #include "validators/taxcode.h"
 #include "verdicts.h"
 
+using namespace Qt::StringLiterals;
+
 using Verdict = CheckReport::Verdict;
 
 namespace {
 const QString kShape =
-    u"Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."_qs;
-const QString kValid = u"Il codice fiscale digitato è VALIDO."_qs;
-const QString kWrong = u"Attenzione: il codice fiscale digitato è ERRATO."_qs;
+    u"Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."_s;
+const QString kValid = u"Il codice fiscale digitato è VALIDO."_s;
+const QString kWrong = u"Attenzione: il codice fiscale digitato è ERRATO."_s;
 }  // namespace
 
 class TaxCodeTest : public QObject {
@@ -18,14 +20,14 @@ class TaxCodeTest : public QObject {
   void checkLetter_data() {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QChar>("letter");
-    QTest::newRow("Rossi Mario") << u"RSSMRA85T10A562"_qs << QChar(u'S');
-    QTest::newRow("Bianchi Giovanni") << u"BNCGVN70A01H501"_qs << QChar(u'H');
-    QTest::newRow("Verdi Luigi") << u"VRDLGU80E15F205"_qs << QChar(u'P');
-    QTest::newRow("Marini Lucia, born abroad") << u"MRNLCU90B41Z404"_qs << QChar(u'D');
+    QTest::newRow("Rossi Mario") << u"RSSMRA85T10A562"_s << QChar(u'S');
+    QTest::newRow("Bianchi Giovanni") << u"BNCGVN70A01H501"_s << QChar(u'H');
+    QTest::newRow("Verdi Luigi") << u"VRDLGU80E15F205"_s << QChar(u'P');
+    QTest::newRow("Marini Lucia, born abroad") << u"MRNLCU90B41Z404"_s << QChar(u'D');
     // A digit and the letter sharing its row weigh the same at any position.
-    QTest::newRow("8 replaced by I") << u"RSSMRAI5T10A562"_qs << QChar(u'S');
-    QTest::newRow("all zeros") << u"000000000000000"_qs << QChar(u'I');
-    QTest::newRow("all Z") << u"ZZZZZZZZZZZZZZZ"_qs << QChar(u'V');
+    QTest::newRow("8 replaced by I") << u"RSSMRAI5T10A562"_s << QChar(u'S');
+    QTest::newRow("all zeros") << u"000000000000000"_s << QChar(u'I');
+    QTest::newRow("all Z") << u"ZZZZZZZZZZZZZZZ"_s << QChar(u'V');
   }
   void checkLetter() {
     QFETCH(QString, code);
@@ -37,18 +39,18 @@ class TaxCodeTest : public QObject {
     QTest::addColumn<QString>("code");
     QTest::addColumn<Verdict>("verdict");
     QTest::addColumn<QString>("message");
-    QTest::newRow("valid") << u"RSSMRA85T10A562S"_qs << Verdict::Valid << kValid;
-    QTest::newRow("valid in small letters") << u"rssmra85t10a562s"_qs << Verdict::Valid << kValid;
-    QTest::newRow("valid, mixed case") << u"BncGvn70A01h501H"_qs << Verdict::Valid << kValid;
-    QTest::newRow("wrong check letter") << u"RSSMRA85T10A562T"_qs << Verdict::Wrong << kWrong;
-    QTest::newRow("one character altered") << u"RSSMRA86T10A562S"_qs << Verdict::Wrong << kWrong;
-    QTest::newRow("last character a digit") << u"RSSMRA85T10A5621"_qs << Verdict::Wrong << kWrong;
-    QTest::newRow("15 characters") << u"RSSMRA85T10A562"_qs << Verdict::Unusable << kShape;
-    QTest::newRow("17 characters") << u"RSSMRA85T10A562SS"_qs << Verdict::Unusable << kShape;
+    QTest::newRow("valid") << u"RSSMRA85T10A562S"_s << Verdict::Valid << kValid;
+    QTest::newRow("valid in small letters") << u"rssmra85t10a562s"_s << Verdict::Valid << kValid;
+    QTest::newRow("valid, mixed case") << u"BncGvn70A01h501H"_s << Verdict::Valid << kValid;
+    QTest::newRow("wrong check letter") << u"RSSMRA85T10A562T"_s << Verdict::Wrong << kWrong;
+    QTest::newRow("one character altered") << u"RSSMRA86T10A562S"_s << Verdict::Wrong << kWrong;
+    QTest::newRow("last character a digit") << u"RSSMRA85T10A5621"_s << Verdict::Wrong << kWrong;
+    QTest::newRow("15 characters") << u"RSSMRA85T10A562"_s << Verdict::Unusable << kShape;
+    QTest::newRow("17 characters") << u"RSSMRA85T10A562SS"_s << Verdict::Unusable << kShape;
     QTest::newRow("empty") << QString() << Verdict::Unusable << kShape;
-    QTest::newRow("blank inside") << u"RSSMRA85 10A562S"_qs << Verdict::Unusable << kShape;
-    QTest::newRow("full stop inside") << u"RSSMRA85.10A562S"_qs << Verdict::Unusable << kShape;
-    QTest::newRow("accented letter") << u"RSSMRÀ85T10A562S"_qs << Verdict::Unusable << kShape;
+    QTest::newRow("blank inside") << u"RSSMRA85 10A562S"_s << Verdict::Unusable << kShape;
+    QTest::newRow("full stop inside") << u"RSSMRA85.10A562S"_s << Verdict::Unusable << kShape;
+    QTest::newRow("accented letter") << u"RSSMRÀ85T10A562S"_s << Verdict::Unusable << kShape;
   }
   void check() {
     QFETCH(QString, code);

@@ -12,6 +12,8 @@
 #include "widgets/onelineboxes.h"
 #include "widgets/typingrules.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void paste(QLineEdit* box, const QString& text) {
@@ -33,17 +35,17 @@ class OneLineBoxesTest : public QObject {
     QTest::addColumn<int>("maxLength");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("CR LF") << QString() << 0 << u"Via Roma 1\r\nScala B"_qs
-                           << u"Via Roma 1 Scala B"_qs;
+    QTest::newRow("CR LF") << QString() << 0 << u"Via Roma 1\r\nScala B"_s
+                           << u"Via Roma 1 Scala B"_s;
     QTest::newRow("LF, CR, and Unicode breaks")
-        << QString() << 0 << u"a\nb\rc\u2028d\u2029e\u0085f"_qs << u"a b c d e f"_qs;
+        << QString() << 0 << u"a\nb\rc\u2028d\u2029e\u0085f"_s << u"a b c d e f"_s;
     QTest::newRow("break at the end of a trimmed box")
-        << u"trimmed"_qs << 0 << u"Rossi\r\n"_qs << u"Rossi"_qs;
-    QTest::newRow("capitals box") << u"upperCase"_qs << 0 << u"rossi\nmario"_qs
-                                  << u"ROSSI MARIO"_qs;
+        << u"trimmed"_s << 0 << u"Rossi\r\n"_s << u"Rossi"_s;
+    QTest::newRow("capitals box") << u"upperCase"_s << 0 << u"rossi\nmario"_s
+                                  << u"ROSSI MARIO"_s;
     // The box cuts what is pasted before the break is turned into a blank.
-    QTest::newRow("cut to the box's length") << QString() << 9 << u"12345\r\n67890"_qs
-                                             << u"12345 67"_qs;
+    QTest::newRow("cut to the box's length") << QString() << 9 << u"12345\r\n67890"_s
+                                             << u"12345 67"_s;
   }
   void pastedLineBreaksBecomeBlanks() {
     QFETCH(QString, rule);
@@ -52,8 +54,8 @@ class OneLineBoxesTest : public QObject {
     QFETCH(QString, shown);
     QWidget window;
     auto* box = new QLineEdit(&window);
-    if (rule == u"trimmed"_qs) TypingRules::trimmed(box);
-    if (rule == u"upperCase"_qs) TypingRules::upperCase(box);
+    if (rule == u"trimmed"_s) TypingRules::trimmed(box);
+    if (rule == u"upperCase"_s) TypingRules::upperCase(box);
     if (maxLength > 0) box->setMaxLength(maxLength);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -70,15 +72,15 @@ class OneLineBoxesTest : public QObject {
     TfrmAnagrafica window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    paste(window.findChild<QLineEdit*>(u"txtNome"_qs), u"Rossi & Figli\r\nsede di Roma"_qs);
-    window.findChild<QToolButton*>(u"cmdSalva"_qs)->click();
+    paste(window.findChild<QLineEdit*>(u"txtNome"_s), u"Rossi & Figli\r\nsede di Roma"_s);
+    window.findChild<QToolButton*>(u"cmdSalva"_s)->click();
 
     TArchivio archive(addressBookArchive());
     archive.Open();
     QCOMPARE(archive.Count(), 1);
     TSchedaAnagrafica card;
     archive.ReadAt(1, card);
-    QCOMPARE(card.text(u"Nome"), u"Rossi & Figli sede di Roma"_qs);
+    QCOMPARE(card.text(u"Nome"), u"Rossi & Figli sede di Roma"_s);
   }
 };
 

@@ -5,13 +5,15 @@
 
 #include "widgets/progressstrip.h"
 
+using namespace Qt::StringLiterals;
+
 // A strip over a window's help line, as the screens place it.
 struct Screen {
   QWidget window;
-  QLabel* help = new QLabel(u"Pronto"_qs, &window);
+  QLabel* help = new QLabel(u"Pronto"_s, &window);
   ProgressStrip* strip;
 
-  Screen() : strip(new ProgressStrip(u"prgLavoro"_qs, help, QFont(), Qt::white, Qt::blue)) {
+  Screen() : strip(new ProgressStrip(u"prgLavoro"_s, help, QFont(), Qt::white, Qt::blue)) {
     help->setGeometry(10, 200, 300, 24);
     window.resize(320, 240);
     window.show();
@@ -24,7 +26,7 @@ class ProgressStripTest : public QObject {
  private slots:
   void quickWorkShowsNothing() {
     Screen s;
-    s.strip->start(u"Schede esportate:"_qs, 3);
+    s.strip->start(u"Schede esportate:"_s, 3);
     for (int done = 1; done <= 3; ++done) s.strip->advance(done);
     s.strip->finish();
     QVERIFY(s.strip->isHidden());
@@ -37,7 +39,7 @@ class ProgressStripTest : public QObject {
   void longWorkShowsItsCountInPlaceOfTheHelpLine() {
     Screen s;
     s.strip->setDelay(50);
-    s.strip->start(u"Schede esportate:"_qs, 100000);
+    s.strip->start(u"Schede esportate:"_s, 100000);
     s.strip->advance(10);
     QVERIFY(s.strip->isHidden());
     QThread::msleep(60);
@@ -45,7 +47,7 @@ class ProgressStripTest : public QObject {
     QVERIFY(s.strip->isVisible());
     QVERIFY(s.help->isHidden());
     QCOMPARE(s.strip->geometry(), s.help->geometry());
-    QCOMPARE(s.strip->text(), u"Schede esportate: 45.000 su 100.000"_qs);
+    QCOMPARE(s.strip->text(), u"Schede esportate: 45.000 su 100.000"_s);
     QCOMPARE(s.barValue(), 45000);
     // Redrawn at most every tenth of a second.
     s.strip->advance(45001);
@@ -55,7 +57,7 @@ class ProgressStripTest : public QObject {
     QVERIFY(s.strip->isHidden());
     QVERIFY(s.help->isVisible());
     // A later piece of work starts hidden again.
-    s.strip->start(u"Pagine stampate:"_qs, 2);
+    s.strip->start(u"Pagine stampate:"_s, 2);
     s.strip->advance(1);
     QVERIFY(s.strip->isHidden());
   }

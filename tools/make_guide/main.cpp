@@ -12,16 +12,18 @@
 #include "dialogs/guidetexts.h"
 #include "editors/workspaceshortcuts.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString paragraphs(const QStringList& texts) {
   QString html;
-  for (const QString& p : texts) html += u"<p>"_qs + p.toHtmlEscaped() + u"</p>"_qs;
+  for (const QString& p : texts) html += u"<p>"_s + p.toHtmlEscaped() + u"</p>"_s;
   return html;
 }
 
 QString section(const QString& title, const QStringList& texts) {
-  return u"<h2>"_qs + title.toHtmlEscaped() + u"</h2>"_qs + paragraphs(texts);
+  return u"<h2>"_s + title.toHtmlEscaped() + u"</h2>"_s + paragraphs(texts);
 }
 
 // The keys as the program's tooltips name them, in Italian.
@@ -29,14 +31,14 @@ QString shortcutsHtml() {
   QString html = u"<h2>Tasti di scelta rapida</h2><p>Nelle tre app i pulsanti si possono "
                  "premere anche dalla tastiera, ovunque si trovi il cursore. Il suggerimento "
                  "che compare fermando il mouse su un pulsante ricorda i suoi tasti.</p>"
-                 "<table>"_qs;
+                 "<table>"_s;
   for (const WorkspaceShortcuts::Shortcut& s : WorkspaceShortcuts::all()) {
     const QKeySequence keys(QString::fromLatin1(s.keys), QKeySequence::PortableText);
-    html += u"<tr><td><b>%1</b></td><td>%2</td></tr>"_qs.arg(
+    html += u"<tr><td><b>%1</b></td><td>%2</td></tr>"_s.arg(
         keys.toString(QKeySequence::NativeText).toHtmlEscaped(),
         QString::fromUtf8(s.action).toHtmlEscaped());
   }
-  return html + u"</table>"_qs;
+  return html + u"</table>"_s;
 }
 
 QString guideHtml() {
@@ -48,17 +50,17 @@ QString guideHtml() {
     p { margin-bottom: 8pt; line-height: 130%; }
     td { padding: 3pt 8pt; border-bottom: 1px solid #C8D6E3; }
     .sub { font-size: 12pt; color: #4682B4; }
-  </style></head><body>)"_qs;
-  html += u"<h1>Velinda</h1><p class='sub'>Guida all'utilizzo del software</p>"_qs;
-  html += section(u"Uno sguardo a Velinda"_qs, {overview.introduction});
-  html += section(u"Ricevute di Accettazione"_qs, GuideTexts::acceptanceParagraphs());
-  html += section(u"Avvisi di Ricevimento"_qs, GuideTexts::returnReceiptParagraphs());
-  html += section(u"Archivio Anagrafico"_qs, GuideTexts::addressBookParagraphs());
+  </style></head><body>)"_s;
+  html += u"<h1>Velinda</h1><p class='sub'>Guida all'utilizzo del software</p>"_s;
+  html += section(u"Uno sguardo a Velinda"_s, {overview.introduction});
+  html += section(u"Ricevute di Accettazione"_s, GuideTexts::acceptanceParagraphs());
+  html += section(u"Avvisi di Ricevimento"_s, GuideTexts::returnReceiptParagraphs());
+  html += section(u"Archivio Anagrafico"_s, GuideTexts::addressBookParagraphs());
   html += shortcutsHtml();
-  html += section(u"Rete locale, chiavetta USB e password"_qs,
+  html += section(u"Rete locale, chiavetta USB e password"_s,
                   {overview.network, overview.password, overview.usbStick, overview.conclusion});
   html += u"<h2>Dove sono i dati</h2><p>Tutti i dati si trovano nella cartella del "
-          "programma, accanto al file eseguibile:</p><table>"_qs;
+          "programma, accanto al file eseguibile:</p><table>"_s;
   const std::pair<const char*, const char*> files[] = {
       {"Ricevute_Accettazione.pro", "archivio delle ricevute di accettazione"},
       {"Avvisi_Ricevimento.pro", "archivio degli avvisi di ricevimento"},
@@ -67,9 +69,9 @@ QString guideHtml() {
       {"unins000.dll", "password di accesso (cifrata)"},
       {"Documenti_Allegati", "copie dei file allegati alle schede"}};
   for (const auto& [file, what] : files)
-    html += u"<tr><td><b>%1</b></td><td>%2</td></tr>"_qs.arg(QString::fromUtf8(file),
+    html += u"<tr><td><b>%1</b></td><td>%2</td></tr>"_s.arg(QString::fromUtf8(file),
                                                             QString::fromUtf8(what));
-  html += u"</table></body></html>"_qs;
+  html += u"</table></body></html>"_s;
   return html;
 }
 
@@ -79,11 +81,11 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   if (argc != 2) return 2;
   QTranslator qtItalian;
-  if (qtItalian.load(u"qtbase_it"_qs, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+  if (qtItalian.load(u"qtbase_it"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     app.installTranslator(&qtItalian);
   QPdfWriter pdf(QString::fromLocal8Bit(argv[1]));
-  pdf.setTitle(u"Velinda - Guida all'utilizzo del software"_qs);
-  pdf.setCreator(u"Velinda"_qs);
+  pdf.setTitle(u"Velinda - Guida all'utilizzo del software"_s);
+  pdf.setCreator(u"Velinda"_s);
   pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                 QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
   pdf.setResolution(300);

@@ -1,12 +1,14 @@
 #include "export/formats/csvtext.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr qsizetype kLongestLiteral = 255;
 
 QString quoted(const QString& text) {
   QString doubled = text;
-  doubled.replace(u'"', u"\"\""_qs);
+  doubled.replace(u'"', u"\"\""_s);
   return u'"' + doubled + u'"';
 }
 
@@ -28,7 +30,7 @@ bool readAsNumber(const QString& text) {
 }
 
 QString textFormula(const QString& text) {
-  QString formula = u"="_qs;
+  QString formula = u"="_s;
   for (qsizetype at = 0; at < text.size() || at == 0; at += kLongestLiteral) {
     if (at > 0) formula += u'&';
     formula += quoted(text.mid(at, kLongestLiteral));
@@ -37,7 +39,7 @@ QString textFormula(const QString& text) {
 }
 
 std::optional<QString> fromTextFormula(const QString& field) {
-  if (!field.startsWith(u"=\""_qs)) return std::nullopt;
+  if (!field.startsWith(u"=\""_s)) return std::nullopt;
   QString text;
   qsizetype at = 1;
   while (true) {

@@ -4,21 +4,23 @@
 #include <QXmlStreamWriter>
 #include <zip.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString kOffice = u"urn:oasis:names:tc:opendocument:xmlns:office:1.0"_qs;
-const QString kStyle = u"urn:oasis:names:tc:opendocument:xmlns:style:1.0"_qs;
-const QString kText = u"urn:oasis:names:tc:opendocument:xmlns:text:1.0"_qs;
-const QString kTable = u"urn:oasis:names:tc:opendocument:xmlns:table:1.0"_qs;
-const QString kNumber = u"urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0"_qs;
-const QString kFo = u"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0"_qs;
-const QString kManifest = u"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0"_qs;
+const QString kOffice = u"urn:oasis:names:tc:opendocument:xmlns:office:1.0"_s;
+const QString kStyle = u"urn:oasis:names:tc:opendocument:xmlns:style:1.0"_s;
+const QString kText = u"urn:oasis:names:tc:opendocument:xmlns:text:1.0"_s;
+const QString kTable = u"urn:oasis:names:tc:opendocument:xmlns:table:1.0"_s;
+const QString kNumber = u"urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0"_s;
+const QString kFo = u"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0"_s;
+const QString kManifest = u"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0"_s;
 const QByteArray kMimeType = "application/vnd.oasis.opendocument.spreadsheet";
 
 // Screen pixels are 96 to the inch.
-QString inches(int pixels) { return QString::number(pixels / 96.0, 'f', 3) + u"in"_qs; }
+QString inches(int pixels) { return QString::number(pixels / 96.0, 'f', 3) + u"in"_s; }
 
-QString columnStyle(int column) { return u"co"_qs + QString::number(column + 1); }
+QString columnStyle(int column) { return u"co"_s + QString::number(column + 1); }
 
 // A cell's text as ODF wants it: a paragraph per line, as office suites
 // write a cell of several lines; runs of blanks and tabs are elements of
@@ -26,7 +28,7 @@ QString columnStyle(int column) { return u"co"_qs + QString::number(column + 1);
 // carry are dropped.
 void writeParagraphs(QXmlStreamWriter& xml, const QString& text) {
   for (const QString& line : text.split(u'\n')) {
-    xml.writeStartElement(kText, u"p"_qs);
+    xml.writeStartElement(kText, u"p"_s);
     QString run;
     auto flush = [&] {
       if (!run.isEmpty()) xml.writeCharacters(run);
@@ -38,12 +40,12 @@ void writeParagraphs(QXmlStreamWriter& xml, const QString& text) {
         qsizetype blanks = 1;
         while (i + blanks < line.size() && line.at(i + blanks) == u' ') ++blanks;
         flush();
-        xml.writeEmptyElement(kText, u"s"_qs);
-        if (blanks > 1) xml.writeAttribute(kText, u"c"_qs, QString::number(blanks));
+        xml.writeEmptyElement(kText, u"s"_s);
+        if (blanks > 1) xml.writeAttribute(kText, u"c"_s, QString::number(blanks));
         i += blanks - 1;
       } else if (c == u'\t') {
         flush();
-        xml.writeEmptyElement(kText, u"tab"_qs);
+        xml.writeEmptyElement(kText, u"tab"_s);
       } else if (c.unicode() >= 0x20 && c.unicode() != 0xFFFE && c.unicode() != 0xFFFF) {
         run += c;
       }
@@ -54,29 +56,29 @@ void writeParagraphs(QXmlStreamWriter& xml, const QString& text) {
 }
 
 void writeStyles(QXmlStreamWriter& xml, const SheetContent& sheet) {
-  xml.writeStartElement(kOffice, u"automatic-styles"_qs);
+  xml.writeStartElement(kOffice, u"automatic-styles"_s);
   for (int c = 0; c < sheet.headers.size(); ++c) {
-    xml.writeStartElement(kStyle, u"style"_qs);
-    xml.writeAttribute(kStyle, u"name"_qs, columnStyle(c));
-    xml.writeAttribute(kStyle, u"family"_qs, u"table-column"_qs);
-    xml.writeEmptyElement(kStyle, u"table-column-properties"_qs);
-    xml.writeAttribute(kStyle, u"column-width"_qs, inches(sheet.widths.value(c, 100)));
+    xml.writeStartElement(kStyle, u"style"_s);
+    xml.writeAttribute(kStyle, u"name"_s, columnStyle(c));
+    xml.writeAttribute(kStyle, u"family"_s, u"table-column"_s);
+    xml.writeEmptyElement(kStyle, u"table-column-properties"_s);
+    xml.writeAttribute(kStyle, u"column-width"_s, inches(sheet.widths.value(c, 100)));
     xml.writeEndElement();
   }
   // The number format "@": what the user types into a cell later stays
   // text too.
-  xml.writeStartElement(kNumber, u"text-style"_qs);
-  xml.writeAttribute(kStyle, u"name"_qs, u"Ntesto"_qs);
-  xml.writeEmptyElement(kNumber, u"text-content"_qs);
+  xml.writeStartElement(kNumber, u"text-style"_s);
+  xml.writeAttribute(kStyle, u"name"_s, u"Ntesto"_s);
+  xml.writeEmptyElement(kNumber, u"text-content"_s);
   xml.writeEndElement();
-  for (const auto& [name, bold] : {std::pair{u"ceTesto"_qs, false}, {u"ceIntestazione"_qs, true}}) {
-    xml.writeStartElement(kStyle, u"style"_qs);
-    xml.writeAttribute(kStyle, u"name"_qs, name);
-    xml.writeAttribute(kStyle, u"family"_qs, u"table-cell"_qs);
-    xml.writeAttribute(kStyle, u"data-style-name"_qs, u"Ntesto"_qs);
+  for (const auto& [name, bold] : {std::pair{u"ceTesto"_s, false}, {u"ceIntestazione"_s, true}}) {
+    xml.writeStartElement(kStyle, u"style"_s);
+    xml.writeAttribute(kStyle, u"name"_s, name);
+    xml.writeAttribute(kStyle, u"family"_s, u"table-cell"_s);
+    xml.writeAttribute(kStyle, u"data-style-name"_s, u"Ntesto"_s);
     if (bold) {
-      xml.writeEmptyElement(kStyle, u"text-properties"_qs);
-      xml.writeAttribute(kFo, u"font-weight"_qs, u"bold"_qs);
+      xml.writeEmptyElement(kStyle, u"text-properties"_s);
+      xml.writeAttribute(kFo, u"font-weight"_s, u"bold"_s);
     }
     xml.writeEndElement();
   }
@@ -84,17 +86,17 @@ void writeStyles(QXmlStreamWriter& xml, const SheetContent& sheet) {
 }
 
 void writeRow(QXmlStreamWriter& xml, const QStringList& cells, int columns, const QString& style) {
-  xml.writeStartElement(kTable, u"table-row"_qs);
+  xml.writeStartElement(kTable, u"table-row"_s);
   for (int c = 0; c < columns; ++c) {
     const QString text = cells.value(c);
     if (text.isEmpty()) {
-      xml.writeEmptyElement(kTable, u"table-cell"_qs);
-      xml.writeAttribute(kTable, u"style-name"_qs, style);
+      xml.writeEmptyElement(kTable, u"table-cell"_s);
+      xml.writeAttribute(kTable, u"style-name"_s, style);
       continue;
     }
-    xml.writeStartElement(kTable, u"table-cell"_qs);
-    xml.writeAttribute(kTable, u"style-name"_qs, style);
-    xml.writeAttribute(kOffice, u"value-type"_qs, u"string"_qs);
+    xml.writeStartElement(kTable, u"table-cell"_s);
+    xml.writeAttribute(kTable, u"style-name"_s, style);
+    xml.writeAttribute(kOffice, u"value-type"_s, u"string"_s);
     writeParagraphs(xml, text);
     xml.writeEndElement();
   }
@@ -105,16 +107,16 @@ QByteArray manifest() {
   QByteArray bytes;
   QXmlStreamWriter xml(&bytes);
   xml.writeStartDocument();
-  xml.writeNamespace(kManifest, u"manifest"_qs);
-  xml.writeStartElement(kManifest, u"manifest"_qs);
-  xml.writeAttribute(kManifest, u"version"_qs, u"1.2"_qs);
+  xml.writeNamespace(kManifest, u"manifest"_s);
+  xml.writeStartElement(kManifest, u"manifest"_s);
+  xml.writeAttribute(kManifest, u"version"_s, u"1.2"_s);
   const std::pair<QString, QString> entries[] = {
-      {u"/"_qs, QString::fromLatin1(kMimeType)}, {u"content.xml"_qs, u"text/xml"_qs}};
+      {u"/"_s, QString::fromLatin1(kMimeType)}, {u"content.xml"_s, u"text/xml"_s}};
   for (const auto& [path, type] : entries) {
-    xml.writeEmptyElement(kManifest, u"file-entry"_qs);
-    xml.writeAttribute(kManifest, u"full-path"_qs, path);
-    if (path == u"/") xml.writeAttribute(kManifest, u"version"_qs, u"1.2"_qs);
-    xml.writeAttribute(kManifest, u"media-type"_qs, type);
+    xml.writeEmptyElement(kManifest, u"file-entry"_s);
+    xml.writeAttribute(kManifest, u"full-path"_s, path);
+    if (path == u"/") xml.writeAttribute(kManifest, u"version"_s, u"1.2"_s);
+    xml.writeAttribute(kManifest, u"media-type"_s, type);
   }
   xml.writeEndElement();
   xml.writeEndDocument();
@@ -172,24 +174,24 @@ QByteArray OdsSheetWriter::content(const SheetContent& sheet) {
   QXmlStreamWriter xml(&bytes);
   xml.writeStartDocument();
   const std::pair<QString, QString> prefixes[] = {
-      {kOffice, u"office"_qs}, {kStyle, u"style"_qs}, {kText, u"text"_qs},
-      {kTable, u"table"_qs},   {kNumber, u"number"_qs}, {kFo, u"fo"_qs}};
+      {kOffice, u"office"_s}, {kStyle, u"style"_s}, {kText, u"text"_s},
+      {kTable, u"table"_s},   {kNumber, u"number"_s}, {kFo, u"fo"_s}};
   for (const auto& [uri, prefix] : prefixes) xml.writeNamespace(uri, prefix);
-  xml.writeStartElement(kOffice, u"document-content"_qs);
-  xml.writeAttribute(kOffice, u"version"_qs, u"1.2"_qs);
+  xml.writeStartElement(kOffice, u"document-content"_s);
+  xml.writeAttribute(kOffice, u"version"_s, u"1.2"_s);
   writeStyles(xml, sheet);
-  xml.writeStartElement(kOffice, u"body"_qs);
-  xml.writeStartElement(kOffice, u"spreadsheet"_qs);
-  xml.writeStartElement(kTable, u"table"_qs);
-  xml.writeAttribute(kTable, u"name"_qs, sheet.name);
+  xml.writeStartElement(kOffice, u"body"_s);
+  xml.writeStartElement(kOffice, u"spreadsheet"_s);
+  xml.writeStartElement(kTable, u"table"_s);
+  xml.writeAttribute(kTable, u"name"_s, sheet.name);
   const int columns = int(sheet.headers.size());
   for (int c = 0; c < columns; ++c) {
-    xml.writeEmptyElement(kTable, u"table-column"_qs);
-    xml.writeAttribute(kTable, u"style-name"_qs, columnStyle(c));
-    xml.writeAttribute(kTable, u"default-cell-style-name"_qs, u"ceTesto"_qs);
+    xml.writeEmptyElement(kTable, u"table-column"_s);
+    xml.writeAttribute(kTable, u"style-name"_s, columnStyle(c));
+    xml.writeAttribute(kTable, u"default-cell-style-name"_s, u"ceTesto"_s);
   }
-  writeRow(xml, sheet.headers, columns, u"ceIntestazione"_qs);
-  for (const QStringList& row : sheet.rows) writeRow(xml, row, columns, u"ceTesto"_qs);
+  writeRow(xml, sheet.headers, columns, u"ceIntestazione"_s);
+  for (const QStringList& row : sheet.rows) writeRow(xml, row, columns, u"ceTesto"_s);
   xml.writeEndElement();  // table
   xml.writeEndElement();  // spreadsheet
   xml.writeEndElement();  // body

@@ -9,6 +9,8 @@
 #include "export/formats/odssheetwriter.h"
 #include "export/formats/xlsxsheetwriter.h"
 
+using namespace Qt::StringLiterals;
+
 namespace SheetFormats {
 
 const QList<SheetFormat>& all() {
@@ -16,9 +18,9 @@ const QList<SheetFormat>& all() {
   static const XlsxSheetWriter xlsx;
   static const CsvSheetWriter csv;
   static const QList<SheetFormat> formats{
-      {u"Foglio di calcolo OpenDocument (*.ods)"_qs, u"ods"_qs, ods},
-      {u"Cartella di lavoro Excel (*.xlsx)"_qs, u"xlsx"_qs, xlsx},
-      {u"CSV per Excel, separato da punto e virgola (*.csv)"_qs, u"csv"_qs, csv},
+      {u"Foglio di calcolo OpenDocument (*.ods)"_s, u"ods"_s, ods},
+      {u"Cartella di lavoro Excel (*.xlsx)"_s, u"xlsx"_s, xlsx},
+      {u"CSV per Excel, separato da punto e virgola (*.csv)"_s, u"csv"_s, csv},
   };
   return formats;
 }
@@ -33,7 +35,7 @@ const SheetFormat* forPath(const QString& path) {
 
 void save(const SheetFormat& format, const SheetContent& sheet, const QString& path) {
   const QFileInfo target(path);
-  QTemporaryFile part(target.absolutePath() + u"/."_qs + target.fileName() + u".XXXXXX"_qs);
+  QTemporaryFile part(target.absolutePath() + u"/."_s + target.fileName() + u".XXXXXX"_s);
   if (!part.open()) throw SheetFileError(part.errorString().toStdString());
   part.close();
   format.writer.write(sheet, part.fileName());

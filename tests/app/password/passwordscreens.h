@@ -10,6 +10,8 @@
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 // The two screens wired as at start-up, over a fresh program folder (inside
 // `folderParent` when given) whose store holds the initial password unless a
 // test says otherwise.
@@ -21,7 +23,7 @@ struct PasswordScreens {
 
   explicit PasswordScreens(bool withStore = true, const QString& folderParent = {})
       : folder(folderParent) {
-    if (withStore) PasswordStore::write(u"GIRASOLEBIANCO"_qs);
+    if (withStore) PasswordStore::write(u"GIRASOLEBIANCO"_s);
     login.setChangeScreen(&change);
     login.show();
   }

@@ -4,6 +4,8 @@
 #include "passwordscreens.h"
 #include "support/smalldisk.h"
 
+using namespace Qt::StringLiterals;
+
 using Form = RecordingMessages::Form;
 
 namespace {
@@ -31,10 +33,10 @@ class ChangePasswordScreenTest : public QObject {
  private slots:
   void opensInPlaceOfTheLoginWithEmptyBoxes() {
     PasswordScreens s;
-    openAndFill(s, u"a"_qs, u"b"_qs, u"c"_qs);
+    openAndFill(s, u"a"_s, u"b"_s, u"c"_s);
     QVERIFY(s.change.isVisible());
     QVERIFY(s.login.isHidden());
-    QCOMPARE(s.change.windowTitle(), u" Cambia password"_qs);
+    QCOMPARE(s.change.windowTitle(), u" Cambia password"_s);
     QCOMPARE(s.change.minimumSize(), s.change.maximumSize());
     QVERIFY(!(s.change.windowFlags() & Qt::WindowCloseButtonHint));
 
@@ -52,13 +54,13 @@ class ChangePasswordScreenTest : public QObject {
   // the window system keeps what was typed.
   void restoringTheWindowKeepsTheTypedPasswords() {
     PasswordScreens s;
-    openAndFill(s, u"a"_qs, u"b"_qs, u"c"_qs);
+    openAndFill(s, u"a"_s, u"b"_s, u"c"_s);
     s.change.showMinimized();
     QTRY_VERIFY(s.change.isMinimized());
     s.change.showNormal();
     QTRY_VERIFY(!s.change.isMinimized());
-    QCOMPARE(s.box(s.change, "txtPasswordOld")->text(), u"a"_qs);
-    QCOMPARE(s.box(s.change, "txtConferma")->text(), u"c"_qs);
+    QCOMPARE(s.box(s.change, "txtPasswordOld")->text(), u"a"_s);
+    QCOMPARE(s.box(s.change, "txtConferma")->text(), u"c"_s);
     QVERIFY(s.button(s.change, "cmdOK")->isEnabled());
   }
 
@@ -72,8 +74,8 @@ class ChangePasswordScreenTest : public QObject {
     PasswordScreens s;
     QSignalSpy loggedIn(&s.login, &TfrmPassword::loginSucceeded);
     const QByteArray before = s.storeBytes();
-    PasswordScreens::type(s.txtPassword(), u"girasolebianco"_qs);
-    openAndFill(s, u"girasolebianco"_qs, u"x"_qs, u"x"_qs);
+    PasswordScreens::type(s.txtPassword(), u"girasolebianco"_s);
+    openAndFill(s, u"girasolebianco"_s, u"x"_s, u"x"_s);
     if (withChiudi)
       QTest::mouseClick(s.button(s.change, "cmdEsci"), Qt::LeftButton);
     else
@@ -90,7 +92,7 @@ class ChangePasswordScreenTest : public QObject {
   void enterWalksRoundTheBoxes() {
     PasswordScreens s;
     const QByteArray before = s.storeBytes();
-    openAndFill(s, u"girasolebianco"_qs, u"nuova"_qs, u"nuova"_qs);
+    openAndFill(s, u"girasolebianco"_s, u"nuova"_s, u"nuova"_s);
     QLineEdit* old = s.box(s.change, "txtPasswordOld");
     QLineEdit* fresh = s.box(s.change, "txtPasswordNew");
     QLineEdit* confirm = s.box(s.change, "txtConferma");
@@ -110,10 +112,10 @@ class ChangePasswordScreenTest : public QObject {
     QTest::addColumn<QString>("fresh");
     QTest::addColumn<QString>("confirm");
     QTest::addColumn<bool>("enabled");
-    QTest::newRow("all filled") << u"a"_qs << u"b"_qs << u"c"_qs << true;
-    QTest::newRow("old empty") << QString() << u"b"_qs << u"c"_qs << false;
-    QTest::newRow("new blanks only") << u"a"_qs << u"   "_qs << u"c"_qs << false;
-    QTest::newRow("confirmation empty") << u"a"_qs << u"b"_qs << QString() << false;
+    QTest::newRow("all filled") << u"a"_s << u"b"_s << u"c"_s << true;
+    QTest::newRow("old empty") << QString() << u"b"_s << u"c"_s << false;
+    QTest::newRow("new blanks only") << u"a"_s << u"   "_s << u"c"_s << false;
+    QTest::newRow("confirmation empty") << u"a"_s << u"b"_s << QString() << false;
   }
   void okNeedsAllThreeBoxes() {
     QFETCH(QString, old);
@@ -133,23 +135,23 @@ class ChangePasswordScreenTest : public QObject {
   void successfulChangeReplacesThePassword() {
     PasswordScreens s;
     QSignalSpy loggedIn(&s.login, &TfrmPassword::loginSucceeded);
-    openAndFill(s, u" GiraSoleBianco"_qs, u" nuova Pw "_qs, u"nuova Pw"_qs);
+    openAndFill(s, u" GiraSoleBianco"_s, u" nuova Pw "_s, u"nuova Pw"_s);
     pressOk(s);
     QCOMPARE(s.messages.count(), 1);
     QCOMPARE(s.messages.last().form, Form::Plain);
     QCOMPARE(s.messages.last().text,
-             u"Modifica della password completata con successo."_qs);
+             u"Modifica della password completata con successo."_s);
     QVERIFY(s.change.isHidden());
     QVERIFY(s.login.isVisible());
     QCOMPARE(s.txtPassword()->text(), QString());
     QCOMPARE(s.login.focusWidget(), s.txtPassword());
     QCOMPARE(loggedIn.count(), 0);
-    QCOMPARE(PasswordStore::read(), u"NUOVA PW"_qs);
+    QCOMPARE(PasswordStore::read(), u"NUOVA PW"_s);
 
-    s.typeAndEnter(s.txtPassword(), u"girasolebianco"_qs);
-    QCOMPARE(s.messages.last().text, u"Attenzione: password errata."_qs);
+    s.typeAndEnter(s.txtPassword(), u"girasolebianco"_s);
+    QCOMPARE(s.messages.last().text, u"Attenzione: password errata."_s);
     QCOMPARE(loggedIn.count(), 0);
-    s.typeAndEnter(s.txtPassword(), u"NuOvA pW"_qs);
+    s.typeAndEnter(s.txtPassword(), u"NuOvA pW"_s);
     QCOMPARE(loggedIn.count(), 1);
     QCOMPARE(s.messages.count(), 2);
   }
@@ -162,37 +164,37 @@ class ChangePasswordScreenTest : public QObject {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focused");
     QTest::addColumn<QStringList>("emptied");
-    const QString wrongOld = u"Attenzione: vecchia password errata."_qs;
+    const QString wrongOld = u"Attenzione: vecchia password errata."_s;
     const QString notConfirmed =
         u"Attenzione: la nuova password non è stata confermata correttamente. "
-        "E' necessario reinserire entrambi i valori."_qs;
+        "E' necessario reinserire entrambi i valori."_s;
     const QString unstorable =
         u"Attenzione: la nuova password può contenere soltanto lettere, cifre e "
-        "simboli dell'alfabeto latino e al massimo 255 caratteri."_qs;
-    const QStringList oldOnly{u"txtPasswordOld"_qs};
-    const QStringList bothNew{u"txtPasswordNew"_qs, u"txtConferma"_qs};
+        "simboli dell'alfabeto latino e al massimo 255 caratteri."_s;
+    const QStringList oldOnly{u"txtPasswordOld"_s};
+    const QStringList bothNew{u"txtPasswordNew"_s, u"txtConferma"_s};
 
     QTest::newRow("wrong old password")
-        << true << u"girasole"_qs << u"nuova"_qs << u"nuova"_qs << wrongOld
-        << u"txtPasswordOld"_qs << oldOnly;
+        << true << u"girasole"_s << u"nuova"_s << u"nuova"_s << wrongOld
+        << u"txtPasswordOld"_s << oldOnly;
     QTest::newRow("missing store")
-        << false << u"girasolebianco"_qs << u"nuova"_qs << u"nuova"_qs << wrongOld
-        << u"txtPasswordOld"_qs << oldOnly;
+        << false << u"girasolebianco"_s << u"nuova"_s << u"nuova"_s << wrongOld
+        << u"txtPasswordOld"_s << oldOnly;
     QTest::newRow("wrong old checked before confirmation")
-        << true << u"girasole"_qs << u"nuova"_qs << u"altra"_qs << wrongOld
-        << u"txtPasswordOld"_qs << oldOnly;
+        << true << u"girasole"_s << u"nuova"_s << u"altra"_s << wrongOld
+        << u"txtPasswordOld"_s << oldOnly;
     QTest::newRow("confirmation differs")
-        << true << u"girasolebianco"_qs << u"nuova"_qs << u"nuovo"_qs << notConfirmed
-        << u"txtPasswordNew"_qs << bothNew;
+        << true << u"girasolebianco"_s << u"nuova"_s << u"nuovo"_s << notConfirmed
+        << u"txtPasswordNew"_s << bothNew;
     QTest::newRow("confirmation in capitals")
-        << true << u"girasolebianco"_qs << u"nuova"_qs << u"NUOVA"_qs << notConfirmed
-        << u"txtPasswordNew"_qs << bothNew;
+        << true << u"girasolebianco"_s << u"nuova"_s << u"NUOVA"_s << notConfirmed
+        << u"txtPasswordNew"_s << bothNew;
     QTest::newRow("character beyond Latin-1")
-        << true << u"girasolebianco"_qs << u"prezzo€"_qs << u"prezzo€"_qs << unstorable
-        << u"txtPasswordNew"_qs << bothNew;
+        << true << u"girasolebianco"_s << u"prezzo€"_s << u"prezzo€"_s << unstorable
+        << u"txtPasswordNew"_s << bothNew;
     QTest::newRow("256 characters")
-        << true << u"girasolebianco"_qs << QString(256, u'a') << QString(256, u'a')
-        << unstorable << u"txtPasswordNew"_qs << bothNew;
+        << true << u"girasolebianco"_s << QString(256, u'a') << QString(256, u'a')
+        << unstorable << u"txtPasswordNew"_s << bothNew;
   }
   void refusedChangeKeepsTheStore() {
     QFETCH(bool, withStore);
@@ -224,38 +226,38 @@ class ChangePasswordScreenTest : public QObject {
 
   void failedWriteKeepsTheOldPassword_data() {
     QTest::addColumn<QString>("fault");
-    QTest::newRow("read-only store") << u"store"_qs;
-    QTest::newRow("read-only folder") << u"folder"_qs;
-    QTest::newRow("full disk") << u"disk"_qs;
+    QTest::newRow("read-only store") << u"store"_s;
+    QTest::newRow("read-only folder") << u"folder"_s;
+    QTest::newRow("full disk") << u"disk"_s;
   }
   void failedWriteKeepsTheOldPassword() {
     QFETCH(QString, fault);
     SmallDisk disk;
-    if (fault == u"disk"_qs && !disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
-    PasswordScreens s(true, fault == u"disk"_qs ? disk.path() : QString());
+    if (fault == u"disk"_s && !disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
+    PasswordScreens s(true, fault == u"disk"_s ? disk.path() : QString());
     const QByteArray before = s.storeBytes();
-    if (fault == u"store"_qs) s.folder.makeReadOnly(PasswordStore::kFileName);
-    if (fault == u"folder"_qs) s.folder.makeReadOnly();
-    if (fault == u"disk"_qs) disk.fill();
-    openAndFill(s, u"girasolebianco"_qs, u"nuova"_qs, u"nuova"_qs);
+    if (fault == u"store"_s) s.folder.makeReadOnly(PasswordStore::kFileName);
+    if (fault == u"folder"_s) s.folder.makeReadOnly();
+    if (fault == u"disk"_s) disk.fill();
+    openAndFill(s, u"girasolebianco"_s, u"nuova"_s, u"nuova"_s);
     pressOk(s);
     QCOMPARE(s.messages.count(), 1);
     QCOMPARE(s.messages.last().form, Form::Plain);
     QCOMPARE(s.messages.last().text, kChangeFailed);
     QVERIFY(s.change.isVisible());
-    QCOMPARE(s.box(s.change, "txtPasswordNew")->text(), u"nuova"_qs);
+    QCOMPARE(s.box(s.change, "txtPasswordNew")->text(), u"nuova"_s);
     QCOMPARE(s.storeBytes(), before);
 
     QTest::mouseClick(s.button(s.change, "cmdEsci"), Qt::LeftButton);
     QSignalSpy loggedIn(&s.login, &TfrmPassword::loginSucceeded);
-    s.typeAndEnter(s.txtPassword(), u"girasolebianco"_qs);
+    s.typeAndEnter(s.txtPassword(), u"girasolebianco"_s);
     QCOMPARE(loggedIn.count(), 1);
   }
 
   void unreadableStoreFailsTheChange() {
     PasswordScreens s(false);
     s.folder.write(PasswordStore::kFileName, "[Accesso]\r\nValore=GIRASOLE\r\n");
-    openAndFill(s, u"girasolebianco"_qs, u"nuova"_qs, u"nuova"_qs);
+    openAndFill(s, u"girasolebianco"_s, u"nuova"_s, u"nuova"_s);
     pressOk(s);
     QCOMPARE(s.messages.count(), 1);
     QCOMPARE(s.messages.last().text, kChangeFailed);

@@ -4,6 +4,8 @@
 #include "app/password/passwordcipher.h"
 #include "passwordscreens.h"
 
+using namespace Qt::StringLiterals;
+
 using Form = RecordingMessages::Form;
 
 class LoginScreenTest : public QObject {
@@ -11,7 +13,7 @@ class LoginScreenTest : public QObject {
  private slots:
   void screenAsDelivered() {
     PasswordScreens s;
-    QCOMPARE(s.login.windowTitle(), u" Velinda - Accesso al programma"_qs);
+    QCOMPARE(s.login.windowTitle(), u" Velinda - Accesso al programma"_s);
     QCOMPARE(s.login.minimumSize(), s.login.maximumSize());
     QVERIFY(!(s.login.windowFlags() & Qt::WindowCloseButtonHint));
     QVERIFY(!(s.login.windowFlags() & Qt::WindowMinMaxButtonsHint));
@@ -23,9 +25,9 @@ class LoginScreenTest : public QObject {
   void storedPasswordLogsIn_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("withEnter");
-    QTest::newRow("small letters, Enter") << u"girasolebianco"_qs << true;
-    QTest::newRow("mixed case, OK") << u"GiRaSoLeBiAnCo"_qs << false;
-    QTest::newRow("blanks around, Enter") << u"   girasoleBIANCO  "_qs << true;
+    QTest::newRow("small letters, Enter") << u"girasolebianco"_s << true;
+    QTest::newRow("mixed case, OK") << u"GiRaSoLeBiAnCo"_s << false;
+    QTest::newRow("blanks around, Enter") << u"   girasoleBIANCO  "_s << true;
   }
   void storedPasswordLogsIn() {
     QFETCH(QString, typed);
@@ -47,17 +49,17 @@ class LoginScreenTest : public QObject {
     QFile::copy(QStringLiteral(VELINDA_DELIVERED_STORE),
                 s.folder.filePath(PasswordStore::kFileName));
     QSignalSpy loggedIn(&s.login, &TfrmPassword::loginSucceeded);
-    s.typeAndEnter(s.txtPassword(), u"girasolebianco"_qs);
+    s.typeAndEnter(s.txtPassword(), u"girasolebianco"_s);
     QCOMPARE(loggedIn.count(), 1);
   }
 
   void wrongPasswordIsRefused_data() {
     QTest::addColumn<QString>("stored");  // empty: no store at all
     QTest::addColumn<QString>("typed");
-    QTest::newRow("another word") << u"GIRASOLEBIANCO"_qs << u"girasole"_qs;
-    QTest::newRow("blank inside") << u"GIRASOLEBIANCO"_qs << u"girasole bianco"_qs;
-    QTest::newRow("accented letters keep their case") << u"ÈCCO"_qs << u"ècco"_qs;
-    QTest::newRow("missing store") << QString() << u"girasolebianco"_qs;
+    QTest::newRow("another word") << u"GIRASOLEBIANCO"_s << u"girasole"_s;
+    QTest::newRow("blank inside") << u"GIRASOLEBIANCO"_s << u"girasole bianco"_s;
+    QTest::newRow("accented letters keep their case") << u"ÈCCO"_s << u"ècco"_s;
+    QTest::newRow("missing store") << QString() << u"girasolebianco"_s;
   }
   void wrongPasswordIsRefused() {
     QFETCH(QString, stored);
@@ -68,7 +70,7 @@ class LoginScreenTest : public QObject {
     s.typeAndEnter(s.txtPassword(), typed);
     QCOMPARE(s.messages.count(), 1);
     QCOMPARE(s.messages.last().form, Form::Plain);
-    QCOMPARE(s.messages.last().text, u"Attenzione: password errata."_qs);
+    QCOMPARE(s.messages.last().text, u"Attenzione: password errata."_s);
     QCOMPARE(loggedIn.count(), 0);
     QVERIFY(s.login.isVisible());
     QCOMPARE(s.txtPassword()->text(), QString());
@@ -80,9 +82,9 @@ class LoginScreenTest : public QObject {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("enabled");
     QTest::newRow("empty") << QString() << false;
-    QTest::newRow("blanks only") << u"    "_qs << false;
-    QTest::newRow("one letter") << u"a"_qs << true;
-    QTest::newRow("letter between blanks") << u"  a  "_qs << true;
+    QTest::newRow("blanks only") << u"    "_s << false;
+    QTest::newRow("one letter") << u"a"_s << true;
+    QTest::newRow("letter between blanks") << u"  a  "_s << true;
   }
   void okFollowsTheTrimmedText() {
     QFETCH(QString, typed);
@@ -104,25 +106,25 @@ class LoginScreenTest : public QObject {
     PasswordScreens s(false);
     s.folder.write(PasswordStore::kFileName, "[Accesso]\r\nValore=GIRASOLE\r\n");
     QSignalSpy loggedIn(&s.login, &TfrmPassword::loginSucceeded);
-    s.typeAndEnter(s.txtPassword(), u"girasolebianco"_qs);
+    s.typeAndEnter(s.txtPassword(), u"girasolebianco"_s);
     QCOMPARE(s.messages.count(), 1);
     QCOMPARE(s.messages.last().form, Form::Plain);
     QCOMPARE(s.messages.last().text,
              u"Attenzione: si è verificato un errore durante la procedura di lettura "
-             "della password. Si consiglia di reinstallare il software."_qs);
+             "della password. Si consiglia di reinstallare il software."_s);
     QCOMPARE(loggedIn.count(), 0);
     QVERIFY(s.login.isVisible());
-    QCOMPARE(s.txtPassword()->text(), u"girasolebianco"_qs);
+    QCOMPARE(s.txtPassword()->text(), u"girasolebianco"_s);
   }
 
   void loneTrailingDigitInTheStoreIsIgnored() {
     PasswordScreens s(false);
     s.folder.write(PasswordStore::kFileName,
                    "[Accesso]\r\nValore=" +
-                       PasswordCipher::scramble(u"GIRASOLEBIANCO"_qs).toLatin1() +
+                       PasswordCipher::scramble(u"GIRASOLEBIANCO"_s).toLatin1() +
                        "7\r\n");
     QSignalSpy loggedIn(&s.login, &TfrmPassword::loginSucceeded);
-    s.typeAndEnter(s.txtPassword(), u"girasolebianco"_qs);
+    s.typeAndEnter(s.txtPassword(), u"girasolebianco"_s);
     QCOMPARE(loggedIn.count(), 1);
   }
 

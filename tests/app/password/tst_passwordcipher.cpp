@@ -3,6 +3,8 @@
 
 #include "app/password/passwordcipher.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 QString everyStorableCharacter() {
   QString text;
@@ -16,12 +18,12 @@ class PasswordCipherTest : public QObject {
  private slots:
   void roundTrip_data() {
     QTest::addColumn<QString>("password");
-    QTest::newRow("one letter") << u"A"_qs;
-    QTest::newRow("initial password") << u"GIRASOLEBIANCO"_qs;
-    QTest::newRow("accented capital") << u"È"_qs;
-    QTest::newRow("accented letters") << u"ÀÈÌÒÙàèìòùçñÿ"_qs;
+    QTest::newRow("one letter") << u"A"_s;
+    QTest::newRow("initial password") << u"GIRASOLEBIANCO"_s;
+    QTest::newRow("accented capital") << u"È"_s;
+    QTest::newRow("accented letters") << u"ÀÈÌÒÙàèìòùçñÿ"_s;
     QTest::newRow("digits and symbols")
-        << u"0123 !\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~"_qs;
+        << u"0123 !\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~"_s;
     QTest::newRow("every code 1-255") << everyStorableCharacter();
     QTest::newRow("255 characters") << QString(255, u'Z');
   }
@@ -29,7 +31,7 @@ class PasswordCipherTest : public QObject {
     QFETCH(QString, password);
     const QString stored = PasswordCipher::scramble(password);
     QCOMPARE(stored.size(), password.size() * 2);
-    QVERIFY2(QRegularExpression(u"^[0-9A-F]*$"_qs).match(stored).hasMatch(),
+    QVERIFY2(QRegularExpression(u"^[0-9A-F]*$"_s).match(stored).hasMatch(),
              qPrintable(stored));
     QCOMPARE(PasswordCipher::unscramble(stored), password);
   }
@@ -40,15 +42,15 @@ class PasswordCipherTest : public QObject {
   void knownValues_data() {
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("A") << u"A"_qs << u"64"_qs;
-    QTest::newRow("AB") << u"AB"_qs << u"64F4"_qs;
-    QTest::newRow("È") << u"È"_qs << u"ED"_qs;
-    QTest::newRow("only the low byte of a code") << u"Ł"_qs << u"64"_qs;
+    QTest::newRow("A") << u"A"_s << u"64"_s;
+    QTest::newRow("AB") << u"AB"_s << u"64F4"_s;
+    QTest::newRow("È") << u"È"_s << u"ED"_s;
+    QTest::newRow("only the low byte of a code") << u"Ł"_s << u"64"_s;
     QTest::newRow("empty") << QString() << QString();
     // What the delivered store holds; most of its key steps overflow a
     // signed int, so this pins the wrapping arithmetic.
-    QTest::newRow("initial password") << u"GIRASOLEBIANCO"_qs
-                                      << u"62A7C16E9F69C44DB494939E28AF"_qs;
+    QTest::newRow("initial password") << u"GIRASOLEBIANCO"_s
+                                      << u"62A7C16E9F69C44DB494939E28AF"_s;
   }
   void knownValues() {
     QFETCH(QString, password);
@@ -59,10 +61,10 @@ class PasswordCipherTest : public QObject {
   void unscrambleToleratesCaseAndLoneDigit_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("password");
-    QTest::newRow("small hex letters") << u"64f4"_qs << u"AB"_qs;
-    QTest::newRow("odd number of digits") << u"64F4E"_qs << u"AB"_qs;
-    QTest::newRow("lone digit only") << u"6"_qs << QString();
-    QTest::newRow("lone non-hex character") << u"64X"_qs << u"A"_qs;
+    QTest::newRow("small hex letters") << u"64f4"_s << u"AB"_s;
+    QTest::newRow("odd number of digits") << u"64F4E"_s << u"AB"_s;
+    QTest::newRow("lone digit only") << u"6"_s << QString();
+    QTest::newRow("lone non-hex character") << u"64X"_s << u"A"_s;
   }
   void unscrambleToleratesCaseAndLoneDigit() {
     QFETCH(QString, stored);
@@ -72,11 +74,11 @@ class PasswordCipherTest : public QObject {
 
   void nonHexPairIsAnError_data() {
     QTest::addColumn<QString>("stored");
-    QTest::newRow("letter beyond F") << u"6G"_qs;
-    QTest::newRow("in a later pair") << u"64F4Z0"_qs;
-    QTest::newRow("blank inside") << u"64 F4"_qs;
-    QTest::newRow("prefix") << u"0x64"_qs;
-    QTest::newRow("plain password") << u"girasolebianco"_qs;
+    QTest::newRow("letter beyond F") << u"6G"_s;
+    QTest::newRow("in a later pair") << u"64F4Z0"_s;
+    QTest::newRow("blank inside") << u"64 F4"_s;
+    QTest::newRow("prefix") << u"0x64"_s;
+    QTest::newRow("plain password") << u"girasolebianco"_s;
   }
   void nonHexPairIsAnError() {
     QFETCH(QString, stored);

@@ -7,6 +7,8 @@
 #include "core/inifile.h"
 #include "support/testfolder.h"
 
+using namespace Qt::StringLiterals;
+
 class PasswordStoreTest : public QObject {
   Q_OBJECT
  private slots:
@@ -29,11 +31,11 @@ class PasswordStoreTest : public QObject {
 
   void writtenPasswordReadsBack() {
     TestFolder folder;
-    PasswordStore::write(u"NUOVA PAROLA È"_qs);
-    QCOMPARE(PasswordStore::read(), u"NUOVA PAROLA È"_qs);
+    PasswordStore::write(u"NUOVA PAROLA È"_s);
+    QCOMPARE(PasswordStore::read(), u"NUOVA PAROLA È"_s);
     QCOMPARE(folder.read(PasswordStore::kFileName),
              "[Accesso]\r\nValore=" +
-                 PasswordCipher::scramble(u"NUOVA PAROLA È"_qs).toLatin1() + "\r\n");
+                 PasswordCipher::scramble(u"NUOVA PAROLA È"_s).toLatin1() + "\r\n");
   }
 
   void writeReplacesOnlyTheValue() {
@@ -41,7 +43,7 @@ class PasswordStoreTest : public QObject {
     folder.write(
         PasswordStore::kFileName,
         "; delivered\r\n[accesso]\r\nvalore=64\r\nAltro=1\r\n\r\n[Z]\r\nk=v\r\n");
-    PasswordStore::write(u"AB"_qs);
+    PasswordStore::write(u"AB"_s);
     QCOMPARE(folder.read(PasswordStore::kFileName),
              QByteArray("; delivered\r\n[accesso]\r\nvalore=64F4\r\nAltro=1\r\n\r\n"
                         "[Z]\r\nk=v\r\n"));
@@ -51,8 +53,8 @@ class PasswordStoreTest : public QObject {
     TestFolder folder;
     folder.write(PasswordStore::kFileName,
                  "[Accesso]\r\nValore=" +
-                     PasswordCipher::scramble(u"  ABC \u0001"_qs).toLatin1() + "\r\n");
-    QCOMPARE(PasswordStore::read(), u"ABC"_qs);
+                     PasswordCipher::scramble(u"  ABC \u0001"_s).toLatin1() + "\r\n");
+    QCOMPARE(PasswordStore::read(), u"ABC"_s);
   }
 
   void nonHexValueIsAnError() {
@@ -69,20 +71,20 @@ class PasswordStoreTest : public QObject {
   void failedWriteKeepsThePreviousPassword() {
     QFETCH(QString, readOnly);
     TestFolder folder;
-    PasswordStore::write(u"GIRASOLEBIANCO"_qs);
+    PasswordStore::write(u"GIRASOLEBIANCO"_s);
     folder.makeReadOnly(readOnly);
-    QVERIFY_THROWS_EXCEPTION(IniWriteError, PasswordStore::write(u"NUOVA"_qs));
-    QCOMPARE(PasswordStore::read(), u"GIRASOLEBIANCO"_qs);
+    QVERIFY_THROWS_EXCEPTION(IniWriteError, PasswordStore::write(u"NUOVA"_s));
+    QCOMPARE(PasswordStore::read(), u"GIRASOLEBIANCO"_s);
   }
 
   void prepare_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("prepared");
-    QTest::newRow("small letters") << u"girasolebianco"_qs << u"GIRASOLEBIANCO"_qs;
+    QTest::newRow("small letters") << u"girasolebianco"_s << u"GIRASOLEBIANCO"_s;
     QTest::newRow("blanks and controls around")
-        << u" \tGira Sole\r\n "_qs << u"GIRA SOLE"_qs;
-    QTest::newRow("accented letters keep their case") << u"èÈàß"_qs << u"èÈàß"_qs;
-    QTest::newRow("digits and symbols") << u"a1-b2"_qs << u"A1-B2"_qs;
+        << u" \tGira Sole\r\n "_s << u"GIRA SOLE"_s;
+    QTest::newRow("accented letters keep their case") << u"èÈàß"_s << u"èÈàß"_s;
+    QTest::newRow("digits and symbols") << u"a1-b2"_s << u"A1-B2"_s;
   }
   void prepare() {
     QFETCH(QString, typed);
@@ -93,13 +95,13 @@ class PasswordStoreTest : public QObject {
   void canHold_data() {
     QTest::addColumn<QString>("password");
     QTest::addColumn<bool>("storable");
-    QTest::newRow("letters") << u"GIRASOLEBIANCO"_qs << true;
-    QTest::newRow("Latin-1 letters") << u"ÈÿÀ©"_qs << true;
+    QTest::newRow("letters") << u"GIRASOLEBIANCO"_s << true;
+    QTest::newRow("Latin-1 letters") << u"ÈÿÀ©"_s << true;
     QTest::newRow("255 characters") << QString(255, u'A') << true;
     QTest::newRow("256 characters") << QString(256, u'A') << false;
-    QTest::newRow("euro sign") << u"PREZZO€"_qs << false;
-    QTest::newRow("Greek letter") << u"ALFAα"_qs << false;
-    QTest::newRow("code 0 inside") << QString(u"A\0B"_qs) << false;
+    QTest::newRow("euro sign") << u"PREZZO€"_s << false;
+    QTest::newRow("Greek letter") << u"ALFAα"_s << false;
+    QTest::newRow("code 0 inside") << QString(u"A\0B"_s) << false;
   }
   void canHold() {
     QFETCH(QString, password);
@@ -111,10 +113,10 @@ class PasswordStoreTest : public QObject {
   void deliveredStoreHoldsTheInitialPassword() {
     const QString path = QStringLiteral(VELINDA_DELIVERED_STORE);
     QVERIFY2(QFile::exists(path), qPrintable(path));
-    QCOMPARE(PasswordStore::read(path), u"GIRASOLEBIANCO"_qs);
-    const QString stored = IniFile::load(path).value(u"Accesso"_qs, u"Valore"_qs);
+    QCOMPARE(PasswordStore::read(path), u"GIRASOLEBIANCO"_s);
+    const QString stored = IniFile::load(path).value(u"Accesso"_s, u"Valore"_s);
     QCOMPARE(stored.size(), 28);
-    QVERIFY2(QRegularExpression(u"^[0-9A-F]+$"_qs).match(stored).hasMatch(),
+    QVERIFY2(QRegularExpression(u"^[0-9A-F]+$"_s).match(stored).hasMatch(),
              qPrintable(stored));
   }
 };

@@ -27,6 +27,7 @@ void TArchivio::Open() {
     lock_.release();
     throw ArchiveError(file_.fileName() + u": "_s + file_.errorString());
   }
+  size_ = -1;
 }
 
 void TArchivio::requireOpen() const {
@@ -35,7 +36,21 @@ void TArchivio::requireOpen() const {
 
 int TArchivio::Count() const {
   requireOpen();
-  return int(file_.size() / recordSize_);
+  return int(fileSize() / recordSize_);
+}
+
+namespace {
+// Writes to any archive by this process, so that every open archive knows
+// when its remembered size may be out of date.
+quint64 writesInProcess = 0;
+}  // namespace
+
+qint64 TArchivio::fileSize() const {
+  if (size_ < 0 || sizeAfterWrites_ != writesInProcess) {
+    size_ = file_.size();
+    sizeAfterWrites_ = writesInProcess;
+  }
+  return size_;
 }
 
 void TArchivio::requireRecord(int position) const {
@@ -64,6 +79,7 @@ void TArchivio::readRecord(TScheda& record) {
 void TArchivio::writeRecord(const TScheda& record) {
   checkLayout(record);
   lock_.keepAlive();
+  ++writesInProcess;
   if (file_.write(record.bytes()) != recordSize_ || !file_.flush())
     throw ArchiveError(file_.fileName() + u": "_s + file_.errorString());
 }

@@ -51,4 +51,11 @@ class TArchivio {
   int recordSize_;
   const RecordLayout& layout_;
   int position_ = 0;
+  // The file's size while it is open, asked of the system again only after a
+  // write by this process: the lock keeps other stations out meanwhile, but
+  // an action may open the same archive again inside itself and append.
+  // Asking for every record cost a scan more than the reading itself.
+  qint64 fileSize() const;
+  mutable qint64 size_ = -1;
+  mutable quint64 sizeAfterWrites_ = 0;
 };

@@ -83,6 +83,29 @@ class ArchiveFileTest : public QObject {
     QCOMPARE(seen, QStringList({"1@1", "2@2", "3@3"}));
   }
 
+  // An action may open the same archive again inside itself (the lock lets
+  // it); what the inner one appends is counted by the outer one, whose own
+  // append then goes after it instead of over it.
+  void appendInsideAnotherActionIsSeenByIt() {
+    TestFolder folder;
+    folder.write(kFile, records(2));
+    TArchivio outer(returnReceiptArchive());
+    outer.Open();
+    QCOMPARE(outer.Count(), 2);
+    {
+      TArchivio inner(returnReceiptArchive());
+      inner.Open();
+      inner.Append(receipt(u"3"_s));
+      inner.Close();
+    }
+    QCOMPARE(outer.Count(), 3);
+    QVERIFY(!outer.AtEnd());
+    outer.Append(receipt(u"4"_s));
+    QCOMPARE(outer.Position(), 4);
+    outer.Close();
+    QCOMPARE(folder.read(kFile), records(4));
+  }
+
   void partialTailIsIgnoredThenOverwritten() {
     TestFolder folder;
     folder.write(kFile, records(2) + QByteArray(100, 'T'));

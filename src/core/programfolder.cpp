@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <utility>
 
 namespace {
 QString& overrideFolder() {
@@ -24,8 +25,8 @@ QString path() {
 
 QString filePath(const QString& fileName) { return path() + fileName; }
 
-void setOverride(const QString& folder) {
-  overrideFolder() = folder.isEmpty() ? QString() : QDir::cleanPath(folder);
+QString setOverride(const QString& folder) {
+  return std::exchange(overrideFolder(), folder.isEmpty() ? QString() : QDir::cleanPath(folder));
 }
 
 }  // namespace ProgramFolder

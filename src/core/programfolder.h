@@ -13,7 +13,8 @@ QString path();
 QString filePath(const QString& fileName);
 
 // Tests point the program at a folder of their own; an empty text restores
-// the executable's folder.
-void setOverride(const QString& folder);
+// the executable's folder. Answers the folder set before (empty for none), so
+// that whoever sets one can put the previous one back.
+QString setOverride(const QString& folder);
 
 }  // namespace ProgramFolder

@@ -30,7 +30,7 @@ bool setImmutable(const QString& path, bool on) {
 
 TestFolder::TestFolder(const QString& parent)
     : dir_((parent.isEmpty() ? QDir::tempPath() : parent) + u"/velinda-XXXXXX"_s) {
-  ProgramFolder::setOverride(dir_.path());
+  previousFolder_ = ProgramFolder::setOverride(dir_.path());
 }
 
 TestFolder::~TestFolder() {
@@ -38,7 +38,7 @@ TestFolder::~TestFolder() {
   // Give write permission back so that the folder can be removed.
   QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner |
                                          QFile::ExeOwner);
-  ProgramFolder::setOverride({});
+  ProgramFolder::setOverride(previousFolder_);
 }
 
 QString TestFolder::path() const { return dir_.path() + u'/'; }

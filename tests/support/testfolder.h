@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 // A fresh program folder for one test: the program reads and writes its
-// files here for the fixture's lifetime.
+// files here for the fixture's lifetime, then in the folder it used before.
 class TestFolder {
  public:
   // The folder is made inside `parent` (a SmallDisk's path, say), or in the
@@ -27,4 +27,5 @@ class TestFolder {
  private:
   QTemporaryDir dir_;
   QStringList immutable_;
+  QString previousFolder_;
 };

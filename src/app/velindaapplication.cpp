@@ -1,11 +1,9 @@
 #include "app/velindaapplication.h"
 
 #include <QIcon>
-#include <exception>
 
 #include "archive/archivelock.h"
-#include "platform/messageservice.h"
-#include "platform/services.h"
+#include "platform/guardedaction.h"
 #include "platform/translation.h"
 #include "widgets/onelineboxes.h"
 
@@ -16,8 +14,6 @@ VelindaApplication::VelindaApplication(int& argc, char** argv) : QApplication(ar
   setApplicationVersion(QStringLiteral(VELINDA_VERSION));
   setDesktopFileName(u"velinda"_s);
   setWindowIcon(QIcon(u":/art/velinda.svg"_s));
-  // Closing the last visible window (the login screen before a login, the
-  // main menu after it) ends the program.
   installItalianTranslation(*this);
   // While an action waits for another station to release an archive.
   ArchiveLock::setWaitIndicator([](bool waiting) {
@@ -30,10 +26,7 @@ VelindaApplication::VelindaApplication(int& argc, char** argv) : QApplication(ar
 }
 
 bool VelindaApplication::notify(QObject* receiver, QEvent* event) {
-  try {
-    return QApplication::notify(receiver, event);
-  } catch (const std::exception& error) {
-    Services::messages().unexpected(activeWindow(), QString::fromUtf8(error.what()));
-  }
-  return false;
+  bool handled = false;
+  runGuarded(activeWindow(), [&] { handled = QApplication::notify(receiver, event); });
+  return handled;
 }

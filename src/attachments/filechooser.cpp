@@ -79,8 +79,7 @@ namespace FileChoosers {
 
 FileChooser& current() {
   static DialogFileChooser real;
-  FileChooser* standIn = Installed<FileChooser>::current();
-  return standIn ? *standIn : real;
+  return Installed<FileChooser>::currentOr(real);
 }
 
 }  // namespace FileChoosers

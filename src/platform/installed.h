@@ -20,6 +20,8 @@ class Installed {
 
   // The innermost stand-in in place; null when there is none.
   static Service* current() { return slot(); }
+  // The innermost stand-in, or `real` when none is in place.
+  static Service& currentOr(Service& real) { return slot() ? *slot() : real; }
 
  private:
   static Service*& slot() {

@@ -8,14 +8,12 @@ namespace Services {
 
 MessageService& messages() {
   static QtMessageService real;
-  MessageService* standIn = Installed<MessageService>::current();
-  return standIn ? *standIn : real;
+  return Installed<MessageService>::currentOr(real);
 }
 
 ShellService& shell() {
   static DesktopShell real;
-  ShellService* standIn = Installed<ShellService>::current();
-  return standIn ? *standIn : real;
+  return Installed<ShellService>::currentOr(real);
 }
 
 }  // namespace Services

@@ -7,8 +7,7 @@ namespace PrintServices {
 
 PrintService& printer() {
   static DialogPrintService real;
-  PrintService* standIn = Installed<PrintService>::current();
-  return standIn ? *standIn : real;
+  return Installed<PrintService>::currentOr(real);
 }
 
 }  // namespace PrintServices

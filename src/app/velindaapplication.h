@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QApplication>
+#include <memory>
+
+class WaitNotice;
 
 // The program's application object. Every click, menu item and key runs its
 // action guarded (platform/guardedaction.h); a failure that still escapes an
@@ -10,5 +13,9 @@ class VelindaApplication : public QApplication {
   Q_OBJECT
  public:
   VelindaApplication(int& argc, char** argv);
+  ~VelindaApplication() override;
   bool notify(QObject* receiver, QEvent* event) override;
+
+ private:
+  std::unique_ptr<WaitNotice> waitNotice_;
 };

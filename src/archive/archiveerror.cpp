@@ -2,15 +2,13 @@
 
 using namespace Qt::StringLiterals;
 
-ArchiveError::ArchiveError(const QString& detail)
-    : std::runtime_error(detail.toStdString()) {}
+ArchiveError::ArchiveError(const QString& detail) : ArchiveError(detail, kArchiveAccessMessage) {}
 
-QString ArchiveError::userMessage() const { return kArchiveAccessMessage; }
+ArchiveError::ArchiveError(const QString& detail, const QString& userMessage)
+    : UserError(detail, userMessage) {}
 
 ArchiveBusy::ArchiveBusy(const QString& archivePath)
-    : ArchiveError(archivePath + u": in use by another station"_s) {}
-
-QString ArchiveBusy::userMessage() const { return kArchiveBusyMessage; }
+    : ArchiveError(archivePath + u": in use by another station"_s, kArchiveBusyMessage) {}
 
 const QString kArchiveAccessMessage = QStringLiteral(
     "Attenzione: il sistema non permette di accedere all'archivio."

@@ -1,17 +1,18 @@
 #pragma once
 
 #include <QString>
-#include <stdexcept>
+
+#include "core/usererror.h"
 
 // Any failure of an archive action: the file cannot be opened or created, a
 // seek, read, write or close fails, a record is short, or an editor's
-// position label is not a record number.
-class ArchiveError : public std::runtime_error {
+// position label is not a record number. The screens show userMessage():
+// the archive-access message unless a more precise one is known (a full
+// disk, a lock file that cannot be made or deleted, a failing share).
+class ArchiveError : public UserError {
  public:
   explicit ArchiveError(const QString& detail);
-
-  // What the screens tell the user about it.
-  virtual QString userMessage() const;
+  ArchiveError(const QString& detail, const QString& userMessage);
 };
 
 // Another station kept the archive for longer than an action waits. The
@@ -19,8 +20,6 @@ class ArchiveError : public std::runtime_error {
 class ArchiveBusy : public ArchiveError {
  public:
   explicit ArchiveBusy(const QString& archivePath);
-
-  QString userMessage() const override;
 };
 
 // What the editors show for an ArchiveError (sentences separated by

@@ -1,6 +1,9 @@
 #include "archive/tarchivio.h"
 
+#include <cerrno>
+
 #include "archive/archiveerror.h"
+#include "core/filesize.h"
 #include "core/programfolder.h"
 
 using namespace Qt::StringLiterals;
@@ -22,12 +25,29 @@ TArchivio::~TArchivio() {
 void TArchivio::Open() {
   if (file_.isOpen()) file_.close();
   position_ = 0;
-  lock_.acquire();
-  if (!file_.open(QIODevice::ReadWrite)) {
-    lock_.release();
-    throw ArchiveError(file_.fileName() + u": "_s + file_.errorString());
+  try {
+    lock_.acquire();
+  } catch (const LockBusy&) {
+    throw ArchiveBusy(file_.fileName());
+  } catch (const LockUnavailable& error) {
+    throw ArchiveError(QString::fromStdString(error.what()), error.userMessage());
   }
+  errno = 0;
+  if (!file_.open(QIODevice::ReadWrite)) failToOpen();
   size_ = -1;
+}
+
+// The archive-access message speaks of write privileges; a full disk or a
+// failing network folder is told as such.
+void TArchivio::failToOpen() {
+  const int code = errno;
+  const QString detail = file_.fileName() + u": "_s + file_.errorString();
+  lock_.release();
+  if (code == ENOSPC)
+    throw ArchiveError(detail, lockProblemMessage(LockProblem::DiskFull, lock_.lockFilePath()));
+  if (code == EIO || code == ENOTCONN || code == ETIMEDOUT)
+    throw ArchiveError(detail, lockProblemMessage(LockProblem::FolderFailed, lock_.lockFilePath()));
+  throw ArchiveError(detail);
 }
 
 void TArchivio::requireOpen() const {
@@ -47,7 +67,7 @@ quint64 writesInProcess = 0;
 
 qint64 TArchivio::fileSize() const {
   if (size_ < 0 || sizeAfterWrites_ != writesInProcess) {
-    size_ = file_.size();
+    size_ = FileSize::fresh(file_);
     sizeAfterWrites_ = writesInProcess;
   }
   return size_;
@@ -78,6 +98,14 @@ void TArchivio::readRecord(TScheda& record) {
 
 void TArchivio::writeRecord(const TScheda& record) {
   checkLayout(record);
+  try {
+    lock_.requireHeld();
+  } catch (const LockUnavailable& error) {
+    // Without write privileges the editors' own message says it best.
+    if (error.problem() == LockProblem::NoRightToCreate)
+      throw ArchiveError(QString::fromStdString(error.what()));
+    throw ArchiveError(QString::fromStdString(error.what()), error.userMessage());
+  }
   lock_.keepAlive();
   ++writesInProcess;
   if (file_.write(record.bytes()) != recordSize_ || !file_.flush())

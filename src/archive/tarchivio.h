@@ -2,15 +2,18 @@
 
 #include <QFile>
 
-#include "archive/archivelock.h"
 #include "archive/tscheda.h"
+#include "core/filelock.h"
 
 // One archive file of fixed-size records, opened for one user action and
 // closed again. Positions are 1-based record numbers; the current position
 // is the number of the record last read or written (0 before the first).
 // From Open to Close the archive's lock keeps other stations out (see
-// ArchiveLock). Every failure throws ArchiveError; the destructor closes the
-// file and releases the lock on every path out of an action.
+// FileLock). Where this station cannot make the lock file for a reason of
+// its own (a full disk, say), the archive can still be read, since records
+// are written whole; a write then fails with the reason. Every failure
+// throws ArchiveError; the destructor closes the file and releases the lock
+// on every path out of an action.
 class TArchivio {
  public:
   // The archive's file in the program folder.
@@ -45,8 +48,9 @@ class TArchivio {
   void seekTo(int position);
   void readRecord(TScheda& record);
   void writeRecord(const TScheda& record);
+  [[noreturn]] void failToOpen();
 
-  ArchiveLock lock_;
+  FileLock lock_;
   QFile file_;
   int recordSize_;
   const RecordLayout& layout_;

@@ -1,8 +1,11 @@
 #include "core/inifile.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
+#include "core/filelock.h"
 #include "core/replacementfile.h"
 #include "core/text.h"
 #include "core/windows1252.h"
@@ -13,12 +16,70 @@ namespace {
 bool sameName(const QString& a, const QString& b) {
   return a.compare(b, Qt::CaseInsensitive) == 0;
 }
+
+// How long a reader gives another station to finish replacing the file.
+constexpr int kReplacementWait = 2000;
+
+// The file's bytes; nothing when it cannot be read, and why in failure.
+std::optional<QByteArray> readWhole(const QString& path, QString* failure = nullptr) {
+  QFile file(path);
+  if (file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes = file.readAll();
+    if (file.error() == QFileDevice::NoError) return bytes;
+  }
+  if (failure) *failure = file.errorString();
+  return std::nullopt;
+}
+
+QString failureToSave(const QString& path) {
+  return u"Attenzione: non è possibile salvare il file "_s + QFileInfo(path).fileName() +
+         u". Accertarsi di possedere i privilegi di scrittura nella "
+         "cartella di installazione del programma."_s;
+}
 }  // namespace
 
 IniFile IniFile::load(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return IniFile();
-  return fromBytes(file.readAll());
+  const QString lockFile = FileLock::lockFilePath(path);
+  const QDeadlineTimer deadline(kReplacementWait);
+  for (;;) {
+    const std::optional<QByteArray> bytes = readWhole(path);
+    const bool looksEmpty = !bytes || bytes->isEmpty();
+    if (!looksEmpty || !QFileInfo::exists(lockFile) || deadline.hasExpired())
+      return fromBytes(bytes.value_or(QByteArray()));
+    QThread::msleep(20);
+  }
+}
+
+void IniFile::update(const QString& path, const std::function<void(IniFile&)>& change) {
+  const QString name = QFileInfo(path).fileName();
+  FileLock lock(path);
+  try {
+    lock.acquire();
+    lock.requireHeld();
+  } catch (const LockBusy& busy) {
+    throw IniWriteError(QString::fromStdString(busy.what()),
+                        u"Attenzione: non è possibile salvare il file "_s + name +
+                            u", perché è in uso da parte di un'altra postazione.\r\n\r\n"
+                            "Attendere qualche istante e riprovare."_s);
+  } catch (const LockUnavailable& why) {
+    throw IniWriteError(QString::fromStdString(why.what()),
+                        why.problem() == LockProblem::NoRightToCreate ? failureToSave(path)
+                                                                      : why.userMessage());
+  }
+  IniFile ini;
+  if (QFileInfo::exists(path)) {
+    QString failure;
+    const std::optional<QByteArray> bytes = readWhole(path, &failure);
+    if (!bytes)
+      throw IniWriteError(path + u": cannot be read: "_s + failure,
+                          u"Attenzione: non è possibile leggere il file "_s + name +
+                              u", per cui non viene modificato.\r\n\r\n"
+                              "Accertarsi di possedere i privilegi di lettura e di scrittura "
+                              "nella cartella di installazione del programma."_s);
+    ini = fromBytes(*bytes);
+  }
+  change(ini);
+  ini.save(path);
 }
 
 IniFile IniFile::fromBytes(const QByteArray& bytes) {
@@ -128,16 +189,13 @@ QByteArray IniFile::toBytes() const {
 
 void IniFile::save(const QString& path) const {
   const QFileInfo info(path);
-  // The message reaches the user as it stands.
-  const QString failure = u"Attenzione: non è possibile salvare il file "_s + info.fileName() +
-                          u". Accertarsi di possedere i privilegi di scrittura nella "
-                          "cartella di installazione del programma."_s;
-  if (info.exists() && !info.isWritable()) throw IniWriteError(failure.toStdString());
+  if (info.exists() && !info.isWritable())
+    throw IniWriteError(path + u": read-only"_s, failureToSave(path));
   try {
     ReplacementFile file(path);
     file.write(toBytes());
     file.commit();
-  } catch (const FileWriteError&) {
-    throw IniWriteError(failure.toStdString());
+  } catch (const FileWriteError& error) {
+    throw IniWriteError(QString::fromStdString(error.what()), failureToSave(path));
   }
 }

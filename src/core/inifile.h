@@ -3,12 +3,15 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
-#include <stdexcept>
+#include <functional>
 
-// Writing an INI file failed; the file on disk is unchanged.
-class IniWriteError : public std::runtime_error {
+#include "core/usererror.h"
+
+// Writing an INI file failed; the file on disk is unchanged. The message
+// tells the user why, in Italian.
+class IniWriteError : public UserError {
  public:
-  using std::runtime_error::runtime_error;
+  using UserError::UserError;
 };
 
 // A plain INI text file: "[Section]" headers and "key=value" lines, in
@@ -18,8 +21,16 @@ class IniWriteError : public std::runtime_error {
 // is not used: it escapes blanks in section names.)
 class IniFile {
  public:
-  // A missing or unreadable file reads as an empty one.
+  // A missing or unreadable file reads as an empty one. A file found
+  // missing or empty while another station is replacing it (its lock file
+  // is there: a network share replaces a file by deleting it and renaming
+  // the new one) is read again for a moment, not taken for an empty one.
   static IniFile load(const QString& path);
+  // Reads the file, lets change() alter it and writes it back, all under
+  // the file's lock (see FileLock), so that two stations changing different
+  // keys at once both keep theirs. A file that is there but cannot be read
+  // is never written over. Throws IniWriteError.
+  static void update(const QString& path, const std::function<void(IniFile&)>& change);
   static IniFile fromBytes(const QByteArray& bytes);
 
   // Empty when the section or key is missing. The value is trimmed.

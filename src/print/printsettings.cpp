@@ -26,9 +26,9 @@ QString read(const QString& section, const QString& key) {
 }
 
 void write(const QList<Entry>& entries) {
-  IniFile ini = IniFile::load(filePath());
-  for (const Entry& entry : entries) ini.setValue(entry.section, entry.key, entry.value);
-  ini.save(filePath());
+  IniFile::update(filePath(), [&](IniFile& ini) {
+    for (const Entry& entry : entries) ini.setValue(entry.section, entry.key, entry.value);
+  });
 }
 
 bool writeOrTell(QWidget* screen, const QList<Entry>& entries) {
@@ -36,7 +36,7 @@ bool writeOrTell(QWidget* screen, const QList<Entry>& entries) {
     write(entries);
     return true;
   } catch (const IniWriteError& error) {
-    Services::messages().show(screen, MessageKind::Error, QString::fromStdString(error.what()));
+    Services::messages().show(screen, MessageKind::Error, error.userMessage());
     return false;
   }
 }

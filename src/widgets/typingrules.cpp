@@ -8,17 +8,28 @@
 
 namespace {
 
-void rewriteOnEdit(QLineEdit* box, std::function<QString(const QString&)> rule) {
-  // The box's own text, not the signal's: a rule connected earlier may have
-  // rewritten it already.
-  QObject::connect(box, &QLineEdit::textEdited, box, [box, rule] {
-    const QString text = box->text();
-    const QString wanted = rule(text);
-    if (wanted == text) return;
-    const int cursor = box->cursorPosition();
-    box->setText(wanted);
-    box->setCursorPosition(qMin(cursor, int(wanted.size())));
-  });
+using Rule = std::function<QString(const QString&)>;
+
+// The box's own text, not the signal's: a rule connected earlier may have
+// rewritten it already.
+void apply(QLineEdit* box, const Rule& rule) {
+  const QString text = box->text();
+  const QString wanted = rule(text);
+  if (wanted == text) return;
+  const int cursor = box->cursorPosition();
+  box->setText(wanted);
+  box->setCursorPosition(qMin(cursor, int(wanted.size())));
+}
+
+// For rules of what the user types.
+void rewriteOnEdit(QLineEdit* box, Rule rule) {
+  QObject::connect(box, &QLineEdit::textEdited, box, [box, rule] { apply(box, rule); });
+}
+
+// For rules that hold whatever sets the text: typing, pasting, the program
+// itself, or an assistive tool through the accessibility interface.
+void rewriteOnChange(QLineEdit* box, Rule rule) {
+  QObject::connect(box, &QLineEdit::textChanged, box, [box, rule] { apply(box, rule); });
 }
 
 class DigitsOnlyFilter : public QObject {
@@ -58,7 +69,7 @@ void trimmed(QLineEdit* box) {
   rewriteOnEdit(box, [](const QString& t) { return Text::trimmed(t); });
 }
 
-void oneLine(QLineEdit* box) { rewriteOnEdit(box, Text::oneLine); }
+void oneLine(QLineEdit* box) { rewriteOnChange(box, Text::oneLine); }
 
 void digitsOnly(QLineEdit* box) { box->installEventFilter(new DigitsOnlyFilter(box)); }
 

@@ -13,7 +13,8 @@ void upperCase(QLineEdit* box);
 // After every keystroke the text is trimmed, so no blank stays at either end.
 void trimmed(QLineEdit* box);
 
-// A line break that reaches the box (pasted, dropped) becomes one blank.
+// A line break that reaches the box (typed, pasted, dropped, set by the
+// program or by an assistive tool) becomes one blank.
 // Every box of the program gets this rule (see OneLineBoxes).
 void oneLine(QLineEdit* box);
 

@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QTest>
 
 #include "app/velindaapplication.h"
@@ -5,32 +6,50 @@
 #include "archive/tarchivio.h"
 #include "support/otherstation.h"
 #include "support/testfolder.h"
+#include "widgets/waitnotice.h"
 
+using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 
 class ApplicationTest : public QObject {
   Q_OBJECT
  private slots:
   // While an action waits for another station, the program shows the busy
-  // cursor, and takes it away when the wait ends.
-  void busyCursorWhileWaitingForAnotherStation() {
+  // cursor, after a while a line saying what it waits for, and takes both
+  // away when the wait ends.
+  void busyCursorAndLineWhileWaitingForAnotherStation() {
     TestFolder folder;
-    LockTimingForTest timing({.waitLimit = 300ms});
+    LockTimingForTest timing({.waitLimit = 800ms, .longWait = 300ms});
     OtherStation other;
     other.hold(folder.filePath(addressBookArchive().fileName));
 
-    QList<int> shapes;  // the override cursor after each call; -1 for none
-    const auto programs = ArchiveLock::waitIndicator();
+    struct Seen {
+      FileLock::WaitPhase phase;
+      int cursor;  // the override cursor's shape after the call; -1 for none
+      QString line;
+    };
+    QList<Seen> seen;
+    const auto programs = FileLock::waitIndicator();
     QVERIFY(programs);
-    ArchiveLock::setWaitIndicator([&](bool waiting) {
-      programs(waiting);
+    FileLock::setWaitIndicator([&](FileLock::WaitPhase phase) {
+      programs(phase);
       const QCursor* cursor = QGuiApplication::overrideCursor();
-      shapes << (cursor ? int(cursor->shape()) : -1);
+      const QLabel* line = WaitNotice::shownLine();
+      seen << Seen{phase, cursor ? int(cursor->shape()) : -1,
+                   line && line->isVisible() ? line->text() : QString()};
     });
     TArchivio archive(addressBookArchive());
     QVERIFY_THROWS_EXCEPTION(ArchiveBusy, archive.Open());
-    ArchiveLock::setWaitIndicator(programs);
-    QCOMPARE(shapes, QList<int>({int(Qt::WaitCursor), -1}));
+    FileLock::setWaitIndicator(programs);
+    QCOMPARE(seen.size(), 3);
+    QCOMPARE(seen[0].phase, FileLock::WaitPhase::Started);
+    QCOMPARE(seen[0].cursor, int(Qt::WaitCursor));
+    QVERIFY(seen[0].line.isEmpty());
+    QCOMPARE(seen[1].phase, FileLock::WaitPhase::Long);
+    QCOMPARE(seen[1].line, u"Attendere: un'altra postazione sta usando lo stesso archivio..."_s);
+    QCOMPARE(seen[2].phase, FileLock::WaitPhase::Ended);
+    QCOMPARE(seen[2].cursor, -1);
+    QVERIFY(seen[2].line.isEmpty());
   }
 };
 

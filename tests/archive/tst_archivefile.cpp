@@ -4,6 +4,7 @@
 #include "archive/archiveerror.h"
 #include "archive/tarchivio.h"
 #include "support/openfiles.h"
+#include "support/smalldisk.h"
 #include "support/testfolder.h"
 
 using namespace Qt::StringLiterals;
@@ -169,6 +170,33 @@ class ArchiveFileTest : public QObject {
     TArchivio archive(returnReceiptArchive());
     archive.Open();
     QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.Append(receipt(u"x"_s)));
+  }
+
+  // A full disk leaves no room even for the lock file: the archive can
+  // still be read, and a save says that the disk is full.
+  void fullDiskStillReads() {
+    SmallDisk disk(256);
+    if (!disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
+    TestFolder folder(disk.path());
+    folder.write(kFile, records(3));
+    disk.fill();
+    TArchivio archive(returnReceiptArchive());
+    archive.Open();
+    QCOMPARE(archive.Count(), 3);
+    TSchedaRicevimento r;
+    archive.ReadAt(1, r);
+    QCOMPARE(r.text(u"Destinatario"), u"1"_s);
+    try {
+      archive.Append(receipt(u"x"_s));
+      QFAIL("appended on a full disk");
+    } catch (const ArchiveError& error) {
+      QVERIFY2(error.userMessage().startsWith(
+                   u"Attenzione: non è possibile salvare, perché il disco che contiene la "
+                   "cartella del programma è pieno."_s),
+               qPrintable(error.userMessage()));
+    }
+    archive.Close();
+    QCOMPARE(folder.read(kFile), records(3));
   }
 
   void fileIsReleasedWhenAnActionFails() {

@@ -2,12 +2,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QDir>
+#include <QProcess>
+#include <QSysInfo>
 #include <QTest>
 #include <atomic>
 #include <thread>
 
+#include <unistd.h>
+
 #include "archive/archiveerror.h"
-#include "archive/archivelock.h"
+#include "core/filelock.h"
 #include "archive/tarchivio.h"
 #include "support/otherstation.h"
 #include "support/testfolder.h"
@@ -25,9 +30,11 @@ const int kCardSize = 3831;
 struct WaitsSeen {
   QList<bool> calls;
   WaitsSeen() {
-    ArchiveLock::setWaitIndicator([this](bool waiting) { calls << waiting; });
+    FileLock::setWaitIndicator([this](FileLock::WaitPhase phase) {
+      if (phase != FileLock::WaitPhase::Long) calls << (phase == FileLock::WaitPhase::Started);
+    });
   }
-  ~WaitsSeen() { ArchiveLock::setWaitIndicator({}); }
+  ~WaitsSeen() { FileLock::setWaitIndicator({}); }
 };
 
 TSchedaAnagrafica card(const QString& name) {
@@ -35,6 +42,14 @@ TSchedaAnagrafica card(const QString& name) {
   c.setText(u"Nome", name);
   c.setText(u"Note", name);
   return c;
+}
+
+// A process number that belongs to no running process.
+qint64 deadProcessId() {
+  QProcess process;
+  process.start(u"true"_s, {});
+  process.waitForFinished();
+  return process.processId() ? process.processId() : 999999;
 }
 
 QList<TSchedaAnagrafica> cardsIn(const QString& path) {
@@ -52,6 +67,13 @@ QList<TSchedaAnagrafica> cardsIn(const QString& path) {
 
 // A lock file as a station on another computer leaves it.
 const QByteArray kForeignLock = "4242\nvelinda\naltra-postazione\nmacchina-altrui\navvio-altrui\n";
+
+// The same from a computer cloned from this one's image: another name, this
+// machine's id, and a process number that no process here has.
+QByteArray clonedComputersLock() {
+  return QByteArray::number(deadProcessId()) + "\nvelinda\naltra-postazione\n" +
+         QSysInfo::machineUniqueId() + "\n" + QSysInfo::bootUniqueId() + "\n";
+}
 
 }  // namespace
 
@@ -98,7 +120,7 @@ class SharedArchiveTest : public QObject {
     QCOMPARE(scanned.size(), 1);
     QVERIFY(scanned[0].split(u' ')[0].toInt() > 0);
     QCOMPARE(scanned[0].split(u' ')[1], u"0"_s);
-    QVERIFY(!QFile::exists(ArchiveLock::lockFilePath(path)));
+    QVERIFY(!QFile::exists(FileLock::lockFilePath(path)));
   }
 
   // The other station lets go during the wait, or keeps the archive longer.
@@ -147,7 +169,7 @@ class SharedArchiveTest : public QObject {
     OtherStation other;
     other.hold(folder.filePath(kAddressBook));
     other.crash();
-    QVERIFY(QFile::exists(ArchiveLock::lockFilePath(folder.filePath(kAddressBook))));
+    QVERIFY(QFile::exists(FileLock::lockFilePath(folder.filePath(kAddressBook))));
     QElapsedTimer clock;
     clock.start();
     TArchivio archive(addressBookArchive());
@@ -160,14 +182,18 @@ class SharedArchiveTest : public QObject {
   // changing for a while, never while its holder keeps renewing it.
   void lockOfAnotherComputer_data() {
     QTest::addColumn<bool>("renewed");
-    QTest::newRow("left by a station that died") << false;
-    QTest::newRow("kept by a station at work") << true;
+    QTest::addColumn<QByteArray>("lock");
+    QTest::newRow("left by a station that died") << false << kForeignLock;
+    QTest::newRow("kept by a station at work") << true << kForeignLock;
+    // Judged by its process number, it would be taken over at once.
+    QTest::newRow("kept on a cloned computer") << true << clonedComputersLock();
   }
   void lockOfAnotherComputer() {
     QFETCH(bool, renewed);
+    QFETCH(QByteArray, lock);
     TestFolder folder;
-    const QString lockPath = ArchiveLock::lockFilePath(folder.filePath(kAddressBook));
-    folder.write(QFileInfo(lockPath).fileName(), kForeignLock);
+    const QString lockPath = FileLock::lockFilePath(folder.filePath(kAddressBook));
+    folder.write(QFileInfo(lockPath).fileName(), lock);
     std::atomic<bool> working = renewed;
     std::thread holder([&] {
       while (working) {
@@ -184,7 +210,7 @@ class SharedArchiveTest : public QObject {
     LockTimingForTest longerWait({.waitLimit = 2000ms, .abandonedAfter = 1000ms});
     if (renewed) {
       QVERIFY_THROWS_EXCEPTION(ArchiveBusy, archive.Open());
-      QCOMPARE(folder.read(QFileInfo(lockPath).fileName()), kForeignLock);
+      QCOMPARE(folder.read(QFileInfo(lockPath).fileName()), lock);
     } else {
       archive.Open();
       archive.Append(card(u"Rossi"_s));
@@ -199,20 +225,22 @@ class SharedArchiveTest : public QObject {
     TestFolder folder;
     folder.write(kAddressBook, card(u"Rossi"_s).bytes());
     LockTimingForTest timing({.keepAlive = 50ms});
-    const QString lockPath = ArchiveLock::lockFilePath(folder.filePath(kAddressBook));
+    const QString lockPath = FileLock::lockFilePath(folder.filePath(kAddressBook));
     TArchivio archive(addressBookArchive());
     archive.Open();
-    const QDateTime taken = QFileInfo(lockPath).lastModified();
+    const QString holder = lockPath + u"/titolare"_s;
+    const QByteArray taken = folder.read(QFileInfo(lockPath).fileName() + u"/titolare"_s);
     QTest::qWait(120);
     TSchedaAnagrafica c;
     archive.ReadAt(1, c);
-    QVERIFY(QFileInfo(lockPath).lastModified() > taken);
+    QVERIFY(QFile::exists(holder));
+    QVERIFY(folder.read(QFileInfo(lockPath).fileName() + u"/titolare"_s) != taken);
     archive.Close();
   }
 
   void oneProcessNeverWaitsForItself() {
     TestFolder folder;
-    const QString lockPath = ArchiveLock::lockFilePath(folder.filePath(kAddressBook));
+    const QString lockPath = FileLock::lockFilePath(folder.filePath(kAddressBook));
     LockTimingForTest timing({.waitLimit = 200ms});
     WaitsSeen waits;
     TArchivio outer(addressBookArchive());
@@ -254,21 +282,128 @@ class SharedArchiveTest : public QObject {
         QCOMPARE(error.userMessage(), kArchiveAccessMessage);
       }
     }
-    QVERIFY(!QFile::exists(ArchiveLock::lockFilePath(folder.filePath(kAddressBook))));
+    QVERIFY(!QFile::exists(FileLock::lockFilePath(folder.filePath(kAddressBook))));
   }
 
-  void folderWithoutWriteAccessIsAnAccessFailure() {
+  // No lock file can be made in a read-only folder: the archive can still be
+  // read, and a save is refused with the message about write privileges.
+  void folderWithoutWriteAccessCanBeReadNotWritten() {
     TestFolder folder;
     folder.write(kAddressBook, card(u"Rossi"_s).bytes());
     folder.makeReadOnly();
     LockTimingForTest timing({.waitLimit = 200ms});
     TArchivio archive(addressBookArchive());
+    archive.Open();
+    TSchedaAnagrafica c;
+    archive.ReadAt(1, c);
+    QCOMPARE(c.text(u"Nome"), u"Rossi"_s);
     try {
-      archive.Open();
-      QFAIL("opened without a lock");
+      archive.Append(card(u"Bianchi"_s));
+      QFAIL("saved without a lock");
     } catch (const ArchiveError& error) {
       QCOMPARE(error.userMessage(), kArchiveAccessMessage);
     }
+    archive.Close();
+    QCOMPARE(folder.read(kAddressBook), card(u"Rossi"_s).bytes());
+  }
+
+  // A lock file its holder could not delete (a network share refuses to
+  // delete a file another desk has open) and marked free is free at once.
+  void lockMarkedFreeIsTakenAtOnce() {
+    TestFolder folder;
+    const QString lockPath = FileLock::lockFilePath(folder.filePath(kAddressBook));
+    folder.write(QFileInfo(lockPath).fileName(), "released\n");
+    LockTimingForTest timing({.waitLimit = 3000ms, .abandonedAfter = 2000ms});
+    WaitsSeen waits;
+    TArchivio archive(addressBookArchive());
+    archive.Open();
+    archive.Append(card(u"Rossi"_s));
+    archive.Close();
+    QVERIFY(waits.calls.isEmpty());
+    QVERIFY(!QFile::exists(lockPath));
+  }
+
+  // A lock folder left without a holder file (a desk that crashed between
+  // making it and naming itself, or a copy from a backup) looks held until
+  // it has stayed unchanged for the abandon period.
+  void lockFolderWithoutHolderIsTakenOnceAbandoned() {
+    TestFolder folder;
+    const QString lockPath = FileLock::lockFilePath(folder.filePath(kAddressBook));
+    QVERIFY(QDir(folder.path()).mkdir(QFileInfo(lockPath).fileName()));
+    LockTimingForTest timing({.waitLimit = 3000ms, .abandonedAfter = 1000ms});
+    QElapsedTimer clock;
+    clock.start();
+    TArchivio archive(addressBookArchive());
+    archive.Open();
+    archive.Append(card(u"Rossi"_s));
+    archive.Close();
+    QVERIFY(clock.elapsed() >= 1000);
+    QVERIFY(!QFile::exists(lockPath));
+  }
+
+  // A lock this station cannot make or delete, for reasons of its own, is no
+  // other station's doing: reading goes on, a save says what is wrong and
+  // what to do, and nothing waits for the whole wait (a lock folder that
+  // holds other files is found out once its holder counts as gone).
+  void lockProblemsAreToldNotBlamedOnAnotherStation_data() {
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<int>("within");  // milliseconds, for both actions
+    QTest::newRow("a lock folder holding other files")
+        << u"cluttered"_s << u"la cartella di blocco contiene file estranei"_s << 3600;
+    QTest::newRow("a protected lock file")
+        << u"protected"_s << u"la cartella di blocco non può essere eliminata"_s << 1000;
+    QTest::newRow("files can be made in the folder, not deleted")
+        << u"append-only"_s << u"la cartella di blocco non può essere eliminata"_s << 1000;
+  }
+  void lockProblemsAreToldNotBlamedOnAnotherStation() {
+    QFETCH(QString, setting);
+    QFETCH(QString, words);
+    QFETCH(int, within);
+    TestFolder folder;
+    folder.write(kAddressBook, card(u"Rossi"_s).bytes());
+    const QString lockPath = FileLock::lockFilePath(folder.filePath(kAddressBook));
+    const QString lockName = QFileInfo(lockPath).fileName();
+    LockTimingForTest timing({.waitLimit = 3000ms, .abandonedAfter = 2000ms});
+    int cards = 1;
+    if (setting == u"cluttered") {
+      QVERIFY(QDir(folder.path()).mkdir(lockName));
+      folder.write(lockName + u"/foto.jpg"_s, "jpeg");
+    } else if (setting == u"protected") {
+      if (::geteuid() != 0) QSKIP("only root can protect a file (chattr +i)");
+      folder.write(lockName, kForeignLock);
+      folder.makeReadOnly(lockName);
+    } else {
+      if (!folder.makeAppendOnly()) QSKIP("only root can make a folder append-only (chattr +a)");
+      // The first action works, and leaves its lock file behind.
+      TArchivio first(addressBookArchive());
+      first.Open();
+      first.Append(card(u"Bianchi"_s));
+      first.Close();
+      QVERIFY(QFile::exists(lockPath));
+      cards = 2;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    for (int action = 0; action < 2; ++action) {
+      TArchivio archive(addressBookArchive());
+      archive.Open();
+      QCOMPARE(archive.Count(), cards);
+      TSchedaAnagrafica c;
+      archive.ReadAt(1, c);
+      QCOMPARE(c.text(u"Nome"), u"Rossi"_s);
+      try {
+        archive.Append(card(u"Verdi"_s));
+        QFAIL("saved without a lock");
+      } catch (const ArchiveError& error) {
+        QVERIFY2(error.userMessage().contains(words), qPrintable(error.userMessage()));
+        QVERIFY2(error.userMessage().contains(QDir::toNativeSeparators(lockPath)),
+                 qPrintable(error.userMessage()));
+      }
+      archive.Close();
+    }
+    QVERIFY2(clock.elapsed() < within, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(QFileInfo(folder.filePath(kAddressBook)).size(), qint64(cards) * kCardSize);
   }
 
   void busyMessage() {

@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "archive/archiveerror.h"
-#include "archive/archivelock.h"
+#include "core/filelock.h"
 #include "archive/tarchivio.h"
 #include "editors/editormessages.h"
 #include "editors/editorworkflow.h"
@@ -10,6 +10,7 @@
 #include "editortexts.h"
 #include "search/editorfill.h"
 #include "support/otherstation.h"
+#include "support/smalldisk.h"
 #include "workspacefixture.h"
 
 using namespace Qt::StringLiterals;
@@ -40,7 +41,7 @@ struct Screen : WorkspaceFixture<TfrmAnagrafica> {
   EditorWorkflow* workflow() { return window.workflow(); }
   QString name() { return box(u"txtNome"_s)->text(); }
   void setName(const QString& name) { box(u"txtNome"_s)->setText(name); }
-  QString lockPath() { return ArchiveLock::lockFilePath(folder.filePath(kAddressBook)); }
+  QString lockPath() { return FileLock::lockFilePath(folder.filePath(kAddressBook)); }
 
   // Another station saves card `n` with this name.
   void savedElsewhere(int n, const QString& name) {
@@ -196,6 +197,36 @@ class SharedFolderTest : public QObject {
     (s.workflow()->*actions.value(action))();
     QCOMPARE(s.position()->text(), labelOnceFree);
     for (const auto& entry : s.messages.entries) QCOMPARE(entry.form, Form::Information);
+  }
+
+  // A full disk leaves no room for the lock file: the cards can still be
+  // browsed, and a save says that the disk is full and changes nothing.
+  void fullDiskStillShowsTheCards() {
+    SmallDisk disk(512);
+    if (!disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
+    TestFolder folder(disk.path());
+    folder.write(kAddressBook, cards({u"Rossi"_s, u"Bianchi"_s, u"Neri"_s}));
+    RecordingMessages messages;
+    TfrmAnagrafica window;
+    window.show();
+    disk.fill();
+    auto* name = window.findChild<QLineEdit*>(u"txtNome"_s);
+    auto* position = window.findChild<QLabel*>(u"lblPosizione"_s);
+
+    window.workflow()->first();
+    QCOMPARE(name->text(), u"Rossi"_s);
+    window.workflow()->last();
+    QCOMPARE(name->text(), u"Neri"_s);
+    QCOMPARE(position->text(), u"3"_s);
+    QCOMPARE(messages.count(), 0);
+
+    name->setText(u"Verdi"_s);
+    window.workflow()->save();
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().form, Form::Error);
+    QVERIFY2(messages.last().text.contains(u"il disco che contiene la cartella del programma è pieno"_s),
+             qPrintable(messages.last().text));
+    QCOMPARE(folder.read(kAddressBook), cards({u"Rossi"_s, u"Bianchi"_s, u"Neri"_s}));
   }
 };
 

@@ -36,6 +36,22 @@ void OtherStation::scan(const QString& archivePath) {
   if (nextLine() != "ready") qFatal("the other station is not ready");
 }
 
+void OtherStation::saveSettings(const QString& iniPath, const QString& section, int count) {
+  start({u"settings"_s, iniPath, section, QString::number(count)});
+  if (nextLine() != "ready") qFatal("the other station is not ready");
+}
+
+void OtherStation::readSettings(const QString& iniPath, const QString& section,
+                                const QString& key, const QString& value) {
+  start({u"readsettings"_s, iniPath, section, key, value});
+  if (nextLine() != "ready") qFatal("the other station is not ready");
+}
+
+void OtherStation::peek(const QString& path, int milliseconds) {
+  start({u"peek"_s, path, QString::number(milliseconds)});
+  if (nextLine() != "peeking") qFatal("the other station does not hold the file open");
+}
+
 void OtherStation::go() {
   process_.write("go\n");
   process_.waitForBytesWritten();
@@ -65,9 +81,9 @@ QStringList OtherStation::outputLines() {
   return QString::fromUtf8(process_.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
 }
 
-LockTimingForTest::LockTimingForTest(const ArchiveLock::Timing& timing)
-    : saved_(ArchiveLock::timing()) {
-  ArchiveLock::setTiming(timing);
+LockTimingForTest::LockTimingForTest(const FileLock::Timing& timing)
+    : saved_(FileLock::timing()) {
+  FileLock::setTiming(timing);
 }
 
-LockTimingForTest::~LockTimingForTest() { ArchiveLock::setTiming(saved_); }
+LockTimingForTest::~LockTimingForTest() { FileLock::setTiming(saved_); }

@@ -3,7 +3,7 @@
 #include <QProcess>
 #include <QStringList>
 
-#include "archive/archivelock.h"
+#include "core/filelock.h"
 
 // Another desk on the same program folder: a process of its own, as a real
 // second station is (see otherstationmain.cpp for what it can do). It is
@@ -19,6 +19,14 @@ class OtherStation {
   // and returns once the station waits for go().
   void append(const QString& archivePath, int count, const QString& tag);
   void scan(const QString& archivePath);
+  // Gets ready to save a section of a settings file count times, or to read
+  // a key over and over (see otherstationmain.cpp).
+  void saveSettings(const QString& iniPath, const QString& section, int count);
+  void readSettings(const QString& iniPath, const QString& section, const QString& key,
+                    const QString& value);
+  // Returns once the station holds the file open, for good or for the given
+  // time.
+  void peek(const QString& path, int milliseconds = -1);
   void go();
 
   // Asks it to finish what it does and waits until it has.
@@ -41,9 +49,9 @@ class OtherStation {
 // Sets how archive actions wait for the length of a test.
 class LockTimingForTest {
  public:
-  explicit LockTimingForTest(const ArchiveLock::Timing& timing);
+  explicit LockTimingForTest(const FileLock::Timing& timing);
   ~LockTimingForTest();
 
  private:
-  ArchiveLock::Timing saved_;
+  FileLock::Timing saved_;
 };

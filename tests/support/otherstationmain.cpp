@@ -7,17 +7,32 @@
 //   velinda_other_station append <address book> <count> <tag>
 //       saves <count> cards as the address book's Save does (Open, Append,
 //       Close), each named "<tag>-<n>" in its first and last field; prints
-//       "<number> <name>" for every save.
+//       "<number> <name> <microseconds the save took>" for every save.
 //   velinda_other_station scan <address book>
 //       reads the address book from first to last card, again and again
 //       until its input closes; prints "<scans> <torn>", the cards whose
 //       first and last field disagree counted as torn.
 //
-// "append" and "scan" print "ready" and start when they read a line "go",
+//   velinda_other_station settings <ini file> <section> <count>
+//       saves <count> times the key "Superiore" of <section> in the settings
+//       file, as the print screens save offsets (1, 2, ... <count>); prints
+//       "<n>" for every save.
+//   velinda_other_station readsettings <ini file> <section> <key> <value>
+//       reads the key over and over until its input closes; prints
+//       "<reads> <wrong>", the reads that did not give <value> counted as
+//       wrong.
+//   velinda_other_station peek <file> [milliseconds]
+//       opens the file for reading and keeps it open until its input closes
+//       (or for the given time), as a desk judging a lock file would; prints
+//       "peeking" once the file is open.
+//
+// "append", "scan", "settings" and "readsettings" print "ready" and start when they read a line "go",
 // so that several stations can be started at the same moment.
 //
-// Any archive failure ends it with exit code 1 and the failure on stderr.
+// Any archive or settings failure ends it with exit code 1 and the failure on stderr.
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <cstdio>
 
@@ -26,6 +41,7 @@
 
 #include "archive/archiveerror.h"
 #include "archive/tarchivio.h"
+#include "core/inifile.h"
 
 using namespace Qt::StringLiterals;
 
@@ -75,12 +91,14 @@ void append(const QString& path, int count, const QString& tag) {
     const QString name = u"%1-%2"_s.arg(tag).arg(n, 4, 10, QChar(u'0'));
     card.setText(u"Nome", name);
     card.setText(u"Note", name);
+    QElapsedTimer clock;
+    clock.start();
     TArchivio archive(addressBookArchive(), path);
     archive.Open();
     archive.Append(card);
     const int position = archive.Position();
     archive.Close();
-    say(u"%1 %2"_s.arg(position).arg(name));
+    say(u"%1 %2 %3"_s.arg(position).arg(name).arg(clock.nsecsElapsed() / 1000));
   }
 }
 
@@ -102,6 +120,35 @@ void scan(const QString& path) {
   say(u"%1 %2"_s.arg(scans).arg(torn));
 }
 
+void saveSettings(const QString& path, const QString& section, int count) {
+  awaitStart();
+  for (int n = 1; n <= count; ++n) {
+    IniFile::update(path, [&](IniFile& ini) {
+      ini.setValue(section, u"Superiore"_s, QString::number(n));
+    });
+    say(QString::number(n));
+  }
+}
+
+void readSettings(const QString& path, const QString& section, const QString& key,
+                  const QString& value) {
+  int reads = 0;
+  int wrong = 0;
+  awaitStart();
+  while (!toldToStop()) {
+    if (IniFile::load(path).value(section, key) != value) ++wrong;
+    ++reads;
+  }
+  say(u"%1 %2"_s.arg(reads).arg(wrong));
+}
+
+void peek(const QString& path, int milliseconds) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) throw ArchiveError(path + u": cannot be opened"_s);
+  say(u"peeking"_s);
+  toldToStop(milliseconds);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -113,8 +160,11 @@ int main(int argc, char** argv) {
     if (mode == u"hold") hold(path, args.size() > 3 ? args[3].toInt() : -1);
     else if (mode == u"append") append(path, args.value(3).toInt(), args.value(4));
     else if (mode == u"scan") scan(path);
+    else if (mode == u"settings") saveSettings(path, args.value(3), args.value(4).toInt());
+    else if (mode == u"readsettings") readSettings(path, args.value(3), args.value(4), args.value(5));
+    else if (mode == u"peek") peek(path, args.size() > 3 ? args[3].toInt() : -1);
     else return 2;
-  } catch (const ArchiveError& error) {
+  } catch (const UserError& error) {
     std::fprintf(stderr, "%s\n", error.what());
     return 1;
   }

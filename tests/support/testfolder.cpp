@@ -14,18 +14,21 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-bool setImmutable(const QString& path, bool on) {
+// Sets or clears an attribute flag (chattr +i, +a); needs root.
+bool setFlag(const QString& path, int flag, bool on) {
   const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
   if (fd < 0) return false;
   int flags = 0;
   bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
   if (ok) {
-    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    flags = on ? (flags | flag) : (flags & ~flag);
     ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
   }
   ::close(fd);
   return ok;
 }
+
+bool setImmutable(const QString& path, bool on) { return setFlag(path, FS_IMMUTABLE_FL, on); }
 }  // namespace
 
 TestFolder::TestFolder(const QString& parent)
@@ -35,6 +38,7 @@ TestFolder::TestFolder(const QString& parent)
 
 TestFolder::~TestFolder() {
   for (const QString& path : immutable_) setImmutable(path, false);
+  if (appendOnly_) setFlag(dir_.path(), FS_APPEND_FL, false);
   // Give write permission back so that the folder can be removed.
   QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner |
                                          QFile::ExeOwner);
@@ -65,4 +69,9 @@ void TestFolder::makeReadOnly(const QString& name) {
   if (name.isEmpty()) perms |= QFile::ExeOwner | QFile::ExeUser;
   QFile::setPermissions(target, perms);
   if (::geteuid() == 0 && setImmutable(target, true)) immutable_.append(target);
+}
+
+bool TestFolder::makeAppendOnly() {
+  appendOnly_ = ::geteuid() == 0 && setFlag(dir_.path(), FS_APPEND_FL, true);
+  return appendOnly_;
 }

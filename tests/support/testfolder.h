@@ -23,9 +23,14 @@ class TestFolder {
   // as root too, where permission bits alone do not stop a write, so the
   // file is also marked immutable there.
   void makeReadOnly(const QString& name = {});
+  // Lets files be created in the folder but not deleted or renamed (chattr
+  // +a); false where that cannot be done (not root, a filesystem without
+  // the flag).
+  bool makeAppendOnly();
 
  private:
   QTemporaryDir dir_;
   QStringList immutable_;
+  bool appendOnly_ = false;
   QString previousFolder_;
 };

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -62,6 +63,34 @@ class OneLineBoxesTest : public QObject {
 
     paste(box, pasted);
     QCOMPARE(box->text(), shown);
+  }
+
+  // An assistive tool sets a box's text through the accessibility
+  // interface, not by typing: the rule holds all the same, and the card is
+  // saved on one line.
+  void textSetByAnAssistiveToolIsStoredOnOneLine() {
+    TestFolder folder;
+    RecordingMessages messages;
+    TfrmAnagrafica window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* name = window.findChild<QLineEdit*>(u"txtNome"_s);
+    auto* street = window.findChild<QLineEdit*>(u"txtIndirizzo"_s);
+    QAccessibleInterface* nameReader = QAccessible::queryAccessibleInterface(name);
+    QAccessibleInterface* streetReader = QAccessible::queryAccessibleInterface(street);
+    QVERIFY(nameReader && nameReader->editableTextInterface());
+    nameReader->editableTextInterface()->insertText(0, u"Rossi\r\nMario"_s);
+    streetReader->setText(QAccessible::Value, u"Via Roma 1\nScala B"_s);
+    QCOMPARE(name->text(), u"Rossi Mario"_s);
+    QCOMPARE(street->text(), u"Via Roma 1 Scala B"_s);
+    window.findChild<QToolButton*>(u"cmdSalva"_s)->click();
+
+    TArchivio archive(addressBookArchive());
+    archive.Open();
+    TSchedaAnagrafica card;
+    archive.ReadAt(1, card);
+    QCOMPARE(card.text(u"Nome"), u"Rossi Mario"_s);
+    QCOMPARE(card.text(u"Indirizzo"), u"Via Roma 1 Scala B"_s);
   }
 
   // The whole way: pasted into a workspace's box, saved, and never a break

@@ -31,9 +31,9 @@ QString read(const QString& storePath) {
 }
 
 void write(const QString& prepared, const QString& storePath) {
-  IniFile ini = IniFile::load(storePath);
-  ini.setValue(kSection, kKey, PasswordCipher::scramble(prepared));
-  ini.save(storePath);
+  IniFile::update(storePath, [&](IniFile& ini) {
+    ini.setValue(kSection, kKey, PasswordCipher::scramble(prepared));
+  });
 }
 
 }  // namespace PasswordStore

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QThread>
 #include <cerrno>
@@ -45,10 +46,13 @@ QString syncToDisk(QFile& file) {
 
 // Puts the file at from in the place of to, in one step. A network share
 // (and Windows) refuses while another program has the target open, which
-// readers do for a moment only: the replacement is tried again for a while.
+// readers do for a moment only: the replacement is tried again, in short
+// steps so as to fall into the gap between two reads, for up to 5 seconds.
 QString replace(const QString& from, const QString& to) {
   QString reason;
-  for (int pause = 1; pause <= 512; pause *= 2) {
+  QElapsedTimer elapsed;
+  elapsed.start();
+  for (int pause = 1;; pause = qMin(pause * 2, 32)) {
 #ifdef Q_OS_WIN
     if (MoveFileExW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(from).utf16()),
                     reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(to).utf16()),
@@ -65,9 +69,9 @@ QString replace(const QString& from, const QString& to) {
     reason = systemError(code);
     if (code != EBUSY && code != EEXIST && code != EACCES && code != ETXTBSY) return reason;
 #endif
-    QThread::msleep(pause);
+    if (elapsed.elapsed() > 5000) return reason;
+    QThread::msleep(pause + QRandomGenerator::global()->bounded(pause));
   }
-  return reason;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "contactimport/csvreader.h"
 
+#include <QHash>
 #include <QSet>
 
 #include "contactimport/importmessages.h"
@@ -38,19 +39,20 @@ bool isBlank(const QStringList& record) {
   return true;
 }
 
-// Column names as the header gives them, each one unique and none empty.
-QStringList columnNames(const QStringList& header) {
-  QStringList names;
-  QSet<QString> taken;
-  for (int c = 0; c < header.size(); ++c) {
-    QString name = Text::trimmed(header[c]);
-    if (name.isEmpty()) name = u"Colonna %1"_s.arg(c + 1);
-    const QString base = name;
-    for (int n = 2; taken.contains(name); ++n) name = u"%1 (%2)"_s.arg(base).arg(n);
-    taken.insert(name);
-    names.append(name);
+// True once the text holds a whole first record that is not blank: a line
+// end outside quotes after something other than blanks.
+bool holdsFirstRecord(QStringView text) {
+  bool quoted = false;
+  bool content = false;
+  for (QChar c : text) {
+    if (c == u'"') quoted = !quoted;
+    if (!quoted && (c == u'\n' || c == u'\r')) {
+      if (content) return true;
+    } else if (c.unicode() > 32) {
+      content = true;
+    }
   }
-  return names;
+  return false;
 }
 
 QString fieldText(const QString& field) {
@@ -78,93 +80,185 @@ QChar detectSeparator(QStringView text) {
   return counts[best] > 0 ? kCandidates[best] : QChar();
 }
 
-QList<QStringList> records(QStringView text, QChar separator) {
-  QList<QStringList> out;
-  QStringList record;
-  QString field;
-  bool quoted = false;
-  bool wasQuoted = false;  // the field began with a quote
-  int line = 1;
-  int quoteLine = 0;
-  auto endField = [&] {
-    record.append(field);
-    field.clear();
-    wasQuoted = false;
-  };
-  auto endRecord = [&] {
-    endField();
-    out.append(record);
-    record.clear();
-  };
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text[i];
-    if (quoted) {
+RecordCutter::RecordCutter(QChar separator, int mostFields, Sink sink, int firstLine)
+    : separator_(separator),
+      mostFields_(mostFields),
+      sink_(std::move(sink)),
+      line_(firstLine),
+      recordLine_(firstLine) {}
+
+void RecordCutter::endField() {
+  record_.append(field_);
+  field_.clear();
+  wasQuoted_ = false;
+  if (mostFields_ > 0 && record_.size() > mostFields_)
+    throw ContactFileError(ImportMessages::tooManyColumns(recordLine_, mostFields_));
+}
+
+void RecordCutter::endRecord() {
+  endField();
+  sink_(record_, recordLine_);
+  record_.clear();
+}
+
+void RecordCutter::add(QStringView text) {
+  for (const QChar c : text) {
+    const bool afterCarriageReturn = std::exchange(afterCarriageReturn_, false);
+    if (quoted_ && quoteMayClose_) {
+      quoteMayClose_ = false;
       if (c == u'"') {
-        if (i + 1 < text.size() && text[i + 1] == u'"') {
-          field += u'"';
-          ++i;
-        } else {
-          quoted = false;
-        }
+        field_ += u'"';
         continue;
       }
-      if (c == u'\n' || (c == u'\r' && !(i + 1 < text.size() && text[i + 1] == u'\n'))) ++line;
-      field += c;
+      quoted_ = false;
+    }
+    if (quoted_) {
+      if (c == u'"') {
+        quoteMayClose_ = true;
+        continue;
+      }
+      if (c == u'\r' || (c == u'\n' && !afterCarriageReturn)) ++line_;
+      afterCarriageReturn_ = c == u'\r';
+      field_ += c;
       continue;
     }
-    if (c == u'"' && field.isEmpty() && !wasQuoted) {
-      quoted = wasQuoted = true;
-      quoteLine = line;
-    } else if (c == separator) {
+    if (c == u'\n' && afterCarriageReturn) continue;
+    if (c == u'"' && field_.isEmpty() && !wasQuoted_) {
+      quoted_ = wasQuoted_ = true;
+      quoteLine_ = line_;
+    } else if (c == separator_) {
       endField();
     } else if (c == u'\r' || c == u'\n') {
-      if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-      ++line;
+      afterCarriageReturn_ = c == u'\r';
       endRecord();
+      recordLine_ = ++line_;
     } else {
       // A quote inside an unquoted field, or text after a closing quote,
       // is kept as it stands.
-      field += c;
+      field_ += c;
     }
   }
-  if (quoted) throw ContactFileError(ImportMessages::unclosedQuote(quoteLine));
-  if (!field.isEmpty() || !record.isEmpty() || wasQuoted) endRecord();
+}
+
+void RecordCutter::finish() {
+  if (quoted_ && !quoteMayClose_) throw ContactFileError(ImportMessages::unclosedQuote(quoteLine_));
+  quoted_ = quoteMayClose_ = false;
+  if (!field_.isEmpty() || !record_.isEmpty() || wasQuoted_) endRecord();
+}
+
+QList<QStringList> records(QStringView text, QChar separator) {
+  QList<QStringList> out;
+  RecordCutter cutter(separator, 0, [&out](QStringList& fields, int) {
+    out.append(std::move(fields));
+    fields.clear();
+  });
+  cutter.add(text);
+  cutter.finish();
   return out;
+}
+
+QStringList columnNames(const QStringList& header) {
+  QStringList names;
+  QSet<QString> taken;
+  // Where the search for a free "(n)" goes on, for each repeated name: a
+  // header of thousands of equal names is named in one pass.
+  QHash<QString, int> nextNumber;
+  for (int c = 0; c < header.size(); ++c) {
+    QString name = Text::trimmed(header[c]);
+    if (name.isEmpty()) name = u"Colonna %1"_s.arg(c + 1);
+    if (taken.contains(name)) {
+      const QString base = name;
+      int& n = nextNumber[base];
+      if (n == 0) n = 2;
+      do {
+        name = u"%1 (%2)"_s.arg(base).arg(n++);
+      } while (taken.contains(name));
+    }
+    taken.insert(name);
+    names.append(name);
+  }
+  return names;
 }
 
 }  // namespace Csv
 
-ContactTable CsvReader::read(const QString& text) const {
-  QStringView body(text);
-  QChar separator;
+CsvReader::CsvReader() = default;
+CsvReader::~CsvReader() = default;
+
+void CsvReader::add(QStringView text) {
+  if (cutter_) {
+    cutter_->add(text);
+    return;
+  }
+  // The separator is known once the header is whole.
+  headerText_ += text;
+  if (!holdsFirstRecord(headerText_)) return;
+  const QString header = std::exchange(headerText_, {});
+  QStringView body(header);
   if (const auto declared = declaredSeparator(body)) {
-    separator = declared->first;
+    startRecords(declared->first, 2);
     body = declared->second;
   } else {
-    separator = Csv::detectSeparator(body);
+    qsizetype start = 0;  // blank lines before the header say nothing
+    while (start < body.size() && body[start].unicode() <= 32) ++start;
+    startRecords(Csv::detectSeparator(body.sliced(start)), 1);
   }
-  QList<QStringList> all = Csv::records(body, separator);
-  all.removeIf(isBlank);
-  if (all.isEmpty()) throw ContactFileError(ImportMessages::kNoContacts);
+  cutter_->add(body);
+}
 
-  ContactTable table;
-  table.format = u"CSV, "_s + separatorName(separator);
-  table.names = columnNames(all.takeFirst());
-  for (const QStringList& record : all) {
-    ContactRow row;
-    for (int c = 0; c < record.size(); ++c) {
-      const QString value = fieldText(record[c]);
-      if (c < table.names.size()) {
-        row.append({table.names[c], value});
-      } else if (!Text::trimmed(value).isEmpty()) {
-        // More fields than the header names: kept under a name of their
-        // own, for the user to map or leave.
-        const QString name = u"Colonna %1"_s.arg(c + 1);
-        if (!table.names.contains(name)) table.names.append(name);
-        row.append({name, value});
-      }
+void CsvReader::startRecords(QChar separator, int firstLine) {
+  separator_ = separator;
+  cutter_.emplace(
+      separator, kMostColumns, [this](QStringList& fields, int line) { takeRecord(fields, line); },
+      firstLine);
+}
+
+void CsvReader::takeRecord(QStringList& fields, int line) {
+  if (isBlank(fields)) return;
+  if (!labelled_) {
+    names_ = Csv::columnNames(fields);
+    for (const QString& field : fields) unnamed_.append(Text::trimmed(field).isEmpty());
+    labelled_ = std::make_unique<LabelledColumns>(names_);
+    // Every column is offered to the user, also one that no contact fills.
+    for (const QString& name : names_) {
+      if (labelled_->keepsName(name)) table_.rows.nameIndex(name);
     }
-    table.rows.append(row);
+    return;
   }
-  return nameValuesByLabel(table);
+  RowOrigin origin{line, int(fields.size()), false};
+  if (fields.size() < names_.size()) {
+    for (qsizetype c = fields.size(); c < names_.size(); ++c) origin.misfit |= !unnamed_[c];
+  } else {
+    for (qsizetype c = names_.size(); c < fields.size(); ++c)
+      origin.misfit |= !Text::trimmed(fields[c]).isEmpty();
+  }
+  ContactRow row;
+  row.reserve(fields.size());
+  for (int c = 0; c < fields.size(); ++c) {
+    const QString value = fieldText(fields[c]);
+    if (c < names_.size()) {
+      row.append({names_[c], value});
+    } else if (!Text::trimmed(value).isEmpty()) {
+      // More fields than the header names: kept under a name of their
+      // own, for the user to map or leave.
+      row.append({u"Colonna %1"_s.arg(c + 1), value});
+    }
+  }
+  labelled_->addRow(row, origin, table_.rows);
+}
+
+ContactTable CsvReader::finish() {
+  if (!cutter_ && !Text::trimmed(headerText_).isEmpty()) {
+    // A header without a line end: the file is one line.
+    const QString header = std::exchange(headerText_, {});
+    startRecords(Csv::detectSeparator(QStringView(header).trimmed()), 1);
+    cutter_->add(header);
+  }
+  if (cutter_) cutter_->finish();
+  if (table_.rows.isEmpty()) throw ContactFileError(ImportMessages::kNoContacts);
+  table_.format = u"CSV, "_s + separatorName(separator_);
+  table_.headerColumns = int(names_.size());
+  table_.names = table_.rows.names();
+  table_.rows.squeeze();
+  return std::move(table_);
 }

@@ -30,6 +30,19 @@ QByteArray stored(const QString& text) {
   return char(bytes.size()) + bytes;
 }
 
+// The remarks of a card, each as "what: text".
+QStringList remarkLines(const BuiltCard& card) {
+  using Kind = CardRemark::Kind;
+  const QHash<Kind, QString> names{{Kind::Cut, u"accorciato"_s},
+                                   {Kind::NotStored, u"non importato"_s},
+                                   {Kind::InNote, u"nella nota"_s},
+                                   {Kind::CapCompleted, u"CAP completato"_s},
+                                   {Kind::PostcodeInTown, u"nella località"_s}};
+  QStringList out;
+  for (const CardRemark& r : card.remarks) out.append(names.value(r.kind) + u": "_s + r.text);
+  return out;
+}
+
 QStringList targets(const ColumnMapping& mapping) {
   QStringList out;
   for (const ColumnRule& rule : mapping) out.append(rule.target);
@@ -142,96 +155,147 @@ class CardBuilderTest : public QObject {
     QTest::addColumn<int>("contact");
     QTest::addColumn<Fields>("fields");
     QTest::addColumn<int>("cuts");
+    QTest::addColumn<QStringList>("remarks");
 
     QTest::newRow("Outlook: business address, firm to occupation, no birthday")
         << kOutlookEnglish << 0
         << Fields{{u"Nome"_s, u"Mario Luigi De Rossi"_s},
                   {u"Indirizzo"_s, u"Via Roma, 5 Scala B"_s},
-                  {u"Cap01"_s, u"2"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
-                  {u"Cap04"_s, u"2"_s}, {u"Cap05"_s, u"1"_s},
-                  {u"Localita"_s, u"Milano"_s}, {u"Prov01"_s, u"M"_s}, {u"Prov02"_s, u"I"_s},
-                  {u"Tel"_s, u"02 7654321"_s}, {u"Cel"_s, u"+39 333 1234567"_s},
+                  {u"Cap01"_s, u"2"_s},
+                  {u"Cap02"_s, u"0"_s},
+                  {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"2"_s},
+                  {u"Cap05"_s, u"1"_s},
+                  {u"Localita"_s, u"Milano"_s},
+                  {u"Prov01"_s, u"M"_s},
+                  {u"Prov02"_s, u"I"_s},
+                  {u"Tel"_s, u"02 7654321"_s},
+                  {u"Cel"_s, u"+39 333 1234567"_s},
                   {u"Email"_s, u"mario.derossi@acme.example"_s},
                   {u"Pec"_s, u"mario@pec.acme.example"_s},
                   {u"Occupazione"_s, u"Direttore, ACME S.p.A."_s},
                   {u"Note"_s, u"Cliente storico, paga a 30 gg"_s}}
-        << 0;
+        << 0 << QStringList{};
     QTest::newRow("Outlook in Italian: the home address whole, not the old city")
         << kOutlookItalian << 0
-        << Fields{{u"Nome"_s, u"Lucia Esposito"_s}, {u"Indirizzo"_s, u"Vico d'Alagno 3"_s},
-                  {u"Cap01"_s, u"8"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
-                  {u"Cap04"_s, u"3"_s}, {u"Cap05"_s, u"8"_s},
-                  {u"Localita"_s, u"Napoli"_s}, {u"Prov01"_s, u"N"_s}, {u"Prov02"_s, u"A"_s},
-                  {u"Tel"_s, u"081 555 1234"_s}, {u"Email"_s, u"lucia.esposito@example.it"_s},
-                  {u"DataNasc"_s, u"17/05/1980"_s}, {u"Sesso"_s, u"F"_s},
+        << Fields{{u"Nome"_s, u"Lucia Esposito"_s},
+                  {u"Indirizzo"_s, u"Vico d'Alagno 3"_s},
+                  {u"Cap01"_s, u"8"_s},
+                  {u"Cap02"_s, u"0"_s},
+                  {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"3"_s},
+                  {u"Cap05"_s, u"8"_s},
+                  {u"Localita"_s, u"Napoli"_s},
+                  {u"Prov01"_s, u"N"_s},
+                  {u"Prov02"_s, u"A"_s},
+                  {u"Tel"_s, u"081 555 1234"_s},
+                  {u"Email"_s, u"lucia.esposito@example.it"_s},
+                  {u"DataNasc"_s, u"17/05/1980"_s},
+                  {u"Sesso"_s, u"F"_s},
                   {u"Note"_s, u"Preferisce \u201Cposta\u201D"_s}}
-        << 0;
+        << 0 << QStringList{};
     QTest::newRow("Google: labelled phones, extended address, foreign-named country")
         << kGoogle << 0
-        << Fields{{u"Nome"_s, u"Giulia Romano"_s}, {u"Indirizzo"_s, u"Via Appia 10 int. 4"_s},
-                  {u"Cap01"_s, u"0"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
-                  {u"Cap04"_s, u"7"_s}, {u"Cap05"_s, u"9"_s},
-                  {u"Localita"_s, u"Roma"_s}, {u"Prov01"_s, u"R"_s}, {u"Prov02"_s, u"M"_s},
-                  {u"Tel"_s, u"06 4444 5555"_s}, {u"Cel"_s, u"+39 340 111 2222"_s},
-                  {u"Email"_s, u"giulia.romano@example.it"_s}, {u"DataNasc"_s, u"03/11/1992"_s}}
-        << 0;
+        << Fields{{u"Nome"_s, u"Giulia Romano"_s},
+                  {u"Indirizzo"_s, u"Via Appia 10 int. 4"_s},
+                  {u"Cap01"_s, u"0"_s},
+                  {u"Cap02"_s, u"0"_s},
+                  {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"7"_s},
+                  {u"Cap05"_s, u"9"_s},
+                  {u"Localita"_s, u"Roma"_s},
+                  {u"Prov01"_s, u"R"_s},
+                  {u"Prov02"_s, u"M"_s},
+                  {u"Tel"_s, u"06 4444 5555"_s},
+                  {u"Cel"_s, u"+39 340 111 2222"_s},
+                  {u"Email"_s, u"giulia.romano@example.it"_s},
+                  {u"DataNasc"_s, u"03/11/1992"_s},
+                  {u"Note"_s, u"Altri recapiti: Cell. +39 340 333 4444"_s}}
+        << 0 << QStringList{u"nella nota: Cell. +39 340 333 4444"_s};
     QTest::newRow("Google: a firm without a person's name")
         << kGoogle << 1
         << Fields{{u"Nome"_s, u"Ferramenta Colombo S.r.l."_s},
-                  {u"Cap01"_s, u"2"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
-                  {u"Cap04"_s, u"2"_s}, {u"Cap05"_s, u"4"_s},
-                  {u"Localita"_s, u"Milano"_s}, {u"Prov01"_s, u"M"_s}, {u"Prov02"_s, u"I"_s},
+                  {u"Cap01"_s, u"2"_s},
+                  {u"Cap02"_s, u"0"_s},
+                  {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"2"_s},
+                  {u"Cap05"_s, u"4"_s},
+                  {u"Localita"_s, u"Milano"_s},
+                  {u"Prov01"_s, u"M"_s},
+                  {u"Prov02"_s, u"I"_s},
                   {u"Tel"_s, u"02 1234 5678"_s}}
-        << 0;
+        << 0 << QStringList{};
     QTest::newRow("an Italian list: codes cleaned as the screen types them")
         << kItalianList << 0
         << Fields{{u"Nome"_s, u"Studio Bianchi & C. s.n.c."_s},
-                  {u"Indirizzo"_s, u"Corso Vittorio Emanuele II"_s}, {u"Num"_s, u"112"_s},
-                  {u"Cap01"_s, u"4"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
-                  {u"Cap04"_s, u"2"_s}, {u"Cap05"_s, u"1"_s},
-                  {u"Localita"_s, u"Bologna"_s}, {u"Prov01"_s, u"B"_s}, {u"Prov02"_s, u"O"_s},
-                  {u"Tel"_s, u"051 222333"_s}, {u"Email"_s, u"info@studiobianchi.example"_s},
-                  {u"PartitaIva"_s, u"01234567890"_s}, {u"CodFisc"_s, u"01234567890"_s},
+                  {u"Indirizzo"_s, u"Corso Vittorio Emanuele II"_s},
+                  {u"Num"_s, u"112"_s},
+                  {u"Cap01"_s, u"4"_s},
+                  {u"Cap02"_s, u"0"_s},
+                  {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"2"_s},
+                  {u"Cap05"_s, u"1"_s},
+                  {u"Localita"_s, u"Bologna"_s},
+                  {u"Prov01"_s, u"B"_s},
+                  {u"Prov02"_s, u"O"_s},
+                  {u"Tel"_s, u"051 222333"_s},
+                  {u"Email"_s, u"info@studiobianchi.example"_s},
+                  {u"PartitaIva"_s, u"01234567890"_s},
+                  {u"CodFisc"_s, u"01234567890"_s},
                   {u"Iban"_s, u"IT60X0542811101000000123456"_s},
                   {u"Note"_s, u"Consegne solo al mattino"_s}}
-        << 0;
+        << 0 << QStringList{};
     QTest::newRow("a phone: certified address to the PEC, province by its name")
         << kPhone << 0
         << Fields{{u"Nome"_s, u"Giuseppe D'Angelo"_s},
                   {u"Indirizzo"_s, u"Via Sant'Antonio 3"_s},
-                  {u"Cap01"_s, u"8"_s}, {u"Cap02"_s, u"9"_s}, {u"Cap03"_s, u"1"_s},
-                  {u"Cap04"_s, u"2"_s}, {u"Cap05"_s, u"5"_s},
-                  {u"Localita"_s, u"Reggio di Calabria"_s}, {u"Prov01"_s, u"R"_s},
-                  {u"Prov02"_s, u"C"_s}, {u"Tel"_s, u"0965 12345"_s},
-                  {u"Cel"_s, u"+39 349 7654321"_s}, {u"Pec"_s, u"g.dangelo@pec.it"_s},
+                  {u"Cap01"_s, u"8"_s},
+                  {u"Cap02"_s, u"9"_s},
+                  {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"2"_s},
+                  {u"Cap05"_s, u"5"_s},
+                  {u"Localita"_s, u"Reggio di Calabria"_s},
+                  {u"Prov01"_s, u"R"_s},
+                  {u"Prov02"_s, u"C"_s},
+                  {u"Tel"_s, u"0965 12345"_s},
+                  {u"Cel"_s, u"+39 349 7654321"_s},
+                  {u"Pec"_s, u"g.dangelo@pec.it"_s},
                   {u"DataNasc"_s, u"02/01/1970"_s}}
-        << 0;
+        << 0 << QStringList{};
     QTest::newRow("a phone: a foreign contact, the country after the town")
         << kPhone << 1
         << Fields{{u"Nome"_s, u"Lucía Martínez García"_s},
                   {u"Indirizzo"_s, u"Calle Mayor 5"_s},
-                  {u"Cap01"_s, u"2"_s}, {u"Cap02"_s, u"8"_s}, {u"Cap03"_s, u"0"_s},
-                  {u"Cap04"_s, u"1"_s}, {u"Cap05"_s, u"3"_s},
-                  {u"Localita"_s, u"Madrid, Spagna"_s}, {u"Cel"_s, u"+34 600 111 222"_s},
+                  {u"Cap01"_s, u"2"_s},
+                  {u"Cap02"_s, u"8"_s},
+                  {u"Cap03"_s, u"0"_s},
+                  {u"Cap04"_s, u"1"_s},
+                  {u"Cap05"_s, u"3"_s},
+                  {u"Localita"_s, u"Madrid, Spagna"_s},
+                  {u"Cel"_s, u"+34 600 111 222"_s},
                   {u"Email"_s, u"lucia@correo.example"_s}}
-        << 0;
+        << 0 << QStringList{};
     QTest::newRow("texts too long for their fields are cut and counted")
-        << QByteArray("Nome;CAP;Provincia;Sesso;Telefono;Note\n"
-                      "Anna;001000;Lazio;Maschio;+39 06 1234 5678 interno 1234 5;") +
+        << QByteArray(
+               "Nome;CAP;Provincia;Sesso;Telefono;Note\n"
+               "Anna;001000;Lazio;Maschio;+39 06 1234 5678 interno 1234 5;") +
                QByteArray(300, 'x') + "\n"
         << 0
-        << Fields{{u"Nome"_s, u"Anna"_s},
-                  {u"Cap01"_s, u"0"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
-                  {u"Cap04"_s, u"0"_s}, {u"Cap05"_s, u"0"_s}, {u"Sesso"_s, u"M"_s},
-                  {u"Tel"_s, u"+39 06 1234 5678 interno 1234 "_s},
+        << Fields{{u"Nome"_s, u"Anna"_s},         {u"Cap01"_s, u"0"_s},
+                  {u"Cap02"_s, u"0"_s},           {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"0"_s},           {u"Cap05"_s, u"0"_s},
+                  {u"Sesso"_s, u"M"_s},           {u"Tel"_s, u"+39 06 1234 5678 interno 1234 "_s},
                   {u"Note"_s, QString(250, u'x')}}
-        << 4;
+        << 3
+        << QStringList{u"accorciato: Telefono"_s, u"non importato: Provincia \u00ABLazio\u00BB"_s,
+                       u"accorciato: CAP"_s, u"accorciato: Note"_s};
   }
   void storesCardsAUserWouldKeep() {
     QFETCH(QByteArray, file);
     QFETCH(int, contact);
     QFETCH(Fields, fields);
     QFETCH(int, cuts);
+    QFETCH(QStringList, remarks);
     const BuiltCard card = import(file).cards.at(contact);
     const RecordLayout& layout = addressBookLayout();
     QCOMPARE(card.record.bytes().size(), 3831);
@@ -244,6 +308,7 @@ class CardBuilderTest : public QObject {
       QCOMPARE(card.record.bytes().mid(layout.offset(i), want.size()), want);
     }
     QCOMPARE(card.cuts, cuts);
+    QCOMPARE(remarkLines(card), remarks);
   }
 
   void aHouseNumberAfterACommaGoesToItsField_data() {

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -54,23 +54,44 @@ struct Screen {
   T* get(const QString& name) {
     return screen.findChild<T*>(name);
   }
-  QTableWidget* mapping() { return get<QTableWidget>(u"grdColonne"_s); }
-  QTableWidget* preview() { return get<QTableWidget>(u"grdAnteprima"_s); }
-  QComboBox* fieldFor(const QString& column) {
-    for (int row = 0; row < mapping()->rowCount(); ++row) {
-      if (mapping()->item(row, 0)->text() == column)
-        return qobject_cast<QComboBox*>(mapping()->cellWidget(row, 2));
+  QTableView* mapping() { return get<QTableView>(u"grdColonne"_s); }
+  QTableView* preview() { return get<QTableView>(u"grdAnteprima"_s); }
+  int mappingRow(const QString& column) {
+    QAbstractItemModel* model = mapping()->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+      if (model->index(row, 0).data().toString() == column) return row;
     }
-    return nullptr;
+    qFatal("no column %s", qPrintable(column));
+  }
+  // The card's field the grid shows for a column of the file.
+  QString targetOf(const QString& column) {
+    return mapping()->model()->index(mappingRow(column), 2).data().toString();
+  }
+  // Chooses the field in the grid's editor, as the user does, and confirms
+  // it with Enter.
+  void chooseTarget(const QString& column, const QString& caption) {
+    const QModelIndex field = mapping()->model()->index(mappingRow(column), 2);
+    mapping()->setCurrentIndex(field);
+    mapping()->edit(field);
+    auto* editor = qobject_cast<QComboBox*>(mapping()->indexWidget(field));
+    QVERIFY(editor);
+    QCOMPARE(editor->objectName(), u"cmbCampo"_s);
+    const int at = editor->findText(caption);
+    QVERIFY2(at >= 0, qPrintable(caption));
+    editor->setCurrentIndex(at);
+    QTest::keyClick(editor, Qt::Key_Enter);
   }
   QStringList previewHeaders() {
     QStringList headers;
-    for (int c = 0; c < preview()->columnCount(); ++c)
-      headers.append(preview()->horizontalHeaderItem(c)->text());
+    QAbstractItemModel* model = preview()->model();
+    for (int c = 0; c < model->columnCount(); ++c)
+      headers.append(model->headerData(c, Qt::Horizontal).toString());
     return headers;
   }
   QString previewCell(int row, const QString& header) {
-    return preview()->item(row, int(previewHeaders().indexOf(header)))->text();
+    const int column = int(previewHeaders().indexOf(header));
+    if (column < 0) qFatal("no preview column %s", qPrintable(header));
+    return preview()->model()->index(row, column).data().toString();
   }
 
   void choose(const QByteArray& bytes, const QString& name = u"contatti.csv"_s) {
@@ -100,11 +121,11 @@ class ImportScreenTest : public QObject {
 
     QCOMPARE(s.get<QLabel>(u"lblFormato"_s)->text(),
              u"CSV, separatore virgola, codifica UTF-8: 3 contatti."_s);
-    QCOMPARE(s.mapping()->rowCount(), 9);
-    QCOMPARE(s.fieldFor(u"Cognome"_s)->currentText(), u"Nome, cognome o ragione sociale"_s);
-    QCOMPARE(s.fieldFor(u"Città"_s)->currentText(), u"Località"_s);
-    QCOMPARE(s.mapping()->item(0, 1)->text(), u"Pietro"_s);
-    QCOMPARE(s.preview()->rowCount(), 3);
+    QCOMPARE(s.mapping()->model()->rowCount(), 9);
+    QCOMPARE(s.targetOf(u"Cognome"_s), u"Nome, cognome o ragione sociale"_s);
+    QCOMPARE(s.targetOf(u"Città"_s), u"Località"_s);
+    QCOMPARE(s.mapping()->model()->index(0, 1).data().toString(), u"Pietro"_s);
+    QCOMPARE(s.preview()->model()->rowCount(), 3);
     QCOMPARE(s.previewCell(0, u"CAP"_s), u"00185"_s);
     QCOMPARE(s.previewCell(1, u"Note"_s), u"Chiamare, dopo le 18"_s);
     QCOMPARE(s.previewCell(2, u"Nome, cognome o ragione sociale"_s), u"Luca Neri"_s);
@@ -153,9 +174,8 @@ class ImportScreenTest : public QObject {
     Screen s;
     s.choose(kThreeContacts);
     QVERIFY(s.previewHeaders().contains(u"Telefono"_s));
-    s.fieldFor(u"Telefono"_s)->setCurrentIndex(0);
-    QComboBox* notes = s.fieldFor(u"Note"_s);
-    notes->setCurrentIndex(notes->findText(u"Questioni in sospeso"_s));
+    s.chooseTarget(u"Telefono"_s, u"(non importare)"_s);
+    s.chooseTarget(u"Note"_s, u"Questioni in sospeso"_s);
     QVERIFY(!s.previewHeaders().contains(u"Telefono"_s));
     QCOMPARE(s.previewCell(1, u"Questioni in sospeso"_s), u"Chiamare, dopo le 18"_s);
 
@@ -225,7 +245,7 @@ class ImportScreenTest : public QObject {
     QCOMPARE(s.messages.last().form, Form::Warning);
     QCOMPARE(s.messages.last().text, message);
     QVERIFY(!s.get<QPushButton>(u"btnImporta"_s)->isEnabled());
-    QCOMPARE(s.mapping()->rowCount(), 0);
+    QCOMPARE(s.mapping()->model()->rowCount(), 0);
     QCOMPARE(s.get<QLineEdit>(u"txtFile"_s)->text(), QString());
     QCOMPARE(s.folder.read(u"Anagrafica.pro"_s), before);
   }

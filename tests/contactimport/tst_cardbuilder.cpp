@@ -161,16 +161,10 @@ class CardBuilderTest : public QObject {
         << kOutlookEnglish << 0
         << Fields{{u"Nome"_s, u"Mario Luigi De Rossi"_s},
                   {u"Indirizzo"_s, u"Via Roma, 5 Scala B"_s},
-                  {u"Cap01"_s, u"2"_s},
-                  {u"Cap02"_s, u"0"_s},
-                  {u"Cap03"_s, u"1"_s},
-                  {u"Cap04"_s, u"2"_s},
-                  {u"Cap05"_s, u"1"_s},
-                  {u"Localita"_s, u"Milano"_s},
-                  {u"Prov01"_s, u"M"_s},
-                  {u"Prov02"_s, u"I"_s},
-                  {u"Tel"_s, u"02 7654321"_s},
-                  {u"Cel"_s, u"+39 333 1234567"_s},
+                  {u"Cap01"_s, u"2"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"2"_s}, {u"Cap05"_s, u"1"_s},
+                  {u"Localita"_s, u"Milano"_s}, {u"Prov01"_s, u"M"_s}, {u"Prov02"_s, u"I"_s},
+                  {u"Tel"_s, u"02 7654321"_s}, {u"Cel"_s, u"+39 333 1234567"_s},
                   {u"Email"_s, u"mario.derossi@acme.example"_s},
                   {u"Pec"_s, u"mario@pec.acme.example"_s},
                   {u"Occupazione"_s, u"Direttore, ACME S.p.A."_s},
@@ -178,70 +172,41 @@ class CardBuilderTest : public QObject {
         << 0 << QStringList{};
     QTest::newRow("Outlook in Italian: the home address whole, not the old city")
         << kOutlookItalian << 0
-        << Fields{{u"Nome"_s, u"Lucia Esposito"_s},
-                  {u"Indirizzo"_s, u"Vico d'Alagno 3"_s},
-                  {u"Cap01"_s, u"8"_s},
-                  {u"Cap02"_s, u"0"_s},
-                  {u"Cap03"_s, u"1"_s},
-                  {u"Cap04"_s, u"3"_s},
-                  {u"Cap05"_s, u"8"_s},
-                  {u"Localita"_s, u"Napoli"_s},
-                  {u"Prov01"_s, u"N"_s},
-                  {u"Prov02"_s, u"A"_s},
-                  {u"Tel"_s, u"081 555 1234"_s},
-                  {u"Email"_s, u"lucia.esposito@example.it"_s},
-                  {u"DataNasc"_s, u"17/05/1980"_s},
-                  {u"Sesso"_s, u"F"_s},
+        << Fields{{u"Nome"_s, u"Lucia Esposito"_s}, {u"Indirizzo"_s, u"Vico d'Alagno 3"_s},
+                  {u"Cap01"_s, u"8"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"3"_s}, {u"Cap05"_s, u"8"_s},
+                  {u"Localita"_s, u"Napoli"_s}, {u"Prov01"_s, u"N"_s}, {u"Prov02"_s, u"A"_s},
+                  {u"Tel"_s, u"081 555 1234"_s}, {u"Email"_s, u"lucia.esposito@example.it"_s},
+                  {u"DataNasc"_s, u"17/05/1980"_s}, {u"Sesso"_s, u"F"_s},
                   {u"Note"_s, u"Preferisce \u201Cposta\u201D"_s}}
         << 0 << QStringList{};
     QTest::newRow("Google: labelled phones, extended address, foreign-named country")
         << kGoogle << 0
-        << Fields{{u"Nome"_s, u"Giulia Romano"_s},
-                  {u"Indirizzo"_s, u"Via Appia 10 int. 4"_s},
-                  {u"Cap01"_s, u"0"_s},
-                  {u"Cap02"_s, u"0"_s},
-                  {u"Cap03"_s, u"1"_s},
-                  {u"Cap04"_s, u"7"_s},
-                  {u"Cap05"_s, u"9"_s},
-                  {u"Localita"_s, u"Roma"_s},
-                  {u"Prov01"_s, u"R"_s},
-                  {u"Prov02"_s, u"M"_s},
-                  {u"Tel"_s, u"06 4444 5555"_s},
-                  {u"Cel"_s, u"+39 340 111 2222"_s},
-                  {u"Email"_s, u"giulia.romano@example.it"_s},
-                  {u"DataNasc"_s, u"03/11/1992"_s},
+        << Fields{{u"Nome"_s, u"Giulia Romano"_s}, {u"Indirizzo"_s, u"Via Appia 10 int. 4"_s},
+                  {u"Cap01"_s, u"0"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"7"_s}, {u"Cap05"_s, u"9"_s},
+                  {u"Localita"_s, u"Roma"_s}, {u"Prov01"_s, u"R"_s}, {u"Prov02"_s, u"M"_s},
+                  {u"Tel"_s, u"06 4444 5555"_s}, {u"Cel"_s, u"+39 340 111 2222"_s},
+                  {u"Email"_s, u"giulia.romano@example.it"_s}, {u"DataNasc"_s, u"03/11/1992"_s},
                   {u"Note"_s, u"Altri recapiti: Cell. +39 340 333 4444"_s}}
         << 0 << QStringList{u"nella nota: Cell. +39 340 333 4444"_s};
     QTest::newRow("Google: a firm without a person's name")
         << kGoogle << 1
         << Fields{{u"Nome"_s, u"Ferramenta Colombo S.r.l."_s},
-                  {u"Cap01"_s, u"2"_s},
-                  {u"Cap02"_s, u"0"_s},
-                  {u"Cap03"_s, u"1"_s},
-                  {u"Cap04"_s, u"2"_s},
-                  {u"Cap05"_s, u"4"_s},
-                  {u"Localita"_s, u"Milano"_s},
-                  {u"Prov01"_s, u"M"_s},
-                  {u"Prov02"_s, u"I"_s},
+                  {u"Cap01"_s, u"2"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"2"_s}, {u"Cap05"_s, u"4"_s},
+                  {u"Localita"_s, u"Milano"_s}, {u"Prov01"_s, u"M"_s}, {u"Prov02"_s, u"I"_s},
                   {u"Tel"_s, u"02 1234 5678"_s}}
         << 0 << QStringList{};
     QTest::newRow("an Italian list: codes cleaned as the screen types them")
         << kItalianList << 0
         << Fields{{u"Nome"_s, u"Studio Bianchi & C. s.n.c."_s},
-                  {u"Indirizzo"_s, u"Corso Vittorio Emanuele II"_s},
-                  {u"Num"_s, u"112"_s},
-                  {u"Cap01"_s, u"4"_s},
-                  {u"Cap02"_s, u"0"_s},
-                  {u"Cap03"_s, u"1"_s},
-                  {u"Cap04"_s, u"2"_s},
-                  {u"Cap05"_s, u"1"_s},
-                  {u"Localita"_s, u"Bologna"_s},
-                  {u"Prov01"_s, u"B"_s},
-                  {u"Prov02"_s, u"O"_s},
-                  {u"Tel"_s, u"051 222333"_s},
-                  {u"Email"_s, u"info@studiobianchi.example"_s},
-                  {u"PartitaIva"_s, u"01234567890"_s},
-                  {u"CodFisc"_s, u"01234567890"_s},
+                  {u"Indirizzo"_s, u"Corso Vittorio Emanuele II"_s}, {u"Num"_s, u"112"_s},
+                  {u"Cap01"_s, u"4"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"2"_s}, {u"Cap05"_s, u"1"_s},
+                  {u"Localita"_s, u"Bologna"_s}, {u"Prov01"_s, u"B"_s}, {u"Prov02"_s, u"O"_s},
+                  {u"Tel"_s, u"051 222333"_s}, {u"Email"_s, u"info@studiobianchi.example"_s},
+                  {u"PartitaIva"_s, u"01234567890"_s}, {u"CodFisc"_s, u"01234567890"_s},
                   {u"Iban"_s, u"IT60X0542811101000000123456"_s},
                   {u"Note"_s, u"Consegne solo al mattino"_s}}
         << 0 << QStringList{};
@@ -249,42 +214,31 @@ class CardBuilderTest : public QObject {
         << kPhone << 0
         << Fields{{u"Nome"_s, u"Giuseppe D'Angelo"_s},
                   {u"Indirizzo"_s, u"Via Sant'Antonio 3"_s},
-                  {u"Cap01"_s, u"8"_s},
-                  {u"Cap02"_s, u"9"_s},
-                  {u"Cap03"_s, u"1"_s},
-                  {u"Cap04"_s, u"2"_s},
-                  {u"Cap05"_s, u"5"_s},
-                  {u"Localita"_s, u"Reggio di Calabria"_s},
-                  {u"Prov01"_s, u"R"_s},
-                  {u"Prov02"_s, u"C"_s},
-                  {u"Tel"_s, u"0965 12345"_s},
-                  {u"Cel"_s, u"+39 349 7654321"_s},
-                  {u"Pec"_s, u"g.dangelo@pec.it"_s},
+                  {u"Cap01"_s, u"8"_s}, {u"Cap02"_s, u"9"_s}, {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"2"_s}, {u"Cap05"_s, u"5"_s},
+                  {u"Localita"_s, u"Reggio di Calabria"_s}, {u"Prov01"_s, u"R"_s},
+                  {u"Prov02"_s, u"C"_s}, {u"Tel"_s, u"0965 12345"_s},
+                  {u"Cel"_s, u"+39 349 7654321"_s}, {u"Pec"_s, u"g.dangelo@pec.it"_s},
                   {u"DataNasc"_s, u"02/01/1970"_s}}
         << 0 << QStringList{};
     QTest::newRow("a phone: a foreign contact, the country after the town")
         << kPhone << 1
         << Fields{{u"Nome"_s, u"Lucía Martínez García"_s},
                   {u"Indirizzo"_s, u"Calle Mayor 5"_s},
-                  {u"Cap01"_s, u"2"_s},
-                  {u"Cap02"_s, u"8"_s},
-                  {u"Cap03"_s, u"0"_s},
-                  {u"Cap04"_s, u"1"_s},
-                  {u"Cap05"_s, u"3"_s},
-                  {u"Localita"_s, u"Madrid, Spagna"_s},
-                  {u"Cel"_s, u"+34 600 111 222"_s},
+                  {u"Cap01"_s, u"2"_s}, {u"Cap02"_s, u"8"_s}, {u"Cap03"_s, u"0"_s},
+                  {u"Cap04"_s, u"1"_s}, {u"Cap05"_s, u"3"_s},
+                  {u"Localita"_s, u"Madrid, Spagna"_s}, {u"Cel"_s, u"+34 600 111 222"_s},
                   {u"Email"_s, u"lucia@correo.example"_s}}
         << 0 << QStringList{};
     QTest::newRow("texts too long for their fields are cut and counted")
-        << QByteArray(
-               "Nome;CAP;Provincia;Sesso;Telefono;Note\n"
-               "Anna;001000;Lazio;Maschio;+39 06 1234 5678 interno 1234 5;") +
+        << QByteArray("Nome;CAP;Provincia;Sesso;Telefono;Note\n"
+                      "Anna;001000;Lazio;Maschio;+39 06 1234 5678 interno 1234 5;") +
                QByteArray(300, 'x') + "\n"
         << 0
-        << Fields{{u"Nome"_s, u"Anna"_s},         {u"Cap01"_s, u"0"_s},
-                  {u"Cap02"_s, u"0"_s},           {u"Cap03"_s, u"1"_s},
-                  {u"Cap04"_s, u"0"_s},           {u"Cap05"_s, u"0"_s},
-                  {u"Sesso"_s, u"M"_s},           {u"Tel"_s, u"+39 06 1234 5678 interno 1234 "_s},
+        << Fields{{u"Nome"_s, u"Anna"_s},
+                  {u"Cap01"_s, u"0"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"0"_s}, {u"Cap05"_s, u"0"_s}, {u"Sesso"_s, u"M"_s},
+                  {u"Tel"_s, u"+39 06 1234 5678 interno 1234 "_s},
                   {u"Note"_s, QString(250, u'x')}}
         << 3
         << QStringList{u"accorciato: Telefono"_s, u"non importato: Provincia \u00ABLazio\u00BB"_s,

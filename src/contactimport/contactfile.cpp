@@ -86,6 +86,10 @@ bool ContactFileLoader::step() {
     if (hasBinaryByte(piece)) throw ContactFileError(ImportMessages::kNotContacts);
     addLines(piece, ended_);
   }
+  if (!roomMade_ && reader_ && size_ > 0 && read_ >= kPiece) {
+    roomMade_ = true;
+    reader_->expect(double(size_) / double(read_));
+  }
   return !ended_;
 }
 

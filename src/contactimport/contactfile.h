@@ -56,6 +56,7 @@ class ContactFileLoader {
   qint64 size_ = 0;
   qint64 read_ = 0;
   bool started_ = false;
+  bool roomMade_ = false;
   bool ended_ = false;
   QByteArray tail_;  // bytes after the last line end read so far
   TextDecoder decoder_;

@@ -18,4 +18,11 @@ class ContactReader {
     add(text);
     return finish();
   }
+
+  // The text given so far is the whole one divided by `factor`: room for
+  // the rest of the contacts is made at once.
+  void expect(double factor) { table_.rows.reserveScaled(factor); }
+
+ protected:
+  ContactTable table_;
 };

@@ -88,10 +88,20 @@ void ContactRows::append(const ContactRow& row, const RowOrigin& origin) {
   for (const NamedValue& v : row) add(nameIndex(v.name), v.value);
 }
 
+void ContactRows::reserveScaled(double factor) {
+  // A little more than the estimate, as the lines of a file vary.
+  const double room = factor * 1.03;
+  text_.reserve(qsizetype(double(text_.size()) * room) + 4096);
+  values_.reserve(size_t(double(values_.size()) * room) + 256);
+  rows_.reserve(size_t(double(rows_.size()) * room) + 16);
+}
+
 void ContactRows::squeeze() {
-  text_.squeeze();
-  values_.shrink_to_fit();
-  rows_.shrink_to_fit();
+  // Squeezing copies; worth it only for much room left unused.
+  auto wasteful = [](size_t size, size_t capacity) { return capacity > size + size / 4 + 4096; };
+  if (wasteful(size_t(text_.size()), size_t(text_.capacity()))) text_.squeeze();
+  if (wasteful(values_.size(), values_.capacity())) values_.shrink_to_fit();
+  if (wasteful(rows_.size(), rows_.capacity())) rows_.shrink_to_fit();
 }
 
 qsizetype ContactRows::memoryBytes() const {

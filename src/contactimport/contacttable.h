@@ -80,7 +80,12 @@ class ContactRows {
   void startRow(const RowOrigin& origin);
   void add(int name, QStringView value);
   void append(const ContactRow& row, const RowOrigin& origin = {});
-  // Gives back what the growing left unused, once the file is read.
+  // Makes room at once for `factor` times what is held now, when the file
+  // read so far tells how much more is to come: growing by doubling would
+  // leave a larger peak of memory.
+  void reserveScaled(double factor);
+  // Gives back what the growing left unused, once the file is read, when
+  // it is much.
   void squeeze();
 
   // The memory the contacts take, in bytes.

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <utility>
 
 #include "contactimport/importmessages.h"
 #include "contactimport/labelledcolumns.h"
@@ -32,9 +33,16 @@ QString separatorName(QChar separator) {
   return u"separatore \u201C%1\u201D"_s.arg(separator);
 }
 
+bool isBlankText(QStringView text) {
+  for (QChar c : text) {
+    if (c.unicode() > 32) return false;
+  }
+  return true;
+}
+
 bool isBlank(const QStringList& record) {
   for (const QString& field : record) {
-    if (!Text::trimmed(field).isEmpty()) return false;
+    if (!isBlankText(field)) return false;
   }
   return true;
 }
@@ -102,41 +110,59 @@ void RecordCutter::endRecord() {
 }
 
 void RecordCutter::add(QStringView text) {
-  for (const QChar c : text) {
-    const bool afterCarriageReturn = std::exchange(afterCarriageReturn_, false);
-    if (quoted_ && quoteMayClose_) {
-      quoteMayClose_ = false;
-      if (c == u'"') {
-        field_ += u'"';
-        continue;
-      }
-      quoted_ = false;
+  const qsizetype size = text.size();
+  for (qsizetype i = 0; i < size;) {
+    // A run of ordinary characters goes into the field at once.
+    qsizetype run = i;
+    while (run < size) {
+      const QChar c = text[run];
+      if (c == u'"' || c == u'\r' || c == u'\n' || (!quoted_ && c == separator_)) break;
+      ++run;
     }
-    if (quoted_) {
-      if (c == u'"') {
-        quoteMayClose_ = true;
-        continue;
-      }
-      if (c == u'\r' || (c == u'\n' && !afterCarriageReturn)) ++line_;
-      afterCarriageReturn_ = c == u'\r';
-      field_ += c;
+    if (run > i && !quoteMayClose_) {
+      afterCarriageReturn_ = false;
+      field_ += text.sliced(i, run - i);
+      i = run;
       continue;
     }
-    if (c == u'\n' && afterCarriageReturn) continue;
-    if (c == u'"' && field_.isEmpty() && !wasQuoted_) {
-      quoted_ = wasQuoted_ = true;
-      quoteLine_ = line_;
-    } else if (c == separator_) {
-      endField();
-    } else if (c == u'\r' || c == u'\n') {
-      afterCarriageReturn_ = c == u'\r';
-      endRecord();
-      recordLine_ = ++line_;
-    } else {
-      // A quote inside an unquoted field, or text after a closing quote,
-      // is kept as it stands.
-      field_ += c;
+    addOne(text[i++]);
+  }
+}
+
+void RecordCutter::addOne(QChar c) {
+  const bool afterCarriageReturn = std::exchange(afterCarriageReturn_, false);
+  if (quoted_ && quoteMayClose_) {
+    quoteMayClose_ = false;
+    if (c == u'"') {
+      field_ += u'"';
+      return;
     }
+    quoted_ = false;
+  }
+  if (quoted_) {
+    if (c == u'"') {
+      quoteMayClose_ = true;
+      return;
+    }
+    if (c == u'\r' || (c == u'\n' && !afterCarriageReturn)) ++line_;
+    afterCarriageReturn_ = c == u'\r';
+    field_ += c;
+    return;
+  }
+  if (c == u'\n' && afterCarriageReturn) return;
+  if (c == u'"' && field_.isEmpty() && !wasQuoted_) {
+    quoted_ = wasQuoted_ = true;
+    quoteLine_ = line_;
+  } else if (c == separator_) {
+    endField();
+  } else if (c == u'\r' || c == u'\n') {
+    afterCarriageReturn_ = c == u'\r';
+    endRecord();
+    recordLine_ = ++line_;
+  } else {
+    // A quote inside an unquoted field, or text after a closing quote,
+    // is kept as it stands.
+    field_ += c;
   }
 }
 
@@ -220,9 +246,8 @@ void CsvReader::takeRecord(QStringList& fields, int line) {
     for (const QString& field : fields) unnamed_.append(Text::trimmed(field).isEmpty());
     labelled_ = std::make_unique<LabelledColumns>(names_);
     // Every column is offered to the user, also one that no contact fills.
-    for (const QString& name : names_) {
-      if (labelled_->keepsName(name)) table_.rows.nameIndex(name);
-    }
+    for (const QString& name : names_)
+      numbers_.append(labelled_->keepsName(name) ? table_.rows.nameIndex(name) : -1);
     return;
   }
   RowOrigin origin{line, int(fields.size()), false};
@@ -230,7 +255,20 @@ void CsvReader::takeRecord(QStringList& fields, int line) {
     for (qsizetype c = fields.size(); c < names_.size(); ++c) origin.misfit |= !unnamed_[c];
   } else {
     for (qsizetype c = names_.size(); c < fields.size(); ++c)
-      origin.misfit |= !Text::trimmed(fields[c]).isEmpty();
+      origin.misfit |= !isBlankText(fields[c]);
+  }
+  if (labelled_->isEmpty()) {
+    // Most files: each value under its column's name, as it comes.
+    table_.rows.startRow(origin);
+    for (int c = 0; c < fields.size(); ++c) {
+      const QString& field = fields[c];
+      const QString value = field.startsWith(u'=') ? fieldText(field) : field;
+      if (c < names_.size())
+        table_.rows.add(numbers_[c], value);
+      else if (!isBlankText(value))
+        table_.rows.add(table_.rows.nameIndex(u"Colonna %1"_s.arg(c + 1)), value);
+    }
+    return;
   }
   ContactRow row;
   row.reserve(fields.size());
@@ -238,7 +276,7 @@ void CsvReader::takeRecord(QStringList& fields, int line) {
     const QString value = fieldText(fields[c]);
     if (c < names_.size()) {
       row.append({names_[c], value});
-    } else if (!Text::trimmed(value).isEmpty()) {
+    } else if (!isBlankText(value)) {
       // More fields than the header names: kept under a name of their
       // own, for the user to map or leave.
       row.append({u"Colonna %1"_s.arg(c + 1), value});

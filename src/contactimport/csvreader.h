@@ -35,6 +35,7 @@ class RecordCutter {
   void finish();
 
  private:
+  void addOne(QChar c);
   void endField();
   void endRecord();
 
@@ -85,7 +86,7 @@ class CsvReader : public ContactReader {
   QChar separator_;
   std::optional<Csv::RecordCutter> cutter_;
   QStringList names_;
+  QList<int> numbers_;   // the number of each column's name among the contacts'
   QList<bool> unnamed_;  // columns the header leaves without a name
   std::unique_ptr<LabelledColumns> labelled_;
-  ContactTable table_;
 };

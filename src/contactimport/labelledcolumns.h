@@ -17,6 +17,8 @@ class LabelledColumns {
   // The file's column names.
   explicit LabelledColumns(const QStringList& names);
 
+  bool isEmpty() const { return labelled_.isEmpty(); }
+
   // Whether a column keeps its name: it is neither a label nor a labelled
   // value.
   bool keepsName(const QString& column) const {

@@ -320,15 +320,8 @@ void TfrmImportaContatti::showSummary() {
 
 void TfrmImportaContatti::importContacts() {
   if (!table_ || loading_) return;
-  while (survey_->advance(kSurveyStretch)) {
-  }
+  // The counts may still be under way: the import makes its own.
   surveyTimer_.stop();
-  showSummary();
-  const ImportCounts& survey = survey_->counts();
-  if (survey.imported == 0 && survey.known == 0 && survey.nameless > 0) {
-    Services::messages().show(this, MessageKind::Warning, ImportMessages::kNoNames);
-    return;
-  }
   const ImportOptions chosen = options();
   AddressBookImport import(*table_, mappingModel_->mapping());
   prgImporta_->setFormat(u"%p%"_s);
@@ -349,10 +342,20 @@ void TfrmImportaContatti::importContacts() {
     btnImporta_->setEnabled(true);
     Services::messages().show(this, MessageKind::Error,
                               ImportMessages::failed(error, import.counts()));
+    advanceSurvey();
     return;
   }
   stopWorking.dismiss();
   btnChiudi_->setEnabled(true);
+  const ImportCounts& counts = import.counts();
+  if (counts.imported == 0 && counts.known == 0 && counts.nameless > 0) {
+    // Nothing was written: the user can say where the names are.
+    setWorking(false);
+    btnImporta_->setEnabled(true);
+    Services::messages().show(this, MessageKind::Warning, ImportMessages::kNoNames);
+    advanceSurvey();
+    return;
+  }
   const ImportMessages::FileNotes notes{table_->legacyLines, table_->legacyLineCount,
                                         mappingModel_->columnsLeftOut()};
   Services::messages().show(this, MessageKind::Information,

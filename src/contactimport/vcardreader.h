@@ -36,5 +36,4 @@ class VCardReader : public ContactReader {
   int line_ = 0;
   std::unique_ptr<Card> card_;
   int cards_ = 0;
-  ContactTable table_;
 };

@@ -26,8 +26,7 @@ const QSet<QString> kComposed = {u"Nome"_s,        u"Indirizzo"_s, u"Num"_s, u"L
                                  u"Occupazione"_s, u"Email"_s,     u"Pec"_s, u"Note"_s};
 
 // The parts of an address that make it one a letter can go to.
-const QSet<QString> kAddressCore = {u"Indirizzo"_s, u"Localita"_s, CardTargets::kCap,
-                                    CardTargets::kWholeAddress};
+const QSet<QString> kAddressCore = {u"Indirizzo"_s, u"Localita"_s, CardTargets::kWholeAddress};
 
 const QString kOtherContactsLead = u"Altri recapiti: "_s;
 
@@ -214,7 +213,7 @@ class Collected {
 
  private:
   // The first of the contact's addresses that a letter can go to: one with
-  // a street, a town or a CAP; else the first with anything.
+  // a street or a town; else the first with anything.
   int chooseAddress() const {
     int withCore = INT_MAX;
     int withAnything = INT_MAX;

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 #include <initializer_list>
 
 #include "contactimport/cardtargets.h"
@@ -304,7 +305,14 @@ std::optional<Alias> aliasOf(const QString& name) {
   const Tables& t = tables();
   if (const auto it = t.byWords.constFind(wordsKey(name)); it != t.byWords.constEnd()) return *it;
   if (const auto it = t.loose.constFind(matchKey(name)); it != t.loose.constEnd()) return *it;
-  return labelledValue(name);
+  if (std::optional<Alias> labelled = labelledValue(name)) return labelled;
+  // "Telefono 2", "E-mail 3": another value of a known kind.
+  static const QRegularExpression numbered(u"^(.*\\D)\\s*\\d+$"_s);
+  const QRegularExpressionMatch m = numbered.match(name);
+  if (!m.hasMatch()) return std::nullopt;
+  const auto it = t.loose.constFind(matchKey(m.captured(1)));
+  if (it == t.loose.constEnd() || it->name != Name::Neither) return std::nullopt;
+  return *it;
 }
 
 bool isAddressTarget(const QString& target) {
@@ -372,20 +380,22 @@ void retarget(ColumnMapping& mapping, qsizetype index, const QString& target) {
   }
   rule.address = addressNamedBy(rule.name);
   if (rule.address != kUnknown) return;
-  // The address most of the other address columns go to; of two as many,
-  // the one a card would take.
-  QHash<int, int> columns;
+  // The first address, as a card takes them, that has no column for this
+  // part yet; when every one has, the column is an address of its own.
+  QSet<int> used;
+  QSet<int> taken;
   for (qsizetype i = 0; i < mapping.size(); ++i) {
-    if (i != index && isAddressTarget(mapping[i].target) && mapping[i].address != kUnknown)
-      ++columns[mapping[i].address];
+    const ColumnRule& other = mapping[i];
+    if (i == index || !isAddressTarget(other.target) || other.address == kUnknown) continue;
+    used.insert(other.address);
+    if (other.target == target) taken.insert(other.address);
   }
-  int best = kFirst;
-  int most = 0;
-  for (auto it = columns.cbegin(); it != columns.cend(); ++it) {
-    if (it.value() > most || (it.value() == most && it.key() < best)) {
-      best = it.key();
-      most = it.value();
-    }
+  QList<int> free = QList<int>(used.cbegin(), used.cend());
+  free.removeIf([&taken](int address) { return taken.contains(address); });
+  if (!free.isEmpty()) {
+    rule.address = *std::min_element(free.cbegin(), free.cend());
+    return;
   }
-  rule.address = best;
+  rule.address = kFirst;
+  while (used.contains(rule.address)) ++rule.address;
 }

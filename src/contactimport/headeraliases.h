@@ -44,6 +44,7 @@ ColumnMapping proposeMapping(const QStringList& names);
 
 // The user sends a column to another target. A column that goes to a part
 // of the address joins the address its name tells ("Via (ab.)", "Home
-// City": home), else the address of the file's other address columns, so
-// that the columns of one address stay together whatever is changed.
+// City": home), else the first of the file's other addresses that lacks
+// that part, so that the columns of one address stay together whatever is
+// changed and no two streets are ever joined.
 void retarget(ColumnMapping& mapping, qsizetype index, const QString& target);

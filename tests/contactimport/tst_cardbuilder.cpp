@@ -337,6 +337,159 @@ class CardBuilderTest : public QObject {
     QCOMPARE(card.record.text(u"Prov01") + card.record.text(u"Prov02"), u"BN"_s);
   }
 
+  // A card takes one whole address of the contact and names the others in
+  // its note; it never holds parts of two.
+  void aCardTakesOneWholeAddress_data() {
+    QTest::addColumn<QByteArray>("addresses");
+    QTest::addColumn<QStringList>("address");  // street, CAP, town, province
+    QTest::addColumn<QString>("note");
+    QTest::newRow("two home addresses: the first")
+        << QByteArray("ADR;TYPE=HOME:;;111 Main St;NY;NY;10001;USA\n"
+                      "ADR;TYPE=HOME:;;114 Main St;NY;NY;10002;USA\n")
+        << QStringList{u"111 Main St"_s, u"10001"_s, u"NY, USA"_s, u"NY"_s}
+        << u"Altri recapiti: Altro indirizzo: 114 Main St, 10002 NY NY, USA"_s;
+    QTest::newRow("no type and a custom type: the first")
+        << QByteArray("ADR:;;Via Po 1;Torino;TO;10123;\nADR;TYPE=x-magazzino:;;Via Po 9;;;;\n")
+        << QStringList{u"Via Po 1"_s, u"10123"_s, u"Torino"_s, u"TO"_s}
+        << u"Altri recapiti: Altro indirizzo: Via Po 9"_s;
+    QTest::newRow("the home address marked preferred, not the work one")
+        << QByteArray("ADR;TYPE=WORK:;;Via Lavoro 1;Milano;MI;20121;Italia\n"
+                      "ADR;TYPE=HOME;TYPE=PREF:;;Via Casa 2;Roma;RM;00184;Italia\n")
+        << QStringList{u"Via Casa 2"_s, u"00184"_s, u"Roma"_s, u"RM"_s}
+        << u"Altri recapiti: Altro indirizzo: Via Lavoro 1, 20121 Milano MI, Italia"_s;
+    QTest::newRow("a CAP alone does not make the first address")
+        << QByteArray("ADR;TYPE=HOME:;;;;;00100;\nADR;TYPE=WORK:;;Via Lavoro 1;Milano;MI;20121;\n")
+        << QStringList{u"Via Lavoro 1"_s, u"20121"_s, u"Milano"_s, u"MI"_s}
+        << u"Altri recapiti: Altro indirizzo: 00100"_s;
+  }
+  void aCardTakesOneWholeAddress() {
+    QFETCH(QByteArray, addresses);
+    QFETCH(QStringList, address);
+    QFETCH(QString, note);
+    const BuiltCard card =
+        import("BEGIN:VCARD\nVERSION:3.0\nFN:Anna\n" + addresses + "END:VCARD\n").cards.first();
+    QString cap;
+    for (int i = 1; i <= 5; ++i) cap += card.record.text(u"Cap0"_s + QString::number(i));
+    QCOMPARE((QStringList{card.record.text(u"Indirizzo"), cap, card.record.text(u"Localita"),
+                          card.record.text(u"Prov01") + card.record.text(u"Prov02")}),
+             address);
+    QCOMPARE(card.record.text(u"Note"), note);
+  }
+
+  // Second phones, mobiles and e-mail addresses have no field of their
+  // own: they go into the note after the contact's own notes, as long as it
+  // has room, and what has none is named.
+  void valuesWithoutAFieldGoToTheNote_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QStringList>("remarks");
+    QTest::newRow("Outlook's second phone and e-mail, a fax")
+        << QByteArray("First Name,Last Name,Business Phone,Business Phone 2,Mobile Phone,"
+                      "E-mail Address,E-mail 2 Address,Business Fax,Notes\n"
+                      "Mario,Rossi,02 1,02 2,333 1,a@x.it,B@X.it,02 9,Cliente\n")
+        << u"Cliente. Altri recapiti: Tel. 02 2; E-mail B@X.it; Business Fax: 02 9"_s
+        << QStringList{u"nella nota: Tel. 02 2; E-mail B@X.it; Business Fax: 02 9"_s};
+    QTest::newRow("a vCard's work phone beside its home one, a number twice")
+        << QByteArray("BEGIN:VCARD\nFN:Anna\nTEL;TYPE=HOME:06 1\nTEL;TYPE=WORK:06 2\n"
+                      "TEL;TYPE=CELL:333 1\nTEL;TYPE=CELL:333 2\nTEL:06-1\nEND:VCARD\n")
+        << u"Altri recapiti: Tel. 06 2; Cell. 333 2"_s
+        << QStringList{u"nella nota: Tel. 06 2; Cell. 333 2"_s};
+    QTest::newRow("a full note: what has no room is named")
+        << "Nome;Telefono;Telefono 2;Note\nAnna;06 1;06 2;" + QByteArray(240, 'n') + "\n"
+        << QString(240, u'n')
+        << QStringList{u"non importato: Tel. 06 2 (la nota non ha più spazio)"_s};
+  }
+  void valuesWithoutAFieldGoToTheNote() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, note);
+    QFETCH(QStringList, remarks);
+    const BuiltCard card = import(file).cards.first();
+    QCOMPARE(card.record.text(u"Note"), note);
+    QCOMPARE(remarkLines(card), remarks);
+  }
+
+  // An Italian CAP that a spreadsheet shortened gets its zeros back; a
+  // postcode of another country is written before the town as that country
+  // writes it, never forced into the five boxes.
+  void capsAndForeignPostcodes_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("cap");
+    QTest::addColumn<QString>("town");
+    QTest::addColumn<QStringList>("remarks");
+    QTest::newRow("three digits") << u"184"_s << QString() << u"00184"_s << u"Roma"_s
+                                  << QStringList{u"CAP completato: 184 \u2192 00184"_s};
+    QTest::newRow("four digits in Italy") << u"6100"_s << u"Italia"_s << u"06100"_s << u"Roma"_s
+                                          << QStringList{u"CAP completato: 6100 \u2192 06100"_s};
+    QTest::newRow("a Swiss code")
+        << u"8001"_s << u"Svizzera"_s << QString() << u"8001 Roma, Svizzera"_s
+        << QStringList{u"nella località: CAP \u00AB8001\u00BB"_s};
+    QTest::newRow("a British code, no country")
+        << u"SW1A 1AA"_s << QString() << QString() << u"SW1A 1AA Roma"_s
+        << QStringList{u"nella località: CAP \u00ABSW1A 1AA\u00BB"_s};
+    QTest::newRow("five digits abroad fit the boxes")
+        << u"28013"_s << u"Spagna"_s << u"28013"_s << u"Roma, Spagna"_s << QStringList{};
+    QTest::newRow("two digits are no CAP")
+        << u"12"_s << QString() << QString() << u"Roma"_s
+        << QStringList{u"non importato: CAP \u00AB12\u00BB"_s};
+  }
+  void capsAndForeignPostcodes() {
+    QFETCH(QString, code);
+    QFETCH(QString, country);
+    QFETCH(QString, cap);
+    QFETCH(QString, town);
+    QFETCH(QStringList, remarks);
+    const ContactRow row{{u"Nome"_s, u"Anna"_s}, {u"CAP"_s, code}, {u"Città"_s, u"Roma"_s},
+                         {u"Nazione"_s, country}};
+    const BuiltCard card =
+        CardBuilder(proposeMapping({u"Nome"_s, u"CAP"_s, u"Città"_s, u"Nazione"_s})).build(row);
+    QString boxes;
+    for (int i = 1; i <= 5; ++i) boxes += card.record.text(u"Cap0"_s + QString::number(i));
+    QCOMPARE(boxes, cap);
+    QCOMPARE(card.record.text(u"Localita"), town);
+    QCOMPARE(remarkLines(card), remarks);
+  }
+
+  // Certified mail is told by its provider's domain or a "pec" part of the
+  // domain, not by letters a domain starts with.
+  void certifiedMailByItsDomain_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("certified");
+    QTest::newRow("a provider's domain") << u"studio@legalmail.it"_s << true;
+    QTest::newRow("a provider's subdomain") << u"studio@cert.legalmail.it"_s << true;
+    QTest::newRow("Aruba") << u"mario.rossi@pec.it"_s << true;
+    QTest::newRow("an office's pec part") << u"protocollo@pec.comune.example.it"_s << true;
+    QTest::newRow("a domain that starts with pec") << u"info@pecorinoromano.com"_s << false;
+    QTest::newRow("pec inside a name") << u"pec@example.it"_s << false;
+  }
+  void certifiedMailByItsDomain() {
+    QFETCH(QString, address);
+    QFETCH(bool, certified);
+    const BuiltCard card = CardBuilder(proposeMapping({u"Nome"_s, u"E-mail"_s}))
+                               .build({{u"Nome"_s, u"Anna"_s}, {u"E-mail"_s, address}});
+    QCOMPARE(card.record.text(u"Pec"), certified ? address : QString());
+    QCOMPARE(card.record.text(u"Email"), certified ? QString() : address);
+  }
+
+  void datesAsFilesWriteThem_data() {
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("month first, as only it can be") << u"5/17/1980"_s << u"17/05/1980"_s;
+    QTest::newRow("day first") << u"17/5/1980"_s << u"17/05/1980"_s;
+    QTest::newRow("either: as Italians write it") << u"5/6/1980"_s << u"05/06/1980"_s;
+    QTest::newRow("ISO") << u"1980-05-17"_s << u"17/05/1980"_s;
+    QTest::newRow("without the year") << u"--0517"_s << u"17/05"_s;
+    QTest::newRow("Outlook's no date") << u"0/0/00"_s << QString();
+    QTest::newRow("words stay") << u"mag. 1980"_s << u"mag. 1980"_s;
+  }
+  void datesAsFilesWriteThem() {
+    QFETCH(QString, written);
+    QFETCH(QString, stored);
+    const BuiltCard card = CardBuilder(proposeMapping({u"Nome"_s, u"Data di nascita"_s}))
+                               .build({{u"Nome"_s, u"Anna"_s}, {u"Data di nascita"_s, written}});
+    QCOMPARE(card.record.text(u"DataNasc"), stored);
+  }
+
   // A mapping the user changed: the column left out is not stored, the one
   // moved goes to its new field.
   void followsTheUsersMapping() {

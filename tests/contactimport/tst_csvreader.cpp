@@ -68,6 +68,46 @@ class CsvReaderTest : public QObject {
     QCOMPARE(read, rows);
   }
 
+  // Each contact knows its line, how many values the line has and whether
+  // they line up with the header: a line with a separator too many or too
+  // few would put every value after it in the wrong field.
+  void linesThatDoNotFitTheHeaderAreMarked_data() {
+    QTest::addColumn<QString>("csv");
+    QTest::addColumn<QStringList>("origins");  // "line fields misfit"
+    QTest::newRow("a comma in an unquoted address, a missing value")
+        << u"Nome,Indirizzo,CAP,Città\n"
+           "Anna,Via Po 1,10123,Torino\n"
+           "Luca,Via Roma, 5,10123,Torino\n"
+           "Marta,Via Po 2,Torino\n"_s
+        << QStringList{u"2 4 0"_s, u"3 5 1"_s, u"4 3 1"_s};
+    QTest::newRow("empty values after the last column are no misfit")
+        << u"Nome;CAP\nAnna;00100;;\nLuca;20100;\n"_s << QStringList{u"2 4 0"_s, u"3 3 0"_s};
+    QTest::newRow("a header that ends with a separator, lines that do not")
+        << u"Nome;CAP;\nAnna;00100\n"_s << QStringList{u"2 2 0"_s};
+    QTest::newRow("a quoted line break, Excel's sep= line, blank lines")
+        << u"sep=;\r\nNome;Note\r\n\r\nAnna;\"riga\r\ndue\"\r\nLuca;x;y\r\n"_s
+        << QStringList{u"4 2 0"_s, u"6 3 1"_s};
+  }
+  void linesThatDoNotFitTheHeaderAreMarked() {
+    QFETCH(QString, csv);
+    QFETCH(QStringList, origins);
+    const ContactTable table = CsvReader().read(csv);
+    QStringList read;
+    for (qsizetype i = 0; i < table.rows.size(); ++i) {
+      const RowOrigin& o = table.rows.origin(i);
+      read.append(u"%1 %2 %3"_s.arg(o.line).arg(o.fields).arg(int(o.misfit)));
+    }
+    QCOMPARE(read, origins);
+  }
+
+  // Repeated names are numbered in one pass, as they were one by one: a
+  // name that the header already holds is never given twice.
+  void repeatedColumnNamesAreNumbered() {
+    QCOMPARE(Csv::columnNames({u"A"_s, u"A"_s, u"A (2)"_s, u"A"_s, u" "_s, u"Colonna 5"_s}),
+             (QStringList{u"A"_s, u"A (2)"_s, u"A (2) (2)"_s, u"A (3)"_s, u"Colonna 5"_s,
+                          u"Colonna 5 (2)"_s}));
+  }
+
   void separatorIsTheOneTheHeaderUsesMost_data() {
     QTest::addColumn<QString>("header");
     QTest::addColumn<QString>("format");

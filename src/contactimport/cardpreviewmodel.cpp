@@ -136,8 +136,8 @@ QVariant CardPreviewModel::data(const QModelIndex& index, int role) const {
   const int column = index.column();
   if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
     if (column == 0) return table_->rows.origin(row).line;
-    if (column == columnCount() - 1) return remarks(row);
-    return storedText(card(row).record, keys_[column - 1]);
+    if (column == 1) return remarks(row);
+    return storedText(card(row).record, keys_[column - 2]);
   }
   if (role == Qt::BackgroundRole) {
     if (table_->rows.origin(row).misfit && !includeMisfits_) return tint(Palette::kCrimson);
@@ -150,6 +150,6 @@ QVariant CardPreviewModel::data(const QModelIndex& index, int role) const {
 QVariant CardPreviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
   if (section == 0) return u"Riga"_s;
-  if (section == columnCount() - 1) return u"Avvisi"_s;
-  return CardTargets::find(keys_.value(section - 1))->caption;
+  if (section == 1) return u"Avvisi"_s;
+  return CardTargets::find(keys_.value(section - 2))->caption;
 }

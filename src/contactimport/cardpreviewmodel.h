@@ -9,8 +9,8 @@
 struct ContactTable;
 
 // Every contact of the file as the card it will become, for the import
-// screen's preview: its line, the card's fields and what the import will
-// have to do with it ("Avvisi"). A card is made only when its row is shown,
+// screen's preview: its line, what the import will have to do with it
+// ("Avvisi") and the card's fields. A card is made only when its row is shown,
 // so a change of the mapping costs what the screen shows, not the file.
 // Rows that will not be imported as they stand are tinted.
 class CardPreviewModel : public QAbstractTableModel {
@@ -32,7 +32,7 @@ class CardPreviewModel : public QAbstractTableModel {
 
   const ContactTable* table_ = nullptr;
   std::unique_ptr<CardBuilder> builder_;
-  QStringList keys_;  // the card's targets shown, between "Riga" and "Avvisi"
+  QStringList keys_;  // the card's targets shown, after "Riga" and "Avvisi"
   bool includeMisfits_ = false;
   int headerColumns_ = 0;
   mutable QHash<int, BuiltCard> cards_;

@@ -43,6 +43,8 @@ const QString kPreviewLabel = u"Anteprima delle schede, come saranno salvate:"_s
 constexpr qint64 kLookUpEvery = 50;
 // The steps of the progress bar while a file is read.
 constexpr int kReadSteps = 1000;
+// The widest the preview's column of warnings opens.
+constexpr int kWarningsWidth = 180;
 
 void setUpGrid(QTableView* grid, const QString& name, const QString& label, const QRect& geometry) {
   grid->setObjectName(name);
@@ -267,23 +269,29 @@ void TfrmImportaContatti::load(const QString& path) {
   mappingModel_->reset(table_.get(), proposeMapping(table_->names));
   grdColonne_->setColumnWidth(ColumnMappingModel::kName, 130);
   grdColonne_->setColumnWidth(ColumnMappingModel::kExample, 125);
-  previewModel_->reset(table_.get(), mappingModel_->mapping(), options().includeMisfits);
-  grdAnteprima_->resizeColumnsToContents();
+  showPreview();
   startSurvey();
   btnImporta_->setEnabled(true);
   btnImporta_->setDefault(true);
   grdColonne_->setFocus();
 }
 
-void TfrmImportaContatti::mappingChanged() {
+void TfrmImportaContatti::showPreview() {
   previewModel_->reset(table_.get(), mappingModel_->mapping(), options().includeMisfits);
   grdAnteprima_->resizeColumnsToContents();
+  // A long warning is read whole in its tooltip; the card's fields stay in
+  // sight beside it.
+  grdAnteprima_->setColumnWidth(1, qMin(grdAnteprima_->columnWidth(1), kWarningsWidth));
+}
+
+void TfrmImportaContatti::mappingChanged() {
+  showPreview();
   startSurvey();
 }
 
 void TfrmImportaContatti::optionsChanged() {
   if (!table_) return;
-  previewModel_->reset(table_.get(), mappingModel_->mapping(), options().includeMisfits);
+  showPreview();
   startSurvey();
 }
 

@@ -53,6 +53,7 @@ class TfrmImportaContatti : public DialogFrame {
   void buildControls();
   void clear();
   void setWorking(bool working);
+  void showPreview();
   void mappingChanged();
   void optionsChanged();
   void startSurvey();

@@ -30,16 +30,17 @@ bool ImportWalk::advance(qsizetype count, const std::function<void(const BuiltCa
   for (; next_ < end; ++next_) {
     const RowOrigin& origin = table_.rows.origin(next_);
     const BuiltCard card = builder_.build(table_.rows.at(next_));
-    const QString who = contactInReport(origin.line, card.record.text(u"Nome"));
+    auto who = [&] { return contactInReport(origin.line, card.record.text(u"Nome")); };
     ImportCounts::Details& details = counts_.details;
     if (origin.misfit) {
       ++counts_.misfits;
       details.misfits.add(
-          u"%1: %2 valori invece di %3"_s.arg(who).arg(origin.fields).arg(table_.headerColumns));
+          u"%1: %2 valori invece di %3"_s.arg(who()).arg(origin.fields).arg(table_.headerColumns));
       if (!options_.includeMisfits) continue;
     }
     if (!card.hasName()) {
       ++counts_.nameless;
+      details.nameless.add(who());
       continue;
     }
     const bool isKnown = known_.contains(card.record);
@@ -58,7 +59,7 @@ bool ImportWalk::advance(qsizetype count, const std::function<void(const BuiltCa
     };
     for (const auto& [kind, contacts] : kinds) {
       const QStringList texts = card.remarksOf(kind);
-      if (!texts.isEmpty()) contacts->add(who + u": "_s + texts.join(u"; "_s));
+      if (!texts.isEmpty()) contacts->add(who() + u": "_s + texts.join(u"; "_s));
     }
     if (card.cuts > 0) ++counts_.cut;
   }

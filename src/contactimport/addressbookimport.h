@@ -43,6 +43,7 @@ struct ImportCounts {
     NamedContacts capCompleted;
     NamedContacts postcodeInTown;
     NamedContacts misfits;
+    NamedContacts nameless;
   } details = {};
 };
 

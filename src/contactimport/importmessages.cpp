@@ -90,6 +90,7 @@ QString done(const ImportCounts& counts, const ImportOptions& options, const Fil
            : u"Righe non importate perché hanno un numero di valori diverso dai nomi delle "
              u"colonne",
        &d.misfits},
+      {u"Contatti senza nome, non importati", &d.nameless},
   };
   for (const auto& [title, contacts] : sections) {
     if (contacts->count() > 0) parts.append(section(QString::fromUtf16(title), *contacts));
@@ -97,7 +98,7 @@ QString done(const ImportCounts& counts, const ImportOptions& options, const Fil
   if (counts.known > 0)
     parts.append(u"Contatti che sembravano già presenti in archivio: %1, %2."_s.arg(
         number(counts.known), options.skipKnown ? u"non importati"_s : u"importati comunque"_s));
-  if (counts.nameless > 0)
+  if (counts.nameless > 0 && d.nameless.count() == 0)
     parts.append(u"Contatti senza nome, non importati: %1."_s.arg(number(counts.nameless)));
   if (notes.legacyLineCount > 0) {
     QStringList lines;

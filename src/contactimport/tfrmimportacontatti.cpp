@@ -328,8 +328,10 @@ void TfrmImportaContatti::showSummary() {
 
 void TfrmImportaContatti::importContacts() {
   if (!table_ || loading_) return;
-  // The counts may still be under way: the import makes its own.
+  // The counts may still be under way: the import makes its own, and the
+  // memory of the survey's goes back first.
   surveyTimer_.stop();
+  survey_.reset();
   const ImportOptions chosen = options();
   AddressBookImport import(*table_, mappingModel_->mapping());
   prgImporta_->setFormat(u"%p%"_s);
@@ -350,7 +352,7 @@ void TfrmImportaContatti::importContacts() {
     btnImporta_->setEnabled(true);
     Services::messages().show(this, MessageKind::Error,
                               ImportMessages::failed(error, import.counts()));
-    advanceSurvey();
+    startSurvey();
     return;
   }
   stopWorking.dismiss();
@@ -361,7 +363,7 @@ void TfrmImportaContatti::importContacts() {
     setWorking(false);
     btnImporta_->setEnabled(true);
     Services::messages().show(this, MessageKind::Warning, ImportMessages::kNoNames);
-    advanceSurvey();
+    startSurvey();
     return;
   }
   const ImportMessages::FileNotes notes{table_->legacyLines, table_->legacyLineCount,

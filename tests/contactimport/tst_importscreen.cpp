@@ -405,9 +405,10 @@ class ImportScreenTest : public QObject {
              "Anna Neri;06 1;06 2;184;Roma;RM;clienti\n"
              "Luca Bruni;02 1;;20121;Milano;Lombardia;\n"
              "Marta Gall\xF2;011 1;;10124;Torino;TO;\n"
-             "Nicol\xC3\xB2 Verdi;;;;;;\n");
+             "Nicol\xC3\xB2 Verdi;;;;;;\n"
+             ";06 5;;;;;\n");
     QCOMPARE(s.get<QLabel>(u"lblFormato"_s)->text(),
-             u"CSV, separatore punto e virgola, codifica UTF-8 e Windows-1252: 4 contatti."_s);
+             u"CSV, separatore punto e virgola, codifica UTF-8 e Windows-1252: 5 contatti."_s);
     QCOMPARE(s.previewCell(0, u"Avvisi"_s),
              u"nella nota: Tel. 06 2 \u2013 CAP completato: 184 \u2192 00184"_s);
     s.importNow();
@@ -419,6 +420,7 @@ class ImportScreenTest : public QObject {
              "riga 3 (Luca Bruni): Provincia \u00ABLombardia\u00BB\r\n\r\n"
              "CAP a cui sono stati restituiti gli zeri iniziali (1 contatto):\r\n"
              "riga 2 (Anna Neri): 184 \u2192 00184\r\n\r\n"
+             "Contatti senza nome, non importati (1 contatto):\r\nriga 6 (senza nome)\r\n\r\n"
              "Righe del file che non erano in UTF-8, lette come Windows-1252: 4.\r\n\r\n"
              "Colonne del file non importate, come indicato nella tabella: Categoria."_s);
     const QList<TSchedaAnagrafica> cards = addressBookCards();

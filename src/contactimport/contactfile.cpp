@@ -133,9 +133,16 @@ void ContactFileLoader::addText(QStringView text, int legacyLine) {
     return;
   }
   // The first line that is not blank tells a vCard from a CSV file.
+  const qsizetype at = beforeFormat_.size();
   beforeFormat_ += text;
-  if (Text::trimmed(beforeFormat_).isEmpty()) return;
-  if (!beforeFormat_.endsWith(u'\n') && !ended_) return;
+  if (!content_) {
+    qsizetype first = 0;
+    while (first < text.size() && text[first].unicode() <= 32) ++first;
+    if (first == text.size()) return;
+    content_ = true;
+    firstContent_ = at + first;
+  }
+  if (!ended_ && beforeFormat_.indexOf(u'\n', firstContent_) < 0) return;
   if (VCardReader::recognises(beforeFormat_))
     reader_ = std::make_unique<VCardReader>();
   else
@@ -145,7 +152,7 @@ void ContactFileLoader::addText(QStringView text, int legacyLine) {
 
 ContactTable ContactFileLoader::finish() {
   if (!reader_) {
-    if (Text::trimmed(beforeFormat_).isEmpty()) throw ContactFileError(ImportMessages::kEmpty);
+    if (!content_) throw ContactFileError(ImportMessages::kEmpty);
     ended_ = true;
     addText(std::exchange(beforeFormat_, {}), 0);
   }

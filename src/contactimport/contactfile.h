@@ -63,6 +63,7 @@ class ContactFileLoader {
   std::unique_ptr<ContactReader> reader_;
   QString beforeFormat_;  // blank lines met before the first that says the format
   bool content_ = false;
+  qsizetype firstContent_ = 0;  // where the first line that is not blank starts
   int line_ = 0;
   QList<int> legacyLines_;
   int legacyLineCount_ = 0;

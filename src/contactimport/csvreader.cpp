@@ -47,22 +47,6 @@ bool isBlank(const QStringList& record) {
   return true;
 }
 
-// True once the text holds a whole first record that is not blank: a line
-// end outside quotes after something other than blanks.
-bool holdsFirstRecord(QStringView text) {
-  bool quoted = false;
-  bool content = false;
-  for (QChar c : text) {
-    if (c == u'"') quoted = !quoted;
-    if (!quoted && (c == u'\n' || c == u'\r')) {
-      if (content) return true;
-    } else if (c.unicode() > 32) {
-      content = true;
-    }
-  }
-  return false;
-}
-
 QString fieldText(const QString& field) {
   return CsvText::fromTextFormula(field).value_or(field);
 }
@@ -218,7 +202,7 @@ void CsvReader::add(QStringView text) {
   }
   // The separator is known once the header is whole.
   headerText_ += text;
-  if (!holdsFirstRecord(headerText_)) return;
+  if (!headerIsWhole()) return;
   const QString header = std::exchange(headerText_, {});
   QStringView body(header);
   if (const auto declared = declaredSeparator(body)) {
@@ -230,6 +214,22 @@ void CsvReader::add(QStringView text) {
     startRecords(Csv::detectSeparator(body.sliced(start)), 1);
   }
   cutter_->add(body);
+}
+
+// True once the text holds a whole first record that is not blank: a line
+// end outside quotes after something other than blanks. The text is looked
+// at once, however many pieces it comes in.
+bool CsvReader::headerIsWhole() {
+  for (; headerLooked_ < headerText_.size(); ++headerLooked_) {
+    const QChar c = headerText_[headerLooked_];
+    if (c == u'"') headerQuoted_ = !headerQuoted_;
+    if (!headerQuoted_ && (c == u'\n' || c == u'\r')) {
+      if (headerContent_) return true;
+    } else if (c.unicode() > 32) {
+      headerContent_ = true;
+    }
+  }
+  return false;
 }
 
 void CsvReader::startRecords(QChar separator, int firstLine) {

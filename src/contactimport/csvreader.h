@@ -79,10 +79,14 @@ class CsvReader : public ContactReader {
   ContactTable finish() override;
 
  private:
+  bool headerIsWhole();
   void startRecords(QChar separator, int firstLine);
   void takeRecord(QStringList& fields, int line);
 
   QString headerText_;  // the text until the header is whole
+  qsizetype headerLooked_ = 0;
+  bool headerQuoted_ = false;
+  bool headerContent_ = false;
   QChar separator_;
   std::optional<Csv::RecordCutter> cutter_;
   QStringList names_;

@@ -183,6 +183,15 @@ class ContactFileTest : public QObject {
     QCOMPARE(table.rows[0].last().value, u"v499"_s);
   }
 
+  // Blank lines before the header are looked at once each: a file of many
+  // reads as quickly as any, its lines counted.
+  void blankLinesBeforeTheHeaderAreCounted() {
+    const ContactTable table =
+        ContactFile::fromBytes(QByteArray(20000, '\n') + "Nome;CAP\r\nAnna;00100\r\n");
+    QCOMPARE(table.rows.size(), 1);
+    QCOMPARE(table.rows.origin(0).line, 20002);
+  }
+
   void aFileThatCannotBeOpenedIsReported() {
     QTemporaryDir dir;
     try {

@@ -84,6 +84,8 @@ class CsvReaderTest : public QObject {
         << u"Nome;CAP\nAnna;00100;;\nLuca;20100;\n"_s << QStringList{u"2 4 0"_s, u"3 3 0"_s};
     QTest::newRow("a header that ends with a separator, lines that do not")
         << u"Nome;CAP;\nAnna;00100\n"_s << QStringList{u"2 2 0"_s};
+    QTest::newRow("thousands of blank lines before the header")
+        << QString(5000, u'\n') + u"Nome;CAP\r\nAnna;00100\r\n"_s << QStringList{u"5002 2 0"_s};
     QTest::newRow("a quoted line break, Excel's sep= line, blank lines")
         << u"sep=;\r\nNome;Note\r\n\r\nAnna;\"riga\r\ndue\"\r\nLuca;x;y\r\n"_s
         << QStringList{u"4 2 0"_s, u"6 3 1"_s};

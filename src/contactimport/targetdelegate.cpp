@@ -23,9 +23,10 @@ QWidget* TargetDelegate::createEditor(QWidget* parent, const QStyleOptionViewIte
   choice->addItem(ColumnMappingModel::notImported(), QString());
   for (const CardTarget& target : CardTargets::all()) choice->addItem(target.caption, target.key);
   choice->setMaxVisibleItems(16);
-  // A choice from the list shows at once in the preview.
-  connect(choice, &QComboBox::activated, this,
-          [this, choice] { emit const_cast<TargetDelegate*>(this)->commitData(choice); });
+  // A choice from the list shows at once in the preview. (The editor is
+  // made by a const function; its signal is the delegate's all the same.)
+  auto* self = const_cast<TargetDelegate*>(this);
+  connect(choice, &QComboBox::activated, self, [self, choice] { emit self->commitData(choice); });
   return choice;
 }
 

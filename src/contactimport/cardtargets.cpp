@@ -1,5 +1,7 @@
 #include "contactimport/cardtargets.h"
 
+#include <QHash>
+
 using namespace Qt::StringLiterals;
 
 namespace CardTargets {
@@ -16,11 +18,16 @@ const QList<CardTarget>& all() {
       {u"Localita"_s, u"Località"_s, Words, None, true},
       {kProvince, u"Provincia"_s, First, None, true},
       {kCountry, u"Paese (se non è l'Italia)"_s, First, None, true},
-      {u"Tel"_s, u"Telefono"_s, First, None, false},
-      {u"Cel"_s, u"Cellulare"_s, First, None, false},
-      {u"Email"_s, u"E-mail"_s, First, Mail, false},
-      {u"Pec"_s, u"PEC"_s, First, Mail, false},
+      {kWholeAddress, u"Indirizzo completo (su più righe)"_s, First, None, true},
+      {u"Tel"_s, u"Telefono"_s, First, None, false, u"Tel."_s},
+      {u"Cel"_s, u"Cellulare"_s, First, None, false, u"Cell."_s},
+      {u"Email"_s, u"E-mail"_s, First, Mail, false, u"E-mail"_s},
+      {u"Pec"_s, u"PEC"_s, First, Mail, false, u"PEC"_s},
+      {kOtherContacts, u"Altri recapiti (nella nota)"_s, List, None, false},
       {u"DataNasc"_s, u"Data di nascita"_s, First, Date, false},
+      {kBirthDay, u"Giorno di nascita"_s, First, None, false},
+      {kBirthMonth, u"Mese di nascita"_s, First, None, false},
+      {kBirthYear, u"Anno di nascita"_s, First, None, false},
       {u"Sesso"_s, u"Sesso"_s, First, Sex, false},
       {u"LuogoNasc"_s, u"Luogo di nascita"_s, Words, None, false},
       {u"CodFisc"_s, u"Codice fiscale"_s, First, UpperNoBlanks, false},
@@ -43,10 +50,12 @@ const QList<CardTarget>& all() {
 }
 
 const CardTarget* find(const QString& key) {
-  for (const CardTarget& target : all()) {
-    if (target.key == key) return &target;
-  }
-  return nullptr;
+  static const QHash<QString, const CardTarget*> byKey = [] {
+    QHash<QString, const CardTarget*> table;
+    for (const CardTarget& target : all()) table.insert(target.key, &target);
+    return table;
+  }();
+  return byKey.value(key);
 }
 
 }  // namespace CardTargets

@@ -21,7 +21,7 @@ enum class Cleaning {
 };
 
 // Where a column of the file can go: a field of the address-book card, or
-// one of the four targets that are spread over fields.
+// one of the targets below that are spread over fields or composed.
 struct CardTarget {
   QString key;      // the card field's name, or one of the keys below
   QString caption;  // as the user chooses it
@@ -29,6 +29,8 @@ struct CardTarget {
   Cleaning cleaning;
   bool address;     // street, number, CAP, town, province and country come
                     // from one and the same address of the contact
+  // How a value that finds its field taken is named in the note ("Tel.").
+  QString noteLabel = {};
 };
 
 namespace CardTargets {
@@ -44,6 +46,16 @@ inline const QString kProvince = u"Provincia"_s;
 inline const QString kFirm = u"Ditta"_s;
 // The country, added to the town when it is not Italy.
 inline const QString kCountry = u"Paese"_s;
+// A whole address on several lines (Google's "Formatted"), taken apart
+// when the contact's address has no other column.
+inline const QString kWholeAddress = u"IndirizzoCompleto"_s;
+// The parts of a birth date in columns of their own (Thunderbird's).
+inline const QString kBirthDay = u"GiornoNascita"_s;
+inline const QString kBirthMonth = u"MeseNascita"_s;
+inline const QString kBirthYear = u"AnnoNascita"_s;
+// Contacts the card has no field for (a fax, a pager), written in the
+// note under "Altri recapiti" with the column's name.
+inline const QString kOtherContacts = u"AltriRecapiti"_s;
 
 // In the order the user meets them.
 const QList<CardTarget>& all();

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 class ArchiveError;
 struct ImportCounts;
+struct ImportOptions;
 
 // What the contact import tells the user. Sentences of one message are
 // separated by CR LF CR LF, as in the rest of the program.
@@ -37,6 +39,16 @@ inline QString unclosedCard(int card) {
          u"\r\n\r\n"_s + kNothingImported;
 }
 
+inline QString tooManyColumns(int line, int most) {
+  return u"La riga %1 del file ha più di %2 colonne: un elenco di contatti ne ha molte meno."_s
+             .arg(line)
+             .arg(most) +
+         u"\r\n\r\n"_s +
+         u"Controllare che il file scelto sia un elenco di contatti in formato CSV, con un "
+         u"contatto per riga e i nomi delle colonne nella prima riga."_s +
+         u"\r\n\r\n"_s + kNothingImported;
+}
+
 inline const QString kChooseFile = u"Scegliere il file dei contatti da importare"_s;
 inline const QStringList kFileTypes = {u"Contatti CSV o vCard (*.csv *.vcf *.txt)"_s,
                                        u"Tutti i file (*)"_s};
@@ -47,13 +59,27 @@ inline const QString kNoNames =
 
 // A number as Italians write it: 1.000.
 QString number(int n);
+// "1 contatto", "3 contatti".
+QString contacts(int n);
 
-// What the import will do, shown before it starts, with or without the
-// contacts that look known.
-QString survey(const ImportCounts& counts, bool skipKnown);
+// What the file holds beyond its contacts, for the final report.
+struct FileNotes {
+  // Lines read as Windows-1252 in a UTF-8 file: the first few, and how many.
+  QList<int> legacyLines;
+  int legacyLineCount = 0;
+  // Columns that hold values but that the user left out.
+  QStringList columnsLeftOut;
+};
+
+// What the import will do, shown before it starts.
+QString survey(const ImportCounts& counts);
 // The choice about the contacts that look known.
 QString skipKnown(int known);
-// What the import did.
+// The choice about the lines whose values do not line up with the header.
+QString includeMisfits(int misfits);
+// What the import did, with the contacts it had to change or leave out,
+// by line and name.
+QString done(const ImportCounts& counts, const ImportOptions& options, const FileNotes& notes = {});
 QString done(const ImportCounts& counts, bool skippedKnown);
 // An archive failure part-way (the failure's own message), with what was
 // imported before it.

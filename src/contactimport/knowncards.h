@@ -7,9 +7,11 @@ class TArchivio;
 class TScheda;
 
 // Cards already in the address book, to tell which imported contacts look
-// like one of them: the same name (letter case and blanks aside) and the
-// same tax code or the same e-mail address; two cards that both have
-// neither count as the same person when their names match.
+// like one of them: the same name and the same street and number (letter
+// case, blanks, signs and the usual abbreviations aside: "V. Roma 5" is
+// "Via Roma, 5"), or the same tax code, or the same e-mail address.
+// Namesakes at different addresses are different people. Only a short
+// digest of each card is kept, so that an address book of any size fits.
 class KnownCards {
  public:
   // Every card of the open archive, read from the first to the last.
@@ -19,7 +21,11 @@ class KnownCards {
   bool contains(const TScheda& card) const;
 
  private:
-  static QStringList keysOf(const TScheda& card);
+  static QList<size_t> keysOf(const TScheda& card);
 
-  QSet<QString> keys_;
+  QSet<size_t> keys_;
 };
+
+// A street and house number reduced for comparing addresses as people
+// write them: "V.le Europa, n. 12" and "viale Europa 12" give the same.
+QString addressKey(const QString& street, const QString& number);

@@ -1,7 +1,5 @@
 #include "contactimport/labelledcolumns.h"
 
-#include <QHash>
-#include <QSet>
 #include <QRegularExpression>
 
 #include "core/text.h"
@@ -14,36 +12,6 @@ const QRegularExpression kLabelColumn(u"^(.*\\S)\\s*(\\d+)\\s*-\\s*(label|type|e
                                       QRegularExpression::CaseInsensitiveOption);
 const QString kManyValues = u" ::: "_s;
 
-// For each value column that has a label column: the label column's name
-// and the kind of value ("Phone"), by the value column's name.
-struct Labelled {
-  QString labelColumn;
-  QString kind;
-};
-
-QHash<QString, Labelled> labelledColumns(const QStringList& names) {
-  QHash<QString, Labelled> found;
-  for (const QString& name : names) {
-    const QRegularExpressionMatch match = kLabelColumn.match(name);
-    if (!match.hasMatch()) continue;
-    const QString stem = match.captured(1) + u' ' + match.captured(2) + u" - "_s;
-    for (const QString& value : {stem + u"Value"_s, stem + u"Valore"_s}) {
-      for (const QString& candidate : names) {
-        if (candidate.compare(value, Qt::CaseInsensitive) == 0)
-          found.insert(candidate, {name, match.captured(1)});
-      }
-    }
-  }
-  return found;
-}
-
-QString valueOf(const ContactRow& row, const QString& name) {
-  for (const NamedValue& v : row) {
-    if (v.name == name) return v.value;
-  }
-  return {};
-}
-
 // "* Mobile" is Google's mark of the preferred number.
 QString cleanLabel(const QString& label) {
   QString clean = Text::trimmed(label);
@@ -53,36 +21,45 @@ QString cleanLabel(const QString& label) {
 
 }  // namespace
 
-ContactTable nameValuesByLabel(const ContactTable& table) {
-  const QHash<QString, Labelled> labelled = labelledColumns(table.names);
-  if (labelled.isEmpty()) return table;
-  QSet<QString> labelColumns;
-  for (const Labelled& l : labelled) labelColumns.insert(l.labelColumn);
-
-  ContactTable out;
-  out.format = table.format;
-  auto addName = [&out](const QString& name) {
-    if (!out.names.contains(name)) out.names.append(name);
-  };
-  for (const ContactRow& row : table.rows) {
-    ContactRow renamed;
-    for (const NamedValue& v : row) {
-      if (labelColumns.contains(v.name)) continue;
-      const auto it = labelled.constFind(v.name);
-      if (it == labelled.constEnd()) {
-        addName(v.name);
-        renamed.append(v);
-        continue;
-      }
-      const QString label = cleanLabel(valueOf(row, it->labelColumn));
-      const QString name = label.isEmpty() ? it->kind : u"%1 (%2)"_s.arg(it->kind, label);
-      for (const QString& part : v.value.split(kManyValues)) {
-        if (Text::trimmed(part).isEmpty()) continue;
-        addName(name);
-        renamed.append({name, part});
-      }
+LabelledColumns::LabelledColumns(const QStringList& names) {
+  QHash<QString, QString> byFoldedName;
+  for (const QString& name : names) byFoldedName.insert(name.toCaseFolded(), name);
+  for (const QString& name : names) {
+    const QRegularExpressionMatch match = kLabelColumn.match(name);
+    if (!match.hasMatch()) continue;
+    const QString stem = match.captured(1) + u' ' + match.captured(2) + u" - "_s;
+    for (const QString& value : {stem + u"Value"_s, stem + u"Valore"_s}) {
+      const auto candidate = byFoldedName.constFind(value.toCaseFolded());
+      if (candidate == byFoldedName.constEnd()) continue;
+      labelled_.insert(*candidate, {name, match.captured(1)});
+      labelColumns_.insert(name);
     }
-    out.rows.append(renamed);
   }
-  return out;
+}
+
+void LabelledColumns::addRow(const ContactRow& row, const RowOrigin& origin,
+                             ContactRows& rows) const {
+  rows.startRow(origin);
+  if (labelled_.isEmpty()) {
+    for (const NamedValue& v : row) rows.add(rows.nameIndex(v.name), v.value);
+    return;
+  }
+  QHash<QString, QString> labels;
+  for (const NamedValue& v : row) {
+    if (labelColumns_.contains(v.name)) labels.insert(v.name, v.value);
+  }
+  for (const NamedValue& v : row) {
+    if (labelColumns_.contains(v.name)) continue;
+    const auto it = labelled_.constFind(v.name);
+    if (it == labelled_.constEnd()) {
+      rows.add(rows.nameIndex(v.name), v.value);
+      continue;
+    }
+    const QString label = cleanLabel(labels.value(it->labelColumn));
+    const QString name = label.isEmpty() ? it->kind : u"%1 (%2)"_s.arg(it->kind, label);
+    for (const QString& part : v.value.split(kManyValues)) {
+      if (Text::trimmed(part).isEmpty()) continue;
+      rows.add(rows.nameIndex(name), part);
+    }
+  }
 }

@@ -1,31 +1,33 @@
 #include "contactimport/tfrmimportacontatti.h"
 
+#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStandardPaths>
-#include <QTableWidget>
+#include <QTableView>
+#include <initializer_list>
 
 #include "archive/archiveerror.h"
 #include "archive/layouts.h"
 #include "archive/tarchivio.h"
 #include "attachments/filechooser.h"
-#include "contactimport/cardtargets.h"
+#include "contactimport/cardpreviewmodel.h"
+#include "contactimport/columnmappingmodel.h"
 #include "contactimport/contactfile.h"
 #include "contactimport/importmessages.h"
-#include "core/text.h"
+#include "contactimport/mappingview.h"
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "search/screenpieces.h"
 #include "widgets/controls.h"
 #include "widgets/fieldhighlight.h"
-#include "widgets/namedchild.h"
 #include "widgets/palette.h"
 
 using namespace Qt::StringLiterals;
@@ -34,46 +36,29 @@ namespace {
 
 constexpr QSize kClientSize{960, 648};
 const QString kCaption = u" Importa contatti nell'archivio anagrafico"_s;
-const QString kNotImported = u"(non importare)"_s;
-// Contacts imported between two repaints of the progress bar.
-constexpr int kProgressStep = 25;
+const QString kMappingLabel = u"Dove va ogni colonna del file:"_s;
+const QString kPreviewLabel = u"Anteprima delle schede, come saranno salvate:"_s;
+// How often the screen looks up from reading a file, to show how far it
+// got and to hear "Annulla".
+constexpr qint64 kLookUpEvery = 50;
+// The steps of the progress bar while a file is read.
+constexpr int kReadSteps = 1000;
+// The widest the preview's column of warnings opens.
+constexpr int kWarningsWidth = 180;
 
-QTableWidget* makeGrid(const QString& name, const QString& accessibleName, const QRect& geometry,
-                       QWidget* parent) {
-  auto* grid = new QTableWidget(parent);
+void setUpGrid(QTableView* grid, const QString& name, const QString& label, const QRect& geometry) {
   grid->setObjectName(name);
-  grid->setAccessibleName(accessibleName);
+  // A screen reader says the words the label above the grid shows.
+  grid->setAccessibleName(QString(label).remove(u':'));
   grid->setGeometry(geometry);
   grid->setAlternatingRowColors(true);
-  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid->verticalHeader()->hide();
   grid->verticalHeader()->setDefaultSectionSize(24);
   grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  return grid;
-}
-
-// A target's text on a card: the CAP and the province joined from their
-// one-character fields.
-QString storedText(const TScheda& card, const QString& key) {
-  if (key == CardTargets::kCap || key == CardTargets::kProvince) {
-    const QString prefix = key == CardTargets::kCap ? u"Cap"_s : u"Prov"_s;
-    const int count = key == CardTargets::kCap ? 5 : 2;
-    QString joined;
-    for (int i = 1; i <= count; ++i) joined += card.text(prefix + u'0' + QString::number(i));
-    return joined;
-  }
-  return card.text(key);
-}
-
-// The first value of the column that is not empty, as an example of what
-// the column holds.
-QString example(const ContactTable& table, const QString& name) {
-  for (const ContactRow& row : table.rows) {
-    for (const NamedValue& v : row) {
-      if (v.name == name && !Text::trimmed(v.value).isEmpty()) return v.value.simplified();
-    }
-  }
-  return {};
+  // Only the rows on screen are measured: a file may have a hundred
+  // thousand.
+  grid->horizontalHeader()->setResizeContentsPrecision(0);
+  grid->setTabKeyNavigation(false);
 }
 
 }  // namespace
@@ -81,10 +66,19 @@ QString example(const ContactTable& table, const QString& name) {
 TfrmImportaContatti::TfrmImportaContatti(QWidget* parent)
     : DialogFrame(kCaption, kClientSize, Placement::CentreOfOwner, parent) {
   setObjectName(u"TfrmImportaContatti"_s);
+  if (parent) {
+    opener_ = parent->window();
+    openerFocus_ = opener_->focusWidget();
+  }
   buildControls();
+  surveyTimer_.setSingleShot(true);
+  connect(&surveyTimer_, &QTimer::timeout, this,
+          guarded(this, &TfrmImportaContatti::advanceSurvey));
   clear();
-  namedChild<QPushButton>(*this, u"btnSfoglia"_s)->setFocus();
+  btnSfoglia_->setFocus();
 }
+
+TfrmImportaContatti::~TfrmImportaContatti() = default;
 
 void TfrmImportaContatti::buildControls() {
   // Captions and information lines are in the screen's small Verdana.
@@ -101,74 +95,104 @@ void TfrmImportaContatti::buildControls() {
   FieldHighlight::apply(txtFile_);
   Controls::label(u"lblFile"_s, u"File da importare:"_s, QRect(16, 48, 400, 18), small, this)
       ->setBuddy(txtFile_);
-  auto* browse =
+  btnSfoglia_ =
       ScreenPieces::button(u"btnSfoglia"_s, u"Sfoglia..."_s, QRect(816, 66, 128, 30), this);
-  browse->setToolTip(u"Scegli il file CSV o vCard dei contatti"_s);
-  connect(browse, &QPushButton::clicked, this, guarded(this, &TfrmImportaContatti::chooseFile));
+  btnSfoglia_->setToolTip(u"Scegli il file CSV o vCard dei contatti"_s);
+  connect(btnSfoglia_, &QPushButton::clicked, this,
+          guarded(this, &TfrmImportaContatti::chooseFile));
 
   lblFormato_ = Controls::label(u"lblFormato"_s, {}, QRect(16, 100, 928, 20), small, this);
 
-  grdColonne_ = makeGrid(u"grdColonne"_s, u"Colonne del file e campi della scheda"_s,
-                         QRect(16, 148, 512, 330), this);
-  grdColonne_->setColumnCount(3);
-  grdColonne_->setHorizontalHeaderLabels(
-      {u"Colonna del file"_s, u"Esempio"_s, u"Campo della scheda"_s});
-  grdColonne_->setColumnWidth(0, 130);
-  grdColonne_->setColumnWidth(1, 125);
+  mappingModel_ = new ColumnMappingModel(this);
+  grdColonne_ = new MappingView(this);
+  setUpGrid(grdColonne_, u"grdColonne"_s, kMappingLabel, QRect(16, 148, 512, 300));
+  grdColonne_->setModel(mappingModel_);
   grdColonne_->horizontalHeader()->setStretchLastSection(true);
-  Controls::label(u"lblColonne"_s, u"Dove va ogni colonna del file:"_s, QRect(16, 128, 512, 18),
-                  small, this)
+  Controls::label(u"lblColonne"_s, kMappingLabel, QRect(16, 128, 512, 18), small, this)
       ->setBuddy(grdColonne_);
+  connect(mappingModel_, &ColumnMappingModel::mappingChanged, this,
+          guarded(this, &TfrmImportaContatti::mappingChanged));
 
-  grdAnteprima_ = makeGrid(u"grdAnteprima"_s, u"Anteprima delle prime schede"_s,
-                           QRect(540, 148, 404, 330), this);
-  Controls::label(u"lblAnteprima"_s, u"Le prime schede, come saranno salvate:"_s,
-                  QRect(540, 128, 404, 18), small, this)
+  previewModel_ = new CardPreviewModel(this);
+  grdAnteprima_ = new QTableView(this);
+  setUpGrid(grdAnteprima_, u"grdAnteprima"_s, kPreviewLabel, QRect(540, 148, 404, 300));
+  grdAnteprima_->setModel(previewModel_);
+  grdAnteprima_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grdAnteprima_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  Controls::label(u"lblAnteprima"_s, kPreviewLabel, QRect(540, 128, 404, 18), small, this)
       ->setBuddy(grdAnteprima_);
 
-  lblRiepilogo_ = Controls::label(u"lblRiepilogo"_s, {}, QRect(16, 488, 928, 54), small, this);
+  lblRiepilogo_ = Controls::label(u"lblRiepilogo"_s, {}, QRect(16, 456, 928, 72), small, this);
   lblRiepilogo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  chkSaltaDoppioni_ = new QCheckBox(this);
-  chkSaltaDoppioni_->setObjectName(u"chkSaltaDoppioni"_s);
-  chkSaltaDoppioni_->setGeometry(16, 544, 928, 22);
-  chkSaltaDoppioni_->setFont(ScreenPieces::verdana(10));
-  chkSaltaDoppioni_->setChecked(true);
-  connect(chkSaltaDoppioni_, &QCheckBox::toggled, this,
-          guarded(this, &TfrmImportaContatti::showSummary));
+  auto makeChoice = [&](const QString& name, int y, bool checked) {
+    auto* box = new QCheckBox(this);
+    box->setObjectName(name);
+    box->setGeometry(16, y, 928, 22);
+    box->setFont(small);
+    box->setChecked(checked);
+    connect(box, &QCheckBox::toggled, this, guarded(this, &TfrmImportaContatti::optionsChanged));
+    return box;
+  };
+  chkSaltaDoppioni_ = makeChoice(u"chkSaltaDoppioni"_s, 530, true);
+  chkRigheIrregolari_ = makeChoice(u"chkRigheIrregolari"_s, 554, false);
 
   prgImporta_ = new QProgressBar(this);
   prgImporta_->setObjectName(u"prgImporta"_s);
-  prgImporta_->setAccessibleName(u"Avanzamento dell'importazione"_s);
-  prgImporta_->setGeometry(16, 574, 928, 20);
+  prgImporta_->setAccessibleName(u"Avanzamento della lettura o dell'importazione"_s);
+  prgImporta_->setGeometry(16, 580, 792, 20);
+  btnAnnulla_ = ScreenPieces::button(u"btnAnnulla"_s, u"Annulla"_s, QRect(816, 576, 128, 28), this);
+  btnAnnulla_->setToolTip(u"Smetti di leggere il file"_s);
+  connect(btnAnnulla_, &QPushButton::clicked, this, [this] { giveUp_ = true; });
 
-  btnImporta_ =
-      ScreenPieces::button(u"btnImporta"_s, u"Importa"_s, QRect(680, 604, 128, 32), this);
-  btnImporta_->setToolTip(u"Aggiungi i contatti all'archivio anagrafico"_s);
-  btnChiudi_ =
-      ScreenPieces::button(u"btnChiudi"_s, u"Chiudi"_s, QRect(816, 604, 128, 32), this);
+  btnImporta_ = ScreenPieces::button(u"btnImporta"_s, u"Importa"_s, QRect(680, 608, 128, 32), this);
+  btnImporta_->setToolTip(u"Aggiungi i contatti all'archivio anagrafico (Invio)"_s);
+  btnChiudi_ = ScreenPieces::button(u"btnChiudi"_s, u"Chiudi"_s, QRect(816, 608, 128, 32), this);
   connect(btnImporta_, &QPushButton::clicked, this,
           guarded(this, &TfrmImportaContatti::importContacts));
   connect(btnChiudi_, &QPushButton::clicked, this, &QDialog::reject);
+
+  // Reading order; Tab leaves each grid for the next control.
+  QWidget* order[] = {txtFile_,      btnSfoglia_,       grdColonne_,
+                      grdAnteprima_, chkSaltaDoppioni_, chkRigheIrregolari_,
+                      btnAnnulla_,   btnImporta_,       btnChiudi_};
+  for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void TfrmImportaContatti::clear() {
+  surveyTimer_.stop();
+  survey_.reset();
+  mappingModel_->reset(nullptr, {});
+  previewModel_->reset(nullptr, {}, false);
   table_.reset();
-  mapping_.clear();
   known_.reset();
-  survey_ = {};
   txtFile_->clear();
   lblFormato_->setText(u"Scegliere il file con il pulsante Sfoglia."_s);
-  grdColonne_->setRowCount(0);
-  grdAnteprima_->clear();
-  grdAnteprima_->setRowCount(0);
-  grdAnteprima_->setColumnCount(0);
   lblRiepilogo_->clear();
   chkSaltaDoppioni_->setText(ImportMessages::skipKnown(0));
   chkSaltaDoppioni_->setEnabled(false);
-  prgImporta_->setRange(0, 1);
-  prgImporta_->setValue(0);
+  chkRigheIrregolari_->setText(ImportMessages::includeMisfits(0));
+  chkRigheIrregolari_->setEnabled(false);
+  chkRigheIrregolari_->hide();
+  // The bar shows only while something runs: at rest it would say "0%".
+  prgImporta_->hide();
+  btnAnnulla_->hide();
   btnImporta_->setEnabled(false);
+  btnImporta_->setDefault(false);
+}
+
+void TfrmImportaContatti::setWorking(bool working) {
+  for (QWidget* control : std::initializer_list<QWidget*>{btnSfoglia_, grdColonne_, grdAnteprima_,
+                                                          chkSaltaDoppioni_, chkRigheIrregolari_})
+    control->setEnabled(!working);
+  if (working) btnImporta_->setEnabled(false);
+  prgImporta_->setVisible(working);
+  btnAnnulla_->setVisible(working && loading_);
+  btnChiudi_->setEnabled(!working || loading_);
+}
+
+ImportOptions TfrmImportaContatti::options() const {
+  return {chkSaltaDoppioni_->isChecked(), chkRigheIrregolari_->isChecked()};
 }
 
 void TfrmImportaContatti::chooseFile() {
@@ -181,120 +205,191 @@ void TfrmImportaContatti::chooseFile() {
 }
 
 void TfrmImportaContatti::load(const QString& path) {
+  if (loading_) return;
   clear();
+  loading_ = true;
+  giveUp_ = false;
+  prgImporta_->setFormat(u"Lettura del file: %p%"_s);
+  prgImporta_->setValue(0);
+  setWorking(true);
+  btnAnnulla_->setFocus();
+  std::unique_ptr<ContactTable> table;
+  std::optional<KnownCards> known;
+  std::optional<QString> failure;
+  MessageKind failureKind = MessageKind::Warning;
   try {
-    ContactTable table = ContactFile::read(path);
-    TArchivio archive(addressBookArchive());
-    archive.Open();
-    known_ = KnownCards::fromArchive(archive);
-    archive.Close();
-    table_ = std::move(table);
+    ContactFileLoader loader(path);
+    prgImporta_->setRange(0, loader.size() > 0 ? kReadSteps : 0);
+    QElapsedTimer sinceLook;
+    sinceLook.start();
+    while (!giveUp_ && loader.step()) {
+      if (sinceLook.elapsed() < kLookUpEvery) continue;
+      if (loader.size() > 0)
+        prgImporta_->setValue(
+            int(kReadSteps * qMin(1.0, double(loader.bytesRead()) / double(loader.size()))));
+      // Lets "Annulla", "Chiudi" and the window system's requests through;
+      // every other control is disabled while the file is read.
+      QCoreApplication::processEvents();
+      sinceLook.restart();
+    }
+    if (!giveUp_) {
+      table = std::make_unique<ContactTable>(loader.finish());
+      TArchivio archive(addressBookArchive());
+      archive.Open();
+      known = KnownCards::fromArchive(archive);
+      archive.Close();
+    }
   } catch (const ContactFileError& error) {
-    Services::messages().show(this, MessageKind::Warning, error.message());
-    return;
+    failure = error.message();
   } catch (const ArchiveError& error) {
-    Services::messages().show(this, MessageKind::Error, error.userMessage());
+    failure = error.userMessage();
+    failureKind = MessageKind::Error;
+  }
+  loading_ = false;
+  setWorking(false);
+  if (closeWhenLoaded_) {
+    reject();
     return;
   }
+  if (failure) {
+    Services::messages().show(this, failureKind, *failure);
+    btnSfoglia_->setFocus();
+    return;
+  }
+  if (!table) {
+    lblFormato_->setText(u"Lettura del file interrotta: non c'è nessun contatto da importare."_s);
+    btnSfoglia_->setFocus();
+    return;
+  }
+  table_ = std::move(table);
+  known_ = std::move(known);
   txtFile_->setText(path);
-  lblFormato_->setText(u"%1: %2 contatti."_s.arg(table_->format,
-                                                 ImportMessages::number(int(table_->rows.size()))));
-  mapping_ = proposeMapping(table_->names);
-  showMapping();
-  mappingChanged();
+  lblFormato_->setText(
+      u"%1: %2."_s.arg(table_->format, ImportMessages::contacts(int(table_->rows.size()))));
+  mappingModel_->reset(table_.get(), proposeMapping(table_->names));
+  grdColonne_->setColumnWidth(ColumnMappingModel::kName, 130);
+  grdColonne_->setColumnWidth(ColumnMappingModel::kExample, 125);
+  showPreview();
+  startSurvey();
   btnImporta_->setEnabled(true);
+  btnImporta_->setDefault(true);
+  grdColonne_->setFocus();
 }
 
-void TfrmImportaContatti::showMapping() {
-  grdColonne_->setRowCount(int(mapping_.size()));
-  for (int row = 0; row < mapping_.size(); ++row) {
-    const ColumnRule& rule = mapping_[row];
-    grdColonne_->setItem(row, 0, new QTableWidgetItem(rule.name));
-    grdColonne_->setItem(row, 1, new QTableWidgetItem(example(*table_, rule.name)));
-    auto* choice = new QComboBox(grdColonne_);
-    choice->setObjectName(u"cmbCampo%1"_s.arg(row + 1));
-    choice->setAccessibleName(u"Campo della scheda per la colonna %1"_s.arg(rule.name));
-    choice->addItem(kNotImported, QString());
-    for (const CardTarget& target : CardTargets::all()) choice->addItem(target.caption, target.key);
-    choice->setCurrentIndex(qMax(0, choice->findData(rule.target)));
-    connect(choice, &QComboBox::currentIndexChanged, this, guarded(this, [this, row, choice] {
-              mapping_[row].target = choice->currentData().toString();
-              mappingChanged();
-            }));
-    grdColonne_->setCellWidget(row, 2, choice);
-  }
+void TfrmImportaContatti::showPreview() {
+  previewModel_->reset(table_.get(), mappingModel_->mapping(), options().includeMisfits);
+  grdAnteprima_->resizeColumnsToContents();
+  // A long warning is read whole in its tooltip; the card's fields stay in
+  // sight beside it.
+  grdAnteprima_->setColumnWidth(1, qMin(grdAnteprima_->columnWidth(1), kWarningsWidth));
 }
 
 void TfrmImportaContatti::mappingChanged() {
   showPreview();
-  showSurvey();
+  startSurvey();
 }
 
-void TfrmImportaContatti::showPreview() {
-  const QList<BuiltCard> cards = AddressBookImport(*table_, mapping_).firstCards(kPreviewRows);
-  // A column for every field that one of the cards fills.
-  QList<const CardTarget*> shown;
-  for (const CardTarget& target : CardTargets::all()) {
-    if (target.key == CardTargets::kFirm || target.key == CardTargets::kCountry) continue;
-    for (const BuiltCard& card : cards) {
-      if (!storedText(card.record, target.key).isEmpty()) {
-        shown.append(&target);
-        break;
-      }
-    }
-  }
-  grdAnteprima_->clear();
-  grdAnteprima_->setColumnCount(int(shown.size()));
-  grdAnteprima_->setRowCount(int(cards.size()));
-  for (int c = 0; c < shown.size(); ++c) {
-    grdAnteprima_->setHorizontalHeaderItem(c, new QTableWidgetItem(shown[c]->caption));
-    for (int r = 0; r < cards.size(); ++r)
-      grdAnteprima_->setItem(r, c,
-                             new QTableWidgetItem(storedText(cards[r].record, shown[c]->key)));
-  }
-  grdAnteprima_->resizeColumnsToContents();
+void TfrmImportaContatti::optionsChanged() {
+  if (!table_) return;
+  showPreview();
+  startSurvey();
 }
 
-void TfrmImportaContatti::showSurvey() {
-  survey_ = AddressBookImport(*table_, mapping_).survey(*known_);
-  chkSaltaDoppioni_->setText(ImportMessages::skipKnown(survey_.known));
-  chkSaltaDoppioni_->setEnabled(survey_.known > 0);
+// The counts of what the import would do are made a stretch of contacts at
+// a time, between which the screen answers the user: a change of the mapping
+// never waits for a whole large file.
+void TfrmImportaContatti::startSurvey() {
+  surveyTimer_.stop();
+  survey_ = std::make_unique<ImportWalk>(*table_, mappingModel_->mapping(), *known_, options());
+  advanceSurvey();
+}
+
+void TfrmImportaContatti::advanceSurvey() {
+  if (!survey_) return;
+  if (survey_->advance(kSurveyStretch)) {
+    lblRiepilogo_->setText(u"Conteggio delle schede in corso: %1 su %2..."_s.arg(
+        ImportMessages::contacts(int(survey_->done())),
+        ImportMessages::number(int(survey_->total()))));
+    surveyTimer_.start(0);
+    return;
+  }
   showSummary();
 }
 
 void TfrmImportaContatti::showSummary() {
-  lblRiepilogo_->setText(table_ ? ImportMessages::survey(survey_, chkSaltaDoppioni_->isChecked())
-                                : QString());
+  const ImportCounts& counts = survey_->counts();
+  chkSaltaDoppioni_->setText(ImportMessages::skipKnown(counts.known));
+  chkSaltaDoppioni_->setEnabled(counts.known > 0);
+  chkRigheIrregolari_->setText(ImportMessages::includeMisfits(counts.misfits));
+  chkRigheIrregolari_->setEnabled(counts.misfits > 0);
+  chkRigheIrregolari_->setVisible(counts.misfits > 0);
+  lblRiepilogo_->setText(ImportMessages::survey(counts));
 }
 
 void TfrmImportaContatti::importContacts() {
-  if (!table_) return;
-  AddressBookImport import(*table_, mapping_);
-  if (survey_.imported == 0) {
-    Services::messages().show(this, MessageKind::Warning, ImportMessages::kNoNames);
-    return;
-  }
-  const bool skipKnown = chkSaltaDoppioni_->isChecked();
-  btnImporta_->setEnabled(false);
-  btnChiudi_->setEnabled(false);
+  if (!table_ || loading_) return;
+  // The counts may still be under way: the import makes its own, and the
+  // memory of the survey's goes back first.
+  surveyTimer_.stop();
+  survey_.reset();
+  const ImportOptions chosen = options();
+  AddressBookImport import(*table_, mappingModel_->mapping());
+  prgImporta_->setFormat(u"%p%"_s);
   prgImporta_->setRange(0, int(table_->rows.size()));
+  prgImporta_->setValue(0);
+  setWorking(true);
+  auto stopWorking = qScopeGuard([this] { setWorking(false); });
   try {
-    import.run(skipKnown, [this](int done, int total) {
-      if (done % kProgressStep != 0 && done != total) return;
-      prgImporta_->setValue(done);
+    import.run(chosen, [this](qsizetype done, qsizetype) {
+      prgImporta_->setValue(int(done));
       QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
   } catch (const ArchiveError& error) {
     // The cards appended so far stay; a second try leaves them out as
     // known, while the box is ticked.
+    stopWorking.dismiss();
+    setWorking(false);
     btnImporta_->setEnabled(true);
-    btnChiudi_->setEnabled(true);
     Services::messages().show(this, MessageKind::Error,
                               ImportMessages::failed(error, import.counts()));
+    startSurvey();
     return;
   }
+  stopWorking.dismiss();
   btnChiudi_->setEnabled(true);
+  const ImportCounts& counts = import.counts();
+  if (counts.imported == 0 && counts.known == 0 && counts.nameless > 0) {
+    // Nothing was written: the user can say where the names are.
+    setWorking(false);
+    btnImporta_->setEnabled(true);
+    Services::messages().show(this, MessageKind::Warning, ImportMessages::kNoNames);
+    startSurvey();
+    return;
+  }
+  const ImportMessages::FileNotes notes{table_->legacyLines, table_->legacyLineCount,
+                                        mappingModel_->columnsLeftOut()};
   Services::messages().show(this, MessageKind::Information,
-                            ImportMessages::done(import.counts(), skipKnown));
+                            ImportMessages::done(import.counts(), chosen, notes));
   accept();
+}
+
+void TfrmImportaContatti::reject() {
+  // Closing while a file is read gives it up first.
+  if (loading_) {
+    giveUp_ = true;
+    closeWhenLoaded_ = true;
+    return;
+  }
+  DialogFrame::reject();
+}
+
+void TfrmImportaContatti::done(int result) {
+  surveyTimer_.stop();
+  DialogFrame::done(result);
+  // Back to the address book, where the user was.
+  if (opener_) {
+    opener_->activateWindow();
+    if (openerFocus_ && openerFocus_->window() == opener_)
+      openerFocus_->setFocus(Qt::ActiveWindowFocusReason);
+  }
 }

@@ -2,8 +2,10 @@
 
 #include <QSet>
 #include <QStringDecoder>
+#include <algorithm>
 
 #include "contactimport/importmessages.h"
+#include "contactimport/textdecoding.h"
 #include "core/text.h"
 #include "core/windows1252.h"
 
@@ -13,41 +15,18 @@ namespace {
 
 // One content line: "item1.TEL;TYPE=cell:+39 333 1234567".
 struct Property {
-  QString name;       // upper case, without its group
+  QString name;         // upper case, without its group
   QSet<QString> types;  // lower case
-  QString encoding;   // upper case
-  QString charset;    // upper case
-  QString value;      // as written
+  QString encoding;     // upper case
+  QString charset;      // upper case
+  int preference = 0;   // 1 for the most preferred, 0 for none
+  bool hasLanguage = false;
+  QString value;  // as written
 };
 
 bool isQuotedPrintable(const QString& line) {
   const qsizetype colon = line.indexOf(u':');
   return colon > 0 && line.first(colon).contains(u"QUOTED-PRINTABLE"_s, Qt::CaseInsensitive);
-}
-
-// Physical lines joined back into content lines: a line that begins with a
-// blank or tab continues the one before (without that blank), and a
-// quoted-printable value ending in "=" goes on in the next line.
-QStringList contentLines(const QString& text) {
-  QStringList lines;
-  QString current;
-  bool softBreak = false;
-  for (QStringView physical : QStringView(text).tokenize(u'\n')) {
-    if (physical.endsWith(u'\r')) physical.chop(1);
-    if (softBreak) {
-      current += physical;
-    } else if (!current.isEmpty() && !physical.isEmpty() &&
-               (physical.front() == u' ' || physical.front() == u'\t')) {
-      current += physical.sliced(1);
-    } else {
-      if (!current.isEmpty()) lines.append(current);
-      current = physical.toString();
-    }
-    softBreak = current.endsWith(u'=') && isQuotedPrintable(current);
-    if (softBreak) current.chop(1);
-  }
-  if (!current.isEmpty()) lines.append(current);
-  return lines;
 }
 
 // Splits at `separator` where it is neither escaped by a backslash nor,
@@ -120,11 +99,17 @@ std::optional<Property> parse(const QString& line) {
       p.encoding = Text::upperAscii(Text::trimmed(value));
     } else if (key == u"CHARSET") {
       p.charset = Text::upperAscii(Text::trimmed(value));
+    } else if (key == u"PREF") {
+      p.preference = qMax(1, unquoted(value).toInt());
+    } else if (key == u"LANGUAGE") {
+      p.hasLanguage = true;
     }
   }
-  // vCard 2.1 names the encoding bare, as a type.
+  // vCard 2.1 names the encoding bare, as a type; 2.1 and 3.0 mark the
+  // preferred value with a type.
   if (p.types.contains(u"quoted-printable"_s)) p.encoding = u"QUOTED-PRINTABLE"_s;
   if (p.types.contains(u"base64"_s)) p.encoding = u"BASE64"_s;
+  if (p.types.contains(u"pref"_s) && p.preference == 0) p.preference = 1;
   return p;
 }
 
@@ -146,11 +131,14 @@ QByteArray fromQuotedPrintable(const QString& text) {
   return out;
 }
 
+// A value declared UTF-8 keeps its letters when one byte in it is not:
+// only that byte becomes the replacement character. Without a character
+// set, bytes are read as the rest of the file is.
 QString decodeBytes(const QByteArray& bytes, const QString& charset) {
-  if (charset.isEmpty() || charset == u"UTF-8") {
+  if (charset.isEmpty()) return decodeUtf8OrWindows1252(bytes);
+  if (charset == u"UTF-8" || charset == u"UTF8") {
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) return text;
+    return utf8.decode(bytes);
   }
   return Windows1252::decode(bytes);
 }
@@ -192,17 +180,39 @@ QString telephoneName(const QSet<QString>& types) {
   return u"Telefono"_s + placeOf(types);
 }
 
+QString emailName(const QSet<QString>& types) {
+  if (types.contains(u"pec"_s)) return u"E-mail (PEC)"_s;
+  return u"E-mail"_s + placeOf(types);
+}
+
+// vCard 4.0's GENDER: "M", "F", "O" (other), "N" (none), "U" (unknown),
+// with an optional text after a semicolon.
+QString genderLetter(const QString& value) {
+  const QString sex = Text::upperAscii(Text::trimmed(components(value).value(0)));
+  return sex == u"M" || sex == u"F" || sex == u"O" ? sex : QString();
+}
+
+}  // namespace
+
 // One card being read.
-class Card {
+class VCardReader::Card {
  public:
+  explicit Card(int line) : line_(line) {}
+
   void add(const Property& p) {
     const std::optional<QString> value = valueOf(p);
     if (!value) return;
     if (p.name == u"FN") {
-      fullName_ = Text::trimmed(unescaped(*value));
+      // Further names are the same person in another language or script.
+      const QString name = Text::trimmed(unescaped(*value));
+      if (fullName_.isEmpty())
+        fullName_ = name;
+      else
+        put(u"Altro nome"_s, name);
     } else if (p.name == u"N") {
       const QStringList n = components(*value);  // family; given; additional; prefix; suffix
-      nameFromParts_ = joinedNonEmpty({n.value(1), n.value(2), n.value(0)}, u" "_s);
+      if (nameFromParts_.isEmpty())
+        nameFromParts_ = joinedNonEmpty({n.value(1), n.value(2), n.value(0)}, u" "_s);
     } else if (p.name == u"ORG") {
       put(u"Organizzazione"_s, joinedNonEmpty(components(*value), u", "_s));
     } else if (p.name == u"TITLE") {
@@ -210,15 +220,18 @@ class Card {
     } else if (p.name == u"ROLE") {
       put(u"Ruolo"_s, unescaped(*value));
     } else if (p.name == u"ADR") {
-      addAddress(components(*value), placeOf(p.types));
+      if (addressesAt_ < 0) addressesAt_ = int(values_.size());
+      addresses_.append({components(*value), p.types, p.preference, int(addresses_.size())});
     } else if (p.name == u"TEL") {
       QString number = unescaped(*value);
       if (number.startsWith(u"tel:"_s, Qt::CaseInsensitive)) number = number.mid(4);
       put(telephoneName(p.types), number);
     } else if (p.name == u"EMAIL") {
-      put(u"E-mail"_s + placeOf(p.types), unescaped(*value));
+      put(emailName(p.types), unescaped(*value));
     } else if (p.name == u"BDAY") {
       put(u"Data di nascita"_s, unescaped(*value));
+    } else if (p.name == u"GENDER") {
+      put(u"Sesso"_s, genderLetter(*value));
     } else if (p.name == u"NOTE") {
       put(u"Note"_s, unescaped(*value));
     } else if (p.name == u"VERSION") {
@@ -230,35 +243,69 @@ class Card {
     ContactRow out;
     const QString name = fullName_.isEmpty() ? nameFromParts_ : fullName_;
     if (!name.isEmpty()) out.append({u"Nome completo"_s, name});
-    out.append(values_);
+    const int at = addressesAt_ < 0 ? int(values_.size()) : addressesAt_;
+    out.append(values_.first(at));
+    out.append(addressValues());
+    out.append(values_.sliced(at));
     return out;
   }
 
+  int line() const { return line_; }
   const QString& version() const { return version_; }
 
  private:
+  struct Address {
+    QStringList parts;  // post office box; extended; street; locality; region; code; country
+    QSet<QString> types;
+    int preference;
+    int order;
+  };
+
   void put(const QString& name, const QString& value) {
     if (!Text::trimmed(value).isEmpty()) values_.append({name, value});
   }
 
-  // post office box; extended address; street; locality; region; code; country
-  void addAddress(const QStringList& adr, const QString& place) {
-    QString street = joinedNonEmpty({adr.value(2), adr.value(1)}, u", "_s);
-    if (street.isEmpty() && !adr.value(0).isEmpty()) street = u"Casella postale "_s + adr.value(0);
-    put(u"Indirizzo"_s + place, street);
-    put(u"Località"_s + place, adr.value(3));
-    put(u"Provincia"_s + place, adr.value(4));
-    put(u"CAP"_s + place, adr.value(5));
-    put(u"Nazione"_s + place, adr.value(6));
+  // The addresses in the order a letter would use them, each named after
+  // its rank and place.
+  ContactRow addressValues() const {
+    QList<Address> ranked = addresses_;
+    auto rank = [](const Address& a) {
+      const int preferred = a.preference > 0 ? a.preference : 1000;
+      const int home = a.types.contains(u"home"_s) ? 0 : 1;
+      return std::tuple{preferred, home, a.order};
+    };
+    std::sort(ranked.begin(), ranked.end(),
+              [&](const Address& a, const Address& b) { return rank(a) < rank(b); });
+    ContactRow out;
+    for (int n = 0; n < ranked.size(); ++n) {
+      const Address& a = ranked[n];
+      const QString suffix = (n == 0 ? QString() : u" %1"_s.arg(n + 1)) + placeOf(a.types);
+      auto add = [&](const QString& name, const QString& value) {
+        if (!Text::trimmed(value).isEmpty()) out.append({name + suffix, value});
+      };
+      QString street = joinedNonEmpty({a.parts.value(2), a.parts.value(1)}, u", "_s);
+      if (street.isEmpty() && !a.parts.value(0).isEmpty())
+        street = u"Casella postale "_s + a.parts.value(0);
+      add(u"Indirizzo"_s, street);
+      add(u"Località"_s, a.parts.value(3));
+      add(u"Provincia"_s, a.parts.value(4));
+      add(u"CAP"_s, a.parts.value(5));
+      add(u"Nazione"_s, a.parts.value(6));
+    }
+    return out;
   }
 
+  int line_;
   QString fullName_;
   QString nameFromParts_;
   QString version_;
   ContactRow values_;
+  QList<Address> addresses_;
+  int addressesAt_ = -1;
 };
 
-}  // namespace
+VCardReader::VCardReader() = default;
+VCardReader::~VCardReader() = default;
 
 bool VCardReader::recognises(QStringView text) {
   for (QStringView line : text.tokenize(u'\n')) {
@@ -269,34 +316,67 @@ bool VCardReader::recognises(QStringView text) {
   return false;
 }
 
-ContactTable VCardReader::read(const QString& text) const {
-  ContactTable table;
-  std::optional<Card> card;
-  int cards = 0;
-  auto addName = [&table](const QString& name) {
-    if (!table.names.contains(name)) table.names.append(name);
-  };
-  for (const QString& line : contentLines(text)) {
-    const std::optional<Property> p = parse(line);
-    if (!p) continue;
-    const bool vcard = Text::trimmed(p->value).compare(u"VCARD"_s, Qt::CaseInsensitive) == 0;
-    const bool begin = vcard && p->name == u"BEGIN";
-    const bool end = vcard && p->name == u"END";
-    if (begin) {
-      if (card) throw ContactFileError(ImportMessages::unclosedCard(cards));
-      card.emplace();
-      ++cards;
-    } else if (end && card) {
-      if (table.format.isEmpty())
-        table.format = u"vCard "_s + (card->version().isEmpty() ? u"2.1"_s : card->version());
-      const ContactRow row = card->row();
-      for (const NamedValue& v : row) addName(v.name);
-      if (!row.isEmpty()) table.rows.append(row);
-      card.reset();
-    } else if (card) {
-      card->add(*p);
+void VCardReader::add(QStringView text) {
+  qsizetype start = 0;
+  for (qsizetype end = text.indexOf(u'\n'); end >= 0; end = text.indexOf(u'\n', start)) {
+    if (partial_.isEmpty()) {
+      addPhysicalLine(text.sliced(start, end - start));
+    } else {
+      partial_ += text.sliced(start, end - start);
+      addPhysicalLine(std::exchange(partial_, {}));
     }
+    start = end + 1;
   }
-  if (card) throw ContactFileError(ImportMessages::unclosedCard(cards));
-  return table;
+  partial_ += text.sliced(start);
+}
+
+// Physical lines are joined back into content lines: a line that begins
+// with a blank or tab continues the one before (without that blank), and a
+// quoted-printable value ending in "=" goes on in the next line.
+void VCardReader::addPhysicalLine(QStringView physical) {
+  ++line_;
+  if (physical.endsWith(u'\r')) physical.chop(1);
+  if (softBreak_) {
+    current_ += physical;
+  } else if (!current_.isEmpty() && !physical.isEmpty() &&
+             (physical.front() == u' ' || physical.front() == u'\t')) {
+    current_ += physical.sliced(1);
+  } else {
+    if (!current_.isEmpty()) addContentLine(current_);
+    current_ = physical.toString();
+    currentLine_ = line_;
+  }
+  softBreak_ = current_.endsWith(u'=') && isQuotedPrintable(current_);
+  if (softBreak_) current_.chop(1);
+}
+
+void VCardReader::addContentLine(const QString& line) {
+  const std::optional<Property> p = parse(line);
+  if (!p) return;
+  const bool vcard = Text::trimmed(p->value).compare(u"VCARD"_s, Qt::CaseInsensitive) == 0;
+  const bool begin = vcard && p->name == u"BEGIN";
+  const bool end = vcard && p->name == u"END";
+  if (begin) {
+    if (card_) throw ContactFileError(ImportMessages::unclosedCard(cards_));
+    card_ = std::make_unique<Card>(currentLine_);
+    ++cards_;
+  } else if (end && card_) {
+    if (table_.format.isEmpty())
+      table_.format = u"vCard "_s + (card_->version().isEmpty() ? u"2.1"_s : card_->version());
+    const ContactRow row = card_->row();
+    if (!row.isEmpty()) table_.rows.append(row, {card_->line(), 0, false});
+    card_.reset();
+  } else if (card_) {
+    card_->add(*p);
+  }
+}
+
+ContactTable VCardReader::finish() {
+  if (!partial_.isEmpty()) addPhysicalLine(std::exchange(partial_, {}));
+  if (!current_.isEmpty()) addContentLine(std::exchange(current_, {}));
+  if (card_) throw ContactFileError(ImportMessages::unclosedCard(cards_));
+  if (table_.rows.isEmpty()) throw ContactFileError(ImportMessages::kNoContacts);
+  table_.names = table_.rows.names();
+  table_.rows.squeeze();
+  return std::move(table_);
 }

@@ -30,6 +30,19 @@ QByteArray stored(const QString& text) {
   return char(bytes.size()) + bytes;
 }
 
+// The remarks of a card, each as "what: text".
+QStringList remarkLines(const BuiltCard& card) {
+  using Kind = CardRemark::Kind;
+  const QHash<Kind, QString> names{{Kind::Cut, u"accorciato"_s},
+                                   {Kind::NotStored, u"non importato"_s},
+                                   {Kind::InNote, u"nella nota"_s},
+                                   {Kind::CapCompleted, u"CAP completato"_s},
+                                   {Kind::PostcodeInTown, u"nella località"_s}};
+  QStringList out;
+  for (const CardRemark& r : card.remarks) out.append(names.value(r.kind) + u": "_s + r.text);
+  return out;
+}
+
 QStringList targets(const ColumnMapping& mapping) {
   QStringList out;
   for (const ColumnRule& rule : mapping) out.append(rule.target);
@@ -142,6 +155,7 @@ class CardBuilderTest : public QObject {
     QTest::addColumn<int>("contact");
     QTest::addColumn<Fields>("fields");
     QTest::addColumn<int>("cuts");
+    QTest::addColumn<QStringList>("remarks");
 
     QTest::newRow("Outlook: business address, firm to occupation, no birthday")
         << kOutlookEnglish << 0
@@ -155,7 +169,7 @@ class CardBuilderTest : public QObject {
                   {u"Pec"_s, u"mario@pec.acme.example"_s},
                   {u"Occupazione"_s, u"Direttore, ACME S.p.A."_s},
                   {u"Note"_s, u"Cliente storico, paga a 30 gg"_s}}
-        << 0;
+        << 0 << QStringList{};
     QTest::newRow("Outlook in Italian: the home address whole, not the old city")
         << kOutlookItalian << 0
         << Fields{{u"Nome"_s, u"Lucia Esposito"_s}, {u"Indirizzo"_s, u"Vico d'Alagno 3"_s},
@@ -165,7 +179,7 @@ class CardBuilderTest : public QObject {
                   {u"Tel"_s, u"081 555 1234"_s}, {u"Email"_s, u"lucia.esposito@example.it"_s},
                   {u"DataNasc"_s, u"17/05/1980"_s}, {u"Sesso"_s, u"F"_s},
                   {u"Note"_s, u"Preferisce \u201Cposta\u201D"_s}}
-        << 0;
+        << 0 << QStringList{};
     QTest::newRow("Google: labelled phones, extended address, foreign-named country")
         << kGoogle << 0
         << Fields{{u"Nome"_s, u"Giulia Romano"_s}, {u"Indirizzo"_s, u"Via Appia 10 int. 4"_s},
@@ -173,8 +187,9 @@ class CardBuilderTest : public QObject {
                   {u"Cap04"_s, u"7"_s}, {u"Cap05"_s, u"9"_s},
                   {u"Localita"_s, u"Roma"_s}, {u"Prov01"_s, u"R"_s}, {u"Prov02"_s, u"M"_s},
                   {u"Tel"_s, u"06 4444 5555"_s}, {u"Cel"_s, u"+39 340 111 2222"_s},
-                  {u"Email"_s, u"giulia.romano@example.it"_s}, {u"DataNasc"_s, u"03/11/1992"_s}}
-        << 0;
+                  {u"Email"_s, u"giulia.romano@example.it"_s}, {u"DataNasc"_s, u"03/11/1992"_s},
+                  {u"Note"_s, u"Altri recapiti: Cell. +39 340 333 4444"_s}}
+        << 0 << QStringList{u"nella nota: Cell. +39 340 333 4444"_s};
     QTest::newRow("Google: a firm without a person's name")
         << kGoogle << 1
         << Fields{{u"Nome"_s, u"Ferramenta Colombo S.r.l."_s},
@@ -182,7 +197,7 @@ class CardBuilderTest : public QObject {
                   {u"Cap04"_s, u"2"_s}, {u"Cap05"_s, u"4"_s},
                   {u"Localita"_s, u"Milano"_s}, {u"Prov01"_s, u"M"_s}, {u"Prov02"_s, u"I"_s},
                   {u"Tel"_s, u"02 1234 5678"_s}}
-        << 0;
+        << 0 << QStringList{};
     QTest::newRow("an Italian list: codes cleaned as the screen types them")
         << kItalianList << 0
         << Fields{{u"Nome"_s, u"Studio Bianchi & C. s.n.c."_s},
@@ -194,7 +209,7 @@ class CardBuilderTest : public QObject {
                   {u"PartitaIva"_s, u"01234567890"_s}, {u"CodFisc"_s, u"01234567890"_s},
                   {u"Iban"_s, u"IT60X0542811101000000123456"_s},
                   {u"Note"_s, u"Consegne solo al mattino"_s}}
-        << 0;
+        << 0 << QStringList{};
     QTest::newRow("a phone: certified address to the PEC, province by its name")
         << kPhone << 0
         << Fields{{u"Nome"_s, u"Giuseppe D'Angelo"_s},
@@ -205,7 +220,7 @@ class CardBuilderTest : public QObject {
                   {u"Prov02"_s, u"C"_s}, {u"Tel"_s, u"0965 12345"_s},
                   {u"Cel"_s, u"+39 349 7654321"_s}, {u"Pec"_s, u"g.dangelo@pec.it"_s},
                   {u"DataNasc"_s, u"02/01/1970"_s}}
-        << 0;
+        << 0 << QStringList{};
     QTest::newRow("a phone: a foreign contact, the country after the town")
         << kPhone << 1
         << Fields{{u"Nome"_s, u"Lucía Martínez García"_s},
@@ -214,7 +229,7 @@ class CardBuilderTest : public QObject {
                   {u"Cap04"_s, u"1"_s}, {u"Cap05"_s, u"3"_s},
                   {u"Localita"_s, u"Madrid, Spagna"_s}, {u"Cel"_s, u"+34 600 111 222"_s},
                   {u"Email"_s, u"lucia@correo.example"_s}}
-        << 0;
+        << 0 << QStringList{};
     QTest::newRow("texts too long for their fields are cut and counted")
         << QByteArray("Nome;CAP;Provincia;Sesso;Telefono;Note\n"
                       "Anna;001000;Lazio;Maschio;+39 06 1234 5678 interno 1234 5;") +
@@ -225,13 +240,16 @@ class CardBuilderTest : public QObject {
                   {u"Cap04"_s, u"0"_s}, {u"Cap05"_s, u"0"_s}, {u"Sesso"_s, u"M"_s},
                   {u"Tel"_s, u"+39 06 1234 5678 interno 1234 "_s},
                   {u"Note"_s, QString(250, u'x')}}
-        << 4;
+        << 3
+        << QStringList{u"accorciato: Telefono"_s, u"non importato: Provincia \u00ABLazio\u00BB"_s,
+                       u"accorciato: CAP"_s, u"accorciato: Note"_s};
   }
   void storesCardsAUserWouldKeep() {
     QFETCH(QByteArray, file);
     QFETCH(int, contact);
     QFETCH(Fields, fields);
     QFETCH(int, cuts);
+    QFETCH(QStringList, remarks);
     const BuiltCard card = import(file).cards.at(contact);
     const RecordLayout& layout = addressBookLayout();
     QCOMPARE(card.record.bytes().size(), 3831);
@@ -244,6 +262,7 @@ class CardBuilderTest : public QObject {
       QCOMPARE(card.record.bytes().mid(layout.offset(i), want.size()), want);
     }
     QCOMPARE(card.cuts, cuts);
+    QCOMPARE(remarkLines(card), remarks);
   }
 
   void aHouseNumberAfterACommaGoesToItsField_data() {
@@ -316,6 +335,159 @@ class CardBuilderTest : public QObject {
     const BuiltCard card = import("Nome;Città\nAnna;Sant'Agata de' Goti (bn)\n").cards.first();
     QCOMPARE(card.record.text(u"Localita"), u"Sant'Agata de' Goti"_s);
     QCOMPARE(card.record.text(u"Prov01") + card.record.text(u"Prov02"), u"BN"_s);
+  }
+
+  // A card takes one whole address of the contact and names the others in
+  // its note; it never holds parts of two.
+  void aCardTakesOneWholeAddress_data() {
+    QTest::addColumn<QByteArray>("addresses");
+    QTest::addColumn<QStringList>("address");  // street, CAP, town, province
+    QTest::addColumn<QString>("note");
+    QTest::newRow("two home addresses: the first")
+        << QByteArray("ADR;TYPE=HOME:;;111 Main St;NY;NY;10001;USA\n"
+                      "ADR;TYPE=HOME:;;114 Main St;NY;NY;10002;USA\n")
+        << QStringList{u"111 Main St"_s, u"10001"_s, u"NY, USA"_s, u"NY"_s}
+        << u"Altri recapiti: Altro indirizzo: 114 Main St, 10002 NY NY, USA"_s;
+    QTest::newRow("no type and a custom type: the first")
+        << QByteArray("ADR:;;Via Po 1;Torino;TO;10123;\nADR;TYPE=x-magazzino:;;Via Po 9;;;;\n")
+        << QStringList{u"Via Po 1"_s, u"10123"_s, u"Torino"_s, u"TO"_s}
+        << u"Altri recapiti: Altro indirizzo: Via Po 9"_s;
+    QTest::newRow("the home address marked preferred, not the work one")
+        << QByteArray("ADR;TYPE=WORK:;;Via Lavoro 1;Milano;MI;20121;Italia\n"
+                      "ADR;TYPE=HOME;TYPE=PREF:;;Via Casa 2;Roma;RM;00184;Italia\n")
+        << QStringList{u"Via Casa 2"_s, u"00184"_s, u"Roma"_s, u"RM"_s}
+        << u"Altri recapiti: Altro indirizzo: Via Lavoro 1, 20121 Milano MI, Italia"_s;
+    QTest::newRow("a CAP alone does not make the first address")
+        << QByteArray("ADR;TYPE=HOME:;;;;;00100;\nADR;TYPE=WORK:;;Via Lavoro 1;Milano;MI;20121;\n")
+        << QStringList{u"Via Lavoro 1"_s, u"20121"_s, u"Milano"_s, u"MI"_s}
+        << u"Altri recapiti: Altro indirizzo: 00100"_s;
+  }
+  void aCardTakesOneWholeAddress() {
+    QFETCH(QByteArray, addresses);
+    QFETCH(QStringList, address);
+    QFETCH(QString, note);
+    const BuiltCard card =
+        import("BEGIN:VCARD\nVERSION:3.0\nFN:Anna\n" + addresses + "END:VCARD\n").cards.first();
+    QString cap;
+    for (int i = 1; i <= 5; ++i) cap += card.record.text(u"Cap0"_s + QString::number(i));
+    QCOMPARE((QStringList{card.record.text(u"Indirizzo"), cap, card.record.text(u"Localita"),
+                          card.record.text(u"Prov01") + card.record.text(u"Prov02")}),
+             address);
+    QCOMPARE(card.record.text(u"Note"), note);
+  }
+
+  // Second phones, mobiles and e-mail addresses have no field of their
+  // own: they go into the note after the contact's own notes, as long as it
+  // has room, and what has none is named.
+  void valuesWithoutAFieldGoToTheNote_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QStringList>("remarks");
+    QTest::newRow("Outlook's second phone and e-mail, a fax")
+        << QByteArray("First Name,Last Name,Business Phone,Business Phone 2,Mobile Phone,"
+                      "E-mail Address,E-mail 2 Address,Business Fax,Notes\n"
+                      "Mario,Rossi,02 1,02 2,333 1,a@x.it,B@X.it,02 9,Cliente\n")
+        << u"Cliente. Altri recapiti: Tel. 02 2; E-mail B@X.it; Business Fax: 02 9"_s
+        << QStringList{u"nella nota: Tel. 02 2; E-mail B@X.it; Business Fax: 02 9"_s};
+    QTest::newRow("a vCard's work phone beside its home one, a number twice")
+        << QByteArray("BEGIN:VCARD\nFN:Anna\nTEL;TYPE=HOME:06 1\nTEL;TYPE=WORK:06 2\n"
+                      "TEL;TYPE=CELL:333 1\nTEL;TYPE=CELL:333 2\nTEL:06-1\nEND:VCARD\n")
+        << u"Altri recapiti: Tel. 06 2; Cell. 333 2"_s
+        << QStringList{u"nella nota: Tel. 06 2; Cell. 333 2"_s};
+    QTest::newRow("a full note: what has no room is named")
+        << "Nome;Telefono;Telefono 2;Note\nAnna;06 1;06 2;" + QByteArray(240, 'n') + "\n"
+        << QString(240, u'n')
+        << QStringList{u"non importato: Tel. 06 2 (la nota non ha più spazio)"_s};
+  }
+  void valuesWithoutAFieldGoToTheNote() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, note);
+    QFETCH(QStringList, remarks);
+    const BuiltCard card = import(file).cards.first();
+    QCOMPARE(card.record.text(u"Note"), note);
+    QCOMPARE(remarkLines(card), remarks);
+  }
+
+  // An Italian CAP that a spreadsheet shortened gets its zeros back; a
+  // postcode of another country is written before the town as that country
+  // writes it, never forced into the five boxes.
+  void capsAndForeignPostcodes_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("cap");
+    QTest::addColumn<QString>("town");
+    QTest::addColumn<QStringList>("remarks");
+    QTest::newRow("three digits") << u"184"_s << QString() << u"00184"_s << u"Roma"_s
+                                  << QStringList{u"CAP completato: 184 \u2192 00184"_s};
+    QTest::newRow("four digits in Italy") << u"6100"_s << u"Italia"_s << u"06100"_s << u"Roma"_s
+                                          << QStringList{u"CAP completato: 6100 \u2192 06100"_s};
+    QTest::newRow("a Swiss code")
+        << u"8001"_s << u"Svizzera"_s << QString() << u"8001 Roma, Svizzera"_s
+        << QStringList{u"nella località: CAP \u00AB8001\u00BB"_s};
+    QTest::newRow("a British code, no country")
+        << u"SW1A 1AA"_s << QString() << QString() << u"SW1A 1AA Roma"_s
+        << QStringList{u"nella località: CAP \u00ABSW1A 1AA\u00BB"_s};
+    QTest::newRow("five digits abroad fit the boxes")
+        << u"28013"_s << u"Spagna"_s << u"28013"_s << u"Roma, Spagna"_s << QStringList{};
+    QTest::newRow("two digits are no CAP")
+        << u"12"_s << QString() << QString() << u"Roma"_s
+        << QStringList{u"non importato: CAP \u00AB12\u00BB"_s};
+  }
+  void capsAndForeignPostcodes() {
+    QFETCH(QString, code);
+    QFETCH(QString, country);
+    QFETCH(QString, cap);
+    QFETCH(QString, town);
+    QFETCH(QStringList, remarks);
+    const ContactRow row{{u"Nome"_s, u"Anna"_s}, {u"CAP"_s, code}, {u"Città"_s, u"Roma"_s},
+                         {u"Nazione"_s, country}};
+    const BuiltCard card =
+        CardBuilder(proposeMapping({u"Nome"_s, u"CAP"_s, u"Città"_s, u"Nazione"_s})).build(row);
+    QString boxes;
+    for (int i = 1; i <= 5; ++i) boxes += card.record.text(u"Cap0"_s + QString::number(i));
+    QCOMPARE(boxes, cap);
+    QCOMPARE(card.record.text(u"Localita"), town);
+    QCOMPARE(remarkLines(card), remarks);
+  }
+
+  // Certified mail is told by its provider's domain or a "pec" part of the
+  // domain, not by letters a domain starts with.
+  void certifiedMailByItsDomain_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("certified");
+    QTest::newRow("a provider's domain") << u"studio@legalmail.it"_s << true;
+    QTest::newRow("a provider's subdomain") << u"studio@cert.legalmail.it"_s << true;
+    QTest::newRow("Aruba") << u"mario.rossi@pec.it"_s << true;
+    QTest::newRow("an office's pec part") << u"protocollo@pec.comune.example.it"_s << true;
+    QTest::newRow("a domain that starts with pec") << u"info@pecorinoromano.com"_s << false;
+    QTest::newRow("pec inside a name") << u"pec@example.it"_s << false;
+  }
+  void certifiedMailByItsDomain() {
+    QFETCH(QString, address);
+    QFETCH(bool, certified);
+    const BuiltCard card = CardBuilder(proposeMapping({u"Nome"_s, u"E-mail"_s}))
+                               .build({{u"Nome"_s, u"Anna"_s}, {u"E-mail"_s, address}});
+    QCOMPARE(card.record.text(u"Pec"), certified ? address : QString());
+    QCOMPARE(card.record.text(u"Email"), certified ? QString() : address);
+  }
+
+  void datesAsFilesWriteThem_data() {
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("month first, as only it can be") << u"5/17/1980"_s << u"17/05/1980"_s;
+    QTest::newRow("day first") << u"17/5/1980"_s << u"17/05/1980"_s;
+    QTest::newRow("either: as Italians write it") << u"5/6/1980"_s << u"05/06/1980"_s;
+    QTest::newRow("ISO") << u"1980-05-17"_s << u"17/05/1980"_s;
+    QTest::newRow("without the year") << u"--0517"_s << u"17/05"_s;
+    QTest::newRow("Outlook's no date") << u"0/0/00"_s << QString();
+    QTest::newRow("words stay") << u"mag. 1980"_s << u"mag. 1980"_s;
+  }
+  void datesAsFilesWriteThem() {
+    QFETCH(QString, written);
+    QFETCH(QString, stored);
+    const BuiltCard card = CardBuilder(proposeMapping({u"Nome"_s, u"Data di nascita"_s}))
+                               .build({{u"Nome"_s, u"Anna"_s}, {u"Data di nascita"_s, written}});
+    QCOMPARE(card.record.text(u"DataNasc"), stored);
   }
 
   // A mapping the user changed: the column left out is not stored, the one

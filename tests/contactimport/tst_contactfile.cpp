@@ -1,8 +1,10 @@
+#include <QFileInfo>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "contactimport/contactfile.h"
+#include "contactimport/csvreader.h"
 #include "contactimport/importmessages.h"
 #include "rows.h"
 
@@ -71,6 +73,123 @@ class ContactFileTest : public QObject {
     } catch (const ContactFileError& error) {
       QCOMPARE(error.message(), message);
     }
+  }
+
+  // A file saved partly by a UTF-8 program and partly by a Windows one:
+  // each character is read as what it is, and the lines read as
+  // Windows-1252 are named.
+  void mixedEncodingsKeepEveryLetter() {
+    const QByteArray bytes = "Nome;Citt\xC3\xA0\n"
+                             "Niccol\xC3\xB2;Forl\xC3\xAC\n"
+                             "Fabrizio;Cant\xF9\n"
+                             "Niccol\xC3\xB2 Bianchi;Cant\xF9 \x80\n";
+    const ContactTable table = ContactFile::fromBytes(bytes);
+    QCOMPARE(table.format, u"CSV, separatore punto e virgola, codifica UTF-8 e Windows-1252"_s);
+    QCOMPARE(table.names, (QStringList{u"Nome"_s, u"Città"_s}));
+    QList<QStringList> rows;
+    for (const ContactRow& row : table.rows) rows.append(lines(row));
+    QCOMPARE(rows, (QList<QStringList>{{u"Nome=Niccolò"_s, u"Città=Forlì"_s},
+                                       {u"Nome=Fabrizio"_s, u"Città=Cantù"_s},
+                                       {u"Nome=Niccolò Bianchi"_s, u"Città=Cantù €"_s}}));
+    QCOMPARE(table.legacyLines, (QList<int>{3, 4}));
+    QCOMPARE(table.legacyLineCount, 2);
+  }
+
+  // Bytes that are no UTF-8 in a file that has none that is: the whole
+  // file is Windows-1252, and no line needs naming.
+  void aWindowsFileNamesNoLines() {
+    const ContactTable table = ContactFile::fromBytes("Nome;Citt\xE0\nFabrizio;Cant\xF9\n");
+    QVERIFY(table.format.endsWith(u"codifica Windows-1252"_s));
+    QVERIFY(table.legacyLines.isEmpty());
+    QCOMPARE(table.rows[0].last().value, u"Cantù"_s);
+  }
+
+  // The limit counts the bytes read, not the size a file claims: a file of
+  // the system claims none.
+  void theSizeLimitCountsTheBytesRead() {
+    const QString claimsNothing = u"/proc/self/maps"_s;
+    QCOMPARE(QFileInfo(claimsNothing).size(), 0);
+    ContactFileLoader loader(claimsNothing, 100);
+    try {
+      while (loader.step()) {
+      }
+      QFAIL("read past the limit");
+    } catch (const ContactFileError& error) {
+      QCOMPARE(error.message(), ImportMessages::kTooLarge);
+    }
+    QVERIFY(loader.bytesRead() > 100);
+  }
+
+  // A link to an endless device ends with a message after one piece, not
+  // with all of memory.
+  void aLinkToADeviceEndsWithAMessage_data() {
+    QTest::addColumn<QString>("device");
+    QTest::newRow("zeros") << u"/dev/zero"_s;
+    QTest::newRow("random bytes") << u"/dev/urandom"_s;
+  }
+  void aLinkToADeviceEndsWithAMessage() {
+    QFETCH(QString, device);
+    QTemporaryDir dir;
+    const QString link = dir.filePath(u"contatti.csv"_s);
+    QVERIFY(QFile::link(device, link));
+    ContactFileLoader loader(link);
+    try {
+      while (loader.step()) {
+      }
+      QFAIL("read");
+    } catch (const ContactFileError& error) {
+      QCOMPARE(error.message(), ImportMessages::kNotContacts);
+    }
+    QVERIFY(loader.bytesRead() <= 1024 * 1024);
+  }
+
+  // A file wider than any list of contacts is refused as soon as its first
+  // line too wide is met, however wide it is.
+  void tooManyColumnsAreRefused_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    auto values = [](int count, char separator) {
+      QByteArrayList list;
+      for (int c = 0; c < count; ++c) list.append("v" + QByteArray::number(c));
+      return list.join(separator);
+    };
+    QTest::newRow("a row of a million values")
+        << "Nome,Tel\n" + values(1000000, ',') + "\n"
+        << ImportMessages::tooManyColumns(2, CsvReader::kMostColumns);
+    QTest::newRow("a header one column too wide")
+        << values(CsvReader::kMostColumns + 1, ';') + "\nAnna\n"
+        << ImportMessages::tooManyColumns(1, CsvReader::kMostColumns);
+  }
+  void tooManyColumnsAreRefused() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    try {
+      ContactFile::fromBytes(bytes);
+      QFAIL("read");
+    } catch (const ContactFileError& error) {
+      QCOMPARE(error.message(), message);
+    }
+  }
+
+  void aFileAsWideAsAllowedIsRead() {
+    QByteArrayList names;
+    QByteArrayList values;
+    for (int c = 0; c < CsvReader::kMostColumns; ++c) {
+      names.append("C" + QByteArray::number(c));
+      values.append("v" + QByteArray::number(c));
+    }
+    const ContactTable table = ContactFile::fromBytes(names.join(';') + "\n" + values.join(';'));
+    QCOMPARE(table.names.size(), CsvReader::kMostColumns);
+    QCOMPARE(table.rows[0].last().value, u"v499"_s);
+  }
+
+  // Blank lines before the header are looked at once each: a file of many
+  // reads as quickly as any, its lines counted.
+  void blankLinesBeforeTheHeaderAreCounted() {
+    const ContactTable table =
+        ContactFile::fromBytes(QByteArray(20000, '\n') + "Nome;CAP\r\nAnna;00100\r\n");
+    QCOMPARE(table.rows.size(), 1);
+    QCOMPARE(table.rows.origin(0).line, 20002);
   }
 
   void aFileThatCannotBeOpenedIsReported() {

@@ -5,13 +5,14 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
 #include "archive/archiveerror.h"
 #include "contactimport/addressbookimport.h"
+#include "contactimport/csvreader.h"
 #include "contactimport/importmessages.h"
 #include "contactimport/tfrmimportacontatti.h"
 #include "editors/tfrmanagrafica.h"
@@ -19,6 +20,7 @@
 #include "support/otherstation.h"
 #include "support/recordingfilechooser.h"
 #include "support/recordingmessages.h"
+#include "support/whenshown.h"
 #include "support/smalldisk.h"
 #include "support/testfolder.h"
 
@@ -54,23 +56,44 @@ struct Screen {
   T* get(const QString& name) {
     return screen.findChild<T*>(name);
   }
-  QTableWidget* mapping() { return get<QTableWidget>(u"grdColonne"_s); }
-  QTableWidget* preview() { return get<QTableWidget>(u"grdAnteprima"_s); }
-  QComboBox* fieldFor(const QString& column) {
-    for (int row = 0; row < mapping()->rowCount(); ++row) {
-      if (mapping()->item(row, 0)->text() == column)
-        return qobject_cast<QComboBox*>(mapping()->cellWidget(row, 2));
+  QTableView* mapping() { return get<QTableView>(u"grdColonne"_s); }
+  QTableView* preview() { return get<QTableView>(u"grdAnteprima"_s); }
+  int mappingRow(const QString& column) {
+    QAbstractItemModel* model = mapping()->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+      if (model->index(row, 0).data().toString() == column) return row;
     }
-    return nullptr;
+    qFatal("no column %s", qPrintable(column));
+  }
+  // The card's field the grid shows for a column of the file.
+  QString targetOf(const QString& column) {
+    return mapping()->model()->index(mappingRow(column), 2).data().toString();
+  }
+  // Chooses the field in the grid's editor, as the user does, and confirms
+  // it with Enter.
+  void chooseTarget(const QString& column, const QString& caption) {
+    const QModelIndex field = mapping()->model()->index(mappingRow(column), 2);
+    mapping()->setCurrentIndex(field);
+    mapping()->edit(field);
+    auto* editor = qobject_cast<QComboBox*>(mapping()->indexWidget(field));
+    QVERIFY(editor);
+    QCOMPARE(editor->objectName(), u"cmbCampo"_s);
+    const int at = editor->findText(caption);
+    QVERIFY2(at >= 0, qPrintable(caption));
+    editor->setCurrentIndex(at);
+    QTest::keyClick(editor, Qt::Key_Enter);
   }
   QStringList previewHeaders() {
     QStringList headers;
-    for (int c = 0; c < preview()->columnCount(); ++c)
-      headers.append(preview()->horizontalHeaderItem(c)->text());
+    QAbstractItemModel* model = preview()->model();
+    for (int c = 0; c < model->columnCount(); ++c)
+      headers.append(model->headerData(c, Qt::Horizontal).toString());
     return headers;
   }
   QString previewCell(int row, const QString& header) {
-    return preview()->item(row, int(previewHeaders().indexOf(header)))->text();
+    const int column = int(previewHeaders().indexOf(header));
+    if (column < 0) qFatal("no preview column %s", qPrintable(header));
+    return preview()->model()->index(row, column).data().toString();
   }
 
   void choose(const QByteArray& bytes, const QString& name = u"contatti.csv"_s) {
@@ -100,11 +123,11 @@ class ImportScreenTest : public QObject {
 
     QCOMPARE(s.get<QLabel>(u"lblFormato"_s)->text(),
              u"CSV, separatore virgola, codifica UTF-8: 3 contatti."_s);
-    QCOMPARE(s.mapping()->rowCount(), 9);
-    QCOMPARE(s.fieldFor(u"Cognome"_s)->currentText(), u"Nome, cognome o ragione sociale"_s);
-    QCOMPARE(s.fieldFor(u"Città"_s)->currentText(), u"Località"_s);
-    QCOMPARE(s.mapping()->item(0, 1)->text(), u"Pietro"_s);
-    QCOMPARE(s.preview()->rowCount(), 3);
+    QCOMPARE(s.mapping()->model()->rowCount(), 9);
+    QCOMPARE(s.targetOf(u"Cognome"_s), u"Nome, cognome o ragione sociale"_s);
+    QCOMPARE(s.targetOf(u"Città"_s), u"Località"_s);
+    QCOMPARE(s.mapping()->model()->index(0, 1).data().toString(), u"Pietro"_s);
+    QCOMPARE(s.preview()->model()->rowCount(), 3);
     QCOMPARE(s.previewCell(0, u"CAP"_s), u"00185"_s);
     QCOMPARE(s.previewCell(1, u"Note"_s), u"Chiamare, dopo le 18"_s);
     QCOMPARE(s.previewCell(2, u"Nome, cognome o ragione sociale"_s), u"Luca Neri"_s);
@@ -153,9 +176,8 @@ class ImportScreenTest : public QObject {
     Screen s;
     s.choose(kThreeContacts);
     QVERIFY(s.previewHeaders().contains(u"Telefono"_s));
-    s.fieldFor(u"Telefono"_s)->setCurrentIndex(0);
-    QComboBox* notes = s.fieldFor(u"Note"_s);
-    notes->setCurrentIndex(notes->findText(u"Questioni in sospeso"_s));
+    s.chooseTarget(u"Telefono"_s, u"(non importare)"_s);
+    s.chooseTarget(u"Note"_s, u"Questioni in sospeso"_s);
     QVERIFY(!s.previewHeaders().contains(u"Telefono"_s));
     QCOMPARE(s.previewCell(1, u"Questioni in sospeso"_s), u"Chiamare, dopo le 18"_s);
 
@@ -225,7 +247,7 @@ class ImportScreenTest : public QObject {
     QCOMPARE(s.messages.last().form, Form::Warning);
     QCOMPARE(s.messages.last().text, message);
     QVERIFY(!s.get<QPushButton>(u"btnImporta"_s)->isEnabled());
-    QCOMPARE(s.mapping()->rowCount(), 0);
+    QCOMPARE(s.mapping()->model()->rowCount(), 0);
     QCOMPARE(s.get<QLineEdit>(u"txtFile"_s)->text(), QString());
     QCOMPARE(s.folder.read(u"Anagrafica.pro"_s), before);
   }
@@ -290,6 +312,245 @@ class ImportScreenTest : public QObject {
     for (int i = 0; i < cards.size(); ++i)
       QCOMPARE(cards[i].text(u"Nome"), u"Contatto %1"_s.arg(i + 1));
     QVERIFY(s.get<QPushButton>(u"btnImporta"_s)->isEnabled());
+  }
+
+  // A file wider than any list of contacts is refused with a message, and
+  // one as wide as allowed costs the grid no widget per column.
+  void aWideFileNeitherCrashesNorFreezes() {
+    Screen s;
+    QByteArray row;
+    for (int c = 0; c < 1000000; ++c) row += (c ? "," : "") + QByteArray::number(c % 10);
+    s.choose("Nome,Tel\n" + row + "\n");
+    QCOMPARE(s.messages.count(), 1);
+    QCOMPARE(s.messages.last().form, Form::Warning);
+    QCOMPARE(s.messages.last().text, ImportMessages::tooManyColumns(2, CsvReader::kMostColumns));
+    QCOMPARE(s.mapping()->model()->rowCount(), 0);
+
+    QByteArrayList names;
+    for (int c = 0; c < CsvReader::kMostColumns; ++c) names.append("Nome");
+    s.choose(names.join(';') + "\n" + names.join(';') + "\n");
+    QCOMPARE(s.messages.count(), 1);
+    QCOMPARE(s.mapping()->model()->rowCount(), CsvReader::kMostColumns);
+    QCOMPARE(s.targetOf(u"Nome"_s), u"Nome, cognome o ragione sociale"_s);
+    QCOMPARE(s.targetOf(u"Nome (500)"_s), u"(non importare)"_s);
+    QVERIFY(s.screen.findChildren<QComboBox*>().isEmpty());
+  }
+
+  // A link to an endless device: a message, not all of memory.
+  void aLinkToZerosEndsWithAMessage() {
+    Screen s;
+    const QString link = s.files.filePath(u"contatti.csv"_s);
+    QVERIFY(QFile::link(u"/dev/zero"_s, link));
+    s.chooser.answers.append(link);
+    s.get<QPushButton>(u"btnSfoglia"_s)->click();
+    QCOMPARE(s.messages.count(), 1);
+    QCOMPARE(s.messages.last().text, ImportMessages::kNotContacts);
+  }
+
+  // A line with a value too many (an unquoted comma) would store every value
+  // after it in the wrong field: it is shown marked and left out, unless
+  // the user says to take it; the report names it.
+  void linesThatDoNotFitAreLeftOutUnlessConfirmed_data() {
+    QTest::addColumn<bool>("confirmed");
+    QTest::newRow("left out") << false;
+    QTest::newRow("confirmed") << true;
+  }
+  void linesThatDoNotFitAreLeftOutUnlessConfirmed() {
+    QFETCH(bool, confirmed);
+    Screen s;
+    s.choose("Nome,Indirizzo,CAP,Città\nAnna Neri,Via Po 1,10123,Torino\n"
+             "Luca Bruni,Via Roma, 5,10123,Torino\nMarta Gallo,Via Po 2,10124,Torino\n");
+    auto* box = s.get<QCheckBox>(u"chkRigheIrregolari"_s);
+    QVERIFY(box->isVisible() && box->isEnabled() && !box->isChecked());
+    QCOMPARE(box->text(), ImportMessages::includeMisfits(1));
+    QCOMPARE(s.previewCell(1, u"Riga"_s), u"3"_s);
+    QCOMPARE(s.previewCell(1, u"Avvisi"_s),
+             u"5 valori invece di 4: non sarà importata \u2013 non importato: CAP \u00AB5\u00BB"_s);
+    const QModelIndex marked = s.preview()->model()->index(1, 0);
+    QVERIFY(marked.data(Qt::BackgroundRole).isValid());
+    QVERIFY(!s.preview()->model()->index(0, 0).data(Qt::BackgroundRole).isValid());
+    box->setChecked(confirmed);
+    // Taken as it stands, the line stores its values shifted: a CAP "5".
+    const QString shifted = u"Contatti con valori che la scheda non può contenere: 1."_s;
+    QCOMPARE(s.get<QLabel>(u"lblRiepilogo"_s)->text(),
+             confirmed ? u"Schede che saranno aggiunte all'archivio: 3.\n"_s + shifted
+                       : u"Schede che saranno aggiunte all'archivio: 2."_s);
+
+    s.importNow();
+    QStringList stored;
+    for (const TSchedaAnagrafica& card : addressBookCards()) stored.append(card.text(u"Nome"));
+    const QStringList names = confirmed
+                                  ? QStringList{u"Anna Neri"_s, u"Luca Bruni"_s, u"Marta Gallo"_s}
+                                  : QStringList{u"Anna Neri"_s, u"Marta Gallo"_s};
+    QCOMPARE(stored, names);
+    const QString report =
+        confirmed ? u"Importazione completata: 3 schede aggiunte nell'archivio anagrafico.\r\n\r\n"
+                    "Valori non importati, perché la scheda non può contenerli (1 contatto):\r\n"
+                    "riga 3 (Luca Bruni): CAP \u00AB5\u00BB\r\n\r\n"
+                    "Righe importate benché abbiano un numero di valori diverso dai nomi delle "
+                    "colonne (1 contatto):\r\nriga 3 (Luca Bruni): 5 valori invece di 4"_s
+                  : u"Importazione completata: 2 schede aggiunte nell'archivio anagrafico.\r\n\r\n"
+                    "Righe non importate perché hanno un numero di valori diverso dai nomi delle "
+                    "colonne (1 contatto):\r\nriga 3 (Luca Bruni): 5 valori invece di 4"_s;
+    QCOMPARE(s.messages.last().text,
+             report + u"\r\n\r\nColonne del file non importate, come indicato nella tabella: "
+                      "Colonna 5."_s);
+  }
+
+  // The report names, by line and name, every contact whose values did not
+  // all reach their own field, and what became of them.
+  void theReportNamesWhatWentWhere() {
+    Screen s;
+    s.choose("Nome;Telefono;Altro telefono;CAP;Città;Provincia;Categoria\n"
+             "Anna Neri;06 1;06 2;184;Roma;RM;clienti\n"
+             "Luca Bruni;02 1;;20121;Milano;Lombardia;\n"
+             "Marta Gall\xF2;011 1;;10124;Torino;TO;\n"
+             "Nicol\xC3\xB2 Verdi;;;;;;\n"
+             ";06 5;;;;;\n");
+    QCOMPARE(s.get<QLabel>(u"lblFormato"_s)->text(),
+             u"CSV, separatore punto e virgola, codifica UTF-8 e Windows-1252: 5 contatti."_s);
+    QCOMPARE(s.previewCell(0, u"Avvisi"_s),
+             u"nella nota: Tel. 06 2 \u2013 CAP completato: 184 \u2192 00184"_s);
+    s.importNow();
+    QCOMPARE(s.messages.last().text,
+             u"Importazione completata: 4 schede aggiunte nell'archivio anagrafico.\r\n\r\n"
+             "Recapiti senza un campo proprio, scritti nella nota come \u00ABAltri recapiti\u00BB "
+             "(1 contatto):\r\nriga 2 (Anna Neri): Tel. 06 2\r\n\r\n"
+             "Valori non importati, perché la scheda non può contenerli (1 contatto):\r\n"
+             "riga 3 (Luca Bruni): Provincia \u00ABLombardia\u00BB\r\n\r\n"
+             "CAP a cui sono stati restituiti gli zeri iniziali (1 contatto):\r\n"
+             "riga 2 (Anna Neri): 184 \u2192 00184\r\n\r\n"
+             "Contatti senza nome, non importati (1 contatto):\r\nriga 6 (senza nome)\r\n\r\n"
+             "Righe del file che non erano in UTF-8, lette come Windows-1252: 4.\r\n\r\n"
+             "Colonne del file non importate, come indicato nella tabella: Categoria."_s);
+    const QList<TSchedaAnagrafica> cards = addressBookCards();
+    QCOMPARE(cards[0].text(u"Note"), u"Altri recapiti: Tel. 06 2"_s);
+    QCOMPARE(cards[2].text(u"Nome"), u"Marta Gallò"_s);
+    QCOMPARE(cards[3].text(u"Nome"), u"Nicolò Verdi"_s);
+  }
+
+  // Before anything runs the bar is not there to say "0%"; while a file is
+  // read it shows, with "Annulla", which gives the reading up.
+  void readingShowsProgressAndCanBeGivenUp() {
+    Screen s;
+    auto* bar = s.get<QProgressBar>(u"prgImporta"_s);
+    auto* cancel = s.get<QPushButton>(u"btnAnnulla"_s);
+    QVERIFY(!bar->isVisible());
+    QVERIFY(!cancel->isVisible());
+    QByteArray csv = "Nome;Indirizzo;Note\n";
+    for (int i = 0; i < 200000; ++i)
+      csv += "Contatto " + QByteArray::number(i) + ";Via Roma " + QByteArray::number(i) + ";nota\n";
+    bool sawWork = false;
+    QTimer::singleShot(0, [&] {
+      sawWork = bar->isVisible() && cancel->isVisible() &&
+                !s.get<QPushButton>(u"btnSfoglia"_s)->isEnabled();
+      cancel->click();
+    });
+    s.choose(csv);
+    QVERIFY(sawWork);
+    QVERIFY(s.messages.entries.isEmpty());
+    QCOMPARE(s.get<QLabel>(u"lblFormato"_s)->text(),
+             u"Lettura del file interrotta: non c'è nessun contatto da importare."_s);
+    QCOMPARE(s.mapping()->model()->rowCount(), 0);
+    QVERIFY(!bar->isVisible());
+    QVERIFY(!s.get<QPushButton>(u"btnImporta"_s)->isEnabled());
+  }
+
+  // A screen reader says the words each control shows: the grids their
+  // labels', the grid's list of fields its heading's.
+  void everyControlSaysItsVisibleWords() {
+    Screen s;
+    s.choose(kThreeContacts);
+    for (const auto& [grid, label] : {std::pair{u"grdColonne"_s, u"lblColonne"_s},
+                                      {u"grdAnteprima"_s, u"lblAnteprima"_s}}) {
+      const QString words = s.get<QLabel>(label)->text().remove(u':');
+      QVERIFY2(s.get<QTableView>(grid)->accessibleName().contains(words), qPrintable(grid));
+    }
+    const QModelIndex field = s.mapping()->model()->index(0, 2);
+    s.mapping()->edit(field);
+    auto* editor = qobject_cast<QComboBox*>(s.mapping()->indexWidget(field));
+    QVERIFY(editor);
+    const QString heading = s.mapping()->model()->headerData(2, Qt::Horizontal).toString();
+    QCOMPARE(editor->accessibleName(), heading + u" per la colonna \u00ABNome\u00BB"_s);
+    for (const char* button : {"btnSfoglia", "btnImporta", "btnChiudi", "btnAnnulla"}) {
+      auto* b = s.get<QPushButton>(QString::fromLatin1(button));
+      QVERIFY2(b->accessibleName().isEmpty() || b->accessibleName().contains(b->text()), button);
+    }
+  }
+
+  // From the address book to the cards imported, by keys alone: Tab moves
+  // through the screen and out of each grid, the grid's field opens with F2
+  // and takes a choice with Enter, Enter imports, and the address book then
+  // has the focus where it was.
+  void theImportIsDrivenByKeysAlone() {
+    TestFolder folder;
+    RecordingMessages messages;
+    RecordingFileChooser chooser;
+    QTemporaryDir files;
+    QFile file(files.filePath(u"contatti.csv"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(kThreeContacts);
+    file.close();
+    chooser.answers.append(file.fileName());
+    TfrmAnagrafica workspace;
+    workspace.show();
+    QApplication::setActiveWindow(&workspace);
+    QVERIFY(QTest::qWaitForWindowActive(&workspace));
+    auto* town = workspace.findChild<QLineEdit*>(u"txtLocalita"_s);
+    town->setFocus();
+    QTRY_VERIFY(town->hasFocus());
+
+    auto focused = [] {
+      return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    };
+    auto key = [](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+      QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+    };
+    QStringList forwards;
+    QString afterEditorTab;
+    QString backwards;
+    bool shown = false;
+    whenShown<TfrmImportaContatti>([&](TfrmImportaContatti& screen) {
+      shown = true;
+      QApplication::setActiveWindow(&screen);
+      QTRY_COMPARE(focused(), u"btnSfoglia"_s);
+      key(Qt::Key_Return);
+      QCOMPARE(focused(), u"grdColonne"_s);
+      // The seventh column, "Telefono", goes nowhere.
+      for (int i = 0; i < 6; ++i) key(Qt::Key_Down);
+      key(Qt::Key_F2);
+      QCOMPARE(focused(), u"cmbCampo"_s);
+      key(Qt::Key_Home);
+      key(Qt::Key_Return);
+      QTRY_COMPARE(focused(), u"grdColonne"_s);
+      // Tab from an open field leaves the grid too.
+      key(Qt::Key_F2);
+      QCOMPARE(focused(), u"cmbCampo"_s);
+      key(Qt::Key_Tab);
+      QTRY_COMPARE(focused(), u"grdAnteprima"_s);
+      afterEditorTab = focused();
+      for (int i = 0; i < 6; ++i) {
+        key(Qt::Key_Tab);
+        forwards.append(focused());
+      }
+      key(Qt::Key_Tab, Qt::ShiftModifier);
+      backwards = focused();
+      key(Qt::Key_Return);
+    });
+    QTest::keyClick(town, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    QTRY_VERIFY(shown);
+    QCOMPARE(afterEditorTab, u"grdAnteprima"_s);
+    QCOMPARE(forwards, (QStringList{u"btnImporta"_s, u"btnChiudi"_s, u"txtFile"_s,
+                                    u"btnSfoglia"_s, u"grdColonne"_s, u"grdAnteprima"_s}));
+    QCOMPARE(backwards, u"grdColonne"_s);
+    QCOMPARE(messages.last().text, ImportMessages::done({3, 0, 0, 0}, true) +
+                                       u"\r\n\r\nColonne del file non importate, come "
+                                       "indicato nella tabella: Telefono."_s);
+    const QList<TSchedaAnagrafica> cards = addressBookCards();
+    QCOMPARE(cards.size(), 3);
+    QCOMPARE(cards[0].text(u"Tel"), QString());
+    QTRY_COMPARE(QApplication::activeWindow(), &workspace);
+    QTRY_COMPARE(QApplication::focusWidget(), town);
   }
 
   void theAddressBookOpensTheImport() {

@@ -86,6 +86,81 @@ class VCardReaderTest : public QObject {
     }
   }
 
+  // A card's addresses, named in the order a letter would use them: the
+  // preferred one, else the home one, else the first; each whole under its
+  // own names.
+  void addressesAreRankedAndKeptApart_data() {
+    QTest::addColumn<QString>("addresses");
+    QTest::addColumn<QStringList>("values");
+    QTest::newRow("two home addresses")
+        << u"ADR;TYPE=HOME:;;111 Main St;NY;NY;10001;USA\n"
+           "ADR;TYPE=HOME:;;114 Main St;NY;NY;10002;USA\n"_s
+        << QStringList{u"Indirizzo (casa)=111 Main St"_s, u"Località (casa)=NY"_s,
+                       u"Provincia (casa)=NY"_s, u"CAP (casa)=10001"_s, u"Nazione (casa)=USA"_s,
+                       u"Indirizzo 2 (casa)=114 Main St"_s, u"Località 2 (casa)=NY"_s,
+                       u"Provincia 2 (casa)=NY"_s, u"CAP 2 (casa)=10002"_s,
+                       u"Nazione 2 (casa)=USA"_s};
+    QTest::newRow("no type, other and a custom type: the first")
+        << u"ADR:;;Via Po 1;Torino;;10123;\nADR;TYPE=other:;;Via Po 2;Torino;;10124;\n"
+           "ADR;TYPE=x-ufficio:;;Via Po 3;Torino;;10125;\n"_s
+        << QStringList{u"Indirizzo=Via Po 1"_s,     u"Località=Torino"_s,  u"CAP=10123"_s,
+                       u"Indirizzo 2=Via Po 2"_s,   u"Località 2=Torino"_s, u"CAP 2=10124"_s,
+                       u"Indirizzo 3=Via Po 3"_s,   u"Località 3=Torino"_s, u"CAP 3=10125"_s};
+    QTest::newRow("home before work and before the first")
+        << u"ADR;TYPE=WORK:;;Via Lavoro 1;Milano;MI;20121;\nADR;TYPE=HOME:;;Via Casa 2;Roma;RM;00184;\n"_s
+        << QStringList{u"Indirizzo (casa)=Via Casa 2"_s,     u"Località (casa)=Roma"_s,
+                       u"Provincia (casa)=RM"_s,             u"CAP (casa)=00184"_s,
+                       u"Indirizzo 2 (lavoro)=Via Lavoro 1"_s, u"Località 2 (lavoro)=Milano"_s,
+                       u"Provincia 2 (lavoro)=MI"_s,         u"CAP 2 (lavoro)=20121"_s};
+    QTest::newRow("a preferred home address before a work one (3.0)")
+        << u"ADR;TYPE=WORK:;;Via Lavoro 1;Milano;MI;20121;\n"
+           "ADR;TYPE=HOME,pref:;;Via Casa 2;Roma;RM;00184;\n"_s
+        << QStringList{u"Indirizzo (casa)=Via Casa 2"_s,     u"Località (casa)=Roma"_s,
+                       u"Provincia (casa)=RM"_s,             u"CAP (casa)=00184"_s,
+                       u"Indirizzo 2 (lavoro)=Via Lavoro 1"_s, u"Località 2 (lavoro)=Milano"_s,
+                       u"Provincia 2 (lavoro)=MI"_s,         u"CAP 2 (lavoro)=20121"_s};
+    QTest::newRow("a preferred work address before a home one (4.0)")
+        << u"ADR;TYPE=home:;;Via Casa 2;Roma;RM;00184;\nADR;TYPE=work;PREF=1:;;Via Lavoro 1;Milano;MI;20121;\n"_s
+        << QStringList{u"Indirizzo (lavoro)=Via Lavoro 1"_s, u"Località (lavoro)=Milano"_s,
+                       u"Provincia (lavoro)=MI"_s,           u"CAP (lavoro)=20121"_s,
+                       u"Indirizzo 2 (casa)=Via Casa 2"_s,   u"Località 2 (casa)=Roma"_s,
+                       u"Provincia 2 (casa)=RM"_s,           u"CAP 2 (casa)=00184"_s};
+  }
+  void addressesAreRankedAndKeptApart() {
+    QFETCH(QString, addresses);
+    QFETCH(QStringList, values);
+    const ContactTable table =
+        VCardReader().read(u"BEGIN:VCARD\nVERSION:3.0\nFN:Anna\n"_s + addresses + u"END:VCARD\n"_s);
+    QCOMPARE(lines(table.rows[0]), QStringList{u"Nome completo=Anna"_s} + values);
+  }
+
+  // The details of a card that used to be lost or read wrong.
+  void cardDetails_data() {
+    QTest::addColumn<QString>("properties");
+    QTest::addColumn<QStringList>("values");
+    QTest::newRow("a second name in another language is another value")
+        << u"FN:Mario Rossi\nFN;LANGUAGE=ja:\u30DE\u30EA\u30AA\n"_s
+        << QStringList{u"Nome completo=Mario Rossi"_s, u"Altro nome=\u30DE\u30EA\u30AA"_s};
+    QTest::newRow("gender of 4.0")
+        << u"FN:Anna Neri\nGENDER:F;donna\n"_s
+        << QStringList{u"Nome completo=Anna Neri"_s, u"Sesso=F"_s};
+    QTest::newRow("gender unknown is no value")
+        << u"FN:Anna Neri\nGENDER:U\n"_s << QStringList{u"Nome completo=Anna Neri"_s};
+    QTest::newRow("a UTF-8 quoted-printable value with one byte that is not")
+        << u"FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Niccol=C3=B2 Caff=E8 Citt=C3=A0\n"_s
+        << QStringList{u"Nome completo=Niccolò Caff\uFFFD Città"_s};
+    QTest::newRow("a certified address labelled as such")
+        << u"FN:Ditta\nEMAIL;TYPE=PEC:ditta@legalmail.it\n"_s
+        << QStringList{u"Nome completo=Ditta"_s, u"E-mail (PEC)=ditta@legalmail.it"_s};
+  }
+  void cardDetails() {
+    QFETCH(QString, properties);
+    QFETCH(QStringList, values);
+    const ContactTable table =
+        VCardReader().read(u"BEGIN:VCARD\nVERSION:4.0\n"_s + properties + u"END:VCARD\n"_s);
+    QCOMPARE(lines(table.rows[0]), values);
+  }
+
   void aCardLeftOpenIsReported_data() {
     QTest::addColumn<QString>("vcf");
     QTest::addColumn<int>("card");

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScopeGuard>
 #include <QShowEvent>
@@ -12,15 +13,17 @@
 #include "archive/archiveerror.h"
 #include "attachments/filechooser.h"
 #include "core/programfolder.h"
-#include "core/text.h"
 #include "dialogs/tfrmguida.h"
 #include "export/exportgridmodel.h"
 #include "export/formats/sheetformats.h"
+#include "export/gridsheet.h"
 #include "export/spreadsheetwriter.h"
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
+#include "records/screenkeys.h"
+#include "widgets/busycursor.h"
 #include "widgets/controls.h"
 #include "widgets/gradientwidget.h"
 #include "widgets/helpline.h"
@@ -72,6 +75,34 @@ const ButtonSpec kButtons[] = {
      "Esci da questo ambiente di lavoro."},
 };
 
+// Enter and Space on a focused picture button press it, as on a push
+// button.
+class EnterPresses : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+    static_cast<QAbstractButton*>(watched)->click();
+    return true;
+  }
+};
+
+// A picture button that Tab reaches and that has its key from the table.
+void takesKeys(PictureButton* button) {
+  button->setFocusPolicy(Qt::StrongFocus);
+  button->installEventFilter(new EnterPresses(button));
+  const QKeySequence key(ScreenKeys::keysFor(button->objectName()));
+  if (key.isEmpty()) return;
+  // Esc is the screen's own: it closes it once an open cell editor has
+  // taken the key for itself; a shortcut would take it from the editor.
+  if (key != QKeySequence(Qt::Key_Escape)) button->setShortcut(key);
+  button->showShortcut(key);
+}
+
 }  // namespace
 
 ExportScreen::ExportScreen(const ExportTable& table, QWidget* parent)
@@ -114,13 +145,18 @@ void ExportScreen::buildControls() {
 
   auto* help = new HelpLine(info_, this);
 
+  QWidget* previous = nullptr;
   for (const ButtonSpec& def : kButtons) {
     auto* button = new PictureButton(QString::fromLatin1(def.name),
                                      QString::fromLatin1(def.picture), def.geometry.size(),
                                      QString::fromUtf8(def.purpose), sfondo);
     button->move(def.geometry.topLeft() + inSfondo);
     help->addHint(button, QString::fromUtf8(def.hint));
+    takesKeys(button);
+    if (previous) setTabOrder(previous, button);
+    previous = button;
   }
+  setTabOrder(previous, grid_);
   connect(namedChild<QToolButton>(*this, u"cmdEsporta"_s), &QToolButton::clicked, this,
           guarded(this, &ExportScreen::exportSpreadsheet));
   connect(namedChild<QToolButton>(*this, u"cmdSalvaCome"_s), &QToolButton::clicked, this,
@@ -159,14 +195,12 @@ void ExportScreen::showEvent(QShowEvent* event) {
 void ExportScreen::fillGrid() {
   try {
     model_->fill();
-  } catch (const ArchiveBusy& busy) {
-    // An empty grid would pass for an empty archive, and export as one:
-    // the screen goes.
-    Services::messages().plain(this, busy.userMessage());
+  } catch (const ArchiveError& error) {
+    // A grid that lacks records would pass for the archive, and be saved
+    // and exported as the whole of it: the user is told, and the screen
+    // goes.
+    Services::messages().plain(this, error.userMessage());
     QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
-  } catch (const std::exception&) {
-    // A grid that could not be filled stays as far as it got: the user
-    // still sees, and can export, what was read.
   }
 }
 
@@ -185,6 +219,7 @@ void ExportScreen::writeDocument() {
   QFile file(outputPath());
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
     throw SpreadsheetWriteError(file.errorString().toStdString());
+  const BusyCursor busy;
   SpreadsheetWriter writer(file);
   writer.writeStart(table_.worksheetName, table_.columns);
   const int rows = model_->rowCount();
@@ -211,17 +246,7 @@ void ExportScreen::exportSpreadsheet() {
   }
 }
 
-SheetContent ExportScreen::sheetContent() const {
-  SheetContent sheet{table_.worksheetName, {}, {}, {}};
-  for (int c = 1; c < model_->columnCount(); ++c) sheet.headers.append(model_->header(c));
-  for (const ExportColumn& column : table_.columns) sheet.widths.append(column.exportWidth);
-  for (int row = 0; row < model_->rowCount(); ++row) {
-    QStringList cells = model_->exportedRow(row);
-    for (QString& cell : cells) cell = Text::trimmed(cell);
-    sheet.rows.append(cells);
-  }
-  return sheet;
-}
+SheetContent ExportScreen::sheetContent() const { return gridSheet(*model_, table_); }
 
 void ExportScreen::saveAs() {
   commitPendingEdit();
@@ -235,7 +260,12 @@ void ExportScreen::saveAs() {
   const SheetFormat* format = SheetFormats::forPath(answer.path);
   if (!format) format = &formats.at(qBound(0, answer.filter, int(formats.size()) - 1));
   try {
-    SheetFormats::save(*format, sheetContent(), answer.path);
+    SheetContent sheet = sheetContent();
+    const BusyCursor busy;
+    progress_->start(u"Schede salvate:"_s, sheet.rowCount);
+    const auto done = qScopeGuard([this] { progress_->finish(); });
+    sheet.progress = [this](int written) { progress_->advance(written); };
+    SheetFormats::save(*format, sheet, answer.path);
   } catch (const std::exception&) {
     Services::messages().plain(this, kSaveFailure);
     return;

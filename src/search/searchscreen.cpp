@@ -87,7 +87,10 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
     box->setFont(verdana(12, true));
     box->setAccessibleName(text.chopped(text.endsWith(u':') ? 1 : 0));
     caption->setBuddy(box);
-    new HighlightFrame(ControlName::sibling(u"eff", box->objectName()), box);
+    auto* frame = new HighlightFrame(ControlName::sibling(u"eff", box->objectName()), box);
+    // The frame reaches 4 pixels into the caption above: drawn over it, it
+    // would cut the caption's descenders.
+    frame->stackUnder(caption);
     boxes_ << box;
   }
   // Enter goes round the boxes; the search waits for "Cerca".
@@ -179,12 +182,10 @@ void SearchScreen::openChosenLine() {
                                     [this](const TScheda& record, int position) {
                                       openRecord(record, position);
                                     });
-    } catch (const ArchiveBusy& busy) {
-      // Nothing was read: the screen stays open for another try.
-      Services::messages().plain(this, busy.userMessage());
+    } catch (const ArchiveError& error) {
+      // The screen stays for another try.
+      Services::messages().plain(this, error.userMessage());
       return;
-    } catch (const ArchiveError&) {
-      // The screen closes anyway; what reached the editor stays there.
     }
   }
   accept();

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -36,6 +37,11 @@ const QString kAskOpen =
 const QString kFailure =
     u"Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
     "Accertarsi che il file di Excel non sia già aperto."_s;
+
+const QString kArchiveAccess =
+    u"Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
+    "programma."_s;
 
 QByteArray documentStart(const QByteArray& worksheet) {
   return "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\""
@@ -335,13 +341,20 @@ class ExportScreensTest : public QObject {
     QCOMPARE(f.output(), QByteArray("aperto in Excel"));
   }
 
-  void anUnreadableArchiveLeavesTheGridEmptyWithoutAMessage() {
-    Fixture f;
-    f.add(kRossi);
-    f.folder.makeReadOnly(f.kind.archive.fileName);
+  // A grid that could not be read would pass for the archive, and be
+  // exported as the whole of it: the user is told, and the screen goes.
+  void anUnreadableArchiveIsReportedAndTheScreenCloses_data() { addScreenRows(); }
+  void anUnreadableArchiveIsReportedAndTheScreenCloses() {
+    QFETCH(QString, screen);
+    Fixture f(screen);
+    // A folder where the archive should be: no system lets it be read as one.
+    QVERIFY(QDir(f.folder.path()).mkdir(f.kind.archive.fileName));
     f.show();
-    QCOMPARE(f.grid().rowCount(), 0);
-    QCOMPARE(f.messages.count(), 0);
+    QCOMPARE(f.messages.count(), 1);
+    QCOMPARE(f.messages.last().form, Form::Plain);
+    QCOMPARE(f.messages.last().text, kArchiveAccess);
+    QTRY_VERIFY(!f.screen->isVisible());
+    QVERIFY(!f.folder.exists(f.kind.file));
   }
 
   void pointingShowsWhatAControlDoes_data() {

@@ -97,9 +97,8 @@ void takesKeys(PictureButton* button) {
   button->installEventFilter(new EnterPresses(button));
   const QKeySequence key(ScreenKeys::keysFor(button->objectName()));
   if (key.isEmpty()) return;
-  // Esc is the screen's own: it closes it once an open cell editor has
-  // taken the key for itself; a shortcut would take it from the editor.
-  if (key != QKeySequence(Qt::Key_Escape)) button->setShortcut(key);
+  // A cell being typed into keeps Esc for itself: Qt asks it first.
+  button->setShortcut(key);
   button->showShortcut(key);
 }
 
@@ -145,18 +144,16 @@ void ExportScreen::buildControls() {
 
   auto* help = new HelpLine(info_, this);
 
-  QWidget* previous = nullptr;
   for (const ButtonSpec& def : kButtons) {
     auto* button = new PictureButton(QString::fromLatin1(def.name),
                                      QString::fromLatin1(def.picture), def.geometry.size(),
                                      QString::fromUtf8(def.purpose), sfondo);
     button->move(def.geometry.topLeft() + inSfondo);
     help->addHint(button, QString::fromUtf8(def.hint));
+    // Made after the grid: the grid has the focus first, and Tab goes on
+    // to the buttons in this order.
     takesKeys(button);
-    if (previous) setTabOrder(previous, button);
-    previous = button;
   }
-  setTabOrder(previous, grid_);
   connect(namedChild<QToolButton>(*this, u"cmdEsporta"_s), &QToolButton::clicked, this,
           guarded(this, &ExportScreen::exportSpreadsheet));
   connect(namedChild<QToolButton>(*this, u"cmdSalvaCome"_s), &QToolButton::clicked, this,
@@ -175,6 +172,8 @@ void ExportScreen::buildGrid(QWidget* panel) {
   grid_->setAccessibleName(u"Schede in archivio"_s);
   grid_->setGeometry(8, 80, 821, 409);
   grid_->setAlternatingRowColors(true);
+  // The arrows move between cells; Tab leaves the grid.
+  grid_->setTabKeyNavigation(false);
   grid_->verticalHeader()->hide();
   grid_->verticalHeader()->setMinimumSectionSize(21);
   grid_->verticalHeader()->setDefaultSectionSize(21);

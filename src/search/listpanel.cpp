@@ -112,9 +112,9 @@ ListPanel::ListPanel(const QString& objectName, const QString& summaryTitle, QWi
   connect(btnChiudi, &QPushButton::clicked, this, &ListPanel::closeRequested);
 }
 
-void ListPanel::setLines(const QStringList& lines) { lines_->setLines(lines); }
+void ListPanel::setLines(LineList lines) { lines_->setLines(std::move(lines)); }
 
-const QStringList& ListPanel::lines() const { return lines_->lines(); }
+const LineList& ListPanel::lines() const { return lines_->lines(); }
 
 void ListPanel::clearLines() { lines_->setLines({}); }
 
@@ -154,7 +154,8 @@ void ListPanel::printSummary() {
     progress_->finish();
   });
   // A print failure is left to the program's handling of unexpected errors.
-  printer.print(window(), SummaryReport::pages(summaryTitle_, lines(), QDate::currentDate()),
+  printer.print(window(),
+                SummaryReport::pages(summaryTitle_, lines().toStringList(), QDate::currentDate()),
                 QString::fromLatin1(SummaryReport::kDocumentName));
 }
 

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "records/linelist.h"
 #include "records/listfind.h"
 
 class ListLinesModel;
@@ -23,8 +24,8 @@ class ListPanel : public QWidget {
  public:
   ListPanel(const QString& objectName, const QString& summaryTitle, QWidget* parent);
 
-  void setLines(const QStringList& lines);
-  const QStringList& lines() const;
+  void setLines(LineList lines);
+  const LineList& lines() const;
   void clearLines();
 
   // Forgets the remembered find text and empties the find box.

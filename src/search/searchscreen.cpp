@@ -154,18 +154,18 @@ void SearchScreen::runSearch() {
     filters.append({QString::fromLatin1(kind_.filters[size_t(i)].field), boxes_[i]->text()});
   lblConta_->setText(QString::number(SearchFilter::setCount(filters)));
 
-  QStringList lines;
+  LineList lines;
   try {
-    ArchiveLines::collect(kind_.archive(), kind_.line,
-                          [&](const TScheda& r) { return SearchFilter::selects(r, filters); },
-                          lines);
+    const SearchFilter::Matcher matcher(kind_.archive().layout, filters);
+    ArchiveLines::collect(
+        kind_.archive(), kind_.line, [&](const TScheda& r) { return matcher.selects(r); }, lines);
   } catch (const ArchiveError& error) {
-    panContainer_->setLines(lines);
+    panContainer_->setLines(std::move(lines));
     Services::messages().plain(this, error.userMessage());
     return;
   }
-  panContainer_->setLines(lines);
   lblTrovate_->setText(foundText(lines.size()));
+  panContainer_->setLines(std::move(lines));
 
   panContainer_->show();
   panAvvio_->hide();
@@ -176,7 +176,7 @@ void SearchScreen::runSearch() {
 void SearchScreen::openChosenLine() {
   const int row = panContainer_->chosenRow();
   if (row >= 0) {
-    const QString line = panContainer_->lines().at(row);
+    const QString line = panContainer_->lines().at(row).toString();
     try {
       ArchiveLines::forEachWithLine(kind_.archive(), kind_.line, line,
                                     [this](const TScheda& record, int position) {

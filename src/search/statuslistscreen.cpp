@@ -47,7 +47,7 @@ void StatusListScreen::addFormPrinting(const FormBatch& batch) {
             QList<int> selected;
             for (const QModelIndex& index : list->selectionModel()->selectedRows())
               selected << index.row();
-            BatchPrintScreen screen(batch, panel_->lines(), selected, this);
+            BatchPrintScreen screen(batch, panel_->lines().toStringList(), selected, this);
             screen.exec();
           }));
 }
@@ -60,7 +60,7 @@ void StatusListScreen::showEvent(QShowEvent* event) {
 
 void StatusListScreen::loadLines() {
   panel_->forgetFind();
-  QStringList lines;
+  LineList lines;
   try {
     ArchiveLines::collect(kind_.archive(), kind_.line,
                           [this](const TScheda& r) { return kind_.condition.holdsFor(r); },
@@ -72,14 +72,14 @@ void StatusListScreen::loadLines() {
     QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
     return;
   }
-  panel_->setLines(lines);
+  panel_->setLines(std::move(lines));
   panel_->findBox()->setFocus();
 }
 
 void StatusListScreen::openChosenLine() {
   const int row = panel_->chosenRow();
   if (row >= 0) {
-    const QString line = panel_->lines().at(row);
+    const QString line = panel_->lines().at(row).toString();
     try {
       ArchiveLines::forEachWithLine(kind_.archive(), kind_.line, line,
                                     [this](const TScheda& record, int position) {

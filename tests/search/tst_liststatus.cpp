@@ -119,6 +119,23 @@ class StatusListTest : public QObject {
     QCOMPARE(lineFont(s.get(), 0).pointSize(), 12);
   }
 
+  // The banner is drawn for a white ground: on the blue of the screen its
+  // pale subtitle all but vanished.
+  void theBannerLiesOnWhite() {
+    TestFolder folder;
+    QWidget editor;
+    TfrmInviate s(&editor);
+    s.show();
+    auto* banner = s.findChild<QLabel*>(u"imgLogo"_s);
+    QVERIFY(banner);
+    // As the screen shows it, whatever lies behind the picture included.
+    const QImage shown = s.grab(QRect(banner->mapTo(&s, QPoint()), banner->size())).toImage();
+    int white = 0;
+    for (int y = 0; y < shown.height(); ++y)
+      for (int x = 0; x < shown.width(); ++x) white += shown.pixel(x, y) == qRgb(255, 255, 255);
+    QVERIFY2(white > shown.width() * shown.height() / 2, qPrintable(QString::number(white)));
+  }
+
   void missingArchiveGivesAnEmptyListAndFindSaysSo() {
     TestFolder folder;
     RecordingMessages messages;

@@ -75,8 +75,7 @@ const ButtonSpec kButtons[] = {
      "Esci da questo ambiente di lavoro."},
 };
 
-// Enter and Space on a focused picture button press it, as on a push
-// button.
+// Enter on a focused picture button presses it, as Space does.
 class EnterPresses : public QObject {
  public:
   using QObject::QObject;
@@ -204,8 +203,8 @@ void ExportScreen::fillGrid() {
 }
 
 void ExportScreen::commitPendingEdit() {
-  // The picture buttons never take the focus, so a cell still being typed
-  // into would otherwise keep its new text to itself.
+  // A button's key presses it with the focus still in a cell being typed
+  // into, which would otherwise keep its new text to itself.
   QWidget* focused = QApplication::focusWidget();
   if (focused && focused != grid_ && grid_->isAncestorOf(focused))
     grid_->setFocus();

@@ -4,15 +4,16 @@
 // QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 inside a D-Bus session it measures the
 // screens with the accessibility bridge on.
 //
-//   screen_timing <folder> <records> <list|grid|search|export|print>
+//   screen_timing <folder> <records> <list|grid|search|export|print> [rounds]
 //
 // The folder holds the archive; it is written (every letter not yet sent,
 // one in 10,000 to a rare recipient) when it does not hold `records` yet.
-// Prints one line: what, records, the seconds taken (on the clock and of the
-// program's processor time, which a busy machine disturbs less), peak memory
-// in MB, the same two times of a raw read of the archive in the same run,
-// and whether the bridge was on; for the export also a raw write of as many
-// bytes as the spreadsheet holds.
+// Runs `rounds` rounds (3 unless told), each a raw read of the archive
+// followed by the screen's work, and prints one line: what, records, the
+// fastest seconds taken (on the clock and of the program's processor time),
+// peak memory in MB, the fastest two times of the raw reads, the two
+// ratios, and whether the bridge was on; for the export also a raw write of
+// as many bytes as the spreadsheet holds.
 #include <sys/resource.h>
 #include <time.h>
 
@@ -69,21 +70,19 @@ struct Times {
   QString text() const { return u"%1\t%2"_s.arg(wall, 0, 'f', 3).arg(cpu, 0, 'f', 3); }
 };
 
-// The fastest of five reads (the first one warms the cache).
-Times rawRead(const QString& path) {
-  QByteArray block(1 << 20, '\0');
-  Times best{1e9, 1e9};
-  for (int round = 0; round < 5; ++round) {
-    Stopwatch t;
-    t.start();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read %s", qPrintable(path));
-    while (file.read(block.data(), block.size()) > 0) {
-    }
-    best = {qMin(best.wall, t.wall()), qMin(best.cpu, t.cpu())};
+// The whole file in blocks of a megabyte, as fast as the system gives it.
+Times rawReadOnce(const QString& path) {
+  static QByteArray block(1 << 20, '\0');
+  Stopwatch t;
+  t.start();
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read %s", qPrintable(path));
+  while (file.read(block.data(), block.size()) > 0) {
   }
-  return best;
+  return {t.wall(), t.cpu()};
 }
+
+void rawRead(const QString& path) { rawReadOnce(path); }
 
 // Writing as many bytes as `path` holds, in large blocks, to a file beside it.
 // As the export does, the file replaces one of the same size: the second of
@@ -119,7 +118,7 @@ class ScriptedAnswers : public MessageService {
   void plain(QWidget*, const QString& text) override { said << text; }
   bool confirm(QWidget*, const QString& text) override {
     said << text;
-    return said.size() == 1;
+    return text.startsWith(u"L'esportazione"_s);
   }
   QStringList said;
 };
@@ -154,18 +153,21 @@ QDialog* openModal() { return qobject_cast<QDialog*>(QApplication::activeModalWi
 
 int main(int argc, char** argv) {
   VelindaApplication app(argc, argv);
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: screen_timing <folder> <records> <list|grid|search|export|print>\n");
+  if (argc != 4 && argc != 5) {
+    std::fprintf(stderr,
+                 "usage: screen_timing <folder> <records> <list|grid|search|export|print> "
+                 "[rounds]\n");
     return 2;
   }
   const QString folder = QString::fromLocal8Bit(argv[1]);
   const int records = QString::fromLatin1(argv[2]).toInt();
   const QString what = QString::fromLatin1(argv[3]);
+  const int rounds = argc == 5 ? qMax(1, QString::fromLatin1(argv[4]).toInt()) : 3;
   ProgramFolder::setOverride(folder);
   const QString archive = ProgramFolder::filePath(acceptanceArchive().fileName);
   if (QFileInfo(archive).size() != qint64(records) * acceptanceLayout().size())
     LargeArchive::write(archive, records);
-  const Times raw = rawRead(archive);
+  rawRead(archive);  // the page cache warm for every round alike
 
   TfrmAccettazione workspace;
   workspace.show();
@@ -207,22 +209,32 @@ int main(int argc, char** argv) {
     }
   };
 
+  // Each round reads the archive raw, then opens the screen and does its
+  // work: the two are measured alike, one right after the other, and the
+  // fastest of each is kept, the round the rest of the machine disturbed
+  // least.
   bool bridgeOn = false;
+  Times fastestWork{1e9, 1e9};
+  Times fastestRaw{1e9, 1e9};
   QTimer::singleShot(500, [&] {
     bridgeOn = QAccessible::isActive();
-    clock.start();
-    QTimer::singleShot(0, [&] {
-      // The screen is modal: this runs inside its own event loop.
-      QAbstractItemView* list = view(what == u"search" ? u"lstRecords" : u"lstRecords");
-      QAbstractItemView* grid = view(u"grdRecords");
-      QAbstractItemView* shown = grid ? grid : list;
-      if (what == u"search") {
-        QTimer::singleShot(200, onScreen);
-      } else {
-        whenPaintedAndIdle(shown, onScreen);
-      }
-    });
-    workspace.findChild<QToolButton*>(button)->click();
+    for (int round = 0; round < rounds; ++round) {
+      const Times raw = rawReadOnce(archive);
+      fastestRaw = {qMin(fastestRaw.wall, raw.wall), qMin(fastestRaw.cpu, raw.cpu)};
+      clock.start();
+      QTimer::singleShot(0, [&] {
+        // The screen is modal: this runs inside its own event loop.
+        QAbstractItemView* grid = view(u"grdRecords");
+        QAbstractItemView* shown = grid ? grid : view(u"lstRecords");
+        if (what == u"search") {
+          QTimer::singleShot(200, onScreen);
+        } else {
+          whenPaintedAndIdle(shown, onScreen);
+        }
+      });
+      workspace.findChild<QToolButton*>(button)->click();
+      fastestWork = {qMin(fastestWork.wall, taken.wall), qMin(fastestWork.cpu, taken.cpu)};
+    }
     app.quit();
   });
   app.exec();
@@ -232,8 +244,9 @@ int main(int argc, char** argv) {
   if (what == u"export")
     extra = u"\traw write\t"_s +
             rawWrite(ProgramFolder::filePath(u"Ricevute_Accettazione.xls"_s)).text();
-  std::printf("%s\t%d\t%s\t%.0f\traw read\t%s\t%s%s\n", qPrintable(what), records,
-              qPrintable(taken.text()), peak, qPrintable(raw.text()),
+  std::printf("%s\t%d\t%s\t%.0f\traw read\t%s\tx_raw\t%.2f\t%.2f\t%s%s\n", qPrintable(what),
+              records, qPrintable(fastestWork.text()), peak, qPrintable(fastestRaw.text()),
+              fastestWork.wall / fastestRaw.wall, fastestWork.cpu / fastestRaw.cpu,
               bridgeOn ? "a11y-on" : "a11y-off", qPrintable(extra));
   return 0;
 }

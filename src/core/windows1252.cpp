@@ -97,12 +97,16 @@ namespace Windows1252 {
 
 QString decode(const char* bytes, qsizetype length) {
   QString out(length, Qt::Uninitialized);
-  char16_t* dst = reinterpret_cast<char16_t*>(out.data());
-  for (qsizetype i = widenAscii(bytes, length, dst); i < length; ++i) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
-    dst[i] = (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char16_t(b);
-  }
+  decodeTo(bytes, length, reinterpret_cast<char16_t*>(out.data()));
   return out;
+}
+
+char16_t* decodeTo(const char* bytes, qsizetype length, char16_t* out) {
+  for (qsizetype i = widenAscii(bytes, length, out); i < length; ++i) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    out[i] = (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char16_t(b);
+  }
+  return out + length;
 }
 
 QString decode(const QByteArray& bytes) {

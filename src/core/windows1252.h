@@ -10,6 +10,9 @@ namespace Windows1252 {
 
 QString decode(const QByteArray& bytes);
 QString decode(const char* bytes, qsizetype length);
+// The same, written from `out` on, which has room for `length` characters;
+// returns where they end. For whoever builds one text from many fields.
+char16_t* decodeTo(const char* bytes, qsizetype length, char16_t* out);
 
 // A character the code page cannot hold becomes the same letter without its
 // accent where there is one ("ő" -> "o"), else "?".

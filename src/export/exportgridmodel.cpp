@@ -59,6 +59,7 @@ void ExportGridModel::fill() {
     records_.append(record.bytes().constData());
   }
   archive.Close();
+  records_.squeeze();
 }
 
 QString ExportGridModel::header(int column) const {

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScopeGuard>
 #include <QShowEvent>
@@ -12,15 +13,17 @@
 #include "archive/archiveerror.h"
 #include "attachments/filechooser.h"
 #include "core/programfolder.h"
-#include "core/text.h"
 #include "dialogs/tfrmguida.h"
 #include "export/exportgridmodel.h"
 #include "export/formats/sheetformats.h"
+#include "export/gridsheet.h"
 #include "export/spreadsheetwriter.h"
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
+#include "records/screenkeys.h"
+#include "widgets/busycursor.h"
 #include "widgets/controls.h"
 #include "widgets/gradientwidget.h"
 #include "widgets/helpline.h"
@@ -72,6 +75,32 @@ const ButtonSpec kButtons[] = {
      "Esci da questo ambiente di lavoro."},
 };
 
+// Enter on a focused picture button presses it, as Space does.
+class EnterPresses : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+    static_cast<QAbstractButton*>(watched)->click();
+    return true;
+  }
+};
+
+// A picture button that Tab reaches and that has its key from the table.
+void takesKeys(PictureButton* button) {
+  button->setFocusPolicy(Qt::StrongFocus);
+  button->installEventFilter(new EnterPresses(button));
+  const QKeySequence key(ScreenKeys::keysFor(button->objectName()));
+  if (key.isEmpty()) return;
+  // A cell being typed into keeps Esc for itself: Qt asks it first.
+  button->setShortcut(key);
+  button->showShortcut(key);
+}
+
 }  // namespace
 
 ExportScreen::ExportScreen(const ExportTable& table, QWidget* parent)
@@ -120,6 +149,9 @@ void ExportScreen::buildControls() {
                                      QString::fromUtf8(def.purpose), sfondo);
     button->move(def.geometry.topLeft() + inSfondo);
     help->addHint(button, QString::fromUtf8(def.hint));
+    // Made after the grid: the grid has the focus first, and Tab goes on
+    // to the buttons in this order.
+    takesKeys(button);
   }
   connect(namedChild<QToolButton>(*this, u"cmdEsporta"_s), &QToolButton::clicked, this,
           guarded(this, &ExportScreen::exportSpreadsheet));
@@ -139,6 +171,8 @@ void ExportScreen::buildGrid(QWidget* panel) {
   grid_->setAccessibleName(u"Schede in archivio"_s);
   grid_->setGeometry(8, 80, 821, 409);
   grid_->setAlternatingRowColors(true);
+  // The arrows move between cells; Tab leaves the grid.
+  grid_->setTabKeyNavigation(false);
   grid_->verticalHeader()->hide();
   grid_->verticalHeader()->setMinimumSectionSize(21);
   grid_->verticalHeader()->setDefaultSectionSize(21);
@@ -159,20 +193,18 @@ void ExportScreen::showEvent(QShowEvent* event) {
 void ExportScreen::fillGrid() {
   try {
     model_->fill();
-  } catch (const ArchiveBusy& busy) {
-    // An empty grid would pass for an empty archive, and export as one:
-    // the screen goes.
-    Services::messages().plain(this, busy.userMessage());
+  } catch (const ArchiveError& error) {
+    // A grid that lacks records would pass for the archive, and be saved
+    // and exported as the whole of it: the user is told, and the screen
+    // goes.
+    Services::messages().plain(this, error.userMessage());
     QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
-  } catch (const std::exception&) {
-    // A grid that could not be filled stays as far as it got: the user
-    // still sees, and can export, what was read.
   }
 }
 
 void ExportScreen::commitPendingEdit() {
-  // The picture buttons never take the focus, so a cell still being typed
-  // into would otherwise keep its new text to itself.
+  // A button's key presses it with the focus still in a cell being typed
+  // into, which would otherwise keep its new text to itself.
   QWidget* focused = QApplication::focusWidget();
   if (focused && focused != grid_ && grid_->isAncestorOf(focused))
     grid_->setFocus();
@@ -185,6 +217,7 @@ void ExportScreen::writeDocument() {
   QFile file(outputPath());
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
     throw SpreadsheetWriteError(file.errorString().toStdString());
+  const BusyCursor busy;
   SpreadsheetWriter writer(file);
   writer.writeStart(table_.worksheetName, table_.columns);
   const int rows = model_->rowCount();
@@ -211,17 +244,7 @@ void ExportScreen::exportSpreadsheet() {
   }
 }
 
-SheetContent ExportScreen::sheetContent() const {
-  SheetContent sheet{table_.worksheetName, {}, {}, {}};
-  for (int c = 1; c < model_->columnCount(); ++c) sheet.headers.append(model_->header(c));
-  for (const ExportColumn& column : table_.columns) sheet.widths.append(column.exportWidth);
-  for (int row = 0; row < model_->rowCount(); ++row) {
-    QStringList cells = model_->exportedRow(row);
-    for (QString& cell : cells) cell = Text::trimmed(cell);
-    sheet.rows.append(cells);
-  }
-  return sheet;
-}
+SheetContent ExportScreen::sheetContent() const { return gridSheet(*model_, table_); }
 
 void ExportScreen::saveAs() {
   commitPendingEdit();
@@ -235,7 +258,12 @@ void ExportScreen::saveAs() {
   const SheetFormat* format = SheetFormats::forPath(answer.path);
   if (!format) format = &formats.at(qBound(0, answer.filter, int(formats.size()) - 1));
   try {
-    SheetFormats::save(*format, sheetContent(), answer.path);
+    SheetContent sheet = sheetContent();
+    const BusyCursor busy;
+    progress_->start(u"Schede salvate:"_s, sheet.rowCount);
+    const auto done = qScopeGuard([this] { progress_->finish(); });
+    sheet.progress = [this](int written) { progress_->advance(written); };
+    SheetFormats::save(*format, sheet, answer.path);
   } catch (const std::exception&) {
     Services::messages().plain(this, kSaveFailure);
     return;

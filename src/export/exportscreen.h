@@ -31,9 +31,8 @@ class ExportScreen : public DialogFrame {
   void exportSpreadsheet();
   void saveAs();
 
-  // What "Salva come..." saves: the grid as the user sees it, without the
-  // row numbers — the column headers and every cell's text, edited or not,
-  // trimmed as the spreadsheet file has it.
+  // What "Salva come..." saves (gridSheet): read from the grid while the
+  // file is written, so the screen must outlive it.
   SheetContent sheetContent() const;
 
  protected:

@@ -16,7 +16,10 @@ class PackedFields {
   // `fields` are indexes into `layout`, each kept once.
   PackedFields(const RecordLayout& layout, QList<int> fields);
 
+  // Room for so many records, asked for at once; squeeze() gives back what
+  // they did not take.
   void reserve(int records);
+  void squeeze();
   // Keeps the chosen fields of one record's bytes.
   void append(const char* record);
 
@@ -33,5 +36,6 @@ class PackedFields {
   QList<int> fields_;
   qsizetype mostPerRecord_ = 0;
   QByteArray bytes_;         // per record, per kept field: a length byte, then the text
+  qsizetype used_ = 0;       // how much of bytes_ holds records
   QList<qsizetype> starts_;  // where each record begins in bytes_
 };

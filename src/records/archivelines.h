@@ -6,6 +6,7 @@
 #include "archive/layouts.h"
 #include "records/listlines.h"
 
+class LineList;
 class TScheda;
 
 // Reading an archive for a list, from its first record to its last. Every
@@ -16,7 +17,7 @@ namespace ArchiveLines {
 
 // Appends to `lines` the line of every record that `selects` accepts.
 void collect(const ArchiveDefinition& archive, ListLines::LineKind kind,
-             const std::function<bool(const TScheda&)>& selects, QStringList& lines);
+             const std::function<bool(const TScheda&)>& selects, LineList& lines);
 
 // Calls `found` with every record (and its 1-based number) whose line,
 // trimmed, equals `line`, trimmed, in archive order: whoever fills a screen

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class LineList;
+
 // "Trova" on a list: a new text finds its first line from the top; the same
 // text again (letter case A-Z aside) moves on to the next matching line,
 // past the end and on from the top. The remembered text lives as long as
@@ -16,6 +18,7 @@ class ListFind {
   };
 
   // `chosen` is the line chosen now, -1 for none.
+  Result find(const LineList& lines, int chosen, const QString& typed);
   Result find(const QStringList& lines, int chosen, const QString& typed);
 
   void forget() { remembered_.clear(); }

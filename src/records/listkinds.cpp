@@ -2,17 +2,22 @@
 
 #include "archive/tcampofisso.h"
 #include "archive/tscheda.h"
-#include "core/text.h"
+#include "core/unknownname.h"
 
 using ListLines::LineKind;
 
 bool ListCondition::holdsFor(const TScheda& record) const {
-  const QString text = record.text(QStringView(field));
+  // Tested on the stored bytes, record after record of a whole archive: the
+  // trimmed bytes are the trimmed text, and "No" is ASCII.
+  const RecordLayout& layout = record.layout();
+  const int index = NameLookup::requireIndex(layout.indexOf(field), u"list", field);
+  const QByteArrayView text = TCampoFisso::TrimmedBytes(
+      record.bytes().constData() + layout.offset(index), layout.field(index).capacity);
   switch (test) {
     case Test::ReadsNo:
-      return text == TCampoFisso::kNo;
+      return text == QByteArrayView("No");
     case Test::NotEmpty:
-      return !Text::trimmed(text).isEmpty();
+      return !text.isEmpty();
   }
   return false;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
+class RecordLayout;
 class TScheda;
 
 // The filters of a search screen: each is what the user typed into the box
@@ -27,5 +29,22 @@ bool matches(const QString& typed, const QString& stored);
 bool selects(const TScheda& record, const QList<Filter>& filters);
 
 int setCount(const QList<Filter>& filters);
+
+// The set filters of one search, ready to test record after record as
+// selects() does: each is compared in the code page the records are stored
+// in, without making a text of every field it looks at.
+class Matcher {
+ public:
+  Matcher(const RecordLayout& layout, const QList<Filter>& filters);
+  bool selects(const TScheda& record) const;
+
+ private:
+  struct SetFilter {
+    int field;
+    QByteArray typed;  // in Windows-1252, A-Z folded to small letters
+    bool storable;     // false when the code page cannot hold what was typed
+  };
+  QList<SetFilter> set_;
+};
 
 }  // namespace SearchFilter

@@ -18,9 +18,9 @@ ListLinesModel::ListLinesModel(QObject* parent)
   lineSize_ = QSize(kLineWidth, QFontMetrics(font_).height() + 2);
 }
 
-void ListLinesModel::setLines(const QStringList& lines) {
+void ListLinesModel::setLines(LineList lines) {
   beginResetModel();
-  lines_ = lines;
+  lines_ = std::move(lines);
   endResetModel();
 }
 
@@ -32,7 +32,7 @@ QVariant ListLinesModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= lines_.size()) return {};
   switch (role) {
     case Qt::DisplayRole:
-      return lines_.at(index.row());
+      return lines_.at(index.row()).toString();
     // The lines' own font, not the style's, so that the columns line up.
     case Qt::FontRole:
       return font_;

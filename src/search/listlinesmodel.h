@@ -3,7 +3,8 @@
 #include <QAbstractListModel>
 #include <QFont>
 #include <QSize>
-#include <QStringList>
+
+#include "records/linelist.h"
 
 // The lines of a list screen, one row each, shown in the fixed-pitch font
 // that lines the columns up. Every line has the same size, so a view with
@@ -13,14 +14,14 @@ class ListLinesModel : public QAbstractListModel {
  public:
   explicit ListLinesModel(QObject* parent = nullptr);
 
-  void setLines(const QStringList& lines);
-  const QStringList& lines() const { return lines_; }
+  void setLines(LineList lines);
+  const LineList& lines() const { return lines_; }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
 
  private:
-  QStringList lines_;
+  LineList lines_;
   QFont font_;
   QSize lineSize_;
 };

@@ -2,15 +2,18 @@
 
 #include <QDate>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QShortcut>
 
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
+#include "records/screenkeys.h"
 #include "report/printservice.h"
 #include "report/summaryreport.h"
 #include "search/listlinesmodel.h"
@@ -21,6 +24,7 @@
 #include "widgets/palette.h"
 #include "widgets/picture.h"
 #include "widgets/progressstrip.h"
+#include "widgets/shortcuttip.h"
 
 using namespace Qt::StringLiterals;
 
@@ -38,7 +42,12 @@ ListPanel::ListPanel(const QString& objectName, const QString& summaryTitle, QWi
   setObjectName(objectName);
   resize(833, 529);
 
-  fittedPicture(u"imgLogo"_s, u":/art/logo.svg"_s, {8, 8, 817, 53}, this);
+  // The banner is drawn for a white ground: on the blue its subtitle
+  // would all but vanish.
+  auto* banner = new PanelBox(Palette::kWhite, Palette::kLightSteelBlue, 1, this);
+  banner->setObjectName(u"shpLogo"_s);
+  banner->setGeometry(8, 8, 817, 53);
+  fittedPicture(u"imgLogo"_s, u":/art/logo.svg"_s, {1, 1, 815, 51}, banner);
   textPicture(u"icoIstruzioni"_s,
               {u"Immettere una o più parole consecutive presenti nella scheda in elenco da "
                "cercare e premere il pulsante Trova."_s,
@@ -76,6 +85,8 @@ ListPanel::ListPanel(const QString& objectName, const QString& summaryTitle, QWi
   lstRecords_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   lstRecords_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   lstRecords_->viewport()->installEventFilter(this);
+  lstRecords_->installEventFilter(this);
+  txtTrova_->installEventFilter(this);
 
   auto* hint = Controls::label(
       u"lblRigo03"_s, u"Fare doppio clic su una voce in elenco per richiamare la scheda"_s,
@@ -89,14 +100,21 @@ ListPanel::ListPanel(const QString& objectName, const QString& summaryTitle, QWi
   auto* btnChiudi = button(u"btnChiudi"_s, u"Chiudi"_s, {8, 488, 150, 30}, this);
   auto* btnStampa = button(u"btnStampa"_s, u"Stampa"_s, {675, 488, 150, 30}, this);
 
+  giveShortcut(btnStampa, QKeySequence(ScreenKeys::keysFor(u"btnStampa"_s)));
+  // Only while the focus is on this panel: a search screen's filters keep
+  // their own keys.
+  auto* toFind = new QShortcut(QKeySequence(ScreenKeys::keysFor(u"txtTrova"_s)), this, nullptr,
+                               nullptr, Qt::WidgetWithChildrenShortcut);
+  connect(toFind, &QShortcut::activated, this, [this] { KeyChain::focusBox(txtTrova_); });
+
   connect(btnTrova, &QPushButton::clicked, this, guarded(this, &ListPanel::findText));
   connect(btnStampa, &QPushButton::clicked, this, guarded(this, &ListPanel::printSummary));
   connect(btnChiudi, &QPushButton::clicked, this, &ListPanel::closeRequested);
 }
 
-void ListPanel::setLines(const QStringList& lines) { lines_->setLines(lines); }
+void ListPanel::setLines(LineList lines) { lines_->setLines(std::move(lines)); }
 
-const QStringList& ListPanel::lines() const { return lines_->lines(); }
+const LineList& ListPanel::lines() const { return lines_->lines(); }
 
 void ListPanel::clearLines() { lines_->setLines({}); }
 
@@ -136,8 +154,17 @@ void ListPanel::printSummary() {
     progress_->finish();
   });
   // A print failure is left to the program's handling of unexpected errors.
-  printer.print(window(), SummaryReport::pages(summaryTitle_, lines(), QDate::currentDate()),
+  printer.print(window(),
+                SummaryReport::pages(summaryTitle_, lines().toStringList(), QDate::currentDate()),
                 QString::fromLatin1(SummaryReport::kDocumentName));
+}
+
+void ListPanel::enterList() {
+  lstRecords_->setFocus(Qt::TabFocusReason);
+  if (lines().isEmpty() || chosenRow() >= 0) return;
+  // The user sees which line the arrows move from and Enter opens.
+  const QModelIndex first = lines_->index(0);
+  lstRecords_->selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect);
 }
 
 bool ListPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -145,6 +172,20 @@ bool ListPanel::eventFilter(QObject* watched, QEvent* event) {
   // list does not go on to handle the click itself.
   if (watched == lstRecords_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
     emit lineOpened();
+    return true;
+  }
+  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+  const auto* key = static_cast<QKeyEvent*>(event);
+  const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+  if (watched == txtTrova_ && key->key() == Qt::Key_Down && modifiers == Qt::NoModifier) {
+    enterList();
+    return true;
+  }
+  // Enter on the chosen line, the keypad's too, does what a double click
+  // does; with no line chosen it does nothing.
+  const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+  if (watched == lstRecords_ && enter && modifiers == Qt::NoModifier) {
+    if (chosenRow() >= 0) emit lineOpened();
     return true;
   }
   return QWidget::eventFilter(watched, event);

@@ -87,7 +87,10 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
     box->setFont(verdana(12, true));
     box->setAccessibleName(text.chopped(text.endsWith(u':') ? 1 : 0));
     caption->setBuddy(box);
-    new HighlightFrame(ControlName::sibling(u"eff", box->objectName()), box);
+    auto* frame = new HighlightFrame(ControlName::sibling(u"eff", box->objectName()), box);
+    // The frame reaches 4 pixels into the caption above: drawn over it, it
+    // would cut the caption's descenders.
+    frame->stackUnder(caption);
     boxes_ << box;
   }
   // Enter goes round the boxes; the search waits for "Cerca".
@@ -151,18 +154,18 @@ void SearchScreen::runSearch() {
     filters.append({QString::fromLatin1(kind_.filters[size_t(i)].field), boxes_[i]->text()});
   lblConta_->setText(QString::number(SearchFilter::setCount(filters)));
 
-  QStringList lines;
+  LineList lines;
   try {
-    ArchiveLines::collect(kind_.archive(), kind_.line,
-                          [&](const TScheda& r) { return SearchFilter::selects(r, filters); },
-                          lines);
+    const SearchFilter::Matcher matcher(kind_.archive().layout, filters);
+    ArchiveLines::collect(
+        kind_.archive(), kind_.line, [&](const TScheda& r) { return matcher.selects(r); }, lines);
   } catch (const ArchiveError& error) {
-    panContainer_->setLines(lines);
+    panContainer_->setLines(std::move(lines));
     Services::messages().plain(this, error.userMessage());
     return;
   }
-  panContainer_->setLines(lines);
   lblTrovate_->setText(foundText(lines.size()));
+  panContainer_->setLines(std::move(lines));
 
   panContainer_->show();
   panAvvio_->hide();
@@ -173,18 +176,16 @@ void SearchScreen::runSearch() {
 void SearchScreen::openChosenLine() {
   const int row = panContainer_->chosenRow();
   if (row >= 0) {
-    const QString line = panContainer_->lines().at(row);
+    const QString line = panContainer_->lines().at(row).toString();
     try {
       ArchiveLines::forEachWithLine(kind_.archive(), kind_.line, line,
                                     [this](const TScheda& record, int position) {
                                       openRecord(record, position);
                                     });
-    } catch (const ArchiveBusy& busy) {
-      // Nothing was read: the screen stays open for another try.
-      Services::messages().plain(this, busy.userMessage());
+    } catch (const ArchiveError& error) {
+      // The screen stays for another try.
+      Services::messages().plain(this, error.userMessage());
       return;
-    } catch (const ArchiveError&) {
-      // The screen closes anyway; what reached the editor stays there.
     }
   }
   accept();

@@ -11,6 +11,7 @@
 #include "platform/services.h"
 #include "printjobs/batchprintscreen.h"
 #include "records/archivelines.h"
+#include "records/screenkeys.h"
 #include "search/editorfill.h"
 #include "search/listpanel.h"
 #include "search/screenpieces.h"
@@ -41,12 +42,12 @@ void StatusListScreen::addFormPrinting(const FormBatch& batch) {
   auto* forms = ScreenPieces::button(u"btnStampaModuli"_s, u"Stampa moduli"_s,
                                      {519, 488, 150, 30}, panel_);
   forms->setAccessibleName(u"Stampa i moduli delle schede in elenco"_s);
-  giveShortcut(forms, QKeySequence(Qt::CTRL | Qt::Key_M));
+  giveShortcut(forms, QKeySequence(ScreenKeys::keysFor(forms->objectName())));
   connect(forms, &QPushButton::clicked, this, guarded(this, [this, list, &batch] {
             QList<int> selected;
             for (const QModelIndex& index : list->selectionModel()->selectedRows())
               selected << index.row();
-            BatchPrintScreen screen(batch, panel_->lines(), selected, this);
+            BatchPrintScreen screen(batch, panel_->lines().toStringList(), selected, this);
             screen.exec();
           }));
 }
@@ -59,37 +60,35 @@ void StatusListScreen::showEvent(QShowEvent* event) {
 
 void StatusListScreen::loadLines() {
   panel_->forgetFind();
-  QStringList lines;
+  LineList lines;
   try {
     ArchiveLines::collect(kind_.archive(), kind_.line,
                           [this](const TScheda& r) { return kind_.condition.holdsFor(r); },
                           lines);
-  } catch (const ArchiveBusy& busy) {
-    // An empty list would say that nothing is waiting: the screen goes.
-    Services::messages().plain(this, busy.userMessage());
+  } catch (const ArchiveError& error) {
+    // A list that lacks records would say that they wait for nothing: the
+    // user is told, and the screen goes.
+    Services::messages().plain(this, error.userMessage());
     QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
-  } catch (const ArchiveError&) {
-    // The list shows what was read before the failure, without a word.
+    return;
   }
-  panel_->setLines(lines);
+  panel_->setLines(std::move(lines));
   panel_->findBox()->setFocus();
 }
 
 void StatusListScreen::openChosenLine() {
   const int row = panel_->chosenRow();
   if (row >= 0) {
-    const QString line = panel_->lines().at(row);
+    const QString line = panel_->lines().at(row).toString();
     try {
       ArchiveLines::forEachWithLine(kind_.archive(), kind_.line, line,
                                     [this](const TScheda& record, int position) {
                                       EditorFill::loadRecord(editor_, record, position);
                                     });
-    } catch (const ArchiveBusy& busy) {
-      // Nothing was read: the screen stays open for another try.
-      Services::messages().plain(this, busy.userMessage());
+    } catch (const ArchiveError& error) {
+      // The screen stays for another try.
+      Services::messages().plain(this, error.userMessage());
       return;
-    } catch (const ArchiveError&) {
-      // The screen closes anyway; what reached the editor stays there.
     }
   }
   accept();

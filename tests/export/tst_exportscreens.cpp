@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -13,6 +14,7 @@
 #include "export/tfrmexpaccettazione.h"
 #include "export/tfrmexpanagrafica.h"
 #include "export/tfrmexpricevimento.h"
+#include "support/recordingfilechooser.h"
 #include "support/recordingmessages.h"
 #include "support/recordingshell.h"
 #include "support/stripwatch.h"
@@ -36,6 +38,11 @@ const QString kAskOpen =
 const QString kFailure =
     u"Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
     "Accertarsi che il file di Excel non sia già aperto."_s;
+
+const QString kArchiveAccess =
+    u"Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
+    "programma."_s;
 
 QByteArray documentStart(const QByteArray& worksheet) {
   return "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\""
@@ -335,13 +342,20 @@ class ExportScreensTest : public QObject {
     QCOMPARE(f.output(), QByteArray("aperto in Excel"));
   }
 
-  void anUnreadableArchiveLeavesTheGridEmptyWithoutAMessage() {
-    Fixture f;
-    f.add(kRossi);
-    f.folder.makeReadOnly(f.kind.archive.fileName);
+  // A grid that could not be read would pass for the archive, and be
+  // exported as the whole of it: the user is told, and the screen goes.
+  void anUnreadableArchiveIsReportedAndTheScreenCloses_data() { addScreenRows(); }
+  void anUnreadableArchiveIsReportedAndTheScreenCloses() {
+    QFETCH(QString, screen);
+    Fixture f(screen);
+    // A folder where the archive should be: no system lets it be read as one.
+    QVERIFY(QDir(f.folder.path()).mkdir(f.kind.archive.fileName));
     f.show();
-    QCOMPARE(f.grid().rowCount(), 0);
-    QCOMPARE(f.messages.count(), 0);
+    QCOMPARE(f.messages.count(), 1);
+    QCOMPARE(f.messages.last().form, Form::Plain);
+    QCOMPARE(f.messages.last().text, kArchiveAccess);
+    QTRY_VERIFY(!f.screen->isVisible());
+    QVERIFY(!f.folder.exists(f.kind.file));
   }
 
   void pointingShowsWhatAControlDoes_data() {
@@ -474,6 +488,77 @@ class ExportScreensTest : public QObject {
     QCOMPARE(seen, (QStringList{QString(), QString()}));
     QVERIFY(f.info()->isVisible());
     QVERIFY(f.output().endsWith(kDocumentEnd));
+  }
+
+  // The grid has the focus first; Tab goes round it and the four buttons
+  // (out of the grid, not from cell to cell); each button has its key in its
+  // tooltip, and Enter on it, or its key from anywhere, presses it.
+  void everyButtonIsReachedByTabAndPressedByItsKey_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QKeySequence>("key");
+    QTest::newRow("cmdEsporta") << u"cmdEsporta"_s << QKeySequence(u"Ctrl+E"_s);
+    QTest::newRow("cmdSalvaCome") << u"cmdSalvaCome"_s << QKeySequence(u"Ctrl+Shift+S"_s);
+    QTest::newRow("cmdGuida") << u"cmdGuida"_s << QKeySequence(u"F1"_s);
+    QTest::newRow("cmdEsci") << u"cmdEsci"_s << QKeySequence(u"Esc"_s);
+  }
+  void everyButtonIsReachedByTabAndPressedByItsKey() {
+    QFETCH(QString, button);
+    QFETCH(QKeySequence, key);
+    auto focused = [] {
+      return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    };
+    for (const bool byEnter : {true, false}) {
+      Fixture f;
+      RecordingFileChooser chooser;  // "Salva come" asks for nothing
+      f.messages.answers = {false};  // "Esporta" goes no further
+      f.add(kRossi);
+      f.show();
+      QApplication::setActiveWindow(f.screen.get());
+      QVERIFY(QTest::qWaitForWindowActive(f.screen.get()));
+      QStringList round;
+      for (int tab = 0; tab < 5; ++tab) {
+        round << focused();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      }
+      QCOMPARE(round, (QStringList{u"grdRecords"_s, u"cmdEsporta"_s, u"cmdSalvaCome"_s,
+                                   u"cmdGuida"_s, u"cmdEsci"_s}));
+      QCOMPARE(focused(), u"grdRecords"_s);
+      QVERIFY(f.button(button)->toolTip().endsWith(u" ("_s +
+                                                   key.toString(QKeySequence::NativeText) + u')'));
+
+      // The guide is a modal screen of its own: whatever opens it closes it.
+      bool guideShown = false;
+      QTimer::singleShot(200, [&] {
+        if (auto* guide = qobject_cast<TfrmGuida*>(QApplication::activeModalWidget())) {
+          guideShown = true;
+          guide->close();
+        }
+      });
+      if (byEnter) {
+        while (focused() != button) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      } else {
+        // From the grid, where the user works.
+        f.grid().view()->setFocus();
+        if (button == u"cmdEsci") {
+          // Esc in a cell being typed into only gives the typing up.
+          const int sender = f.column(u"colMittente"_s);
+          f.grid().setCurrentCell(0, sender);
+          f.grid().editItem(f.grid().item(0, sender));
+          QVERIFY(f.grid().view()->findChild<QLineEdit*>());
+          QTest::keySequence(QApplication::focusWidget(), key);
+          QTest::qWait(50);
+          QVERIFY(f.screen->isVisible());
+          QCOMPARE(focused(), u"grdRecords"_s);
+        }
+        QTest::keySequence(QApplication::focusWidget(), key);
+      }
+      if (button == u"cmdEsporta") QTRY_COMPARE(f.messages.count(), 1);
+      if (button == u"cmdEsporta") QCOMPARE(f.messages.last().text, kAskExport);
+      if (button == u"cmdSalvaCome") QTRY_COMPARE(chooser.questions.size(), 1);
+      if (button == u"cmdGuida") QTRY_VERIFY(guideShown);
+      if (button == u"cmdEsci") QTRY_VERIFY(!f.screen->isVisible());
+    }
   }
 
   void exitClosesTheScreen() {

@@ -7,12 +7,13 @@
 
 #include "export/formats/sheetformats.h"
 #include "export/tfrmexpanagrafica.h"
-#include "support/recordingfilechooser.h"
 #include "gridaccess.h"
 #include "sheetreadback.h"
 #include "support/addressbookcards.h"
+#include "support/recordingfilechooser.h"
 #include "support/recordingmessages.h"
 #include "support/recordingshell.h"
+#include "support/stripwatch.h"
 #include "support/testfolder.h"
 
 using namespace Qt::StringLiterals;
@@ -114,9 +115,10 @@ class SaveAsTest : public QObject {
     const FileQuestion& question = s.chooser.questions[0];
     QCOMPARE(question.title, u"Salva come"_s);
     QCOMPARE(question.filters,
-             (QStringList{u"Foglio di calcolo OpenDocument (*.ods)"_s,
-                          u"Cartella di lavoro Excel (*.xlsx)"_s,
-                          u"CSV per Excel, separato da punto e virgola (*.csv)"_s}));
+             (QStringList{u"Foglio di calcolo OpenDocument, mantiene gli zeri iniziali (*.ods)"_s,
+                          u"Cartella di lavoro Excel, mantiene gli zeri iniziali (*.xlsx)"_s,
+                          u"CSV separato da punto e virgola; il CAP e i codici possono perdere gli "
+                          "zeri iniziali (*.csv)"_s}));
     QCOMPARE(question.startPath, s.folder.filePath(u"Anagrafica"_s));
 
     const QList<QStringList> shown = s.shown();
@@ -165,6 +167,63 @@ class SaveAsTest : public QObject {
     s.saveAs(path);
     QVERIFY(QFile::exists(path));
     QVERIFY(s.shell.opened.isEmpty());
+  }
+
+  // The longest name a folder takes: nothing the save adds to it may go
+  // past the limit, and nothing of its own stays beside it.
+  void aNameOfTheLongestLengthIsSaved_data() {
+    QTest::addColumn<QString>("extension");
+    for (const SheetFormat& format : SheetFormats::all())
+      QTest::newRow(qPrintable(format.extension)) << format.extension;
+  }
+  void aNameOfTheLongestLengthIsSaved() {
+    QFETCH(QString, extension);
+    Screen s;
+    // "à" takes two bytes: 255 bytes in all.
+    const QString name =
+        QString(5, u'à') + QString(244 - extension.size(), u'a') + u'.' + extension;
+    QCOMPARE(QFile::encodeName(name).size(), 255);
+    const QString path = s.elsewhere.filePath(name);
+    s.saveAs(path);
+    QCOMPARE(s.messages.last().text, kAskOpenSaved);
+    QCOMPARE(SheetReadBack::any(path), s.shown());
+    QCOMPARE(QDir(s.elsewhere.path())
+                 .entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot),
+             QStringList{name});
+  }
+
+  // A long save shows how many cards are written, under the busy cursor,
+  // and gives the help line back before the question that ends it.
+  void aLongSaveShowsItsProgress() {
+    Screen s;
+    auto* strip = s.screen->findChild<ProgressStrip*>(u"prgEsporta"_s);
+    QVERIFY(strip);
+    strip->setDelay(0);  // as if each card took a long time
+    QStringList cursors;
+    struct CursorWatch : QObject {
+      QStringList* seen;
+      bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+          *seen << (QApplication::overrideCursor() &&
+                            QApplication::overrideCursor()->shape() == Qt::WaitCursor
+                        ? u"busy"_s
+                        : u"normal"_s);
+        return false;
+      }
+    } cursorWatch;
+    cursorWatch.seen = &cursors;
+    strip->installEventFilter(&cursorWatch);
+    StripWatch watch(strip);
+    bool busyAtTheQuestion = true;
+    s.messages.onMessage = [&](const RecordingMessages::Entry&) {
+      busyAtTheQuestion = strip->isVisible() || QApplication::overrideCursor();
+    };
+    s.saveAs(s.elsewhere.filePath(u"a.ods"_s));
+    QVERIFY2(watch.shown.contains(u"Schede salvate: 1 su 2"_s), qPrintable(watch.shown.join(u'|')));
+    QVERIFY(!cursors.isEmpty());
+    QCOMPARE(cursors.count(u"busy"_s), cursors.size());
+    QVERIFY(!busyAtTheQuestion);
+    QCOMPARE(s.messages.last().text, kAskOpenSaved);
   }
 
   // A folder that is not there fails for every user, root included.

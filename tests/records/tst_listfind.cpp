@@ -64,7 +64,7 @@ class ListFindTest : public QObject {
   void emptyListChangesNothing() {
     ListFind find;
     find.find({u"uno"_s}, -1, u"uno"_s);
-    const ListFind::Result result = find.find({}, -1, u"altro"_s);
+    const ListFind::Result result = find.find(QStringList(), -1, u"altro"_s);
     QCOMPARE(result.outcome, Outcome::EmptyList);
     QCOMPARE(find.remembered(), u"uno"_s);
   }

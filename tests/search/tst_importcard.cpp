@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -114,7 +115,9 @@ class ImportCardTest : public QObject {
     QCOMPARE(messages.count(), 0);
   }
 
-  void unreadableAddressBookClosesSilently() {
+  // The address book cannot be read again by the double click: the user is
+  // told, and the screen stays for another try with the receipt as it was.
+  void anUnreadableAddressBookIsReported() {
     TestFolder folder;
     RecordingMessages messages;
     folder.write(addressBookArchive().fileName, card(u"Via Roma"_s).bytes());
@@ -123,11 +126,19 @@ class ImportCardTest : public QObject {
     screen.setTag(u"accettazione_des"_s);
     screen.show();
     click(&screen, u"btnCerca"_s);
-    folder.makeReadOnly(addressBookArchive().fileName);
+    QVERIFY(QFile::remove(folder.filePath(addressBookArchive().fileName)));
+    QVERIFY(QDir(folder.path()).mkdir(addressBookArchive().fileName));
     doubleClickRow(&screen, 0);
-    QVERIFY(!screen.isVisible());
+    QVERIFY(screen.isVisible());
     QCOMPARE(editor.text(u"txtDestinatario"_s), QString());
-    QCOMPARE(messages.count(), 0);
+    QCOMPARE(editor.text(u"txtIndirizzoDes"_s), QString());
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().form, RecordingMessages::Form::Plain);
+    QCOMPARE(messages.last().text,
+             u"Attenzione: il sistema non permette di accedere "
+             "all'archivio.\n\r\n\rAccertarsi di possedere i privilegi "
+             "di scrittura nella cartella di installazione del "
+             "programma."_s);
   }
 
   // The real workspace holds its boxes deeper than a stand-in does.

@@ -160,6 +160,34 @@ class SearchScreenTest : public QObject {
              box(&s.screen, u"txtLocalitaDes"_s)->geometry().adjusted(-4, -4, 4, 4));
   }
 
+  // The frame of a focused box reaches 4 pixels into the caption above it:
+  // the caption's letters stay whole over it, the descender of "p" too.
+  void theFrameLeavesTheCaptionWhole() {
+    TestFolder folder;
+    QWidget editor;
+    TfrmTrovaAnagrafica screen(&editor);
+    screen.show();
+    QApplication::setActiveWindow(&screen);
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    QWidget* panel = screen.findChild<QWidget*>(u"panAvvio"_s);
+    const QRect caption = screen.findChild<QLabel*>(u"lblOccupazione"_s)->geometry();
+    const auto dark = [&] {
+      const QImage image = panel->grab(caption).toImage();
+      QList<QPoint> points;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+          if (qGray(image.pixel(x, y)) < 100) points << QPoint(x, y);
+      return std::pair{image, points};
+    };
+    const auto [plain, letters] = dark();
+    box(&screen, u"txtOccupazione"_s)->setFocus();
+    QVERIFY(shown(&screen, u"effOccupazione"_s));
+    const auto [framed, lettersOverFrame] = dark();
+    QVERIFY(plain != framed);  // the frame does show through the caption
+    QVERIFY(!letters.isEmpty());
+    QCOMPARE(lettersOverFrame, letters);
+  }
+
   // Minimised and restored by the window system, the result keeps its find
   // text and the focus stays where the user left it.
   void restoringTheWindowKeepsTheFindText() {

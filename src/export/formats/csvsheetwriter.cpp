@@ -1,34 +1,30 @@
 #include "export/formats/csvsheetwriter.h"
 
-#include <QFile>
+#include <QIODevice>
 
 #include "export/formats/csvtext.h"
 
 namespace {
 
-QByteArray line(const QStringList& cells, bool keepAsText) {
-  QStringList fields;
-  for (const QString& cell : cells) {
-    const QString text =
-        keepAsText && CsvText::readAsNumber(cell) ? CsvText::textFormula(cell) : cell;
-    fields.append(CsvText::field(text, CsvSheetWriter::kSeparator));
+QByteArray line(const QStringList& cells) {
+  QString text;
+  for (qsizetype c = 0; c < cells.size(); ++c) {
+    if (c > 0) text += CsvSheetWriter::kSeparator;
+    text += CsvText::field(cells[c], CsvSheetWriter::kSeparator);
   }
-  return fields.join(CsvSheetWriter::kSeparator).toUtf8() + "\r\n";
+  return text.toUtf8() + "\r\n";
 }
 
 }  // namespace
 
-void CsvSheetWriter::write(const SheetContent& sheet, const QString& path) const {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-    throw SheetFileError(file.errorString().toStdString());
-  auto put = [&file](const QByteArray& bytes) {
-    if (file.write(bytes) != bytes.size()) throw SheetFileError(file.errorString().toStdString());
+void CsvSheetWriter::write(const SheetContent& sheet, QIODevice& out) const {
+  auto put = [&out](const QByteArray& bytes) {
+    if (out.write(bytes) != bytes.size()) throw SheetFileError(out.errorString().toStdString());
   };
   put("\xEF\xBB\xBF");
-  put(line(sheet.headers, false));
-  for (const QStringList& row : sheet.rows) put(line(row, true));
-  if (!file.flush()) throw SheetFileError(file.errorString().toStdString());
-  file.close();
-  if (file.error() != QFileDevice::NoError) throw SheetFileError(file.errorString().toStdString());
+  put(line(sheet.headers));
+  for (int r = 0; r < sheet.rowCount; ++r) {
+    put(line(sheet.row(r)));
+    if (sheet.progress) sheet.progress(r + 1);
+  }
 }

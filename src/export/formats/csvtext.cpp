@@ -1,10 +1,10 @@
 #include "export/formats/csvtext.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr qsizetype kLongestLiteral = 255;
 
 QString quoted(const QString& text) {
   QString doubled = text;
@@ -17,25 +17,12 @@ QString quoted(const QString& text) {
 namespace CsvText {
 
 QString field(const QString& text, QChar separator) {
-  const bool plain = !text.contains(separator) && !text.contains(u'"') &&
-                     !text.contains(u'\n') && !text.contains(u'\r') &&
+  const auto needsQuotes = [separator](QChar c) {
+    return c == separator || c == u',' || c == u'\t' || c == u'"' || c == u'\n' || c == u'\r';
+  };
+  const bool plain = std::none_of(text.cbegin(), text.cend(), needsQuotes) &&
                      (text.isEmpty() || (!text.front().isSpace() && !text.back().isSpace()));
   return plain ? text : quoted(text);
-}
-
-bool readAsNumber(const QString& text) {
-  if (text.isEmpty()) return false;
-  const QChar first = text.front();
-  return first.isDigit() || QStringView(u"+-=@.,(#%\u20AC$").contains(first);
-}
-
-QString textFormula(const QString& text) {
-  QString formula = u"="_s;
-  for (qsizetype at = 0; at < text.size() || at == 0; at += kLongestLiteral) {
-    if (at > 0) formula += u'&';
-    formula += quoted(text.mid(at, kLongestLiteral));
-  }
-  return formula;
 }
 
 std::optional<QString> fromTextFormula(const QString& field) {

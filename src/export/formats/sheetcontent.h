@@ -3,15 +3,28 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <stdexcept>
 
+class QIODevice;
+
 // A table as it is saved: one sheet with a header row and rows of texts.
-// Every cell is written as text, so codes keep their leading zeros.
+// Every cell is written as text, so codes keep their leading zeros. The rows
+// are asked for one at a time while the file is written, so that a grid of a
+// million rows never sits in memory a second time.
 struct SheetContent {
-  QString name;             // the sheet's name
+  QString name;  // the sheet's name
   QStringList headers;
-  QList<int> widths;        // column widths in screen pixels
-  QList<QStringList> rows;  // one text per column
+  QList<int> widths;  // column widths in screen pixels
+  int rowCount = 0;
+  // The texts of row `row` (0 to rowCount - 1), one per column.
+  std::function<QStringList(int row)> row;
+  // Told how many rows are written, now and then while the file is written.
+  std::function<void(int written)> progress;
+
+  // A sheet whose rows are all at hand already.
+  static SheetContent ofRows(const QString& name, const QStringList& headers,
+                             const QList<int>& widths, const QList<QStringList>& rows);
 };
 
 // The file could not be written; the text says why, for diagnosis only.
@@ -20,10 +33,10 @@ class SheetFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// One file format of a sheet. The writer replaces whatever is at `path`
-// and throws SheetFileError when it cannot.
+// One file format of a sheet. The writer writes the whole file to `out`
+// from its start and throws SheetFileError when it cannot.
 class SheetFileWriter {
  public:
   virtual ~SheetFileWriter() = default;
-  virtual void write(const SheetContent& sheet, const QString& path) const = 0;
+  virtual void write(const SheetContent& sheet, QIODevice& out) const = 0;
 };

@@ -3,8 +3,10 @@
 #include "export/formats/sheetcontent.h"
 
 // An Office Open XML workbook (.xlsx), written by libxlsxwriter: one sheet,
-// a bold header row, every cell a string in a text-formatted column.
+// a bold header row, every cell a string in a text-formatted column, kept
+// in the sheet itself (not in a table of shared strings) so that memory
+// stays the same whatever the number of rows.
 class XlsxSheetWriter : public SheetFileWriter {
  public:
-  void write(const SheetContent& sheet, const QString& path) const override;
+  void write(const SheetContent& sheet, QIODevice& out) const override;
 };

@@ -1,0 +1,33 @@
+#include "records/screenkeys.h"
+
+namespace ScreenKeys {
+
+namespace {
+
+// Where the workspaces give a chord a meaning, these screens give it the
+// same one or none: Ctrl+F finds, Ctrl+P prints, Ctrl+E exports, F1 helps.
+constexpr Shortcut kShortcuts[] = {
+    {"Ctrl+F", "Porta il cursore nella casella di ricerca dell'elenco", "txtTrova"},
+    {"Return",
+     "Richiama la scheda della riga scelta nell'elenco, come il doppio clic (anche Invio "
+     "del tastierino)",
+     "lstRecords"},
+    {"Ctrl+P", "Stampa il riepilogo dell'elenco", "btnStampa"},
+    {"Ctrl+M", "Stampa i moduli delle schede in elenco, o di quelle scelte", "btnStampaModuli"},
+    {"Ctrl+E", "Esporta l'archivio in un file di Microsoft Excel", "cmdEsporta"},
+    {"Ctrl+Shift+S", "Salva l'archivio come foglio OpenDocument, Excel o CSV", "cmdSalvaCome"},
+    {"F1", "Guida della schermata", "cmdGuida"},
+    {"Esc", "Chiude la schermata", "cmdEsci"},
+};
+
+}  // namespace
+
+std::span<const Shortcut> all() { return kShortcuts; }
+
+QString keysFor(const QString& control) {
+  for (const Shortcut& s : kShortcuts)
+    if (control == QLatin1String(s.control)) return QString::fromLatin1(s.keys);
+  return {};
+}
+
+}  // namespace ScreenKeys

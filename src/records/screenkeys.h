@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <span>
+
+// The keyboard shortcuts of the list, search, import and export screens,
+// kept once: the screens bind them to their controls and show them in the
+// tooltips, and the guide can list them. (The workspaces keep theirs in a
+// table of their own, beside the workspaces.)
+namespace ScreenKeys {
+
+struct Shortcut {
+  const char* keys;     // as QKeySequence's portable text reads it: "Ctrl+P"
+  const char* action;   // what they do, as the guide says it
+  const char* control;  // the control they press, or put the focus in
+};
+
+std::span<const Shortcut> all();
+
+// The keys of the control, in portable text; empty for a control without.
+QString keysFor(const QString& control);
+
+}  // namespace ScreenKeys

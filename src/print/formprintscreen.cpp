@@ -231,6 +231,8 @@ void FormPrintScreen::print() {
     const Page page = preparedPage();
     printed = PrintServices::printer().print(this, {page}, setup_.caption().trimmed()) ==
               PrintOutcome::Printed;
+  } catch (const PaperNotSupported& error) {
+    Services::messages().show(this, MessageKind::Warning, error.message());
   } catch (const std::exception&) {
     Services::messages().show(this, MessageKind::Warning, kPrintFailure);
   }

@@ -30,12 +30,11 @@ const QString kPrintFailure =
     u"Attenzione: la stampa del foglio di prova non è andata a buon fine."_s + u"\n\r\n\r"_s +
     u"Si consiglia di controllare le impostazioni della stampante."_s;
 
-constexpr int kLargestShift = 99;
-
 QSpinBox* shiftBox(const char* name, int value, const QString& accessible, QWidget* parent) {
   auto* box = new QSpinBox(parent);
   box->setObjectName(QString::fromLatin1(name));
-  box->setRange(-kLargestShift, kLargestShift);
+  // The same range as the print screens' offsets.
+  box->setRange(-kLargestOffsetMm, kLargestOffsetMm);
   box->setValue(value);
   box->setAlignment(Qt::AlignCenter);
   box->setAccessibleName(accessible);
@@ -99,6 +98,8 @@ int CalibrationScreen::left() const { return right_->value(); }
 void CalibrationScreen::printSheet() {
   try {
     PrintServices::printer().print(this, {sheet_}, u"Foglio di prova - "_s + formName_);
+  } catch (const PaperNotSupported& error) {
+    Services::messages().show(this, MessageKind::Warning, error.message());
   } catch (const std::exception&) {
     Services::messages().show(this, MessageKind::Warning, kPrintFailure);
   }

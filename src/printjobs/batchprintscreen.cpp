@@ -79,9 +79,8 @@ void BatchPrintScreen::buildControls() {
                          u"Solo le schede selezionate nell'elenco (%1)"_s.arg(selected_.size()),
                          which, this);
   onlySelected_->setEnabled(!selected_.isEmpty());
-  // Several lines selected say which ones the user means; one may only be
-  // the line "Trova" last chose.
-  (selected_.size() > 1 ? onlySelected_ : all)->setChecked(true);
+  // Lines the user selected say which forms are meant.
+  (selected_.isEmpty() ? all : onlySelected_)->setChecked(true);
   page->addWidget(all);
   page->addWidget(onlySelected_);
 
@@ -146,6 +145,8 @@ void BatchPrintScreen::print() {
     if (PrintServices::printer().print(this, *pages, QString::fromUtf8(batch_.documentName)) ==
         PrintOutcome::Printed)
       accept();
+  } catch (const PaperNotSupported& error) {
+    Services::messages().show(this, MessageKind::Warning, error.message());
   } catch (const std::exception&) {
     Services::messages().show(this, MessageKind::Warning, kPrintFailure);
   }

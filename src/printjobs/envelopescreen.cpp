@@ -47,6 +47,17 @@ EnvelopeScreen::EnvelopeScreen(EnvelopeFrom from, QWidget* source, QWidget* pare
   chooseSize(EnvelopeLayout::size(PrintSettings::read(
       QString::fromLatin1(EnvelopeLayout::kFormatSection),
       QString::fromLatin1(EnvelopeLayout::kFormatKey))));
+  // Connected only now, so that showing the stored size stores nothing. A
+  // size ticked in any way (a click, the keyboard, an assistive tool) shows
+  // its own offsets.
+  const auto all = EnvelopeLayout::sizes();
+  for (qsizetype i = 0; i < sizeChoices_.size(); ++i) {
+    QRadioButton* choice = sizeChoices_[i];
+    const EnvelopeSize& size = all[i];
+    connect(choice, &QRadioButton::toggled, this, guarded(this, [this, choice, &size] {
+              if (choice->isChecked()) sizeChosen(size);
+            }));
+  }
 }
 
 void EnvelopeScreen::buildControls() {
@@ -64,8 +75,6 @@ void EnvelopeScreen::buildControls() {
     group->addButton(choice);
     sizes->addWidget(choice);
     sizeChoices_ << choice;
-    connect(choice, &QRadioButton::clicked, this,
-            guarded(this, [this, &size] { sizeChosen(size); }));
   }
   sizes->addStretch();
 
@@ -149,6 +158,8 @@ void EnvelopeScreen::print() {
       accept();
     else
       reject();
+  } catch (const PaperNotSupported& error) {
+    Services::messages().show(this, MessageKind::Warning, error.message());
   } catch (const std::exception&) {
     // The screen stays open, to try again or to change the settings.
     Services::messages().show(this, MessageKind::Warning, kPrintFailure);

@@ -7,6 +7,8 @@
 #include "report/printservice.h"
 #include "widgets/palette.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct DeviceScale {
@@ -146,25 +148,39 @@ void applyPageLayout(QPagedPaintDevice& device, const Page& page) {
   device.setPageLayout(layoutFor(page));
 }
 
-void renderPages(QPagedPaintDevice& device, const std::vector<Page>& pages,
-                 const PageProgress& progress) {
-  if (pages.empty()) return;
-  const int count = int(pages.size());
+void renderPages(QPagedPaintDevice& device, PageSource& pages, const PageProgress& progress,
+                 const SheetSetter& setSheet) {
+  const int count = pages.count();
+  if (count == 0) return;
+  const SheetSetter ready = setSheet ? setSheet : [](QPagedPaintDevice& d, const Page& page) {
+    applyPageLayout(d, page);
+  };
   if (progress) progress(0, count);
-  applyPageLayout(device, pages.front());
+  Page page = pages.page(0);
+  ready(device, page);
   QPainter painter;
   if (!painter.begin(&device))
-    throw PrintError("the printer cannot start painting");
-  for (size_t i = 0; i < pages.size(); ++i) {
+    throw PrintError(u"Attenzione: la stampante scelta non ha accettato la stampa."_s);
+  for (int i = 0; i < count; ++i) {
     if (i > 0) {
-      applyPageLayout(device, pages[i]);
+      page = pages.page(i);
+      ready(device, page);
       if (!device.newPage()) {
         painter.end();
-        throw PrintError("the printer cannot start a new page");
+        throw PrintError(u"Attenzione: la stampante ha interrotto la stampa dopo %1 pagine su %2."_s
+                             .arg(i)
+                             .arg(count));
       }
     }
-    paintPage(painter, pages[i]);
-    if (progress) progress(int(i) + 1, count);
+    paintPage(painter, page);
+    if (progress) progress(i + 1, count);
   }
-  if (!painter.end()) throw PrintError("the printer cannot finish the document");
+  if (!painter.end())
+    throw PrintError(u"Attenzione: la stampante non ha potuto completare la stampa."_s);
+}
+
+void renderPages(QPagedPaintDevice& device, const std::vector<Page>& pages,
+                 const PageProgress& progress) {
+  PageList list(pages);
+  renderPages(device, list, progress);
 }

@@ -249,6 +249,42 @@ class CalibrationTest : public QObject {
     QVERIFY(screen->isVisible());
   }
 
+  // The sheet takes every offset the print screens take, up to the length
+  // of the paper either way, and hands it back unchanged.
+  void takesTheWholeRangeOfThePrintScreens_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("typed");
+    QTest::newRow("150 kept, 250 typed") << u"150"_s << 250;
+    QTest::newRow("-297 kept, 297 typed") << u"-297"_s << 297;
+    QTest::newRow("-120 kept, -297 typed") << u"-120"_s << -297;
+  }
+  void takesTheWholeRangeOfThePrintScreens() {
+    QFETCH(QString, stored);
+    QFETCH(int, typed);
+    TestFolder folder;
+    folder.write(u"Impostazioni.ini"_s, "[Margini Ricevuta Accettazione]\r\nSuperiore=" +
+                                            stored.toLatin1() + "\r\nSinistro=" +
+                                            stored.toLatin1() + "\r\n");
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    TfrmStampaAccettazione screen(source.get());
+    screen.show();
+    QList<int> shown;
+    whenShown<CalibrationScreen>([&](CalibrationScreen& calibration) {
+      auto* down = calibration.findChild<QSpinBox*>(u"txtBasso"_s);
+      auto* right = calibration.findChild<QSpinBox*>(u"txtDestra"_s);
+      shown << down->value() << right->value();
+      down->setValue(typed);
+      press(calibration, "btnApplica");
+    });
+    press(screen, "btnFoglioProva");
+    QCOMPARE(shown, QList<int>({stored.toInt(), stored.toInt()}));
+    QCOMPARE(offset(screen, "txtTop"), QString::number(typed));
+    QCOMPARE(offset(screen, "txtLeft"), stored);
+    const QByteArray ini = folder.read(u"Impostazioni.ini"_s);
+    QVERIFY(ini.contains("Superiore=" + QByteArray::number(typed) + "\r\n"));
+    QVERIFY(ini.contains("Sinistro=" + stored.toLatin1() + "\r\n"));
+  }
+
   void cancelChangesNothing() {
     TestFolder folder;
     auto source = sourceScreen(AcceptanceLayout::boxes());

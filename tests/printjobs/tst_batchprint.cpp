@@ -295,6 +295,30 @@ class BatchPrintTest : public QObject {
     QVERIFY(screen.isVisible());
   }
 
+  void selectedLinesAreTheDefaultChoice_data() {
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<QString>("checked");
+    QTest::addColumn<int>("forms");
+    QTest::newRow("none") << QList<int>() << u"optTutte"_s << 3;
+    QTest::newRow("one") << QList<int>{1} << u"optSelezionate"_s << 1;
+    QTest::newRow("two") << QList<int>{0, 2} << u"optSelezionate"_s << 2;
+  }
+  void selectedLinesAreTheDefaultChoice() {
+    QFETCH(QList<int>, selected);
+    QFETCH(QString, checked);
+    QFETCH(int, forms);
+    TestFolder folder;
+    fill(folder);
+    PdfPrintService printer;
+    BatchPrintScreen screen(*FormBatches::forList(unsentList()),
+                            linesOf(kLetters, unsentList()), selected);
+    screen.show();
+    QVERIFY(screen.findChild<QRadioButton*>(checked)->isChecked());
+    press(screen, "btnStampa");
+    QCOMPARE(printer.jobs.size(), size_t(1));
+    QCOMPARE(int(printer.jobs.front().size()), forms);
+  }
+
   // --- from the lists, on paper --------------------------------------------
 
   void selectedLettersPrintFromTheList() {

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -229,6 +230,53 @@ class EnvelopeTest : public QObject {
     QVERIFY(again.findChild<QRadioButton*>(u"optC5"_s)->isChecked());
     QCOMPARE(again.findChild<QLineEdit*>(u"txtTop"_s)->text(), u"-2"_s);
     QCOMPARE(messages.count(), 0);
+  }
+
+  // A size ticked without a click (an assistive tool's toggle, the arrow
+  // keys) shows and prints with that size's own offsets, and is remembered.
+  void aSizeTickedWithoutAClickShowsItsOwnOffsets_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("assistive tool") << u"toggle action"_s;
+    QTest::newRow("program") << u"setChecked"_s;
+  }
+  void aSizeTickedWithoutAClickShowsItsOwnOffsets() {
+    QFETCH(QString, how);
+    TestFolder folder;
+    folder.write(u"Impostazioni.ini"_s,
+                 "[Margini Busta DL]\r\nSuperiore=1\r\nSinistro=2\r\n\r\n"
+                 "[Margini Busta C4]\r\nSuperiore=7\r\nSinistro=-3\r\n");
+    RecordingMessages messages;
+    auto source = acceptanceScreen();
+    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+    screen.show();
+    QCOMPARE(screen.findChild<QLineEdit*>(u"txtTop"_s)->text(), u"1"_s);
+    auto* c4 = screen.findChild<QRadioButton*>(u"optC4"_s);
+    if (how == u"toggle action"_s) {
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(c4);
+      QVERIFY(accessible && accessible->actionInterface());
+      QVERIFY(accessible->actionInterface()->actionNames().contains(
+          QAccessibleActionInterface::toggleAction()));
+      accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    } else {
+      c4->setChecked(true);
+    }
+    QVERIFY(c4->isChecked());
+    QCOMPARE(QString::fromLatin1(screen.chosenSize().name), u"C4"_s);
+    QCOMPARE(screen.findChild<QLineEdit*>(u"txtTop"_s)->text(), u"7"_s);
+    QCOMPARE(screen.findChild<QLineEdit*>(u"txtLeft"_s)->text(), u"-3"_s);
+    const Page page = screen.preparedPage();
+    QCOMPARE(page.topMargin().toMm(), 7.0);
+    QCOMPARE(page.leftMargin().toMm(), -3.0);
+    QVERIFY(folder.read(u"Impostazioni.ini"_s).contains("[Stampa Busta]\r\nFormato=C4\r\n"));
+    QCOMPARE(messages.count(), 0);
+  }
+
+  void openingTheScreenStoresNothing() {
+    TestFolder folder;
+    auto source = acceptanceScreen();
+    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+    screen.show();
+    QVERIFY(!folder.exists(u"Impostazioni.ini"_s));
   }
 
   void noRecipientPrintsNothing() {

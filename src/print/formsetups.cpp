@@ -19,7 +19,7 @@ const FormPrintSetup& recipientSide() {
   static const FormPrintSetup setup{u"Avviso di Ricevimento (Destinatario)"_s,
                                     u"Margini Avviso Ricevimento Destinatario"_s,
                                     u"Stampa Avviso Ricevimento Destinatario"_s,
-                                    ReturnReceiptLayouts::recipientSide()};
+                                    ReturnReceiptLayouts::recipientSide(), true};
   return setup;
 }
 
@@ -27,7 +27,7 @@ const FormPrintSetup& senderSide() {
   static const FormPrintSetup setup{u"Avviso di Ricevimento (Mittente)"_s,
                                     u"Margini Avviso Ricevimento Mittente"_s,
                                     u"Stampa Avviso Ricevimento Mittente"_s,
-                                    ReturnReceiptLayouts::senderSide()};
+                                    ReturnReceiptLayouts::senderSide(), true};
   return setup;
 }
 

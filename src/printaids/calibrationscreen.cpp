@@ -10,6 +10,7 @@
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "report/printservice.h"
+#include "printaids/keyboardorder.h"
 #include "widgets/dialogbutton.h"
 
 using namespace Qt::StringLiterals;
@@ -55,8 +56,7 @@ CalibrationScreen::CalibrationScreen(Page sheet, const QString& formName, int to
   steps->setFixedWidth(520);
 
   auto* print = dialogButton("btnStampaFoglio", u"Stampa il foglio di prova..."_s,
-                             u"Stampa il foglio di prova su carta bianca"_s, this,
-                             QKeySequence::Print);
+                             u"Stampa il foglio di prova su carta bianca"_s, this);
   connect(print, &QPushButton::clicked, this, guarded(this, &CalibrationScreen::printSheet));
 
   down_ = shiftBox("txtBasso", top, u"Millimetri di cui le caselle del modulo sono più in "
@@ -89,6 +89,8 @@ CalibrationScreen::CalibrationScreen(Page sheet, const QString& formName, int to
   column()->addWidget(print, 0, Qt::AlignLeft);
   column()->addLayout(grid);
   addButtonRow({cancel, apply});
+  // The sheet is printed first; the user then types what it shows.
+  KeyboardOrder::apply(this, print, down_);
 }
 
 int CalibrationScreen::top() const { return down_->value(); }

@@ -4,6 +4,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include "report/paperfont.h"
 #include "report/printservice.h"
 #include "widgets/palette.h"
 
@@ -23,15 +24,7 @@ struct DeviceScale {
   double width(Length w) const { return w.toDots(dpiX); }
 };
 
-QFont fontFor(const FontSpec& def) {
-  QFont font(def.family);
-  font.setPointSizeF(def.points);
-  font.setBold(def.bold);
-  // Hinting would move glyphs to whole device pixels; the forms need the
-  // positions the font was designed with.
-  font.setHintingPreference(QFont::PreferNoHinting);
-  return font;
-}
+QFont fontFor(const FontSpec& def) { return PaperFont::of(def); }
 
 int alignmentFlags(HAlign h, VAlign v) {
   int flags = 0;

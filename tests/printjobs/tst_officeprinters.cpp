@@ -280,9 +280,11 @@ class OfficePrintersTest : public QObject {
     QTest::addColumn<QString>("size");
     QTest::addColumn<double>("width");
     QTest::addColumn<double>("height");
-    QTest::newRow("DL") << u"DL"_s << 220.0 << 110.0;
-    QTest::newRow("C5") << u"C5"_s << 229.0 << 162.0;
-    QTest::newRow("C4") << u"C4"_s << 324.0 << 229.0;
+    QTest::addColumn<bool>("longAddress");
+    QTest::newRow("DL") << u"DL"_s << 220.0 << 110.0 << false;
+    QTest::newRow("C5") << u"C5"_s << 229.0 << 162.0 << false;
+    QTest::newRow("C4") << u"C4"_s << 324.0 << 229.0 << false;
+    QTest::newRow("DL, a long address") << u"DL"_s << 220.0 << 110.0 << true;
   }
   void envelopesComeOutOnTheirOwnSizes() {
     REQUIRE_SPOOLER();
@@ -290,10 +292,17 @@ class OfficePrintersTest : public QObject {
     QFETCH(QString, size);
     QFETCH(double, width);
     QFETCH(double, height);
+    QFETCH(bool, longAddress);
     TestFolder folder;
     folder.write(u"Impostazioni.ini"_s, "[Stampa Busta]\r\nFormato=" + size.toLatin1() + "\r\n");
     RecordingMessages messages;
     auto source = acceptanceBlocks();
+    if (longAddress) {
+      setText(*source, "txtIndirizzoDes",
+              u"Via dei Santissimi Apostoli e Martiri della Resistenza"_s);
+      setText(*source, "txtNumDes", u"1234/B int. 5"_s);
+      setText(*source, "txtLocalitaDes", u"San Giovanni in Persiceto di Sotto (BO)"_s);
+    }
     EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
     screen.show();
     const Page page = screen.preparedPage();
@@ -304,6 +313,8 @@ class OfficePrintersTest : public QObject {
     QCOMPARE(printed.size(), 1);
     QCOMPARE(page.paperWidth().toMm(), width);
     QCOMPARE(page.paperHeight().toMm(), height);
+    if (longAddress)  // on more lines than typed, none of them cut
+      QVERIFY(page.text(u"txtDestinatario"_s).count(u'\n') > 2);
     compareWithThePdfPrint(printed.first(), page, out_.path());
   }
 

@@ -139,8 +139,7 @@ QString FormLayout::caption(const QString& boxName) {
     const QString known = QString::fromLatin1(entry.stem);
     if (stem == known) return QString::fromUtf8(entry.text);
     const QString number = stem.mid(known.size());
-    if (entry.each && stem.startsWith(known) && number.size() == 2 &&
-        number.toInt() > 0)
+    if (entry.each && stem.startsWith(known) && number.size() == 2 && number.toInt() > 0)
       return QString::fromUtf8(entry.text) + u", "_s + QString::fromLatin1(entry.each) + u' ' +
              QString::number(number.toInt());
   }

@@ -220,8 +220,8 @@ void FormPrintScreen::calibrate() {
   const CalibrationSheet::FormTexts texts{setup_.formName, &FormLayout::caption,
                                           setup_.smallerThanPaper};
   CalibrationScreen screen(CalibrationSheet::page(form, texts), setup_.formName,
-                           wholeMillimetres(offsets_->top()),
-                           wholeMillimetres(offsets_->left()), this);
+                           wholeMillimetres(offsets_->top()), wholeMillimetres(offsets_->left()),
+                           this);
   if (screen.exec() != QDialog::Accepted) return;
   const QString top = QString::number(screen.top());
   const QString left = QString::number(screen.left());

@@ -9,8 +9,8 @@
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
-#include "report/printservice.h"
 #include "printaids/keyboardorder.h"
+#include "report/printservice.h"
 #include "widgets/dialogbutton.h"
 
 using namespace Qt::StringLiterals;

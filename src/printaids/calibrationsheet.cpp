@@ -116,8 +116,8 @@ void addMark(Page& sheet, const TextBox& box, const QString& caption) {
   addCrosshair(sheet, at.right(), at.bottom());
   // The box's caption above it, clear of the crosshair's arms.
   sheet.add(text(u"mark "_s + box.name,
-                 {at.left + Length::mm(1), at.top - kLabelHeight - Length::mm(0.4),
-                  Length::mm(60), kLabelHeight},
+                 {at.left + Length::mm(1), at.top - kLabelHeight - Length::mm(0.4), Length::mm(60),
+                  kLabelHeight},
                  6, HAlign::Left, VAlign::Top, caption));
 }
 

@@ -3,16 +3,16 @@
 #include <QAction>
 #include <QGraphicsView>
 #include <QGuiApplication>
-#include <QLocale>
-#include <QScreen>
-#include <QStyle>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -57,7 +57,9 @@ const ToolAction kPages[] = {
 
 PagePreview::PagePreview(std::vector<Page> pages, const QString& title, PaintOptions options,
                          QWidget* parent, int totalPages)
-    : QDialog(parent), pages_(std::move(pages)), options_(options),
+    : QDialog(parent),
+      pages_(std::move(pages)),
+      options_(options),
       printer_(QPrinter::HighResolution) {
   setObjectName(u"PagePreview"_s);
   setWindowTitle(u" Anteprima di stampa - "_s + title);
@@ -110,7 +112,8 @@ void PagePreview::fitTheScreen() {
   // 1366 x 768 too), the title bar included.
   constexpr QSize kWanted(900, 940);
   constexpr int kTitleBar = 40;
-  const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+  const QScreen* screen =
+      parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
   if (!screen) {
     resize(kWanted);
     return;
@@ -156,10 +159,10 @@ QToolBar* PagePreview::buildToolbar(int totalPages) {
   }
   if (totalPages > int(pages_.size())) {
     const QLocale italian(QLocale::Italian);
-    auto* first = new QLabel(u"Sono mostrate le prime %1 pagine delle %2 da stampare."_s.arg(
-                                 italian.toString(qulonglong(pages_.size())),
-                                 italian.toString(totalPages)),
-                             bar);
+    auto* first =
+        new QLabel(u"Sono mostrate le prime %1 pagine delle %2 da stampare."_s.arg(
+                       italian.toString(qulonglong(pages_.size())), italian.toString(totalPages)),
+                   bar);
     first->setObjectName(u"lblPrimePagine"_s);
     bar->addWidget(first);
   }

@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QLocale>
-#include <QScopeGuard>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 #include "archive/archiveerror.h"
@@ -116,7 +116,8 @@ void BatchPrintScreen::buildControls() {
   progress_ = new ProgressStrip(u"prgStampa"_s, note, note->font(), Palette::kDarkCyan,
                                 Palette::kSteelBlue);
 
-  QPushButton* print = addPrintButtons(u"i moduli"_s, [this] { preview(); }, [this] { this->print(); });
+  QPushButton* print = addPrintButtons(
+      u"i moduli"_s, [this] { preview(); }, [this] { this->print(); });
   KeyboardOrder::apply(this, print, onlySelected_->isChecked() ? onlySelected_ : all);
 }
 
@@ -165,9 +166,10 @@ void BatchPrintScreen::print() {
   const int count = pages->count();
   if (count > kAskAbove &&
       !Services::messages().confirm(
-          this, u"Attenzione: si stanno per stampare %1 moduli. La stampa può richiedere molto "
-                "tempo e molta carta."_s.arg(QLocale(QLocale::Italian).toString(count)) +
-                    u"\r\n\r\n"_s + u"Procedere con la stampa?"_s))
+          this,
+          u"Attenzione: si stanno per stampare %1 moduli. La stampa può richiedere molto "
+          "tempo e molta carta."_s.arg(QLocale(QLocale::Italian).toString(count)) +
+              u"\r\n\r\n"_s + u"Procedere con la stampa?"_s))
     return;
 
   PrintService& printer = PrintServices::printer();

@@ -70,9 +70,7 @@ QString settingsSection(const EnvelopeSize& size) {
   return u"Stampa Busta "_s + QString::fromLatin1(size.name);
 }
 
-QString wordFor(WindowSide side) {
-  return side == WindowSide::Left ? u"Sinistra"_s : u"Destra"_s;
-}
+QString wordFor(WindowSide side) { return side == WindowSide::Left ? u"Sinistra"_s : u"Destra"_s; }
 
 WindowSide sideFromWord(const QString& word) {
   return word.trimmed() == u"Sinistra"_s ? WindowSide::Left : WindowSide::Right;

@@ -11,20 +11,20 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "archive/archiveerror.h"
+#include "archive/layouts.h"
+#include "archive/tarchivio.h"
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "print/offsetcontrols.h"
 #include "print/offsettext.h"
 #include "print/printsettings.h"
-#include "archive/archiveerror.h"
-#include "archive/layouts.h"
-#include "archive/tarchivio.h"
 #include "printaids/keyboardorder.h"
-#include "printjobs/sendercardchooser.h"
-#include "widgets/dialogbutton.h"
 #include "printaids/pagepreview.h"
+#include "printjobs/sendercardchooser.h"
 #include "report/printservice.h"
+#include "widgets/dialogbutton.h"
 
 using namespace Qt::StringLiterals;
 
@@ -44,13 +44,13 @@ const QString kNoRecipient =
 
 const QString kRecipientTooLong =
     u"Attenzione: l'indirizzo del destinatario non entra nella finestra della busta, neppure "
-    "a caratteri più piccoli. Non è stato stampato nulla."_s + u"\r\n\r\n"_s +
-    u"Abbreviare l'indirizzo (per esempio \"V.\" per \"Via\") e riprovare."_s;
+    "a caratteri più piccoli. Non è stato stampato nulla."_s +
+    u"\r\n\r\n"_s + u"Abbreviare l'indirizzo (per esempio \"V.\" per \"Via\") e riprovare."_s;
 
 const QString kSenderTooLong =
     u"Attenzione: l'indirizzo del mittente non entra nello spazio in alto a sinistra della "
-    "busta, neppure a caratteri più piccoli. Non è stato stampato nulla."_s + u"\r\n\r\n"_s +
-    u"Abbreviare l'indirizzo, oppure stampare la busta senza mittente."_s;
+    "busta, neppure a caratteri più piccoli. Non è stato stampato nulla."_s +
+    u"\r\n\r\n"_s + u"Abbreviare l'indirizzo, oppure stampare la busta senza mittente."_s;
 
 // Under [Stampa Busta]: the address-book card printed as the sender.
 constexpr char kSenderCardKey[] = "Mittente";
@@ -88,10 +88,9 @@ EnvelopeScreen::EnvelopeScreen(EnvelopeFrom from, QWidget* source, QWidget* pare
             }));
   }
   connect(windowLeft_, &QRadioButton::toggled, this, guarded(this, [this] {
-            PrintSettings::writeOrTell(
-                this, {{EnvelopeLayout::settingsSection(chosenSize()),
-                        QString::fromLatin1(EnvelopeLayout::kWindowKey),
-                        EnvelopeLayout::wordFor(windowSide())}});
+            PrintSettings::writeOrTell(this, {{EnvelopeLayout::settingsSection(chosenSize()),
+                                               QString::fromLatin1(EnvelopeLayout::kWindowKey),
+                                               EnvelopeLayout::wordFor(windowSide())}});
           }));
 }
 
@@ -139,9 +138,9 @@ void EnvelopeScreen::buildControls() {
     senderCardLabel_ = new QLabel(kNoSenderCard, this);
     senderCardLabel_->setObjectName(u"lblSchedaMittente"_s);
     senderCardLabel_->setWordWrap(true);
-    auto* choose = dialogButton("btnScegliMittente", u"Scegli il mittente..."_s,
-                                u"Sceglie la scheda della rubrica da stampare come mittente"_s,
-                                this);
+    auto* choose =
+        dialogButton("btnScegliMittente", u"Scegli il mittente..."_s,
+                     u"Sceglie la scheda della rubrica da stampare come mittente"_s, this);
     connect(choose, &QPushButton::clicked, this, guarded(this, &EnvelopeScreen::chooseSenderCard));
     senderCard = new QHBoxLayout;
     senderCard->addWidget(senderCardLabel_, 1);
@@ -161,7 +160,8 @@ void EnvelopeScreen::buildControls() {
   column()->addWidget(sender_);
   if (senderCard) column()->addLayout(senderCard);
   column()->addLayout(grid);
-  print_ = addPrintButtons(u"la busta"_s, [this] { preview(); }, [this] { print(); });
+  print_ = addPrintButtons(
+      u"la busta"_s, [this] { preview(); }, [this] { print(); });
 }
 
 const EnvelopeSize& EnvelopeScreen::chosenSize() const {
@@ -192,9 +192,9 @@ void EnvelopeScreen::chooseSenderCard() {
   SenderCardChooser chooser(senderCard_, this);
   if (chooser.exec() != QDialog::Accepted) return;
   senderCard_ = chooser.chosen();
-  PrintSettings::writeOrTell(this, {{QString::fromLatin1(EnvelopeLayout::kFormatSection),
-                                     QString::fromLatin1(kSenderCardKey),
-                                     QString::number(senderCard_)}});
+  PrintSettings::writeOrTell(this,
+                             {{QString::fromLatin1(EnvelopeLayout::kFormatSection),
+                               QString::fromLatin1(kSenderCardKey), QString::number(senderCard_)}});
   showSenderCard();
 }
 

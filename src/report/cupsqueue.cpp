@@ -34,13 +34,11 @@ QString quoted(const QString& queue) { return u'"' + queue + u'"'; }
 // or scale the forms on the paper.
 bool ownOption(const QString& name) {
   static const QStringList own{
-      u"media"_s,     u"PageSize"_s,         u"PageRegion"_s,
-      u"orientation-requested"_s, u"landscape"_s, u"copies"_s,
-      u"page-ranges"_s, u"print-scaling"_s,  u"fit-to-page"_s,
-      u"number-up"_s, u"number-up-layout"_s, u"scaling"_s,
-      u"sides"_s,     u"Duplex"_s,           u"collate"_s,
-      u"multiple-document-handling"_s,       u"page-set"_s,
-      u"outputorder"_s, u"mirror"_s,         u"position"_s};
+      u"media"_s,       u"PageSize"_s,    u"PageRegion"_s,       u"orientation-requested"_s,
+      u"landscape"_s,   u"copies"_s,      u"page-ranges"_s,      u"print-scaling"_s,
+      u"fit-to-page"_s, u"number-up"_s,   u"number-up-layout"_s, u"scaling"_s,
+      u"sides"_s,       u"Duplex"_s,      u"collate"_s,          u"multiple-document-handling"_s,
+      u"page-set"_s,    u"outputorder"_s, u"mirror"_s,           u"position"_s};
   return own.contains(name);
 }
 
@@ -124,7 +122,8 @@ class OnePaper : public PageSource {
   Page page(int index) override {
     Page page = pages_.page(index);
     if (page.paper().width != paper_.width || page.paper().height != paper_.height)
-      throw PrintError(u"Attenzione: le pagine di questa stampa non hanno tutte lo stesso formato."_s);
+      throw PrintError(
+          u"Attenzione: le pagine di questa stampa non hanno tutte lo stesso formato."_s);
     return page;
   }
 
@@ -137,8 +136,9 @@ int hundredths(Length length) { return qRound(length.toMm() * 100); }
 
 void checkReady(const Destination& destination, const QString& queue) {
   if (destination.option("printer-is-accepting-jobs") == u"false"_s)
-    fail(u"Attenzione: la stampante %1 non accetta stampe in questo momento. "
-         "Non è stato stampato nulla."_s.arg(quoted(queue)));
+    fail(
+        u"Attenzione: la stampante %1 non accetta stampe in questo momento. "
+        "Non è stato stampato nulla."_s.arg(quoted(queue)));
   if (destination.option("printer-state").toInt() == IPP_PSTATE_STOPPED)
     fail(u"Attenzione: la stampante %1 è ferma. Non è stato stampato nulla."_s.arg(quoted(queue)));
 }
@@ -201,8 +201,8 @@ bool exists(const QString& queue) {
   return dest != nullptr;
 }
 
-void print(const QString& queue, PageSource& pages, const QString& title,
-           const JobChoices& choices, const PageProgress& progress) {
+void print(const QString& queue, PageSource& pages, const QString& title, const JobChoices& choices,
+           const PageProgress& progress) {
   if (pages.count() == 0) return;
   const Destination destination(queue);
   if (!destination.dest || !destination.info)
@@ -237,27 +237,28 @@ void print(const QString& queue, PageSource& pages, const QString& title,
   // A connection of its own to the spooler: the document is streamed on it
   // while a failed job is cancelled on the shared one.
   Connection connection;
-  connection.http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(),
-                                 1, 30000, nullptr);
+  connection.http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                 30000, nullptr);
   if (!connection.http)
     fail(u"Attenzione: la stampante %1 non è raggiungibile. Non è stato stampato nulla."_s.arg(
         quoted(queue)));
 
   const QByteArray name = title.toUtf8();
   int job = 0;
-  if (cupsCreateDestJob(connection.http, destination.dest, destination.info, &job,
-                        name.constData(), options.count, options.list) != IPP_STATUS_OK ||
+  if (cupsCreateDestJob(connection.http, destination.dest, destination.info, &job, name.constData(),
+                        options.count, options.list) != IPP_STATUS_OK ||
       job <= 0) {
     if (cupsLastError() == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS)
-      fail(u"Attenzione: la stampante %1 non accetta stampe in questo momento. "
-           "Non è stato stampato nulla."_s.arg(quoted(queue)));
+      fail(
+          u"Attenzione: la stampante %1 non accetta stampe in questo momento. "
+          "Non è stato stampato nulla."_s.arg(quoted(queue)));
     fail(u"Attenzione: la stampante %1 ha rifiutato la stampa. Non è stato stampato nulla."_s.arg(
         quoted(queue)));
   }
 
   const QString cut =
-      u"Attenzione: la stampa non è arrivata intera alla stampante %1 ed è stata annullata."_s
-          .arg(quoted(queue));
+      u"Attenzione: la stampa non è arrivata intera alla stampante %1 ed è stata annullata."_s.arg(
+          quoted(queue));
   if (cupsStartDestDocument(connection.http, destination.dest, destination.info, job,
                             name.constData(), CUPS_FORMAT_PDF, 0, nullptr,
                             1) != HTTP_STATUS_CONTINUE) {

@@ -33,7 +33,7 @@ struct JobChoices {
 // first page's size (every page of a job shares it), each page in its own
 // orientation, unscaled, positions from the paper's corner. Returns once the
 // spooler holds the whole job and has not failed it within a moment.
-void print(const QString& queue, PageSource& pages, const QString& title,
-           const JobChoices& choices, const PageProgress& progress = {});
+void print(const QString& queue, PageSource& pages, const QString& title, const JobChoices& choices,
+           const PageProgress& progress = {});
 
 }  // namespace CupsQueue

@@ -35,8 +35,8 @@ CupsQueue::JobChoices choicesOf(QPrinter& printer) {
   CupsQueue::JobChoices choices;
   choices.copies = printer.supportsMultipleCopies() ? qMax(1, printer.copyCount()) : 1;
   choices.collate = printer.collateCopies();
-  choices.twoSided = printer.duplex() == QPrinter::DuplexLongSide ||
-                     printer.duplex() == QPrinter::DuplexShortSide;
+  choices.twoSided =
+      printer.duplex() == QPrinter::DuplexLongSide || printer.duplex() == QPrinter::DuplexShortSide;
   choices.shortEdge = printer.duplex() == QPrinter::DuplexShortSide;
   if (QPrintEngine* engine = printer.printEngine())
     choices.options = engine->property(kCupsOptions).toStringList();
@@ -87,8 +87,7 @@ void DialogPrintService::output(QPrinter& printer, PageSource& pages,
   // Qt hands a CUPS queue its job without asking how it went.
   if (printer.outputFormat() == QPrinter::NativeFormat &&
       CupsQueue::exists(printer.printerName())) {
-    CupsQueue::print(printer.printerName(), pages, printer.docName(), choicesOf(printer),
-                     progress);
+    CupsQueue::print(printer.printerName(), pages, printer.docName(), choicesOf(printer), progress);
     return;
   }
 #endif

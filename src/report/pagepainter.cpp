@@ -160,9 +160,9 @@ void renderPages(QPagedPaintDevice& device, PageSource& pages, const PageProgres
       ready(device, page);
       if (!device.newPage()) {
         painter.end();
-        throw PrintError(u"Attenzione: la stampante ha interrotto la stampa dopo %1 pagine su %2."_s
-                             .arg(i)
-                             .arg(count));
+        throw PrintError(
+            u"Attenzione: la stampante ha interrotto la stampa dopo %1 pagine su %2."_s.arg(i).arg(
+                count));
       }
     }
     paintPage(painter, page);

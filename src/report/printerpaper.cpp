@@ -14,8 +14,7 @@ namespace {
 constexpr double kSamePaperMm = 1.0;
 
 bool samePaper(QSizeF a, QSizeF b) {
-  return qAbs(a.width() - b.width()) < kSamePaperMm &&
-         qAbs(a.height() - b.height()) < kSamePaperMm;
+  return qAbs(a.width() - b.width()) < kSamePaperMm && qAbs(a.height() - b.height()) < kSamePaperMm;
 }
 
 QString printerName(const QPrinter& printer) {

@@ -45,8 +45,7 @@ class PrintService {
   // Throws PrintError on failure; Cancelled when the user closed the dialog.
   // The pages are asked for as they print.
   virtual PrintOutcome print(QWidget* parent, PageSource& pages, const QString& documentName) = 0;
-  PrintOutcome print(QWidget* parent, const std::vector<Page>& pages,
-                     const QString& documentName) {
+  PrintOutcome print(QWidget* parent, const std::vector<Page>& pages, const QString& documentName) {
     PageList list(pages);
     return print(parent, list, documentName);
   }

@@ -262,9 +262,9 @@ class CalibrationTest : public QObject {
     QFETCH(QString, stored);
     QFETCH(int, typed);
     TestFolder folder;
-    folder.write(u"Impostazioni.ini"_s, "[Margini Ricevuta Accettazione]\r\nSuperiore=" +
-                                            stored.toLatin1() + "\r\nSinistro=" +
-                                            stored.toLatin1() + "\r\n");
+    folder.write(u"Impostazioni.ini"_s,
+                 "[Margini Ricevuta Accettazione]\r\nSuperiore=" + stored.toLatin1() +
+                     "\r\nSinistro=" + stored.toLatin1() + "\r\n");
     auto source = sourceScreen(AcceptanceLayout::boxes());
     TfrmStampaAccettazione screen(source.get());
     screen.show();
@@ -291,15 +291,15 @@ class CalibrationTest : public QObject {
     QTest::addColumn<bool>("returnReceipt");
     QTest::addColumn<QStringList>("marks");  // box=caption
     QTest::addColumn<bool>("corner");
-    QTest::newRow("acceptance")
-        << false
-        << QStringList{u"txtDestinatario=Destinatario"_s, u"txtNumDes=N. civico destinatario"_s,
-                       u"txtCC=C/C postale"_s, u"txtAvviso=Avviso di ricevimento"_s}
-        << false;
+    QTest::newRow("acceptance") << false
+                                << QStringList{u"txtDestinatario=Destinatario"_s,
+                                               u"txtNumDes=N. civico destinatario"_s,
+                                               u"txtCC=C/C postale"_s,
+                                               u"txtAvviso=Avviso di ricevimento"_s}
+                                << false;
     QTest::newRow("return receipt, recipient side")
         << true
-        << QStringList{u"txtRaccomandata=Raccomandata"_s,
-                       u"txtUfficio=Dall'ufficio di"_s,
+        << QStringList{u"txtRaccomandata=Raccomandata"_s, u"txtUfficio=Dall'ufficio di"_s,
                        u"txtCapDes01=CAP destinatario, cifra 1"_s}
         << true;
   }

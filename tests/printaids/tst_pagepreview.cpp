@@ -228,9 +228,12 @@ class PagePreviewTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&preview));
     const QRect free = preview.screen()->availableGeometry();
     QVERIFY2(free.contains(preview.geometry().adjusted(0, -30, 0, 0)),
-             qPrintable(u"%1,%2 %3x%4 on %5x%6"_s.arg(preview.x()).arg(preview.y())
-                            .arg(preview.width()).arg(preview.height())
-                            .arg(free.width()).arg(free.height())));
+             qPrintable(u"%1,%2 %3x%4 on %5x%6"_s.arg(preview.x())
+                            .arg(preview.y())
+                            .arg(preview.width())
+                            .arg(preview.height())
+                            .arg(free.width())
+                            .arg(free.height())));
     for (const char* name : {"btnStampa", "btnChiudi"}) {
       auto* button = preview.findChild<QPushButton*>(QString::fromLatin1(name));
       const QRect on = QRect(button->mapTo(&preview, QPoint(0, 0)), button->size());
@@ -247,8 +250,10 @@ class PagePreviewTest : public QObject {
     for (QGraphicsView* view : views)
       QCOMPARE(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Name),
                u"Pagine dell'anteprima di stampa"_s);
-    QVERIFY(preview.findChild<QPushButton*>(u"btnChiudi"_s)->accessibleName().contains(u"Chiudi"_s));
-    QVERIFY(preview.findChild<QPushButton*>(u"btnStampa"_s)->accessibleName().contains(u"Stampa"_s));
+    QVERIFY(
+        preview.findChild<QPushButton*>(u"btnChiudi"_s)->accessibleName().contains(u"Chiudi"_s));
+    QVERIFY(
+        preview.findChild<QPushButton*>(u"btnStampa"_s)->accessibleName().contains(u"Stampa"_s));
   }
 
   // A long batch previews its first pages and says so.
@@ -257,7 +262,8 @@ class PagePreviewTest : public QObject {
     auto* note = preview.findChild<QLabel*>(u"lblPrimePagine"_s);
     QVERIFY(note);
     QCOMPARE(note->text(), u"Sono mostrate le prime 2 pagine delle 100.000 da stampare."_s);
-    QVERIFY(!PagePreview({Page()}, u"Prova"_s, {}, nullptr, 1).findChild<QLabel*>(u"lblPrimePagine"_s));
+    QVERIFY(
+        !PagePreview({Page()}, u"Prova"_s, {}, nullptr, 1).findChild<QLabel*>(u"lblPrimePagine"_s));
   }
 
   void pagesTurnedTheOtherWayAreShownTurned() {

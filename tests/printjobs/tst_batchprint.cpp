@@ -321,7 +321,8 @@ class BatchPrintTest : public QObject {
           FormBatches::pages(batch, FormBatches::records(batch, lines, chosen), order);
       FormPages asTheyPrint(batch, FormBatches::positions(batch, lines, chosen), order);
       QCOMPARE(asTheyPrint.count(), int(all.size()));
-      for (int i = 0; i < asTheyPrint.count(); ++i) comparePages(asTheyPrint.page(i), all[size_t(i)]);
+      for (int i = 0; i < asTheyPrint.count(); ++i)
+        comparePages(asTheyPrint.page(i), all[size_t(i)]);
     }
   }
 
@@ -346,8 +347,7 @@ class BatchPrintTest : public QObject {
     RecordingMessages messages;
     messages.answers = {answer};
     PdfPrintService printer;
-    BatchPrintScreen screen(*FormBatches::forList(unsentList()), linesOf(unsent, unsentList()),
-                            {});
+    BatchPrintScreen screen(*FormBatches::forList(unsentList()), linesOf(unsent, unsentList()), {});
     screen.show();
     press(screen, "btnStampa");
     QCOMPARE(messages.count(), questions);
@@ -374,8 +374,8 @@ class BatchPrintTest : public QObject {
     TestFolder folder;
     fill(folder);
     PdfPrintService printer;
-    BatchPrintScreen screen(*FormBatches::forList(unsentList()),
-                            linesOf(kLetters, unsentList()), selected);
+    BatchPrintScreen screen(*FormBatches::forList(unsentList()), linesOf(kLetters, unsentList()),
+                            selected);
     screen.show();
     QVERIFY(screen.findChild<QRadioButton*>(checked)->isChecked());
     press(screen, "btnStampa");

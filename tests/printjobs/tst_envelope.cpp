@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "archive/layouts.h"
+#include "archive/tscheda.h"
 #include "editors/tfrmaccettazione.h"
 #include "editors/tfrmanagrafica.h"
 #include "editors/workspacefixture.h"
@@ -16,8 +18,6 @@
 #include "printjobs/envelopelayout.h"
 #include "printjobs/envelopescreen.h"
 #include "printjobs/sendercardchooser.h"
-#include "archive/layouts.h"
-#include "archive/tscheda.h"
 #include "support/pdfprintservice.h"
 #include "support/pdfreadback.h"
 #include "support/poppler.h"
@@ -359,7 +359,8 @@ class EnvelopeTest : public QObject {
       screen.findChild<QRadioButton*>(u"optC5"_s)->setChecked(true);
       QVERIFY(screen.findChild<QRadioButton*>(u"optFinestraDestra"_s)->isChecked());
     }
-    QVERIFY(folder.read(u"Impostazioni.ini"_s).contains("[Stampa Busta DL]\r\nFinestra=Sinistra\r\n"));
+    QVERIFY(
+        folder.read(u"Impostazioni.ini"_s).contains("[Stampa Busta DL]\r\nFinestra=Sinistra\r\n"));
     folder.write(u"Impostazioni.ini"_s, "[Stampa Busta DL]\r\nFinestra=Sinistra\r\n");
     EnvelopeScreen again(EnvelopeFrom::AcceptanceReceipt, source.get());
     QVERIFY(again.findChild<QRadioButton*>(u"optFinestraSinistra"_s)->isChecked());
@@ -401,7 +402,8 @@ class EnvelopeTest : public QObject {
       });
       press(screen, "btnScegliMittente");
       QVERIFY(screen.findChild<QCheckBox*>(u"chkMittente"_s)->isChecked());
-      QCOMPARE(screen.preparedPage().text(u"txtMittente"_s), u"Studio Neri\nCorso Italia\nMilano"_s);
+      QCOMPARE(screen.preparedPage().text(u"txtMittente"_s),
+               u"Studio Neri\nCorso Italia\nMilano"_s);
     }
     EnvelopeScreen again(EnvelopeFrom::AddressBook, source.get());
     QCOMPARE(again.findChild<QLabel*>(u"lblSchedaMittente"_s)->text(),

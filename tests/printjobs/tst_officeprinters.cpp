@@ -2,10 +2,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
-#include <QtMath>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtMath>
 
 #include "print/sourcescreen.h"
 #include "print/tfrmstamparicevimentodes.h"
@@ -31,10 +31,10 @@ using namespace Qt::StringLiterals;
 namespace {
 using Form = RecordingMessages::Form;
 
-const QString kOffice = u"ufficio"_s;       // margin-limited, the default
-const QString kRefusing = u"rifiuta"_s;     // refuses every job
-const QString kStopped = u"ferma"_s;        // stopped: jobs wait for ever
-const QString kOnlyA4 = u"solo_a4"_s;       // no envelopes
+const QString kOffice = u"ufficio"_s;    // margin-limited, the default
+const QString kRefusing = u"rifiuta"_s;  // refuses every job
+const QString kStopped = u"ferma"_s;     // stopped: jobs wait for ever
+const QString kOnlyA4 = u"solo_a4"_s;    // no envelopes
 
 constexpr double kTolerance = 0.1;  // mm
 
@@ -84,13 +84,13 @@ std::unique_ptr<QWidget> returnReceipt() {
 }
 
 std::unique_ptr<QWidget> acceptanceBlocks() {
-  auto screen = sourceScreenFor(
-      {u"{txtDestinatario}{txtIndirizzoDes}{txtNumDes}{txtLocalitaDes}"_s,
-       u"{txtCapDes01}{txtCapDes02}{txtCapDes03}{txtCapDes04}{txtCapDes05}"_s,
-       u"{txtProvDes01}{txtProvDes02}"_s,
-       u"{txtMittente}{txtIndirizzoMit}{txtNumMit}{txtLocalitaMit}"_s,
-       u"{txtCapMit01}{txtCapMit02}{txtCapMit03}{txtCapMit04}{txtCapMit05}"_s,
-       u"{txtProvMit01}{txtProvMit02}"_s});
+  auto screen =
+      sourceScreenFor({u"{txtDestinatario}{txtIndirizzoDes}{txtNumDes}{txtLocalitaDes}"_s,
+                       u"{txtCapDes01}{txtCapDes02}{txtCapDes03}{txtCapDes04}{txtCapDes05}"_s,
+                       u"{txtProvDes01}{txtProvDes02}"_s,
+                       u"{txtMittente}{txtIndirizzoMit}{txtNumMit}{txtLocalitaMit}"_s,
+                       u"{txtCapMit01}{txtCapMit02}{txtCapMit03}{txtCapMit04}{txtCapMit05}"_s,
+                       u"{txtProvMit01}{txtProvMit02}"_s});
   setText(*screen, "txtDestinatario", u"Verdi Luca"_s);
   setText(*screen, "txtIndirizzoDes", u"Corso Italia"_s);
   setText(*screen, "txtNumDes", u"5"_s);
@@ -105,9 +105,8 @@ constexpr double kDotsPerMm = 20;
 QImage rendered(const QString& pdf, const QString& folder, const QString& name) {
   QProcess process;
   const QString stem = folder + u'/' + name;
-  process.start(u"pdftoppm"_s, {u"-r"_s, QString::number(kDotsPerMm * 25.4), u"-gray"_s,
-                                u"-png"_s, u"-f"_s, u"1"_s, u"-l"_s, u"1"_s, u"-singlefile"_s,
-                                pdf, stem});
+  process.start(u"pdftoppm"_s, {u"-r"_s, QString::number(kDotsPerMm * 25.4), u"-gray"_s, u"-png"_s,
+                                u"-f"_s, u"1"_s, u"-l"_s, u"1"_s, u"-singlefile"_s, pdf, stem});
   if (!process.waitForFinished(60000)) qFatal("pdftoppm did not finish");
   return QImage(stem + u".png"_s).convertToFormat(QImage::Format_Grayscale8);
 }
@@ -188,9 +187,9 @@ void compareWithThePdfPrint(const QString& printedPdf, const Page& page, const Q
 
 }  // namespace
 
-#define REQUIRE_SPOOLER()                                        \
-  do {                                                           \
-    if (!cups_ || !cups_->isRunning())                           \
+#define REQUIRE_SPOOLER()                                            \
+  do {                                                               \
+    if (!cups_ || !cups_->isRunning())                               \
       QSKIP(qPrintable(cups_ ? cups_->whyNotRunning() : QString())); \
   } while (false)
 
@@ -222,7 +221,8 @@ class OfficePrintersTest : public QObject {
     const Page page = screen.preparedPage();
     acceptPrintDialog();
     press(screen, "btnStampa");
-    QVERIFY2(messages.count() == 0, qPrintable(messages.count() ? messages.last().text : QString()));
+    QVERIFY2(messages.count() == 0,
+             qPrintable(messages.count() ? messages.last().text : QString()));
     QVERIFY(!screen.isVisible());
 
     const QStringList printed = cups_->newOutput();
@@ -257,8 +257,8 @@ class OfficePrintersTest : public QObject {
     PrinterPaper::fit(printer, page);
     const QPageLayout layout = printer.pageLayout();
     QCOMPARE(layout.pageSize().id(), size);
-    QCOMPARE(layout.orientation(), orientation == Orientation::Upright ? QPageLayout::Portrait
-                                                                         : QPageLayout::Landscape);
+    QCOMPARE(layout.orientation(),
+             orientation == Orientation::Upright ? QPageLayout::Portrait : QPageLayout::Landscape);
     QCOMPARE(layout.mode(), QPageLayout::FullPageMode);
     const QRectF sheet = printer.pageRect(QPrinter::Millimeter);
     QCOMPARE(sheet.topLeft(), QPointF(0, 0));
@@ -308,7 +308,8 @@ class OfficePrintersTest : public QObject {
     const Page page = screen.preparedPage();
     acceptPrintDialog();
     press(screen, "btnStampa");
-    QVERIFY2(messages.count() == 0, qPrintable(messages.count() ? messages.last().text : QString()));
+    QVERIFY2(messages.count() == 0,
+             qPrintable(messages.count() ? messages.last().text : QString()));
     const QStringList printed = cups_->newOutput();
     QCOMPARE(printed.size(), 1);
     QCOMPARE(page.paperWidth().toMm(), width);

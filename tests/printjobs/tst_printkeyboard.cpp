@@ -38,8 +38,8 @@ struct Opened {
 QStringList unsentLines() {
   QStringList lines;
   for (const QString& name : {u"Rossi"_s, u"Bianchi"_s}) {
-    auto r = Fixture::record<TSchedaAccettazione>(
-        {{u"Destinatario"_s, name}, {u"Inviata"_s, u"No"_s}});
+    auto r =
+        Fixture::record<TSchedaAccettazione>({{u"Destinatario"_s, name}, {u"Inviata"_s, u"No"_s}});
     lines << ListLines::lineOf(r, unsentList().line);
   }
   return lines;
@@ -56,12 +56,13 @@ void writeUnsent(TestFolder& folder) {
 std::unique_ptr<QWidget> cardSource() {
   auto source = std::make_unique<QWidget>();
   for (const char* name :
-       {"txtNome", "txtCodFisc", "txtSesso", "txtDataNasc", "txtLuogoNasc", "txtPartitaIva",
-        "txtIndirizzo", "txtNum", "txtCap01", "txtCap02", "txtCap03", "txtCap04", "txtCap05",
-        "txtLocalita", "txtProv01", "txtProv02", "txtCivile", "txtTel", "txtEmail", "txtIban",
-        "txtPec", "txtCarta", "txtScadeCarta", "txtCel", "txtCittadinanza", "txtOccupazione",
-        "txtTipoDoc", "txtEnteRil", "txtDataRil", "txtDataSca", "txtProdotti", "txtQuestioni",
-        "txtNote"})
+       {"txtNome",        "txtCodFisc",   "txtSesso",      "txtDataNasc", "txtLuogoNasc",
+        "txtPartitaIva",  "txtIndirizzo", "txtNum",        "txtCap01",    "txtCap02",
+        "txtCap03",       "txtCap04",     "txtCap05",      "txtLocalita", "txtProv01",
+        "txtProv02",      "txtCivile",    "txtTel",        "txtEmail",    "txtIban",
+        "txtPec",         "txtCarta",     "txtScadeCarta", "txtCel",      "txtCittadinanza",
+        "txtOccupazione", "txtTipoDoc",   "txtEnteRil",    "txtDataRil",  "txtDataSca",
+        "txtProdotti",    "txtQuestioni", "txtNote"})
     (new QLineEdit(source.get()))->setObjectName(QString::fromLatin1(name));
   return source;
 }
@@ -121,8 +122,7 @@ class PrintKeyboardTest : public QObject {
     QTest::newRow("card") << Screen::Card << u"btnStampa"_s << u"btnStampa"_s;
     QTest::newRow("envelope") << Screen::Envelope << u"optDL"_s << u"btnStampa"_s;
     QTest::newRow("batch") << Screen::Batch << u"optTutte"_s << u"btnStampa"_s;
-    QTest::newRow("calibration") << Screen::Calibration << u"txtBasso"_s
-                                 << u"btnStampaFoglio"_s;
+    QTest::newRow("calibration") << Screen::Calibration << u"txtBasso"_s << u"btnStampaFoglio"_s;
   }
 
  private slots:
@@ -146,16 +146,21 @@ class PrintKeyboardTest : public QObject {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     QVERIFY(chain.size() >= 3);
-    const qsizetype top = std::min_element(chain.begin(), chain.end(), [screen](auto* a, auto* b) {
-                            const QPoint pa = middle(a, screen), pb = middle(b, screen);
-                            return pa.y() + 10 < pb.y() || (qAbs(pa.y() - pb.y()) < 10 && pa.x() < pb.x());
-                          }) - chain.begin();
+    const qsizetype top = std::min_element(chain.begin(), chain.end(),
+                                           [screen](auto* a, auto* b) {
+                                             const QPoint pa = middle(a, screen),
+                                                          pb = middle(b, screen);
+                                             return pa.y() + 10 < pb.y() ||
+                                                    (qAbs(pa.y() - pb.y()) < 10 && pa.x() < pb.x());
+                                           }) -
+                          chain.begin();
     const QList<QWidget*> reading = chain.mid(top) + chain.mid(0, top);
     for (qsizetype i = 1; i < reading.size(); ++i) {
       const QPoint before = middle(reading[i - 1], screen);
       const QPoint now = middle(reading[i], screen);
-      QVERIFY2(now.y() > before.y() + 10 || (qAbs(now.y() - before.y()) < 10 && now.x() > before.x()),
-               qPrintable(reading[i - 1]->objectName() + u" then "_s + reading[i]->objectName()));
+      QVERIFY2(
+          now.y() > before.y() + 10 || (qAbs(now.y() - before.y()) < 10 && now.x() > before.x()),
+          qPrintable(reading[i - 1]->objectName() + u" then "_s + reading[i]->objectName()));
     }
     QVERIFY(chain.contains(screen->findChild<QWidget*>(u"btnAnnulla"_s)));
   }
@@ -164,7 +169,8 @@ class PrintKeyboardTest : public QObject {
   void enterAndCtrlPPrint() {
     QFETCH(Screen, which);
     QFETCH(QString, print);
-    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(QKeySequence::Print)}) {
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::Key_Return), QKeySequence(QKeySequence::Print)}) {
       TestFolder folder;
       writeUnsent(folder);
       RecordingMessages messages;

@@ -4,8 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-PrintOutcome PdfPrintService::print(QWidget*, PageSource& source,
-                                    const QString& documentName) {
+PrintOutcome PdfPrintService::print(QWidget*, PageSource& source, const QString& documentName) {
   std::vector<Page> pages;
   for (int i = 0; i < source.count(); ++i) pages.push_back(source.page(i));
   jobs.push_back(pages);

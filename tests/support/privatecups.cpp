@@ -2,12 +2,12 @@
 
 #include <cups/cups.h>
 
+#include <unistd.h>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -38,8 +38,8 @@ QByteArray ppd(const PrivateCups::Queue& queue) {
           QByteArray::number(m) + ' ' + QByteArray::number(m) + '\n';
   const QByteArray first = queue.papers.first().ppdName.toLatin1();
   for (const char* group : {"PageSize", "PageRegion"}) {
-    text += QByteArray("*OpenUI *") + group + ": PickOne\n*OrderDependency: 10 AnySetup *" +
-            group + "\n*Default" + group + ": " + first + '\n';
+    text += QByteArray("*OpenUI *") + group + ": PickOne\n*OrderDependency: 10 AnySetup *" + group +
+            "\n*Default" + group + ": " + first + '\n';
     for (const PrivateCups::Paper& paper : queue.papers)
       text += QByteArray("*") + group + ' ' + paper.ppdName.toLatin1() + ": \"<</PageSize[" +
               QByteArray::number(paper.widthPt) + ' ' + QByteArray::number(paper.heightPt) +
@@ -62,8 +62,8 @@ QByteArray ppd(const PrivateCups::Queue& queue) {
 }  // namespace
 
 QList<PrivateCups::Paper> PrivateCups::officePapers() {
-  return {{u"A4"_s, 595, 842}, {u"EnvDL"_s, 312, 624}, {u"EnvC5"_s, 459, 649},
-          {u"EnvC4"_s, 649, 918}};
+  return {
+      {u"A4"_s, 595, 842}, {u"EnvDL"_s, 312, 624}, {u"EnvC5"_s, 459, 649}, {u"EnvC4"_s, 649, 918}};
 }
 
 PrivateCups::PrivateCups(const QList<Queue>& queues, const QString& defaultQueue) {
@@ -73,8 +73,9 @@ PrivateCups::PrivateCups(const QList<Queue>& queues, const QString& defaultQueue
   }
   for (const QString& needed : {kCupsd, kCupsPdf, kUnshare}) {
     if (!QFileInfo::exists(needed)) {
-      whyNot_ = needed + u" is missing: install cups-daemon, cups-filters and "
-                         "printer-driver-cups-pdf"_s;
+      whyNot_ = needed +
+                u" is missing: install cups-daemon, cups-filters and "
+                "printer-driver-cups-pdf"_s;
       return;
     }
   }
@@ -121,18 +122,28 @@ bool PrivateCups::writeConfiguration(const QList<Queue>& queues, const QString& 
 
   const QByteArray at = QFile::encodeName(root);
   bool ok = writeFile(dir.filePath(u"etc/cupsd.conf"_s),
-                      "Listen " + at + "/cups.sock\nLogLevel debug\nBrowsing Off\n"
-                      "WebInterface No\nDefaultAuthType None\nErrorPolicy stop-printer\n"
-                      "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                      "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
-                      "</Policy>\n");
+                      "Listen " + at +
+                          "/cups.sock\nLogLevel debug\nBrowsing Off\n"
+                          "WebInterface No\nDefaultAuthType None\nErrorPolicy stop-printer\n"
+                          "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                          "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
+                          "</Policy>\n");
   ok = ok && writeFile(dir.filePath(u"etc/cups-files.conf"_s),
-                       "ServerRoot " + at + "/etc\nServerBin /usr/lib/cups\n"
-                       "DataDir /usr/share/cups\nRequestRoot " + at + "/spool\n"
-                       "TempDir " + at + "/spool/tmp\nCacheDir " + at + "/cache\n"
-                       "StateDir " + at + "/run\nAccessLog " + at + "/log/access_log\n"
-                       "ErrorLog " + at + "/log/error_log\nPageLog " + at + "/log/page_log\n"
-                       "User lp\nGroup lp\nSystemGroup root\n");
+                       "ServerRoot " + at +
+                           "/etc\nServerBin /usr/lib/cups\n"
+                           "DataDir /usr/share/cups\nRequestRoot " +
+                           at +
+                           "/spool\n"
+                           "TempDir " +
+                           at + "/spool/tmp\nCacheDir " + at +
+                           "/cache\n"
+                           "StateDir " +
+                           at + "/run\nAccessLog " + at +
+                           "/log/access_log\n"
+                           "ErrorLog " +
+                           at + "/log/error_log\nPageLog " + at +
+                           "/log/page_log\n"
+                           "User lp\nGroup lp\nSystemGroup root\n");
   // Read by the CUPS-PDF backend as /etc/cups/cups-pdf.conf, in the
   // spooler's namespace only.
   ok = ok && writeFile(dir.filePath(u"etc/cups-pdf.conf"_s),
@@ -141,8 +152,8 @@ bool PrivateCups::writeConfiguration(const QList<Queue>& queues, const QString& 
   QByteArray printers;
   for (const Queue& queue : queues) {
     const QByteArray section = queue.name == defaultQueue ? "DefaultPrinter" : "Printer";
-    printers += '<' + section + ' ' + queue.name.toUtf8() + ">\nDeviceURI cups-pdf:/\n" +
-                "State " + (queue.stopped ? "Stopped" : "Idle") + "\nAccepting " +
+    printers += '<' + section + ' ' + queue.name.toUtf8() + ">\nDeviceURI cups-pdf:/\n" + "State " +
+                (queue.stopped ? "Stopped" : "Idle") + "\nAccepting " +
                 (queue.accepting ? "Yes" : "No") + "\nShared No\n</" + section + ">\n";
     ok = ok && writeFile(dir.filePath(u"etc/ppd/"_s + queue.name + u".ppd"_s), ppd(queue));
   }

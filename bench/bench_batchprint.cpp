@@ -13,7 +13,7 @@
 // during the batch (Linux: run one benchmark per process, so that no run
 // reuses memory an earlier one freed):
 //
-//   build/bench/bench_batchprint --benchmark_filter='PagesAsTheyPrint/100000$'
+//   build/bench/bench_batchprint --benchmark_filter=PagesAsTheyPrint/100000/
 #include <benchmark/benchmark.h>
 
 #include <QFile>

@@ -9,6 +9,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   breeze-icon-theme
   libxlsxwriter-dev libzip-dev
+  libcups2-dev cups-daemon cups-filters printer-driver-cups-pdf
   poppler-utils desktop-file-utils
   libbenchmark-dev
   clang libclang-rt-dev

@@ -88,3 +88,60 @@ Page printedPage(std::span<const FormBox> boxes, Orientation orientation, Length
 }
 
 }  // namespace FormLayout
+
+namespace {
+
+// Captions by the stem of the box's name; a numbered stem ("CapDes03")
+// adds the place of its character.
+struct Caption {
+  const char* stem;
+  const char* text;  // UTF-8
+  const char* each;  // of a numbered box: "cifra", "lettera", "carattere"
+};
+
+constexpr Caption kCaptions[] = {
+    {"Destinatario", "Destinatario", nullptr},
+    {"IndirizzoDes", "Indirizzo destinatario", nullptr},
+    {"NumDes", "N. civico destinatario", nullptr},
+    {"CapDes", "CAP destinatario", "cifra"},
+    {"LocalitaDes", "Località destinatario", nullptr},
+    {"ProvDes", "Provincia destinatario", "lettera"},
+    {"TelDes", "Telefono destinatario", nullptr},
+    {"EmailDes", "E-mail destinatario", nullptr},
+    {"Mittente", "Mittente", nullptr},
+    {"IndirizzoMit", "Indirizzo mittente", nullptr},
+    {"NumMit", "N. civico mittente", nullptr},
+    {"CapMit", "CAP mittente", "cifra"},
+    {"LocalitaMit", "Località mittente", nullptr},
+    {"ProvMit", "Provincia mittente", "lettera"},
+    {"TelMit", "Telefono mittente", nullptr},
+    {"EmailMit", "E-mail mittente", nullptr},
+    {"Cifre", "Importo in cifre", nullptr},
+    {"Lettere", "Importo in lettere", nullptr},
+    {"Avviso", "Avviso di ricevimento", nullptr},
+    {"Contrassegno", "Contrassegno", nullptr},
+    {"CC", "C/C postale", nullptr},
+    {"Vaglia", "Vaglia", nullptr},
+    {"Raccomandata", "Raccomandata", nullptr},
+    {"Pacco", "Pacco", nullptr},
+    {"Assicurata", "Assicurata", nullptr},
+    {"N", "Numero dell'invio", "carattere"},
+    {"Euro", "Euro", nullptr},
+    {"Data", "Data spedizione", nullptr},
+    {"Ufficio", "Dall'ufficio di", nullptr},
+};
+
+}  // namespace
+
+QString FormLayout::caption(const QString& boxName) {
+  const QString stem = boxName.mid(3);
+  for (const Caption& entry : kCaptions) {
+    const QString known = QString::fromLatin1(entry.stem);
+    if (stem == known) return QString::fromUtf8(entry.text);
+    const QString number = stem.mid(known.size());
+    if (entry.each && stem.startsWith(known) && number.size() == 2 && number.toInt() > 0)
+      return QString::fromUtf8(entry.text) + u", "_s + QString::fromLatin1(entry.each) + u' ' +
+             QString::number(number.toInt());
+  }
+  return stem;
+}

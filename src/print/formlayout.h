@@ -49,6 +49,10 @@ class ScreenSource : public FormSource {
 
 namespace FormLayout {
 
+// What the form calls the box, for the user ("CAP destinatario, cifra 1",
+// "C/C postale"), by the box's name.
+QString caption(const QString& boxName);
+
 // The form's page: A4 upright, margins 0, every box Arial regular black,
 // one line, cut at its edges, text empty.
 Page page(std::span<const FormBox> boxes);

@@ -23,6 +23,7 @@
 #include "print/offsettext.h"
 #include "printaids/calibrationscreen.h"
 #include "printaids/calibrationsheet.h"
+#include "printaids/keyboardorder.h"
 #include "printaids/pagepreview.h"
 #include "report/printservice.h"
 
@@ -85,6 +86,7 @@ FormPrintScreen::FormPrintScreen(const FormPrintSetup& setup, QWidget* source, Q
   setPalette(white);
   buildControls();
   loadStoredSettings();
+  KeyboardOrder::apply(this, print_, print_);
 }
 
 void FormPrintScreen::buildControls() {
@@ -126,6 +128,10 @@ void FormPrintScreen::buildControls() {
   QPalette crimson = wait_->palette();
   crimson.setColor(QPalette::WindowText, Palette::kCrimson);
   wait_->setPalette(crimson);
+  // The screen keeps its width when the notice shows.
+  QSizePolicy keepsRoom = wait_->sizePolicy();
+  keepsRoom.setRetainSizeWhenHidden(true);
+  wait_->setSizePolicy(keepsRoom);
   wait_->hide();
 
   print_ = dialogButton("btnStampa", u"Stampa"_s, u"Stampa il modulo"_s, this);
@@ -211,9 +217,11 @@ void FormPrintScreen::preview() {
 void FormPrintScreen::calibrate() {
   Page form = FormLayout::page(setup_.layout);
   form.setOrientation(orientation());
-  CalibrationScreen screen(CalibrationSheet::page(form, setup_.formName), setup_.formName,
-                           wholeMillimetres(offsets_->top()),
-                           wholeMillimetres(offsets_->left()), this);
+  const CalibrationSheet::FormTexts texts{setup_.formName, &FormLayout::caption,
+                                          setup_.smallerThanPaper};
+  CalibrationScreen screen(CalibrationSheet::page(form, texts), setup_.formName,
+                           wholeMillimetres(offsets_->top()), wholeMillimetres(offsets_->left()),
+                           this);
   if (screen.exec() != QDialog::Accepted) return;
   const QString top = QString::number(screen.top());
   const QString left = QString::number(screen.left());
@@ -231,6 +239,8 @@ void FormPrintScreen::print() {
     const Page page = preparedPage();
     printed = PrintServices::printer().print(this, {page}, setup_.caption().trimmed()) ==
               PrintOutcome::Printed;
+  } catch (const PaperNotSupported& error) {
+    Services::messages().show(this, MessageKind::Warning, error.message());
   } catch (const std::exception&) {
     Services::messages().show(this, MessageKind::Warning, kPrintFailure);
   }

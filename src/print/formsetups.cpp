@@ -16,18 +16,16 @@ const FormPrintSetup& acceptance() {
 }
 
 const FormPrintSetup& recipientSide() {
-  static const FormPrintSetup setup{u"Avviso di Ricevimento (Destinatario)"_s,
-                                    u"Margini Avviso Ricevimento Destinatario"_s,
-                                    u"Stampa Avviso Ricevimento Destinatario"_s,
-                                    ReturnReceiptLayouts::recipientSide()};
+  static const FormPrintSetup setup{
+      u"Avviso di Ricevimento (Destinatario)"_s, u"Margini Avviso Ricevimento Destinatario"_s,
+      u"Stampa Avviso Ricevimento Destinatario"_s, ReturnReceiptLayouts::recipientSide(), true};
   return setup;
 }
 
 const FormPrintSetup& senderSide() {
-  static const FormPrintSetup setup{u"Avviso di Ricevimento (Mittente)"_s,
-                                    u"Margini Avviso Ricevimento Mittente"_s,
-                                    u"Stampa Avviso Ricevimento Mittente"_s,
-                                    ReturnReceiptLayouts::senderSide()};
+  static const FormPrintSetup setup{
+      u"Avviso di Ricevimento (Mittente)"_s, u"Margini Avviso Ricevimento Mittente"_s,
+      u"Stampa Avviso Ricevimento Mittente"_s, ReturnReceiptLayouts::senderSide(), true};
   return setup;
 }
 

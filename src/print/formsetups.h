@@ -13,6 +13,8 @@ struct FormPrintSetup {
   QString marginSection;
   QString orientationSection;  // empty: the form always prints upright
   std::span<const FormBox> layout;
+  // The form is a card smaller than the A4 sheet it is printed as.
+  bool smallerThanPaper = false;
 
   // The print screen's caption.
   QString caption() const {

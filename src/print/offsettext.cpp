@@ -11,9 +11,7 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-// No offset moves the print further than the paper is long: beyond that a
-// value is as unusable as one that is not a number.
-constexpr qlonglong kLargestMm = qlonglong(PaperSize::a4().height.toMm());
+constexpr qlonglong kLargestMm = kLargestOffsetMm;
 
 bool beyondThePaper(double mm) { return mm < -kLargestMm || mm > kLargestMm; }
 }  // namespace

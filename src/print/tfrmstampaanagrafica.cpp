@@ -9,6 +9,7 @@
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "print/cardlayout.h"
+#include "printaids/keyboardorder.h"
 #include "printaids/pagepreview.h"
 #include "report/printservice.h"
 #include "widgets/controls.h"
@@ -98,7 +99,7 @@ void TfrmStampaAnagrafica::buildControls() {
   page->addLayout(message);
   page->addLayout(buttons);
   page->setSizeConstraint(QLayout::SetFixedSize);
-  print->setFocus();
+  KeyboardOrder::apply(this, print, print);
 }
 
 Page TfrmStampaAnagrafica::preparedPage() const {

@@ -33,8 +33,8 @@ void AidScreen::addButtonRow(std::initializer_list<QPushButton*> buttons) {
   column_->addLayout(row);
 }
 
-void AidScreen::addPrintButtons(const QString& what, std::function<void()> preview,
-                                std::function<void()> print) {
+QPushButton* AidScreen::addPrintButtons(const QString& what, std::function<void()> preview,
+                                        std::function<void()> print) {
   auto* cancel = dialogButton("btnAnnulla", u"Annulla"_s, u"Chiudi senza stampare"_s, this);
   auto* show = dialogButton("btnAnteprima", u"Anteprima"_s, u"Mostra l'anteprima di stampa"_s,
                             this, QKeySequence(Qt::CTRL | Qt::Key_F2));
@@ -43,4 +43,5 @@ void AidScreen::addPrintButtons(const QString& what, std::function<void()> previ
   connect(show, &QPushButton::clicked, this, guarded(this, std::move(preview)));
   connect(start, &QPushButton::clicked, this, guarded(this, std::move(print)));
   addButtonRow({cancel, show, start});
+  return start;
 }

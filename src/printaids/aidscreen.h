@@ -22,8 +22,9 @@ class AidScreen : public QDialog {
   // "Annulla", "Anteprima" (Ctrl+F2) and "Stampa": "Annulla" closes the
   // screen, the others run `preview` and `print`. `what` ends the purpose
   // of "Stampa": "la busta" gives "Stampa la busta".
-  void addPrintButtons(const QString& what, std::function<void()> preview,
-                       std::function<void()> print);
+  // Returns "Stampa".
+  QPushButton* addPrintButtons(const QString& what, std::function<void()> preview,
+                               std::function<void()> print);
 
  private:
   QVBoxLayout* column_;

@@ -9,6 +9,7 @@
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
+#include "printaids/keyboardorder.h"
 #include "report/printservice.h"
 #include "widgets/dialogbutton.h"
 
@@ -30,12 +31,11 @@ const QString kPrintFailure =
     u"Attenzione: la stampa del foglio di prova non è andata a buon fine."_s + u"\n\r\n\r"_s +
     u"Si consiglia di controllare le impostazioni della stampante."_s;
 
-constexpr int kLargestShift = 99;
-
 QSpinBox* shiftBox(const char* name, int value, const QString& accessible, QWidget* parent) {
   auto* box = new QSpinBox(parent);
   box->setObjectName(QString::fromLatin1(name));
-  box->setRange(-kLargestShift, kLargestShift);
+  // The same range as the print screens' offsets.
+  box->setRange(-kLargestOffsetMm, kLargestOffsetMm);
   box->setValue(value);
   box->setAlignment(Qt::AlignCenter);
   box->setAccessibleName(accessible);
@@ -56,8 +56,7 @@ CalibrationScreen::CalibrationScreen(Page sheet, const QString& formName, int to
   steps->setFixedWidth(520);
 
   auto* print = dialogButton("btnStampaFoglio", u"Stampa il foglio di prova..."_s,
-                             u"Stampa il foglio di prova su carta bianca"_s, this,
-                             QKeySequence::Print);
+                             u"Stampa il foglio di prova su carta bianca"_s, this);
   connect(print, &QPushButton::clicked, this, guarded(this, &CalibrationScreen::printSheet));
 
   down_ = shiftBox("txtBasso", top, u"Millimetri di cui le caselle del modulo sono più in "
@@ -90,6 +89,8 @@ CalibrationScreen::CalibrationScreen(Page sheet, const QString& formName, int to
   column()->addWidget(print, 0, Qt::AlignLeft);
   column()->addLayout(grid);
   addButtonRow({cancel, apply});
+  // The sheet is printed first; the user then types what it shows.
+  KeyboardOrder::apply(this, print, down_);
 }
 
 int CalibrationScreen::top() const { return down_->value(); }
@@ -99,6 +100,8 @@ int CalibrationScreen::left() const { return right_->value(); }
 void CalibrationScreen::printSheet() {
   try {
     PrintServices::printer().print(this, {sheet_}, u"Foglio di prova - "_s + formName_);
+  } catch (const PaperNotSupported& error) {
+    Services::messages().show(this, MessageKind::Warning, error.message());
   } catch (const std::exception&) {
     Services::messages().show(this, MessageKind::Warning, kPrintFailure);
   }

@@ -42,6 +42,14 @@ const QString kInstructions = u"1. Questo foglio è stampato senza margini: le c
     "premere \"Applica\": i valori sostituiscono i margini superiore e sinistro memorizzati "
     "per questo modulo."_s;
 
+// Step 2 as it reads for a form as large as the sheet, and for a card
+// smaller than it.
+const QString kAlignEdges = u"con i bordi allineati"_s;
+const QString kAlignCorner =
+    u"con l'angolo superiore sinistro del modulo sull'angolo superiore sinistro del foglio "
+    "(il foglio girato in modo da leggerne le scritte), poiché il modulo è più piccolo del "
+    "foglio"_s;
+
 TextBox text(const QString& name, BoxGeometry box, double points, HAlign h, VAlign v,
              const QString& content, bool bold = false) {
   TextBox item;
@@ -101,16 +109,16 @@ void addCrosshair(Page& sheet, Length x, Length y) {
   sheet.add(line(x, y - kArm, x, y + kArm, kMarkLine));
 }
 
-void addMark(Page& sheet, const TextBox& box) {
+void addMark(Page& sheet, const TextBox& box, const QString& caption) {
   const BoxGeometry& at = box.box;
   sheet.add(RectangleItem{at, std::nullopt, Palette::kGrey, kRulerLineWidth});
   addCrosshair(sheet, at.left, at.top);
   addCrosshair(sheet, at.right(), at.bottom());
-  // The field's name above the box, clear of the crosshair's arms.
+  // The box's caption above it, clear of the crosshair's arms.
   sheet.add(text(u"mark "_s + box.name,
-                 {at.left + Length::mm(1), at.top - kLabelHeight - Length::mm(0.4),
-                  Length::mm(40), kLabelHeight},
-                 6, HAlign::Left, VAlign::Top, ControlName::stem(box.name).toString()));
+                 {at.left + Length::mm(1), at.top - kLabelHeight - Length::mm(0.4), Length::mm(60),
+                  kLabelHeight},
+                 6, HAlign::Left, VAlign::Top, caption));
 }
 
 std::vector<const TextBox*> textBoxes(const Page& form) {
@@ -145,11 +153,16 @@ QStringList markedBoxes(const Page& form) {
   return names;
 }
 
-Page page(const Page& form, const QString& formName) {
+Page page(const Page& form, const QString& formName) { return page(form, FormTexts{formName}); }
+
+Page page(const Page& form, const FormTexts& texts) {
+  const QString& formName = texts.name;
   Page sheet(form.paper(), form.orientation());
   addTopRuler(sheet);
   addLeftRuler(sheet);
-  for (const QString& name : markedBoxes(form)) addMark(sheet, form.textBox(name));
+  for (const QString& name : markedBoxes(form))
+    addMark(sheet, form.textBox(name),
+            texts.caption ? texts.caption(name) : ControlName::stem(name).toString());
   // The text goes below everything the form prints.
   Length lowest;
   for (const TextBox* box : textBoxes(form)) lowest = std::max(lowest, box->box.bottom());
@@ -162,7 +175,9 @@ Page page(const Page& form, const QString& formName) {
   TextBox instructions =
       text(u"instructions"_s,
            {kTextLeft, textTop, width, sheet.paperHeight() - textTop - kTextRightMargin}, 9,
-           HAlign::Left, VAlign::Top, kInstructions);
+           HAlign::Left, VAlign::Top,
+           texts.smallerThanPaper ? QString(kInstructions).replace(kAlignEdges, kAlignCorner)
+                                  : kInstructions);
   instructions.wrap = true;
   sheet.add(instructions);
   return sheet;

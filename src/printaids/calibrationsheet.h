@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "report/page.h"
 
@@ -22,8 +23,19 @@ inline constexpr Length kLabelEvery = Length::mm(10);
 // first such in the form's table), so that the marks spread over the form.
 QStringList markedBoxes(const Page& form);
 
+// What the sheet says of the form besides its boxes.
+struct FormTexts {
+  QString name;  // the title: "Ricevuta Accettazione"
+  // What the form calls a box, by the box's name; the name's stem if none.
+  std::function<QString(const QString& boxName)> caption;
+  // The form is a card smaller than the sheet: the instructions say which
+  // corner to lay it against.
+  bool smallerThanPaper = false;
+};
+
 // The sheet for the form page (its boxes at their layout places), titled
-// with the form's name.
+// with the form's name, each mark labelled with the box's caption.
+Page page(const Page& form, const FormTexts& texts);
 Page page(const Page& form, const QString& formName);
 
 }  // namespace CalibrationSheet

@@ -1,13 +1,18 @@
 #include "printaids/pagepreview.h"
 
 #include <QAction>
+#include <QGraphicsView>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -51,18 +56,28 @@ const ToolAction kPages[] = {
 }  // namespace
 
 PagePreview::PagePreview(std::vector<Page> pages, const QString& title, PaintOptions options,
-                         QWidget* parent)
-    : QDialog(parent), pages_(std::move(pages)), options_(options),
+                         QWidget* parent, int totalPages)
+    : QDialog(parent),
+      pages_(std::move(pages)),
+      options_(options),
       printer_(QPrinter::HighResolution) {
   setObjectName(u"PagePreview"_s);
   setWindowTitle(u" Anteprima di stampa - "_s + title);
-  // Positions are measured from the paper's corner, as on the printer.
+  // Positions are measured from the paper's corner, as on the printer. The
+  // preview paints for no printer in particular: a printer that cannot take
+  // the page says so when printing, not here.
+  printer_.setOutputFormat(QPrinter::PdfFormat);
   printer_.setFullPage(true);
   if (!pages_.empty()) applyPageLayout(printer_, pages_.front());
 
   view_ = new QPrintPreviewWidget(&printer_, this);
   view_->setObjectName(u"viewAnteprima"_s);
   view_->setAccessibleName(u"Anteprima delle pagine"_s);
+  // The view inside, where the pages are, is what a screen reader reaches.
+  for (QGraphicsView* pages : view_->findChildren<QGraphicsView*>()) {
+    pages->setAccessibleName(u"Pagine dell'anteprima di stampa"_s);
+    pages->setAccessibleDescription(u"Le pagine come saranno stampate"_s);
+  }
   connect(view_, &QPrintPreviewWidget::paintRequested, this, &PagePreview::paint);
   connect(view_, &QPrintPreviewWidget::previewChanged, this, &PagePreview::showPageNumber);
 
@@ -85,14 +100,31 @@ PagePreview::PagePreview(std::vector<Page> pages, const QString& title, PaintOpt
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 10);
-  layout->addWidget(buildToolbar());
+  layout->addWidget(buildToolbar(totalPages));
   layout->addWidget(view_, 1);
   layout->addLayout(buttons);
-  resize(900, 940);
+  fitTheScreen();
   view_->fitInView();
 }
 
-QToolBar* PagePreview::buildToolbar() {
+void PagePreview::fitTheScreen() {
+  // As large as a page reads well, within the screen's free area (a laptop's
+  // 1366 x 768 too), the title bar included.
+  constexpr QSize kWanted(900, 940);
+  constexpr int kTitleBar = 40;
+  const QScreen* screen =
+      parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+  if (!screen) {
+    resize(kWanted);
+    return;
+  }
+  const QRect free = screen->availableGeometry();
+  const QSize size = kWanted.boundedTo(QSize(free.width() - 20, free.height() - kTitleBar - 10));
+  const QRect frame = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, free);
+  setGeometry(frame.translated(0, kTitleBar / 2));
+}
+
+QToolBar* PagePreview::buildToolbar(int totalPages) {
   auto* bar = new QToolBar(this);
   bar->setObjectName(u"barAnteprima"_s);
   bar->setIconSize(QSize(24, 24));
@@ -125,6 +157,15 @@ QToolBar* PagePreview::buildToolbar() {
     turned->setObjectName(u"lblRuotate"_s);
     bar->addWidget(turned);
   }
+  if (totalPages > int(pages_.size())) {
+    const QLocale italian(QLocale::Italian);
+    auto* first =
+        new QLabel(u"Sono mostrate le prime %1 pagine delle %2 da stampare."_s.arg(
+                       italian.toString(qulonglong(pages_.size())), italian.toString(totalPages)),
+                   bar);
+    first->setObjectName(u"lblPrimePagine"_s);
+    bar->addWidget(first);
+  }
   // Scrolling through the pages moves the current page too.
   for (QScrollBar* scroll : view_->findChildren<QScrollBar*>())
     connect(scroll, &QScrollBar::valueChanged, this, &PagePreview::showPageNumber);
@@ -154,7 +195,7 @@ void PagePreview::showPageNumber() {
 }
 
 bool PagePreview::askToPrint(QWidget* parent, std::vector<Page> pages, const QString& title,
-                             PaintOptions options) {
-  PagePreview preview(std::move(pages), title, options, parent);
+                             PaintOptions options, int totalPages) {
+  PagePreview preview(std::move(pages), title, options, parent, totalPages);
   return preview.exec() == QDialog::Accepted;
 }

@@ -22,19 +22,22 @@ class QToolBar;
 class PagePreview : public QDialog {
   Q_OBJECT
  public:
+  // `totalPages`, when more than the pages given, is how many pages the
+  // print has: the preview then says that it shows the first ones only.
   PagePreview(std::vector<Page> pages, const QString& title, PaintOptions options,
-              QWidget* parent = nullptr);
+              QWidget* parent = nullptr, int totalPages = 0);
 
   // Shows the preview modally; true when the user pressed "Stampa".
   static bool askToPrint(QWidget* parent, std::vector<Page> pages, const QString& title,
-                         PaintOptions options = {});
+                         PaintOptions options = {}, int totalPages = 0);
 
   QPrintPreviewWidget* view() const { return view_; }
   // The printer the preview paints on.
   QPrinter& printer() { return printer_; }
 
  private:
-  QToolBar* buildToolbar();
+  QToolBar* buildToolbar(int totalPages);
+  void fitTheScreen();
   void paint(QPrinter* printer);
   void showPageNumber();
 

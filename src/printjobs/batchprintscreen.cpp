@@ -1,17 +1,23 @@
 #include "printjobs/batchprintscreen.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 #include "archive/archiveerror.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "print/offsettext.h"
+#include "printaids/keyboardorder.h"
 #include "printaids/pagepreview.h"
 #include "report/printservice.h"
+#include "widgets/palette.h"
+#include "widgets/progressstrip.h"
 
 using namespace Qt::StringLiterals;
 
@@ -26,6 +32,11 @@ const QString kNote =
 const QString kOutOfDate =
     u"Attenzione: l'archivio è cambiato dopo l'apertura dell'elenco."_s + u"\r\n\r\n"_s +
     u"Chiudere l'elenco e riaprirlo prima di stampare i moduli."_s;
+
+// Above this many pages the user is asked before printing starts.
+constexpr int kAskAbove = 300;
+// The pages the preview of a batch shows at most.
+constexpr int kPreviewPages = 30;
 
 const QString kEmptyList =
     u"Stampa non applicabile: la lista non contiene nessuna voce."_s;
@@ -79,9 +90,8 @@ void BatchPrintScreen::buildControls() {
                          u"Solo le schede selezionate nell'elenco (%1)"_s.arg(selected_.size()),
                          which, this);
   onlySelected_->setEnabled(!selected_.isEmpty());
-  // Several lines selected say which ones the user means; one may only be
-  // the line "Trova" last chose.
-  (selected_.size() > 1 ? onlySelected_ : all)->setChecked(true);
+  // Lines the user selected say which forms are meant.
+  (selected_.isEmpty() ? all : onlySelected_)->setChecked(true);
   page->addWidget(all);
   page->addWidget(onlySelected_);
 
@@ -102,8 +112,13 @@ void BatchPrintScreen::buildControls() {
   note->setFixedWidth(480);
   page->addSpacing(8);
   page->addWidget(note);
+  // A long batch shows how far it has got where the note was.
+  progress_ = new ProgressStrip(u"prgStampa"_s, note, note->font(), Palette::kDarkCyan,
+                                Palette::kSteelBlue);
 
-  addPrintButtons(u"i moduli"_s, [this] { preview(); }, [this] { print(); });
+  QPushButton* print = addPrintButtons(
+      u"i moduli"_s, [this] { preview(); }, [this] { this->print(); });
+  KeyboardOrder::apply(this, print, onlySelected_->isChecked() ? onlySelected_ : all);
 }
 
 SideOrder BatchPrintScreen::sideOrder() const {
@@ -112,14 +127,15 @@ SideOrder BatchPrintScreen::sideOrder() const {
   return SideOrder::EachInTurn;
 }
 
-std::optional<std::vector<Page>> BatchPrintScreen::preparedPages() {
+std::unique_ptr<FormPages> BatchPrintScreen::preparedPages() {
   if (lines_.isEmpty()) {
     Services::messages().plain(this, kEmptyList);
-    return std::nullopt;
+    return nullptr;
   }
   try {
     const QList<int> rows = onlySelected_->isChecked() ? selected_ : QList<int>();
-    return FormBatches::pages(batch_, FormBatches::records(batch_, lines_, rows), sideOrder());
+    return std::make_unique<FormPages>(batch_, FormBatches::positions(batch_, lines_, rows),
+                                       sideOrder());
   } catch (const ListOutOfDate&) {
     Services::messages().show(this, MessageKind::Warning, kOutOfDate);
   } catch (const ArchiveBusy& busy) {
@@ -129,23 +145,60 @@ std::optional<std::vector<Page>> BatchPrintScreen::preparedPages() {
   } catch (const OffsetConversionError&) {
     Services::messages().show(this, MessageKind::Warning, kPrintFailure);
   }
-  return std::nullopt;
+  return nullptr;
 }
 
 void BatchPrintScreen::preview() {
-  if (std::optional<std::vector<Page>> pages = preparedPages())
-    if (PagePreview::askToPrint(this, std::move(*pages),
-                                QString::fromUtf8(batch_.documentName), {.boxOutlines = true}))
-      print();
+  std::unique_ptr<FormPages> pages = preparedPages();
+  if (!pages) return;
+  // A long batch shows its first pages only: enough to check the forms,
+  // without making every page first.
+  std::vector<Page> first;
+  for (int i = 0; i < std::min(pages->count(), kPreviewPages); ++i) first.push_back(pages->page(i));
+  if (PagePreview::askToPrint(this, std::move(first), QString::fromUtf8(batch_.documentName),
+                              {.boxOutlines = true}, pages->count()))
+    print();
 }
 
 void BatchPrintScreen::print() {
-  std::optional<std::vector<Page>> pages = preparedPages();
+  std::unique_ptr<FormPages> pages = preparedPages();
   if (!pages) return;
+  const int count = pages->count();
+  if (count > kAskAbove &&
+      !Services::messages().confirm(
+          this,
+          u"Attenzione: si stanno per stampare %1 moduli. La stampa può richiedere molto "
+          "tempo e molta carta."_s.arg(QLocale(QLocale::Italian).toString(count)) +
+              u"\r\n\r\n"_s + u"Procedere con la stampa?"_s))
+    return;
+
+  PrintService& printer = PrintServices::printer();
+  bool busy = false;
+  // Counted from the first page on, not from the print dialog.
+  printer.setProgress([this, &busy](int printed, int total) {
+    if (printed == 0) {
+      QApplication::setOverrideCursor(Qt::BusyCursor);
+      busy = true;
+      progress_->start(u"Moduli stampati:"_s, total);
+    } else {
+      progress_->advance(printed);
+    }
+  });
+  const auto done = qScopeGuard([&] {
+    printer.setProgress({});
+    progress_->finish();
+    if (busy) QApplication::restoreOverrideCursor();
+  });
   try {
-    if (PrintServices::printer().print(this, *pages, QString::fromUtf8(batch_.documentName)) ==
+    if (printer.print(this, *pages, QString::fromUtf8(batch_.documentName)) ==
         PrintOutcome::Printed)
       accept();
+  } catch (const PaperNotSupported& error) {
+    Services::messages().show(this, MessageKind::Warning, error.message());
+  } catch (const ArchiveBusy& archiveBusy) {
+    Services::messages().plain(this, archiveBusy.userMessage());
+  } catch (const ArchiveError& error) {
+    Services::messages().show(this, MessageKind::Error, error.userMessage());
   } catch (const std::exception&) {
     Services::messages().show(this, MessageKind::Warning, kPrintFailure);
   }

@@ -2,12 +2,13 @@
 
 #include <QList>
 #include <QStringList>
-#include <optional>
+#include <memory>
 #include <vector>
 
 #include "printaids/aidscreen.h"
 #include "printjobs/formbatch.h"
 
+class ProgressStrip;
 class QRadioButton;
 
 // Prints, through one print dialog, the forms of the records a status list
@@ -21,9 +22,9 @@ class BatchPrintScreen : public AidScreen {
   BatchPrintScreen(const FormBatch& batch, QStringList lines, QList<int> selected,
                    QWidget* parent = nullptr);
 
-  // The pages "Stampa" would print now; none when the user has been told
-  // why there are none.
-  std::optional<std::vector<Page>> preparedPages();
+  // The pages "Stampa" would print now, made as they are asked for; none
+  // when the user has been told why there are none.
+  std::unique_ptr<FormPages> preparedPages();
 
  private:
   void buildControls();
@@ -36,4 +37,5 @@ class BatchPrintScreen : public AidScreen {
   QList<int> selected_;
   QRadioButton* onlySelected_ = nullptr;
   QList<QRadioButton*> orders_;  // return receipts only
+  ProgressStrip* progress_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "print/formlayout.h"
+#include "printjobs/recordsource.h"
 
 namespace {
 
@@ -31,8 +32,7 @@ constexpr AddressBlock kAddressBookCard{{
      "{txtProv01}{txtProv02}"},
 }};
 
-QStringList lines(const AddressBlock& block, const QWidget& source) {
-  const ScreenSource screen(source);
+QStringList lines(const AddressBlock& block, const FormSource& screen) {
   QStringList filled;
   for (const AddressLine& line : block) {
     QStringList parts;
@@ -51,12 +51,14 @@ namespace EnvelopeAddresses {
 
 QStringList recipient(EnvelopeFrom from, const QWidget& source) {
   return lines(from == EnvelopeFrom::AcceptanceReceipt ? kAcceptanceRecipient : kAddressBookCard,
-               source);
+               ScreenSource(source));
 }
 
 QStringList sender(EnvelopeFrom from, const QWidget& source) {
-  return hasSender(from) ? lines(kAcceptanceSender, source) : QStringList();
+  return hasSender(from) ? lines(kAcceptanceSender, ScreenSource(source)) : QStringList();
 }
+
+QStringList card(const TScheda& card) { return lines(kAddressBookCard, RecordSource(card)); }
 
 bool hasSender(EnvelopeFrom from) { return from == EnvelopeFrom::AcceptanceReceipt; }
 

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 class QWidget;
+class TScheda;
 
 // The screens an envelope is printed from.
 enum class EnvelopeFrom { AcceptanceReceipt, AddressBook };
@@ -14,8 +15,11 @@ enum class EnvelopeFrom { AcceptanceReceipt, AddressBook };
 namespace EnvelopeAddresses {
 
 QStringList recipient(EnvelopeFrom from, const QWidget& source);
-// The acceptance receipt's sender; the address book has none.
+// The acceptance receipt's sender; the address book has none on screen (its
+// envelopes take a sender card chosen on the envelope screen).
 QStringList sender(EnvelopeFrom from, const QWidget& source);
+// An address-book card read from its archive, as a sender.
+QStringList card(const TScheda& card);
 bool hasSender(EnvelopeFrom from);
 
 }  // namespace EnvelopeAddresses

@@ -1,5 +1,7 @@
 #include "printjobs/envelopelayout.h"
 
+#include "report/paperfont.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -12,7 +14,7 @@ constexpr EnvelopeSize kSizes[] = {
 
 constexpr Length kWindowWidth = 90.0_mm;
 constexpr Length kWindowHeight = 45.0_mm;
-constexpr Length kWindowFromRight = 20.0_mm;
+constexpr Length kWindowFromSide = 20.0_mm;
 constexpr Length kWindowFromBottom = 15.0_mm;
 constexpr Length kWindowInset = 5.0_mm;  // from the window's edges to the text
 
@@ -25,14 +27,26 @@ struct Block {
 };
 constexpr Block kRecipient{"txtDestinatario", 11, 5.0_mm};
 constexpr Block kSender{"txtMittente", 9, 4.0_mm};
+// A block that does not fit is set smaller by a point at a time, this far.
+constexpr double kSmallerBy = 3;
+
+int linesIn(const TextBox& box) { return int(box.text.count(u'\n')) + 1; }
+
+bool fits(const TextBox& box) {
+  return box.text.isEmpty() || box.linePitch * linesIn(box) <= box.box.height + 0.01_mm;
+}
 
 TextBox block(const Block& def, BoxGeometry box, const QStringList& lines) {
   TextBox item;
   item.name = QString::fromLatin1(def.name);
   item.box = box;
-  item.font = {u"Arial"_s, def.points, false, Qt::black};
-  item.linePitch = def.pitch;
-  item.text = lines.join(u'\n');
+  for (double smaller = 0; smaller <= kSmallerBy; ++smaller) {
+    const double points = def.points - smaller;
+    item.font = {u"Arial"_s, points, false, Qt::black};
+    item.linePitch = def.pitch * (points / def.points);
+    item.text = PaperFont::wrapped(lines, item.font, box.width).join(u'\n');
+    if (fits(item)) break;
+  }
   return item;
 }
 
@@ -52,16 +66,36 @@ const EnvelopeSize& size(const QString& name) {
   return kSizes[0];
 }
 
-BoxGeometry window(const EnvelopeSize& size) {
+QString settingsSection(const EnvelopeSize& size) {
+  return u"Stampa Busta "_s + QString::fromLatin1(size.name);
+}
+
+QString wordFor(WindowSide side) { return side == WindowSide::Left ? u"Sinistra"_s : u"Destra"_s; }
+
+WindowSide sideFromWord(const QString& word) {
+  return word.trimmed() == u"Sinistra"_s ? WindowSide::Left : WindowSide::Right;
+}
+
+BoxGeometry window(const EnvelopeSize& size, WindowSide side) {
   const Page landscape(size.paper, Orientation::Sideways);
-  return {landscape.paperWidth() - kWindowFromRight - kWindowWidth,
-          landscape.paperHeight() - kWindowFromBottom - kWindowHeight, kWindowWidth,
+  const Length left = side == WindowSide::Left
+                          ? kWindowFromSide
+                          : landscape.paperWidth() - kWindowFromSide - kWindowWidth;
+  return {left, landscape.paperHeight() - kWindowFromBottom - kWindowHeight, kWindowWidth,
           kWindowHeight};
 }
 
-Page page(const EnvelopeSize& size, const QStringList& recipient, const QStringList& sender) {
+QStringList overflowing(const Page& envelope) {
+  QStringList names;
+  for (const PageItem& item : envelope.items())
+    if (const auto* box = std::get_if<TextBox>(&item); box && !fits(*box)) names << box->name;
+  return names;
+}
+
+Page page(const EnvelopeSize& size, const QStringList& recipient, const QStringList& sender,
+          WindowSide side) {
   Page envelope(size.paper, Orientation::Sideways);
-  const BoxGeometry opening = window(size);
+  const BoxGeometry opening = window(size, side);
   envelope.add(block(kRecipient,
                      {opening.left + kWindowInset, opening.top + kWindowInset,
                       opening.width - kWindowInset * 2, opening.height - kWindowInset * 2},

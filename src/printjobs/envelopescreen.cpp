@@ -8,16 +8,23 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "archive/archiveerror.h"
+#include "archive/layouts.h"
+#include "archive/tarchivio.h"
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "print/offsetcontrols.h"
 #include "print/offsettext.h"
 #include "print/printsettings.h"
+#include "printaids/keyboardorder.h"
 #include "printaids/pagepreview.h"
+#include "printjobs/sendercardchooser.h"
 #include "report/printservice.h"
+#include "widgets/dialogbutton.h"
 
 using namespace Qt::StringLiterals;
 
@@ -27,13 +34,28 @@ const QString kCaption = u" Stampa busta"_s;
 const QString kDocumentName = u"Busta"_s;
 
 const QString kExplanation =
-    u"La busta si stampa in orizzontale: il destinatario cade nella finestra a destra "
-    "(90 × 45 mm, a 20 mm dal bordo destro e a 15 mm dal bordo inferiore), il mittente in "
-    "alto a sinistra. Se la stampa non cade nella finestra, correggere i margini del formato "
-    "scelto e memorizzarli con \"Applica\"."_s;
+    u"La busta si stampa in orizzontale: il destinatario cade nella finestra (90 × 45 mm, a "
+    "20 mm dal bordo destro, o da quello sinistro, e a 15 mm dal bordo inferiore), il mittente "
+    "in alto a sinistra. Se la stampa non cade nella finestra, correggere i margini del "
+    "formato scelto e memorizzarli con \"Applica\"."_s;
 
 const QString kNoRecipient =
     u"Attenzione: per stampare la busta è necessario indicare il destinatario."_s;
+
+const QString kRecipientTooLong =
+    u"Attenzione: l'indirizzo del destinatario non entra nella finestra della busta, neppure "
+    "a caratteri più piccoli. Non è stato stampato nulla."_s +
+    u"\r\n\r\n"_s + u"Abbreviare l'indirizzo (per esempio \"V.\" per \"Via\") e riprovare."_s;
+
+const QString kSenderTooLong =
+    u"Attenzione: l'indirizzo del mittente non entra nello spazio in alto a sinistra della "
+    "busta, neppure a caratteri più piccoli. Non è stato stampato nulla."_s +
+    u"\r\n\r\n"_s + u"Abbreviare l'indirizzo, oppure stampare la busta senza mittente."_s;
+
+// Under [Stampa Busta]: the address-book card printed as the sender.
+constexpr char kSenderCardKey[] = "Mittente";
+
+const QString kNoSenderCard = u"Nessuna scheda scelta come mittente."_s;
 
 const QString kPrintFailure =
     u"Attenzione: la stampa della busta non è andata a buon fine."_s + u"\n\r\n\r"_s +
@@ -47,6 +69,29 @@ EnvelopeScreen::EnvelopeScreen(EnvelopeFrom from, QWidget* source, QWidget* pare
   chooseSize(EnvelopeLayout::size(PrintSettings::read(
       QString::fromLatin1(EnvelopeLayout::kFormatSection),
       QString::fromLatin1(EnvelopeLayout::kFormatKey))));
+  if (!EnvelopeAddresses::hasSender(from_)) {
+    senderCard_ = PrintSettings::read(QString::fromLatin1(EnvelopeLayout::kFormatSection),
+                                      QString::fromLatin1(kSenderCardKey))
+                      .toInt();
+    showSenderCard();
+  }
+  KeyboardOrder::apply(this, print_, sizeChoices_[&chosenSize() - EnvelopeLayout::sizes().data()]);
+  // Connected only now, so that showing the stored size stores nothing. A
+  // size ticked in any way (a click, the keyboard, an assistive tool) shows
+  // its own offsets.
+  const auto all = EnvelopeLayout::sizes();
+  for (qsizetype i = 0; i < sizeChoices_.size(); ++i) {
+    QRadioButton* choice = sizeChoices_[i];
+    const EnvelopeSize& size = all[i];
+    connect(choice, &QRadioButton::toggled, this, guarded(this, [this, choice, &size] {
+              if (choice->isChecked()) sizeChosen(size);
+            }));
+  }
+  connect(windowLeft_, &QRadioButton::toggled, this, guarded(this, [this] {
+            PrintSettings::writeOrTell(this, {{EnvelopeLayout::settingsSection(chosenSize()),
+                                               QString::fromLatin1(EnvelopeLayout::kWindowKey),
+                                               EnvelopeLayout::wordFor(windowSide())}});
+          }));
 }
 
 void EnvelopeScreen::buildControls() {
@@ -64,15 +109,43 @@ void EnvelopeScreen::buildControls() {
     group->addButton(choice);
     sizes->addWidget(choice);
     sizeChoices_ << choice;
-    connect(choice, &QRadioButton::clicked, this,
-            guarded(this, [this, &size] { sizeChosen(size); }));
   }
   sizes->addStretch();
+
+  auto* windows = new QHBoxLayout;
+  auto* sides = new QButtonGroup(this);
+  windowRight_ = new QRadioButton(u"A destra"_s, this);
+  windowRight_->setObjectName(u"optFinestraDestra"_s);
+  windowRight_->setAccessibleName(u"Finestra a destra"_s);
+  windowLeft_ = new QRadioButton(u"A sinistra (ISO 269)"_s, this);
+  windowLeft_->setObjectName(u"optFinestraSinistra"_s);
+  windowLeft_->setAccessibleName(u"Finestra a sinistra (ISO 269)"_s);
+  windowRight_->setChecked(true);
+  for (QRadioButton* side : {windowRight_, windowLeft_}) {
+    sides->addButton(side);
+    windows->addWidget(side);
+  }
+  windows->addStretch();
 
   sender_ = new QCheckBox(u"Stampa il mittente in alto a sinistra"_s, this);
   sender_->setObjectName(u"chkMittente"_s);
   sender_->setChecked(EnvelopeAddresses::hasSender(from_));
   sender_->setEnabled(EnvelopeAddresses::hasSender(from_));
+  // Envelopes from the address book take their sender from a card chosen
+  // here, remembered for the next time.
+  QHBoxLayout* senderCard = nullptr;
+  if (!EnvelopeAddresses::hasSender(from_)) {
+    senderCardLabel_ = new QLabel(kNoSenderCard, this);
+    senderCardLabel_->setObjectName(u"lblSchedaMittente"_s);
+    senderCardLabel_->setWordWrap(true);
+    auto* choose =
+        dialogButton("btnScegliMittente", u"Scegli il mittente..."_s,
+                     u"Sceglie la scheda della rubrica da stampare come mittente"_s, this);
+    connect(choose, &QPushButton::clicked, this, guarded(this, &EnvelopeScreen::chooseSenderCard));
+    senderCard = new QHBoxLayout;
+    senderCard->addWidget(senderCardLabel_, 1);
+    senderCard->addWidget(choose);
+  }
 
   auto* grid = new QGridLayout;
   offsets_ = new OffsetControls(grid, this, [this](const QString& key, const QString& value) {
@@ -82,9 +155,13 @@ void EnvelopeScreen::buildControls() {
   column()->addWidget(explanation);
   column()->addWidget(new QLabel(u"Formato della busta:"_s, this));
   column()->addLayout(sizes);
+  column()->addWidget(new QLabel(u"Finestra della busta:"_s, this));
+  column()->addLayout(windows);
   column()->addWidget(sender_);
+  if (senderCard) column()->addLayout(senderCard);
   column()->addLayout(grid);
-  addPrintButtons(u"la busta"_s, [this] { preview(); }, [this] { print(); });
+  print_ = addPrintButtons(
+      u"la busta"_s, [this] { preview(); }, [this] { print(); });
 }
 
 const EnvelopeSize& EnvelopeScreen::chosenSize() const {
@@ -107,17 +184,67 @@ void EnvelopeScreen::sizeChosen(const EnvelopeSize& size) {
                                      QString::fromLatin1(size.name)}});
 }
 
+WindowSide EnvelopeScreen::windowSide() const {
+  return windowLeft_->isChecked() ? WindowSide::Left : WindowSide::Right;
+}
+
+void EnvelopeScreen::chooseSenderCard() {
+  SenderCardChooser chooser(senderCard_, this);
+  if (chooser.exec() != QDialog::Accepted) return;
+  senderCard_ = chooser.chosen();
+  PrintSettings::writeOrTell(this,
+                             {{QString::fromLatin1(EnvelopeLayout::kFormatSection),
+                               QString::fromLatin1(kSenderCardKey), QString::number(senderCard_)}});
+  showSenderCard();
+}
+
+QStringList EnvelopeScreen::senderCardLines() const {
+  if (senderCard_ <= 0) return {};
+  TArchivio archive(addressBookArchive());
+  archive.Open();
+  QStringList lines;
+  if (senderCard_ <= archive.Count()) {
+    TScheda card(addressBookLayout());
+    archive.ReadAt(senderCard_, card);
+    lines = EnvelopeAddresses::card(card);
+  }
+  archive.Close();
+  return lines;
+}
+
+void EnvelopeScreen::showSenderCard() {
+  QStringList lines;
+  try {
+    lines = senderCardLines();
+  } catch (const ArchiveError&) {
+    // Said when printing; here the card is only shown.
+  }
+  senderCardLabel_->setText(lines.isEmpty() ? kNoSenderCard
+                                            : u"Mittente: "_s + lines.join(u", "_s));
+  sender_->setEnabled(!lines.isEmpty());
+  sender_->setChecked(!lines.isEmpty());
+}
+
 void EnvelopeScreen::showStoredOffsets() {
   const PrintSettings::Stored stored =
       PrintSettings::stored(EnvelopeLayout::marginSection(chosenSize()));
   offsets_->top()->setText(stored.top);
   offsets_->left()->setText(stored.left);
+  // The window's side of this size, shown without storing it again.
+  const QSignalBlocker quiet(windowLeft_);
+  const WindowSide side = EnvelopeLayout::sideFromWord(
+      PrintSettings::read(EnvelopeLayout::settingsSection(chosenSize()),
+                          QString::fromLatin1(EnvelopeLayout::kWindowKey)));
+  (side == WindowSide::Left ? windowLeft_ : windowRight_)->setChecked(true);
 }
 
 Page EnvelopeScreen::preparedPage() const {
-  Page page = EnvelopeLayout::page(
-      chosenSize(), EnvelopeAddresses::recipient(from_, *source_),
-      sender_->isChecked() ? EnvelopeAddresses::sender(from_, *source_) : QStringList());
+  QStringList sender;
+  if (sender_->isChecked())
+    sender = EnvelopeAddresses::hasSender(from_) ? EnvelopeAddresses::sender(from_, *source_)
+                                                 : senderCardLines();
+  Page page = EnvelopeLayout::page(chosenSize(), EnvelopeAddresses::recipient(from_, *source_),
+                                   sender, windowSide());
   page.setMargins(offsets_->topOffset(), offsets_->leftOffset());
   return page;
 }
@@ -128,11 +255,24 @@ std::optional<Page> EnvelopeScreen::pageToPrint() {
     return std::nullopt;
   }
   try {
-    return preparedPage();
+    Page page = preparedPage();
+    // Never a cut address: the user shortens it first.
+    const QStringList tooLong = EnvelopeLayout::overflowing(page);
+    if (!tooLong.isEmpty()) {
+      Services::messages().show(
+          this, MessageKind::Warning,
+          tooLong.contains(u"txtDestinatario"_s) ? kRecipientTooLong : kSenderTooLong);
+      return std::nullopt;
+    }
+    return page;
   } catch (const OffsetConversionError& error) {
     Services::messages().show(this, MessageKind::Error, error.message());
-    return std::nullopt;
+  } catch (const ArchiveBusy& busy) {
+    Services::messages().plain(this, busy.userMessage());
+  } catch (const ArchiveError& error) {
+    Services::messages().show(this, MessageKind::Error, error.userMessage());
   }
+  return std::nullopt;
 }
 
 void EnvelopeScreen::preview() {
@@ -149,6 +289,8 @@ void EnvelopeScreen::print() {
       accept();
     else
       reject();
+  } catch (const PaperNotSupported& error) {
+    Services::messages().show(this, MessageKind::Warning, error.message());
   } catch (const std::exception&) {
     // The screen stays open, to try again or to change the settings.
     Services::messages().show(this, MessageKind::Warning, kPrintFailure);

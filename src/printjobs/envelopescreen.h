@@ -9,12 +9,15 @@
 
 class OffsetControls;
 class QCheckBox;
+class QLabel;
+class QPushButton;
 class QRadioButton;
 
 // Prints the envelope of the card on the screen that opens it: the size
-// (remembered in Impostazioni.ini), the top and left offsets of that size
-// with the form screens' "-", "+" and "Applica", whether to print the sender,
-// a preview and "Stampa".
+// (remembered in Impostazioni.ini), the window's side and the top and left
+// offsets of that size with the form screens' "-", "+" and "Applica",
+// whether to print the sender (from the address book: the card chosen as
+// sender, remembered too), a preview and "Stampa".
 class EnvelopeScreen : public AidScreen {
   Q_OBJECT
  public:
@@ -31,6 +34,12 @@ class EnvelopeScreen : public AidScreen {
   void chooseSize(const EnvelopeSize& size);
   void sizeChosen(const EnvelopeSize& size);
   void showStoredOffsets();
+  WindowSide windowSide() const;
+  void chooseSenderCard();
+  void showSenderCard();
+  // The chosen sender card's address; none when no card is chosen or the
+  // card is no longer there. Throws ArchiveError.
+  QStringList senderCardLines() const;
   // The page when there is one to print; otherwise the user has been told why.
   std::optional<Page> pageToPrint();
   void preview();
@@ -41,4 +50,9 @@ class EnvelopeScreen : public AidScreen {
   QList<QRadioButton*> sizeChoices_;  // in the order of EnvelopeLayout::sizes()
   QCheckBox* sender_ = nullptr;
   OffsetControls* offsets_ = nullptr;
+  QPushButton* print_ = nullptr;
+  QRadioButton* windowRight_ = nullptr;
+  QRadioButton* windowLeft_ = nullptr;
+  QLabel* senderCardLabel_ = nullptr;  // address book only
+  int senderCard_ = 0;                 // 1-based, 0 for none
 };

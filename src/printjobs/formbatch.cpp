@@ -60,6 +60,33 @@ const FormBatch* forList(const StatusListKind& list) {
   return nullptr;
 }
 
+std::vector<int> positions(const FormBatch& batch, const QStringList& lines,
+                           const QList<int>& rows) {
+  const StatusListKind& list = batch.list();
+  std::vector<int> listed;
+  listed.reserve(size_t(lines.size()));
+  TArchivio archive(list.archive());
+  archive.Open();
+  TScheda record(list.archive().layout);
+  while (!archive.AtEnd()) {
+    archive.ReadNext(record);
+    if (!list.condition.holdsFor(record)) continue;
+    const qsizetype row = qsizetype(listed.size());
+    if (row >= lines.size() || ListLines::lineOf(record, list.line) != lines[row])
+      throw ListOutOfDate();
+    listed.push_back(archive.Position());
+  }
+  archive.Close();
+  if (qsizetype(listed.size()) != lines.size()) throw ListOutOfDate();
+  if (rows.isEmpty()) return listed;
+
+  QList<int> chosen = rows;
+  std::sort(chosen.begin(), chosen.end());
+  std::vector<int> wanted;
+  for (int row : chosen) wanted.push_back(listed.at(size_t(row)));
+  return wanted;
+}
+
 std::vector<TScheda> records(const FormBatch& batch, const QStringList& lines,
                              const QList<int>& rows) {
   const StatusListKind& list = batch.list();
@@ -101,3 +128,50 @@ std::vector<Page> pages(const FormBatch& batch, const std::vector<TScheda>& reco
 }
 
 }  // namespace FormBatches
+
+namespace {
+// Records read in one short action.
+constexpr int kRecordsPerRead = 256;
+}  // namespace
+
+struct FormPages::Side : StoredForm {
+  explicit Side(const StoredForm& form) : StoredForm(form) {}
+};
+
+FormPages::FormPages(const FormBatch& batch, std::vector<int> positions, SideOrder order)
+    : batch_(batch), positions_(std::move(positions)), order_(order) {
+  for (const StoredForm& side : sidesFor(batch, order)) sides_.push_back(Side(side));
+}
+
+FormPages::~FormPages() = default;
+
+int FormPages::count() const { return int(positions_.size() * sides_.size()); }
+
+Page FormPages::page(int index) {
+  const int records = int(positions_.size());
+  const int sides = int(sides_.size());
+  const bool sideBySide = order_ == SideOrder::RecipientSidesFirst && sides == 2;
+  const int side = sideBySide ? index / records : index % sides;
+  const int record = sideBySide ? index % records : index / sides;
+  return sides_[size_t(side)].page(this->record(record));
+}
+
+const TScheda& FormPages::record(int index) {
+  const int start = index - index % kRecordsPerRead;
+  if (start != chunkStart_) {
+    chunk_.clear();
+    chunkStart_ = -1;
+    const StatusListKind& list = batch_.list();
+    TArchivio archive(list.archive());
+    archive.Open();
+    const int end = std::min(int(positions_.size()), start + kRecordsPerRead);
+    for (int i = start; i < end; ++i) {
+      TScheda record(list.archive().layout);
+      archive.ReadAt(positions_[size_t(i)], record);
+      chunk_.push_back(std::move(record));
+    }
+    archive.Close();
+    chunkStart_ = start;
+  }
+  return chunk_[size_t(index - start)];
+}

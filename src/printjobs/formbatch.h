@@ -9,6 +9,7 @@
 #include "print/formsetups.h"
 #include "records/listkinds.h"
 #include "report/page.h"
+#include "report/pagesource.h"
 
 // How the two sides of the return receipts follow each other in a batch.
 enum class SideOrder {
@@ -48,6 +49,13 @@ const FormBatch* forList(const StatusListKind& list);
 std::vector<TScheda> records(const FormBatch& batch, const QStringList& lines,
                              const QList<int>& rows);
 
+// The archive positions (1-based) of the records behind the list's lines,
+// checked as records() checks them, in list order: only the rows asked for,
+// all of them when none are asked for. Holds a number per form, not the
+// records themselves.
+std::vector<int> positions(const FormBatch& batch, const QStringList& lines,
+                           const QList<int>& rows);
+
 // Each record's form, or both its sides in the order asked, every page
 // turned and shifted as its form's print screen stores it, and filled as
 // that screen would fill it from a workspace showing the record. Throws
@@ -56,3 +64,30 @@ std::vector<Page> pages(const FormBatch& batch, const std::vector<TScheda>& reco
                         SideOrder order);
 
 }  // namespace FormBatches
+
+// The pages of a batch made one at a time as they print, from the records
+// at the given positions, read from the archive a few hundred at a time
+// (each read a short action of its own, so that other stations are kept out
+// only for a moment): a batch of any length holds one handful of records
+// and one page. Each page is turned, shifted and filled as
+// FormBatches::pages makes it. Throws ArchiveError when the archive cannot
+// be read.
+class FormPages : public PageSource {
+ public:
+  FormPages(const FormBatch& batch, std::vector<int> positions, SideOrder order);
+  ~FormPages() override;
+
+  int count() const override;
+  Page page(int index) override;
+
+ private:
+  struct Side;
+  const TScheda& record(int index);
+
+  const FormBatch& batch_;
+  std::vector<int> positions_;
+  SideOrder order_;
+  std::vector<Side> sides_;
+  int chunkStart_ = -1;  // index into positions_ of the records held
+  std::vector<TScheda> chunk_;
+};

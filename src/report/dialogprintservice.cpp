@@ -1,56 +1,81 @@
 #include "report/dialogprintservice.h"
 
 #include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrinter>
 
 #include "report/pagepainter.h"
 #include "report/pdffile.h"
+#include "report/printerpaper.h"
+#if VELINDA_HAVE_CUPS
+#include "report/cupsqueue.h"
+#endif
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-// Positions are measured from the paper's corner: no printer margins.
-void prepare(QPrinter& printer, const Page& first) {
+// Before the dialog: the first page's paper, so that the dialog shows it.
+// The printer may refuse; the choice is made again once the dialog is
+// accepted.
+void preselect(QPrinter& printer, const Page& first) {
   printer.setFullPage(true);
-  applyPageLayout(printer, first);
+  try {
+    PrinterPaper::fit(printer, first);
+  } catch (const PrintError&) {
+  }
 }
 
-std::vector<Page> chosenPages(const QPrinter& printer, const std::vector<Page>& pages) {
-  int from = 1;
-  int to = int(pages.size());
-  if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
-    from = printer.fromPage();
-    to = qMin(printer.toPage() > 0 ? printer.toPage() : to, to);
-  }
-  std::vector<Page> chosen;
-  // Where the driver cannot make copies itself, the copies are printed here.
-  const int copies = printer.supportsMultipleCopies() ? 1 : qMax(1, printer.copyCount());
-  for (int copy = 0; copy < copies; ++copy)
-    for (int number = from; number <= to; ++number) chosen.push_back(pages[number - 1]);
-  return chosen;
+#if VELINDA_HAVE_CUPS
+// Where Qt keeps the printer properties chosen in its dialog on a CUPS
+// system: name and value in turn.
+constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+CupsQueue::JobChoices choicesOf(QPrinter& printer) {
+  CupsQueue::JobChoices choices;
+  choices.copies = printer.supportsMultipleCopies() ? qMax(1, printer.copyCount()) : 1;
+  choices.collate = printer.collateCopies();
+  choices.twoSided =
+      printer.duplex() == QPrinter::DuplexLongSide || printer.duplex() == QPrinter::DuplexShortSide;
+  choices.shortEdge = printer.duplex() == QPrinter::DuplexShortSide;
+  if (QPrintEngine* engine = printer.printEngine())
+    choices.options = engine->property(kCupsOptions).toStringList();
+  return choices;
 }
+#endif
 
 }  // namespace
 
-PrintOutcome DialogPrintService::print(QWidget* parent, const std::vector<Page>& pages,
+PrintOutcome DialogPrintService::print(QWidget* parent, PageSource& pages,
                                        const QString& documentName) {
-  if (pages.empty()) return PrintOutcome::Printed;
+  const int count = pages.count();
+  if (count == 0) return PrintOutcome::Printed;
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(documentName);
-  prepare(printer, pages.front());
+  preselect(printer, pages.page(0));
 
   QPrintDialog dialog(&printer, parent);
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange);
-  dialog.setMinMax(1, int(pages.size()));
+  dialog.setMinMax(1, count);
   if (dialog.exec() != QDialog::Accepted) return PrintOutcome::Cancelled;
 
-  if (!printer.isValid()) throw PrintError("no usable printer");
-  // The driver may have handed back another paper size or orientation.
-  prepare(printer, pages.front());
-  output(printer, chosenPages(printer, pages), progress());
+  if (!printer.isValid())
+    throw PrintError(u"Attenzione: non c'è nessuna stampante utilizzabile."_s + u"\r\n\r\n"_s +
+                     u"Controllare che la stampante sia installata e accesa."_s);
+  int first = 1;
+  int last = count;
+  if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+    first = printer.fromPage();
+    last = qMin(printer.toPage() > 0 ? printer.toPage() : last, last);
+  }
+  // Where the driver cannot make copies itself, the copies are printed here.
+  const int copies = printer.supportsMultipleCopies() ? 1 : qMax(1, printer.copyCount());
+  PageRange chosen(pages, first, last, copies);
+  output(printer, chosen, progress());
   return PrintOutcome::Printed;
 }
 
-void DialogPrintService::output(QPrinter& printer, const std::vector<Page>& pages,
+void DialogPrintService::output(QPrinter& printer, PageSource& pages,
                                 const PageProgress& progress) {
   // Qt's own PDF output drops a failed write without a word, so a file is
   // written here, where every write is checked.
@@ -58,7 +83,24 @@ void DialogPrintService::output(QPrinter& printer, const std::vector<Page>& page
     PdfFile::write(printer.outputFileName(), pages, printer.docName(), progress);
     return;
   }
-  renderPages(printer, pages, progress);
+#if VELINDA_HAVE_CUPS
+  // Qt hands a CUPS queue its job without asking how it went.
+  if (printer.outputFormat() == QPrinter::NativeFormat &&
+      CupsQueue::exists(printer.printerName())) {
+    CupsQueue::print(printer.printerName(), pages, printer.docName(), choicesOf(printer), progress);
+    return;
+  }
+#endif
+  outputThroughQt(printer, pages, progress);
+}
+
+void DialogPrintService::outputThroughQt(QPrinter& printer, PageSource& pages,
+                                         const PageProgress& progress) {
+  renderPages(printer, pages, progress, [&printer](QPagedPaintDevice&, const Page& page) {
+    PrinterPaper::fit(printer, page);
+  });
   if (printer.printerState() == QPrinter::Error)
-    throw PrintError("the printer reported an error");
+    throw PrintError(u"Attenzione: la stampante ha segnalato un errore durante la stampa."_s +
+                     u"\r\n\r\n"_s +
+                     u"Si consiglia di controllare le impostazioni della stampante."_s);
 }

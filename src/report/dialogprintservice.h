@@ -9,12 +9,21 @@ class QPrinter;
 // on a machine without printers.
 class DialogPrintService : public PrintService {
  public:
-  PrintOutcome print(QWidget* parent, const std::vector<Page>& pages,
-                     const QString& documentName) override;
+  using PrintService::print;
+  PrintOutcome print(QWidget* parent, PageSource& pages, const QString& documentName) override;
 
-  // Sends the pages where the accepted dialog points: the printer, or the
-  // PDF file the user chose to print to. Throws PrintError when the printer
-  // or the file fails.
+  // Sends the pages where the accepted dialog points: the PDF file the user
+  // chose to print to, a CUPS queue where libcups is there, or else Qt's own
+  // printer. Throws PrintError when the file, the printer or the spooler
+  // fails, PaperNotSupported when the printer has no paper of the pages'
+  // size.
+  static void output(QPrinter& printer, PageSource& pages, const PageProgress& progress = {});
   static void output(QPrinter& printer, const std::vector<Page>& pages,
-                     const PageProgress& progress = {});
+                     const PageProgress& progress = {}) {
+    PageList list(pages);
+    output(printer, list, progress);
+  }
+  // The same through Qt's own printer, whatever the system.
+  static void outputThroughQt(QPrinter& printer, PageSource& pages,
+                              const PageProgress& progress = {});
 };

@@ -17,6 +17,10 @@ struct PaperSize {
   static constexpr PaperSize a4() { return {210_mm, 297_mm}; }
 };
 
+// No offset moves the print further than the longest paper the forms use:
+// beyond that a value is as unusable as one that is not a number.
+inline constexpr int kLargestOffsetMm = 297;
+
 struct FontSpec {
   QString family;
   double points = 10.0;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "report/page.h"
+#include "report/pagesource.h"
 #include "report/printservice.h"
 
 class QPainter;
@@ -26,8 +28,15 @@ void paintPage(QPainter& painter, const Page& page, const PaintOptions& options 
 // margins, so that the painter's origin is the paper's corner.
 void applyPageLayout(QPagedPaintDevice& device, const Page& page);
 
-// Paints the pages one per sheet, setting each sheet's size and orientation
-// with zero margins, and tells `progress` as it goes. Throws PrintError when
-// the device refuses to paint.
+// Makes the device's sheet ready for a page: its size and orientation, the
+// painter's origin at the paper's corner. Throws PrintError when it cannot.
+using SheetSetter = std::function<void(QPagedPaintDevice& device, const Page& page)>;
+
+// Paints the pages one per sheet, each made ready by `setSheet` (by default
+// applyPageLayout), asking the source for each page only as it is painted,
+// and tells `progress` as it goes. Throws PrintError when the device refuses
+// to paint.
+void renderPages(QPagedPaintDevice& device, PageSource& pages, const PageProgress& progress = {},
+                 const SheetSetter& setSheet = {});
 void renderPages(QPagedPaintDevice& device, const std::vector<Page>& pages,
                  const PageProgress& progress = {});

@@ -10,22 +10,30 @@ using namespace Qt::StringLiterals;
 
 namespace PdfFile {
 
+void writeTo(QIODevice& device, PageSource& pages, const QString& title,
+             const PageProgress& progress) {
+  QPdfWriter writer(&device);
+  writer.setResolution(1200);
+  writer.setTitle(title);
+  writer.setCreator(u"Velinda"_s);
+  renderPages(writer, pages, progress);
+}
+
 void write(const QString& path, const std::vector<Page>& pages, const QString& title,
+           const PageProgress& progress) {
+  PageList list(pages);
+  write(path, list, title, progress);
+}
+
+void write(const QString& path, PageSource& pages, const QString& title,
            const PageProgress& progress) {
   try {
     ReplacementFile file(path);
-    {
-      QPdfWriter writer(&file.device());
-      writer.setResolution(1200);
-      writer.setTitle(title);
-      renderPages(writer, pages, progress);
-    }
+    writeTo(file.device(), pages, title, progress);
     file.commit();
   } catch (const FileWriteError& error) {
-    throw PrintError(
-        (u"Attenzione: non è stato possibile scrivere il file di stampa "_s +
-         QString::fromStdString(error.what()) + u'.')
-            .toStdString());
+    throw PrintError(u"Attenzione: non è stato possibile scrivere il file di stampa "_s +
+                     QString::fromStdString(error.what()) + u'.');
   }
 }
 

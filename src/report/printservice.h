@@ -6,13 +6,29 @@
 #include <vector>
 
 #include "report/page.h"
+#include "report/pagesource.h"
 
 class QWidget;
 
-// Printing failed: no usable printer, the driver refused, the spooler failed.
+// Printing failed: no usable printer, the driver refused, the spooler failed
+// or refused the job. The text says so in Italian, for the screens that show
+// a failure's own text.
 class PrintError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit PrintError(const QString& message)
+      : std::runtime_error(message.toStdString()), message_(message) {}
+  QString message() const { return message_; }
+
+ private:
+  QString message_;
+};
+
+// The chosen printer has no paper of the page's size and takes no size of
+// the caller's choosing: nothing was printed. The text names the printer and
+// the size, for the user.
+class PaperNotSupported : public PrintError {
+ public:
+  PaperNotSupported(const QString& printer, PaperSize paper);
 };
 
 enum class PrintOutcome { Printed, Cancelled };
@@ -27,8 +43,12 @@ class PrintService {
  public:
   virtual ~PrintService() = default;
   // Throws PrintError on failure; Cancelled when the user closed the dialog.
-  virtual PrintOutcome print(QWidget* parent, const std::vector<Page>& pages,
-                             const QString& documentName) = 0;
+  // The pages are asked for as they print.
+  virtual PrintOutcome print(QWidget* parent, PageSource& pages, const QString& documentName) = 0;
+  PrintOutcome print(QWidget* parent, const std::vector<Page>& pages, const QString& documentName) {
+    PageList list(pages);
+    return print(parent, list, documentName);
+  }
 
   // Whoever prints something long listens while print() runs; an empty
   // function stops the reports.

@@ -115,6 +115,8 @@ class EveryScreenTest : public QObject {
     row("card print", {addressBook, u"cmdStampa"_s}, "TfrmStampaAnagrafica");
     row("card preview", {addressBook, u"cmdStampa"_s, u"btnAnteprima"_s}, "PagePreview");
     row("address envelope", {addressBook, u"cmdBusta"_s}, "EnvelopeScreen");
+    row("envelope sender card", {addressBook, u"cmdBusta"_s, u"btnScegliMittente"_s},
+        "SenderCardChooser");
     row("card attachments", {addressBook, u"cmdFile"_s}, "TfrmAllegaCartella");
     row("contact import", {addressBook, u"cmdImportaContatti"_s}, "TfrmImportaContatti");
     row("address export", {addressBook, u"cmdEsporta"_s}, "TfrmExpAnagrafica");

@@ -249,6 +249,92 @@ class CalibrationTest : public QObject {
     QVERIFY(screen->isVisible());
   }
 
+  // The sheet takes every offset the print screens take, up to the length
+  // of the paper either way, and hands it back unchanged.
+  void takesTheWholeRangeOfThePrintScreens_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("typed");
+    QTest::newRow("150 kept, 250 typed") << u"150"_s << 250;
+    QTest::newRow("-297 kept, 297 typed") << u"-297"_s << 297;
+    QTest::newRow("-120 kept, -297 typed") << u"-120"_s << -297;
+  }
+  void takesTheWholeRangeOfThePrintScreens() {
+    QFETCH(QString, stored);
+    QFETCH(int, typed);
+    TestFolder folder;
+    folder.write(u"Impostazioni.ini"_s,
+                 "[Margini Ricevuta Accettazione]\r\nSuperiore=" + stored.toLatin1() +
+                     "\r\nSinistro=" + stored.toLatin1() + "\r\n");
+    auto source = sourceScreen(AcceptanceLayout::boxes());
+    TfrmStampaAccettazione screen(source.get());
+    screen.show();
+    QList<int> shown;
+    whenShown<CalibrationScreen>([&](CalibrationScreen& calibration) {
+      auto* down = calibration.findChild<QSpinBox*>(u"txtBasso"_s);
+      auto* right = calibration.findChild<QSpinBox*>(u"txtDestra"_s);
+      shown << down->value() << right->value();
+      down->setValue(typed);
+      press(calibration, "btnApplica");
+    });
+    press(screen, "btnFoglioProva");
+    QCOMPARE(shown, QList<int>({stored.toInt(), stored.toInt()}));
+    QCOMPARE(offset(screen, "txtTop"), QString::number(typed));
+    QCOMPARE(offset(screen, "txtLeft"), stored);
+    const QByteArray ini = folder.read(u"Impostazioni.ini"_s);
+    QVERIFY(ini.contains("Superiore=" + QByteArray::number(typed) + "\r\n"));
+    QVERIFY(ini.contains("Sinistro=" + stored.toLatin1() + "\r\n"));
+  }
+
+  // The sheet printed from a print screen names each mark as the form does,
+  // and tells where to lay a card smaller than the sheet.
+  void marksBearTheFormsCaptions_data() {
+    QTest::addColumn<bool>("returnReceipt");
+    QTest::addColumn<QStringList>("marks");  // box=caption
+    QTest::addColumn<bool>("corner");
+    QTest::newRow("acceptance") << false
+                                << QStringList{u"txtDestinatario=Destinatario"_s,
+                                               u"txtNumDes=N. civico destinatario"_s,
+                                               u"txtCC=C/C postale"_s,
+                                               u"txtAvviso=Avviso di ricevimento"_s}
+                                << false;
+    QTest::newRow("return receipt, recipient side")
+        << true
+        << QStringList{u"txtRaccomandata=Raccomandata"_s, u"txtUfficio=Dall'ufficio di"_s,
+                       u"txtCapDes01=CAP destinatario, cifra 1"_s}
+        << true;
+  }
+  void marksBearTheFormsCaptions() {
+    QFETCH(bool, returnReceipt);
+    QFETCH(QStringList, marks);
+    QFETCH(bool, corner);
+    TestFolder folder;
+    PdfPrintService printer;
+    auto source = returnReceipt ? returnReceiptScreen() : sourceScreen(AcceptanceLayout::boxes());
+    std::unique_ptr<FormPrintScreen> screen;
+    if (returnReceipt)
+      screen = std::make_unique<TfrmStampaRicevimentoDes>(source.get());
+    else
+      screen = std::make_unique<TfrmStampaAccettazione>(source.get());
+    screen->show();
+    whenShown<CalibrationScreen>([](CalibrationScreen& calibration) {
+      press(calibration, "btnStampaFoglio");
+      press(calibration, "btnAnnulla");
+    });
+    press(*screen, "btnFoglioProva");
+    QCOMPARE(printer.jobs.size(), size_t(1));
+    const Page& sheet = printer.jobs.front().front();
+    QStringList printed;
+    for (const PageItem& item : sheet.items())
+      if (const auto* box = std::get_if<TextBox>(&item); box && box->name.startsWith(u"mark "_s))
+        printed << box->name.mid(5) + u'=' + box->text;
+    QCOMPARE(printed, marks);
+    const QString instructions = sheet.text(u"instructions"_s);
+    QCOMPARE(instructions.contains(u"con l'angolo superiore sinistro del modulo sull'angolo "
+                                   "superiore sinistro del foglio"_s),
+             corner);
+    QCOMPARE(instructions.contains(u"con i bordi allineati"_s), !corner);
+  }
+
   void cancelChangesNothing() {
     TestFolder folder;
     auto source = sourceScreen(AcceptanceLayout::boxes());

@@ -1,3 +1,5 @@
+#include <QAccessible>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
@@ -216,6 +218,52 @@ class PagePreviewTest : public QObject {
     QCOMPARE(messages.last().form, Form::Error);
     QCOMPARE(messages.last().text, u"'2x' non è un valore in virgola mobile valido."_s);
     QVERIFY(screen.isVisible());
+  }
+
+  // The preview with its buttons fits the screen's free area, title bar
+  // included, however small the screen (the test's screen is 800 x 600).
+  void thePreviewFitsTheScreen() {
+    PagePreview preview({Page()}, u"Prova"_s, {});
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    const QRect free = preview.screen()->availableGeometry();
+    QVERIFY2(free.contains(preview.geometry().adjusted(0, -30, 0, 0)),
+             qPrintable(u"%1,%2 %3x%4 on %5x%6"_s.arg(preview.x())
+                            .arg(preview.y())
+                            .arg(preview.width())
+                            .arg(preview.height())
+                            .arg(free.width())
+                            .arg(free.height())));
+    for (const char* name : {"btnStampa", "btnChiudi"}) {
+      auto* button = preview.findChild<QPushButton*>(QString::fromLatin1(name));
+      const QRect on = QRect(button->mapTo(&preview, QPoint(0, 0)), button->size());
+      QVERIFY2(preview.rect().contains(on), name);
+    }
+  }
+
+  // What a screen reader reaches: the pages have a name, the buttons say
+  // the words they show.
+  void thePagesAndButtonsHaveNames() {
+    PagePreview preview({Page()}, u"Prova"_s, {});
+    const QList<QGraphicsView*> views = preview.view()->findChildren<QGraphicsView*>();
+    QVERIFY(!views.isEmpty());
+    for (QGraphicsView* view : views)
+      QCOMPARE(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Name),
+               u"Pagine dell'anteprima di stampa"_s);
+    QVERIFY(
+        preview.findChild<QPushButton*>(u"btnChiudi"_s)->accessibleName().contains(u"Chiudi"_s));
+    QVERIFY(
+        preview.findChild<QPushButton*>(u"btnStampa"_s)->accessibleName().contains(u"Stampa"_s));
+  }
+
+  // A long batch previews its first pages and says so.
+  void aLongPrintShowsItsFirstPagesAndSaysSo() {
+    PagePreview preview({Page(), Page()}, u"Prova"_s, {}, nullptr, 100000);
+    auto* note = preview.findChild<QLabel*>(u"lblPrimePagine"_s);
+    QVERIFY(note);
+    QCOMPARE(note->text(), u"Sono mostrate le prime 2 pagine delle 100.000 da stampare."_s);
+    QVERIFY(
+        !PagePreview({Page()}, u"Prova"_s, {}, nullptr, 1).findChild<QLabel*>(u"lblPrimePagine"_s));
   }
 
   void pagesTurnedTheOtherWayAreShownTurned() {

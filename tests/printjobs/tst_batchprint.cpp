@@ -295,6 +295,94 @@ class BatchPrintTest : public QObject {
     QVERIFY(screen.isVisible());
   }
 
+  // Pages made one at a time as they print are the pages made all at once,
+  // past the records read in one go and in every order of the sides.
+  void pagesMadeAsTheyPrintAreTheSamePages_data() {
+    QTest::addColumn<SideOrder>("order");
+    QTest::newRow("each in turn") << SideOrder::EachInTurn;
+    QTest::newRow("recipient sides first") << SideOrder::RecipientSidesFirst;
+    QTest::newRow("sender side only") << SideOrder::SenderSideOnly;
+  }
+  void pagesMadeAsTheyPrintAreTheSamePages() {
+    QFETCH(SideOrder, order);
+    TestFolder folder;
+    QList<TSchedaRicevimento> many;
+    for (int i = 0; i < 600; ++i)
+      many << receipt(u"Destinatario %1"_s.arg(i), i % 3 == 0 ? u"Sì"_s : u"No"_s,
+                      {{u"LocalitaMit"_s, u"Paese %1"_s.arg(i)}});
+    folder.write(returnReceiptArchive().fileName, Fixture::bytes(many));
+    folder.write(u"Impostazioni.ini"_s, kSettings);
+    const FormBatch& batch = *FormBatches::forList(undeliveredList());
+    const QStringList lines = linesOf(many, undeliveredList());
+    QCOMPARE(lines.size(), 400);
+    const QList<int> rows{0, 1, 255, 256, 257, 399};
+    for (const QList<int>& chosen : {QList<int>(), rows}) {
+      const std::vector<Page> all =
+          FormBatches::pages(batch, FormBatches::records(batch, lines, chosen), order);
+      FormPages asTheyPrint(batch, FormBatches::positions(batch, lines, chosen), order);
+      QCOMPARE(asTheyPrint.count(), int(all.size()));
+      for (int i = 0; i < asTheyPrint.count(); ++i)
+        comparePages(asTheyPrint.page(i), all[size_t(i)]);
+    }
+  }
+
+  void aLongBatchAsksFirst_data() {
+    QTest::addColumn<int>("letters");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<int>("printed");
+    QTest::newRow("300: no question") << 300 << false << 0 << 300;
+    QTest::newRow("301, yes") << 301 << true << 1 << 301;
+    QTest::newRow("301, no") << 301 << false << 1 << 0;
+  }
+  void aLongBatchAsksFirst() {
+    QFETCH(int, letters);
+    QFETCH(bool, answer);
+    QFETCH(int, questions);
+    QFETCH(int, printed);
+    TestFolder folder;
+    QList<TSchedaAccettazione> unsent;
+    for (int i = 0; i < letters; ++i) unsent << letter(u"Destinatario %1"_s.arg(i), u"No"_s);
+    folder.write(acceptanceArchive().fileName, Fixture::bytes(unsent));
+    RecordingMessages messages;
+    messages.answers = {answer};
+    PdfPrintService printer;
+    BatchPrintScreen screen(*FormBatches::forList(unsentList()), linesOf(unsent, unsentList()), {});
+    screen.show();
+    press(screen, "btnStampa");
+    QCOMPARE(messages.count(), questions);
+    if (questions)
+      QCOMPARE(messages.last().text,
+               u"Attenzione: si stanno per stampare %1 moduli. La stampa può richiedere molto "
+               "tempo e molta carta.\r\n\r\nProcedere con la stampa?"_s.arg(letters));
+    QCOMPARE(printer.jobs.size(), size_t(printed ? 1 : 0));
+    if (printed) QCOMPARE(int(printer.jobs.front().size()), printed);
+  }
+
+  void selectedLinesAreTheDefaultChoice_data() {
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<QString>("checked");
+    QTest::addColumn<int>("forms");
+    QTest::newRow("none") << QList<int>() << u"optTutte"_s << 3;
+    QTest::newRow("one") << QList<int>{1} << u"optSelezionate"_s << 1;
+    QTest::newRow("two") << QList<int>{0, 2} << u"optSelezionate"_s << 2;
+  }
+  void selectedLinesAreTheDefaultChoice() {
+    QFETCH(QList<int>, selected);
+    QFETCH(QString, checked);
+    QFETCH(int, forms);
+    TestFolder folder;
+    fill(folder);
+    PdfPrintService printer;
+    BatchPrintScreen screen(*FormBatches::forList(unsentList()), linesOf(kLetters, unsentList()),
+                            selected);
+    screen.show();
+    QVERIFY(screen.findChild<QRadioButton*>(checked)->isChecked());
+    press(screen, "btnStampa");
+    QCOMPARE(printer.jobs.size(), size_t(1));
+    QCOMPARE(int(printer.jobs.front().size()), forms);
+  }
+
   // --- from the lists, on paper --------------------------------------------
 
   void selectedLettersPrintFromTheList() {

@@ -1,10 +1,15 @@
+#include <QAccessible>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "archive/layouts.h"
+#include "archive/tscheda.h"
 #include "editors/tfrmaccettazione.h"
 #include "editors/tfrmanagrafica.h"
 #include "editors/workspacefixture.h"
@@ -12,6 +17,7 @@
 #include "printjobs/envelopeaddresses.h"
 #include "printjobs/envelopelayout.h"
 #include "printjobs/envelopescreen.h"
+#include "printjobs/sendercardchooser.h"
 #include "support/pdfprintservice.h"
 #include "support/pdfreadback.h"
 #include "support/poppler.h"
@@ -228,6 +234,181 @@ class EnvelopeTest : public QObject {
     EnvelopeScreen again(EnvelopeFrom::AcceptanceReceipt, source.get());
     QVERIFY(again.findChild<QRadioButton*>(u"optC5"_s)->isChecked());
     QCOMPARE(again.findChild<QLineEdit*>(u"txtTop"_s)->text(), u"-2"_s);
+    QCOMPARE(messages.count(), 0);
+  }
+
+  // A size ticked without a click (an assistive tool's toggle, the arrow
+  // keys) shows and prints with that size's own offsets, and is remembered.
+  void aSizeTickedWithoutAClickShowsItsOwnOffsets_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("assistive tool") << u"toggle action"_s;
+    QTest::newRow("program") << u"setChecked"_s;
+  }
+  void aSizeTickedWithoutAClickShowsItsOwnOffsets() {
+    QFETCH(QString, how);
+    TestFolder folder;
+    folder.write(u"Impostazioni.ini"_s,
+                 "[Margini Busta DL]\r\nSuperiore=1\r\nSinistro=2\r\n\r\n"
+                 "[Margini Busta C4]\r\nSuperiore=7\r\nSinistro=-3\r\n");
+    RecordingMessages messages;
+    auto source = acceptanceScreen();
+    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+    screen.show();
+    QCOMPARE(screen.findChild<QLineEdit*>(u"txtTop"_s)->text(), u"1"_s);
+    auto* c4 = screen.findChild<QRadioButton*>(u"optC4"_s);
+    if (how == u"toggle action"_s) {
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(c4);
+      QVERIFY(accessible && accessible->actionInterface());
+      QVERIFY(accessible->actionInterface()->actionNames().contains(
+          QAccessibleActionInterface::toggleAction()));
+      accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    } else {
+      c4->setChecked(true);
+    }
+    QVERIFY(c4->isChecked());
+    QCOMPARE(QString::fromLatin1(screen.chosenSize().name), u"C4"_s);
+    QCOMPARE(screen.findChild<QLineEdit*>(u"txtTop"_s)->text(), u"7"_s);
+    QCOMPARE(screen.findChild<QLineEdit*>(u"txtLeft"_s)->text(), u"-3"_s);
+    const Page page = screen.preparedPage();
+    QCOMPARE(page.topMargin().toMm(), 7.0);
+    QCOMPARE(page.leftMargin().toMm(), -3.0);
+    QVERIFY(folder.read(u"Impostazioni.ini"_s).contains("[Stampa Busta]\r\nFormato=C4\r\n"));
+    QCOMPARE(messages.count(), 0);
+  }
+
+  void openingTheScreenStoresNothing() {
+    TestFolder folder;
+    auto source = acceptanceScreen();
+    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+    screen.show();
+    QVERIFY(!folder.exists(u"Impostazioni.ini"_s));
+  }
+
+  // A long address goes on over the window's lines, broken between words,
+  // smaller when it must: every word prints, within the window.
+  void aLongAddressPrintsWholeInTheWindow() {
+    REQUIRE_POPPLER();
+    TestFolder folder;
+    RecordingMessages messages;
+    const QString pdf = out_.filePath(u"lunga.pdf"_s);
+    PdfPrintService printer(pdf);
+    auto source = sourceScreenFor(kAcceptanceBlocks);
+    const QString street = u"Via dei Santissimi Apostoli e Martiri della Resistenza"_s;
+    const QString number = u"1234/B int. 5"_s;
+    const QString town = u"San Giovanni in Persiceto di Sotto (BO)"_s;
+    setText(*source, "txtDestinatario", u"Rossi Mario"_s);
+    setText(*source, "txtIndirizzoDes", street);
+    setText(*source, "txtNumDes", number);
+    const char* cap[] = {"txtCapDes01", "txtCapDes02", "txtCapDes03", "txtCapDes04", "txtCapDes05"};
+    for (int i = 0; i < 5; ++i) setText(*source, cap[i], QString(u"00184"_s[i]));
+    setText(*source, "txtLocalitaDes", town);
+    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+    screen.show();
+    press(screen, "btnStampa");
+    QCOMPARE(messages.count(), 0);
+    QCOMPARE(printer.jobs.size(), size_t(1));
+
+    const BoxGeometry window = EnvelopeLayout::window(EnvelopeLayout::size(u"DL"_s));
+    const PdfPage page = pdfPages(pdf).first();
+    QStringList printed;
+    for (const PdfWord& word : page.words) {
+      if (word.top < window.top.toMm()) continue;  // the sender
+      printed << word.text;
+      QVERIFY2(word.left >= window.left.toMm() && word.right <= window.right().toMm() &&
+                   word.top >= window.top.toMm() && word.bottom <= window.bottom().toMm(),
+               qPrintable(word.text));
+    }
+    const QString expected = u"Rossi Mario "_s + street + u' ' + number + u" 00184 "_s + town;
+    QCOMPARE(printed.join(u' '), expected);
+  }
+
+  void anAddressTooLongEvenSmallerPrintsNothing() {
+    TestFolder folder;
+    RecordingMessages messages;
+    PdfPrintService printer;
+    auto source = sourceScreenFor(kAcceptanceBlocks);
+    setText(*source, "txtDestinatario", u"Rossi Mario"_s);
+    setText(*source, "txtIndirizzoDes", QStringList(150, u"Parola"_s).join(u' '));
+    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+    screen.show();
+    press(screen, "btnStampa");
+    QVERIFY(printer.jobs.empty());
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().form, Form::Warning);
+    QCOMPARE(messages.last().text,
+             u"Attenzione: l'indirizzo del destinatario non entra nella finestra della busta, "
+             "neppure a caratteri più piccoli. Non è stato stampato nulla.\r\n\r\n"
+             "Abbreviare l'indirizzo (per esempio \"V.\" per \"Via\") e riprovare."_s);
+    QVERIFY(screen.isVisible());
+  }
+
+  // The window on the left (ISO 269 / DIN 680): 20 mm from the left edge,
+  // kept for that size only.
+  void theWindowSideIsChosenPerSize() {
+    TestFolder folder;
+    RecordingMessages messages;
+    auto source = acceptanceScreen();
+    {
+      EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+      screen.show();
+      QVERIFY(screen.findChild<QRadioButton*>(u"optFinestraDestra"_s)->isChecked());
+      screen.findChild<QRadioButton*>(u"optFinestraSinistra"_s)->setChecked(true);
+      const BoxGeometry box = screen.preparedPage().textBox(u"txtDestinatario"_s).box;
+      QCOMPARE(box.left.toMm(), 20.0 + 5);
+      QCOMPARE(box.top.toMm(), 110.0 - 15 - 45 + 5);
+      screen.findChild<QRadioButton*>(u"optC5"_s)->setChecked(true);
+      QVERIFY(screen.findChild<QRadioButton*>(u"optFinestraDestra"_s)->isChecked());
+    }
+    QVERIFY(
+        folder.read(u"Impostazioni.ini"_s).contains("[Stampa Busta DL]\r\nFinestra=Sinistra\r\n"));
+    folder.write(u"Impostazioni.ini"_s, "[Stampa Busta DL]\r\nFinestra=Sinistra\r\n");
+    EnvelopeScreen again(EnvelopeFrom::AcceptanceReceipt, source.get());
+    QVERIFY(again.findChild<QRadioButton*>(u"optFinestraSinistra"_s)->isChecked());
+    QCOMPARE(messages.count(), 0);
+  }
+
+  // From the address book the sender is a card chosen on the screen, kept
+  // for the next envelope.
+  void addressBookEnvelopesTakeTheChosenSenderCard() {
+    TestFolder folder;
+    QList<TSchedaAnagrafica> cards;
+    for (const auto& [name, street, town] :
+         {std::tuple{u"Verdi Luca"_s, u"Via Sparano"_s, u"Bari"_s},
+          std::tuple{u"Studio Neri"_s, u"Corso Italia"_s, u"Milano"_s}}) {
+      TSchedaAnagrafica card;
+      card.setText(u"Nome"_s, name);
+      card.setText(u"Indirizzo"_s, street);
+      card.setText(u"Localita"_s, town);
+      cards << card;
+    }
+    QByteArray bytes;
+    for (const TSchedaAnagrafica& card : cards) bytes += card.bytes();
+    folder.write(addressBookArchive().fileName, bytes);
+    RecordingMessages messages;
+    auto source = sourceScreenFor({u"{txtNome}{txtIndirizzo}{txtNum}{txtLocalita}"_s,
+                                   u"{txtCap01}{txtCap02}{txtCap03}{txtCap04}{txtCap05}"_s,
+                                   u"{txtProv01}{txtProv02}"_s});
+    setText(*source, "txtNome", u"Verdi Luca"_s);
+    {
+      EnvelopeScreen screen(EnvelopeFrom::AddressBook, source.get());
+      screen.show();
+      QVERIFY(!screen.findChild<QCheckBox*>(u"chkMittente"_s)->isEnabled());
+      whenShown<SenderCardChooser>([](SenderCardChooser& chooser) {
+        auto* list = chooser.findChild<QListView*>(u"lstSchede"_s);
+        QCOMPARE(list->model()->rowCount(), 3);  // no sender, then the two cards
+        QCOMPARE(list->model()->index(2, 0).data().toString(), u"Studio Neri - Milano"_s);
+        list->setCurrentIndex(list->model()->index(2, 0));
+        press(chooser, "btnScegli");
+      });
+      press(screen, "btnScegliMittente");
+      QVERIFY(screen.findChild<QCheckBox*>(u"chkMittente"_s)->isChecked());
+      QCOMPARE(screen.preparedPage().text(u"txtMittente"_s),
+               u"Studio Neri\nCorso Italia\nMilano"_s);
+    }
+    EnvelopeScreen again(EnvelopeFrom::AddressBook, source.get());
+    QCOMPARE(again.findChild<QLabel*>(u"lblSchedaMittente"_s)->text(),
+             u"Mittente: Studio Neri, Corso Italia, Milano"_s);
+    QCOMPARE(again.preparedPage().text(u"txtMittente"_s), u"Studio Neri\nCorso Italia\nMilano"_s);
     QCOMPARE(messages.count(), 0);
   }
 

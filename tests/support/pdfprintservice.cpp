@@ -2,15 +2,18 @@
 
 #include "report/pdffile.h"
 
-PrintOutcome PdfPrintService::print(QWidget*, const std::vector<Page>& pages,
-                                    const QString& documentName) {
+using namespace Qt::StringLiterals;
+
+PrintOutcome PdfPrintService::print(QWidget*, PageSource& source, const QString& documentName) {
+  std::vector<Page> pages;
+  for (int i = 0; i < source.count(); ++i) pages.push_back(source.page(i));
   jobs.push_back(pages);
   documentNames << documentName;
   switch (answer) {
     case Answer::Cancel:
       return PrintOutcome::Cancelled;
     case Answer::Fail:
-      throw PrintError("the printer is out of order (scripted)");
+      throw PrintError(u"the printer is out of order (scripted)"_s);
     case Answer::Print:
       break;
   }

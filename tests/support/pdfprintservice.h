@@ -17,8 +17,8 @@ class PdfPrintService : public PrintService {
 
   explicit PdfPrintService(QString pdfPath = {}) : pdfPath_(std::move(pdfPath)) {}
 
-  PrintOutcome print(QWidget* parent, const std::vector<Page>& pages,
-                     const QString& documentName) override;
+  using PrintService::print;
+  PrintOutcome print(QWidget* parent, PageSource& pages, const QString& documentName) override;
 
   Answer answer = Answer::Print;
   std::vector<std::vector<Page>> jobs;  // every request, answered or not

@@ -7,7 +7,20 @@ using namespace Qt::StringLiterals;
 
 namespace {
 constexpr double kMmPerPoint = 25.4 / 72.0;
+
+// The quarter turns each page is shown with (/Rotate), by page number: a
+// printer driver may lay a sideways page on upright paper and turn it.
+QList<int> pageTurns(const QString& pdf) {
+  QProcess process;
+  process.start(u"pdfinfo"_s, {u"-f"_s, u"1"_s, u"-l"_s, u"100000"_s, pdf});
+  if (!process.waitForFinished(30000)) qFatal("pdfinfo did not finish");
+  static const QRegularExpression rot(uR"re(Page\s+\d+\s+rot:\s+(\d+))re"_s);
+  QList<int> turns;
+  auto matches = rot.globalMatch(QString::fromUtf8(process.readAllStandardOutput()));
+  while (matches.hasNext()) turns << matches.next().captured(1).toInt() / 90;
+  return turns;
 }
+}  // namespace
 
 QList<PdfPage> pdfPages(const QString& pdf) {
   QProcess process;
@@ -25,6 +38,10 @@ QList<PdfPage> pdfPages(const QString& pdf) {
     else if (!pages.isEmpty())
       pages.last().words.append({m.captured(7), mm(3), mm(4), mm(5), mm(6)});
   }
+  // pdftotext gives a turned page's words as shown, but its size unturned.
+  const QList<int> turns = pageTurns(pdf);
+  for (qsizetype i = 0; i < pages.size() && i < turns.size(); ++i)
+    if (turns[i] % 2 == 1) std::swap(pages[i].width, pages[i].height);
   return pages;
 }
 

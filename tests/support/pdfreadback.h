@@ -21,6 +21,9 @@ struct PdfWord {
   double centreY() const { return (top + bottom) / 2; }
 };
 
+// A page as a viewer shows it: a page the PDF turns a quarter (as a printer
+// driver turns a sideways page laid on upright paper) has its width and
+// height swapped, like its words' positions.
 struct PdfPage {
   double width;  // mm
   double height;

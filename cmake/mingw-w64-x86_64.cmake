@@ -19,6 +19,15 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# pkg-config answers for Windows only, from the cache's .pc files.
+set(_pkgconfig_dirs "")
+foreach(prefix IN LISTS VELINDA_WIN64_PREFIXES)
+  list(APPEND _pkgconfig_dirs ${prefix}/lib/pkgconfig)
+endforeach()
+string(REPLACE ";" ":" _pkgconfig_dirs "${_pkgconfig_dirs}")
+set(ENV{PKG_CONFIG_LIBDIR} "${_pkgconfig_dirs}")
+set(ENV{PKG_CONFIG_PATH} "")
+
 find_program(VELINDA_WINE NAMES wine64 wine)
 if(VELINDA_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${VELINDA_WINE})

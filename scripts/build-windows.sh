@@ -72,7 +72,7 @@ ensure_deb_src() {
 
 # --- sources ----------------------------------------------------------------
 
-source_packages=(qt6-base qt6-svg qt6-translations zlib libzip libxlsxwriter)
+source_packages=(qt6-base qt6-svg zlib libzip libxlsxwriter)
 
 # The unpacked source folder of a Debian source package, by package name.
 source_dir() {
@@ -122,44 +122,41 @@ qt_options=(
 # What the cache was built from: a different stamp rebuilds it.
 stamp_of() { printf '%s\n' "$@" | sha256sum | cut -c1-16; }
 
-# Builds one Qt module into the cache unless its stamp shows it is there.
-# Usage: build_qt_module NAME SOURCE_DIR CONFIGURE_COMMAND...
+# Builds one Qt module into the cache unless its stamp shows it is there; an
+# interrupted build with the same options goes on where it stopped. The stamp
+# holds the options, not where this tree is, so another checkout reuses it.
+# Usage: build_qt_module NAME SOURCE_DIR BUILT_ON OPTION...
+# (BUILT_ON: the stamp of what the module is built on, if anything)
 build_qt_module() {
-  local name=$1 module_src=$2
-  shift 2
+  local name=$1 module_src=$2 built_on=$3
+  shift 3
   local stamp module_build=$cache/build/$name
-  stamp=$(stamp_of "$qt_version" "$@" "$($triplet-g++-posix -dumpfullversion)")
+  stamp=$(stamp_of "$qt_version" "$built_on" "$@" "$($triplet-g++-posix -dumpfullversion)")
   if [ "$(cat "$qt_prefix/.stamp-$name" 2>/dev/null)" = "$stamp" ]; then
     say "$name $qt_version for Windows: cached in $qt_prefix"
     return
   fi
   say "$name $qt_version for Windows into $qt_prefix"
-  rm -rf "$module_build"
-  run_nice "$@" -S "$module_src" -B "$module_build" -G Ninja
+  if [ "$(cat "$module_build/.stamp" 2>/dev/null)" != "$stamp" ]; then
+    rm -rf "$module_build"
+    run_nice cmake -S "$module_src" -B "$module_build" -G Ninja \
+      -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$qt_prefix" "$@"
+    echo "$stamp" >"$module_build/.stamp"
+  fi
   run_nice cmake --build "$module_build" -j"$jobs"
+  # A new Qt base makes whatever was installed before it stale.
+  [ "$name" != qtbase ] || rm -rf "$qt_prefix"
   cmake --install "$module_build"
   echo "$stamp" >"$qt_prefix/.stamp-$name"
 }
 
 step_qt() {
-  # A new Qt base invalidates every module built on it.
-  if [ "$(cat "$qt_prefix/.stamp-qtbase" 2>/dev/null)" != \
-    "$(stamp_of "$qt_version" cmake -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-      -DCMAKE_INSTALL_PREFIX="$qt_prefix" "${qt_options[@]}" \
-      "$($triplet-g++-posix -dumpfullversion)")" ]; then
-    rm -rf "$qt_prefix"
-  fi
-  build_qt_module qtbase "$(source_dir qt6-base)" cmake -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_INSTALL_PREFIX="$qt_prefix" "${qt_options[@]}"
-  build_qt_module qtsvg "$(source_dir qt6-svg)" "$qt_prefix/bin/qt-cmake" \
+  build_qt_module qtbase "$(source_dir qt6-base)" "" "${qt_options[@]}"
+  # The module's stamp holds the base's, so that a new base rebuilds it.
+  build_qt_module qtsvg "$(source_dir qt6-svg)" "$(cat "$qt_prefix/.stamp-qtbase")" \
+    -DVELINDA_WIN64_PREFIXES="$qt_prefix" -DCMAKE_PREFIX_PATH="$qt_prefix" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_qt_cmake" \
     -DCMAKE_BUILD_TYPE=Release -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
-
-  # Qt's own dialogs in Italian.
-  local tr_src
-  tr_src=$(source_dir qt6-translations)
-  mkdir -p "$qt_prefix/translations"
-  /usr/lib/qt6/bin/lrelease -silent "$tr_src/translations/qtbase_it.ts" \
-    -qm "$qt_prefix/translations/qtbase_it.qm"
 }
 
 # --- libs -------------------------------------------------------------------
@@ -207,9 +204,157 @@ step_libs() {
   echo "$stamp" >"$libs_prefix/.stamp"
 }
 
+# --- host -------------------------------------------------------------------
+
+# A native build of the same tree: a cross build runs its tools (the password
+# store, the guide), and the smoke test compares the Windows program's files
+# with the ones the Linux program writes.
+host_build=${VELINDA_HOST_BUILD:-$repo/build}
+
+step_host() {
+  say "Native build in $host_build (tools and the reference program)"
+  bash "$repo/scripts/setup-debian.sh"
+  [ -f "$host_build/CMakeCache.txt" ] || cmake -S "$repo" -B "$host_build"
+  run_nice cmake --build "$host_build" -j"$jobs" --target velinda make_password_store make_guide
+}
+
+# --- program ----------------------------------------------------------------
+
+step_program() {
+  say "velinda.exe and the tests that need no GUI, into $build"
+  run_nice cmake -S "$repo" -B "$build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DVELINDA_WIN64_PREFIXES="$qt_prefix;$libs_prefix" \
+    -DCMAKE_PREFIX_PATH="$qt_prefix" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_qt_cmake" \
+    -DVELINDA_HOST_BUILD_DIR="$host_build" \
+    -DCMAKE_BUILD_TYPE=Release -DVELINDA_WERROR=ON \
+    -DVELINDA_BUILD_FUZZ=OFF -DVELINDA_BUILD_BENCH=OFF
+  run_nice cmake --build "$build" -j"$jobs" --target velinda nogui_tests velinda_other_station
+}
+
+# --- wine -------------------------------------------------------------------
+
+# The folders holding the DLLs every Windows program of the build loads.
+runtime_dirs() {
+  echo "$qt_prefix/bin"
+  echo "$libs_prefix/bin"
+  dirname "$($triplet-g++-posix -print-file-name=libstdc++-6.dll)"
+  dirname "$($triplet-g++-posix -print-file-name=libwinpthread-1.dll)"
+}
+
+# A Wine prefix of our own, in the cache, made once; a persistent wineserver
+# saves the start-up of Wine for every test.
+wine_env() {
+  export WINEPREFIX=$cache/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  local path="" d
+  while read -r d; do path+="Z:${d//\//\\};"; done < <(runtime_dirs)
+  export WINEPATH=$path
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    say "Wine prefix in $WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+  fi
+  wineserver -p
+}
+
+# --- tests ------------------------------------------------------------------
+
+step_tests() {
+  say "Tests that need no GUI, as Windows programs under Wine"
+  wine_env
+  (cd "$build" && ctest -L nogui --output-on-failure --timeout 300 -j"$jobs")
+}
+
+# --- smoke ------------------------------------------------------------------
+
+step_smoke() {
+  say "The Windows program under Xvfb and Wine, against the Linux program"
+  wine_env
+  bash "$repo/packaging/windows/smoke-test.sh" "$build/Velinda/velinda.exe" \
+    "$host_build/Velinda/velinda" "$build/smoke"
+}
+
+# --- zip --------------------------------------------------------------------
+
+version=$(sed -n 's/^project(Velinda VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")
+
+# The DLLs a Windows binary imports that are found in the runtime folders,
+# and theirs in turn: what Windows itself supplies is not among them.
+dll_closure() {
+  local -A seen=()
+  local queue=("$@") file dll d
+  while [ ${#queue[@]} -gt 0 ]; do
+    file=${queue[0]}
+    queue=("${queue[@]:1}")
+    while read -r dll; do
+      [ -n "${seen[$dll]:-}" ] && continue
+      while read -r d; do
+        if [ -f "$d/$dll" ]; then
+          seen[$dll]=1
+          echo "$d/$dll"
+          queue+=("$d/$dll")
+          break
+        fi
+      done < <(runtime_dirs)
+    done < <($triplet-objdump -p "$file" | sed -n 's/^\s*DLL Name: //p')
+  done
+}
+
+# The plug-ins the program loads: the Windows platform, its style, SVG
+# pictures and icons, and the image formats the artwork uses.
+qt_plugins=(
+  platforms/qwindows.dll
+  styles/qwindowsvistastyle.dll
+  imageformats/qsvg.dll
+  iconengines/qsvgicon.dll
+)
+
+step_zip() {
+  local name=Velinda-$version-win64
+  local folder=$build/zip/Velinda
+  say "dist/$name.zip"
+  rm -rf "$build/zip"
+  mkdir -p "$folder" "$dist"
+  # The program folder as the build lays it out, without test leftovers.
+  (cd "$build/Velinda" && cp -a velinda.exe unins000.dll Guida.pdf LICENSE THIRD-PARTY-NOTICES \
+    qtbase_it.qm "$folder/")
+  cp -a "$build"/Velinda/*GPL* "$folder/" 2>/dev/null || true
+  $triplet-strip "$folder/velinda.exe"
+  local plugin binaries=("$folder/velinda.exe")
+  for plugin in "${qt_plugins[@]}"; do
+    mkdir -p "$folder/$(dirname "$plugin")"
+    cp "$qt_prefix/plugins/$plugin" "$folder/$plugin"
+    binaries+=("$folder/$plugin")
+  done
+  dll_closure "${binaries[@]}" | while read -r dll; do cp "$dll" "$folder/"; done
+  # Qt looks for its plug-ins beside the program, not where it was built.
+  printf '[Paths]\nPrefix = .\nPlugins = .\nTranslations = .\n' >"$folder/qt.conf"
+  cp "$repo/packaging/windows/LEGGIMI.txt" "$folder/"
+  licence_notices "$folder"
+  rm -f "$dist/$name.zip"
+  (cd "$build/zip" && zip -qr9 "$dist/$name.zip" Velinda)
+  say "dist/$name.zip: $(du -h "$dist/$name.zip" | cut -f1)"
+}
+
+# The licences of what the zip carries beside our own: Qt (LGPL-3), the
+# MinGW-w64 runtime, libzip and libxlsxwriter with zlib.
+licence_notices() {
+  local folder=$1/Licenze
+  mkdir -p "$folder"
+  cp "$(source_dir qt6-base)/LICENSES/LGPL-3.0-only.txt" "$folder/Qt-LGPL-3.0.txt"
+  cp /usr/share/doc/mingw-w64-common/copyright "$folder/MinGW-w64.txt" 2>/dev/null ||
+    cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$folder/MinGW-w64.txt"
+  cp /usr/share/doc/gcc-mingw-w64-base/copyright "$folder/GCC-runtime.txt"
+  cp "$(source_dir libzip)/LICENSE" "$folder/libzip.txt"
+  cp "$(source_dir libxlsxwriter)/License.txt" "$folder/libxlsxwriter.txt"
+  cp "$(source_dir zlib)/LICENSE" "$folder/zlib.txt" 2>/dev/null ||
+    sed -n '/Copyright/,/madler/p' "$(source_dir zlib)/README" >"$folder/zlib.txt"
+}
+
 # --- main -------------------------------------------------------------------
 
-all_steps=(packages sources qt libs)
+all_steps=(packages sources qt libs host program tests smoke zip)
 steps=("$@")
 [ ${#steps[@]} -gt 0 ] || steps=("${all_steps[@]}")
 for s in "${steps[@]}"; do

@@ -6,7 +6,35 @@
 #include "report/pagepainter.h"
 #include "report/pdffile.h"
 
+#ifdef Q_OS_WIN
+#include <QDir>
+#include <QFileDialog>
+#include <QStandardPaths>
+#endif
+
+using namespace Qt::StringLiterals;
+
 namespace {
+
+#ifdef Q_OS_WIN
+// "Print to file" in the Windows print dialog would write the printer's own
+// language into a file nobody can open; there the program asks for a file
+// name and writes a PDF, as the print dialog does on Linux. False when the
+// user cancels the file name.
+bool pdfInPlaceOfPrintToFile(QPrinter& printer, QWidget* parent) {
+  if (printer.outputFileName() != u"FILE:"_s) return true;
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString path = QFileDialog::getSaveFileName(
+      parent, u"Stampa su file PDF"_s,
+      QDir(folder).filePath((printer.docName().isEmpty() ? u"Stampa"_s : printer.docName()) +
+                            u".pdf"_s),
+      u"Documento PDF (*.pdf)"_s);
+  if (path.isEmpty()) return false;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  return true;
+}
+#endif
 
 // Positions are measured from the paper's corner: no printer margins.
 void prepare(QPrinter& printer, const Page& first) {
@@ -42,6 +70,9 @@ PrintOutcome DialogPrintService::print(QWidget* parent, const std::vector<Page>&
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange);
   dialog.setMinMax(1, int(pages.size()));
   if (dialog.exec() != QDialog::Accepted) return PrintOutcome::Cancelled;
+#ifdef Q_OS_WIN
+  if (!pdfInPlaceOfPrintToFile(printer, parent)) return PrintOutcome::Cancelled;
+#endif
 
   if (!printer.isValid()) throw PrintError("no usable printer");
   // The driver may have handed back another paper size or orientation.

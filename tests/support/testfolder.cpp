@@ -6,14 +6,24 @@
 
 #include "core/programfolder.h"
 
+#ifndef Q_OS_WIN
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
 namespace {
+#ifdef Q_OS_WIN
+// Windows has no immutable flag; its read-only attribute, which the
+// permissions set, is what stops a write there.
+bool setImmutable(const QString&, bool) { return false; }
+bool runsAsRoot() { return false; }
+#else
+bool runsAsRoot() { return ::geteuid() == 0; }
+
 bool setImmutable(const QString& path, bool on) {
   const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
   if (fd < 0) return false;
@@ -25,6 +35,22 @@ bool setImmutable(const QString& path, bool on) {
   }
   ::close(fd);
   return ok;
+}
+#endif
+
+// True when the system now refuses a write to the file, or the creation of a
+// file in the folder.
+bool refusesWrites(const QString& target, bool isFolder) {
+  if (!isFolder) {
+    if (!QFileInfo::exists(target)) return false;
+    QFile file(target);
+    return !file.open(QIODevice::WriteOnly | QIODevice::Append);
+  }
+  QFile probe(target + u"/.velinda-write-probe"_s);
+  if (!probe.open(QIODevice::WriteOnly)) return true;
+  probe.close();
+  probe.remove();
+  return false;
 }
 }  // namespace
 
@@ -59,10 +85,11 @@ bool TestFolder::exists(const QString& name) const {
   return QFileInfo::exists(filePath(name));
 }
 
-void TestFolder::makeReadOnly(const QString& name) {
+bool TestFolder::makeReadOnly(const QString& name) {
   const QString target = name.isEmpty() ? dir_.path() : filePath(name);
   QFile::Permissions perms = QFile::ReadOwner | QFile::ReadUser;
   if (name.isEmpty()) perms |= QFile::ExeOwner | QFile::ExeUser;
   QFile::setPermissions(target, perms);
-  if (::geteuid() == 0 && setImmutable(target, true)) immutable_.append(target);
+  if (runsAsRoot() && setImmutable(target, true)) immutable_.append(target);
+  return refusesWrites(target, name.isEmpty());
 }

@@ -21,8 +21,9 @@ class TestFolder {
   bool exists(const QString& name) const;
   // Makes a file (or, with an empty name, the folder) read-only. Tests run
   // as root too, where permission bits alone do not stop a write, so the
-  // file is also marked immutable there.
-  void makeReadOnly(const QString& name = {});
+  // file is also marked immutable there. True when writing there is now
+  // refused: Windows has no read-only folders, and a test of one skips there.
+  bool makeReadOnly(const QString& name = {});
 
  private:
   QTemporaryDir dir_;

@@ -4,7 +4,8 @@
 #   bash scripts/build-windows.sh            everything: ends with dist/Velinda-<version>-win64.zip
 #   bash scripts/build-windows.sh STEP...    only the named steps, in order
 #
-# Steps: packages sources qt libs program tests smoke zip.
+# Steps: packages sources qt libs host program tests zip smoke; cache_ready
+# only tells whether the cache holds what the later steps need.
 #
 # Qt and the libraries for Windows are built once into a cache folder outside
 # the repository (VELINDA_WIN64_CACHE, default ~/.cache/velinda-win64) and
@@ -39,7 +40,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   mingw-w64-tools
   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-svg-dev
-  wine64 xvfb xauth openbox imagemagick xdotool
+  wine wine64 xvfb xauth x11-utils openbox imagemagick xdotool
   poppler-utils libreoffice-calc-nogui
   zip unzip
 )
@@ -266,15 +267,6 @@ step_tests() {
   (cd "$build" && ctest -L nogui --output-on-failure --timeout 300 -j"$jobs")
 }
 
-# --- smoke ------------------------------------------------------------------
-
-step_smoke() {
-  say "The Windows program under Xvfb and Wine, against the Linux program"
-  wine_env
-  bash "$repo/packaging/windows/smoke-test.sh" "$build/Velinda/velinda.exe" \
-    "$host_build/Velinda/velinda" "$build/smoke"
-}
-
 # --- zip --------------------------------------------------------------------
 
 version=$(sed -n 's/^project(Velinda VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")
@@ -352,11 +344,44 @@ licence_notices() {
     sed -n '/Copyright/,/madler/p' "$(source_dir zlib)/README" >"$folder/zlib.txt"
 }
 
+# --- smoke ------------------------------------------------------------------
+
+# The program folder from the zip, as a user unpacks it, against the Linux
+# program.
+step_smoke() {
+  say "The Windows program from the zip under Xvfb and Wine, against the Linux program"
+  wine_env
+  local unpacked=$build/smoke-zip
+  rm -rf "$unpacked"
+  mkdir -p "$unpacked"
+  unzip -q "$dist/Velinda-$version-win64.zip" -d "$unpacked"
+  bash "$repo/packaging/windows/smoke-test.sh" "$unpacked/Velinda" "$host_build/Velinda" \
+    "$build/smoke"
+}
+
+# --- cache ------------------------------------------------------------------
+
+# Exit status 0 when the cache holds everything a build of the program needs
+# and the tools to run it are installed; CI runs the Windows leg only then.
+step_cache_ready() {
+  local missing=()
+  [ -f "$qt_prefix/.stamp-qtbase" ] || missing+=("Qt")
+  [ -f "$qt_prefix/.stamp-qtsvg" ] || missing+=("Qt SVG")
+  [ -f "$libs_prefix/.stamp" ] || missing+=("libzip and libxlsxwriter")
+  for tool in $triplet-g++-posix wine Xvfb xdotool; do
+    command -v "$tool" >/dev/null || missing+=("$tool")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Not ready in $cache: ${missing[*]}"
+    return 1
+  fi
+}
+
 # --- main -------------------------------------------------------------------
 
-all_steps=(packages sources qt libs host program tests smoke zip)
+all_steps=(packages sources qt libs host program tests zip smoke)
 steps=("$@")
 [ ${#steps[@]} -gt 0 ] || steps=("${all_steps[@]}")
 for s in "${steps[@]}"; do
-  "step_$s"
+  "step_${s//-/_}"
 done

@@ -28,7 +28,7 @@ string(REPLACE ";" ":" _pkgconfig_dirs "${_pkgconfig_dirs}")
 set(ENV{PKG_CONFIG_LIBDIR} "${_pkgconfig_dirs}")
 set(ENV{PKG_CONFIG_PATH} "")
 
-find_program(VELINDA_WINE NAMES wine64 wine)
+find_program(VELINDA_WINE NAMES wine)
 if(VELINDA_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${VELINDA_WINE})
 endif()

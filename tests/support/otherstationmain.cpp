@@ -47,7 +47,7 @@ const ArchiveDefinition& definitionOf(const QString& path) {
 }
 
 #ifdef Q_OS_WIN
-// The test's end of the input is a pipe: a closed pipe or a waiting byte
+// The test's end of the input is a pipe: a waiting byte or a closed pipe
 // both tell this process to stop. Windows cannot wait on a pipe for input,
 // so it is looked at every few milliseconds.
 bool toldToStop(int timeoutMs = 0) {
@@ -55,8 +55,11 @@ bool toldToStop(int timeoutMs = 0) {
   const QDeadlineTimer deadline(timeoutMs);  // forever when negative, as poll() takes it
   for (;;) {
     DWORD waiting = 0;
-    if (!::PeekNamedPipe(input, nullptr, 0, nullptr, &waiting, nullptr) || waiting > 0)
+    if (::PeekNamedPipe(input, nullptr, 0, nullptr, &waiting, nullptr)) {
+      if (waiting > 0) return true;
+    } else if (::GetLastError() == ERROR_BROKEN_PIPE) {
       return true;
+    }
     if (deadline.hasExpired()) return false;
     QThread::msleep(5);
   }

@@ -24,6 +24,10 @@ class TestFolder {
   // file is also marked immutable there. True when writing there is now
   // refused: Windows has no read-only folders, and a test of one skips there.
   bool makeReadOnly(const QString& name = {});
+  // Why a test skips when makeReadOnly() returns false.
+  static constexpr const char* kCannotMakeReadOnly =
+      "this system lets the test write where it was made read-only (Windows has no read-only "
+      "folders, and Wine run as root ignores the read-only attribute of a file)";
 
  private:
   QTemporaryDir dir_;

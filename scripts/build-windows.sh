@@ -86,11 +86,17 @@ source_dir() {
 step_sources() {
   say "Source packages into $src"
   mkdir -p "$src"
+  local missing=()
   for p in "${source_packages[@]}"; do
     if ! find "$src" -mindepth 1 -maxdepth 1 -type d -name "$p-*" | grep -q .; then
-      (cd "$src" && apt-get source -q "$p")
+      (cd "$src" && apt-get source -q "$p") || missing+=("$p")
     fi
   done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "The Debian sources of ${missing[*]} could not be fetched (see apt-get's words above);" \
+      "the Windows build needs them." >&2
+    exit 1
+  fi
   local qt_src
   qt_src=$(source_dir qt6-base)
   case $qt_src in

@@ -229,6 +229,8 @@ step_host() {
 
 step_program() {
   say "velinda.exe and the tests that need no GUI, into $build"
+  local launcher
+  launcher=$(command -v ccache || true)
   run_nice cmake -S "$repo" -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DVELINDA_WIN64_PREFIXES="$qt_prefix;$libs_prefix" \
@@ -236,7 +238,8 @@ step_program() {
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_qt_cmake" \
     -DVELINDA_HOST_BUILD_DIR="$host_build" \
     -DCMAKE_BUILD_TYPE=Release -DVELINDA_WERROR=ON \
-    -DVELINDA_BUILD_FUZZ=OFF -DVELINDA_BUILD_BENCH=OFF
+    -DVELINDA_BUILD_FUZZ=OFF -DVELINDA_BUILD_BENCH=OFF \
+    ${launcher:+-DCMAKE_CXX_COMPILER_LAUNCHER="$launcher"}
   run_nice cmake --build "$build" -j"$jobs" --target velinda nogui_tests velinda_other_station
 }
 
@@ -250,8 +253,8 @@ runtime_dirs() {
   dirname "$($triplet-g++-posix -print-file-name=libwinpthread-1.dll)"
 }
 
-# A Wine prefix of our own, in the cache, made once; a persistent wineserver
-# saves the start-up of Wine for every test.
+# A Wine prefix of our own, in the cache, made once; a wineserver that
+# outlives each program by a minute saves Wine's start-up for every test.
 wine_env() {
   export WINEPREFIX=$cache/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   local path="" d
@@ -262,7 +265,7 @@ wine_env() {
     wineboot -i >/dev/null 2>&1
     wineserver -w
   fi
-  wineserver -p
+  wineserver -p60
 }
 
 # --- tests ------------------------------------------------------------------
@@ -328,7 +331,8 @@ step_zip() {
   dll_closure "${binaries[@]}" | while read -r dll; do cp "$dll" "$folder/"; done
   # Qt looks for its plug-ins beside the program, not where it was built.
   printf '[Paths]\nPrefix = .\nPlugins = .\nTranslations = .\n' >"$folder/qt.conf"
-  cp "$repo/packaging/windows/LEGGIMI.txt" "$folder/"
+  # Windows line ends, for Notepad.
+  sed 's/$/\r/' "$repo/packaging/windows/LEGGIMI.txt" >"$folder/LEGGIMI.txt"
   licence_notices "$folder"
   rm -f "$dist/$name.zip"
   (cd "$build/zip" && zip -qr9 "$dist/$name.zip" Velinda)

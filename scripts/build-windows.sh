@@ -20,7 +20,10 @@ build=$repo/build-win64
 dist=$repo/dist
 qt_version=6.4.2
 triplet=x86_64-w64-mingw32
-toolchain=$repo/cmake/mingw-w64-x86_64.cmake
+repo_toolchain=$repo/cmake/mingw-w64-x86_64.cmake
+# The builds in the cache keep a copy of the toolchain file, so that they
+# survive the checkout they were started from.
+toolchain=$cache/mingw-w64-x86_64.cmake
 host_qt_cmake=/usr/lib/x86_64-linux-gnu/cmake
 
 src=$cache/src
@@ -126,6 +129,11 @@ qt_options=(
   -DFEATURE_zstd=OFF -DFEATURE_icu=OFF
 )
 
+copy_toolchain() {
+  mkdir -p "$cache"
+  cmp -s "$repo_toolchain" "$toolchain" || cp "$repo_toolchain" "$toolchain"
+}
+
 # What the cache was built from: a different stamp rebuilds it.
 stamp_of() { printf '%s\n' "$@" | sha256sum | cut -c1-16; }
 
@@ -158,6 +166,7 @@ build_qt_module() {
 }
 
 step_qt() {
+  copy_toolchain
   build_qt_module qtbase "$(source_dir qt6-base)" "" "${qt_options[@]}"
   # The module's stamp holds the base's, so that a new base rebuilds it.
   build_qt_module qtsvg "$(source_dir qt6-svg)" "$(cat "$qt_prefix/.stamp-qtbase")" \
@@ -182,6 +191,7 @@ libzip_options=(
 xlsxwriter_options=(-DUSE_SYSTEM_MINIZIP=OFF -DBUILD_TESTS=OFF -DBUILD_EXAMPLES=OFF)
 
 step_libs() {
+  copy_toolchain
   local stamp
   stamp=$(stamp_of "${source_packages[@]}" "${libs_cmake_options[@]}" "${libzip_options[@]}" \
     "${xlsxwriter_options[@]}" "$($triplet-g++-posix -dumpfullversion)" \
@@ -232,7 +242,7 @@ step_program() {
   local launcher
   launcher=$(command -v ccache || true)
   run_nice cmake -S "$repo" -B "$build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_TOOLCHAIN_FILE="$repo_toolchain" \
     -DVELINDA_WIN64_PREFIXES="$qt_prefix;$libs_prefix" \
     -DCMAKE_PREFIX_PATH="$qt_prefix" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_qt_cmake" \

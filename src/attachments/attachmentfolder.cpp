@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <filesystem>
 
 #include "core/programfolder.h"
@@ -43,10 +44,23 @@ QString path() { return ProgramFolder::filePath(u"Documenti_Allegati/"_s); }
 
 QString filePath(const QString& name) { return path() + Text::trimmed(name); }
 
+bool isWindowsDeviceOrStream(const QString& name) {
+  // COM and LPT take a digit or a superscript one, two or three.
+  static const QRegularExpression device(
+      u"^(CON|PRN|AUX|NUL|COM[0-9\\x{B9}\\x{B2}\\x{B3}]|LPT[0-9\\x{B9}\\x{B2}\\x{B3}]|CONIN\\$|"
+      u"CONOUT\\$) *(\\..*)?$"_s,
+      QRegularExpression::CaseInsensitiveOption);
+  const QString bare = Text::trimmed(name);
+  return bare.contains(u':') || device.match(bare).hasMatch();
+}
+
 bool isBareName(const QString& name) {
   const QString bare = Text::trimmed(name);
   const bool drive = bare.indexOf(u':') == 1;  // "C:", "C:\\", "C:name"
   const bool dotsOnly = bare.count(u'.') == bare.size();
+#ifdef Q_OS_WIN
+  if (isWindowsDeviceOrStream(bare)) return false;
+#endif
   return !bare.isEmpty() && !dotsOnly && !drive && !bare.contains(u'/') &&
          !bare.contains(u'\\');
 }

@@ -18,10 +18,17 @@ QString filePath(const QString& name);
 // Whether the trimmed name can only mean a file of the folder: a bare file
 // name, with no folder in it (no '/' and no backslash, whichever system
 // wrote the record), no drive ("C:"), and not "." or ".." (nor more dots,
-// which Windows reads as "."). A record's names come from a file that anyone
+// which Windows reads as "."); on Windows, also not a device ("NUL",
+// "COM1", "con.txt") nor a name with a colon. A record's names come from a file that anyone
 // with access to a shared folder can write, so they are checked before any
 // file is opened, copied or replaced.
 bool isBareName(const QString& name);
+
+// Whether Windows reads the trimmed name as something other than a file of
+// the folder: a device ("NUL", "COM1", "con.txt": the extension does not
+// matter, nor blanks before it) or, after a colon, a hidden stream of another
+// file. Copying into such a name would lose the file without a word.
+bool isWindowsDeviceOrStream(const QString& name);
 
 // Copies `source` into the folder under `name`, creating the folder when it
 // is missing; a name that is not bare copies nothing. When a file of that

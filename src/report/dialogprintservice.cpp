@@ -11,9 +11,35 @@
 #include "report/cupsqueue.h"
 #endif
 
+#ifdef Q_OS_WIN
+#include <QDir>
+#include <QFileDialog>
+#include <QStandardPaths>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace {
+
+#ifdef Q_OS_WIN
+// "Print to file" in the Windows print dialog would write the printer's own
+// language into a file nobody can open; there the program asks for a file
+// name and writes a PDF, as the print dialog does on Linux. False when the
+// user cancels the file name.
+bool pdfInPlaceOfPrintToFile(QPrinter& printer, QWidget* parent) {
+  if (printer.outputFileName() != u"FILE:"_s) return true;
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString path = QFileDialog::getSaveFileName(
+      parent, u"Stampa su file PDF"_s,
+      QDir(folder).filePath((printer.docName().isEmpty() ? u"Stampa"_s : printer.docName()) +
+                            u".pdf"_s),
+      u"Documento PDF (*.pdf)"_s);
+  if (path.isEmpty()) return false;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  return true;
+}
+#endif
 
 // Before the dialog: the first page's paper, so that the dialog shows it.
 // The printer may refuse; the choice is made again once the dialog is
@@ -58,6 +84,9 @@ PrintOutcome DialogPrintService::print(QWidget* parent, PageSource& pages,
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange);
   dialog.setMinMax(1, count);
   if (dialog.exec() != QDialog::Accepted) return PrintOutcome::Cancelled;
+#ifdef Q_OS_WIN
+  if (!pdfInPlaceOfPrintToFile(printer, parent)) return PrintOutcome::Cancelled;
+#endif
 
   if (!printer.isValid())
     throw PrintError(u"Attenzione: non c'è nessuna stampante utilizzabile."_s + u"\r\n\r\n"_s +

@@ -31,13 +31,19 @@
 //
 // Any archive or settings failure ends it with exit code 1 and the failure on stderr.
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <poll.h>
 #include <unistd.h>
+#endif
 
 #include "archive/archiveerror.h"
 #include "archive/tarchivio.h"
@@ -56,11 +62,38 @@ const ArchiveDefinition& definitionOf(const QString& path) {
   return addressBookArchive();
 }
 
+#ifdef Q_OS_WIN
+// The test's end of the input is a pipe: a waiting byte or a closed pipe
+// both tell this process to stop. Windows cannot wait on a pipe for input,
+// so it is looked at every few milliseconds.
+bool toldToStop(int timeoutMs = 0) {
+  const HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);
+  const QDeadlineTimer deadline(timeoutMs);  // forever when negative, as poll() takes it
+  for (;;) {
+    DWORD waiting = 0;
+    if (::PeekNamedPipe(input, nullptr, 0, nullptr, &waiting, nullptr)) {
+      if (waiting > 0) return true;
+    } else if (::GetLastError() == ERROR_BROKEN_PIPE) {
+      return true;
+    }
+    if (deadline.hasExpired()) return false;
+    QThread::msleep(5);
+  }
+}
+
+bool readByte(char& c) {
+  DWORD read = 0;
+  return ::ReadFile(::GetStdHandle(STD_INPUT_HANDLE), &c, 1, &read, nullptr) && read == 1;
+}
+#else
 // True once the test has closed this process's input (or written to it).
 bool toldToStop(int timeoutMs = 0) {
   pollfd input{0, POLLIN, 0};
   return ::poll(&input, 1, timeoutMs) > 0;
 }
+
+bool readByte(char& c) { return ::read(0, &c, 1) == 1; }
+#endif
 
 void say(const QString& line) {
   std::fputs(qPrintable(line + u'\n'), stdout);
@@ -72,7 +105,7 @@ void say(const QString& line) {
 void awaitStart() {
   say(u"ready"_s);
   char c = 0;
-  while (::read(0, &c, 1) == 1 && c != '\n') {
+  while (readByte(c) && c != '\n') {
   }
 }
 

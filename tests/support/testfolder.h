@@ -21,8 +21,13 @@ class TestFolder {
   bool exists(const QString& name) const;
   // Makes a file (or, with an empty name, the folder) read-only. Tests run
   // as root too, where permission bits alone do not stop a write, so the
-  // file is also marked immutable there.
-  void makeReadOnly(const QString& name = {});
+  // file is also marked immutable there. True when writing there is now
+  // refused: Windows has no read-only folders, and a test of one skips there.
+  bool makeReadOnly(const QString& name = {});
+  // Why a test skips when makeReadOnly() returns false.
+  static constexpr const char* kCannotMakeReadOnly =
+      "this system lets the test write where it was made read-only (Windows has no read-only "
+      "folders, and Wine run as root ignores the read-only attribute of a file)";
   // Lets files be created in the folder but not deleted or renamed (chattr
   // +a); false where that cannot be done (not root, a filesystem without
   // the flag).

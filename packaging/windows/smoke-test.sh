@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# Starts the real Windows program under Xvfb and Wine, and the Linux program
+# beside it, and does the same things in both from the keyboard, as a user
+# would; then compares what they left behind.
+#
+#   smoke-test.sh <Windows program folder> <Linux program folder> <work folder>
+#
+# Each program runs from a fresh copy of its program folder in the work
+# folder: the Windows one is the folder the zip holds, so that a DLL missing
+# from the zip fails here. Checked: the login window appears; the initial
+# password opens the main menu; a receipt saved in the acceptance workspace
+# has the same bytes in both archives. Screenshots of the steps are left in
+# the work folder. WINEPREFIX is the caller's.
+set -euo pipefail
+
+windows_folder=$(realpath "$1")
+linux_folder=$(realpath "$2")
+work=$3
+rm -rf "$work"
+mkdir -p "$work"
+work=$(realpath "$work")
+
+failures=0
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+pass() { echo "PASS: $*"; }
+
+# A display of our own (Xvfb picks a free number: other displays may be in
+# use on the machine), with a window manager, so that windows get focus.
+exec {display_pipe}<> <(:)
+Xvfb -displayfd "$display_pipe" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+read -r -t 30 display_number <&"$display_pipe"
+export DISPLAY=:$display_number
+openbox >/dev/null 2>&1 &
+window_manager=$!
+trap 'kill $window_manager $xvfb 2>/dev/null || true' EXIT
+
+shot() { import -window root "$work/$1.png" 2>/dev/null || true; }
+
+# Types text into the focused window, slowly enough for Wine.
+type_text() { xdotool type --delay 60 -- "$1"; }
+press() { xdotool key --delay 120 "$@"; }
+
+# The window whose title holds the text, waiting for it; empty when none
+# appears in time.
+wait_window() {
+  local id
+  for _ in $(seq 300); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+    [ -n "$id" ] && break
+    sleep 0.2
+  done
+  [ -n "$id" ] && xdotool windowactivate --sync "$id" >/dev/null 2>&1 && sleep 0.5
+  echo "$id"
+}
+
+# Clicks a point of a window given from its centre: Wine and openbox frame
+# their windows differently, the client area is the same.
+click_from_centre() {
+  local id=$1 dx=$2 dy=$3 x y w h
+  x=$(xwininfo -id "$id" | sed -n 's/.*Absolute upper-left X: *//p')
+  y=$(xwininfo -id "$id" | sed -n 's/.*Absolute upper-left Y: *//p')
+  w=$(xwininfo -id "$id" | sed -n 's/.*Width: *//p')
+  h=$(xwininfo -id "$id" | sed -n 's/.*Height: *//p')
+  xdotool mousemove $((x + w / 2 + dx)) $((y + h / 2 + dy)) click 1
+}
+
+# Answers the message box that a step brings up with its default button.
+answer() {
+  [ -n "$(wait_window "$1")" ] || return 1
+  press Return
+}
+
+# One run of a program from its folder.
+# Usage: session NAME COMMAND...
+session() {
+  local name=$1
+  shift
+  local pid
+  echo "== $name"
+  "$@" >"$work/$name.log" 2>&1 &
+  pid=$!
+  if steps "$name"; then :; else shot "$name-failed"; fi
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}
+
+steps() {
+  local name=$1 window
+  window=$(wait_window "Velinda - Accesso al programma")
+  [ -n "$window" ] || { fail "$name: no login window"; return 1; }
+  pass "$name: the login window appears"
+  shot "$name-1-login"
+  type_text girasolebianco
+  press Return
+
+  window=$(wait_window "Velinda - Menu principale")
+  [ -n "$window" ] || { fail "$name: the initial password does not open the main menu"; return 1; }
+  pass "$name: girasolebianco opens the main menu"
+  shot "$name-2-menu"
+
+  # The menu's pictures take no keyboard focus: the red "Accettazione" button
+  # lies below the centre of the menu.
+  click_from_centre "$window" 0 157
+  window=$(wait_window "Velinda - Ricevute Accettazione")
+  [ -n "$window" ] || { fail "$name: the acceptance workspace does not open"; return 1; }
+
+  # A new receipt; Save names each missing field and leaves the cursor there.
+  press ctrl+n
+  type_text "Mario Rossi"
+  press Tab
+  type_text "Via Roma 1"
+  press ctrl+s
+  answer Attenzione || { fail "$name: no word about the missing sender"; return 1; }
+  type_text "Studio Bianchi"
+  press Tab
+  type_text "Corso Italia 5"
+  press ctrl+s
+  answer Attenzione || { fail "$name: no word about the missing date"; return 1; }
+  type_text "01/12/2026"
+  press ctrl+s
+  answer Attenzione || { fail "$name: no word about the missing contents"; return 1; }
+  type_text "Documenti contabili"
+  press ctrl+s
+  answer Informazione || { fail "$name: the receipt is not saved"; return 1; }
+  shot "$name-3-saved"
+}
+
+# Both programs run from copies of their program folders.
+cp -a "$linux_folder" "$work/linux"
+cp -a "$windows_folder" "$work/windows"
+session linux "$work/linux/velinda"
+# Only what the zip carries: no DLL from the build's folders.
+WINEPATH= session windows wine "$work/windows/velinda.exe"
+
+archive=Ricevute_Accettazione.pro
+if [ ! -s "$work/linux/$archive" ]; then
+  fail "the Linux program saved no receipt, nothing to compare with"
+elif cmp -s "$work/linux/$archive" "$work/windows/$archive"; then
+  pass "the saved receipt has the same bytes on Windows as on Linux"
+else
+  fail "the saved receipts differ: $work/linux/$archive $work/windows/$archive"
+fi
+
+echo "smoke test: $failures failed"
+[ "$failures" -eq 0 ]

@@ -11,6 +11,7 @@ packages=(
   libxlsxwriter-dev libzip-dev
   libcups2-dev cups-daemon cups-filters printer-driver-cups-pdf
   poppler-utils desktop-file-utils
+  samba smbnetfs fuse3
   libbenchmark-dev
   clang libclang-rt-dev
 )

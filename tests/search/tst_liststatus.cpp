@@ -14,6 +14,7 @@
 #include "search/tfrmquestioni.h"
 #include "support/poppler.h"
 #include "support/recordingmessages.h"
+#include "support/smalldisk.h"
 #include "support/stripwatch.h"
 #include "support/testfolder.h"
 
@@ -149,6 +150,26 @@ class StatusListTest : public QObject {
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().form, RecordingMessages::Form::Plain);
     QCOMPARE(messages.last().text, kEmptyList);
+  }
+
+  // A full disk takes nothing away from reading: the letters waiting are
+  // all listed, without a word.
+  void aFullDiskStillListsEveryLetter() {
+    SmallDisk disk(256);
+    if (!disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
+    TestFolder folder(disk.path());
+    RecordingMessages messages;
+    folder.write(acceptanceArchive().fileName,
+                 Fixture::bytes(QList<TSchedaAccettazione>{letter(u"Uno"_s, u"No"_s),
+                                                           letter(u"Due"_s, u"No"_s),
+                                                           letter(u"Tre"_s, u"No"_s)}));
+    disk.fill();
+    QWidget editor;
+    TfrmInviate s(&editor);
+    s.show();
+    QCOMPARE(recipients(lines(&s)), (QStringList{u"Uno"_s, u"Due"_s, u"Tre"_s}));
+    QCOMPARE(messages.count(), 0);
+    QVERIFY(s.isVisible());
   }
 
   // A list that lacks records would say they wait for nothing: the user is

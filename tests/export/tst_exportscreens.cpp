@@ -17,6 +17,7 @@
 #include "support/recordingfilechooser.h"
 #include "support/recordingmessages.h"
 #include "support/recordingshell.h"
+#include "support/smalldisk.h"
 #include "support/stripwatch.h"
 #include "support/testfolder.h"
 
@@ -102,13 +103,16 @@ void appendRecord(const ArchiveDefinition& archive, const Fields& fields) {
 
 // One export screen over a fresh program folder, shown as its opener would.
 struct Fixture {
-  TestFolder folder;
+  // Where the program folder is made; empty for the system's temporary folder.
+  QString parent;
+  TestFolder folder{parent};
   RecordingMessages messages;
   RecordingShell shell;
   std::unique_ptr<ExportScreen> screen;
   ScreenKind kind;
 
-  explicit Fixture(const QString& name = u"TfrmExpAccettazione"_s) : kind(kindNamed(name)) {}
+  explicit Fixture(const QString& name = u"TfrmExpAccettazione"_s, const QString& parentFolder = {})
+      : parent(parentFolder), kind(kindNamed(name)) {}
 
   void add(const Fields& fields) { appendRecord(kind.archive, fields); }
   void show() {
@@ -340,6 +344,22 @@ class ExportScreensTest : public QObject {
     QVERIFY(f.shell.opened.isEmpty());
     QVERIFY(f.screen->isVisible());
     QCOMPARE(f.output(), QByteArray("aperto in Excel"));
+  }
+
+  // A full disk takes nothing away from reading: the grid holds every record,
+  // without a word; only the export into the full program folder is refused.
+  void aFullDiskStillFillsTheGrid() {
+    SmallDisk disk(256);
+    if (!disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
+    Fixture f(u"TfrmExpAccettazione"_s, disk.path());
+    f.add(kRossi);
+    f.add(kVerdi);
+    disk.fill();
+    f.show();
+    QCOMPARE(f.grid().rowCount(), 2);
+    QCOMPARE(f.cell(1, u"colDestinatario"_s), u"Anna Verdi"_s);
+    QCOMPARE(f.messages.count(), 0);
+    QVERIFY(f.screen->isVisible());
   }
 
   // A grid that could not be read would pass for the archive, and be

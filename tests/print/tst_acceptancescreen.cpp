@@ -119,13 +119,23 @@ class AcceptanceScreenTest : public QObject {
     QCOMPARE(screen.preparedPage().topMargin().toMm(), 2.5);
   }
 
+  // A full disk is named as such: no right is missing there.
   void unwritableSettingsShowAnErrorAndStayOpen_data() {
     QTest::addColumn<bool>("fullDisk");
-    QTest::newRow("read-only file") << false;
-    QTest::newRow("full disk") << true;
+    QTest::addColumn<QString>("message");
+    QTest::newRow("read-only file")
+        << false
+        << u"Attenzione: non è possibile salvare il file Impostazioni.ini. Accertarsi di "
+           "possedere i privilegi di scrittura nella cartella di installazione del "
+           "programma."_s;
+    QTest::newRow("full disk")
+        << true
+        << u"Attenzione: non è possibile salvare, perché il disco che contiene la cartella "
+           "del programma è pieno.\n\r\n\rLiberare spazio sul disco e riprovare."_s;
   }
   void unwritableSettingsShowAnErrorAndStayOpen() {
     QFETCH(bool, fullDisk);
+    QFETCH(QString, message);
     SmallDisk disk;
     if (fullDisk && !disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
     TestFolder folder(fullDisk ? disk.path() : QString());
@@ -142,10 +152,7 @@ class AcceptanceScreenTest : public QObject {
     click(screen, "btnApplicaTop");
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().form, Form::Error);
-    QCOMPARE(messages.last().text,
-             u"Attenzione: non è possibile salvare il file Impostazioni.ini. Accertarsi di "
-             "possedere i privilegi di scrittura nella cartella di installazione del "
-             "programma."_s);
+    QCOMPARE(messages.last().text, message);
     QVERIFY(screen.isVisible());
     QCOMPARE(top(screen), u"2"_s);
     QCOMPARE(folder.read(u"Impostazioni.ini"_s),

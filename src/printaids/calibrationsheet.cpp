@@ -153,7 +153,11 @@ QStringList markedBoxes(const Page& form) {
   return names;
 }
 
-Page page(const Page& form, const QString& formName) { return page(form, FormTexts{formName}); }
+Page page(const Page& form, const QString& formName) {
+  FormTexts texts;
+  texts.name = formName;
+  return page(form, texts);
+}
 
 Page page(const Page& form, const FormTexts& texts) {
   const QString& formName = texts.name;

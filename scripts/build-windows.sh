@@ -76,7 +76,10 @@ ensure_deb_src() {
 
 # --- sources ----------------------------------------------------------------
 
-source_packages=(qt6-base qt6-svg zlib libzip libxlsxwriter)
+# No Qt SVG: Debian's mirrors do not serve its source, so the Windows program
+# carries its pictures as PNG, drawn at build time by the native build's
+# tools/bake_art (VELINDA_ART_AS_PNG, on by itself without Qt SVG).
+source_packages=(qt6-base zlib libzip libxlsxwriter)
 
 # The unpacked source folder of a Debian source package, by package name.
 source_dir() {
@@ -168,11 +171,6 @@ build_qt_module() {
 step_qt() {
   copy_toolchain
   build_qt_module qtbase "$(source_dir qt6-base)" "" "${qt_options[@]}"
-  # The module's stamp holds the base's, so that a new base rebuilds it.
-  build_qt_module qtsvg "$(source_dir qt6-svg)" "$(cat "$qt_prefix/.stamp-qtbase")" \
-    -DVELINDA_WIN64_PREFIXES="$qt_prefix" -DCMAKE_PREFIX_PATH="$qt_prefix" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_qt_cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
 }
 
 # --- libs -------------------------------------------------------------------
@@ -224,7 +222,7 @@ step_libs() {
 # --- host -------------------------------------------------------------------
 
 # A native build of the same tree: a cross build runs its tools (the password
-# store, the guide), and the smoke test compares the Windows program's files
+# store, the guide, the pictures as PNG), and the smoke test compares the Windows program's files
 # with the ones the Linux program writes.
 host_build=${VELINDA_HOST_BUILD:-$repo/build}
 
@@ -232,7 +230,7 @@ step_host() {
   say "Native build in $host_build (tools and the reference program)"
   bash "$repo/scripts/setup-debian.sh"
   [ -f "$host_build/CMakeCache.txt" ] || cmake -S "$repo" -B "$host_build"
-  run_nice cmake --build "$host_build" -j"$jobs" --target velinda make_password_store make_guide
+  run_nice cmake --build "$host_build" -j"$jobs" --target velinda make_password_store make_guide bake_art
 }
 
 # --- program ----------------------------------------------------------------
@@ -312,13 +310,11 @@ dll_closure() {
   done
 }
 
-# The plug-ins the program loads: the Windows platform, its style, SVG
-# pictures and icons, and the image formats the artwork uses.
+# The plug-ins the program loads: the Windows platform and its style (the
+# pictures are PNG, which Qt reads without a plug-in).
 qt_plugins=(
   platforms/qwindows.dll
   styles/qwindowsvistastyle.dll
-  imageformats/qsvg.dll
-  iconengines/qsvgicon.dll
 )
 
 step_zip() {
@@ -386,7 +382,6 @@ step_smoke() {
 step_cache_ready() {
   local missing=()
   [ -f "$qt_prefix/.stamp-qtbase" ] || missing+=("Qt")
-  [ -f "$qt_prefix/.stamp-qtsvg" ] || missing+=("Qt SVG")
   [ -f "$libs_prefix/.stamp" ] || missing+=("libzip and libxlsxwriter")
   for tool in $triplet-g++-posix wine Xvfb xdotool; do
     command -v "$tool" >/dev/null || missing+=("$tool")

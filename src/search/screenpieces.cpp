@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 #include "widgets/controls.h"
 #include "widgets/gradientwidget.h"
+#include "widgets/picture.h"
 #include "widgets/palette.h"
 
 using namespace Qt::StringLiterals;
@@ -82,13 +82,14 @@ QLabel* fittedPicture(const QString& name, const QString& resource, const QRect&
                       QWidget* parent) {
   QPixmap picture(geometry.size());
   picture.fill(Qt::transparent);
-  QSvgRenderer renderer(resource);
-  if (renderer.isValid()) {
-    const QSizeF fit = QSizeF(renderer.defaultSize()).scaled(geometry.size(), Qt::KeepAspectRatio);
+  const QSizeF own = artSize(resource);
+  if (!own.isEmpty()) {
+    const QSizeF fit = own.scaled(geometry.size(), Qt::KeepAspectRatio);
     QPainter painter(&picture);
-    renderer.render(&painter, QRectF(QPointF((geometry.width() - fit.width()) / 2,
-                                             (geometry.height() - fit.height()) / 2),
-                                     fit));
+    drawArt(painter, resource,
+            QRectF(QPointF((geometry.width() - fit.width()) / 2,
+                           (geometry.height() - fit.height()) / 2),
+                   fit));
   }
   QLabel* l = Controls::label(name, {}, geometry, parent);
   l->setPixmap(picture);

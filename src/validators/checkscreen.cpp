@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 #include "platform/guardedaction.h"
@@ -17,6 +16,7 @@
 #include "widgets/fieldhighlight.h"
 #include "widgets/fixedwindow.h"
 #include "widgets/gradientwidget.h"
+#include "widgets/picture.h"
 #include "widgets/keychain.h"
 #include "widgets/palette.h"
 #include "widgets/typingrules.h"
@@ -35,17 +35,14 @@ QLabel* makeLogo(QWidget* parent) {
   logo->setFixedSize(kLogoSize);
   logo->setAccessibleName(u"Velinda"_s);
   // A missing picture leaves an empty space of the same size.
-  QSvgRenderer renderer(u":/art/logo.svg"_s);
-  if (renderer.isValid()) {
-    const qreal ratio = logo->devicePixelRatioF();
-    QPixmap picture(kLogoSize * ratio);
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(kLogoSize)));
-    painter.end();
-    logo->setPixmap(picture);
-  }
+  const qreal ratio = logo->devicePixelRatioF();
+  QPixmap picture(kLogoSize * ratio);
+  picture.setDevicePixelRatio(ratio);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  const bool drawn = drawArt(painter, u":/art/logo.svg"_s, QRectF(QPointF(0, 0), QSizeF(kLogoSize)));
+  painter.end();
+  if (drawn) logo->setPixmap(picture);
   return logo;
 }
 

@@ -3,7 +3,21 @@
 #include <QLabel>
 #include <QPixmap>
 
-// A picture drawn from an SVG resource at exactly the given size.
+class QPainter;
+
+// The program's pictures are SVG resources (":/art/...", ":/icons/..."). A
+// build without Qt SVG carries each one, under the same name, as a PNG drawn
+// at build time several times larger; the functions below draw either.
+
+// A picture's own size, in the units its drawing was made in; empty when the
+// resource is missing.
+QSizeF artSize(const QString& resource);
+
+// Draws the picture into the rectangle, stretched to it; false when the
+// resource is missing or unreadable.
+bool drawArt(QPainter& painter, const QString& resource, const QRectF& target);
+
+// A picture drawn at exactly the given size.
 QPixmap svgPixmap(const QString& resource, QSize size);
 
 // A non-clickable picture (banners, titles, decorations).

@@ -130,6 +130,9 @@ qt_options=(
   -DFEATURE_harfbuzz=ON -DINPUT_harfbuzz=qt -DFEATURE_system_harfbuzz=OFF
   -DFEATURE_system_pcre2=OFF
   -DFEATURE_zstd=OFF -DFEATURE_icu=OFF
+  # Debian's source leaves out the Wintab header (not free), which pen
+  # tablets need; the program has no use for them.
+  -DFEATURE_tabletevent=OFF
 )
 
 copy_toolchain() {

@@ -46,7 +46,8 @@ class TArchivio {
   void requireRecord(int position) const;
   void checkLayout(const TScheda& record) const;
   void seekTo(int position);
-  void readRecord(TScheda& record);
+  void readRecordAt(int position, TScheda& record);
+  void readAhead(qint64 offset);
   void writeRecord(const TScheda& record);
   [[noreturn]] void failToOpen();
 
@@ -62,4 +63,9 @@ class TArchivio {
   qint64 fileSize() const;
   mutable qint64 size_ = -1;
   mutable quint64 sizeAfterWrites_ = 0;
+  // Records read ahead of the one asked for, from aheadOffset_ in the file;
+  // good only while no write by this process has come since.
+  QByteArray ahead_;
+  qint64 aheadOffset_ = 0;
+  quint64 aheadAfterWrites_ = 0;
 };

@@ -107,6 +107,36 @@ class ArchiveFileTest : public QObject {
     QCOMPARE(folder.read(kFile), records(4));
   }
 
+  // Records are read many at a time; what this process writes meanwhile,
+  // through the same archive or another opened inside the action, is what
+  // the next read gives.
+  void aReadAfterAWriteGivesWhatWasWritten() {
+    TestFolder folder;
+    folder.write(kFile, records(300));
+    TArchivio outer(returnReceiptArchive());
+    outer.Open();
+    TSchedaRicevimento r;
+    outer.ReadAt(1, r);
+    {
+      TArchivio inner(returnReceiptArchive());
+      inner.Open();
+      inner.WriteAt(2, receipt(u"cambiata dentro"_s));
+      inner.Close();
+    }
+    outer.ReadNext(r);
+    QCOMPARE(r.text(u"Destinatario"), u"cambiata dentro"_s);
+    outer.WriteAt(3, receipt(u"cambiata fuori"_s));
+    outer.ReadAt(3, r);
+    QCOMPARE(r.text(u"Destinatario"), u"cambiata fuori"_s);
+    outer.ReadAt(300, r);
+    QCOMPARE(r.text(u"Destinatario"), u"300"_s);
+    outer.ReadAt(150, r);
+    QCOMPARE(r.text(u"Destinatario"), u"150"_s);
+    outer.Append(receipt(u"301"_s));
+    outer.ReadAt(301, r);
+    QCOMPARE(r.text(u"Destinatario"), u"301"_s);
+  }
+
   void partialTailIsIgnoredThenOverwritten() {
     TestFolder folder;
     folder.write(kFile, records(2) + QByteArray(100, 'T'));

@@ -1,6 +1,8 @@
 #include "app/tfrmavvio.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QShowEvent>
 
 #include "dialogs/guidetexts.h"
 #include "dialogs/maker.h"
@@ -15,6 +17,7 @@
 #include "widgets/palette.h"
 #include "widgets/picture.h"
 #include "widgets/picturebutton.h"
+#include "widgets/shortcuttip.h"
 
 using namespace Qt::StringLiterals;
 
@@ -31,18 +34,32 @@ struct Column {
   const char* appName;
   const char* artStem;
   const char* purpose;
+  const char* key;
 };
 
 const Column kColumns[] = {
     {166, "menu_anagrafica", "imgAnagrafica", {156, 200}, "btnAnagrafica", "appAnagrafica",
-     "anagrafica", "Apri l'archivio anagrafico"},
+     "anagrafica", "Apri l'archivio anagrafico", "Ctrl+1"},
     {497, "menu_accettazione", "imgAccettazione", {288, 191}, "btnAccettazione",
-     "appAccettazione", "accettazione", "Apri le ricevute di accettazione"},
+     "appAccettazione", "accettazione", "Apri le ricevute di accettazione", "Ctrl+2"},
     {828, "menu_ricevimento", "imgRicevimento", {288, 206}, "btnRicevimento", "appRicevimento",
-     "ricevimento", "Apri gli avvisi di ricevimento"},
+     "ricevimento", "Apri gli avvisi di ricevimento", "Ctrl+3"},
 };
 
 QString art(const char* stem) { return u":/art/"_s + QString::fromLatin1(stem) + u".svg"_s; }
+
+// The corner entries' keys; the columns' are in kColumns.
+const QKeySequence kGuideKey(u"F1"_s);
+const QKeySequence kInformationKey(u"Shift+F1"_s);
+const QKeySequence kWebSiteKey(u"Ctrl+Shift+W"_s);
+const QKeySequence kExitKey(u"Ctrl+Q"_s);
+
+// An entry the keyboard reaches: Tab and the arrow keys stop on it, and its
+// key (shown in its tooltip) presses it from anywhere in the menu.
+void reachable(PictureButton* entry, const QKeySequence& key = {}) {
+  entry->setFocusPolicy(Qt::StrongFocus);
+  if (!key.isEmpty()) giveShortcut(entry, key);
+}
 
 }  // namespace
 
@@ -59,8 +76,10 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
   makePicture(u"imgTitolo"_s, art("titolo"), QRect(64, 18, 866, 60), panel_);
   makePicture(u"imgSottotitolo"_s, art("sottotitolo"), QRect(17, 88, 961, 22), panel_);
 
+  QList<QWidget*> readingOrder;
   for (const Column& c : kColumns) {
     const QString purpose = QString::fromUtf8(c.purpose);
+    const QKeySequence key(QString::fromLatin1(c.key));
     const int pictureTop = 336 - c.pictureSize.height();
     auto* picture = new PictureButton(QString::fromLatin1(c.pictureName), art(c.picture),
                                       c.pictureSize, purpose, panel_);
@@ -69,14 +88,22 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
                                      art((std::string("btn_") + c.artStem).c_str()),
                                      QSize(306, 73), purpose, panel_);
     button->move(c.centre - 153, 350);
+    // The column's three pictures do the same: the keyboard stops on the
+    // button, and every one of them shows the key.
+    reachable(button, key);
+    picture->showShortcut(key);
     auto* app = new PictureButton(QString::fromLatin1(c.appName),
                                   art((std::string("app_") + c.artStem).c_str()),
                                   QSize(215, 127), purpose, panel_);
     app->move(c.centre - 107, 440);
+    app->showShortcut(key);
+    readingOrder << button;
   }
 
   auto* imgSito = new PictureButton(u"imgSito"_s, art("sito"), QSize(961, 22),
-                                    u"Visita il sito web di Velinda"_s, panel_);
+                                    u"Visita il sito web di Velinda: "_s + Maker::kWebAddressShown,
+                                    panel_);
+  reachable(imgSito, kWebSiteKey);
   imgSito->move(17, 622);
   connect(imgSito, &QToolButton::clicked, this, guarded(this, [] {
             Services::shell().open(ShellTarget::web(Maker::kWebAddress));
@@ -85,6 +112,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
   auto* imgInfo = new PictureButton(u"imgInfo"_s, art("info"), QSize(30, 30),
                                     u"Informazioni su Velinda"_s, panel_);
   imgInfo->move(10, 10);
+  reachable(imgInfo, kInformationKey);
   connect(imgInfo, &QToolButton::clicked, this, guarded(this, [this] {
             TfrmInfo info(this);
             info.exec();
@@ -92,10 +120,12 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
   auto* imgGuida = new PictureButton(u"imgGuida"_s, art("guida"), QSize(29, 28),
                                      u"Guida all'utilizzo del software"_s, panel_);
   imgGuida->move(956, 10);
+  reachable(imgGuida, kGuideKey);
   connect(imgGuida, &QToolButton::clicked, this, guarded(this, &TfrmAvvio::openGuide));
   auto* imgSplash = new PictureButton(u"imgSplash"_s, art("splash_small"), QSize(23, 22),
                                       Maker::kName, panel_);
   imgSplash->move(10, 660);
+  reachable(imgSplash);
   connect(imgSplash, &QToolButton::clicked, this, guarded(this, [this] {
             TfrmSplash splash(this);
             splash.exec();
@@ -103,7 +133,39 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
   auto* imgEsci = new PictureButton(u"imgEsci"_s, art("esci"), QSize(17, 18),
                                     u"Esci dal programma"_s, panel_);
   imgEsci->move(966, 664);
+  reachable(imgEsci, kExitKey);
   connect(imgEsci, &QToolButton::clicked, this, &TfrmAvvio::exitRequested);
+
+  // Tab goes as the eye reads: the corners at the top, the three columns,
+  // then the foot.
+  readingOrder = QList<QWidget*>{imgInfo, imgGuida} + readingOrder +
+                 QList<QWidget*>{imgSito, imgSplash, imgEsci};
+  for (qsizetype i = 1; i < readingOrder.size(); ++i)
+    setTabOrder(readingOrder[i - 1], readingOrder[i]);
+  firstEntry_ = readingOrder[2];
+}
+
+// The first time, the keyboard starts on the first column; later, where it
+// was when a workspace was opened.
+void TfrmAvvio::showEvent(QShowEvent* event) {
+  GradientWidget::showEvent(event);
+  if (!focusWidget()) firstEntry_->setFocus();
+}
+
+// The arrow keys move among the entries as Tab does, as in a menu.
+void TfrmAvvio::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      focusNextChild();
+      return;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+      focusPreviousChild();
+      return;
+    default:
+      GradientWidget::keyPressEvent(event);
+  }
 }
 
 void TfrmAvvio::setWorkspaces(WorkspaceWindow* anagrafica, WorkspaceWindow* accettazione,

@@ -6,7 +6,9 @@ class WorkspaceWindow;
 
 // The main menu: three columns of pictures, each opening one workspace, and
 // the corner icons for the information, guide and splash screens and for
-// leaving the program. Closing it ends the program.
+// leaving the program. Closing it ends the program. From the keyboard, Tab
+// and the arrow keys go from entry to entry, Enter or Space opens one, and
+// each entry has a key of its own, shown in its tooltip.
 class TfrmAvvio : public GradientWidget {
   Q_OBJECT
  public:
@@ -24,9 +26,12 @@ class TfrmAvvio : public GradientWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   void openGuide();
   QWidget* panel_;
+  QWidget* firstEntry_ = nullptr;
 };

@@ -16,4 +16,8 @@ class PictureButton : public QToolButton {
 
   // The icon fills the button, less a small margin.
   void setPicture(const QString& picture);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 };

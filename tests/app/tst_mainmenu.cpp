@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -37,6 +38,12 @@ void whileShown(const std::function<void()>& open, const std::function<void(Dial
   QVERIFY(seen);
 }
 
+// The name of what has the keyboard's focus; none when nothing has.
+QString focused() {
+  const QWidget* w = QApplication::focusWidget();
+  return w ? w->objectName() : u"(nessuno)"_s;
+}
+
 QToolButton* picture(QWidget* w, const char* name) {
   return w->findChild<QToolButton*>(QString::fromLatin1(name));
 }
@@ -65,6 +72,88 @@ class MainMenuTest : public QObject {
     QCOMPARE(workspace.findChild<QLineEdit*>(u"txtMittente"_s)->text(), QString());
     workspace.close();  // the window's own close box
     QVERIFY(menu.isVisible());
+  }
+
+  // From the keyboard alone: the focus starts on the first column, Tab and
+  // the arrow keys go round the entries in reading order, Enter, keypad
+  // Enter and Space open the one in focus, and each entry's key opens it
+  // from anywhere, as its tooltip says.
+  void theMenuIsDrivenByKeysAlone() {
+    TestFolder folder;
+    TfrmAvvio menu;
+    TfrmAccettazione workspace;
+    menu.setWorkspaces(nullptr, &workspace, nullptr);
+    menu.show();
+    QVERIFY(QTest::qWaitForWindowActive(&menu));
+    const QStringList reading{u"imgInfo"_s,  u"imgGuida"_s,  u"btnAnagrafica"_s,
+                              u"btnAccettazione"_s, u"btnRicevimento"_s, u"imgSito"_s,
+                              u"imgSplash"_s, u"imgEsci"_s};
+    QCOMPARE(focused(), u"btnAnagrafica"_s);
+    QStringList tabbed;
+    for (int i = 0; i < reading.size(); ++i) {
+      tabbed << focused();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(tabbed, reading.mid(2) + reading.mid(0, 2));
+    QCOMPARE(focused(), u"btnAnagrafica"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QCOMPARE(focused(), u"btnAccettazione"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(focused(), u"btnAccettazione"_s);
+
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> presses[] = {
+        {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier},
+        {Qt::Key_Space, Qt::NoModifier}};
+    const auto backToTheMenu = [&] {
+      QTRY_VERIFY(workspace.isVisible());
+      workspace.close();
+      QTRY_VERIFY(menu.isVisible());
+      // A window manager makes the menu the active window again; the
+      // offscreen platform has none.
+      menu.activateWindow();
+      QTRY_COMPARE(QApplication::activeWindow(), &menu);
+    };
+    for (const auto& [key, modifiers] : presses) {
+      QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+      backToTheMenu();
+      QCOMPARE(focused(), u"btnAccettazione"_s);
+    }
+    QTest::keyClick(&menu, Qt::Key_2, Qt::ControlModifier);
+    backToTheMenu();
+
+    QSignalSpy exit(&menu, &TfrmAvvio::exitRequested);
+    QTest::keyClick(&menu, Qt::Key_Q, Qt::ControlModifier);
+    QTRY_COMPARE(exit.count(), 1);
+    for (const auto& [name, key] : {std::pair{"btnAccettazione", "Ctrl+2"}, {"imgGuida", "F1"},
+                                    {"imgInfo", "Shift+F1"}, {"imgEsci", "Ctrl+Q"}}) {
+      const QKeySequence sequence(QString::fromLatin1(key));
+      QVERIFY2(picture(&menu, name)->toolTip().endsWith(
+                   u" ("_s + sequence.toString(QKeySequence::NativeText) + u')'),
+               name);
+    }
+    // A key presses its entry as a click shown on screen, a moment later.
+    QString guideTitle;
+    QTimer::singleShot(500, [&] {
+      if (auto* guide = qobject_cast<TfrmGuida*>(QApplication::activeModalWidget())) {
+        guideTitle = guide->title();
+        guide->close();
+      }
+    });
+    QTest::keyClick(&menu, Qt::Key_F1);
+    QTRY_COMPARE(guideTitle, u"Uno sguardo a Velinda"_s);
+  }
+
+  // What a screen reader says of each entry holds the words it shows.
+  void entriesAreNamedByTheirWords() {
+    TfrmAvvio menu;
+    const std::pair<const char*, QString> shown[] = {
+        {"btnAnagrafica", u"archivio anagrafico"_s},
+        {"btnAccettazione", u"ricevute di accettazione"_s},
+        {"btnRicevimento", u"avvisi di ricevimento"_s},
+        {"imgSito", Maker::kWebAddressShown}};
+    for (const auto& [name, words] : shown)
+      QVERIFY2(picture(&menu, name)->accessibleName().contains(words, Qt::CaseInsensitive), name);
   }
 
   void exitPictureAndWindowCloseEndTheProgram() {

@@ -36,17 +36,20 @@ constexpr Shortcut kShortcuts[] = {
     {"F7", "Controlla l'IBAN", {"btnIban"}},
     {"F8", "Controlla il numero di carta di credito", {"btnCarta"}},
     {"F1", "Guida della schermata di lavoro", {"cmdGuida"}},
+    {"Esc", "Chiudi la schermata di lavoro e torna al menu principale", {"cmdEsci"}},
+    {"Ctrl+W", "Chiudi la schermata di lavoro e torna al menu principale", {"cmdEsci"}},
 };
 
 }  // namespace
 
 std::span<const Shortcut> all() { return kShortcuts; }
 
-QString keysFor(const QString& button) {
+QStringList keysFor(const QString& button) {
+  QStringList keys;
   for (const Shortcut& s : kShortcuts)
     for (const char* name : s.buttons)
-      if (name && button == QLatin1String(name)) return QString::fromLatin1(s.keys);
-  return {};
+      if (name && button == QLatin1String(name)) keys << QString::fromLatin1(s.keys);
+  return keys;
 }
 
 }  // namespace WorkspaceShortcuts

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <span>
 
@@ -20,6 +21,6 @@ std::span<const Shortcut> all();
 
 // The keys that press the button, in portable text; empty for a button
 // without a shortcut.
-QString keysFor(const QString& button);
+QStringList keysFor(const QString& button);
 
 }  // namespace WorkspaceShortcuts

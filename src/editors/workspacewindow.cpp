@@ -99,8 +99,10 @@ PictureButton* WorkspaceWindow::addToolButton(const ToolButton& def, QWidget* pa
                               size, QString::fromUtf8(def.purpose), parent);
   b->move(at);
   help_->addHint(b, QString::fromUtf8(def.hint));
-  if (const QString keys = WorkspaceShortcuts::keysFor(b->objectName()); !keys.isEmpty())
-    shortcuts_->add(QKeySequence(keys, QKeySequence::PortableText), b);
+  QList<QKeySequence> keys;
+  for (const QString& key : WorkspaceShortcuts::keysFor(b->objectName()))
+    keys << QKeySequence(key, QKeySequence::PortableText);
+  if (!keys.isEmpty()) shortcuts_->add(keys, b);
   return b;
 }
 

@@ -50,8 +50,7 @@ QPushButton* button(const QString& name, const QString& text, const QRect& geome
 
 QLabel* textPicture(const QString& name, const QStringList& lines, const QRect& geometry,
                     QWidget* parent) {
-  QPixmap picture(geometry.size());
-  picture.fill(Qt::transparent);
+  QPixmap picture = blankPixmap(geometry.size());
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::TextAntialiasing);
   const int rowHeight = geometry.height() / int(qMax<qsizetype>(lines.size(), 1));
@@ -80,8 +79,7 @@ QLabel* textPicture(const QString& name, const QStringList& lines, const QRect& 
 
 QLabel* fittedPicture(const QString& name, const QString& resource, const QRect& geometry,
                       QWidget* parent) {
-  QPixmap picture(geometry.size());
-  picture.fill(Qt::transparent);
+  QPixmap picture = blankPixmap(geometry.size());
   const QSizeF own = artSize(resource);
   if (!own.isEmpty()) {
     const QSizeF fit = own.scaled(geometry.size(), Qt::KeepAspectRatio);

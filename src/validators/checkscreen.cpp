@@ -35,10 +35,7 @@ QLabel* makeLogo(QWidget* parent) {
   logo->setFixedSize(kLogoSize);
   logo->setAccessibleName(u"Velinda"_s);
   // A missing picture leaves an empty space of the same size.
-  const qreal ratio = logo->devicePixelRatioF();
-  QPixmap picture(kLogoSize * ratio);
-  picture.setDevicePixelRatio(ratio);
-  picture.fill(Qt::transparent);
+  QPixmap picture = blankPixmap(kLogoSize);
   QPainter painter(&picture);
   const bool drawn = drawArt(painter, u":/art/logo.svg"_s, QRectF(QPointF(0, 0), QSizeF(kLogoSize)));
   painter.end();

@@ -1,5 +1,6 @@
 #include "widgets/picture.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
@@ -58,9 +59,16 @@ bool drawArt(QPainter& painter, const QString& resource, const QRectF& target) {
   return drawBaked(painter, resource, target);
 }
 
-QPixmap svgPixmap(const QString& resource, QSize size) {
-  QPixmap pixmap(size);
+QPixmap blankPixmap(QSize size) {
+  const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+  QPixmap pixmap(size * ratio);
+  pixmap.setDevicePixelRatio(ratio);
   pixmap.fill(Qt::transparent);
+  return pixmap;
+}
+
+QPixmap svgPixmap(const QString& resource, QSize size) {
+  QPixmap pixmap = blankPixmap(size);
   QPainter painter(&pixmap);
   drawArt(painter, resource, QRectF(QPointF(0, 0), QSizeF(size)));
   return pixmap;

@@ -17,7 +17,12 @@ QSizeF artSize(const QString& resource);
 // resource is missing or unreadable.
 bool drawArt(QPainter& painter, const QString& resource, const QRectF& target);
 
-// A picture drawn at exactly the given size.
+// An empty, transparent picture of the given size in screen points, with a
+// pixel for every pixel of the screen (two per point at a scale of 2), so
+// that what is drawn on it stays sharp at any scale.
+QPixmap blankPixmap(QSize size);
+
+// A picture drawn at exactly the given size, sharp at the screen's scale.
 QPixmap svgPixmap(const QString& resource, QSize size);
 
 // A non-clickable picture (banners, titles, decorations).

@@ -30,6 +30,10 @@ void PictureButton::showShortcut(const QKeySequence& key) {
   setToolTip(shortcutTip(accessibleName(), key));
 }
 
+void PictureButton::showShortcuts(const QList<QKeySequence>& keys) {
+  setToolTip(shortcutTip(accessibleName(), keys));
+}
+
 // Enter presses it too, as on the program's other buttons.
 void PictureButton::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

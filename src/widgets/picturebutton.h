@@ -13,6 +13,8 @@ class PictureButton : public QToolButton {
 
   // Shows a keyboard shortcut in the tooltip beside the purpose.
   void showShortcut(const QKeySequence& key);
+  // Shows several, in order: "Esci (Esc, Ctrl+W)".
+  void showShortcuts(const QList<QKeySequence>& keys);
 
   // The icon fills the button, less a small margin.
   void setPicture(const QString& picture);

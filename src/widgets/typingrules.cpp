@@ -45,8 +45,15 @@ class DigitsOnlyFilter : public QObject {
       case Qt::Key_Delete:
       case Qt::Key_Left:
       case Qt::Key_Right:
+      case Qt::Key_Home:
+      case Qt::Key_End:
       case Qt::Key_Return:
       case Qt::Key_Enter:
+      // The keys that leave the box or its window keep their work: a box
+      // that swallowed them would hold the keyboard captive.
+      case Qt::Key_Tab:
+      case Qt::Key_Backtab:
+      case Qt::Key_Escape:
         return false;
       default:
         break;

@@ -12,13 +12,15 @@ WindowShortcuts::WindowShortcuts(QWidget* window) : QObject(window), window_(win
   qApp->installEventFilter(this);
 }
 
-void WindowShortcuts::add(const QKeySequence& key, PictureButton* button) {
-  keys_.append(key);
-  button->showShortcut(key);
-  auto* shortcut = new QShortcut(key, window_);
-  connect(shortcut, &QShortcut::activated, button, [button] {
-    if (button->isEnabled()) button->click();
-  });
+void WindowShortcuts::add(const QList<QKeySequence>& keys, PictureButton* button) {
+  button->showShortcuts(keys);
+  for (const QKeySequence& key : keys) {
+    keys_.append(key);
+    auto* shortcut = new QShortcut(key, window_);
+    connect(shortcut, &QShortcut::activated, button, [button] {
+      if (button->isEnabled()) button->click();
+    });
+  }
 }
 
 bool WindowShortcuts::eventFilter(QObject* watched, QEvent* event) {

@@ -16,8 +16,8 @@ class WindowShortcuts : public QObject {
  public:
   explicit WindowShortcuts(QWidget* window);
 
-  // The key clicks the button while it is enabled; the tooltip shows it.
-  void add(const QKeySequence& key, PictureButton* button);
+  // Each key clicks the button while it is enabled; the tooltip shows them.
+  void add(const QList<QKeySequence>& keys, PictureButton* button);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

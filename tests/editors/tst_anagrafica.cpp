@@ -99,8 +99,12 @@ class AddressBookScreenTest : public QObject {
     s.focus(u"txtPartitaIva"_s);
     QTest::keyClicks(QApplication::focusWidget(), u"01a2 3-B4.5"_s);
     QCOMPARE(s.box(u"txtPartitaIva"_s)->text(), u"012345"_s);
+    // Tab and Shift+Tab leave it and come back, as in any other box.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE_NE(s.focused(), u"txtPartitaIva"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QCOMPARE(s.focused(), u"txtPartitaIva"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
     QCOMPARE(s.box(u"txtPartitaIva"_s)->text(), u"01234"_s);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

@@ -171,6 +171,30 @@ class WorkspacesTest : public QObject {
     });
   }
 
+  // Esc and Ctrl+W leave a workspace as its Esci does, from any box, and
+  // Esci's tooltip names both.
+  void escapeAndCtrlWCloseTheWorkspace_data() {
+    QTest::addColumn<int>("workspace");
+    QTest::addColumn<QString>("keys");
+    for (const char* keys : {"Esc", "Ctrl+W"}) {
+      QTest::addRow("acceptance, %s", keys) << int(Acceptance) << QString::fromLatin1(keys);
+      QTest::addRow("return receipt, %s", keys) << int(ReturnReceipt) << QString::fromLatin1(keys);
+      QTest::addRow("address book, %s", keys) << int(AddressBook) << QString::fromLatin1(keys);
+    }
+  }
+  void escapeAndCtrlWCloseTheWorkspace() {
+    QFETCH(int, workspace);
+    QFETCH(QString, keys);
+    onWorkspace(workspace, [&](auto& s, const ArchiveDefinition&, const QString& name) {
+      const QString tip = s.window.template findChild<QToolButton*>(u"cmdEsci"_s)->toolTip();
+      QVERIFY2(tip.endsWith(u" (Esc, Ctrl+W)"_s), qPrintable(tip));
+      s.box(name)->setText(u"Mario Rossi"_s);
+      s.focus(name);
+      QTest::keySequence(QApplication::focusWidget(), QKeySequence(keys));
+      QVERIFY(!s.window.isVisible());
+    });
+  }
+
   void dateAndMailKeys() {
     {
       WorkspaceFixture<TfrmRicevimento> s;

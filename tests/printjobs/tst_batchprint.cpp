@@ -442,7 +442,7 @@ class BatchPrintTest : public QObject {
       screen.findChild<QRadioButton*>(u"optLatiRaggruppati"_s)->setChecked(true);
       press(screen, "btnStampa");
     });
-    QTest::keyClick(&list, Qt::Key_M, Qt::ControlModifier);
+    QTest::keyClick(&list, Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
 
     QTRY_COMPARE(printer.jobs.size(), size_t(1));
     QCOMPARE(printer.jobs.front().size(), size_t(4));

@@ -1,5 +1,6 @@
 #include <QLineEdit>
 #include <QPushButton>
+#include <QApplication>
 #include <QTest>
 #include <memory>
 
@@ -202,15 +203,19 @@ class CheckScreensTest : public QObject {
     QCOMPARE(open.box->text(), shown);
   }
 
-  // The keyboard alone: Tab stays in a digits-only box, Enter reaches
-  // "Controlla", Enter again presses it.
+  // The keyboard alone: Tab and Shift+Tab leave a digits-only box as any
+  // other and keep what it holds, Enter reaches "Controlla", Enter again
+  // presses it.
   void enterLeadsToControlla() {
     RecordingMessages messages;
     OpenScreen open(u"TfrmPartitaIva"_s);
     QVERIFY(QTest::qWaitForWindowActive(open.screen.get()));
     QTest::keyClicks(open.box, u"00000011213"_s);
     QTest::keyClick(open.box, Qt::Key_Tab);
+    QVERIFY(!open.box->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QVERIFY(open.box->hasFocus());
+    QCOMPARE(open.box->text(), u"00000011213"_s);
     QTest::keyClick(open.box, Qt::Key_Return);
     QVERIFY(open.controlla->hasFocus());
     QCOMPARE(messages.count(), 0);
@@ -219,6 +224,23 @@ class CheckScreensTest : public QObject {
     QCOMPARE(messages.count(), 1);
     QVERIFY(messages.last().text.endsWith(u"del Comune di Napoli 2."_s));
     QVERIFY(!open.screen->isVisible());
+  }
+
+  // Esc closes a check screen from its box, digits-only or not, as Chiudi.
+  void escapeClosesFromTheBox_data() {
+    QTest::addColumn<QString>("screen");
+    for (const char* screen : {"TfrmPartitaIva", "TfrmCarta", "TfrmIban", "TfrmCodFisc"})
+      QTest::newRow(screen) << QString::fromLatin1(screen);
+  }
+  void escapeClosesFromTheBox() {
+    QFETCH(QString, screen);
+    RecordingMessages messages;
+    OpenScreen open(screen);
+    QVERIFY(QTest::qWaitForWindowActive(open.screen.get()));
+    QTest::keyClicks(open.box, u"123"_s);
+    QTest::keyClick(open.box, Qt::Key_Escape);
+    QVERIFY(!open.screen->isVisible());
+    QCOMPARE(messages.count(), 0);
   }
 
   void chiudiClosesWithoutAWord() {

@@ -146,7 +146,9 @@ void WorkspaceWindow::buildToolbar() {
   position->setGeometry(614, 26, 74, 39);
   position->setAlignment(Qt::AlignCenter);
   position->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
-  position->setAccessibleName(u"Numero della scheda in archivio"_s);
+  // Its name is the number it shows, as a screen reader should read it; what
+  // the number means is its description.
+  position->setAccessibleDescription(u"Numero della scheda in archivio"_s);
   help_->addNeutral(position);
   place(kAvanti, 692);
   place(kUltimo, 733);

@@ -1,3 +1,4 @@
+#include <QAccessible>
 // What the three workspaces share: keys that work wherever the focus is,
 // texts shown from their beginning, one-character boxes, the help line.
 #include <QDate>
@@ -192,6 +193,19 @@ class WorkspacesTest : public QObject {
       s.focus(name);
       QTest::keySequence(QApplication::focusWidget(), QKeySequence(keys));
       QVERIFY(!s.window.isVisible());
+    });
+  }
+
+  // A screen reader reads the card's number as the label shows it.
+  void theCardNumberIsReadAsShown() {
+    onWorkspace(Acceptance, [&](auto& s, const ArchiveDefinition& archive, const QString& name) {
+      writeNames(s, archive, name, {u"Uno"_s, u"Due"_s});
+      s.press(u"cmdPrimo"_s);
+      QAccessibleInterface* label = QAccessible::queryAccessibleInterface(s.position());
+      QVERIFY(label);
+      QCOMPARE(s.position()->text(), u"1"_s);
+      QCOMPARE(label->text(QAccessible::Name), u"1"_s);
+      QCOMPARE(label->text(QAccessible::Description), u"Numero della scheda in archivio"_s);
     });
   }
 

@@ -13,6 +13,7 @@
 #include "platform/guardedaction.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
+#include "records/screenkeys.h"
 #include "widgets/namedchild.h"
 #include "widgets/palette.h"
 #include "widgets/picture.h"
@@ -34,31 +35,30 @@ struct Column {
   const char* appName;
   const char* artStem;
   const char* purpose;
-  const char* key;
 };
 
 const Column kColumns[] = {
     {166, "menu_anagrafica", "imgAnagrafica", {156, 200}, "btnAnagrafica", "appAnagrafica",
-     "anagrafica", "Apri l'archivio anagrafico", "Ctrl+1"},
+     "anagrafica", "Apri l'archivio anagrafico"},
     {497, "menu_accettazione", "imgAccettazione", {288, 191}, "btnAccettazione",
-     "appAccettazione", "accettazione", "Apri le ricevute di accettazione", "Ctrl+2"},
+     "appAccettazione", "accettazione", "Apri le ricevute di accettazione"},
     {828, "menu_ricevimento", "imgRicevimento", {288, 206}, "btnRicevimento", "appRicevimento",
-     "ricevimento", "Apri gli avvisi di ricevimento", "Ctrl+3"},
+     "ricevimento", "Apri gli avvisi di ricevimento"},
 };
 
 QString art(const char* stem) { return u":/art/"_s + QString::fromLatin1(stem) + u".svg"_s; }
 
-// The corner entries' keys; the columns' are in kColumns.
-const QKeySequence kGuideKey(u"F1"_s);
-const QKeySequence kInformationKey(u"Shift+F1"_s);
-const QKeySequence kWebSiteKey(u"Ctrl+Shift+W"_s);
-const QKeySequence kExitKey(u"Ctrl+Q"_s);
+QKeySequence keyOf(const QString& entry) {
+  return QKeySequence(ScreenKeys::keysFor(entry), QKeySequence::PortableText);
+}
 
 // An entry the keyboard reaches: Tab and the arrow keys stop on it, and its
-// key (shown in its tooltip) presses it from anywhere in the menu.
-void reachable(PictureButton* entry, const QKeySequence& key = {}) {
+// key, if it has one (shown in its tooltip), presses it from anywhere in the
+// menu.
+void reachable(PictureButton* entry) {
   entry->setFocusPolicy(Qt::StrongFocus);
-  if (!key.isEmpty()) giveShortcut(entry, key);
+  if (const QKeySequence key = keyOf(entry->objectName()); !key.isEmpty())
+    giveShortcut(entry, key);
 }
 
 }  // namespace
@@ -79,7 +79,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
   QList<QWidget*> readingOrder;
   for (const Column& c : kColumns) {
     const QString purpose = QString::fromUtf8(c.purpose);
-    const QKeySequence key(QString::fromLatin1(c.key));
+    const QKeySequence key = keyOf(QString::fromLatin1(c.buttonName));
     const int pictureTop = 336 - c.pictureSize.height();
     auto* picture = new PictureButton(QString::fromLatin1(c.pictureName), art(c.picture),
                                       c.pictureSize, purpose, panel_);
@@ -90,7 +90,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
     button->move(c.centre - 153, 350);
     // The column's three pictures do the same: the keyboard stops on the
     // button, and every one of them shows the key.
-    reachable(button, key);
+    reachable(button);
     picture->showShortcut(key);
     auto* app = new PictureButton(QString::fromLatin1(c.appName),
                                   art((std::string("app_") + c.artStem).c_str()),
@@ -103,7 +103,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
   auto* imgSito = new PictureButton(u"imgSito"_s, art("sito"), QSize(961, 22),
                                     u"Visita il sito web di Velinda: "_s + Maker::kWebAddressShown,
                                     panel_);
-  reachable(imgSito, kWebSiteKey);
+  reachable(imgSito);
   imgSito->move(17, 622);
   connect(imgSito, &QToolButton::clicked, this, guarded(this, [] {
             Services::shell().open(ShellTarget::web(Maker::kWebAddress));
@@ -112,7 +112,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
   auto* imgInfo = new PictureButton(u"imgInfo"_s, art("info"), QSize(30, 30),
                                     u"Informazioni su Velinda"_s, panel_);
   imgInfo->move(10, 10);
-  reachable(imgInfo, kInformationKey);
+  reachable(imgInfo);
   connect(imgInfo, &QToolButton::clicked, this, guarded(this, [this] {
             TfrmInfo info(this);
             info.exec();
@@ -120,7 +120,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
   auto* imgGuida = new PictureButton(u"imgGuida"_s, art("guida"), QSize(29, 28),
                                      u"Guida all'utilizzo del software"_s, panel_);
   imgGuida->move(956, 10);
-  reachable(imgGuida, kGuideKey);
+  reachable(imgGuida);
   connect(imgGuida, &QToolButton::clicked, this, guarded(this, &TfrmAvvio::openGuide));
   auto* imgSplash = new PictureButton(u"imgSplash"_s, art("splash_small"), QSize(23, 22),
                                       Maker::kName, panel_);
@@ -133,7 +133,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
   auto* imgEsci = new PictureButton(u"imgEsci"_s, art("esci"), QSize(17, 18),
                                     u"Esci dal programma"_s, panel_);
   imgEsci->move(966, 664);
-  reachable(imgEsci, kExitKey);
+  reachable(imgEsci);
   connect(imgEsci, &QToolButton::clicked, this, &TfrmAvvio::exitRequested);
 
   // Tab goes as the eye reads: the corners at the top, the three columns,

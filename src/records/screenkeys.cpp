@@ -21,13 +21,28 @@ constexpr Shortcut kShortcuts[] = {
     {"Esc", "Chiude la schermata", "cmdEsci"},
 };
 
+// The main menu: its three columns by their position, the corner entries by
+// what they open.
+constexpr Shortcut kMenuKeys[] = {
+    {"Ctrl+1", "Apre l'archivio anagrafico", "btnAnagrafica"},
+    {"Ctrl+2", "Apre le ricevute di accettazione", "btnAccettazione"},
+    {"Ctrl+3", "Apre gli avvisi di ricevimento", "btnRicevimento"},
+    {"F1", "Guida all'utilizzo del software", "imgGuida"},
+    {"Shift+F1", "Informazioni su Velinda", "imgInfo"},
+    {"Ctrl+Shift+W", "Visita il sito web di Velinda", "imgSito"},
+    {"Ctrl+Q", "Esce dal programma", "imgEsci"},
+};
+
 }  // namespace
 
 std::span<const Shortcut> all() { return kShortcuts; }
 
+std::span<const Shortcut> menu() { return kMenuKeys; }
+
 QString keysFor(const QString& control) {
-  for (const Shortcut& s : kShortcuts)
-    if (control == QLatin1String(s.control)) return QString::fromLatin1(s.keys);
+  for (std::span<const Shortcut> table : {all(), menu()})
+    for (const Shortcut& s : table)
+      if (control == QLatin1String(s.control)) return QString::fromLatin1(s.keys);
   return {};
 }
 

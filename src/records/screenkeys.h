@@ -3,10 +3,10 @@
 #include <QString>
 #include <span>
 
-// The keyboard shortcuts of the list, search, import and export screens,
-// kept once: the screens bind them to their controls and show them in the
-// tooltips, and the guide can list them. (The workspaces keep theirs in a
-// table of their own, beside the workspaces.)
+// The keyboard shortcuts of the list, search, import and export screens and
+// of the main menu, kept once: the screens bind them to their controls and
+// show them in the tooltips, and the guide lists them. (The workspaces keep
+// theirs in a table of their own, beside the workspaces.)
 namespace ScreenKeys {
 
 struct Shortcut {
@@ -15,7 +15,10 @@ struct Shortcut {
   const char* control;  // the control they press, or put the focus in
 };
 
+// The lists', searches', import's and exports' keys.
 std::span<const Shortcut> all();
+// The main menu's.
+std::span<const Shortcut> menu();
 
 // The keys of the control, in portable text; empty for a control without.
 QString keysFor(const QString& control);

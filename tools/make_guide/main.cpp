@@ -9,8 +9,10 @@
 #include <QTextDocument>
 #include <QTranslator>
 
+#include "dialogs/featureguide.h"
 #include "dialogs/guidetexts.h"
 #include "editors/workspaceshortcuts.h"
+#include "records/screenkeys.h"
 
 using namespace Qt::StringLiterals;
 
@@ -26,18 +28,30 @@ QString section(const QString& title, const QStringList& texts) {
   return u"<h2>"_s + title.toHtmlEscaped() + u"</h2>"_s + paragraphs(texts);
 }
 
-// The keys as the program's tooltips name them, in Italian.
+// One row of a key table, the keys as the program's tooltips name them, in
+// Italian.
+QString keyRow(const char* keys, const char* action) {
+  const QKeySequence sequence(QString::fromLatin1(keys), QKeySequence::PortableText);
+  return u"<tr><td><b>%1</b></td><td>%2</td></tr>"_s.arg(
+      sequence.toString(QKeySequence::NativeText).toHtmlEscaped(),
+      QString::fromUtf8(action).toHtmlEscaped());
+}
+
 QString shortcutsHtml() {
-  QString html = u"<h2>Tasti di scelta rapida</h2><p>Nelle tre app i pulsanti si possono "
-                 "premere anche dalla tastiera, ovunque si trovi il cursore. Il suggerimento "
-                 "che compare fermando il mouse su un pulsante ricorda i suoi tasti.</p>"
-                 "<table>"_s;
-  for (const WorkspaceShortcuts::Shortcut& s : WorkspaceShortcuts::all()) {
-    const QKeySequence keys(QString::fromLatin1(s.keys), QKeySequence::PortableText);
-    html += u"<tr><td><b>%1</b></td><td>%2</td></tr>"_s.arg(
-        keys.toString(QKeySequence::NativeText).toHtmlEscaped(),
-        QString::fromUtf8(s.action).toHtmlEscaped());
-  }
+  QString html = u"<h2>Tasti di scelta rapida</h2><p>Tutto il programma si usa anche dalla "
+                 "sola tastiera: Tab e Shift+Tab passano da un controllo all'altro, Invio "
+                 "preme il pulsante scelto, Esc chiude la schermata (nel menu principale Ctrl+Q esce "
+                 "dal programma). I pulsanti si possono "
+                 "premere anche con i loro tasti, ovunque si trovi il cursore; il "
+                 "suggerimento che compare fermando il mouse su un pulsante ricorda i suoi "
+                 "tasti.</p>"_s;
+  html += u"<p><b>Menu principale</b> (le frecce passano da una voce all'altra)</p><table>"_s;
+  for (const ScreenKeys::Shortcut& s : ScreenKeys::menu()) html += keyRow(s.keys, s.action);
+  html += u"</table><p><b>Schermate di lavoro</b></p><table>"_s;
+  for (const WorkspaceShortcuts::Shortcut& s : WorkspaceShortcuts::all())
+    html += keyRow(s.keys, s.action);
+  html += u"</table><p><b>Elenchi, ricerche ed esportazioni</b></p><table>"_s;
+  for (const ScreenKeys::Shortcut& s : ScreenKeys::all()) html += keyRow(s.keys, s.action);
   return html + u"</table>"_s;
 }
 
@@ -56,6 +70,8 @@ QString guideHtml() {
   html += section(u"Ricevute di Accettazione"_s, GuideTexts::acceptanceParagraphs());
   html += section(u"Avvisi di Ricevimento"_s, GuideTexts::returnReceiptParagraphs());
   html += section(u"Archivio Anagrafico"_s, GuideTexts::addressBookParagraphs());
+  for (const FeatureGuide::Section& feature : FeatureGuide::sections())
+    html += section(feature.title, feature.paragraphs);
   html += shortcutsHtml();
   html += section(u"Rete locale, chiavetta USB e password"_s,
                   {overview.network, overview.password, overview.usbStick, overview.conclusion});

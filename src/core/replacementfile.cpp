@@ -20,7 +20,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+#ifndef Q_OS_WIN
 QString systemError(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
+#endif
 
 QFileDevice::Permissions defaultPermissions(const QString& target) {
   const QFileInfo info(target);

@@ -20,8 +20,10 @@ int bakedScale(const QImage& image) {
   return scale > 0 ? scale : 1;
 }
 
+#if !VELINDA_ART_AS_PNG
 // A picture drawn at build time: told by its content, whatever its name.
 bool isBaked(const QString& resource) { return QImageReader::imageFormat(resource) == "png"; }
+#endif
 
 bool drawBaked(QPainter& painter, const QString& resource, const QRectF& target) {
   const QImage image(resource);

@@ -371,9 +371,11 @@ class SharedArchiveTest : public QObject {
       QVERIFY(QDir(folder.path()).mkdir(lockName));
       folder.write(lockName + u"/foto.jpg"_s, "jpeg");
     } else if (setting == u"protected") {
+#ifndef Q_OS_WIN
       if (::geteuid() != 0) QSKIP("only root can protect a file (chattr +i)");
+#endif
       folder.write(lockName, kForeignLock);
-      folder.makeReadOnly(lockName);
+      if (!folder.makeReadOnly(lockName)) QSKIP(TestFolder::kCannotMakeReadOnly);
     } else {
       if (!folder.makeAppendOnly()) QSKIP("only root can make a folder append-only (chattr +a)");
       // The first action works, and leaves its lock file behind.

@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include "archive/archiveerror.h"
@@ -195,6 +196,7 @@ class ArchiveFileTest : public QObject {
   }
 
   void fullDiskFailsTheWrite() {
+    if (!QFileInfo::exists(u"/dev/full"_s)) QSKIP("this system has no /dev/full to write into");
     TestFolder folder;
     QVERIFY(QFile::link(u"/dev/full"_s, folder.filePath(kFile)));
     TArchivio archive(returnReceiptArchive());
@@ -237,11 +239,11 @@ class ArchiveFileTest : public QObject {
       archive.Open();
       TSchedaRicevimento r;
       QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.ReadAt(5, r));
-      QVERIFY(isOpen(folder.filePath(kFile)));
+      if (canListOpenFiles()) QVERIFY(isOpen(folder.filePath(kFile)));
     }
     // The failed action's archive is closed: no descriptor is left on the
     // file, and a new action starts afresh.
-    QVERIFY(!isOpen(folder.filePath(kFile)));
+    if (canListOpenFiles()) QVERIFY(!isOpen(folder.filePath(kFile)));
     QVERIFY(QFile::remove(folder.filePath(kFile)));
     TArchivio again(returnReceiptArchive());
     again.Open();

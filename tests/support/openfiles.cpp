@@ -16,6 +16,14 @@ QStringList openFiles() {
   return files;
 }
 
+bool canListOpenFiles() {
+#ifdef Q_OS_WIN
+  return false;  // Wine shows its host's /proc, not this program's files
+#else
+  return QDir(u"/proc/self/fd"_s).exists();
+#endif
+}
+
 bool isOpen(const QString& path) {
   const QString canonical = QFileInfo(path).canonicalFilePath();
   return !canonical.isEmpty() && openFiles().contains(canonical);

@@ -10,3 +10,7 @@ QStringList openFiles();
 
 // Whether this process holds the existing file `path` open.
 bool isOpen(const QString& path);
+
+// False where the system has no /proc/self/fd (Windows); there a file this
+// process holds open cannot be removed, which tells the same.
+bool canListOpenFiles();

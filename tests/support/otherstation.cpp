@@ -78,7 +78,10 @@ bool OtherStation::endedWell() const {
 QString OtherStation::errors() { return QString::fromUtf8(process_.readAllStandardError()); }
 
 QStringList OtherStation::outputLines() {
-  return QString::fromUtf8(process_.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+  // A Windows program ends its lines with CR LF.
+  return QString::fromUtf8(process_.readAllStandardOutput())
+      .remove(u'\r')
+      .split(u'\n', Qt::SkipEmptyParts);
 }
 
 LockTimingForTest::LockTimingForTest(const FileLock::Timing& timing)

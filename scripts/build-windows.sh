@@ -340,6 +340,9 @@ step_zip() {
     binaries+=("$folder/$plugin")
   done
   dll_closure "${binaries[@]}" | while read -r dll; do cp "$dll" "$folder/"; done
+  # Without their debugging symbols the runtime and Qt take a third of the
+  # room (unins000.dll is the password store, not a program).
+  find "$folder" -name '*.dll' ! -name unins000.dll -exec $triplet-strip --strip-unneeded {} +
   # Qt looks for its plug-ins beside the program, not where it was built.
   printf '[Paths]\nPrefix = .\nPlugins = .\nTranslations = .\n' >"$folder/qt.conf"
   # Windows line ends, for Notepad.

@@ -1,13 +1,22 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 
 class QWidget;
 
+// What the user is told of a failure that has no words of its own for them.
+inline const QString kUnexpectedFailure = QStringLiteral(
+    "Attenzione: si è verificato un errore imprevisto e l'operazione non è stata "
+    "completata.\r\n\r\nI dettagli sono stati annotati nel file Velinda.log, nella "
+    "cartella del programma.");
+
 // Runs the action of a click, a menu item or a key of `window`. A failure
-// the action does not handle itself stops it and is shown as unexpected,
-// with its own text; the program carries on. No exception leaves the action,
-// so none crosses Qt's signal delivery.
+// the action does not handle itself stops it and is shown as unexpected:
+// an error meant for the user (UserError) with its Italian message, any
+// other with kUnexpectedFailure; either way its technical detail goes to
+// the program's log (ErrorLog). The program carries on. No exception leaves
+// the action, so none crosses Qt's signal delivery.
 void runGuarded(QWidget* window, const std::function<void()>& action);
 
 // The action wrapped for connecting to a signal: guarded(this, [this] {...})

@@ -6,8 +6,9 @@
 #include <QString>
 #include <QStringList>
 #include <iterator>
-#include <stdexcept>
 #include <vector>
+
+#include "core/usererror.h"
 
 // One value of a contact under the name the file gives it ("Cellulare",
 // "E-mail 1 - Value", "Telefono (casa)").
@@ -123,12 +124,8 @@ struct ContactTable {
 
 // A file that cannot be imported. The message is the Italian text the user
 // reads; nothing of the file is imported.
-class ContactFileError : public std::runtime_error {
+class ContactFileError : public UserError {
  public:
-  explicit ContactFileError(const QString& message)
-      : std::runtime_error(message.toStdString()), message_(message) {}
-  const QString& message() const { return message_; }
-
- private:
-  QString message_;
+  explicit ContactFileError(const QString& message) : UserError(message, message) {}
+  QString message() const { return userMessage(); }
 };

@@ -110,16 +110,15 @@ Page TfrmStampaAnagrafica::preparedPage() const {
 }
 
 void TfrmStampaAnagrafica::print() {
-  // A failure has no message of its own: the user sees the error's own text,
-  // as for any unexpected error, and the screen stays open to try again.
-  try {
+  // A failure has no message of its own: the user sees it as any unexpected
+  // failure (a printer's in its Italian words), and the screen stays open to
+  // try again.
+  runGuarded(this, [this] {
     const PrintOutcome outcome =
         PrintServices::printer().print(this, {preparedPage()}, kCaption.trimmed());
     if (outcome == PrintOutcome::Printed)
       accept();
     else
       reject();
-  } catch (const std::exception& error) {
-    Services::messages().unexpected(this, QString::fromUtf8(error.what()));
-  }
+  });
 }

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "core/usererror.h"
 #include "report/page.h"
 #include "report/pagesource.h"
 
@@ -13,14 +14,10 @@ class QWidget;
 // Printing failed: no usable printer, the driver refused, the spooler failed
 // or refused the job. The text says so in Italian, for the screens that show
 // a failure's own text.
-class PrintError : public std::runtime_error {
+class PrintError : public UserError {
  public:
-  explicit PrintError(const QString& message)
-      : std::runtime_error(message.toStdString()), message_(message) {}
-  QString message() const { return message_; }
-
- private:
-  QString message_;
+  explicit PrintError(const QString& message) : UserError(message, message) {}
+  QString message() const { return userMessage(); }
 };
 
 // The chosen printer has no paper of the page's size and takes no size of

@@ -5,6 +5,7 @@
 #include "core/filelock.h"
 #include "platform/guardedaction.h"
 #include "platform/translation.h"
+#include "widgets/mnemonickeys.h"
 #include "widgets/onelineboxes.h"
 #include "widgets/waitnotice.h"
 
@@ -32,6 +33,7 @@ VelindaApplication::VelindaApplication(int& argc, char** argv)
     }
   });
   OneLineBoxes::install();
+  MnemonicKeys::install();
 }
 
 VelindaApplication::~VelindaApplication() { FileLock::setWaitIndicator({}); }

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
   fonts-liberation2 fonts-dejavu-core
   breeze-icon-theme
-  libxlsxwriter-dev libzip-dev
+  libzip-dev
   libcups2-dev cups-daemon cups-filters printer-driver-cups-pdf
   poppler-utils desktop-file-utils
   samba smbnetfs fuse3

@@ -2,29 +2,19 @@
 
 #include <QByteArray>
 
-#include "export/formats/sheetcontent.h"
+#include "export/formats/streamedxml.h"
 
-// The content.xml of an OpenDocument spreadsheet, made a few rows at a time
-// as it is read: memory stays the same whatever the number of rows. Every
+// The content.xml of an OpenDocument spreadsheet, made as it is read. Every
 // cell is a string cell in a text-formatted column; the header row is bold.
-class OdsContent {
+class OdsContent : public StreamedXml {
  public:
-  explicit OdsContent(const SheetContent& sheet) : sheet_(sheet) {}
-
-  // Back to the document's start.
-  void restart();
-  // Up to `size` bytes of the document, 0 once it is all read.
-  qint64 read(char* data, qint64 size);
+  using StreamedXml::StreamedXml;
 
   // The whole document at once, so that it can be checked.
   static QByteArray whole(const SheetContent& sheet);
 
- private:
-  // Writes the next part of the document; false when there is none.
-  bool produceMore();
-
-  const SheetContent& sheet_;
-  QByteArray held_;  // made and not read yet, from at_ on
-  qsizetype at_ = 0;
-  int nextRow_ = -1;  // -1 before the header row, rowCount + 1 after the end
+ protected:
+  void putStart(QByteArray& out) const override;
+  void putRow(const QStringList& cells, int number, QByteArray& out) const override;
+  void putEnd(QByteArray& out) const override;
 };

@@ -1,95 +1,119 @@
 #include "export/formats/xlsxsheetwriter.h"
 
-#include <QFile>
-#include <xlsxwriter.h>
+#include <QRegularExpression>
 
 #include "export/formats/scratchfile.h"
+#include "export/formats/xlsxsheet.h"
+#include "export/formats/xmltext.h"
+#include "export/formats/zippackage.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// Excel measures a column in widths of the digit 0, about 7 screen pixels.
-double characters(int pixels) { return pixels / 7.0; }
+// What Excel opens: a sheet has at most this many rows, and a sheet's name
+// at most 31 characters, none of them []:*?/\.
+constexpr int kMostRows = 1'048'576;
+constexpr qsizetype kLongestName = 31;
 
-// Excel's own number format 49, "@": the cell holds text.
-constexpr uint8_t kTextFormat = 49;
-
-// Past some 20 million cells the sheet's XML may pass the 4 GB of a plain
-// zip entry; below, the zip stays plain for older readers.
-constexpr qint64 kCellsBeforeZip64 = 20'000'000;
-
-void check(lxw_error error) {
-  if (error != LXW_NO_ERROR) throw SheetFileError(lxw_strerror(error));
+void checkSheet(const SheetContent& sheet) {
+  if (sheet.rowCount + 1 > kMostRows)
+    throw SheetFileError("more rows than an Excel worksheet holds");
+  if (sheet.name.isEmpty() || sheet.name.size() > kLongestName ||
+      sheet.name.contains(QRegularExpression(u"[\\[\\]:*?/\\\\]"_s)))
+    throw SheetFileError("a worksheet name Excel refuses");
 }
 
-// The workbook until it is closed; closing writes the file and frees it.
-class Workbook {
- public:
-  // Rows are written out as they come, to a temporary file in `scratch`,
-  // rather than gathered in memory: each row must come after the last.
-  Workbook(const QString& path, const QString& scratch, bool huge)
-      : scratch_(QFile::encodeName(scratch)),
-        options_{.constant_memory = LXW_TRUE,
-                 .tmpdir = scratch_.data(),
-                 .use_zip64 = huge ? LXW_TRUE : LXW_FALSE},
-        book_(workbook_new_opt(QFile::encodeName(path).constData(), &options_)) {
-    if (!book_) throw SheetFileError("libxlsxwriter could not start a workbook");
-  }
-  ~Workbook() {
-    // A workbook given up half-way is still closed, which frees it; the
-    // caller throws the file away.
-    if (book_) workbook_close(book_);
-  }
-  Workbook(const Workbook&) = delete;
-  Workbook& operator=(const Workbook&) = delete;
+const QByteArray kXmlStart = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
 
-  lxw_workbook* get() const { return book_; }
+QByteArray contentTypes() {
+  return kXmlStart +
+         "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+         "<Default Extension=\"rels\""
+         " ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+         "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+         "<Override PartName=\"/xl/workbook.xml\" ContentType=\"application/"
+         "vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>"
+         "<Override PartName=\"/xl/worksheets/sheet1.xml\" ContentType=\"application/"
+         "vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>"
+         "<Override PartName=\"/xl/styles.xml\" ContentType=\"application/"
+         "vnd.openxmlformats-officedocument.spreadsheetml.styles+xml\"/>"
+         "</Types>";
+}
 
-  void close() {
-    lxw_workbook* book = book_;
-    book_ = nullptr;
-    check(workbook_close(book));
-  }
+QByteArray packageRelations() {
+  return kXmlStart +
+         "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+         "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/"
+         "2006/relationships/officeDocument\" Target=\"xl/workbook.xml\"/>"
+         "</Relationships>";
+}
 
- private:
-  QByteArray scratch_;
-  lxw_workbook_options options_;
-  lxw_workbook* book_;
-};
+QByteArray workbook(const QString& sheetName) {
+  QByteArray name;
+  XmlText::append(sheetName, name);
+  return kXmlStart +
+         "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\""
+         " xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+         "<sheets><sheet name=\"" +
+         name + "\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>";
+}
+
+QByteArray workbookRelations() {
+  return kXmlStart +
+         "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+         "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/"
+         "2006/relationships/worksheet\" Target=\"worksheets/sheet1.xml\"/>"
+         "<Relationship Id=\"rId2\" Type=\"http://schemas.openxmlformats.org/officeDocument/"
+         "2006/relationships/styles\" Target=\"styles.xml\"/>"
+         "</Relationships>";
+}
+
+// Three cell styles: 0 Excel's default, XlsxSheet::kTextStyle the number
+// format 49 ("@", text), XlsxSheet::kHeaderStyle the same in bold.
+QByteArray styles() {
+  static_assert(XlsxSheet::kTextStyle == 1 && XlsxSheet::kHeaderStyle == 2);
+  return kXmlStart +
+         "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+         "<fonts count=\"2\">"
+         "<font><sz val=\"11\"/><name val=\"Calibri\"/><family val=\"2\"/></font>"
+         "<font><b/><sz val=\"11\"/><name val=\"Calibri\"/><family val=\"2\"/></font>"
+         "</fonts>"
+         "<fills count=\"2\"><fill><patternFill patternType=\"none\"/></fill>"
+         "<fill><patternFill patternType=\"gray125\"/></fill></fills>"
+         "<borders count=\"1\"><border><left/><right/><top/><bottom/><diagonal/></border>"
+         "</borders>"
+         "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/>"
+         "</cellStyleXfs>"
+         "<cellXfs count=\"3\">"
+         "<xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\"/>"
+         "<xf numFmtId=\"49\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\""
+         " applyNumberFormat=\"1\"/>"
+         "<xf numFmtId=\"49\" fontId=\"1\" fillId=\"0\" borderId=\"0\" xfId=\"0\""
+         " applyNumberFormat=\"1\" applyFont=\"1\"/>"
+         "</cellXfs>"
+         "<cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/>"
+         "</cellStyles>"
+         "</styleSheet>";
+}
 
 }  // namespace
 
 void XlsxSheetWriter::write(const SheetContent& sheet, QIODevice& out) const {
+  checkSheet(sheet);
+  const QByteArray parts[] = {contentTypes(), packageRelations(), workbook(sheet.name),
+                              workbookRelations(), styles()};
+  XlsxSheet worksheet(sheet);
   const ScratchFile scratch(u"sheet.xlsx"_s);
   {
-    Workbook book(scratch.path(), scratch.folder(),
-                  qint64(sheet.rowCount) * sheet.headers.size() > kCellsBeforeZip64);
-    lxw_worksheet* page = workbook_add_worksheet(book.get(), sheet.name.toUtf8().constData());
-    if (!page) throw SheetFileError("libxlsxwriter refused the sheet name");
-    lxw_format* text = workbook_add_format(book.get());
-    format_set_num_format_index(text, kTextFormat);
-    lxw_format* header = workbook_add_format(book.get());
-    format_set_num_format_index(header, kTextFormat);
-    format_set_bold(header);
-
-    for (int c = 0; c < sheet.headers.size(); ++c) {
-      const auto column = lxw_col_t(c);
-      check(
-          worksheet_set_column(page, column, column, characters(sheet.widths.value(c, 100)), text));
-      check(worksheet_write_string(page, 0, column, sheet.headers[c].toUtf8().constData(), header));
-    }
-    for (int r = 0; r < sheet.rowCount; ++r) {
-      const QStringList cells = sheet.row(r);
-      for (int c = 0; c < sheet.headers.size(); ++c) {
-        const QString cell = cells.value(c);
-        if (cell.isEmpty()) continue;
-        check(worksheet_write_string(page, lxw_row_t(r + 1), lxw_col_t(c),
-                                     cell.toUtf8().constData(), text));
-      }
-      if (sheet.progress) sheet.progress(r + 1);
-    }
-    book.close();
+    ZipPackage package(scratch.path());
+    package.add("[Content_Types].xml", parts[0], true);
+    package.add("_rels/.rels", parts[1], true);
+    package.add("xl/workbook.xml", parts[2], true);
+    package.add("xl/_rels/workbook.xml.rels", parts[3], true);
+    package.add("xl/styles.xml", parts[4], true);
+    package.addStream("xl/worksheets/sheet1.xml", worksheet);
+    package.close();
   }
   scratch.copyTo(out);
 }

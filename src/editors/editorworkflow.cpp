@@ -7,6 +7,7 @@
 #include "archive/archiveerror.h"
 #include "archive/tarchivio.h"
 #include "core/text.h"
+#include "core/unknownname.h"
 #include "editors/editormessages.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
@@ -14,12 +15,20 @@
 
 using namespace Qt::StringLiterals;
 
+template <typename T>
+T* EditorWorkflow::required(const QString& name) const {
+  return NameLookup::require(RecordBinding::control<T>(screen_, name),
+                             QString::fromLatin1(screen_->metaObject()->className()), name);
+}
+
 EditorWorkflow::EditorWorkflow(QWidget* screen, EditorConfig config)
     : QObject(screen),
       screen_(screen),
       config_(std::move(config)),
-      position_(RecordBinding::control<QLabel>(screen, u"lblPosizione"_s)) {
-  Q_ASSERT(position_);
+      position_(required<QLabel>(u"lblPosizione"_s)),
+      firstField_(required<QLineEdit>(config_.firstField)) {
+  for (const MandatoryField& field : config_.mandatory)
+    mandatory_.append({required<QLineEdit>(field.control), field.warning});
 }
 
 template <typename Action>
@@ -45,9 +54,7 @@ int EditorWorkflow::shownPosition() const {
   return position;
 }
 
-void EditorWorkflow::focusFirstField() {
-  if (auto* box = RecordBinding::control<QLineEdit>(screen_, config_.firstField)) box->setFocus();
-}
+void EditorWorkflow::focusFirstField() { firstField_->setFocus(); }
 
 void EditorWorkflow::clearAttachments() {
   const RecordLayout& layout = config_.archive.layout;
@@ -78,10 +85,9 @@ void EditorWorkflow::clear() {
 }
 
 void EditorWorkflow::save() {
-  for (const MandatoryField& field : config_.mandatory) {
-    auto* box = RecordBinding::control<QLineEdit>(screen_, field.control);
-    if (box && Text::trimmed(box->text()).isEmpty()) {
-      Services::messages().show(screen_, MessageKind::Warning, field.warning);
+  for (const auto& [box, warning] : mandatory_) {
+    if (Text::trimmed(box->text()).isEmpty()) {
+      Services::messages().show(screen_, MessageKind::Warning, warning);
       box->setFocus();
       return;
     }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 
 #include "archive/layouts.h"
 
@@ -33,6 +34,8 @@ struct EditorConfig {
 // new card). Duplica clears the attachment labels when the layout has them.
 // Before overwriting a record, Save asks whether to overwrite it when
 // another station changed it since this screen loaded or saved it.
+class QLineEdit;
+
 class EditorWorkflow : public QObject {
   Q_OBJECT
  public:
@@ -65,7 +68,14 @@ class EditorWorkflow : public QObject {
   void clearAttachments();
   void inform(const QString& text);
 
+  // The screen's own control of that name; a name the screen lacks raises
+  // UnknownName when the screen is built, in every build.
+  template <typename T>
+  T* required(const QString& name) const;
+
   QWidget* screen_;
   EditorConfig config_;
   QLabel* position_;
+  QLineEdit* firstField_;
+  QList<std::pair<QLineEdit*, QString>> mandatory_;  // each box with its warning
 };

@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -9,6 +10,7 @@
 #include "archive/layouts.h"
 #include "archive/tscheda.h"
 #include "core/unknownname.h"
+#include "editors/editorworkflow.h"
 #include "editors/fieldtable.h"
 #include "editors/workspacewindow.h"
 #include "print/formlayout.h"
@@ -145,6 +147,10 @@ class EveryScreenTest : public QObject {
     TestFolder folder;
     QWidget screen;
     QWidget emptyScreen;
+    // An editor's screen with its position label and first box only.
+    QWidget editorScreen;
+    (new QLabel(&editorScreen))->setObjectName(u"lblPosizione"_s);
+    (new QLineEdit(&editorScreen))->setObjectName(u"txtNome"_s);
     KeyChain keys;
     TSchedaAnagrafica card;
     const BoxRow misspeltBox[] = {
@@ -159,6 +165,13 @@ class EveryScreenTest : public QObject {
         {"a button the workspace lacks", "cmdDeu", [] { MisspeltButtonWorkspace workspace; }},
         {"a form box reading a control the screen lacks", "txtCognme",
          [&] { FormLayout::content("{txtCognme}", emptyScreen); }},
+        {"an editor's mandatory box the screen lacks", "txtMittnte",
+         [&] {
+           EditorWorkflow(&editorScreen, {addressBookArchive(), u"txtNome"_s,
+                                          {{u"txtMittnte"_s, u"Manca il mittente."_s}}});
+         }},
+        {"an editor's first box the screen lacks", "txtNoem",
+         [&] { EditorWorkflow(&editorScreen, {addressBookArchive(), u"txtNoem"_s, {}}); }},
         {"a form box reading a field the record lacks", "Cognme",
          [&] { FormLayout::content("{txtCognme}", RecordSource(card)); }},
     };

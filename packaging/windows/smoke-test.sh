@@ -9,8 +9,9 @@
 # folder: the Windows one is the folder the zip holds, so that a DLL missing
 # from the zip fails here. Checked: the login window appears; the initial
 # password opens the main menu; a receipt saved in the acceptance workspace
-# has the same bytes in both archives. Screenshots of the steps are left in
-# the work folder. WINEPREFIX is the caller's.
+# has the same bytes in both archives; the archive's .xls export opens in
+# LibreOffice Calc with the same cells from both. Screenshots of the steps
+# are left in the work folder. WINEPREFIX is the caller's.
 set -euo pipefail
 
 windows_folder=$(realpath "$1")
@@ -57,17 +58,6 @@ wait_window() {
   echo "$id"
 }
 
-# Clicks a point of a window given from its centre: Wine and openbox frame
-# their windows differently, the client area is the same.
-click_from_centre() {
-  local id=$1 dx=$2 dy=$3 x y w h
-  x=$(xwininfo -id "$id" | sed -n 's/.*Absolute upper-left X: *//p')
-  y=$(xwininfo -id "$id" | sed -n 's/.*Absolute upper-left Y: *//p')
-  w=$(xwininfo -id "$id" | sed -n 's/.*Width: *//p')
-  h=$(xwininfo -id "$id" | sed -n 's/.*Height: *//p')
-  xdotool mousemove $((x + w / 2 + dx)) $((y + h / 2 + dy)) click 1
-}
-
 # Answers the message box that a step brings up with its default button.
 answer() {
   [ -n "$(wait_window "$1")" ] || return 1
@@ -102,9 +92,7 @@ steps() {
   pass "$name: girasolebianco opens the main menu"
   shot "$name-2-menu"
 
-  # The menu's pictures take no keyboard focus: the red "Accettazione" button
-  # lies below the centre of the menu.
-  click_from_centre "$window" 0 157
+  press ctrl+2
   window=$(wait_window "Velinda - Ricevute Accettazione")
   [ -n "$window" ] || { fail "$name: the acceptance workspace does not open"; return 1; }
 
@@ -127,6 +115,18 @@ steps() {
   press ctrl+s
   answer Informazione || { fail "$name: the receipt is not saved"; return 1; }
   shot "$name-3-saved"
+
+  # The archive exported to the .xls file beside the program: Ctrl+E opens
+  # the export screen, where Ctrl+E exports; the first question is whether
+  # to export now, the second whether to open the file (no).
+  press ctrl+e
+  [ -n "$(wait_window "Esporta ricevute")" ] || { fail "$name: no export screen"; return 1; }
+  press ctrl+e
+  answer Conferma || { fail "$name: no question before the export"; return 1; }
+  sleep 1
+  [ -n "$(wait_window Conferma)" ] || { fail "$name: the export did not end"; return 1; }
+  shot "$name-4-exported"
+  press Escape
 }
 
 # Both programs run from copies of their program folders.
@@ -143,6 +143,31 @@ elif cmp -s "$work/linux/$archive" "$work/windows/$archive"; then
   pass "the saved receipt has the same bytes on Windows as on Linux"
 else
   fail "the saved receipts differ: $work/linux/$archive $work/windows/$archive"
+fi
+
+# Both exports, opened by LibreOffice Calc and written back as CSV, hold
+# the same cells, the receipt among them.
+export_file=Ricevute_Accettazione.xls
+calc_profile=$(mktemp -d)
+for side in linux windows; do
+  if [ -s "$work/$side/$export_file" ]; then
+    soffice --headless --norestore "-env:UserInstallation=file://$calc_profile" \
+      --convert-to csv --outdir "$work/$side-calc" "$work/$side/$export_file" >/dev/null 2>&1 || true
+  fi
+done
+rm -rf "$calc_profile"
+linux_cells=$work/linux-calc/Ricevute_Accettazione.csv
+windows_cells=$work/windows-calc/Ricevute_Accettazione.csv
+if ! command -v soffice >/dev/null; then
+  fail "LibreOffice (soffice) is not installed: the .xls export is not checked"
+elif [ ! -s "$linux_cells" ] || [ ! -s "$windows_cells" ]; then
+  fail "LibreOffice could not open both .xls exports: $work/linux $work/windows"
+elif ! grep -q "Studio Bianchi" "$windows_cells"; then
+  fail "the Windows .xls export opened in LibreOffice lacks the receipt"
+elif cmp -s "$linux_cells" "$windows_cells"; then
+  pass "the .xls export opens in LibreOffice with the same cells on Windows as on Linux"
+else
+  fail "the .xls exports differ in LibreOffice: $linux_cells $windows_cells"
 fi
 
 echo "smoke test: $failures failed"

@@ -23,9 +23,6 @@ class SearchScreen : public DialogFrame {
   void setTag(const QString& tag);
   QString tag() const;
 
-  ListPanel* resultPanel() const { return panContainer_; }
-  QList<QLineEdit*> filterBoxes() const { return boxes_; }
-
   void runSearch();
 
   void done(int result) override;

@@ -79,7 +79,7 @@ ensure_deb_src() {
 # No Qt SVG: Debian's mirrors do not serve its source, so the Windows program
 # carries its pictures as PNG, drawn at build time by the native build's
 # tools/bake_art (VELINDA_ART_AS_PNG, on by itself without Qt SVG).
-source_packages=(qt6-base zlib libzip libxlsxwriter)
+source_packages=(qt6-base zlib libzip)
 
 # The unpacked source folder of a Debian source package, by package name.
 source_dir() {
@@ -189,20 +189,17 @@ libzip_options=(
   -DENABLE_WINDOWS_CRYPTO=ON -DENABLE_BZIP2=OFF -DENABLE_LZMA=OFF
   -DBUILD_TOOLS=OFF -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_DOC=OFF
 )
-xlsxwriter_options=(-DUSE_SYSTEM_MINIZIP=OFF -DBUILD_TESTS=OFF -DBUILD_EXAMPLES=OFF)
-
 step_libs() {
   copy_toolchain
   local stamp
   stamp=$(stamp_of "${source_packages[@]}" "${libs_cmake_options[@]}" "${libzip_options[@]}" \
-    "${xlsxwriter_options[@]}" "$($triplet-g++-posix -dumpfullversion)" \
-    "$(cd "$src" && ls -d zlib-* libzip-* libxlsxwriter-*)")
+    "$($triplet-g++-posix -dumpfullversion)" "$(cd "$src" && ls -d zlib-* libzip-*)")
   if [ "$(cat "$libs_prefix/.stamp" 2>/dev/null)" = "$stamp" ]; then
-    say "zlib, libzip, libxlsxwriter for Windows: cached in $libs_prefix"
+    say "zlib and libzip for Windows: cached in $libs_prefix"
     return
   fi
-  say "zlib, libzip, libxlsxwriter for Windows into $libs_prefix"
-  rm -rf "$libs_prefix" "$cache/build/zlib" "$cache/build/libzip" "$cache/build/libxlsxwriter"
+  say "zlib and libzip for Windows into $libs_prefix"
+  rm -rf "$libs_prefix" "$cache/build/zlib" "$cache/build/libzip"
   mkdir -p "$cache/build"
   cp -a "$(source_dir zlib)" "$cache/build/zlib"
   (cd "$cache/build/zlib" &&
@@ -214,11 +211,6 @@ step_libs() {
     "${libs_cmake_options[@]}" "${libzip_options[@]}"
   run_nice cmake --build "$cache/build/libzip" -j"$jobs"
   cmake --install "$cache/build/libzip"
-
-  run_nice cmake -S "$(source_dir libxlsxwriter)" -B "$cache/build/libxlsxwriter" -G Ninja \
-    "${libs_cmake_options[@]}" "${xlsxwriter_options[@]}"
-  run_nice cmake --build "$cache/build/libxlsxwriter" -j"$jobs"
-  cmake --install "$cache/build/libxlsxwriter"
   echo "$stamp" >"$libs_prefix/.stamp"
 }
 
@@ -354,7 +346,7 @@ step_zip() {
 }
 
 # The licences of what the zip carries beside our own: Qt (LGPL-3), the
-# MinGW-w64 runtime, libzip and libxlsxwriter with zlib.
+# MinGW-w64 runtime, libzip with zlib.
 licence_notices() {
   local folder=$1/Licenze
   mkdir -p "$folder"
@@ -363,7 +355,6 @@ licence_notices() {
     cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$folder/MinGW-w64.txt"
   cp /usr/share/doc/gcc-mingw-w64-base/copyright "$folder/GCC-runtime.txt"
   cp "$(source_dir libzip)/LICENSE" "$folder/libzip.txt"
-  cp "$(source_dir libxlsxwriter)/License.txt" "$folder/libxlsxwriter.txt"
   cp "$(source_dir zlib)/LICENSE" "$folder/zlib.txt" 2>/dev/null ||
     sed -n '/Copyright/,/madler/p' "$(source_dir zlib)/README" >"$folder/zlib.txt"
 }
@@ -390,7 +381,7 @@ step_smoke() {
 step_cache_ready() {
   local missing=()
   [ -f "$qt_prefix/.stamp-qtbase" ] || missing+=("Qt")
-  [ -f "$libs_prefix/.stamp" ] || missing+=("libzip and libxlsxwriter")
+  [ -f "$libs_prefix/.stamp" ] || missing+=("libzip")
   for tool in $triplet-g++-posix wine Xvfb xdotool; do
     command -v "$tool" >/dev/null || missing+=("$tool")
   done

@@ -167,11 +167,14 @@ class EveryScreenTest : public QObject {
          [&] { FormLayout::content("{txtCognme}", emptyScreen); }},
         {"an editor's mandatory box the screen lacks", "txtMittnte",
          [&] {
-           EditorWorkflow(&editorScreen, {addressBookArchive(), u"txtNome"_s,
-                                          {{u"txtMittnte"_s, u"Manca il mittente."_s}}});
+           EditorWorkflow(
+               &editorScreen,
+               {addressBookArchive(), u"txtNome"_s, {{u"txtMittnte"_s, u"Manca il mittente."_s}}});
          }},
         {"an editor's first box the screen lacks", "txtNoem",
-         [&] { EditorWorkflow(&editorScreen, {addressBookArchive(), u"txtNoem"_s, {}}); }},
+         [&] {
+           EditorWorkflow(&editorScreen, {addressBookArchive(), u"txtNoem"_s, {}});
+         }},
         {"a form box reading a field the record lacks", "Cognme",
          [&] { FormLayout::content("{txtCognme}", RecordSource(card)); }},
     };

@@ -6,9 +6,9 @@
 #include <QTest>
 #include <memory>
 
+#include "platform/guardedaction.h"
 #include "print/cardlayout.h"
 #include "print/tfrmstampaanagrafica.h"
-#include "platform/guardedaction.h"
 #include "support/ink.h"
 #include "support/pdfprintservice.h"
 #include "support/pdfreadback.h"
@@ -359,8 +359,7 @@ class CardPrintTest : public QObject {
     QTest::newRow("printer error")
         << true << QString() << u"the printer is out of order (scripted)"_s << 1;
     QTest::newRow("other error while preparing")
-        << false << u"txtProv02"_s
-        << kUnexpectedFailure << 0;
+        << false << u"txtProv02"_s << kUnexpectedFailure << 0;
   }
   void failureShowsItsOwnTextAndTheScreenStaysOpen() {
     QFETCH(bool, printerFails);

@@ -16,14 +16,13 @@ class MnemonicKeysTest : public QObject {
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QStringList>("marked");
     QTest::addColumn<int>("withKey");  // the button that has Ctrl+P, -1 for none
-    QTest::newRow("a closer chooses last") << QStringList{u"Chiudi"_s, u"Cerca"_s}
-                                           << QStringList{u"C&hiudi"_s, u"&Cerca"_s} << -1;
+    QTest::newRow("a closer chooses last")
+        << QStringList{u"Chiudi"_s, u"Cerca"_s} << QStringList{u"C&hiudi"_s, u"&Cerca"_s} << -1;
     QTest::newRow("the next word's beginning")
         << QStringList{u"Stampa"_s, u"Stampa moduli"_s}
         << QStringList{u"&Stampa"_s, u"Stampa &moduli"_s} << -1;
     QTest::newRow("a key of its own is kept and taken")
-        << QStringList{u"&Salva"_s, u"Stampa"_s}
-        << QStringList{u"&Salva"_s, u"S&tampa"_s} << -1;
+        << QStringList{u"&Salva"_s, u"Stampa"_s} << QStringList{u"&Salva"_s, u"S&tampa"_s} << -1;
     QTest::newRow("a key of the program's is kept")
         << QStringList{u"Stampa"_s, u"Salva"_s} << QStringList{u"Stampa"_s, u"&Salva"_s} << 0;
     QTest::newRow("same text twice") << QStringList{u"Applica"_s, u"Applica"_s}

@@ -1,6 +1,7 @@
 #include "core/inifile.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -17,8 +18,10 @@ bool sameName(const QString& a, const QString& b) {
   return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// How long a reader gives another station to finish replacing the file.
-constexpr int kReplacementWait = 2000;
+// How long a reader gives another station to finish replacing the file: as
+// long as a station gives itself to replace it (ReplacementFile), since on
+// a share a file being renamed over cannot be opened meanwhile.
+constexpr int kReplacementWait = 5000;
 
 // The file's bytes; nothing when it cannot be read, and why in failure.
 std::optional<QByteArray> readWhole(const QString& path, QString* failure = nullptr) {
@@ -31,6 +34,41 @@ std::optional<QByteArray> readWhole(const QString& path, QString* failure = null
   return std::nullopt;
 }
 
+// Whether the folder's listing holds the file, and its lock. A network
+// client keeps a name it found missing as missing for a while (about a
+// second, through smbnetfs), even after another station has made it again;
+// it does not keep a folder's listing, so the listing tells the truth.
+struct Listed {
+  bool file = false;
+  bool lock = false;
+};
+Listed listed(const QString& path) {
+  const QFileInfo info(path);
+  const QString lockName = QFileInfo(FileLock::lockFilePath(path)).fileName();
+  const QDir::Filters everything =
+      QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+  Listed seen;
+  for (const QString& name :
+       QDir(info.absolutePath()).entryList({info.fileName(), lockName}, everything)) {
+    if (name.compare(lockName, Qt::CaseInsensitive) == 0)
+      seen.lock = true;
+    else
+      seen.file = true;
+  }
+  return seen;
+}
+
+// The file's bytes, read again for a moment while the file is listed but
+// cannot be opened yet (see listed()).
+std::optional<QByteArray> readListed(const QString& path, QString* failure) {
+  const QDeadlineTimer deadline(kReplacementWait);
+  for (;;) {
+    std::optional<QByteArray> bytes = readWhole(path, failure);
+    if (bytes || QFileInfo::exists(path) || deadline.hasExpired()) return bytes;
+    QThread::msleep(20);
+  }
+}
+
 QString failureToSave(const QString& path) {
   return u"Attenzione: non è possibile salvare il file "_s + QFileInfo(path).fileName() +
          u". Accertarsi di possedere i privilegi di scrittura nella "
@@ -39,12 +77,14 @@ QString failureToSave(const QString& path) {
 }  // namespace
 
 IniFile IniFile::load(const QString& path) {
-  const QString lockFile = FileLock::lockFilePath(path);
   const QDeadlineTimer deadline(kReplacementWait);
   for (;;) {
     const std::optional<QByteArray> bytes = readWhole(path);
-    const bool looksEmpty = !bytes || bytes->isEmpty();
-    if (!looksEmpty || !QFileInfo::exists(lockFile) || deadline.hasExpired())
+    if (bytes && !bytes->isEmpty()) return fromBytes(*bytes);
+    // Missing or empty while its lock is there: a replacement under way.
+    // Missing but listed: back already, not yet for this client.
+    const Listed seen = listed(path);
+    if (!(seen.lock || (!bytes && seen.file)) || deadline.hasExpired())
       return fromBytes(bytes.value_or(QByteArray()));
     QThread::msleep(20);
   }
@@ -67,9 +107,9 @@ void IniFile::update(const QString& path, const std::function<void(IniFile&)>& c
                                                                       : why.userMessage());
   }
   IniFile ini;
-  if (QFileInfo::exists(path)) {
+  if (QFileInfo::exists(path) || listed(path).file) {
     QString failure;
-    const std::optional<QByteArray> bytes = readWhole(path, &failure);
+    const std::optional<QByteArray> bytes = readListed(path, &failure);
     if (!bytes)
       throw IniWriteError(path + u": cannot be read: "_s + failure,
                           u"Attenzione: non è possibile leggere il file "_s + name +

@@ -24,7 +24,9 @@ class IniFile {
   // A missing or unreadable file reads as an empty one. A file found
   // missing or empty while another station is replacing it (its lock file
   // is there: a network share replaces a file by deleting it and renaming
-  // the new one) is read again for a moment, not taken for an empty one.
+  // the new one), or missing but listed in its folder (a network client
+  // remembers a missing name for a moment), is read again for a moment,
+  // not taken for an empty one.
   static IniFile load(const QString& path);
   // Reads the file, lets change() alter it and writes it back, all under
   // the file's lock (see FileLock), so that two stations changing different

@@ -1,7 +1,5 @@
 #include "export/formats/odscontent.h"
 
-#include <cstring>
-
 #include "export/formats/xmltext.h"
 
 using namespace Qt::StringLiterals;

@@ -1,6 +1,7 @@
 #include "export/formats/xlsxsheetwriter.h"
 
 #include <QRegularExpression>
+#include <utility>
 
 #include "export/formats/scratchfile.h"
 #include "export/formats/xlsxsheet.h"
@@ -101,17 +102,19 @@ QByteArray styles() {
 
 void XlsxSheetWriter::write(const SheetContent& sheet, QIODevice& out) const {
   checkSheet(sheet);
-  const QByteArray parts[] = {contentTypes(), packageRelations(), workbook(sheet.name),
-                              workbookRelations(), styles()};
+  // The parts must outlive the package's close(), which reads them.
+  const std::pair<const char*, QByteArray> parts[] = {
+      {"[Content_Types].xml", contentTypes()},
+      {"_rels/.rels", packageRelations()},
+      {"xl/workbook.xml", workbook(sheet.name)},
+      {"xl/_rels/workbook.xml.rels", workbookRelations()},
+      {"xl/styles.xml", styles()},
+  };
   XlsxSheet worksheet(sheet);
   const ScratchFile scratch(u"sheet.xlsx"_s);
   {
     ZipPackage package(scratch.path());
-    package.add("[Content_Types].xml", parts[0], true);
-    package.add("_rels/.rels", parts[1], true);
-    package.add("xl/workbook.xml", parts[2], true);
-    package.add("xl/_rels/workbook.xml.rels", parts[3], true);
-    package.add("xl/styles.xml", parts[4], true);
+    for (const auto& [name, bytes] : parts) package.add(name, bytes, true);
     package.addStream("xl/worksheets/sheet1.xml", worksheet);
     package.close();
   }

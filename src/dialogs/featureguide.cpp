@@ -10,10 +10,12 @@ QList<Section> sections() {
        {u"Le schermate di stampa dei moduli, della busta e dei moduli in serie mostrano le "
         "pagine sullo schermo prima di stamparle, come usciranno dalla stampante e con i "
         "margini impostati. Nell'anteprima si sfogliano le pagine e si ingrandisce la vista; "
-        "il pulsante \"Stampa...\" avvia la stampa delle pagine mostrate, \"Chiudi\" (o il "
-        "tasto Esc) torna indietro senza stampare."_s,
+        "il pulsante \"Stampa...\" avvia la stampa delle pagine mostrate, \"Salva PDF...\" "
+        "(Ctrl+S) le salva in un documento PDF, da conservare o da spedire per e-mail, "
+        "\"Chiudi\" (o il tasto Esc) torna indietro senza stampare."_s,
         u"Per una stampa molto lunga l'anteprima mostra soltanto le prime pagine e lo dice in "
-        "alto; la stampa comprende comunque tutte le pagine."_s}},
+        "alto; la stampa comprende comunque tutte le pagine, e il PDF di una stampa così "
+        "lunga si ottiene dalla finestra di stampa."_s}},
       {u"Foglio di prova"_s,
        {u"Il foglio di prova serve a regolare i margini di un modulo senza sprecare i moduli: "
         "si stampa su un foglio bianco, con una crocetta dove andrà ciascuna casella, "

@@ -1,6 +1,7 @@
 #include "printaids/pagepreview.h"
 
 #include <QAction>
+#include <QDir>
 #include <QGraphicsView>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -12,12 +13,15 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/filechooser.h"
 #include "platform/guardedaction.h"
+#include "report/pdffile.h"
 #include "widgets/shortcuttip.h"
 
 using namespace Qt::StringLiterals;
@@ -85,17 +89,30 @@ PagePreview::PagePreview(std::vector<Page> pages, const QString& title, PaintOpt
   print->setObjectName(u"btnStampa"_s);
   print->setAccessibleName(u"Stampa le pagine mostrate"_s);
   giveShortcut(print, QKeySequence::Print);
+  // Where the preview holds every page, they can be kept as a PDF, written
+  // as they print: on a computer without a PDF printer this is the way to
+  // send a form by e-mail.
+  QPushButton* pdf = nullptr;
+  if (totalPages <= int(pages_.size()) && !pages_.empty()) {
+    pdf = new QPushButton(u"Salva PDF..."_s, this);
+    pdf->setObjectName(u"btnSalvaPdf"_s);
+    pdf->setAccessibleName(u"Salva PDF: salva le pagine mostrate in un documento PDF"_s);
+    giveShortcut(pdf, QKeySequence::Save);
+    connect(pdf, &QPushButton::clicked, this, guarded(this, [this, title] { saveAsPdf(title); }));
+  }
   auto* close = new QPushButton(u"Chiudi"_s, this);
   close->setObjectName(u"btnChiudi"_s);
   close->setAccessibleName(u"Chiudi l'anteprima senza stampare"_s);
   close->setToolTip(u"Chiudi l'anteprima senza stampare (Esc)"_s);
-  for (QPushButton* b : {print, close}) b->setAutoDefault(false);
+  for (QPushButton* b : {print, close, pdf})
+    if (b) b->setAutoDefault(false);
   connect(print, &QPushButton::clicked, this, &QDialog::accept);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(close);
+  if (pdf) buttons->addWidget(pdf);
   buttons->addWidget(print);
 
   auto* layout = new QVBoxLayout(this);
@@ -188,6 +205,15 @@ void PagePreview::paint(QPrinter* printer) {
     paintPage(painter, page, options_);
     painter.restore();
   }
+}
+
+void PagePreview::saveAsPdf(const QString& title) {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString name = title.trimmed().isEmpty() ? u"Stampa"_s : title.trimmed();
+  const FileAnswer answer = FileChoosers::current().chooseFileToWrite(
+      this, {u"Salva PDF"_s, {u"Documento PDF (*.pdf)"_s}, QDir(folder).filePath(name + u".pdf"_s)});
+  if (answer.path.isEmpty()) return;
+  PdfFile::write(answer.path, pages_, name);
 }
 
 void PagePreview::showPageNumber() {

@@ -12,9 +12,10 @@ class QPrintPreviewWidget;
 class QToolBar;
 
 // Qt's print preview of prepared pages, painted exactly as they print, with
-// zoom, page navigation and "Stampa". The preview prints nothing itself:
-// "Stampa" closes it as accepted, and the caller then prints the same pages
-// through its own "Stampa", with its print dialog and its messages.
+// zoom, page navigation, "Salva PDF..." and "Stampa". The preview prints
+// nothing itself: "Stampa" closes it as accepted, and the caller then prints
+// the same pages through its own "Stampa", with its print dialog and its
+// messages.
 //
 // The preview lays every page out like the first one. A page turned the
 // other way (a return receipt's sides with different orientations) is shown
@@ -39,6 +40,9 @@ class PagePreview : public QDialog {
   QToolBar* buildToolbar(int totalPages);
   void fitTheScreen();
   void paint(QPrinter* printer);
+  // Asks for a file name and writes the pages there as a PDF, as they print
+  // (without the outlines the preview may show).
+  void saveAsPdf(const QString& title);
   void showPageNumber();
 
   std::vector<Page> pages_;

@@ -19,6 +19,7 @@
 #include "support/pdfreadback.h"
 #include "support/poppler.h"
 #include "support/press.h"
+#include "support/recordingfilechooser.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 #include "support/whenshown.h"
@@ -68,6 +69,22 @@ void compareWords(const QString& previewed, const QString& printed) {
                qPrintable(a.text + u" moved"_s));
     }
   }
+}
+
+// A return receipt whose two sides print with different orientations: one
+// word on each page.
+std::pair<Page, Page> bothWays() {
+  Page upright;
+  TextBox word;
+  word.name = u"word"_s;
+  word.box = {20.0_mm, 30.0_mm, 60.0_mm, 8.0_mm};
+  word.font = {u"Arial"_s, 14, false, Qt::black};
+  word.text = u"Su"_s;
+  upright.add(word);
+  Page sideways(PaperSize::a4(), Orientation::Sideways);
+  word.text = u"Giu"_s;
+  sideways.add(word);
+  return {upright, sideways};
 }
 
 // Both sides of the return receipt read the same screen.
@@ -268,17 +285,7 @@ class PagePreviewTest : public QObject {
 
   void pagesTurnedTheOtherWayAreShownTurned() {
     REQUIRE_POPPLER();
-    // A return receipt whose two sides print with different orientations.
-    Page upright;
-    TextBox word;
-    word.name = u"word"_s;
-    word.box = {20.0_mm, 30.0_mm, 60.0_mm, 8.0_mm};
-    word.font = {u"Arial"_s, 14, false, Qt::black};
-    word.text = u"Su"_s;
-    upright.add(word);
-    Page sideways(PaperSize::a4(), Orientation::Sideways);
-    word.text = u"Giu"_s;
-    sideways.add(word);
+    const auto [upright, sideways] = bothWays();
 
     PagePreview preview({upright, sideways}, u"Prova"_s, {});
     QVERIFY(preview.findChild<QLabel*>(u"lblRuotate"_s));
@@ -294,6 +301,52 @@ class PagePreviewTest : public QObject {
     QCOMPARE(pages[0].words.first().text, u"Su"_s);
     QVERIFY(qAbs(pages[0].words.first().left - 20) < 0.3);
     QVERIFY(qAbs(pages[1].words.first().left - 20) > 5);
+  }
+
+  // "Salva PDF..." writes the pages as they print, each in its own
+  // orientation and without the preview's outlines, where the user says.
+  void savedPdfIsWhatPrints() {
+    REQUIRE_POPPLER();
+    const auto [upright, sideways] = bothWays();
+    const QString saved = out_.filePath(u"salvato.pdf"_s);
+    RecordingFileChooser chooser;
+    chooser.answers = {saved};
+    RecordingMessages messages;
+    PagePreview preview({upright, sideways}, u"Stampa Avviso"_s, {.boxOutlines = true});
+    press(preview, "btnSalvaPdf");
+    QCOMPARE(chooser.questions.size(), 1);
+    QCOMPARE(chooser.questions[0].filters, QStringList{u"Documento PDF (*.pdf)"_s});
+    QVERIFY(chooser.questions[0].startPath.endsWith(u"/Stampa Avviso.pdf"_s));
+    QCOMPARE(messages.count(), 0);
+    QVERIFY(preview.findChild<QPushButton*>(u"btnSalvaPdf"_s)->accessibleName().contains(
+        u"Salva PDF"_s));
+
+    PdfPrintService printer(printed_);
+    printer.print(nullptr, std::vector<Page>{upright, sideways}, u"Stampa Avviso"_s);
+    compareWords(saved, printed_);
+    const QList<PdfPage> pages = pdfPages(saved);
+    QVERIFY(qAbs(pages[1].width - 297) < 0.1);
+    QCOMPARE(QFileInfo(saved).size(), QFileInfo(printed_).size());  // no outlines drawn
+  }
+
+  void savingPdfCanBeCancelledOrFail() {
+    const QString missingFolder = out_.filePath(u"manca/salvato.pdf"_s);
+    RecordingFileChooser chooser;
+    chooser.answers = {QString(), missingFolder};
+    RecordingMessages messages;
+    PagePreview preview({Page()}, u"Prova"_s, {});
+    press(preview, "btnSalvaPdf");  // cancelled
+    QCOMPARE(messages.count(), 0);
+    press(preview, "btnSalvaPdf");
+    QCOMPARE(messages.count(), 1);
+    QVERIFY2(messages.last().text.startsWith(
+                 u"Attenzione: non è stato possibile scrivere il file di stampa"_s),
+             qPrintable(messages.last().text));
+    QVERIFY(!QFileInfo::exists(missingFolder));
+    QVERIFY(preview.findChild<QPushButton*>(u"btnSalvaPdf"_s));
+    // A preview of the first pages only cannot keep the whole print.
+    QVERIFY(!PagePreview({Page()}, u"Prova"_s, {}, nullptr, 10).findChild<QPushButton*>(
+        u"btnSalvaPdf"_s));
   }
 };
 

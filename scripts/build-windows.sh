@@ -44,7 +44,7 @@ packages=(
   mingw-w64-tools
   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-svg-dev
   wine wine64 xvfb xauth x11-utils openbox imagemagick xdotool
-  poppler-utils libreoffice-calc-nogui
+  poppler-utils libreoffice-calc-nogui fonts-liberation2
   zip unzip
 )
 
@@ -266,6 +266,14 @@ wine_env() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     say "Wine prefix in $WINEPREFIX"
     wineboot -i >/dev/null 2>&1
+    wineserver -w
+  fi
+  # Every Windows PC has Arial, the forms' font; Wine has none and would
+  # print them in another font. Liberation Sans has Arial's metrics, as it
+  # stands in for Arial on Linux.
+  if ! grep -q '"Arial"="Liberation Sans"' "$WINEPREFIX/user.reg"; then
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ \
+      /d 'Liberation Sans' /f >/dev/null 2>&1
     wineserver -w
   fi
   # A server still running from a moment ago is as good; starting a second

@@ -9,8 +9,10 @@
 # folder: the Windows one is the folder the zip holds, so that a DLL missing
 # from the zip fails here. Checked: the login window appears; the initial
 # password opens the main menu; a receipt saved in the acceptance workspace
-# has the same bytes in both archives; the archive's .xls export opens in
-# LibreOffice Calc with the same cells from both. Screenshots of the steps
+# has the same bytes in both archives; its form, saved as a PDF from the
+# print preview, has the same words within 0.01 mm of the same places; the
+# archive's .xls export opens in LibreOffice Calc with the same cells from
+# both. Screenshots of the steps
 # are left in the work folder. WINEPREFIX is the caller's.
 set -euo pipefail
 
@@ -62,6 +64,30 @@ wait_window() {
 answer() {
   [ -n "$(wait_window "$1")" ] || return 1
   press Return
+}
+
+# Where a program writes its PDF, as it names the file: the Windows program
+# sees the work folder through Wine's drive Z:.
+pdf_path_for() {
+  if [ "$1" = windows ]; then
+    local p="Z:$work/$1.pdf"
+    echo "${p//\//\\}"
+  else
+    echo "$work/$1.pdf"
+  fi
+}
+
+# Every word of a PDF with its page and its top-left corner in points, one
+# per line ("page x y word"), as poppler reads them.
+pdf_words() {
+  pdftotext -bbox "$1" - | awk '
+    /<page / { page++ }
+    /<word / {
+      match($0, /xMin="[^"]*"/); x = substr($0, RSTART + 6, RLENGTH - 7)
+      match($0, /yMin="[^"]*"/); y = substr($0, RSTART + 6, RLENGTH - 7)
+      w = $0; sub(/.*">/, "", w); sub(/<\/word>.*/, "", w)
+      print page, x, y, w
+    }'
 }
 
 # One run of a program from its folder.
@@ -116,6 +142,26 @@ steps() {
   answer Informazione || { fail "$name: the receipt is not saved"; return 1; }
   shot "$name-3-saved"
 
+  # The receipt's form, from its print screen's preview, saved as a PDF:
+  # Ctrl+P opens the print screen, Ctrl+F2 the preview, Ctrl+S asks for the
+  # file, which is typed whole into the file dialog.
+  press ctrl+p
+  [ -n "$(wait_window "Stampa Ricevuta Accettazione")" ] || { fail "$name: no print screen"; return 1; }
+  press ctrl+F2
+  [ -n "$(wait_window "Anteprima di stampa")" ] || { fail "$name: no preview"; return 1; }
+  press ctrl+s
+  [ -n "$(wait_window "Salva PDF")" ] || { fail "$name: no file dialog for the PDF"; return 1; }
+  press ctrl+a
+  type_text "$(pdf_path_for "$name")"
+  press Return
+  for _ in $(seq 100); do [ -s "$work/$name.pdf" ] && break; sleep 0.2; done
+  [ -s "$work/$name.pdf" ] || { fail "$name: the preview wrote no PDF"; return 1; }
+  shot "$name-4-pdf"
+  press Escape
+  sleep 0.5
+  press Escape
+  [ -n "$(wait_window "Velinda - Ricevute Accettazione")" ] || { fail "$name: the print screen does not close"; return 1; }
+
   # The archive exported to the .xls file beside the program: Ctrl+E opens
   # the export screen, where Ctrl+E exports; the first question is whether
   # to export now, the second whether to open the file (no).
@@ -125,7 +171,7 @@ steps() {
   answer Conferma || { fail "$name: no question before the export"; return 1; }
   sleep 1
   [ -n "$(wait_window Conferma)" ] || { fail "$name: the export did not end"; return 1; }
-  shot "$name-4-exported"
+  shot "$name-5-exported"
   press Escape
 }
 
@@ -135,6 +181,31 @@ cp -a "$windows_folder" "$work/windows"
 session linux "$work/linux/velinda"
 # Only what the zip carries: no DLL from the build's folders.
 WINEPATH= session windows wine "$work/windows/velinda.exe"
+
+# The form printed to PDF by both: the same words, each within 0.01 mm
+# (0.0283 points) of where the Linux program put it.
+if [ ! -s "$work/linux.pdf" ] || [ ! -s "$work/windows.pdf" ]; then
+  fail "the form was not saved as a PDF by both programs: $work/linux.pdf $work/windows.pdf"
+else
+  pdf_words "$work/linux.pdf" >"$work/linux-words.txt"
+  pdf_words "$work/windows.pdf" >"$work/windows-words.txt"
+  if ! grep -q Bianchi "$work/linux-words.txt"; then
+    fail "the Linux PDF lacks the receipt's words: $work/linux-words.txt"
+  elif worst=$(paste -d' ' "$work/linux-words.txt" "$work/windows-words.txt" | awk '
+      function abs(v) { return v < 0 ? -v : v }
+      NF != 8 || $1 != $5 || $4 != $8 { print "the words differ: " $0; bad = 1; exit }
+      { d = abs($2 - $6); if (abs($3 - $7) > d) d = abs($3 - $7); if (d > worst) worst = d }
+      END { if (!bad) printf "%.4f", worst * 25.4 / 72; exit bad }') &&
+    [ "$(wc -l <"$work/linux-words.txt")" -eq "$(wc -l <"$work/windows-words.txt")" ]; then
+    if awk -v w="$worst" 'BEGIN { exit !(w <= 0.01) }'; then
+      pass "the printed form has its $(wc -l <"$work/linux-words.txt") words where Linux puts them (furthest off: $worst mm)"
+    else
+      fail "a word of the printed form is $worst mm from where Linux puts it: $work/linux-words.txt $work/windows-words.txt"
+    fi
+  else
+    fail "the printed forms hold different words: $worst $work/linux-words.txt $work/windows-words.txt"
+  fi
+fi
 
 archive=Ricevute_Accettazione.pro
 if [ ! -s "$work/linux/$archive" ]; then

@@ -39,6 +39,14 @@ execute_process(COMMAND test -x ${folder}/velinda RESULT_VARIABLE not_executable
 if(not_executable)
   message(FATAL_ERROR "${folder}/velinda is not executable")
 endif()
+# Installed without its debug information, unless the build asked otherwise.
+file(STRINGS ${BUILD_DIR}/CMakeCache.txt strip_option REGEX "^VELINDA_INSTALL_STRIP:")
+if(NOT strip_option MATCHES "=OFF$")
+  execute_process(COMMAND readelf -S ${folder}/velinda OUTPUT_VARIABLE sections)
+  if(sections MATCHES "debug_info")
+    message(FATAL_ERROR "${folder}/velinda still holds its debug information")
+  endif()
+endif()
 
 # The notice names every toolbar icon taken from Breeze, and none of our own.
 file(STRINGS ${folder}/THIRD-PARTY-NOTICES notices)

@@ -166,9 +166,9 @@ void TfrmAllegaCartella::loadFromEditor() {
   }
 }
 
-void TfrmAllegaCartella::openFor(QWidget* editor, const QString& tag) {
+void TfrmAllegaCartella::openFor(QWidget* editor, ArchiveKind archive) {
   TfrmAllegaCartella screen(editor, editor);
-  screen.setTag(tag);
+  screen.setTag(Archives::tagOf(archive));
   screen.loadFromEditor();
   screen.exec();
 }
@@ -197,7 +197,8 @@ void TfrmAllegaCartella::openAttachment(int index) {
 
 void TfrmAllegaCartella::applyAndClose() {
   const QString tag = Text::trimmed(lblMemory_->text());
-  if (tag != u"accettazione"_s && tag != u"anagrafica"_s) return;
+  const std::optional<ArchiveKind> archive = Archives::tagged(tag);
+  if (!archive || !Archives::entry(*archive).keepsAttachments) return;
   for (int i = 0; i < 3; ++i) {
     const QString n = number(i);
     const SlotControls& slot = slotControls_[size_t(i)];

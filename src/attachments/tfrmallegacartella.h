@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "archive/archivekinds.h"
 #include "dialogs/dialogframe.h"
 
 class QLabel;
@@ -27,7 +28,7 @@ class TfrmAllegaCartella : public DialogFrame {
 
   // What a workspace's "Allega file" button does: a fresh screen owned by
   // the workspace, tagged, filled, shown modally and destroyed.
-  static void openFor(QWidget* editor, const QString& tag);
+  static void openFor(QWidget* editor, ArchiveKind archive);
 
  private:
   struct SlotControls {

@@ -115,18 +115,18 @@ TfrmAccettazione::TfrmAccettazione(QWidget* parent) : WorkspaceWindow(kLook, par
                         QString::fromUtf8(c.hint));
   AttachmentLabels::create(p);
 
-  addReceiptFieldButtons<TfrmImportaAnagrafica>(u"accettazione"_s, QPoint(394, 236), QPoint(394, 388),
+  addReceiptFieldButtons<TfrmImportaAnagrafica>(ArchiveKind::Acceptance, QPoint(394, 236), QPoint(394, 388),
                                                  QPoint(194, 590));
 
   opens<TfrmStampaAccettazione>(u"cmdStampa"_s, this, this);
   addWideButton(kEnvelope, QPoint(622, 116));
   opens<EnvelopeScreen>(u"cmdBusta"_s, EnvelopeFrom::AcceptanceReceipt, this, this);
 
-  connectClick(u"cmdFile"_s, [this] { TfrmAllegaCartella::openFor(this, u"accettazione"_s); });
+  connectClick(u"cmdFile"_s, [this] { TfrmAllegaCartella::openFor(this, ArchiveKind::Acceptance); });
 
   opens<TfrmExpAccettazione>(u"cmdEsporta"_s, this);
 
-  opensTagged<TfrmTrovaAccettazione>(u"cmdTrova"_s, u"accettazione"_s);
+  opensTagged<TfrmTrovaAccettazione>(u"cmdTrova"_s, Archives::tagOf(ArchiveKind::Acceptance));
   opens<TfrmInviate>(u"cmdDaInviare"_s, this, this);
 
   setWorkflow(new EditorWorkflow(

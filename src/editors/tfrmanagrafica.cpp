@@ -148,7 +148,7 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kLook, parent)
   for (const FieldButton& b : kFieldButtons)
     connect(addFieldButton(b.def, b.at), &QToolButton::clicked, this, guarded(this, b.action));
 
-  connectClick(u"cmdFile"_s, [this] { TfrmAllegaCartella::openFor(this, u"anagrafica"_s); });
+  connectClick(u"cmdFile"_s, [this] { TfrmAllegaCartella::openFor(this, ArchiveKind::AddressBook); });
 
   addWideButton(kImportContacts, kImportContactsPlace);
   opens<TfrmImportaContatti>(QString::fromLatin1(kImportContacts.name), this);
@@ -158,7 +158,7 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kLook, parent)
   addWideButton(kEnvelope, QPoint(57, 576));
   opens<EnvelopeScreen>(u"cmdBusta"_s, EnvelopeFrom::AddressBook, this, this);
 
-  opensTagged<TfrmTrovaAnagrafica>(u"cmdTrova"_s, u"anagrafica"_s);
+  opensTagged<TfrmTrovaAnagrafica>(u"cmdTrova"_s, Archives::tagOf(ArchiveKind::AddressBook));
   opens<TfrmQuestioni>(u"cmdQuestioni"_s, this, this);
 
   setWorkflow(new EditorWorkflow(

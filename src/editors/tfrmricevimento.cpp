@@ -115,7 +115,7 @@ TfrmRicevimento::TfrmRicevimento(QWidget* parent) : WorkspaceWindow(kLook, paren
       namedChild<QCheckBox>(*p, u"chkConsegnata"_s),
       u"Spunta questa casella per indicare che la raccomandata è stata consegnata."_s);
 
-  addReceiptFieldButtons<TfrmImportaAnagrafica>(u"ricevimento"_s, QPoint(412, 228), QPoint(412, 372),
+  addReceiptFieldButtons<TfrmImportaAnagrafica>(ArchiveKind::ReturnReceipt, QPoint(412, 228), QPoint(412, 372),
                                                  QPoint(194, 540));
 
   opens<TfrmStampaRicevimentoDes>(u"cmdStampaDes"_s, this, this);
@@ -123,7 +123,7 @@ TfrmRicevimento::TfrmRicevimento(QWidget* parent) : WorkspaceWindow(kLook, paren
 
   opens<TfrmExpRicevimento>(u"cmdEsporta"_s, this);
 
-  opensTagged<TfrmTrovaRicevimento>(u"cmdTrova"_s, u"ricevimento"_s);
+  opensTagged<TfrmTrovaRicevimento>(u"cmdTrova"_s, Archives::tagOf(ArchiveKind::ReturnReceipt));
   opens<TfrmConsegnate>(u"cmdDaInviare"_s, this, this);
 
   setWorkflow(new EditorWorkflow(

@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+#include "archive/archivekinds.h"
 #include "widgets/gradientwidget.h"
 
 class EditorWorkflow;
@@ -85,16 +86,16 @@ class WorkspaceWindow : public GradientWidget {
   // its hint and its keyboard shortcut from the workspaces' table.
   PictureButton* addWideButton(const ToolButton& def, QPoint at);
   // The receipts' buttons beside the two name boxes (import a block from the
-  // address book, with the import tags "<stem>_des" and "<stem>_mit") and
-  // beside the date (today's date).
+  // address book, with the receipt's import tags) and beside the date
+  // (today's date).
   template <typename ImportScreen>
-  void addReceiptFieldButtons(const QString& tagStem, QPoint recipient, QPoint sender,
-                              QPoint date) {
-    using namespace Qt::StringLiterals;
+  void addReceiptFieldButtons(ArchiveKind receipt, QPoint recipient, QPoint sender, QPoint date) {
     addFieldButton(kImportRecipient, recipient);
     addFieldButton(kImportSender, sender);
-    opensTagged<ImportScreen>(QString::fromLatin1(kImportRecipient.name), tagStem + u"_des"_s);
-    opensTagged<ImportScreen>(QString::fromLatin1(kImportSender.name), tagStem + u"_mit"_s);
+    opensTagged<ImportScreen>(QString::fromLatin1(kImportRecipient.name),
+                              Archives::importTagOf(receipt, CardBlock::Recipient));
+    opensTagged<ImportScreen>(QString::fromLatin1(kImportSender.name),
+                              Archives::importTagOf(receipt, CardBlock::Sender));
     addTodayButton(date);
   }
 

@@ -2,16 +2,27 @@
 
 #include <array>
 
+#include "archive/archivekinds.h"
+
 namespace ImportTargets {
 
 namespace {
 
-constexpr std::array<const char*, 4> kTags{
-    "accettazione_des", "accettazione_mit", "ricevimento_des", "ricevimento_mit"};
+struct Target {
+  ArchiveKind receipt;
+  CardBlock block;
+};
+
+constexpr std::array<Target, 4> kTargets{{
+    {ArchiveKind::Acceptance, CardBlock::Recipient},
+    {ArchiveKind::Acceptance, CardBlock::Sender},
+    {ArchiveKind::ReturnReceipt, CardBlock::Recipient},
+    {ArchiveKind::ReturnReceipt, CardBlock::Sender},
+}};
 
 struct Row {
   const char* cardField;
-  std::array<const char*, 4> boxes;  // one per tag above; nullptr: not copied
+  std::array<const char*, 4> boxes;  // one per target above; nullptr: not copied
 };
 
 // The return receipt has no telephone or e-mail boxes.
@@ -35,8 +46,8 @@ constexpr std::array<Row, 13> kRows{{
 
 QList<Copy> copiesFor(const QString& tag) {
   QList<Copy> copies;
-  for (size_t column = 0; column < kTags.size(); ++column) {
-    if (tag != QLatin1String(kTags[column])) continue;
+  for (size_t column = 0; column < kTargets.size(); ++column) {
+    if (tag != Archives::importTagOf(kTargets[column].receipt, kTargets[column].block)) continue;
     for (const Row& row : kRows)
       if (row.boxes[column])
         copies.append({QString::fromLatin1(row.cardField), QString::fromLatin1(row.boxes[column])});

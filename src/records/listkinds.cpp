@@ -48,7 +48,8 @@ const StatusListKind& pendingMattersList() {
 
 const SearchKind& acceptanceSearch() {
   static const SearchKind kind{
-      " Trova ricevute accettazione in archivio", acceptanceArchive, "accettazione",
+      " Trova ricevute accettazione in archivio", acceptanceArchive,
+      ArchiveKind::Acceptance,
       "Ricevute di Accettazione", LineKind::Receipt,
       {{{"txtDestinatario", "Destinatario:", "Destinatario"},
         {"txtLocalitaDes", "Località Destinatario:", "LocalitaDes"},
@@ -65,7 +66,8 @@ const SearchKind& acceptanceSearch() {
 
 const SearchKind& returnReceiptSearch() {
   static const SearchKind kind{
-      " Trova avvisi ricevimento in archivio", returnReceiptArchive, "ricevimento",
+      " Trova avvisi ricevimento in archivio", returnReceiptArchive,
+      ArchiveKind::ReturnReceipt,
       "Avvisi di Ricevimento", LineKind::Receipt,
       {{{"txtDestinatario", "Destinatario:", "Destinatario"},
         {"txtLocalitaDes", "Località Destinatario:", "LocalitaDes"},
@@ -97,15 +99,17 @@ constexpr std::array<FilterBox, 10> kAddressBookFilters{{
 
 const SearchKind& addressBookSearch() {
   static const SearchKind kind{" Trova dati anagrafici in archivio", addressBookArchive,
-                               "anagrafica", "Dati anagrafici", LineKind::CardEndingNote,
+                               ArchiveKind::AddressBook, "Dati anagrafici",
+                               LineKind::CardEndingNote,
                                kAddressBookFilters};
   return kind;
 }
 
 const SearchKind& addressBookImport() {
-  // The import copies by its own tags (ImportTargets), so it has no word.
+  // The import copies by its own tags (ImportTargets), so it fills no
+  // workspace of its own.
   static const SearchKind kind{" Importa dati da archivio anagrafico", addressBookArchive,
-                               "", "Dati anagrafici", LineKind::CardEndingNote,
+                               std::nullopt, "Dati anagrafici", LineKind::CardEndingNote,
                                kAddressBookFilters};
   return kind;
 }

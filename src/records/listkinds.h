@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
+#include "archive/archivekinds.h"
 #include "archive/layouts.h"
 #include "records/listlines.h"
 
@@ -44,7 +46,9 @@ struct FilterBox {
 struct SearchKind {
   const char* caption;  // UTF-8
   const ArchiveDefinition& (*archive)();
-  const char* word;  // the tag that lets a double click fill the editor
+  // The workspace a double click fills, when the screen was opened from it;
+  // none for a screen that fills by its own tags.
+  std::optional<ArchiveKind> fills;
   const char* summaryTitle;
   ListLines::LineKind line;
   std::array<FilterBox, 10> filters;  // table order: two columns, row by row

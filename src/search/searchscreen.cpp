@@ -192,7 +192,7 @@ void SearchScreen::openChosenLine() {
 }
 
 void SearchScreen::openRecord(const TScheda& record, int position) {
-  if (Text::trimmed(tag()) == QLatin1String(kind_.word))
+  if (kind_.fills && Archives::tagged(Text::trimmed(tag())) == kind_.fills)
     EditorFill::loadRecord(editor_, record, position);
 }
 

@@ -1,5 +1,6 @@
 #include <QTest>
 
+#include "archive/archivekinds.h"
 #include "archive/layouts.h"
 #include "archive/tscheda.h"
 
@@ -59,6 +60,34 @@ class LayoutsTest : public QObject {
     QCOMPARE(addressBookArchive().layout.size(), 3831);
     QCOMPARE(addressBookArchive().layout.fieldCount(), 39);
     QCOMPARE(addressBookArchive().fileName, u"Anagrafica.pro"_s);
+  }
+
+  // The words the screens keep for the workspace that opened them: one per
+  // archive, read back to the same archive, and nothing else taken for one.
+  void archiveTags() {
+    const struct {
+      ArchiveKind kind;
+      QString tag;
+      QString file;
+      bool attachments;
+    } expected[] = {
+        {ArchiveKind::AddressBook, u"anagrafica"_s, u"Anagrafica.pro"_s, true},
+        {ArchiveKind::Acceptance, u"accettazione"_s, u"Ricevute_Accettazione.pro"_s, true},
+        {ArchiveKind::ReturnReceipt, u"ricevimento"_s, u"Avvisi_Ricevimento.pro"_s, false},
+    };
+    QCOMPARE(Archives::all().size(), std::size(expected));
+    for (const auto& archive : expected) {
+      QCOMPARE(Archives::tagOf(archive.kind), archive.tag);
+      QCOMPARE(Archives::tagged(archive.tag), archive.kind);
+      QCOMPARE(Archives::entry(archive.kind).definition().fileName, archive.file);
+      QCOMPARE(Archives::entry(archive.kind).keepsAttachments, archive.attachments);
+    }
+    for (const QString& stray : {u""_s, u"Anagrafica"_s, u" anagrafica"_s, u"accettazione_des"_s})
+      QVERIFY2(!Archives::tagged(stray), qPrintable(stray));
+    QCOMPARE(Archives::importTagOf(ArchiveKind::Acceptance, CardBlock::Recipient),
+             u"accettazione_des"_s);
+    QCOMPARE(Archives::importTagOf(ArchiveKind::ReturnReceipt, CardBlock::Sender),
+             u"ricevimento_mit"_s);
   }
 
   void emptyCardHasZeroLengthInEveryField() {

@@ -16,7 +16,7 @@
 #include "records/screenkeys.h"
 #include "widgets/namedchild.h"
 #include "widgets/palette.h"
-#include "widgets/picture.h"
+#include "widgets/controls.h"
 #include "widgets/picturebutton.h"
 #include "widgets/shortcuttip.h"
 
@@ -73,8 +73,8 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
   panel_->setObjectName(u"panContainer"_s);
   panel_->setFixedSize(kPanelSize);
 
-  makePicture(u"imgTitolo"_s, art("titolo"), QRect(64, 18, 866, 60), panel_);
-  makePicture(u"imgSottotitolo"_s, art("sottotitolo"), QRect(17, 88, 961, 22), panel_);
+  Controls::picture(u"imgTitolo"_s, art("titolo"), QRect(64, 18, 866, 60), panel_);
+  Controls::picture(u"imgSottotitolo"_s, art("sottotitolo"), QRect(17, 88, 961, 22), panel_);
 
   QList<QWidget*> readingOrder;
   for (const Column& c : kColumns) {

@@ -9,8 +9,8 @@
 #include "platform/services.h"
 #include "platform/shellservice.h"
 #include "widgets/controls.h"
+#include "widgets/fonts.h"
 #include "widgets/linklabel.h"
-#include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
 using namespace Qt::StringLiterals;
@@ -19,10 +19,10 @@ TfrmInfo::TfrmInfo(QWidget* parent)
     : DialogFrame(u" Informazioni su Velinda"_s, QSize(473, 579),
                   Placement::CentreOfScreen, parent) {
   setObjectName(u"TfrmInfo"_s);
-  makePicture(u"imgLogo"_s, u":/art/logo.svg"_s, QRect(20, 24, 433, 51), this);
+  Controls::picture(u"imgLogo"_s, u":/art/logo.svg"_s, QRect(20, 24, 433, 51), this);
 
   QLabel* about = Controls::label(u"lblInformazioni"_s, {}, QRect(30, 100, 413, 290),
-                                  QFont(u"Verdana"_s, 11), this);
+                                  Fonts::verdana(11), this);
   about->setWordWrap(true);
   about->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
   about->setText(

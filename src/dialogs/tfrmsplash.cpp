@@ -8,7 +8,6 @@
 #include "platform/shellservice.h"
 #include "widgets/controls.h"
 #include "widgets/linklabel.h"
-#include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
 using namespace Qt::StringLiterals;
@@ -17,7 +16,7 @@ TfrmSplash::TfrmSplash(QWidget* parent)
     : DialogFrame(u" Velinda - "_s + Maker::kName, QSize(661, 467),
                   Placement::CentreOfOwner, parent) {
   setObjectName(u"TfrmSplash"_s);
-  makePicture(u"imgSplash"_s, u":/art/splash.svg"_s, QRect(18, 14, 625, 380), this);
+  Controls::picture(u"imgSplash"_s, u":/art/splash.svg"_s, QRect(18, 14, 625, 380), this);
 
   auto* imgWeb = new PictureButton(u"imgWeb"_s, u":/art/web.svg"_s, QSize(36, 36),
                                    u"Visita il sito web"_s, this);

@@ -17,16 +17,16 @@
 #include "search/editorfill.h"
 #include "search/highlightframe.h"
 #include "search/listpanel.h"
-#include "search/screenpieces.h"
+#include "search/listscreenframe.h"
 #include "widgets/controls.h"
+#include "widgets/fonts.h"
 #include "widgets/gradientwidget.h"
 #include "widgets/keychain.h"
 #include "widgets/palette.h"
-#include "widgets/picture.h"
 
 using namespace Qt::StringLiterals;
 
-using namespace ScreenPieces;
+using namespace ListScreenFrame;
 
 namespace {
 
@@ -69,7 +69,8 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
   auto* fieldsBack = new GradientWidget(Palette::kSearchFieldsTop, Palette::kWhite, panAvvio_);
   fieldsBack->setObjectName(u"shpSfondoCampi"_s);
   fieldsBack->setGeometry(8, 96, 817, 382);
-  makePicture(u"icoTrova01"_s, u":/art/trova_figura.svg"_s, {24, 112, 98, 350}, panAvvio_);
+  Controls::picture(u"icoTrova01"_s, u":/art/trova_figura.svg"_s, QRect(24, 112, 98, 350),
+                    panAvvio_);
 
   for (int i = 0; i < int(kind_.filters.size()); ++i) {
     const FilterBox& def = kind_.filters[size_t(i)];
@@ -79,12 +80,12 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
                                     text, QRect(at - QPoint(0, kLabelAbove),
                                                 QSize(kBoxSize.width(), 20)),
                                     panAvvio_);
-    caption->setFont(verdana(12));
+    caption->setFont(Fonts::verdana(12));
 
     auto* box = new QLineEdit(panAvvio_);
     box->setObjectName(QString::fromLatin1(def.box));
     box->setGeometry(QRect(at, kBoxSize));
-    box->setFont(verdana(12, true));
+    box->setFont(Fonts::verdana(12, true));
     box->setAccessibleName(text.chopped(text.endsWith(u':') ? 1 : 0));
     caption->setBuddy(box);
     auto* frame = new HighlightFrame(ControlName::sibling(u"eff", box->objectName()), box);
@@ -96,8 +97,10 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
   // Enter goes round the boxes; the search waits for "Cerca".
   (new KeyChain(this))->loop(boxes_);
 
-  auto* btnAnnulla = button(u"btnAnnulla"_s, u"Chiudi"_s, {8, 488, 150, 30}, panAvvio_);
-  auto* btnCerca = button(u"btnCerca"_s, u"Cerca"_s, {675, 488, 150, 30}, panAvvio_);
+  auto* btnAnnulla =
+      Controls::button(u"btnAnnulla"_s, u"Chiudi"_s, {8, 488, 150, 30}, panAvvio_, kButtons);
+  auto* btnCerca =
+      Controls::button(u"btnCerca"_s, u"Cerca"_s, {675, 488, 150, 30}, panAvvio_, kButtons);
   connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
   connect(btnCerca, &QPushButton::clicked, this, guarded(this, &SearchScreen::runSearch));
   btnCerca->installEventFilter(this);
@@ -105,7 +108,7 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
   lblConta_ = Controls::label(u"lblConta"_s, u"0"_s, {177, 470, 40, 16}, panAvvio_);
   lblConta_->hide();
   lblAttendere_ = Controls::label(u"lblAttendere"_s, u"Ricerca schede in corso. Attendere..."_s,
-                                  {177, 494, 480, 20}, verdana(10), panAvvio_);
+                                  {177, 494, 480, 20}, Fonts::verdana(10), panAvvio_);
   lblAttendere_->setStyleSheet(Palette::textColourStyle(Palette::kDarkCyan));
   lblAttendere_->hide();
   lblMemory_ = Controls::label(u"lblMemory"_s, {}, {0, 0, 1, 1}, panAvvio_);
@@ -117,7 +120,8 @@ void SearchScreen::buildResultPanel(QWidget* background) {
                                 background);
   panContainer_->move(kPanelAt);
   panContainer_->hide();
-  lblTrovate_ = Controls::label(u"lblTrovate"_s, foundText(0), {168, 494, 497, 20}, verdana(10),
+  lblTrovate_ = Controls::label(u"lblTrovate"_s, foundText(0), {168, 494, 497, 20},
+                                Fonts::verdana(10),
                                 panContainer_);
   lblTrovate_->setAlignment(Qt::AlignCenter);
   lblTrovate_->setStyleSheet(Palette::textColourStyle(Palette::kDarkCyan));

@@ -7,7 +7,7 @@
 
 #include "widgets/fieldhighlight.h"
 #include "widgets/fixedwindow.h"
-#include "widgets/picture.h"
+#include "widgets/controls.h"
 
 namespace PasswordWindow {
 
@@ -17,7 +17,7 @@ void setUp(QWidget* window, const QString& caption, int height) {
   window->setFixedSize(kWidth, height);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     window->move(screen->availableGeometry().center() - window->rect().center());
-  makePicture(QStringLiteral("imgLogo"), QStringLiteral(":/art/logo.svg"),
+  Controls::picture(QStringLiteral("imgLogo"), QStringLiteral(":/art/logo.svg"),
               QRect(10, 10, 587, 69), window);
 }
 

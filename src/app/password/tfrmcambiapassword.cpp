@@ -25,8 +25,7 @@ constexpr int kBoxWidth = 300;
 // A caption and, under it, its masked box.
 QLineEdit* makeCaptionedBox(const QString& objectName, const QString& caption, int top,
                             QWidget* parent) {
-  auto* label = new QLabel(caption, parent);
-  label->setGeometry(kBoxLeft, top, kBoxWidth, 20);
+  QLabel* label = Controls::label({}, caption, QRect(kBoxLeft, top, kBoxWidth, 20), parent);
   QString accessibleName = caption;
   accessibleName.chop(1);  // the colon
   auto* box = PasswordWindow::makePasswordBox(objectName, accessibleName, parent);

@@ -5,7 +5,7 @@
 #include <QShowEvent>
 
 #include "dialogs/guidetexts.h"
-#include "dialogs/maker.h"
+#include "dialogs/publisher.h"
 #include "dialogs/tfrmguida.h"
 #include "dialogs/tfrminfo.h"
 #include "dialogs/tfrmsplash.h"
@@ -101,12 +101,12 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
   }
 
   auto* imgSito = new PictureButton(u"imgSito"_s, art("sito"), QSize(961, 22),
-                                    u"Visita il sito web di Velinda: "_s + Maker::kWebAddressShown,
+                                    u"Visita il sito web di Velinda: "_s + Publisher::kWebAddressShown,
                                     panel_);
   reachable(imgSito);
   imgSito->move(17, 622);
   connect(imgSito, &QToolButton::clicked, this, guarded(this, [] {
-            Services::shell().open(ShellTarget::web(Maker::kWebAddress));
+            Services::shell().open(ShellTarget::web(Publisher::kWebAddress));
           }));
 
   auto* imgInfo = new PictureButton(u"imgInfo"_s, art("info"), QSize(30, 30),
@@ -123,7 +123,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
   reachable(imgGuida);
   connect(imgGuida, &QToolButton::clicked, this, guarded(this, &TfrmAvvio::openGuide));
   auto* imgSplash = new PictureButton(u"imgSplash"_s, art("splash_small"), QSize(23, 22),
-                                      Maker::kName, panel_);
+                                      Publisher::kName, panel_);
   imgSplash->move(10, 660);
   reachable(imgSplash);
   connect(imgSplash, &QToolButton::clicked, this, guarded(this, [this] {

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "dialogs/maker.h"
+#include "dialogs/publisher.h"
 #include "platform/guardedaction.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
@@ -33,12 +33,12 @@ TfrmInfo::TfrmInfo(QWidget* parent)
       "<p>Versione %2</p><p>&copy; %3</p>"
       "<p>Per informazioni e assistenza sul software scrivere all'indirizzo "
       "di posta elettronica qui sotto.</p>"_s
-          .arg(Maker::kProduct, QStringLiteral(VELINDA_VERSION), Maker::kName));
+          .arg(Publisher::kProduct, QStringLiteral(VELINDA_VERSION), Publisher::kName));
 
   auto* imgEmail = new PictureButton(u"imgEmail"_s, u":/art/email.svg"_s, QSize(36, 36),
                                      u"Scrivi all'assistenza"_s, this);
   imgEmail->move(40, 420);
-  auto* lnkWeb = new LinkLabel(u"lnkWeb"_s, Maker::kSupportEmail, this);
+  auto* lnkWeb = new LinkLabel(u"lnkWeb"_s, Publisher::kSupportEmail, this);
   lnkWeb->setGeometry(84, 422, 360, 30);
   lnkWeb->attachIcon(imgEmail);
   connect(lnkWeb, &LinkLabel::clicked, this,
@@ -51,6 +51,6 @@ TfrmInfo::TfrmInfo(QWidget* parent)
 
 QUrl TfrmInfo::supportMail() {
   return ShellTarget::mail(
-      Maker::kSupportEmail, u"Software Velinda"_s,
+      Publisher::kSupportEmail, u"Software Velinda"_s,
       u"Salve, desidererei avere le seguenti informazioni sul software in oggetto:"_s);
 }

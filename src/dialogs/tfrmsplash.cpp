@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "dialogs/maker.h"
+#include "dialogs/publisher.h"
 #include "platform/guardedaction.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
@@ -13,7 +13,7 @@
 using namespace Qt::StringLiterals;
 
 TfrmSplash::TfrmSplash(QWidget* parent)
-    : DialogFrame(u" Velinda - "_s + Maker::kName, QSize(661, 467),
+    : DialogFrame(u" Velinda - "_s + Publisher::kName, QSize(661, 467),
                   Placement::CentreOfOwner, parent) {
   setObjectName(u"TfrmSplash"_s);
   Controls::picture(u"imgSplash"_s, u":/art/splash.svg"_s, QRect(18, 14, 625, 380), this);
@@ -21,11 +21,11 @@ TfrmSplash::TfrmSplash(QWidget* parent)
   auto* imgWeb = new PictureButton(u"imgWeb"_s, u":/art/web.svg"_s, QSize(36, 36),
                                    u"Visita il sito web"_s, this);
   imgWeb->move(18, 412);
-  auto* lnkWeb = new LinkLabel(u"lnkWeb"_s, Maker::kWebAddressShown, this);
+  auto* lnkWeb = new LinkLabel(u"lnkWeb"_s, Publisher::kWebAddressShown, this);
   lnkWeb->setGeometry(62, 414, 360, 30);
   lnkWeb->attachIcon(imgWeb);
   connect(lnkWeb, &LinkLabel::clicked, this, guarded(this, [] {
-            Services::shell().open(ShellTarget::web(Maker::kWebAddress));
+            Services::shell().open(ShellTarget::web(Publisher::kWebAddress));
           }));
 
   QPushButton* btnChiudi =

@@ -11,7 +11,7 @@
 #include "widgets/controls.h"
 #include "widgets/fieldhighlight.h"
 #include "widgets/fonts.h"
-#include "widgets/keychain.h"
+#include "widgets/enterfocuschain.h"
 #include "widgets/palette.h"
 #include "widgets/typingrules.h"
 
@@ -76,7 +76,7 @@ namespace FieldTable {
 
 QList<QLineEdit*> build(QWidget* parent, const RecordLayout& layout,
                         std::span<const BoxRow> boxes,
-                        std::span<const CheckRow> checks, KeyChain* keys) {
+                        std::span<const CheckRow> checks, EnterFocusChain* keys) {
   QList<QLineEdit*> chain;
   std::map<int, QWidget*> tabOrder;
   for (const BoxRow& row : boxes) {
@@ -95,7 +95,7 @@ QList<QLineEdit*> build(QWidget* parent, const RecordLayout& layout,
   for (int i = 0; i < chain.size(); ++i) {
     const bool oneCharacter = boxes[size_t(i)].typing == Typing::OneCharacter;
     keys->link(chain[i], chain[(i + 1) % chain.size()],
-               oneCharacter ? KeyChain::Mode::OneCharacter : KeyChain::Mode::Ordinary);
+               oneCharacter ? EnterFocusChain::Mode::OneCharacter : EnterFocusChain::Mode::Ordinary);
   }
   QWidget* previous = nullptr;
   for (const auto& [tab, widget] : tabOrder) {

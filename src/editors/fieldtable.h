@@ -3,7 +3,7 @@
 #include <QList>
 #include <span>
 
-class KeyChain;
+class EnterFocusChain;
 class QLineEdit;
 class QWidget;
 class RecordLayout;
@@ -54,6 +54,6 @@ namespace FieldTable {
 
 QList<QLineEdit*> build(QWidget* parent, const RecordLayout& layout,
                         std::span<const BoxRow> boxes,
-                        std::span<const CheckRow> checks, KeyChain* keys);
+                        std::span<const CheckRow> checks, EnterFocusChain* keys);
 
 }  // namespace FieldTable

@@ -14,7 +14,7 @@
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "widgets/helpline.h"
-#include "widgets/keychain.h"
+#include "widgets/enterfocuschain.h"
 #include "widgets/namedchild.h"
 #include "widgets/palette.h"
 #include "widgets/picturebutton.h"
@@ -70,7 +70,7 @@ WorkspaceWindow::WorkspaceWindow(const WorkspaceLook& def, QWidget* parent)
     : GradientWidget(Palette::kWorkspaceTop, Palette::kWhite, parent),
       look_(def),
       panel_(new QWidget(this)),
-      keys_(new KeyChain(this)),
+      keys_(new EnterFocusChain(this)),
       shortcuts_(new WindowShortcuts(this)) {
   setWindowTitle(QString::fromUtf8(def.caption));
   setMinimumSize(kPanelSize);

@@ -9,7 +9,7 @@
 
 class EditorWorkflow;
 class HelpLine;
-class KeyChain;
+class EnterFocusChain;
 class QLabel;
 class PictureButton;
 class WindowShortcuts;
@@ -42,7 +42,7 @@ class WorkspaceWindow : public GradientWidget {
 
   QWidget* panel() const { return panel_; }
   HelpLine* helpLine() const { return help_; }
-  KeyChain* keys() const { return keys_; }
+  EnterFocusChain* keys() const { return keys_; }
   EditorWorkflow* workflow() const { return workflow_; }
   // A button on the panel; a name it does not have raises UnknownName.
   PictureButton* button(const QString& name) const;
@@ -119,7 +119,7 @@ class WorkspaceWindow : public GradientWidget {
   const WorkspaceLook& look_;
   QWidget* panel_;
   HelpLine* help_ = nullptr;
-  KeyChain* keys_;
+  EnterFocusChain* keys_;
   WindowShortcuts* shortcuts_;
   EditorWorkflow* workflow_ = nullptr;
   QList<QWidget*> sheets_;

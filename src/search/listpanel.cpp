@@ -21,7 +21,7 @@
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "widgets/gradientwidget.h"
-#include "widgets/keychain.h"
+#include "widgets/enterfocuschain.h"
 #include "widgets/palette.h"
 #include "widgets/progressstrip.h"
 #include "widgets/shortcuttip.h"
@@ -70,7 +70,7 @@ ListPanel::ListPanel(const QString& objectName, const QString& summaryTitle, QWi
 
   auto* btnTrova = Controls::button(u"btnTrova"_s, u"Trova"_s, {710, 117, 105, 30}, this, kButtons);
   // Enter only moves on to "Trova"; the find runs when the button is pressed.
-  auto* keys = new KeyChain(this);
+  auto* keys = new EnterFocusChain(this);
   keys->link(txtTrova_, btnTrova);
 
   lines_ = new ListLinesModel(this);
@@ -107,7 +107,7 @@ ListPanel::ListPanel(const QString& objectName, const QString& summaryTitle, QWi
   // their own keys.
   auto* toFind = new QShortcut(QKeySequence(ScreenKeys::keysFor(u"txtTrova"_s)), this, nullptr,
                                nullptr, Qt::WidgetWithChildrenShortcut);
-  connect(toFind, &QShortcut::activated, this, [this] { KeyChain::focusBox(txtTrova_); });
+  connect(toFind, &QShortcut::activated, this, [this] { EnterFocusChain::focusBox(txtTrova_); });
 
   connect(btnTrova, &QPushButton::clicked, this, guarded(this, &ListPanel::findText));
   connect(btnStampa, &QPushButton::clicked, this, guarded(this, &ListPanel::printSummary));

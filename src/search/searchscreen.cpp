@@ -21,7 +21,7 @@
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "widgets/gradientwidget.h"
-#include "widgets/keychain.h"
+#include "widgets/enterfocuschain.h"
 #include "widgets/palette.h"
 
 using namespace Qt::StringLiterals;
@@ -95,7 +95,7 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
     boxes_ << box;
   }
   // Enter goes round the boxes; the search waits for "Cerca".
-  (new KeyChain(this))->loop(boxes_);
+  (new EnterFocusChain(this))->loop(boxes_);
 
   auto* btnAnnulla =
       Controls::button(u"btnAnnulla"_s, u"Chiudi"_s, {8, 488, 150, 30}, panAvvio_, kButtons);
@@ -116,17 +116,17 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
 }
 
 void SearchScreen::buildResultPanel(QWidget* background) {
-  panContainer_ = new ListPanel(u"panContainer"_s, QString::fromUtf8(kind_.summaryTitle),
+  resultPanel_ = new ListPanel(u"panContainer"_s, QString::fromUtf8(kind_.summaryTitle),
                                 background);
-  panContainer_->move(kPanelAt);
-  panContainer_->hide();
+  resultPanel_->move(kPanelAt);
+  resultPanel_->hide();
   lblTrovate_ = Controls::label(u"lblTrovate"_s, foundText(0), {168, 494, 497, 20},
                                 Fonts::verdana(10),
-                                panContainer_);
+                                resultPanel_);
   lblTrovate_->setAlignment(Qt::AlignCenter);
   lblTrovate_->setStyleSheet(Palette::textColourStyle(Palette::kDarkCyan));
-  connect(panContainer_, &ListPanel::closeRequested, this, &QDialog::reject);
-  connect(panContainer_, &ListPanel::lineOpened, this,
+  connect(resultPanel_, &ListPanel::closeRequested, this, &QDialog::reject);
+  connect(resultPanel_, &ListPanel::lineOpened, this,
           guarded(this, &SearchScreen::openChosenLine));
 }
 
@@ -138,8 +138,8 @@ void SearchScreen::showEvent(QShowEvent* event) {
   DialogFrame::showEvent(event);
   // Restored by the window system, the screen keeps its find text.
   if (event->spontaneous()) return;
-  panContainer_->forgetFind();
-  KeyChain::focusBox(boxes_.first());
+  resultPanel_->forgetFind();
+  EnterFocusChain::focusBox(boxes_.first());
 }
 
 bool SearchScreen::eventFilter(QObject* watched, QEvent* event) {
@@ -164,23 +164,23 @@ void SearchScreen::runSearch() {
     ArchiveLines::collect(
         kind_.archive(), kind_.line, [&](const TScheda& r) { return matcher.selects(r); }, lines);
   } catch (const ArchiveError& error) {
-    panContainer_->setLines(std::move(lines));
+    resultPanel_->setLines(std::move(lines));
     Services::messages().plain(this, error.userMessage());
     return;
   }
   lblTrovate_->setText(foundText(lines.size()));
-  panContainer_->setLines(std::move(lines));
+  resultPanel_->setLines(std::move(lines));
 
-  panContainer_->show();
+  resultPanel_->show();
   panAvvio_->hide();
-  panContainer_->forgetFind();
-  panContainer_->findBox()->setFocus();
+  resultPanel_->forgetFind();
+  resultPanel_->findBox()->setFocus();
 }
 
 void SearchScreen::openChosenLine() {
-  const int row = panContainer_->chosenRow();
+  const int row = resultPanel_->chosenRow();
   if (row >= 0) {
-    const QString line = panContainer_->lines().at(row).toString();
+    const QString line = resultPanel_->lines().at(row).toString();
     try {
       ArchiveLines::forEachWithLine(kind_.archive(), kind_.line, line,
                                     [this](const TScheda& record, int position) {
@@ -201,7 +201,7 @@ void SearchScreen::openRecord(const TScheda& record, int position) {
 }
 
 void SearchScreen::done(int result) {
-  panContainer_->clearLines();
+  resultPanel_->clearLines();
   lblAttendere_->hide();
   DialogFrame::done(result);
 }

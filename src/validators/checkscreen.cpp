@@ -16,7 +16,7 @@
 #include "widgets/fixedwindow.h"
 #include "widgets/fonts.h"
 #include "widgets/gradientwidget.h"
-#include "widgets/keychain.h"
+#include "widgets/enterfocuschain.h"
 #include "widgets/palette.h"
 #include "widgets/typingrules.h"
 
@@ -76,7 +76,7 @@ void CheckScreen::buildControls(const Setup& setup) {
   auto* btnChiudi = Controls::button(u"btnChiudi"_s, u"Chiudi"_s, kButtonSize, background,
                                      {.pointingHand = true});
   // Enter in the box moves on to "Controlla"; Enter there presses it.
-  auto* keys = new KeyChain(this);
+  auto* keys = new EnterFocusChain(this);
   keys->link(box_, btnControlla_);
   connect(btnControlla_, &QPushButton::clicked, this, guarded(this, &CheckScreen::controlla));
   connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
@@ -105,14 +105,14 @@ void CheckScreen::setValue(const QString& text) { box_->setText(text); }
 
 void CheckScreen::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  KeyChain::focusBox(box_);
+  EnterFocusChain::focusBox(box_);
 }
 
 void CheckScreen::controlla() {
   const CheckReport report = check_(box_->text());
   Services::messages().show(this, kindOf(report), report.message);
   if (report.asksToRetype())
-    KeyChain::focusBox(box_);
+    EnterFocusChain::focusBox(box_);
   else
     accept();
 }

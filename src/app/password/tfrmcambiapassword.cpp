@@ -15,7 +15,7 @@
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "widgets/controls.h"
-#include "widgets/keychain.h"
+#include "widgets/enterfocuschain.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(TfrmPassword* login) : login_(login) {
   cmdOK_->setEnabled(false);
 
   // Enter only walks round the boxes; OK needs a deliberate press.
-  keys_ = new KeyChain(this);
+  keys_ = new EnterFocusChain(this);
   const QList<QLineEdit*> boxes{txtPasswordOld_, txtPasswordNew_, txtConferma_};
   keys_->loop(boxes);
   for (QLineEdit* box : boxes) {

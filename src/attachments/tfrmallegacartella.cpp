@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "attachments/attachmentfolder.h"
-#include "attachments/filechooser.h"
+#include "platform/filechooser.h"
 #include "core/text.h"
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"

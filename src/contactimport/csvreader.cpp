@@ -7,7 +7,7 @@
 #include "contactimport/importmessages.h"
 #include "contactimport/labelledcolumns.h"
 #include "core/text.h"
-#include "export/formats/csvtext.h"
+#include "core/csvtext.h"
 
 using namespace Qt::StringLiterals;
 

@@ -16,7 +16,7 @@
 #include "archive/archiveerror.h"
 #include "archive/layouts.h"
 #include "archive/tarchivio.h"
-#include "attachments/filechooser.h"
+#include "platform/filechooser.h"
 #include "contactimport/cardpreviewmodel.h"
 #include "contactimport/columnmappingmodel.h"
 #include "contactimport/contactfile.h"

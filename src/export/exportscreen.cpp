@@ -11,7 +11,7 @@
 #include <QTableView>
 
 #include "archive/archiveerror.h"
-#include "attachments/filechooser.h"
+#include "platform/filechooser.h"
 #include "core/programfolder.h"
 #include "dialogs/tfrmguida.h"
 #include "export/exportgridmodel.h"

@@ -6,7 +6,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "attachments/filechooser.h"
+#include "platform/filechooser.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "attachments/filechooser.h"
+#include "platform/filechooser.h"
 #include "platform/installed.h"
 #include "platform/qtmessageservice.h"
 #include "platform/services.h"

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QStringList>
 
-#include "attachments/filechooser.h"
+#include "platform/filechooser.h"
 #include "platform/installed.h"
 
 // Answers the file dialogs as the test scripts it: each dialog takes the

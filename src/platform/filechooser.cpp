@@ -1,4 +1,4 @@
-#include "attachments/filechooser.h"
+#include "platform/filechooser.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -14,9 +14,9 @@
 #include "platform/services.h"
 #include "platform/shellservice.h"
 #include "records/screenkeys.h"
+#include "widgets/controls.h"
 #include "widgets/namedchild.h"
 #include "widgets/palette.h"
-#include "widgets/controls.h"
 #include "widgets/picturebutton.h"
 #include "widgets/shortcuttip.h"
 
@@ -100,14 +100,13 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
     readingOrder << button;
   }
 
-  auto* imgSito = new PictureButton(u"imgSito"_s, art("sito"), QSize(961, 22),
-                                    u"Visita il sito web di Velinda: "_s + Publisher::kWebAddressShown,
-                                    panel_);
+  auto* imgSito =
+      new PictureButton(u"imgSito"_s, art("sito"), QSize(961, 22),
+                        u"Visita il sito web di Velinda: "_s + Publisher::kWebAddressShown, panel_);
   reachable(imgSito);
   imgSito->move(17, 622);
-  connect(imgSito, &QToolButton::clicked, this, guarded(this, [] {
-            Services::shell().open(ShellTarget::web(Publisher::kWebAddress));
-          }));
+  connect(imgSito, &QToolButton::clicked, this,
+          guarded(this, [] { Services::shell().open(ShellTarget::web(Publisher::kWebAddress)); }));
 
   auto* imgInfo = new PictureButton(u"imgInfo"_s, art("info"), QSize(30, 30),
                                     u"Informazioni su Velinda"_s, panel_);

@@ -7,16 +7,16 @@
 #include <QVBoxLayout>
 
 #include "attachments/attachmentfolder.h"
-#include "platform/filechooser.h"
 #include "core/text.h"
+#include "platform/filechooser.h"
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "platform/shellservice.h"
 #include "widgets/boxtext.h"
 #include "widgets/controls.h"
-#include "widgets/fonts.h"
 #include "widgets/fieldhighlight.h"
+#include "widgets/fonts.h"
 #include "widgets/gradientwidget.h"
 #include "widgets/palette.h"
 #include "widgets/picturebutton.h"
@@ -68,14 +68,13 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* editor, QWidget* parent)
   auto* sheet = new PanelBox(Palette::kWhite, Palette::kAttachSheetOutline, 1, background);
   sheet->setGeometry(8, 8, 593, 433);
   Controls::picture(u"imgTitolo"_s, u":/art/allega_titolo.svg"_s, QRect(20, 20, 543, 49),
-              background);
+                    background);
   for (int i = 0; i < 3; ++i) buildSlot(i, kSlotTops[i], background);
 
   btnAnnulla_ = Controls::button(u"btnAnnulla"_s, u"Annulla"_s, QRect(312, 456, 126, 32),
                                  background, named(u"Annulla"_s));
-  btnApplica_ = Controls::button(u"btnApplica"_s, u"Applica e chiudi"_s,
-                                 QRect(447, 456, 154, 32), background,
-                                 named(u"Applica e chiudi"_s));
+  btnApplica_ = Controls::button(u"btnApplica"_s, u"Applica e chiudi"_s, QRect(447, 456, 154, 32),
+                                 background, named(u"Applica e chiudi"_s));
   connect(btnAnnulla_, &QPushButton::clicked, this, &QDialog::reject);
   connect(btnApplica_, &QPushButton::clicked, this,
           guarded(this, &TfrmAllegaCartella::applyAndClose));
@@ -125,9 +124,8 @@ void TfrmAllegaCartella::buildSlot(int index, int top, QWidget* parent) {
   clear->move(370, top + 28);
   connect(clear, &QToolButton::clicked, slot.file, &QLineEdit::clear);
 
-  slot.browse = Controls::button(u"btnSfoglia"_s + n, u"Sfoglia..."_s,
-                                 QRect(400, top + 24, 86, 28), parent,
-                                 named(u"Sfoglia per il %1 file allegato"_s.arg(nth)));
+  slot.browse = Controls::button(u"btnSfoglia"_s + n, u"Sfoglia..."_s, QRect(400, top + 24, 86, 28),
+                                 parent, named(u"Sfoglia per il %1 file allegato"_s.arg(nth)));
   slot.open = Controls::button(u"btnApri"_s + n, u"Apri"_s, QRect(494, top + 24, 86, 28), parent,
                                named(u"Apri il %1 file allegato"_s.arg(nth)));
   slot.open->setEnabled(false);

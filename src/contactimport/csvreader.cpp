@@ -6,8 +6,8 @@
 
 #include "contactimport/importmessages.h"
 #include "contactimport/labelledcolumns.h"
-#include "core/text.h"
 #include "core/csvtext.h"
+#include "core/text.h"
 
 using namespace Qt::StringLiterals;
 

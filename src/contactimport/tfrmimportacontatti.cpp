@@ -16,12 +16,12 @@
 #include "archive/archiveerror.h"
 #include "archive/layouts.h"
 #include "archive/tarchivio.h"
-#include "platform/filechooser.h"
 #include "contactimport/cardpreviewmodel.h"
 #include "contactimport/columnmappingmodel.h"
 #include "contactimport/contactfile.h"
 #include "contactimport/importmessages.h"
 #include "contactimport/mappingview.h"
+#include "platform/filechooser.h"
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
@@ -47,8 +47,7 @@ constexpr int kReadSteps = 1000;
 constexpr int kWarningsWidth = 180;
 
 // As on the list screens, Enter presses a button only while it has the focus.
-const Controls::ButtonOptions kButtons{.enter = Controls::Enter::WhenFocused,
-                                       .pointingHand = true};
+const Controls::ButtonOptions kButtons{.enter = Controls::Enter::WhenFocused, .pointingHand = true};
 
 void setUpGrid(QTableView* grid, const QString& name, const QString& label, const QRect& geometry) {
   grid->setObjectName(name);

@@ -22,8 +22,8 @@ TfrmGuida::TfrmGuida(QWidget* parent)
   setObjectName(u"TfrmGuida"_s);
   Controls::picture(u"imgLogo"_s, u":/art/logo.svg"_s, QRect(41, 14, 587, 69), this);
 
-  lblTitolo_ = Controls::label(u"lblTitolo"_s, u"Argomento della guida."_s,
-                               QRect(22, 96, 625, 30), Fonts::arial(16, true), this);
+  lblTitolo_ = Controls::label(u"lblTitolo"_s, u"Argomento della guida."_s, QRect(22, 96, 625, 30),
+                               Fonts::arial(16, true), this);
   lblTitolo_->setStyleSheet(Palette::textColourStyle(Palette::kCrimson));
 
   txtGuida_ = new QPlainTextEdit(this);

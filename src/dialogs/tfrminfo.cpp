@@ -21,8 +21,8 @@ TfrmInfo::TfrmInfo(QWidget* parent)
   setObjectName(u"TfrmInfo"_s);
   Controls::picture(u"imgLogo"_s, u":/art/logo.svg"_s, QRect(20, 24, 433, 51), this);
 
-  QLabel* about = Controls::label(u"lblInformazioni"_s, {}, QRect(30, 100, 413, 290),
-                                  Fonts::verdana(11), this);
+  QLabel* about =
+      Controls::label(u"lblInformazioni"_s, {}, QRect(30, 100, 413, 290), Fonts::verdana(11), this);
   about->setWordWrap(true);
   about->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
   about->setText(
@@ -32,8 +32,8 @@ TfrmInfo::TfrmInfo(QWidget* parent)
       "anagrafico dei mittenti e dei destinatari.</p>"
       "<p>Versione %2</p><p>&copy; %3</p>"
       "<p>Per informazioni e assistenza sul software scrivere all'indirizzo "
-      "di posta elettronica qui sotto.</p>"_s
-          .arg(Publisher::kProduct, QStringLiteral(VELINDA_VERSION), Publisher::kName));
+      "di posta elettronica qui sotto.</p>"_s.arg(
+          Publisher::kProduct, QStringLiteral(VELINDA_VERSION), Publisher::kName));
 
   auto* imgEmail = new PictureButton(u"imgEmail"_s, u":/art/email.svg"_s, QSize(36, 36),
                                      u"Scrivi all'assistenza"_s, this);

@@ -13,8 +13,8 @@
 using namespace Qt::StringLiterals;
 
 TfrmSplash::TfrmSplash(QWidget* parent)
-    : DialogFrame(u" Velinda - "_s + Publisher::kName, QSize(661, 467),
-                  Placement::CentreOfOwner, parent) {
+    : DialogFrame(u" Velinda - "_s + Publisher::kName, QSize(661, 467), Placement::CentreOfOwner,
+                  parent) {
   setObjectName(u"TfrmSplash"_s);
   Controls::picture(u"imgSplash"_s, u":/art/splash.svg"_s, QRect(18, 14, 625, 380), this);
 
@@ -24,9 +24,8 @@ TfrmSplash::TfrmSplash(QWidget* parent)
   auto* lnkWeb = new LinkLabel(u"lnkWeb"_s, Publisher::kWebAddressShown, this);
   lnkWeb->setGeometry(62, 414, 360, 30);
   lnkWeb->attachIcon(imgWeb);
-  connect(lnkWeb, &LinkLabel::clicked, this, guarded(this, [] {
-            Services::shell().open(ShellTarget::web(Publisher::kWebAddress));
-          }));
+  connect(lnkWeb, &LinkLabel::clicked, this,
+          guarded(this, [] { Services::shell().open(ShellTarget::web(Publisher::kWebAddress)); }));
 
   QPushButton* btnChiudi =
       Controls::button(u"btnChiudi"_s, u"Chiudi"_s, QRect(533, 412, 110, 32), this);

@@ -9,9 +9,9 @@
 #include "core/controlname.h"
 #include "core/unknownname.h"
 #include "widgets/controls.h"
+#include "widgets/enterfocuschain.h"
 #include "widgets/fieldhighlight.h"
 #include "widgets/fonts.h"
-#include "widgets/enterfocuschain.h"
 #include "widgets/palette.h"
 #include "widgets/typingrules.h"
 
@@ -74,8 +74,7 @@ QLineEdit* makeBox(QWidget* parent, const RecordLayout& layout, const BoxRow& ro
 
 namespace FieldTable {
 
-QList<QLineEdit*> build(QWidget* parent, const RecordLayout& layout,
-                        std::span<const BoxRow> boxes,
+QList<QLineEdit*> build(QWidget* parent, const RecordLayout& layout, std::span<const BoxRow> boxes,
                         std::span<const CheckRow> checks, EnterFocusChain* keys) {
   QList<QLineEdit*> chain;
   std::map<int, QWidget*> tabOrder;
@@ -94,8 +93,9 @@ QList<QLineEdit*> build(QWidget* parent, const RecordLayout& layout,
   }
   for (int i = 0; i < chain.size(); ++i) {
     const bool oneCharacter = boxes[size_t(i)].typing == Typing::OneCharacter;
-    keys->link(chain[i], chain[(i + 1) % chain.size()],
-               oneCharacter ? EnterFocusChain::Mode::OneCharacter : EnterFocusChain::Mode::Ordinary);
+    keys->link(
+        chain[i], chain[(i + 1) % chain.size()],
+        oneCharacter ? EnterFocusChain::Mode::OneCharacter : EnterFocusChain::Mode::Ordinary);
   }
   QWidget* previous = nullptr;
   for (const auto& [tab, widget] : tabOrder) {

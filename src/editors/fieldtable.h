@@ -52,8 +52,7 @@ struct CheckRow {
 // first box. Tab follows the `tab` column, check boxes included.
 namespace FieldTable {
 
-QList<QLineEdit*> build(QWidget* parent, const RecordLayout& layout,
-                        std::span<const BoxRow> boxes,
+QList<QLineEdit*> build(QWidget* parent, const RecordLayout& layout, std::span<const BoxRow> boxes,
                         std::span<const CheckRow> checks, EnterFocusChain* keys);
 
 }  // namespace FieldTable

@@ -16,10 +16,10 @@
 #include "search/tfrmimportaanagrafica.h"
 #include "search/tfrminviate.h"
 #include "search/tfrmtrovaaccettazione.h"
+#include "widgets/controls.h"
 #include "widgets/helpline.h"
 #include "widgets/namedchild.h"
 #include "widgets/palette.h"
-#include "widgets/controls.h"
 #include "widgets/picturebutton.h"
 
 using namespace Qt::StringLiterals;
@@ -104,7 +104,8 @@ TfrmAccettazione::TfrmAccettazione(QWidget* parent) : WorkspaceWindow(kLook, par
   Controls::picture(u"imgTitolo"_s, u":/art/title_accettazione.svg"_s, QRect(34, 96, 420, 56), p);
   addSheet(QRect(790, 100, 172, 64), Palette::kLightGrey, Palette::kSandyBrown, 2);
   Controls::picture(u"imgInviata"_s, u":/art/inviata.svg"_s, QRect(808, 116, 32, 32), p);
-  Controls::picture(u"imgDestinatario"_s, u":/art/banner_destinatario.svg"_s, QRect(34, 176, 926, 28), p);
+  Controls::picture(u"imgDestinatario"_s, u":/art/banner_destinatario.svg"_s,
+                    QRect(34, 176, 926, 28), p);
   Controls::picture(u"imgMittente"_s, u":/art/banner_mittente.svg"_s, QRect(34, 328, 926, 28), p);
   Controls::picture(u"imgServizi"_s, u":/art/banner_servizi.svg"_s, QRect(34, 480, 926, 28), p);
 

@@ -25,10 +25,10 @@
 #include "validators/tfrmcodfisc.h"
 #include "validators/tfrmiban.h"
 #include "validators/tfrmpartitaiva.h"
+#include "widgets/controls.h"
 #include "widgets/helpline.h"
 #include "widgets/namedchild.h"
 #include "widgets/palette.h"
-#include "widgets/controls.h"
 #include "widgets/picturebutton.h"
 
 using namespace Qt::StringLiterals;

@@ -136,9 +136,9 @@ void FormPrintScreen::buildControls() {
   print_->installEventFilter(this);
   auto* cancel = Controls::button(u"btnAnnulla"_s, u"Annulla"_s, this,
                                   {.purpose = u"Chiudi senza stampare"_s});
-  auto* preview = Controls::button(
-      u"btnAnteprima"_s, u"Anteprima"_s, this,
-      {.purpose = u"Mostra la pagina come sarà stampata"_s, .key = kPreviewKey});
+  auto* preview =
+      Controls::button(u"btnAnteprima"_s, u"Anteprima"_s, this,
+                       {.purpose = u"Mostra la pagina come sarà stampata"_s, .key = kPreviewKey});
   auto* calibration = Controls::button(
       u"btnFoglioProva"_s, u"Foglio di prova..."_s, this,
       {.purpose = u"Stampa un foglio di prova su carta bianca per misurare i margini"_s,

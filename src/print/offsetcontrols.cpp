@@ -53,7 +53,8 @@ OffsetControls::OffsetControls(QGridLayout* grid, QWidget* screen, Apply apply)
   for (const OffsetRow& row : rows) {
     auto* title = Controls::label({}, row.title, screen);
     title->setBuddy(row.box);
-    auto* minus = Controls::button(row.minus, u"-"_s, screen, {.purpose = u"Diminuisci "_s + row.what});
+    auto* minus =
+        Controls::button(row.minus, u"-"_s, screen, {.purpose = u"Diminuisci "_s + row.what});
     auto* plus = Controls::button(row.plus, u"+"_s, screen, {.purpose = u"Aumenta "_s + row.what});
     auto* store =
         Controls::button(row.apply, u"Applica"_s, screen, {.purpose = u"Memorizza "_s + row.what});

@@ -37,9 +37,9 @@ QPushButton* AidScreen::addPrintButtons(const QString& what, std::function<void(
                                         std::function<void()> print) {
   auto* cancel = Controls::button(u"btnAnnulla"_s, u"Annulla"_s, this,
                                   {.purpose = u"Chiudi senza stampare"_s});
-  auto* show = Controls::button(u"btnAnteprima"_s, u"Anteprima"_s, this,
-                                {.purpose = u"Mostra l'anteprima di stampa"_s,
-                                 .key = QKeySequence(Qt::CTRL | Qt::Key_F2)});
+  auto* show = Controls::button(
+      u"btnAnteprima"_s, u"Anteprima"_s, this,
+      {.purpose = u"Mostra l'anteprima di stampa"_s, .key = QKeySequence(Qt::CTRL | Qt::Key_F2)});
   auto* start =
       Controls::button(u"btnStampa"_s, u"Stampa"_s, this, {.purpose = u"Stampa "_s + what});
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -82,10 +82,9 @@ PagePreview::PagePreview(std::vector<Page> pages, const QString& title, PaintOpt
   connect(view_, &QPrintPreviewWidget::paintRequested, this, &PagePreview::paint);
   connect(view_, &QPrintPreviewWidget::previewChanged, this, &PagePreview::showPageNumber);
 
-  auto* print =
-      Controls::button(u"btnStampa"_s, u"Stampa..."_s, this,
-                       {.accessibleName = u"Stampa le pagine mostrate"_s,
-                        .enter = Controls::Enter::Ignored});
+  auto* print = Controls::button(
+      u"btnStampa"_s, u"Stampa..."_s, this,
+      {.accessibleName = u"Stampa le pagine mostrate"_s, .enter = Controls::Enter::Ignored});
   giveShortcut(print, QKeySequence::Print);
   auto* close = Controls::button(u"btnChiudi"_s, u"Chiudi"_s, this,
                                  {.accessibleName = u"Chiudi l'anteprima senza stampare"_s,

@@ -36,8 +36,8 @@ SenderCardChooser::SenderCardChooser(int current, QWidget* parent)
     : AidScreen(u"SenderCardChooser"_s, u" Mittente delle buste"_s, parent),
       cards_(new QListView(this)),
       lines_(new QStringListModel(cardLines(), this)) {
-  auto* caption = Controls::label(
-      {}, u"Scheda della rubrica da stampare come mittente sulle buste:"_s, this);
+  auto* caption =
+      Controls::label({}, u"Scheda della rubrica da stampare come mittente sulle buste:"_s, this);
   caption->setBuddy(cards_);
   cards_->setObjectName(u"lstSchede"_s);
   cards_->setAccessibleName(u"Schede della rubrica"_s);

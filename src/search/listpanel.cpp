@@ -19,9 +19,9 @@
 #include "search/listlinesmodel.h"
 #include "search/listscreenframe.h"
 #include "widgets/controls.h"
+#include "widgets/enterfocuschain.h"
 #include "widgets/fonts.h"
 #include "widgets/gradientwidget.h"
-#include "widgets/enterfocuschain.h"
 #include "widgets/palette.h"
 #include "widgets/progressstrip.h"
 #include "widgets/shortcuttip.h"
@@ -89,16 +89,17 @@ ListPanel::ListPanel(const QString& objectName, const QString& summaryTitle, QWi
   lstRecords_->installEventFilter(this);
   txtTrova_->installEventFilter(this);
 
-  auto* hint = Controls::label(
-      u"lblRigo03"_s, u"Fare doppio clic su una voce in elenco per richiamare la scheda"_s,
-      {16, 454, 801, 20}, Fonts::verdana(9), this);
+  auto* hint = Controls::label(u"lblRigo03"_s,
+                               u"Fare doppio clic su una voce in elenco per richiamare la scheda"_s,
+                               {16, 454, 801, 20}, Fonts::verdana(9), this);
   hint->setAlignment(Qt::AlignCenter);
   hint->setStyleSheet(Palette::textColourStyle(Palette::kCrimson));
   // A long summary print shows how far it has got where the hint was.
   progress_ = new ProgressStrip(u"prgStampa"_s, hint, Fonts::verdana(9), Palette::kDarkCyan,
-                               Palette::kSteelBlue);
+                                Palette::kSteelBlue);
 
-  auto* btnChiudi = Controls::button(u"btnChiudi"_s, u"Chiudi"_s, {8, 488, 150, 30}, this, kButtons);
+  auto* btnChiudi =
+      Controls::button(u"btnChiudi"_s, u"Chiudi"_s, {8, 488, 150, 30}, this, kButtons);
   auto* btnStampa =
       Controls::button(u"btnStampa"_s, u"Stampa"_s, {675, 488, 150, 30}, this, kButtons);
 

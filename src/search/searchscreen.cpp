@@ -19,9 +19,9 @@
 #include "search/listpanel.h"
 #include "search/listscreenframe.h"
 #include "widgets/controls.h"
+#include "widgets/enterfocuschain.h"
 #include "widgets/fonts.h"
 #include "widgets/gradientwidget.h"
-#include "widgets/enterfocuschain.h"
 #include "widgets/palette.h"
 
 using namespace Qt::StringLiterals;
@@ -116,18 +116,16 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
 }
 
 void SearchScreen::buildResultPanel(QWidget* background) {
-  resultPanel_ = new ListPanel(u"panContainer"_s, QString::fromUtf8(kind_.summaryTitle),
-                                background);
+  resultPanel_ =
+      new ListPanel(u"panContainer"_s, QString::fromUtf8(kind_.summaryTitle), background);
   resultPanel_->move(kPanelAt);
   resultPanel_->hide();
   lblTrovate_ = Controls::label(u"lblTrovate"_s, foundText(0), {168, 494, 497, 20},
-                                Fonts::verdana(10),
-                                resultPanel_);
+                                Fonts::verdana(10), resultPanel_);
   lblTrovate_->setAlignment(Qt::AlignCenter);
   lblTrovate_->setStyleSheet(Palette::textColourStyle(Palette::kDarkCyan));
   connect(resultPanel_, &ListPanel::closeRequested, this, &QDialog::reject);
-  connect(resultPanel_, &ListPanel::lineOpened, this,
-          guarded(this, &SearchScreen::openChosenLine));
+  connect(resultPanel_, &ListPanel::lineOpened, this, guarded(this, &SearchScreen::openChosenLine));
 }
 
 void SearchScreen::setTag(const QString& tag) { lblMemory_->setText(tag); }

@@ -20,8 +20,7 @@
 
 using namespace Qt::StringLiterals;
 
-StatusListScreen::StatusListScreen(const StatusListKind& kind, QWidget* editor,
-                                   QWidget* parent)
+StatusListScreen::StatusListScreen(const StatusListKind& kind, QWidget* editor, QWidget* parent)
     : DialogFrame(QString::fromUtf8(kind.caption), ListScreenFrame::kScreenSize,
                   Placement::CentreOfScreen, parent),
       kind_(kind),

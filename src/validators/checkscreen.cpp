@@ -12,11 +12,11 @@
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "widgets/controls.h"
+#include "widgets/enterfocuschain.h"
 #include "widgets/fieldhighlight.h"
 #include "widgets/fixedwindow.h"
 #include "widgets/fonts.h"
 #include "widgets/gradientwidget.h"
-#include "widgets/enterfocuschain.h"
 #include "widgets/palette.h"
 #include "widgets/typingrules.h"
 

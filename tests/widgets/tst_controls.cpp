@@ -59,9 +59,9 @@ class ControlsTest : public QObject {
     QFETCH(QKeySequence, key);
     QFETCH(QString, accessibleName);
     QWidget parent;
-    QPushButton* b = Controls::button(u"btnProva"_s, text, &parent,
-                                      {.purpose = purpose, .key = key,
-                                       .accessibleName = accessibleName});
+    QPushButton* b =
+        Controls::button(u"btnProva"_s, text, &parent,
+                         {.purpose = purpose, .key = key, .accessibleName = accessibleName});
     QCOMPARE(b->objectName(), u"btnProva"_s);
     QCOMPARE(b->text(), text);
     QTEST(b->accessibleName(), "name");
@@ -87,9 +87,8 @@ class ControlsTest : public QObject {
     QDialog dialog;
     auto* box = new QLineEdit(&dialog);
     box->move(0, 0);
-    QPushButton* b =
-        Controls::button(u"btnCerca"_s, u"Cerca"_s, QRect(0, 40, 100, 30), &dialog,
-                         {.enter = enter});
+    QPushButton* b = Controls::button(u"btnCerca"_s, u"Cerca"_s, QRect(0, 40, 100, 30), &dialog,
+                                      {.enter = enter});
     QSignalSpy clicks(b, &QPushButton::clicked);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -110,8 +109,8 @@ class ControlsTest : public QObject {
     QWidget parent;
     QPushButton* placed = Controls::button(u"btnA"_s, u"A"_s, QRect(8, 488, 150, 30), &parent);
     QCOMPARE(placed->geometry(), QRect(8, 488, 150, 30));
-    QPushButton* sized = Controls::button(u"btnB"_s, u"B"_s, QSize(110, 30), &parent,
-                                          {.pointingHand = true});
+    QPushButton* sized =
+        Controls::button(u"btnB"_s, u"B"_s, QSize(110, 30), &parent, {.pointingHand = true});
     QCOMPARE(sized->minimumSize(), QSize(110, 30));
     QCOMPARE(sized->maximumSize(), QSize(110, 30));
     QCOMPARE(sized->cursor().shape(), Qt::PointingHandCursor);
@@ -137,8 +136,8 @@ class ControlsTest : public QObject {
     QVERIFY(red.save(file));
 
     QWidget parent;
-    QLabel* picture = Controls::picture(u"imgProva"_s, file, QRect(5, 6, 40, 20), &parent, fit,
-                                        u"Prova"_s);
+    QLabel* picture =
+        Controls::picture(u"imgProva"_s, file, QRect(5, 6, 40, 20), &parent, fit, u"Prova"_s);
     QCOMPARE(picture->objectName(), u"imgProva"_s);
     QCOMPARE(picture->geometry(), QRect(5, 6, 40, 20));
     QCOMPARE(picture->accessibleName(), u"Prova"_s);
@@ -150,8 +149,7 @@ class ControlsTest : public QObject {
   // A missing drawing keeps its room on the screen.
   void missingPictureKeepsItsRoom() {
     QWidget parent;
-    QLabel* sized =
-        Controls::picture(u"imgLogo"_s, u":/art/none.svg"_s, QSize(587, 69), &parent);
+    QLabel* sized = Controls::picture(u"imgLogo"_s, u":/art/none.svg"_s, QSize(587, 69), &parent);
     QCOMPARE(sized->minimumSize(), QSize(587, 69));
     QCOMPARE(sized->maximumSize(), QSize(587, 69));
     QLabel* placed = Controls::picture(u"imgLogo"_s, u":/art/none.svg"_s, QRect(1, 1, 815, 51),

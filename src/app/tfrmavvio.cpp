@@ -5,7 +5,7 @@
 #include <QShowEvent>
 
 #include "dialogs/guidetexts.h"
-#include "dialogs/maker.h"
+#include "dialogs/publisher.h"
 #include "dialogs/tfrmguida.h"
 #include "dialogs/tfrminfo.h"
 #include "dialogs/tfrmsplash.h"
@@ -14,9 +14,9 @@
 #include "platform/services.h"
 #include "platform/shellservice.h"
 #include "records/screenkeys.h"
+#include "widgets/controls.h"
 #include "widgets/namedchild.h"
 #include "widgets/palette.h"
-#include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 #include "widgets/shortcuttip.h"
 
@@ -73,8 +73,8 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
   panel_->setObjectName(u"panContainer"_s);
   panel_->setFixedSize(kPanelSize);
 
-  makePicture(u"imgTitolo"_s, art("titolo"), QRect(64, 18, 866, 60), panel_);
-  makePicture(u"imgSottotitolo"_s, art("sottotitolo"), QRect(17, 88, 961, 22), panel_);
+  Controls::picture(u"imgTitolo"_s, art("titolo"), QRect(64, 18, 866, 60), panel_);
+  Controls::picture(u"imgSottotitolo"_s, art("sottotitolo"), QRect(17, 88, 961, 22), panel_);
 
   QList<QWidget*> readingOrder;
   for (const Column& c : kColumns) {
@@ -100,14 +100,13 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
     readingOrder << button;
   }
 
-  auto* imgSito = new PictureButton(u"imgSito"_s, art("sito"), QSize(961, 22),
-                                    u"Visita il sito web di Velinda: "_s + Maker::kWebAddressShown,
-                                    panel_);
+  auto* imgSito =
+      new PictureButton(u"imgSito"_s, art("sito"), QSize(961, 22),
+                        u"Visita il sito web di Velinda: "_s + Publisher::kWebAddressShown, panel_);
   reachable(imgSito);
   imgSito->move(17, 622);
-  connect(imgSito, &QToolButton::clicked, this, guarded(this, [] {
-            Services::shell().open(ShellTarget::web(Maker::kWebAddress));
-          }));
+  connect(imgSito, &QToolButton::clicked, this,
+          guarded(this, [] { Services::shell().open(ShellTarget::web(Publisher::kWebAddress)); }));
 
   auto* imgInfo = new PictureButton(u"imgInfo"_s, art("info"), QSize(30, 30),
                                     u"Informazioni su Velinda"_s, panel_);
@@ -123,7 +122,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
   reachable(imgGuida);
   connect(imgGuida, &QToolButton::clicked, this, guarded(this, &TfrmAvvio::openGuide));
   auto* imgSplash = new PictureButton(u"imgSplash"_s, art("splash_small"), QSize(23, 22),
-                                      Maker::kName, panel_);
+                                      Publisher::kName, panel_);
   imgSplash->move(10, 660);
   reachable(imgSplash);
   connect(imgSplash, &QToolButton::clicked, this, guarded(this, [this] {

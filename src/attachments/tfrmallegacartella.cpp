@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "attachments/attachmentfolder.h"
-#include "platform/filechooser.h"
 #include "core/text.h"
+#include "platform/filechooser.h"
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
@@ -16,9 +16,9 @@
 #include "widgets/boxtext.h"
 #include "widgets/controls.h"
 #include "widgets/fieldhighlight.h"
+#include "widgets/fonts.h"
 #include "widgets/gradientwidget.h"
 #include "widgets/palette.h"
-#include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
 using namespace Qt::StringLiterals;
@@ -36,22 +36,17 @@ QString ordinal(int index) { return u"%1°"_s.arg(index + 1); }
 
 QLabel* makeCaption(const QString& objectName, const QString& text, QPoint place,
                     QWidget* buddy, QWidget* parent) {
-  auto* caption = new QLabel(text, parent);
-  caption->setObjectName(objectName);
-  caption->setFont(QFont(u"Verdana"_s, 12));
+  QLabel* caption = Controls::label(objectName, text, parent);
+  caption->setFont(Fonts::verdana(12));
   caption->adjustSize();
   caption->move(place);
   caption->setBuddy(buddy);
   return caption;
 }
 
-QPushButton* makeButton(const QString& objectName, const QString& text, const QRect& geometry,
-                        const QString& accessibleName, QWidget* parent) {
-  QPushButton* button = Controls::button(objectName, text, geometry, parent);
-  button->setAccessibleName(accessibleName);
-  // Enter in a box must not press a button the user did not choose.
-  button->setAutoDefault(false);
-  return button;
+// Enter in a box must not press a button the user did not choose.
+Controls::ButtonOptions named(const QString& accessibleName) {
+  return {.accessibleName = accessibleName, .enter = Controls::Enter::Ignored};
 }
 
 // The six hidden labels of a workspace, in the order of the six boxes.
@@ -72,20 +67,19 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* editor, QWidget* parent)
 
   auto* sheet = new PanelBox(Palette::kWhite, Palette::kAttachSheetOutline, 1, background);
   sheet->setGeometry(8, 8, 593, 433);
-  makePicture(u"imgTitolo"_s, u":/art/allega_titolo.svg"_s, QRect(20, 20, 543, 49),
-              background);
+  Controls::picture(u"imgTitolo"_s, u":/art/allega_titolo.svg"_s, QRect(20, 20, 543, 49),
+                    background);
   for (int i = 0; i < 3; ++i) buildSlot(i, kSlotTops[i], background);
 
-  btnAnnulla_ = makeButton(u"btnAnnulla"_s, u"Annulla"_s, QRect(312, 456, 126, 32),
-                           u"Annulla"_s, background);
-  btnApplica_ = makeButton(u"btnApplica"_s, u"Applica e chiudi"_s, QRect(447, 456, 154, 32),
-                           u"Applica e chiudi"_s, background);
+  btnAnnulla_ = Controls::button(u"btnAnnulla"_s, u"Annulla"_s, QRect(312, 456, 126, 32),
+                                 background, named(u"Annulla"_s));
+  btnApplica_ = Controls::button(u"btnApplica"_s, u"Applica e chiudi"_s, QRect(447, 456, 154, 32),
+                                 background, named(u"Applica e chiudi"_s));
   connect(btnAnnulla_, &QPushButton::clicked, this, &QDialog::reject);
   connect(btnApplica_, &QPushButton::clicked, this,
           guarded(this, &TfrmAllegaCartella::applyAndClose));
 
-  lblMemory_ = new QLabel(background);
-  lblMemory_->setObjectName(u"lblMemory"_s);
+  lblMemory_ = Controls::label(u"lblMemory"_s, {}, background);
   lblMemory_->hide();
 
   QWidget* previous = nullptr;
@@ -117,7 +111,7 @@ void TfrmAllegaCartella::buildSlot(int index, int top, QWidget* parent) {
   slot.file->setObjectName(u"txtFile"_s + n);
   slot.file->setGeometry(28, top + 28, 338, 22);
   slot.file->setReadOnly(true);
-  slot.file->setFont(QFont(u"Verdana"_s, 10, QFont::Bold));
+  slot.file->setFont(Fonts::verdana(10, true));
   slot.file->setAccessibleName(u"Nome %1 file allegato"_s.arg(nth));
   FieldHighlight::apply(slot.file);
   slot.file->setStyleSheet(slot.file->styleSheet() +
@@ -130,10 +124,10 @@ void TfrmAllegaCartella::buildSlot(int index, int top, QWidget* parent) {
   clear->move(370, top + 28);
   connect(clear, &QToolButton::clicked, slot.file, &QLineEdit::clear);
 
-  slot.browse = makeButton(u"btnSfoglia"_s + n, u"Sfoglia..."_s, QRect(400, top + 24, 86, 28),
-                           u"Sfoglia per il %1 file allegato"_s.arg(nth), parent);
-  slot.open = makeButton(u"btnApri"_s + n, u"Apri"_s, QRect(494, top + 24, 86, 28),
-                         u"Apri il %1 file allegato"_s.arg(nth), parent);
+  slot.browse = Controls::button(u"btnSfoglia"_s + n, u"Sfoglia..."_s, QRect(400, top + 24, 86, 28),
+                                 parent, named(u"Sfoglia per il %1 file allegato"_s.arg(nth)));
+  slot.open = Controls::button(u"btnApri"_s + n, u"Apri"_s, QRect(494, top + 24, 86, 28), parent,
+                               named(u"Apri il %1 file allegato"_s.arg(nth)));
   slot.open->setEnabled(false);
   connect(slot.browse, &QPushButton::clicked, this,
           guarded(this, [this, index] { browse(index); }));
@@ -146,7 +140,7 @@ void TfrmAllegaCartella::buildSlot(int index, int top, QWidget* parent) {
   slot.description = new QLineEdit(parent);
   slot.description->setObjectName(u"txtDesc"_s + n);
   slot.description->setGeometry(28, top + 78, 552, 22);
-  slot.description->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
+  slot.description->setFont(Fonts::verdana(12, true));
   slot.description->setAccessibleName(u"Descrizione %1 file allegato"_s.arg(nth));
   FieldHighlight::apply(slot.description);
   makeCaption(u"lblDescrizione"_s + n, u"Descrizione %1 file allegato:"_s.arg(nth),

@@ -6,8 +6,8 @@
 
 #include "contactimport/importmessages.h"
 #include "contactimport/labelledcolumns.h"
+#include "core/csvtext.h"
 #include "core/text.h"
-#include "export/formats/csvtext.h"
 
 using namespace Qt::StringLiterals;
 

@@ -16,18 +16,18 @@
 #include "archive/archiveerror.h"
 #include "archive/layouts.h"
 #include "archive/tarchivio.h"
-#include "platform/filechooser.h"
 #include "contactimport/cardpreviewmodel.h"
 #include "contactimport/columnmappingmodel.h"
 #include "contactimport/contactfile.h"
 #include "contactimport/importmessages.h"
 #include "contactimport/mappingview.h"
+#include "platform/filechooser.h"
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
-#include "search/screenpieces.h"
 #include "widgets/controls.h"
 #include "widgets/fieldhighlight.h"
+#include "widgets/fonts.h"
 #include "widgets/palette.h"
 
 using namespace Qt::StringLiterals;
@@ -45,6 +45,9 @@ constexpr qint64 kLookUpEvery = 50;
 constexpr int kReadSteps = 1000;
 // The widest the preview's column of warnings opens.
 constexpr int kWarningsWidth = 180;
+
+// As on the list screens, Enter presses a button only while it has the focus.
+const Controls::ButtonOptions kButtons{.enter = Controls::Enter::WhenFocused, .pointingHand = true};
 
 void setUpGrid(QTableView* grid, const QString& name, const QString& label, const QRect& geometry) {
   grid->setObjectName(name);
@@ -82,9 +85,9 @@ TfrmImportaContatti::~TfrmImportaContatti() = default;
 
 void TfrmImportaContatti::buildControls() {
   // Captions and information lines are in the screen's small Verdana.
-  const QFont small = ScreenPieces::verdana(10);
+  const QFont small = Fonts::verdana(10);
   QLabel* title = Controls::label(u"lblTitolo"_s, u"Importa contatti da un file CSV o vCard"_s,
-                                  QRect(16, 10, 928, 30), ScreenPieces::verdana(14, true), this);
+                                  QRect(16, 10, 928, 30), Fonts::verdana(14, true), this);
   title->setStyleSheet(Palette::textColourStyle(Palette::kWorkspaceTop));
 
   txtFile_ = new QLineEdit(this);
@@ -96,7 +99,7 @@ void TfrmImportaContatti::buildControls() {
   Controls::label(u"lblFile"_s, u"File da importare:"_s, QRect(16, 48, 400, 18), small, this)
       ->setBuddy(txtFile_);
   btnSfoglia_ =
-      ScreenPieces::button(u"btnSfoglia"_s, u"Sfoglia..."_s, QRect(816, 66, 128, 30), this);
+      Controls::button(u"btnSfoglia"_s, u"Sfoglia..."_s, QRect(816, 66, 128, 30), this, kButtons);
   btnSfoglia_->setToolTip(u"Scegli il file CSV o vCard dei contatti"_s);
   connect(btnSfoglia_, &QPushButton::clicked, this,
           guarded(this, &TfrmImportaContatti::chooseFile));
@@ -141,13 +144,16 @@ void TfrmImportaContatti::buildControls() {
   prgImporta_->setObjectName(u"prgImporta"_s);
   prgImporta_->setAccessibleName(u"Avanzamento della lettura o dell'importazione"_s);
   prgImporta_->setGeometry(16, 580, 792, 20);
-  btnAnnulla_ = ScreenPieces::button(u"btnAnnulla"_s, u"Annulla"_s, QRect(816, 576, 128, 28), this);
+  btnAnnulla_ =
+      Controls::button(u"btnAnnulla"_s, u"Annulla"_s, QRect(816, 576, 128, 28), this, kButtons);
   btnAnnulla_->setToolTip(u"Smetti di leggere il file"_s);
   connect(btnAnnulla_, &QPushButton::clicked, this, [this] { giveUp_ = true; });
 
-  btnImporta_ = ScreenPieces::button(u"btnImporta"_s, u"Importa"_s, QRect(680, 608, 128, 32), this);
+  btnImporta_ =
+      Controls::button(u"btnImporta"_s, u"Importa"_s, QRect(680, 608, 128, 32), this, kButtons);
   btnImporta_->setToolTip(u"Aggiungi i contatti all'archivio anagrafico (Invio)"_s);
-  btnChiudi_ = ScreenPieces::button(u"btnChiudi"_s, u"Chiudi"_s, QRect(816, 608, 128, 32), this);
+  btnChiudi_ =
+      Controls::button(u"btnChiudi"_s, u"Chiudi"_s, QRect(816, 608, 128, 32), this, kButtons);
   connect(btnImporta_, &QPushButton::clicked, this,
           guarded(this, &TfrmImportaContatti::importContacts));
   connect(btnChiudi_, &QPushButton::clicked, this, &QDialog::reject);

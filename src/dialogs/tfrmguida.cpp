@@ -9,9 +9,9 @@
 #include "platform/services.h"
 #include "platform/shellservice.h"
 #include "widgets/controls.h"
+#include "widgets/fonts.h"
 #include "widgets/linklabel.h"
 #include "widgets/palette.h"
-#include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
 using namespace Qt::StringLiterals;
@@ -20,10 +20,10 @@ TfrmGuida::TfrmGuida(QWidget* parent)
     : DialogFrame(u" Guida all'utilizzo del software"_s, QSize(670, 572),
                   Placement::CentreOfScreen, parent) {
   setObjectName(u"TfrmGuida"_s);
-  makePicture(u"imgLogo"_s, u":/art/logo.svg"_s, QRect(41, 14, 587, 69), this);
+  Controls::picture(u"imgLogo"_s, u":/art/logo.svg"_s, QRect(41, 14, 587, 69), this);
 
-  lblTitolo_ = Controls::label(u"lblTitolo"_s, u"Argomento della guida."_s,
-                               QRect(22, 96, 625, 30), QFont(u"Arial"_s, 16, QFont::Bold), this);
+  lblTitolo_ = Controls::label(u"lblTitolo"_s, u"Argomento della guida."_s, QRect(22, 96, 625, 30),
+                               Fonts::arial(16, true), this);
   lblTitolo_->setStyleSheet(Palette::textColourStyle(Palette::kCrimson));
 
   txtGuida_ = new QPlainTextEdit(this);
@@ -31,7 +31,7 @@ TfrmGuida::TfrmGuida(QWidget* parent)
   txtGuida_->setGeometry(22, 134, 625, 350);
   txtGuida_->setReadOnly(true);
   txtGuida_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  txtGuida_->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
+  txtGuida_->setFont(Fonts::verdana(12, true));
   txtGuida_->setAccessibleName(u"Testo della guida"_s);
 
   auto* imgPDF = new PictureButton(u"imgPDF"_s, u":/art/pdf.svg"_s, QSize(36, 36),

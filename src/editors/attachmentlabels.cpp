@@ -2,14 +2,14 @@
 
 #include <QLabel>
 
+#include "widgets/controls.h"
+
 namespace AttachmentLabels {
 
 void create(QWidget* parent) {
   for (const char* name : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02",
                            "lblDesc03"}) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->hide();
+    Controls::label(QString::fromLatin1(name), {}, parent)->hide();
   }
 }
 

@@ -8,8 +8,10 @@
 #include "archive/recordlayout.h"
 #include "core/controlname.h"
 #include "core/unknownname.h"
+#include "widgets/controls.h"
+#include "widgets/enterfocuschain.h"
 #include "widgets/fieldhighlight.h"
-#include "widgets/keychain.h"
+#include "widgets/fonts.h"
 #include "widgets/palette.h"
 #include "widgets/typingrules.h"
 
@@ -27,7 +29,7 @@ QLineEdit* makeBox(QWidget* parent, const RecordLayout& layout, const BoxRow& ro
   auto* box = new QLineEdit(parent);
   box->setObjectName(control);
   box->setGeometry(row.x, row.y, row.width, kBoxHeight);
-  box->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
+  box->setFont(Fonts::verdana(12, true));
   box->setAccessibleName(QString::fromUtf8(row.accessibleName));
   const QStringView fieldName = ControlName::stem(control);
   const int field = NameLookup::requireIndex(
@@ -53,9 +55,9 @@ QLineEdit* makeBox(QWidget* parent, const RecordLayout& layout, const BoxRow& ro
       break;
   }
   if (row.caption) {
-    auto* caption = new QLabel(QString::fromUtf8(row.caption), parent);
-    caption->setObjectName(ControlName::sibling(u"lbl", control) + u"Caption"_s);
-    caption->setFont(QFont(u"Verdana"_s, kCaptionPoints));
+    QLabel* caption = Controls::label(ControlName::sibling(u"lbl", control) + u"Caption"_s,
+                                      QString::fromUtf8(row.caption), parent);
+    caption->setFont(Fonts::verdana(kCaptionPoints));
     if (row.tint == Tint::Beige) caption->setStyleSheet(Palette::textColourStyle(Palette::kBrown));
     caption->adjustSize();
     if (row.captionPlace == CaptionPlace::Left)
@@ -72,9 +74,8 @@ QLineEdit* makeBox(QWidget* parent, const RecordLayout& layout, const BoxRow& ro
 
 namespace FieldTable {
 
-QList<QLineEdit*> build(QWidget* parent, const RecordLayout& layout,
-                        std::span<const BoxRow> boxes,
-                        std::span<const CheckRow> checks, KeyChain* keys) {
+QList<QLineEdit*> build(QWidget* parent, const RecordLayout& layout, std::span<const BoxRow> boxes,
+                        std::span<const CheckRow> checks, EnterFocusChain* keys) {
   QList<QLineEdit*> chain;
   std::map<int, QWidget*> tabOrder;
   for (const BoxRow& row : boxes) {
@@ -86,14 +87,15 @@ QList<QLineEdit*> build(QWidget* parent, const RecordLayout& layout,
     auto* check = new QCheckBox(QString::fromUtf8(row.caption), parent);
     check->setObjectName(QString::fromLatin1(row.control));
     check->setGeometry(row.x, row.y, row.width, 24);
-    check->setFont(QFont(u"Verdana"_s, 10, QFont::Bold));
+    check->setFont(Fonts::verdana(10, true));
     check->setCursor(Qt::PointingHandCursor);
     tabOrder[row.tab] = check;
   }
   for (int i = 0; i < chain.size(); ++i) {
     const bool oneCharacter = boxes[size_t(i)].typing == Typing::OneCharacter;
-    keys->link(chain[i], chain[(i + 1) % chain.size()],
-               oneCharacter ? KeyChain::Mode::OneCharacter : KeyChain::Mode::Ordinary);
+    keys->link(
+        chain[i], chain[(i + 1) % chain.size()],
+        oneCharacter ? EnterFocusChain::Mode::OneCharacter : EnterFocusChain::Mode::Ordinary);
   }
   QWidget* previous = nullptr;
   for (const auto& [tab, widget] : tabOrder) {

@@ -3,7 +3,7 @@
 #include <QList>
 #include <span>
 
-class KeyChain;
+class EnterFocusChain;
 class QLineEdit;
 class QWidget;
 class RecordLayout;
@@ -52,8 +52,7 @@ struct CheckRow {
 // first box. Tab follows the `tab` column, check boxes included.
 namespace FieldTable {
 
-QList<QLineEdit*> build(QWidget* parent, const RecordLayout& layout,
-                        std::span<const BoxRow> boxes,
-                        std::span<const CheckRow> checks, KeyChain* keys);
+QList<QLineEdit*> build(QWidget* parent, const RecordLayout& layout, std::span<const BoxRow> boxes,
+                        std::span<const CheckRow> checks, EnterFocusChain* keys);
 
 }  // namespace FieldTable

@@ -16,10 +16,10 @@
 #include "search/tfrmimportaanagrafica.h"
 #include "search/tfrminviate.h"
 #include "search/tfrmtrovaaccettazione.h"
+#include "widgets/controls.h"
 #include "widgets/helpline.h"
 #include "widgets/namedchild.h"
 #include "widgets/palette.h"
-#include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
 using namespace Qt::StringLiterals;
@@ -101,12 +101,13 @@ TfrmAccettazione::TfrmAccettazione(QWidget* parent) : WorkspaceWindow(kLook, par
   setObjectName(u"TfrmAccettazione"_s);
   QWidget* p = panel();
   addSheet(QRect(16, 80, 962, 554), Palette::kWhite, Palette::kSheetOutline);
-  makePicture(u"imgTitolo"_s, u":/art/title_accettazione.svg"_s, QRect(34, 96, 420, 56), p);
+  Controls::picture(u"imgTitolo"_s, u":/art/title_accettazione.svg"_s, QRect(34, 96, 420, 56), p);
   addSheet(QRect(790, 100, 172, 64), Palette::kLightGrey, Palette::kSandyBrown, 2);
-  makePicture(u"imgInviata"_s, u":/art/inviata.svg"_s, QRect(808, 116, 32, 32), p);
-  makePicture(u"imgDestinatario"_s, u":/art/banner_destinatario.svg"_s, QRect(34, 176, 926, 28), p);
-  makePicture(u"imgMittente"_s, u":/art/banner_mittente.svg"_s, QRect(34, 328, 926, 28), p);
-  makePicture(u"imgServizi"_s, u":/art/banner_servizi.svg"_s, QRect(34, 480, 926, 28), p);
+  Controls::picture(u"imgInviata"_s, u":/art/inviata.svg"_s, QRect(808, 116, 32, 32), p);
+  Controls::picture(u"imgDestinatario"_s, u":/art/banner_destinatario.svg"_s,
+                    QRect(34, 176, 926, 28), p);
+  Controls::picture(u"imgMittente"_s, u":/art/banner_mittente.svg"_s, QRect(34, 328, 926, 28), p);
+  Controls::picture(u"imgServizi"_s, u":/art/banner_servizi.svg"_s, QRect(34, 480, 926, 28), p);
 
   for (QLineEdit* box : FieldTable::build(p, acceptanceLayout(), kBoxes, kChecks, keys()))
     helpLine()->addNeutral(box);

@@ -1,6 +1,7 @@
 #include "editors/tfrmanagrafica.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "attachments/tfrmallegacartella.h"
@@ -24,10 +25,10 @@
 #include "validators/tfrmcodfisc.h"
 #include "validators/tfrmiban.h"
 #include "validators/tfrmpartitaiva.h"
+#include "widgets/controls.h"
 #include "widgets/helpline.h"
 #include "widgets/namedchild.h"
 #include "widgets/palette.h"
-#include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
 using namespace Qt::StringLiterals;
@@ -139,7 +140,7 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kLook, parent)
       u"background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 %1, stop:1 %2);"_s.arg(
           Palette::css(Palette::kSteelBlue), Palette::css(Palette::kWhite)));
   helpLine()->addNeutral(
-      makePicture(u"imgPersona"_s, u":/art/persona.svg"_s, QRect(36, 372, 190, 200), p));
+      Controls::picture(u"imgPersona"_s, u":/art/persona.svg"_s, QRect(36, 372, 190, 200), p));
 
   for (QLineEdit* box : FieldTable::build(p, addressBookLayout(), kBoxes, {}, keys()))
     helpLine()->addNeutral(box);

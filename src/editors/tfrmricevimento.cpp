@@ -13,10 +13,10 @@
 #include "search/tfrmconsegnate.h"
 #include "search/tfrmimportaanagrafica.h"
 #include "search/tfrmtrovaricevimento.h"
+#include "widgets/controls.h"
 #include "widgets/helpline.h"
 #include "widgets/namedchild.h"
 #include "widgets/palette.h"
-#include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 
 using namespace Qt::StringLiterals;
@@ -102,10 +102,11 @@ TfrmRicevimento::TfrmRicevimento(QWidget* parent) : WorkspaceWindow(kLook, paren
   addSheet(QRect(790, 106, 158, 64), {}, Palette::kSandyBrown, 2);
   addSheet(QRect(36, 196, 922, 114), {}, Palette::kSteelBlue, 2);
   addSheet(QRect(36, 340, 922, 114), {}, Palette::kBrown, 2);
-  makePicture(u"imgTitolo"_s, u":/art/title_ricevimento.svg"_s, QRect(36, 94, 214, 40), p);
-  makePicture(u"imgConsegnata"_s, u":/art/consegnata.svg"_s, QRect(798, 116, 32, 32), p);
-  makePicture(u"imgSpedizione"_s, u":/art/banner_spedizione.svg"_s, QRect(36, 472, 922, 28), p);
-  makePicture(u"imgTimbro"_s, u":/art/timbro.svg"_s, QRect(846, 526, 90, 90), p);
+  Controls::picture(u"imgTitolo"_s, u":/art/title_ricevimento.svg"_s, QRect(36, 94, 214, 40), p);
+  Controls::picture(u"imgConsegnata"_s, u":/art/consegnata.svg"_s, QRect(798, 116, 32, 32), p);
+  Controls::picture(u"imgSpedizione"_s, u":/art/banner_spedizione.svg"_s, QRect(36, 472, 922, 28),
+                    p);
+  Controls::picture(u"imgTimbro"_s, u":/art/timbro.svg"_s, QRect(846, 526, 90, 90), p);
 
   for (QLineEdit* box : FieldTable::build(p, returnReceiptLayout(), kBoxes, kChecks, keys()))
     helpLine()->addNeutral(box);

@@ -12,8 +12,9 @@
 #include "editors/workspaceshortcuts.h"
 #include "platform/guardedaction.h"
 #include "widgets/controls.h"
+#include "widgets/enterfocuschain.h"
+#include "widgets/fonts.h"
 #include "widgets/helpline.h"
-#include "widgets/keychain.h"
 #include "widgets/namedchild.h"
 #include "widgets/palette.h"
 #include "widgets/picturebutton.h"
@@ -69,7 +70,7 @@ WorkspaceWindow::WorkspaceWindow(const WorkspaceLook& def, QWidget* parent)
     : GradientWidget(Palette::kWorkspaceTop, Palette::kWhite, parent),
       look_(def),
       panel_(new QWidget(this)),
-      keys_(new KeyChain(this)),
+      keys_(new EnterFocusChain(this)),
       shortcuts_(new WindowShortcuts(this)) {
   setWindowTitle(QString::fromUtf8(def.caption));
   setMinimumSize(kPanelSize);
@@ -141,11 +142,9 @@ void WorkspaceWindow::buildToolbar() {
   addToolButton(look_.wideButtons[1], panel_, QPoint(368, 28), kWideSize);
   place(kPrimo, 532);
   place(kIndietro, 573);
-  auto* position = new QLabel(panel_);
-  position->setObjectName(u"lblPosizione"_s);
-  position->setGeometry(614, 26, 74, 39);
+  QLabel* position = Controls::label(u"lblPosizione"_s, {}, QRect(614, 26, 74, 39),
+                                     Fonts::verdana(12, true), panel_);
   position->setAlignment(Qt::AlignCenter);
-  position->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
   // Its name is the number it shows, as a screen reader should read it; what
   // the number means is its description.
   position->setAccessibleDescription(u"Numero della scheda in archivio"_s);
@@ -167,7 +166,7 @@ void WorkspaceWindow::buildHelpBar() {
   bar->setObjectName(u"shpInfo"_s);
   bar->setGeometry(16, 642, 962, 32);
   QLabel* line = Controls::label(u"panInfo"_s, EditorMessages::kReady, QRect(10, 0, 942, 32),
-                                 QFont(u"Tahoma"_s, 12), bar);
+                                 Fonts::tahoma(12), bar);
   line->setStyleSheet(Palette::textColourStyle(Palette::kWhite));
   help_ = new HelpLine(line, this);
 }

@@ -10,7 +10,7 @@
 
 class EditorWorkflow;
 class HelpLine;
-class KeyChain;
+class EnterFocusChain;
 class QLabel;
 class PictureButton;
 class WindowShortcuts;
@@ -43,7 +43,7 @@ class WorkspaceWindow : public GradientWidget {
 
   QWidget* panel() const { return panel_; }
   HelpLine* helpLine() const { return help_; }
-  KeyChain* keys() const { return keys_; }
+  EnterFocusChain* keys() const { return keys_; }
   EditorWorkflow* workflow() const { return workflow_; }
   // A button on the panel; a name it does not have raises UnknownName.
   PictureButton* button(const QString& name) const;
@@ -120,7 +120,7 @@ class WorkspaceWindow : public GradientWidget {
   const WorkspaceLook& look_;
   QWidget* panel_;
   HelpLine* help_ = nullptr;
-  KeyChain* keys_;
+  EnterFocusChain* keys_;
   WindowShortcuts* shortcuts_;
   EditorWorkflow* workflow_ = nullptr;
   QList<QWidget*> sheets_;

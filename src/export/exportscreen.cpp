@@ -11,13 +11,13 @@
 #include <QTableView>
 
 #include "archive/archiveerror.h"
-#include "platform/filechooser.h"
 #include "core/programfolder.h"
 #include "dialogs/tfrmguida.h"
 #include "export/exportgridmodel.h"
 #include "export/formats/sheetformats.h"
 #include "export/gridsheet.h"
 #include "export/spreadsheetwriter.h"
+#include "platform/filechooser.h"
 #include "platform/guardedaction.h"
 #include "platform/messageservice.h"
 #include "platform/services.h"
@@ -25,11 +25,11 @@
 #include "records/screenkeys.h"
 #include "widgets/busycursor.h"
 #include "widgets/controls.h"
+#include "widgets/fonts.h"
 #include "widgets/gradientwidget.h"
 #include "widgets/helpline.h"
 #include "widgets/namedchild.h"
 #include "widgets/palette.h"
-#include "widgets/picture.h"
 #include "widgets/picturebutton.h"
 #include "widgets/progressstrip.h"
 
@@ -124,16 +124,15 @@ void ExportScreen::buildControls() {
   sfondo->setGeometry(8, 8, 821, 65);
   // Positions inside the white box are given from the panel's corner.
   const QPoint inSfondo(-8, -8);
-  makePicture(u"imgLogo"_s, u":/art/logo.svg"_s, QRect(13, 13, 505, 55).translated(inSfondo),
-              sfondo);
-  makePicture(u"icoHand"_s, u":/icons/go-next.svg"_s,
-              QRect(528, 32, 31, 25).translated(inSfondo), sfondo);
+  Controls::picture(u"imgLogo"_s, u":/art/logo.svg"_s, QRect(13, 13, 505, 55).translated(inSfondo),
+                    sfondo);
+  Controls::picture(u"icoHand"_s, u":/icons/go-next.svg"_s,
+                    QRect(528, 32, 31, 25).translated(inSfondo), sfondo);
 
   auto* bar = new PanelBox(Palette::kSlateBlue, {}, 0, panel);
   bar->setObjectName(u"shpInfo"_s);
   bar->setGeometry(8, 493, 821, 32);
-  info_ =
-      Controls::label(u"panInfo"_s, kReady, QRect(6, 0, 809, 32), QFont(u"Tahoma"_s, 12), bar);
+  info_ = Controls::label(u"panInfo"_s, kReady, QRect(6, 0, 809, 32), Fonts::tahoma(12), bar);
   info_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   info_->setStyleSheet(Palette::textColourStyle(Palette::kWhite));
   progress_ = new ProgressStrip(u"prgEsporta"_s, info_, info_->font(), Palette::kWhite,

@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "widgets/dialogbutton.h"
+#include "widgets/controls.h"
 #include "widgets/fixedwindow.h"
 #include "widgets/palette.h"
 #include "widgets/picture.h"
@@ -91,8 +91,7 @@ FormPrintScreen::FormPrintScreen(const FormPrintSetup& setup, QWidget* source, Q
 
 void FormPrintScreen::buildControls() {
   // The instructions as a picture, with their words for screen readers.
-  auto* instructions = new QLabel(this);
-  instructions->setObjectName(u"imgMargini"_s);
+  auto* instructions = Controls::label(u"imgMargini"_s, {}, this);
   instructions->setFixedSize(560, 90);
   instructions->setPixmap(instructionPicture(instructions->size()));
   instructions->setAccessibleName(kInstructions);
@@ -116,12 +115,11 @@ void FormPrintScreen::buildControls() {
     choice->addWidget(upright_);
     choice->addWidget(sideways_);
     choice->addStretch();
-    grid->addWidget(new QLabel(u"Orientamento:"_s, this), 2, 0);
+    grid->addWidget(Controls::label({}, u"Orientamento:"_s, this), 2, 0);
     grid->addLayout(choice, 2, 1, 1, 5);
   }
 
-  wait_ = new QLabel(u"Elaborazione in corso. Attendere..."_s, this);
-  wait_->setObjectName(u"lblAttendere"_s);
+  wait_ = Controls::label(u"lblAttendere"_s, u"Elaborazione in corso. Attendere..."_s, this);
   QFont italic = wait_->font();
   italic.setItalic(true);
   wait_->setFont(italic);
@@ -134,15 +132,17 @@ void FormPrintScreen::buildControls() {
   wait_->setSizePolicy(keepsRoom);
   wait_->hide();
 
-  print_ = dialogButton("btnStampa", u"Stampa"_s, u"Stampa il modulo"_s, this);
+  print_ = Controls::button(u"btnStampa"_s, u"Stampa"_s, this, {.purpose = u"Stampa il modulo"_s});
   print_->installEventFilter(this);
-  auto* cancel = dialogButton("btnAnnulla", u"Annulla"_s, u"Chiudi senza stampare"_s, this);
-  auto* preview = dialogButton("btnAnteprima", u"Anteprima"_s,
-                               u"Mostra la pagina come sarà stampata"_s, this, kPreviewKey);
-  auto* calibration =
-      dialogButton("btnFoglioProva", u"Foglio di prova..."_s,
-                   u"Stampa un foglio di prova su carta bianca per misurare i margini"_s, this,
-                   kCalibrationKey);
+  auto* cancel = Controls::button(u"btnAnnulla"_s, u"Annulla"_s, this,
+                                  {.purpose = u"Chiudi senza stampare"_s});
+  auto* preview =
+      Controls::button(u"btnAnteprima"_s, u"Anteprima"_s, this,
+                       {.purpose = u"Mostra la pagina come sarà stampata"_s, .key = kPreviewKey});
+  auto* calibration = Controls::button(
+      u"btnFoglioProva"_s, u"Foglio di prova..."_s, this,
+      {.purpose = u"Stampa un foglio di prova su carta bianca per misurare i margini"_s,
+       .key = kCalibrationKey});
   connect(print_, &QPushButton::clicked, this, guarded(this, &FormPrintScreen::print));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(preview, &QPushButton::clicked, this, guarded(this, &FormPrintScreen::preview));

@@ -11,7 +11,7 @@
 #include "platform/services.h"
 #include "print/offsettext.h"
 #include "print/printsettings.h"
-#include "widgets/dialogbutton.h"
+#include "widgets/controls.h"
 
 using namespace Qt::StringLiterals;
 
@@ -37,25 +37,27 @@ OffsetControls::OffsetControls(QGridLayout* grid, QWidget* screen, Apply apply)
   struct OffsetRow {
     QString title;
     QLineEdit* box;
-    const char* minus;
-    const char* plus;
-    const char* apply;
+    QString minus;
+    QString plus;
+    QString apply;
     const char* key;
     QString what;
   };
   const OffsetRow rows[] = {
-      {u"Margine superiore:"_s, top_, "btnTopMinus", "btnTopPlus", "btnApplicaTop",
+      {u"Margine superiore:"_s, top_, u"btnTopMinus"_s, u"btnTopPlus"_s, u"btnApplicaTop"_s,
        PrintSettings::kTopKey, u"margine superiore"_s},
-      {u"Margine sinistro:"_s, left_, "btnLeftMinus", "btnLeftPlus", "btnApplicaLeft",
+      {u"Margine sinistro:"_s, left_, u"btnLeftMinus"_s, u"btnLeftPlus"_s, u"btnApplicaLeft"_s,
        PrintSettings::kLeftKey, u"margine sinistro"_s},
   };
   int line = 0;
   for (const OffsetRow& row : rows) {
-    auto* title = new QLabel(row.title, screen);
+    auto* title = Controls::label({}, row.title, screen);
     title->setBuddy(row.box);
-    auto* minus = dialogButton(row.minus, u"-"_s, u"Diminuisci "_s + row.what, screen);
-    auto* plus = dialogButton(row.plus, u"+"_s, u"Aumenta "_s + row.what, screen);
-    auto* store = dialogButton(row.apply, u"Applica"_s, u"Memorizza "_s + row.what, screen);
+    auto* minus =
+        Controls::button(row.minus, u"-"_s, screen, {.purpose = u"Diminuisci "_s + row.what});
+    auto* plus = Controls::button(row.plus, u"+"_s, screen, {.purpose = u"Aumenta "_s + row.what});
+    auto* store =
+        Controls::button(row.apply, u"Applica"_s, screen, {.purpose = u"Memorizza "_s + row.what});
     for (QPushButton* b : {minus, plus}) b->setFixedWidth(32);
     QLineEdit* box = row.box;
     const QString key = QString::fromLatin1(row.key);
@@ -68,7 +70,7 @@ OffsetControls::OffsetControls(QGridLayout* grid, QWidget* screen, Apply apply)
     grid->addWidget(minus, line, 1);
     grid->addWidget(box, line, 2);
     grid->addWidget(plus, line, 3);
-    grid->addWidget(new QLabel(u"mm"_s, screen), line, 4);
+    grid->addWidget(Controls::label({}, u"mm"_s, screen), line, 4);
     grid->addWidget(store, line, 5);
     ++line;
   }

@@ -13,8 +13,8 @@
 #include "printaids/pagepreview.h"
 #include "report/printservice.h"
 #include "widgets/controls.h"
-#include "widgets/dialogbutton.h"
 #include "widgets/fixedwindow.h"
+#include "widgets/fonts.h"
 #include "widgets/palette.h"
 #include "widgets/shortcuttip.h"
 
@@ -34,14 +34,6 @@ constexpr QSize kLogoSize{587, 69};
 constexpr QSize kPrinterSize{48, 48};
 constexpr QSize kButtonSize{110, 30};
 
-QPushButton* button(const char* name, const QString& text, const QString& accessible,
-                    QWidget* parent) {
-  QPushButton* b = dialogButton(name, text, accessible, parent);
-  b->setFixedSize(kButtonSize);
-  b->setCursor(Qt::PointingHandCursor);
-  return b;
-}
-
 }  // namespace
 
 TfrmStampaAnagrafica::TfrmStampaAnagrafica(QWidget* source, QWidget* parent)
@@ -60,20 +52,21 @@ TfrmStampaAnagrafica::TfrmStampaAnagrafica(QWidget* source, QWidget* parent)
 
 void TfrmStampaAnagrafica::buildControls() {
   QLabel* logo =
-      Controls::picture(u"imgLogo"_s, u":/art/logo.svg"_s, kLogoSize, u"Velinda"_s, this);
+      Controls::picture(u"imgLogo"_s, u":/art/logo.svg"_s, kLogoSize, this, u"Velinda"_s);
   QLabel* printer = Controls::picture(u"imgStampante"_s, u":/icons/document-print.svg"_s,
-                                      kPrinterSize, u"Stampante"_s, this);
+                                      kPrinterSize, this, u"Stampante"_s);
 
-  auto* explanation = new QLabel(kExplanation, this);
-  explanation->setObjectName(u"imgSpiegazione"_s);
+  auto* explanation = Controls::label(u"imgSpiegazione"_s, kExplanation, this);
   explanation->setWordWrap(true);
-  QFont tahoma(u"Tahoma"_s, 10);
-  explanation->setFont(tahoma);
+  explanation->setFont(Fonts::tahoma(10));
 
-  auto* cancel = button("btnAnnulla", u"Annulla"_s, u"Chiudi senza stampare"_s, this);
-  auto* print = button("btnStampa", u"Stampa"_s, u"Stampa la scheda corrente"_s, this);
+  auto* cancel = Controls::button(u"btnAnnulla"_s, u"Annulla"_s, kButtonSize, this,
+                                  {.purpose = u"Chiudi senza stampare"_s, .pointingHand = true});
+  auto* print = Controls::button(u"btnStampa"_s, u"Stampa"_s, kButtonSize, this,
+                                 {.purpose = u"Stampa la scheda corrente"_s, .pointingHand = true});
   auto* preview =
-      button("btnAnteprima", u"Anteprima"_s, u"Mostra la scheda come sarà stampata"_s, this);
+      Controls::button(u"btnAnteprima"_s, u"Anteprima"_s, kButtonSize, this,
+                       {.purpose = u"Mostra la scheda come sarà stampata"_s, .pointingHand = true});
   giveShortcut(preview, QKeySequence(Qt::CTRL | Qt::Key_F2));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(print, &QPushButton::clicked, this, guarded(this, &TfrmStampaAnagrafica::print));

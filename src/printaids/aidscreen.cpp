@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "platform/guardedaction.h"
-#include "widgets/dialogbutton.h"
+#include "widgets/controls.h"
 #include "widgets/fixedwindow.h"
 #include "widgets/palette.h"
 
@@ -35,10 +35,13 @@ void AidScreen::addButtonRow(std::initializer_list<QPushButton*> buttons) {
 
 QPushButton* AidScreen::addPrintButtons(const QString& what, std::function<void()> preview,
                                         std::function<void()> print) {
-  auto* cancel = dialogButton("btnAnnulla", u"Annulla"_s, u"Chiudi senza stampare"_s, this);
-  auto* show = dialogButton("btnAnteprima", u"Anteprima"_s, u"Mostra l'anteprima di stampa"_s,
-                            this, QKeySequence(Qt::CTRL | Qt::Key_F2));
-  auto* start = dialogButton("btnStampa", u"Stampa"_s, u"Stampa "_s + what, this);
+  auto* cancel = Controls::button(u"btnAnnulla"_s, u"Annulla"_s, this,
+                                  {.purpose = u"Chiudi senza stampare"_s});
+  auto* show = Controls::button(
+      u"btnAnteprima"_s, u"Anteprima"_s, this,
+      {.purpose = u"Mostra l'anteprima di stampa"_s, .key = QKeySequence(Qt::CTRL | Qt::Key_F2)});
+  auto* start =
+      Controls::button(u"btnStampa"_s, u"Stampa"_s, this, {.purpose = u"Stampa "_s + what});
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(show, &QPushButton::clicked, this, guarded(this, std::move(preview)));
   connect(start, &QPushButton::clicked, this, guarded(this, std::move(print)));

@@ -11,7 +11,7 @@
 #include "platform/services.h"
 #include "printaids/keyboardorder.h"
 #include "report/printservice.h"
-#include "widgets/dialogbutton.h"
+#include "widgets/controls.h"
 
 using namespace Qt::StringLiterals;
 
@@ -50,13 +50,12 @@ CalibrationScreen::CalibrationScreen(Page sheet, const QString& formName, int to
     : AidScreen(u"CalibrationScreen"_s, u" Foglio di prova - "_s + formName, parent),
       sheet_(std::move(sheet)),
       formName_(formName) {
-  auto* steps = new QLabel(kSteps, this);
-  steps->setObjectName(u"lblIstruzioni"_s);
+  auto* steps = Controls::label(u"lblIstruzioni"_s, kSteps, this);
   steps->setWordWrap(true);
   steps->setFixedWidth(520);
 
-  auto* print = dialogButton("btnStampaFoglio", u"Stampa il foglio di prova..."_s,
-                             u"Stampa il foglio di prova su carta bianca"_s, this);
+  auto* print = Controls::button(u"btnStampaFoglio"_s, u"Stampa il foglio di prova..."_s, this,
+                                 {.purpose = u"Stampa il foglio di prova su carta bianca"_s});
   connect(print, &QPushButton::clicked, this, guarded(this, &CalibrationScreen::printSheet));
 
   down_ = shiftBox("txtBasso", top, u"Millimetri di cui le caselle del modulo sono più in "
@@ -70,18 +69,19 @@ CalibrationScreen::CalibrationScreen(Page sheet, const QString& formName, int to
   };
   int line = 0;
   for (const auto& [caption, box] : rows) {
-    auto* title = new QLabel(caption, this);
+    auto* title = Controls::label({}, caption, this);
     title->setBuddy(box);
     grid->addWidget(title, line, 0);
     grid->addWidget(box, line, 1);
-    grid->addWidget(new QLabel(u"mm"_s, this), line, 2);
+    grid->addWidget(Controls::label({}, u"mm"_s, this), line, 2);
     ++line;
   }
 
-  auto* cancel = dialogButton("btnAnnulla", u"Annulla"_s, u"Chiudi senza cambiare i margini"_s,
-                              this);
-  auto* apply = dialogButton("btnApplica", u"Applica"_s,
-                             u"Usa e memorizza questi valori come margini del modulo"_s, this);
+  auto* cancel = Controls::button(u"btnAnnulla"_s, u"Annulla"_s, this,
+                                  {.purpose = u"Chiudi senza cambiare i margini"_s});
+  auto* apply =
+      Controls::button(u"btnApplica"_s, u"Applica"_s, this,
+                       {.purpose = u"Usa e memorizza questi valori come margini del modulo"_s});
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(apply, &QPushButton::clicked, this, &QDialog::accept);
 

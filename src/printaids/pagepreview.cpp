@@ -22,6 +22,7 @@
 #include "platform/filechooser.h"
 #include "platform/guardedaction.h"
 #include "report/pdffile.h"
+#include "widgets/controls.h"
 #include "widgets/shortcuttip.h"
 
 using namespace Qt::StringLiterals;
@@ -85,27 +86,26 @@ PagePreview::PagePreview(std::vector<Page> pages, const QString& title, PaintOpt
   connect(view_, &QPrintPreviewWidget::paintRequested, this, &PagePreview::paint);
   connect(view_, &QPrintPreviewWidget::previewChanged, this, &PagePreview::showPageNumber);
 
-  auto* print = new QPushButton(u"Stampa..."_s, this);
-  print->setObjectName(u"btnStampa"_s);
-  print->setAccessibleName(u"Stampa le pagine mostrate"_s);
+  auto* print = Controls::button(
+      u"btnStampa"_s, u"Stampa..."_s, this,
+      {.accessibleName = u"Stampa le pagine mostrate"_s, .enter = Controls::Enter::Ignored});
   giveShortcut(print, QKeySequence::Print);
   // Where the preview holds every page, they can be kept as a PDF, written
   // as they print: on a computer without a PDF printer this is the way to
   // send a form by e-mail.
   QPushButton* pdf = nullptr;
   if (totalPages <= int(pages_.size()) && !pages_.empty()) {
-    pdf = new QPushButton(u"Salva PDF..."_s, this);
-    pdf->setObjectName(u"btnSalvaPdf"_s);
-    pdf->setAccessibleName(u"Salva PDF: salva le pagine mostrate in un documento PDF"_s);
+    pdf = Controls::button(
+        u"btnSalvaPdf"_s, u"Salva PDF..."_s, this,
+        {.accessibleName = u"Salva PDF: salva le pagine mostrate in un documento PDF"_s,
+         .enter = Controls::Enter::Ignored});
     giveShortcut(pdf, QKeySequence::Save);
     connect(pdf, &QPushButton::clicked, this, guarded(this, [this, title] { saveAsPdf(title); }));
   }
-  auto* close = new QPushButton(u"Chiudi"_s, this);
-  close->setObjectName(u"btnChiudi"_s);
-  close->setAccessibleName(u"Chiudi l'anteprima senza stampare"_s);
+  auto* close = Controls::button(u"btnChiudi"_s, u"Chiudi"_s, this,
+                                 {.accessibleName = u"Chiudi l'anteprima senza stampare"_s,
+                                  .enter = Controls::Enter::Ignored});
   close->setToolTip(u"Chiudi l'anteprima senza stampare (Esc)"_s);
-  for (QPushButton* b : {print, close, pdf})
-    if (b) b->setAutoDefault(false);
   connect(print, &QPushButton::clicked, this, &QDialog::accept);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -161,26 +161,25 @@ QToolBar* PagePreview::buildToolbar(int totalPages) {
   for (const ToolAction& def : kZoom) add(def);
   bar->addSeparator();
   for (const ToolAction& def : kPages) add(def);
-  pageNumber_ = new QLabel(bar);
-  pageNumber_->setObjectName(u"lblPagina"_s);
+  pageNumber_ = Controls::label(u"lblPagina"_s, {}, bar);
   pageNumber_->setContentsMargins(12, 0, 12, 0);
   bar->addWidget(pageNumber_);
   const bool mixed = std::any_of(pages_.begin(), pages_.end(), [this](const Page& page) {
     return page.paperWidth() != pages_.front().paperWidth();
   });
   if (mixed) {
-    auto* turned = new QLabel(
+    auto* turned = Controls::label(
+        u"lblRuotate"_s,
         u"Le pagine con l'altro orientamento sono mostrate ruotate di un quarto di giro."_s, bar);
-    turned->setObjectName(u"lblRuotate"_s);
     bar->addWidget(turned);
   }
   if (totalPages > int(pages_.size())) {
     const QLocale italian(QLocale::Italian);
-    auto* first =
-        new QLabel(u"Sono mostrate le prime %1 pagine delle %2 da stampare."_s.arg(
-                       italian.toString(qulonglong(pages_.size())), italian.toString(totalPages)),
-                   bar);
-    first->setObjectName(u"lblPrimePagine"_s);
+    auto* first = Controls::label(
+        u"lblPrimePagine"_s,
+        u"Sono mostrate le prime %1 pagine delle %2 da stampare."_s.arg(
+            italian.toString(qulonglong(pages_.size())), italian.toString(totalPages)),
+        bar);
     bar->addWidget(first);
   }
   // Scrolling through the pages moves the current page too.

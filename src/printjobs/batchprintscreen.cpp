@@ -16,6 +16,7 @@
 #include "printaids/keyboardorder.h"
 #include "printaids/pagepreview.h"
 #include "report/printservice.h"
+#include "widgets/controls.h"
 #include "widgets/palette.h"
 #include "widgets/progressstrip.h"
 
@@ -82,7 +83,7 @@ BatchPrintScreen::BatchPrintScreen(const FormBatch& batch, QStringList lines,
 void BatchPrintScreen::buildControls() {
   QVBoxLayout* page = column();
 
-  page->addWidget(new QLabel(u"Moduli da stampare:"_s, this));
+  page->addWidget(Controls::label({}, u"Moduli da stampare:"_s, this));
   auto* which = new QButtonGroup(this);
   auto* all = choice("optTutte", u"Tutte le schede in elenco (%1)"_s.arg(lines_.size()),
                      which, this);
@@ -97,7 +98,7 @@ void BatchPrintScreen::buildControls() {
 
   if (batch_.senderSide) {
     page->addSpacing(8);
-    page->addWidget(new QLabel(u"Lati dell'avviso di ricevimento da stampare:"_s, this));
+    page->addWidget(Controls::label({}, u"Lati dell'avviso di ricevimento da stampare:"_s, this));
     auto* sides = new QButtonGroup(this);
     for (const OrderChoice& order : kOrders) {
       orders_ << choice(order.name, QString::fromUtf8(order.text), sides, this);
@@ -106,8 +107,7 @@ void BatchPrintScreen::buildControls() {
     orders_.first()->setChecked(true);
   }
 
-  auto* note = new QLabel(kNote, this);
-  note->setObjectName(u"lblNota"_s);
+  auto* note = Controls::label(u"lblNota"_s, kNote, this);
   note->setWordWrap(true);
   note->setFixedWidth(480);
   page->addSpacing(8);

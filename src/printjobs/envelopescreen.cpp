@@ -24,7 +24,7 @@
 #include "printaids/pagepreview.h"
 #include "printjobs/sendercardchooser.h"
 #include "report/printservice.h"
-#include "widgets/dialogbutton.h"
+#include "widgets/controls.h"
 
 using namespace Qt::StringLiterals;
 
@@ -95,8 +95,7 @@ EnvelopeScreen::EnvelopeScreen(EnvelopeFrom from, QWidget* source, QWidget* pare
 }
 
 void EnvelopeScreen::buildControls() {
-  auto* explanation = new QLabel(kExplanation, this);
-  explanation->setObjectName(u"lblSpiegazione"_s);
+  auto* explanation = Controls::label(u"lblSpiegazione"_s, kExplanation, this);
   explanation->setWordWrap(true);
   explanation->setFixedWidth(520);
 
@@ -135,12 +134,11 @@ void EnvelopeScreen::buildControls() {
   // here, remembered for the next time.
   QHBoxLayout* senderCard = nullptr;
   if (!EnvelopeAddresses::hasSender(from_)) {
-    senderCardLabel_ = new QLabel(kNoSenderCard, this);
-    senderCardLabel_->setObjectName(u"lblSchedaMittente"_s);
+    senderCardLabel_ = Controls::label(u"lblSchedaMittente"_s, kNoSenderCard, this);
     senderCardLabel_->setWordWrap(true);
-    auto* choose =
-        dialogButton("btnScegliMittente", u"Scegli il mittente..."_s,
-                     u"Sceglie la scheda della rubrica da stampare come mittente"_s, this);
+    auto* choose = Controls::button(
+        u"btnScegliMittente"_s, u"Scegli il mittente..."_s, this,
+        {.purpose = u"Sceglie la scheda della rubrica da stampare come mittente"_s});
     connect(choose, &QPushButton::clicked, this, guarded(this, &EnvelopeScreen::chooseSenderCard));
     senderCard = new QHBoxLayout;
     senderCard->addWidget(senderCardLabel_, 1);
@@ -153,9 +151,9 @@ void EnvelopeScreen::buildControls() {
   });
 
   column()->addWidget(explanation);
-  column()->addWidget(new QLabel(u"Formato della busta:"_s, this));
+  column()->addWidget(Controls::label({}, u"Formato della busta:"_s, this));
   column()->addLayout(sizes);
-  column()->addWidget(new QLabel(u"Finestra della busta:"_s, this));
+  column()->addWidget(Controls::label({}, u"Finestra della busta:"_s, this));
   column()->addLayout(windows);
   column()->addWidget(sender_);
   if (senderCard) column()->addLayout(senderCard);

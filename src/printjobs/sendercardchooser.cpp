@@ -9,7 +9,7 @@
 #include "archive/layouts.h"
 #include "archive/tarchivio.h"
 #include "printaids/keyboardorder.h"
-#include "widgets/dialogbutton.h"
+#include "widgets/controls.h"
 
 using namespace Qt::StringLiterals;
 
@@ -37,7 +37,7 @@ SenderCardChooser::SenderCardChooser(int current, QWidget* parent)
       cards_(new QListView(this)),
       lines_(new QStringListModel(cardLines(), this)) {
   auto* caption =
-      new QLabel(u"Scheda della rubrica da stampare come mittente sulle buste:"_s, this);
+      Controls::label({}, u"Scheda della rubrica da stampare come mittente sulle buste:"_s, this);
   caption->setBuddy(cards_);
   cards_->setObjectName(u"lstSchede"_s);
   cards_->setAccessibleName(u"Schede della rubrica"_s);
@@ -47,10 +47,10 @@ SenderCardChooser::SenderCardChooser(int current, QWidget* parent)
   cards_->setFixedSize(480, 300);
   cards_->setCurrentIndex(lines_->index(current < lines_->rowCount() ? current : 0));
 
-  auto* cancel =
-      dialogButton("btnAnnulla", u"Annulla"_s, u"Chiudi senza cambiare il mittente"_s, this);
-  auto* choose =
-      dialogButton("btnScegli", u"Scegli"_s, u"Usa la scheda selezionata come mittente"_s, this);
+  auto* cancel = Controls::button(u"btnAnnulla"_s, u"Annulla"_s, this,
+                                  {.purpose = u"Chiudi senza cambiare il mittente"_s});
+  auto* choose = Controls::button(u"btnScegli"_s, u"Scegli"_s, this,
+                                  {.purpose = u"Usa la scheda selezionata come mittente"_s});
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(choose, &QPushButton::clicked, this, &QDialog::accept);
   connect(cards_, &QListView::doubleClicked, this, &QDialog::accept);

@@ -17,18 +17,18 @@
 #include "report/printservice.h"
 #include "report/summaryreport.h"
 #include "search/listlinesmodel.h"
-#include "search/screenpieces.h"
+#include "search/listscreenframe.h"
 #include "widgets/controls.h"
+#include "widgets/enterfocuschain.h"
+#include "widgets/fonts.h"
 #include "widgets/gradientwidget.h"
-#include "widgets/keychain.h"
 #include "widgets/palette.h"
-#include "widgets/picture.h"
 #include "widgets/progressstrip.h"
 #include "widgets/shortcuttip.h"
 
 using namespace Qt::StringLiterals;
 
-using namespace ScreenPieces;
+using namespace ListScreenFrame;
 
 namespace {
 
@@ -47,7 +47,8 @@ ListPanel::ListPanel(const QString& objectName, const QString& summaryTitle, QWi
   auto* banner = new PanelBox(Palette::kWhite, Palette::kLightSteelBlue, 1, this);
   banner->setObjectName(u"shpLogo"_s);
   banner->setGeometry(8, 8, 817, 53);
-  fittedPicture(u"imgLogo"_s, u":/art/logo.svg"_s, {1, 1, 815, 51}, banner);
+  Controls::picture(u"imgLogo"_s, u":/art/logo.svg"_s, QRect(1, 1, 815, 51), banner,
+                    Controls::Fit::KeepShape);
   textPicture(u"icoIstruzioni"_s,
               {u"Immettere una o più parole consecutive presenti nella scheda in elenco da "
                "cercare e premere il pulsante Trova."_s,
@@ -58,18 +59,18 @@ ListPanel::ListPanel(const QString& objectName, const QString& summaryTitle, QWi
   auto* lensBox = new PanelBox(Palette::kWhite, Palette::kLightSteelBlue, 1, this);
   lensBox->setObjectName(u"shpLente"_s);
   lensBox->setGeometry(8, 104, 81, 57);
-  auto* lens = makePicture(u"imgLente"_s, u":/art/lente.svg"_s, {8, 4, 64, 48}, lensBox);
+  auto* lens = Controls::picture(u"imgLente"_s, u":/art/lente.svg"_s, QRect(8, 4, 64, 48), lensBox);
   lens->move((81 - 64) / 2, (57 - 48) / 2);
 
   txtTrova_ = new QLineEdit(this);
   txtTrova_->setObjectName(u"txtTrova"_s);
   txtTrova_->setGeometry(112, 122, 593, 22);
-  txtTrova_->setFont(verdana(12, true));
+  txtTrova_->setFont(Fonts::verdana(12, true));
   txtTrova_->setAccessibleName(u"Testo da cercare nell'elenco"_s);
 
-  auto* btnTrova = button(u"btnTrova"_s, u"Trova"_s, {710, 117, 105, 30}, this);
+  auto* btnTrova = Controls::button(u"btnTrova"_s, u"Trova"_s, {710, 117, 105, 30}, this, kButtons);
   // Enter only moves on to "Trova"; the find runs when the button is pressed.
-  auto* keys = new KeyChain(this);
+  auto* keys = new EnterFocusChain(this);
   keys->link(txtTrova_, btnTrova);
 
   lines_ = new ListLinesModel(this);
@@ -88,24 +89,26 @@ ListPanel::ListPanel(const QString& objectName, const QString& summaryTitle, QWi
   lstRecords_->installEventFilter(this);
   txtTrova_->installEventFilter(this);
 
-  auto* hint = Controls::label(
-      u"lblRigo03"_s, u"Fare doppio clic su una voce in elenco per richiamare la scheda"_s,
-      {16, 454, 801, 20}, verdana(9), this);
+  auto* hint = Controls::label(u"lblRigo03"_s,
+                               u"Fare doppio clic su una voce in elenco per richiamare la scheda"_s,
+                               {16, 454, 801, 20}, Fonts::verdana(9), this);
   hint->setAlignment(Qt::AlignCenter);
   hint->setStyleSheet(Palette::textColourStyle(Palette::kCrimson));
   // A long summary print shows how far it has got where the hint was.
-  progress_ =
-      new ProgressStrip(u"prgStampa"_s, hint, verdana(9), Palette::kDarkCyan, Palette::kSteelBlue);
+  progress_ = new ProgressStrip(u"prgStampa"_s, hint, Fonts::verdana(9), Palette::kDarkCyan,
+                                Palette::kSteelBlue);
 
-  auto* btnChiudi = button(u"btnChiudi"_s, u"Chiudi"_s, {8, 488, 150, 30}, this);
-  auto* btnStampa = button(u"btnStampa"_s, u"Stampa"_s, {675, 488, 150, 30}, this);
+  auto* btnChiudi =
+      Controls::button(u"btnChiudi"_s, u"Chiudi"_s, {8, 488, 150, 30}, this, kButtons);
+  auto* btnStampa =
+      Controls::button(u"btnStampa"_s, u"Stampa"_s, {675, 488, 150, 30}, this, kButtons);
 
   giveShortcut(btnStampa, QKeySequence(ScreenKeys::keysFor(u"btnStampa"_s)));
   // Only while the focus is on this panel: a search screen's filters keep
   // their own keys.
   auto* toFind = new QShortcut(QKeySequence(ScreenKeys::keysFor(u"txtTrova"_s)), this, nullptr,
                                nullptr, Qt::WidgetWithChildrenShortcut);
-  connect(toFind, &QShortcut::activated, this, [this] { KeyChain::focusBox(txtTrova_); });
+  connect(toFind, &QShortcut::activated, this, [this] { EnterFocusChain::focusBox(txtTrova_); });
 
   connect(btnTrova, &QPushButton::clicked, this, guarded(this, &ListPanel::findText));
   connect(btnStampa, &QPushButton::clicked, this, guarded(this, &ListPanel::printSummary));

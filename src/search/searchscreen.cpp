@@ -17,16 +17,16 @@
 #include "search/editorfill.h"
 #include "search/highlightframe.h"
 #include "search/listpanel.h"
-#include "search/screenpieces.h"
+#include "search/listscreenframe.h"
 #include "widgets/controls.h"
+#include "widgets/enterfocuschain.h"
+#include "widgets/fonts.h"
 #include "widgets/gradientwidget.h"
-#include "widgets/keychain.h"
 #include "widgets/palette.h"
-#include "widgets/picture.h"
 
 using namespace Qt::StringLiterals;
 
-using namespace ScreenPieces;
+using namespace ListScreenFrame;
 
 namespace {
 
@@ -69,7 +69,8 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
   auto* fieldsBack = new GradientWidget(Palette::kSearchFieldsTop, Palette::kWhite, panAvvio_);
   fieldsBack->setObjectName(u"shpSfondoCampi"_s);
   fieldsBack->setGeometry(8, 96, 817, 382);
-  makePicture(u"icoTrova01"_s, u":/art/trova_figura.svg"_s, {24, 112, 98, 350}, panAvvio_);
+  Controls::picture(u"icoTrova01"_s, u":/art/trova_figura.svg"_s, QRect(24, 112, 98, 350),
+                    panAvvio_);
 
   for (int i = 0; i < int(kind_.filters.size()); ++i) {
     const FilterBox& def = kind_.filters[size_t(i)];
@@ -79,12 +80,12 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
                                     text, QRect(at - QPoint(0, kLabelAbove),
                                                 QSize(kBoxSize.width(), 20)),
                                     panAvvio_);
-    caption->setFont(verdana(12));
+    caption->setFont(Fonts::verdana(12));
 
     auto* box = new QLineEdit(panAvvio_);
     box->setObjectName(QString::fromLatin1(def.box));
     box->setGeometry(QRect(at, kBoxSize));
-    box->setFont(verdana(12, true));
+    box->setFont(Fonts::verdana(12, true));
     box->setAccessibleName(text.chopped(text.endsWith(u':') ? 1 : 0));
     caption->setBuddy(box);
     auto* frame = new HighlightFrame(ControlName::sibling(u"eff", box->objectName()), box);
@@ -94,10 +95,12 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
     boxes_ << box;
   }
   // Enter goes round the boxes; the search waits for "Cerca".
-  (new KeyChain(this))->loop(boxes_);
+  (new EnterFocusChain(this))->loop(boxes_);
 
-  auto* btnAnnulla = button(u"btnAnnulla"_s, u"Chiudi"_s, {8, 488, 150, 30}, panAvvio_);
-  auto* btnCerca = button(u"btnCerca"_s, u"Cerca"_s, {675, 488, 150, 30}, panAvvio_);
+  auto* btnAnnulla =
+      Controls::button(u"btnAnnulla"_s, u"Chiudi"_s, {8, 488, 150, 30}, panAvvio_, kButtons);
+  auto* btnCerca =
+      Controls::button(u"btnCerca"_s, u"Cerca"_s, {675, 488, 150, 30}, panAvvio_, kButtons);
   connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
   connect(btnCerca, &QPushButton::clicked, this, guarded(this, &SearchScreen::runSearch));
   btnCerca->installEventFilter(this);
@@ -105,7 +108,7 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
   lblConta_ = Controls::label(u"lblConta"_s, u"0"_s, {177, 470, 40, 16}, panAvvio_);
   lblConta_->hide();
   lblAttendere_ = Controls::label(u"lblAttendere"_s, u"Ricerca schede in corso. Attendere..."_s,
-                                  {177, 494, 480, 20}, verdana(10), panAvvio_);
+                                  {177, 494, 480, 20}, Fonts::verdana(10), panAvvio_);
   lblAttendere_->setStyleSheet(Palette::textColourStyle(Palette::kDarkCyan));
   lblAttendere_->hide();
   lblMemory_ = Controls::label(u"lblMemory"_s, {}, {0, 0, 1, 1}, panAvvio_);
@@ -113,17 +116,16 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
 }
 
 void SearchScreen::buildResultPanel(QWidget* background) {
-  panContainer_ = new ListPanel(u"panContainer"_s, QString::fromUtf8(kind_.summaryTitle),
-                                background);
-  panContainer_->move(kPanelAt);
-  panContainer_->hide();
-  lblTrovate_ = Controls::label(u"lblTrovate"_s, foundText(0), {168, 494, 497, 20}, verdana(10),
-                                panContainer_);
+  resultPanel_ =
+      new ListPanel(u"panContainer"_s, QString::fromUtf8(kind_.summaryTitle), background);
+  resultPanel_->move(kPanelAt);
+  resultPanel_->hide();
+  lblTrovate_ = Controls::label(u"lblTrovate"_s, foundText(0), {168, 494, 497, 20},
+                                Fonts::verdana(10), resultPanel_);
   lblTrovate_->setAlignment(Qt::AlignCenter);
   lblTrovate_->setStyleSheet(Palette::textColourStyle(Palette::kDarkCyan));
-  connect(panContainer_, &ListPanel::closeRequested, this, &QDialog::reject);
-  connect(panContainer_, &ListPanel::lineOpened, this,
-          guarded(this, &SearchScreen::openChosenLine));
+  connect(resultPanel_, &ListPanel::closeRequested, this, &QDialog::reject);
+  connect(resultPanel_, &ListPanel::lineOpened, this, guarded(this, &SearchScreen::openChosenLine));
 }
 
 void SearchScreen::setTag(const QString& tag) { lblMemory_->setText(tag); }
@@ -134,8 +136,8 @@ void SearchScreen::showEvent(QShowEvent* event) {
   DialogFrame::showEvent(event);
   // Restored by the window system, the screen keeps its find text.
   if (event->spontaneous()) return;
-  panContainer_->forgetFind();
-  KeyChain::focusBox(boxes_.first());
+  resultPanel_->forgetFind();
+  EnterFocusChain::focusBox(boxes_.first());
 }
 
 bool SearchScreen::eventFilter(QObject* watched, QEvent* event) {
@@ -160,23 +162,23 @@ void SearchScreen::runSearch() {
     ArchiveLines::collect(
         kind_.archive(), kind_.line, [&](const TScheda& r) { return matcher.selects(r); }, lines);
   } catch (const ArchiveError& error) {
-    panContainer_->setLines(std::move(lines));
+    resultPanel_->setLines(std::move(lines));
     Services::messages().plain(this, error.userMessage());
     return;
   }
   lblTrovate_->setText(foundText(lines.size()));
-  panContainer_->setLines(std::move(lines));
+  resultPanel_->setLines(std::move(lines));
 
-  panContainer_->show();
+  resultPanel_->show();
   panAvvio_->hide();
-  panContainer_->forgetFind();
-  panContainer_->findBox()->setFocus();
+  resultPanel_->forgetFind();
+  resultPanel_->findBox()->setFocus();
 }
 
 void SearchScreen::openChosenLine() {
-  const int row = panContainer_->chosenRow();
+  const int row = resultPanel_->chosenRow();
   if (row >= 0) {
-    const QString line = panContainer_->lines().at(row).toString();
+    const QString line = resultPanel_->lines().at(row).toString();
     try {
       ArchiveLines::forEachWithLine(kind_.archive(), kind_.line, line,
                                     [this](const TScheda& record, int position) {
@@ -197,7 +199,7 @@ void SearchScreen::openRecord(const TScheda& record, int position) {
 }
 
 void SearchScreen::done(int result) {
-  panContainer_->clearLines();
+  resultPanel_->clearLines();
   lblAttendere_->hide();
   DialogFrame::done(result);
 }

@@ -44,7 +44,7 @@ class SearchScreen : public DialogFrame {
   const SearchKind& kind_;
   QWidget* editor_;
   QWidget* panAvvio_ = nullptr;
-  ListPanel* panContainer_ = nullptr;
+  ListPanel* resultPanel_ = nullptr;
   QList<QLineEdit*> boxes_;
   QLabel* lblConta_ = nullptr;
   QLabel* lblAttendere_ = nullptr;

@@ -14,20 +14,20 @@
 #include "records/screenkeys.h"
 #include "search/editorfill.h"
 #include "search/listpanel.h"
-#include "search/screenpieces.h"
+#include "search/listscreenframe.h"
+#include "widgets/controls.h"
 #include "widgets/shortcuttip.h"
 
 using namespace Qt::StringLiterals;
 
-StatusListScreen::StatusListScreen(const StatusListKind& kind, QWidget* editor,
-                                   QWidget* parent)
-    : DialogFrame(QString::fromUtf8(kind.caption), ScreenPieces::kScreenSize,
+StatusListScreen::StatusListScreen(const StatusListKind& kind, QWidget* editor, QWidget* parent)
+    : DialogFrame(QString::fromUtf8(kind.caption), ListScreenFrame::kScreenSize,
                   Placement::CentreOfScreen, parent),
       kind_(kind),
       editor_(editor) {
-  QWidget* background = ScreenPieces::background(this);
+  QWidget* background = ListScreenFrame::background(this);
   panel_ = new ListPanel(u"panElenco"_s, QString::fromUtf8(kind.summaryTitle), background);
-  panel_->move(ScreenPieces::kPanelAt);
+  panel_->move(ListScreenFrame::kPanelAt);
   connect(panel_, &ListPanel::closeRequested, this, &QDialog::reject);
   connect(panel_, &ListPanel::lineOpened, this,
           guarded(this, &StatusListScreen::openChosenLine));
@@ -39,9 +39,10 @@ void StatusListScreen::addFormPrinting(const FormBatch& batch) {
   // the user select several.
   QAbstractItemView* list = panel_->list();
   list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  auto* forms = ScreenPieces::button(u"btnStampaModuli"_s, u"Stampa moduli"_s,
-                                     {519, 488, 150, 30}, panel_);
-  forms->setAccessibleName(u"Stampa i moduli delle schede in elenco"_s);
+  Controls::ButtonOptions options = ListScreenFrame::kButtons;
+  options.accessibleName = u"Stampa i moduli delle schede in elenco"_s;
+  auto* forms = Controls::button(u"btnStampaModuli"_s, u"Stampa moduli"_s, {519, 488, 150, 30},
+                                 panel_, options);
   giveShortcut(forms, QKeySequence(ScreenKeys::keysFor(forms->objectName())));
   connect(forms, &QPushButton::clicked, this, guarded(this, [this, list, &batch] {
             QList<int> selected;

@@ -75,12 +75,3 @@ QPixmap svgPixmap(const QString& resource, QSize size) {
   drawArt(painter, resource, QRectF(QPointF(0, 0), QSizeF(size)));
   return pixmap;
 }
-
-QLabel* makePicture(const QString& objectName, const QString& resource,
-                    const QRect& geometry, QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(objectName);
-  label->setGeometry(geometry);
-  label->setPixmap(svgPixmap(resource, geometry.size()));
-  return label;
-}

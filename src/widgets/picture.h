@@ -1,7 +1,9 @@
 #pragma once
 
-#include <QLabel>
 #include <QPixmap>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
 
 class QPainter;
 
@@ -24,7 +26,3 @@ QPixmap blankPixmap(QSize size);
 
 // A picture drawn at exactly the given size, sharp at the screen's scale.
 QPixmap svgPixmap(const QString& resource, QSize size);
-
-// A non-clickable picture (banners, titles, decorations).
-QLabel* makePicture(const QString& objectName, const QString& resource,
-                    const QRect& geometry, QWidget* parent);

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QProgressBar>
 
+#include "widgets/controls.h"
 #include "widgets/palette.h"
 
 using namespace Qt::StringLiterals;
@@ -19,7 +20,7 @@ ProgressStrip::ProgressStrip(const QString& objectName, QWidget* replaces, const
                              QColor text, QColor bar)
     : QWidget(replaces->parentWidget()),
       replaces_(replaces),
-      text_(new QLabel(this)),
+      text_(Controls::label({}, {}, this)),
       bar_(new QProgressBar(this)) {
   setObjectName(objectName);
   text_->setFont(font);

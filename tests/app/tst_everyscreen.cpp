@@ -17,7 +17,7 @@
 #include "printjobs/recordsource.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
-#include "widgets/keychain.h"
+#include "widgets/enterfocuschain.h"
 
 using namespace Qt::StringLiterals;
 
@@ -151,7 +151,7 @@ class EveryScreenTest : public QObject {
     QWidget editorScreen;
     (new QLabel(&editorScreen))->setObjectName(u"lblPosizione"_s);
     (new QLineEdit(&editorScreen))->setObjectName(u"txtNome"_s);
-    KeyChain keys;
+    EnterFocusChain keys;
     TSchedaAnagrafica card;
     const BoxRow misspeltBox[] = {
         {"txtCognme", "COGNOME:", 0, 20, 100, 1, Typing::Plain, "Cognome"}};

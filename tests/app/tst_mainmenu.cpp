@@ -8,7 +8,7 @@
 
 #include "app/tfrmavvio.h"
 #include "dialogs/guidetexts.h"
-#include "dialogs/maker.h"
+#include "dialogs/publisher.h"
 #include "dialogs/tfrmguida.h"
 #include "dialogs/tfrminfo.h"
 #include "dialogs/tfrmsplash.h"
@@ -151,7 +151,7 @@ class MainMenuTest : public QObject {
         {"btnAnagrafica", u"archivio anagrafico"_s},
         {"btnAccettazione", u"ricevute di accettazione"_s},
         {"btnRicevimento", u"avvisi di ricevimento"_s},
-        {"imgSito", Maker::kWebAddressShown}};
+        {"imgSito", Publisher::kWebAddressShown}};
     for (const auto& [name, words] : shown)
       QVERIFY2(picture(&menu, name)->accessibleName().contains(words, Qt::CaseInsensitive), name);
   }
@@ -202,13 +202,13 @@ class MainMenuTest : public QObject {
     TfrmInfo info;
     info.show();
     auto* link = info.findChild<LinkLabel*>(u"lnkWeb"_s);
-    QCOMPARE(link->text(), Maker::kSupportEmail);
+    QCOMPARE(link->text(), Publisher::kSupportEmail);
     QTest::mouseClick(link, Qt::LeftButton);
     picture(&info, "imgEmail")->click();
     QCOMPARE(shell.opened.size(), 2);
     const QUrl url = shell.opened.first();
     QCOMPARE(url.scheme(), u"mailto"_s);
-    QCOMPARE(url.path(), Maker::kSupportEmail);
+    QCOMPARE(url.path(), Publisher::kSupportEmail);
     const QUrlQuery query(url);
     QCOMPARE(query.queryItemValue(u"subject"_s, QUrl::FullyDecoded), u"Software Velinda"_s);
     QCOMPARE(query.queryItemValue(u"body"_s, QUrl::FullyDecoded),
@@ -243,8 +243,8 @@ class MainMenuTest : public QObject {
                            [&](TfrmSplash* splash) { picture(splash, "imgWeb")->click(); });
     picture(&menu, "imgSito")->click();
     QCOMPARE(shell.opened.size(), 2);
-    QCOMPARE(shell.opened[0], QUrl(Maker::kWebAddress));
-    QCOMPARE(shell.opened[1], QUrl(Maker::kWebAddress));
+    QCOMPARE(shell.opened[0], QUrl(Publisher::kWebAddress));
+    QCOMPARE(shell.opened[1], QUrl(Publisher::kWebAddress));
   }
 };
 

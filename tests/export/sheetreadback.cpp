@@ -6,7 +6,7 @@
 #include <zip.h>
 
 #include "contactimport/csvreader.h"
-#include "export/formats/csvtext.h"
+#include "core/csvtext.h"
 
 using namespace Qt::StringLiterals;
 

@@ -2,7 +2,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "export/formats/csvtext.h"
+#include "core/csvtext.h"
 #include "export/formats/odssheetwriter.h"
 #include "export/formats/sheetformats.h"
 #include "sheetreadback.h"

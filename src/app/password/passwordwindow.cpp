@@ -5,9 +5,9 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "widgets/controls.h"
 #include "widgets/fieldhighlight.h"
 #include "widgets/fixedwindow.h"
-#include "widgets/picture.h"
 
 namespace PasswordWindow {
 
@@ -17,8 +17,8 @@ void setUp(QWidget* window, const QString& caption, int height) {
   window->setFixedSize(kWidth, height);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     window->move(screen->availableGeometry().center() - window->rect().center());
-  makePicture(QStringLiteral("imgLogo"), QStringLiteral(":/art/logo.svg"),
-              QRect(10, 10, 587, 69), window);
+  Controls::picture(QStringLiteral("imgLogo"), QStringLiteral(":/art/logo.svg"),
+                    QRect(10, 10, 587, 69), window);
 }
 
 QLineEdit* makePasswordBox(const QString& objectName, const QString& accessibleName,

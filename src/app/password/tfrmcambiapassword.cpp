@@ -15,7 +15,7 @@
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "widgets/controls.h"
-#include "widgets/keychain.h"
+#include "widgets/enterfocuschain.h"
 
 namespace {
 
@@ -25,8 +25,7 @@ constexpr int kBoxWidth = 300;
 // A caption and, under it, its masked box.
 QLineEdit* makeCaptionedBox(const QString& objectName, const QString& caption, int top,
                             QWidget* parent) {
-  auto* label = new QLabel(caption, parent);
-  label->setGeometry(kBoxLeft, top, kBoxWidth, 20);
+  QLabel* label = Controls::label({}, caption, QRect(kBoxLeft, top, kBoxWidth, 20), parent);
   QString accessibleName = caption;
   accessibleName.chop(1);  // the colon
   auto* box = PasswordWindow::makePasswordBox(objectName, accessibleName, parent);
@@ -55,7 +54,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(TfrmPassword* login) : login_(login) {
   cmdOK_->setEnabled(false);
 
   // Enter only walks round the boxes; OK needs a deliberate press.
-  keys_ = new KeyChain(this);
+  keys_ = new EnterFocusChain(this);
   const QList<QLineEdit*> boxes{txtPasswordOld_, txtPasswordNew_, txtConferma_};
   keys_->loop(boxes);
   for (QLineEdit* box : boxes) {

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class KeyChain;
+class EnterFocusChain;
 class QLineEdit;
 class QPushButton;
 class TfrmPassword;
@@ -32,5 +32,5 @@ class TfrmCambiaPassword : public QWidget {
   QLineEdit* txtConferma_;
   QPushButton* cmdOK_;
   QPushButton* cmdEsci_;
-  KeyChain* keys_;
+  EnterFocusChain* keys_;
 };

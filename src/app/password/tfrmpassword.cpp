@@ -14,6 +14,7 @@
 #include "platform/messageservice.h"
 #include "platform/services.h"
 #include "widgets/controls.h"
+#include "widgets/fonts.h"
 
 TfrmPassword::TfrmPassword(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("TfrmPassword"));
@@ -26,7 +27,7 @@ TfrmPassword::TfrmPassword(QWidget* parent) : QWidget(parent) {
 
   txtPassword_ = PasswordWindow::makePasswordBox(QStringLiteral("txtPassword"),
                                                  QStringLiteral("Password"), this);
-  txtPassword_->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+  txtPassword_->setFont(Fonts::verdana(14, true));
   txtPassword_->setGeometry(153, 125, 300, 34);
   lblRigo05_->setBuddy(txtPassword_);
 

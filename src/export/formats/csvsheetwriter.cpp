@@ -2,7 +2,7 @@
 
 #include <QIODevice>
 
-#include "export/formats/csvtext.h"
+#include "core/csvtext.h"
 
 namespace {
 

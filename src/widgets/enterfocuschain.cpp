@@ -1,4 +1,4 @@
-#include "widgets/keychain.h"
+#include "widgets/enterfocuschain.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -29,23 +29,23 @@ bool keepsOrdinaryMeaning(int key) {
 
 }  // namespace
 
-KeyChain::KeyChain(QObject* parent) : QObject(parent) {}
+EnterFocusChain::EnterFocusChain(QObject* parent) : QObject(parent) {}
 
-void KeyChain::link(QLineEdit* from, QWidget* to, Mode mode) {
+void EnterFocusChain::link(QLineEdit* from, QWidget* to, Mode mode) {
   links_.insert(from, Link{to, mode});
   from->installEventFilter(this);
 }
 
-void KeyChain::loop(const QList<QLineEdit*>& boxes) {
+void EnterFocusChain::loop(const QList<QLineEdit*>& boxes) {
   for (int i = 0; i < boxes.size(); ++i)
     link(boxes[i], boxes[(i + 1) % boxes.size()]);
 }
 
-void KeyChain::focusBox(QWidget* box) {
+void EnterFocusChain::focusBox(QWidget* box) {
   if (box) box->setFocus(Qt::TabFocusReason);
 }
 
-bool KeyChain::eventFilter(QObject* watched, QEvent* event) {
+bool EnterFocusChain::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress) return false;
   const auto it = links_.constFind(watched);

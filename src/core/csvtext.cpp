@@ -1,4 +1,4 @@
-#include "export/formats/csvtext.h"
+#include "core/csvtext.h"
 
 #include <algorithm>
 

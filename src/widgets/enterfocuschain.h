@@ -12,12 +12,12 @@ class QWidget;
 // goes into them, and empty themselves on Backspace or Delete; the arrows,
 // Tab and the modifier keys alone keep their ordinary meaning. A click in a
 // one-character box selects its content, so that the next key replaces it.
-class KeyChain : public QObject {
+class EnterFocusChain : public QObject {
   Q_OBJECT
  public:
   enum class Mode { Ordinary, OneCharacter };
 
-  explicit KeyChain(QObject* parent = nullptr);
+  explicit EnterFocusChain(QObject* parent = nullptr);
 
   // Enter in `from` moves the focus to `to`.
   void link(QLineEdit* from, QWidget* to, Mode mode = Mode::Ordinary);

@@ -32,8 +32,10 @@ void write(const QString& path, PageSource& pages, const QString& title,
     writeTo(file.device(), pages, title, progress);
     file.commit();
   } catch (const FileWriteError& error) {
-    throw PrintError(u"Attenzione: non è stato possibile scrivere il file di stampa "_s +
-                     QString::fromStdString(error.what()) + u'.');
+    throw PrintError(QString::fromStdString(error.what()),
+                     u"Attenzione: non è stato possibile scrivere il file di stampa "_s + path +
+                         u".\r\n\r\nControllare che la cartella esista, che vi si possa "
+                         "scrivere e che il disco non sia pieno."_s);
   }
 }
 

@@ -17,6 +17,9 @@ class QWidget;
 class PrintError : public UserError {
  public:
   explicit PrintError(const QString& message) : UserError(message, message) {}
+  // A failure whose technical cause (a system error, in English) goes to the
+  // log only.
+  PrintError(const QString& detail, const QString& message) : UserError(detail, message) {}
   QString message() const { return userMessage(); }
 };
 

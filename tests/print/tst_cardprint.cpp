@@ -410,10 +410,11 @@ class CardPrintTest : public QObject {
 
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().form, Form::Unexpected);
-    QVERIFY2(messages.last().text.startsWith(
-                 u"Attenzione: non è stato possibile scrivere il file di stampa "_s +
-                 folder.filePath(u"scheda.pdf"_s)),
-             qPrintable(messages.last().text));
+    QCOMPARE(messages.last().text,
+             u"Attenzione: non è stato possibile scrivere il file di stampa "_s +
+                 folder.filePath(u"scheda.pdf"_s) +
+                 u".\r\n\r\nControllare che la cartella esista, che vi si possa scrivere e "
+                 "che il disco non sia pieno."_s);
     QVERIFY(screen.isVisible());
     QVERIFY(!folder.exists(u"scheda.pdf"_s));
   }

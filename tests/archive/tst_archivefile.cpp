@@ -82,7 +82,7 @@ class ArchiveFileTest : public QObject {
       archive.ReadNext(r);
       seen << r.text(u"Destinatario") + u'@' + QString::number(archive.Position());
     }
-    QCOMPARE(seen, QStringList({"1@1", "2@2", "3@3"}));
+    QCOMPARE(seen, QStringList({u"1@1"_s, u"2@2"_s, u"3@3"_s}));
   }
 
   // An action may open the same archive again inside itself (the lock lets

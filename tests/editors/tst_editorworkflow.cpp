@@ -162,15 +162,15 @@ class EditorWorkflowTest : public QObject {
     QTest::addColumn<QStringList>("blank");
     QTest::addColumn<QString>("warning");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("recipient") << QStringList{"txtDestinatario"}
-                               << EditorTexts::kMissingRecipient << "txtDestinatario";
-    QTest::newRow("sender, blanks only") << QStringList{"txtMittente"}
-                                         << EditorTexts::kMissingSender << "txtMittente";
-    QTest::newRow("date") << QStringList{"txtData"} << EditorTexts::kMissingDate << "txtData";
-    QTest::newRow("content") << QStringList{"txtContenuto"} << EditorTexts::kMissingContent
-                             << "txtContenuto";
-    QTest::newRow("several: only the first") << QStringList{"txtContenuto", "txtMittente"}
-                                             << EditorTexts::kMissingSender << "txtMittente";
+    QTest::newRow("recipient") << QStringList{u"txtDestinatario"_s}
+                               << EditorTexts::kMissingRecipient << u"txtDestinatario"_s;
+    QTest::newRow("sender, blanks only") << QStringList{u"txtMittente"_s}
+                                         << EditorTexts::kMissingSender << u"txtMittente"_s;
+    QTest::newRow("date") << QStringList{u"txtData"_s} << EditorTexts::kMissingDate << u"txtData"_s;
+    QTest::newRow("content") << QStringList{u"txtContenuto"_s} << EditorTexts::kMissingContent
+                             << u"txtContenuto"_s;
+    QTest::newRow("several: only the first") << QStringList{u"txtContenuto"_s, u"txtMittente"_s}
+                                             << EditorTexts::kMissingSender << u"txtMittente"_s;
   }
   void mandatoryFieldsInOrder() {
     QFETCH(QStringList, blank);

@@ -44,10 +44,11 @@ QPushButton* button(const char* name, const QString& text, const QString& access
 
 }  // namespace
 
-TfrmStampaAnagrafica::TfrmStampaAnagrafica(QWidget* source, QWidget* parent)
+TfrmStampaAnagrafica::TfrmStampaAnagrafica(FormTexts texts, QWidget* parent)
     : QDialog(parent, Qt::Dialog | FixedWindow::kTitleBar),
-      source_(source),
+      texts_(std::move(texts)),
       clock_([] { return QDateTime::currentDateTime(); }) {
+  texts_.require(reads());
   setObjectName(u"TfrmStampaAnagrafica"_s);
   setWindowTitle(kCaption);
   setModal(true);
@@ -57,6 +58,8 @@ TfrmStampaAnagrafica::TfrmStampaAnagrafica(QWidget* source, QWidget* parent)
   setPalette(white);
   buildControls();
 }
+
+FormControls TfrmStampaAnagrafica::reads() { return CardLayout::controls(); }
 
 void TfrmStampaAnagrafica::buildControls() {
   QLabel* logo =
@@ -105,7 +108,7 @@ void TfrmStampaAnagrafica::buildControls() {
 Page TfrmStampaAnagrafica::preparedPage() const {
   Page page = CardLayout::page();
   page.setOrientation(Orientation::Upright);
-  CardLayout::fill(page, *source_, clock_());
+  CardLayout::fill(page, texts_, clock_());
   return page;
 }
 

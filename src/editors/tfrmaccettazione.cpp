@@ -119,9 +119,9 @@ TfrmAccettazione::TfrmAccettazione(QWidget* parent) : WorkspaceWindow(kLook, par
   addReceiptFieldButtons<TfrmImportaAnagrafica>(ArchiveKind::Acceptance, QPoint(394, 236), QPoint(394, 388),
                                                  QPoint(194, 590));
 
-  opens<TfrmStampaAccettazione>(u"cmdStampa"_s, this, this);
+  prints<TfrmStampaAccettazione>(u"cmdStampa"_s);
   addWideButton(kEnvelope, QPoint(622, 116));
-  opens<EnvelopeScreen>(u"cmdBusta"_s, EnvelopeFrom::AcceptanceReceipt, this, this);
+  prints<EnvelopeScreen>(u"cmdBusta"_s, EnvelopeFrom::AcceptanceReceipt);
 
   connectClick(u"cmdFile"_s, [this] { TfrmAllegaCartella::openFor(this, ArchiveKind::Acceptance); });
 

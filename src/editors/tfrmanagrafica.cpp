@@ -155,9 +155,9 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kLook, parent)
   opens<TfrmImportaContatti>(QString::fromLatin1(kImportContacts.name), this);
 
   opens<TfrmExpAnagrafica>(u"cmdEsporta"_s, this);
-  opens<TfrmStampaAnagrafica>(u"cmdStampa"_s, this, this);
+  prints<TfrmStampaAnagrafica>(u"cmdStampa"_s);
   addWideButton(kEnvelope, QPoint(57, 576));
-  opens<EnvelopeScreen>(u"cmdBusta"_s, EnvelopeFrom::AddressBook, this, this);
+  prints<EnvelopeScreen>(u"cmdBusta"_s, EnvelopeFrom::AddressBook);
 
   opensTagged<TfrmTrovaAnagrafica>(u"cmdTrova"_s, Archives::tagOf(ArchiveKind::AddressBook));
   opens<TfrmQuestioni>(u"cmdQuestioni"_s, this, this);

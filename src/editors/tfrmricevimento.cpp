@@ -119,8 +119,8 @@ TfrmRicevimento::TfrmRicevimento(QWidget* parent) : WorkspaceWindow(kLook, paren
   addReceiptFieldButtons<TfrmImportaAnagrafica>(ArchiveKind::ReturnReceipt, QPoint(412, 228), QPoint(412, 372),
                                                  QPoint(194, 540));
 
-  opens<TfrmStampaRicevimentoDes>(u"cmdStampaDes"_s, this, this);
-  opens<TfrmStampaRicevimentoMit>(u"cmdStampaMit"_s, this, this);
+  prints<TfrmStampaRicevimentoDes>(u"cmdStampaDes"_s);
+  prints<TfrmStampaRicevimentoMit>(u"cmdStampaMit"_s);
 
   opens<TfrmExpRicevimento>(u"cmdEsporta"_s, this);
 

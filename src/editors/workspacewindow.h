@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "archive/archivekinds.h"
+#include "records/screentexts.h"
 #include "widgets/gradientwidget.h"
 
 class EditorWorkflow;
@@ -56,6 +57,20 @@ class WorkspaceWindow : public GradientWidget {
   void opens(const QString& buttonName, Args... args) {
     connectClick(buttonName, [args...] {
       Screen screen(args...);
+      screen.exec();
+    });
+  }
+
+  // The button opens a print screen over this workspace,
+  // `Screen(args..., texts, this)`, with the texts of the controls it reads
+  // (`Screen::reads(args...)`) taken from the card on the workspace as the
+  // screen opens. The print screen is modal, so the card cannot change while
+  // it is open; a control it reads that the workspace lacks raises
+  // UnknownName on the click, before anything is printed.
+  template <typename Screen, typename... Args>
+  void prints(const QString& buttonName, Args... args) {
+    connectClick(buttonName, [this, args...] {
+      Screen screen(args..., ScreenTexts::take(*this, Screen::reads(args...)), this);
       screen.exec();
     });
   }

@@ -51,10 +51,6 @@ const QString kExportFailure = u"Attenzione: il sistema non permette di esportar
 
 const QString kAskOpenSaved = u"Le schede in archivio sono state salvate nel file scelto."_s +
                               u"\r\n\r\n"_s + u"Si vuole aprire il file?"_s;
-const QString kSaveFailure =
-    u"Attenzione: il sistema non permette di salvare i dati nel file scelto."_s +
-    u"\n\r\n\r"_s +
-    u"Accertarsi che il file non sia già aperto e che la cartella consenta la scrittura."_s;
 
 struct ButtonSpec {
   const char* name;
@@ -263,8 +259,8 @@ void ExportScreen::saveAs() {
     const auto done = qScopeGuard([this] { progress_->finish(); });
     sheet.progress = [this](int written) { progress_->advance(written); };
     SheetFormats::save(*format, sheet, answer.path);
-  } catch (const std::exception&) {
-    Services::messages().plain(this, kSaveFailure);
+  } catch (const SheetFileError& error) {
+    Services::messages().plain(this, error.userMessage());
     return;
   }
   if (Services::messages().confirm(this, kAskOpenSaved))

@@ -138,9 +138,15 @@ QString footer(const QDateTime& printedAt) {
          u" alle ore "_s + printedAt.time().toString(u"HH:mm:ss"_s);
 }
 
-void fill(Page& page, const QWidget& source, const QDateTime& printedAt) {
+FormControls controls() {
+  FormControls read;
+  for (const CardRow& row : kRows) read += FormLayout::controls(row.content);
+  return read;
+}
+
+void fill(Page& page, const FormTexts& texts, const QDateTime& printedAt) {
   for (const CardRow& row : kRows)
-    page.setText(QString::fromLatin1(row.valueBox), FormLayout::content(row.content, source));
+    page.setText(QString::fromLatin1(row.valueBox), FormLayout::content(row.content, texts));
   page.setText(u"txtCalce"_s, footer(printedAt));
 }
 

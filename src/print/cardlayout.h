@@ -5,9 +5,8 @@
 #include <QString>
 #include <span>
 
+#include "core/formtexts.h"
 #include "report/page.h"
-
-class QWidget;
 
 // The address-book card sheet: one A4 page on plain paper with its own title,
 // frame and labels, one row per item of the card. Positions are measured
@@ -58,9 +57,11 @@ Page page();
 // "Stampa eseguita in data 07/03/2026 alle ore 09:05:03".
 QString footer(const QDateTime& printedAt);
 
-// Sets every value box from the address-book screen as it is now, and the
-// footer to the given moment. A control that the source does not have throws
-// UnknownName.
-void fill(Page& page, const QWidget& source, const QDateTime& printedAt);
+// The address-book controls the rows read.
+FormControls controls();
+
+// Sets every value box from the card's texts, and the footer to the given
+// moment. A control that was not taken raises UnknownName.
+void fill(Page& page, const FormTexts& texts, const QDateTime& printedAt);
 
 }  // namespace CardLayout

@@ -1,11 +1,5 @@
 #include "print/formlayout.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-
-#include "core/text.h"
-#include "widgets/namedchild.h"
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -18,15 +12,27 @@ VAlign vertical(BoxAlign align) {
   return align == BoxAlign::LeftTop ? VAlign::Top : VAlign::Centre;
 }
 
+// Goes through a content pattern in order: `literal` for each character
+// printed as it stands, `control` for each control named in braces (a text
+// box, `isText` true) or brackets (a check box). An opening sign never
+// closed is printed as it stands.
+template <typename Literal, typename Control>
+void parse(const char* pattern, Literal literal, Control control) {
+  const QString text = QString::fromLatin1(pattern);
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar open = text[i];
+    const QChar close = open == u'{' ? u'}' : open == u'[' ? u']' : QChar();
+    const qsizetype end = close.isNull() ? -1 : text.indexOf(close, i + 1);
+    if (end < 0) {
+      literal(open);
+      continue;
+    }
+    control(open == u'{', text.mid(i + 1, end - i - 1));
+    i = end;
+  }
+}
+
 }  // namespace
-
-QString ScreenSource::text(const QString& name) const {
-  return Text::trimmed(namedChild<const QLineEdit>(screen_, name)->text());
-}
-
-bool ScreenSource::ticked(const QString& name) const {
-  return namedChild<const QCheckBox>(screen_, name)->isChecked();
-}
 
 namespace FormLayout {
 
@@ -44,46 +50,49 @@ Page page(std::span<const FormBox> boxes) {
   return page;
 }
 
-QString content(const char* pattern, const FormSource& source) {
-  const QString text = QString::fromLatin1(pattern);
+FormControls controls(const char* pattern) {
+  FormControls read;
+  parse(
+      pattern, [](QChar) {},
+      [&read](bool isText, const QString& name) {
+        if (isText)
+          read.addText(name);
+        else
+          read.addTick(name);
+      });
+  return read;
+}
+
+FormControls controls(std::span<const FormBox> boxes) {
+  FormControls read;
+  for (const FormBox& row : boxes) read += controls(row.content);
+  return read;
+}
+
+QString content(const char* pattern, const FormTexts& texts) {
   QString result;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar open = text[i];
-    const QChar close = open == u'{' ? u'}' : open == u'[' ? u']' : QChar();
-    const qsizetype end = close.isNull() ? -1 : text.indexOf(close, i + 1);
-    if (end < 0) {
-      result += open;
-      continue;
-    }
-    const QString name = text.mid(i + 1, end - i - 1);
-    if (open == u'{')
-      result += source.text(name);
-    else if (source.ticked(name))
-      result += u'X';
-    i = end;
-  }
+  parse(
+      pattern, [&result](QChar c) { result += c; },
+      [&](bool isText, const QString& name) {
+        if (isText)
+          result += texts.text(name);
+        else if (texts.ticked(name))
+          result += u'X';
+      });
   return result;
 }
 
-QString content(const char* pattern, const QWidget& source) {
-  return content(pattern, ScreenSource(source));
-}
-
-void fill(Page& page, std::span<const FormBox> boxes, const FormSource& source) {
+void fill(Page& page, std::span<const FormBox> boxes, const FormTexts& texts) {
   for (const FormBox& row : boxes)
-    page.setText(QString::fromLatin1(row.name), content(row.content, source));
+    page.setText(QString::fromLatin1(row.name), content(row.content, texts));
 }
 
-void fill(Page& page, std::span<const FormBox> boxes, const QWidget& source) {
-  fill(page, boxes, ScreenSource(source));
-}
-
-Page printedPage(std::span<const FormBox> boxes, Orientation orientation, Length top,
-                 Length left, const FormSource& source) {
+Page printedPage(std::span<const FormBox> boxes, Orientation orientation, Length top, Length left,
+                 const FormTexts& texts) {
   Page printed = page(boxes);
   printed.setOrientation(orientation);
   printed.setMargins(top, left);
-  fill(printed, boxes, source);
+  fill(printed, boxes, texts);
   return printed;
 }
 

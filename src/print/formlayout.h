@@ -3,16 +3,15 @@
 #include <QString>
 #include <span>
 
+#include "core/formtexts.h"
 #include "report/page.h"
-
-class QWidget;
 
 enum class BoxAlign { LeftTop, CentreCentre, LeftCentre };
 
 // One text box of a pre-printed form and where its text comes from. The
-// content names the source screen's controls: {txtName} is the trimmed text
-// of that text box, [chkName] is "X" when that check box is ticked; anything
-// else is printed as it stands ("{txtIndirizzoDes} {txtNumDes}").
+// content names the controls of the card's screen: {txtName} is the trimmed
+// text of that text box, [chkName] is "X" when that check box is ticked;
+// anything else is printed as it stands ("{txtIndirizzoDes} {txtNumDes}").
 struct FormBox {
   const char* name;
   Length left;
@@ -22,29 +21,6 @@ struct FormBox {
   double points;
   BoxAlign align;
   const char* content;
-};
-
-// Where the boxes of a form take their texts from: the controls of the
-// screen that shows a card, or the fields of a card read from its archive.
-class FormSource {
- public:
-  virtual ~FormSource() = default;
-  // The trimmed text of the text box `name` ("txtDestinatario").
-  virtual QString text(const QString& name) const = 0;
-  // Whether the check box `name` ("chkAvviso") is ticked.
-  virtual bool ticked(const QString& name) const = 0;
-};
-
-// The controls of a screen as they are now. A control that the screen does
-// not have throws UnknownName.
-class ScreenSource : public FormSource {
- public:
-  explicit ScreenSource(const QWidget& screen) : screen_(screen) {}
-  QString text(const QString& name) const override;
-  bool ticked(const QString& name) const override;
-
- private:
-  const QWidget& screen_;
 };
 
 namespace FormLayout {
@@ -57,19 +33,20 @@ QString caption(const QString& boxName);
 // one line, cut at its edges, text empty.
 Page page(std::span<const FormBox> boxes);
 
-// The box's text from the source.
-QString content(const char* pattern, const FormSource& source);
-// The same from the source screen as it is now. A control that the source
-// does not have throws UnknownName.
-QString content(const char* pattern, const QWidget& source);
+// The controls the content, or every box of a form, reads.
+FormControls controls(const char* pattern);
+FormControls controls(std::span<const FormBox> boxes);
 
-// The page with every box filled from the source.
-void fill(Page& page, std::span<const FormBox> boxes, const FormSource& source);
-void fill(Page& page, std::span<const FormBox> boxes, const QWidget& source);
+// The box's text from the card's texts. A control that was not taken
+// raises UnknownName.
+QString content(const char* pattern, const FormTexts& texts);
+
+// The page with every box filled from the card's texts.
+void fill(Page& page, std::span<const FormBox> boxes, const FormTexts& texts);
 
 // The form's page as it prints: turned as chosen, shifted by the top and
-// left offsets, every box filled from the source.
-Page printedPage(std::span<const FormBox> boxes, Orientation orientation, Length top,
-                 Length left, const FormSource& source);
+// left offsets, every box filled from the card's texts.
+Page printedPage(std::span<const FormBox> boxes, Orientation orientation, Length top, Length left,
+                 const FormTexts& texts);
 
 }  // namespace FormLayout

@@ -76,8 +76,9 @@ int wholeMillimetres(const QLineEdit* box) {
 
 }  // namespace
 
-FormPrintScreen::FormPrintScreen(const FormPrintSetup& setup, QWidget* source, QWidget* parent)
-    : QDialog(parent), setup_(setup), source_(source) {
+FormPrintScreen::FormPrintScreen(const FormPrintSetup& setup, FormTexts texts, QWidget* parent)
+    : QDialog(parent), setup_(setup), texts_(std::move(texts)) {
+  texts_.require(setup_.controls());
   setWindowTitle(setup_.caption());
   setWindowFlags(Qt::Dialog | FixedWindow::kTitleBar);
   setAutoFillBackground(true);
@@ -200,7 +201,7 @@ void FormPrintScreen::store(QList<PrintSettings::Entry> entries) {
 
 Page FormPrintScreen::preparedPage() const {
   return FormLayout::printedPage(setup_.layout, orientation(), offsets_->topOffset(),
-                                 offsets_->leftOffset(), ScreenSource(*source_));
+                                 offsets_->leftOffset(), texts_);
 }
 
 void FormPrintScreen::preview() {

@@ -13,17 +13,18 @@ class QRadioButton;
 
 // The print screen of a pre-printed form: the top and left offsets (and, for
 // the return receipt, the orientation) kept in Impostazioni.ini, and "Stampa",
-// which fills the form's boxes from the source screen as it is now and
+// which fills the form's boxes from the card's texts taken by its opener and
 // prints one page. "Anteprima" shows that page first, with the form's boxes
 // outlined; "Foglio di prova" prints a calibration sheet and takes the
 // offsets measured on it.
 class FormPrintScreen : public QDialog {
   Q_OBJECT
  public:
-  FormPrintScreen(const FormPrintSetup& setup, QWidget* source, QWidget* parent = nullptr);
+  // Texts without a control the form reads raise UnknownName here.
+  FormPrintScreen(const FormPrintSetup& setup, FormTexts texts, QWidget* parent = nullptr);
 
   // The page as "Stampa" would print it now. Throws when an offset is not a
-  // number or the source lacks a control.
+  // number.
   Page preparedPage() const;
 
  protected:
@@ -42,7 +43,7 @@ class FormPrintScreen : public QDialog {
   Orientation orientation() const;
 
   const FormPrintSetup& setup_;
-  QWidget* source_;
+  const FormTexts texts_;
   OffsetControls* offsets_ = nullptr;
   QRadioButton* upright_ = nullptr;
   QRadioButton* sideways_ = nullptr;

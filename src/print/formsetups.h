@@ -16,6 +16,9 @@ struct FormPrintSetup {
   // The form is a card smaller than the A4 sheet it is printed as.
   bool smallerThanPaper = false;
 
+  // The controls of the card's screen the form reads.
+  FormControls controls() const { return FormLayout::controls(layout); }
+
   // The print screen's caption.
   QString caption() const {
     using namespace Qt::StringLiterals;

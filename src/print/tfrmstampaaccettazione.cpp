@@ -4,7 +4,9 @@
 
 using namespace Qt::StringLiterals;
 
-TfrmStampaAccettazione::TfrmStampaAccettazione(QWidget* source, QWidget* parent)
-    : FormPrintScreen(FormSetups::acceptance(), source, parent) {
+TfrmStampaAccettazione::TfrmStampaAccettazione(FormTexts texts, QWidget* parent)
+    : FormPrintScreen(FormSetups::acceptance(), std::move(texts), parent) {
   setObjectName(u"TfrmStampaAccettazione"_s);
 }
+
+FormControls TfrmStampaAccettazione::reads() { return FormSetups::acceptance().controls(); }

@@ -2,10 +2,13 @@
 
 #include "print/formprintscreen.h"
 
-// Prints the acceptance receipt shown on `source` (the acceptance screen)
-// onto the pre-printed form, always upright.
+// Prints an acceptance receipt onto the pre-printed form, always upright,
+// from the texts its opener took from the acceptance screen.
 class TfrmStampaAccettazione : public FormPrintScreen {
   Q_OBJECT
  public:
-  explicit TfrmStampaAccettazione(QWidget* source, QWidget* parent = nullptr);
+  // `texts` holds the controls reads() names.
+  explicit TfrmStampaAccettazione(FormTexts texts, QWidget* parent = nullptr);
+
+  static FormControls reads();
 };

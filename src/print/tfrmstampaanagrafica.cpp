@@ -36,10 +36,11 @@ constexpr QSize kButtonSize{110, 30};
 
 }  // namespace
 
-TfrmStampaAnagrafica::TfrmStampaAnagrafica(QWidget* source, QWidget* parent)
+TfrmStampaAnagrafica::TfrmStampaAnagrafica(FormTexts texts, QWidget* parent)
     : QDialog(parent, Qt::Dialog | FixedWindow::kTitleBar),
-      source_(source),
+      texts_(std::move(texts)),
       clock_([] { return QDateTime::currentDateTime(); }) {
+  texts_.require(reads());
   setObjectName(u"TfrmStampaAnagrafica"_s);
   setWindowTitle(kCaption);
   setModal(true);
@@ -49,6 +50,8 @@ TfrmStampaAnagrafica::TfrmStampaAnagrafica(QWidget* source, QWidget* parent)
   setPalette(white);
   buildControls();
 }
+
+FormControls TfrmStampaAnagrafica::reads() { return CardLayout::controls(); }
 
 void TfrmStampaAnagrafica::buildControls() {
   QLabel* logo =
@@ -98,7 +101,7 @@ void TfrmStampaAnagrafica::buildControls() {
 Page TfrmStampaAnagrafica::preparedPage() const {
   Page page = CardLayout::page();
   page.setOrientation(Orientation::Upright);
-  CardLayout::fill(page, *source_, clock_());
+  CardLayout::fill(page, texts_, clock_());
   return page;
 }
 

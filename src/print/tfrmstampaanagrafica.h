@@ -4,28 +4,33 @@
 #include <QDialog>
 #include <functional>
 
+#include "core/formtexts.h"
 #include "report/page.h"
 
-// Prints the card shown on `source` (the address-book screen) as a one-page
-// sheet on plain paper: no offsets and no orientation to choose.
+// Prints an address-book card as a one-page sheet on plain paper, from the
+// texts its opener took from the address-book screen: no offsets and no
+// orientation to choose.
 class TfrmStampaAnagrafica : public QDialog {
   Q_OBJECT
  public:
   using Clock = std::function<QDateTime()>;
 
-  explicit TfrmStampaAnagrafica(QWidget* source, QWidget* parent = nullptr);
+  // `texts` holds the controls reads() names; texts without one of them
+  // raise UnknownName here.
+  explicit TfrmStampaAnagrafica(FormTexts texts, QWidget* parent = nullptr);
+
+  static FormControls reads();
 
   // Where the footer's date and time come from; the system clock by default.
   void setClock(Clock clock) { clock_ = std::move(clock); }
 
   // The page as "Stampa" would print it now, stamped with the clock's time.
-  // Throws when the source lacks a control.
   Page preparedPage() const;
 
  private:
   void buildControls();
   void print();
 
-  QWidget* source_;
+  const FormTexts texts_;
   Clock clock_;
 };

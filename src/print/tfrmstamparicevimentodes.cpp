@@ -4,7 +4,9 @@
 
 using namespace Qt::StringLiterals;
 
-TfrmStampaRicevimentoDes::TfrmStampaRicevimentoDes(QWidget* source, QWidget* parent)
-    : FormPrintScreen(FormSetups::recipientSide(), source, parent) {
+TfrmStampaRicevimentoDes::TfrmStampaRicevimentoDes(FormTexts texts, QWidget* parent)
+    : FormPrintScreen(FormSetups::recipientSide(), std::move(texts), parent) {
   setObjectName(u"TfrmStampaRicevimentoDes"_s);
 }
+
+FormControls TfrmStampaRicevimentoDes::reads() { return FormSetups::recipientSide().controls(); }

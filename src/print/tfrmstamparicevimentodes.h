@@ -2,10 +2,13 @@
 
 #include "print/formprintscreen.h"
 
-// Prints the recipient side of the return receipt shown on `source` (the
-// return-receipt screen), upright or sideways as chosen.
+// Prints the recipient side of a return receipt, upright or sideways as
+// chosen, from the texts its opener took from the return-receipt screen.
 class TfrmStampaRicevimentoDes : public FormPrintScreen {
   Q_OBJECT
  public:
-  explicit TfrmStampaRicevimentoDes(QWidget* source, QWidget* parent = nullptr);
+  // `texts` holds the controls reads() names.
+  explicit TfrmStampaRicevimentoDes(FormTexts texts, QWidget* parent = nullptr);
+
+  static FormControls reads();
 };

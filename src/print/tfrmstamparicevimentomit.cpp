@@ -4,7 +4,9 @@
 
 using namespace Qt::StringLiterals;
 
-TfrmStampaRicevimentoMit::TfrmStampaRicevimentoMit(QWidget* source, QWidget* parent)
-    : FormPrintScreen(FormSetups::senderSide(), source, parent) {
+TfrmStampaRicevimentoMit::TfrmStampaRicevimentoMit(FormTexts texts, QWidget* parent)
+    : FormPrintScreen(FormSetups::senderSide(), std::move(texts), parent) {
   setObjectName(u"TfrmStampaRicevimentoMit"_s);
 }
+
+FormControls TfrmStampaRicevimentoMit::reads() { return FormSetups::senderSide().controls(); }

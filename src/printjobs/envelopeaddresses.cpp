@@ -3,7 +3,7 @@
 #include <array>
 
 #include "print/formlayout.h"
-#include "printjobs/recordsource.h"
+#include "records/cardtexts.h"
 
 namespace {
 
@@ -32,14 +32,21 @@ constexpr AddressBlock kAddressBookCard{{
      "{txtProv01}{txtProv02}"},
 }};
 
-QStringList lines(const AddressBlock& block, const FormSource& screen) {
+FormControls controlsOf(const AddressBlock& block) {
+  FormControls read;
+  for (const AddressLine& line : block)
+    for (const char* part : line)
+      if (part) read += FormLayout::controls(part);
+  return read;
+}
+
+QStringList lines(const AddressBlock& block, const FormTexts& texts) {
   QStringList filled;
   for (const AddressLine& line : block) {
     QStringList parts;
     for (const char* part : line)
       if (part)
-        if (const QString text = FormLayout::content(part, screen); !text.isEmpty())
-          parts << text;
+        if (const QString text = FormLayout::content(part, texts); !text.isEmpty()) parts << text;
     if (!parts.isEmpty()) filled << parts.join(u' ');
   }
   return filled;
@@ -49,16 +56,25 @@ QStringList lines(const AddressBlock& block, const FormSource& screen) {
 
 namespace EnvelopeAddresses {
 
-QStringList recipient(EnvelopeFrom from, const QWidget& source) {
+FormControls controls(EnvelopeFrom from) {
+  if (!hasSender(from)) return controlsOf(kAddressBookCard);
+  FormControls read = controlsOf(kAcceptanceRecipient);
+  read += controlsOf(kAcceptanceSender);
+  return read;
+}
+
+QStringList recipient(EnvelopeFrom from, const FormTexts& texts) {
   return lines(from == EnvelopeFrom::AcceptanceReceipt ? kAcceptanceRecipient : kAddressBookCard,
-               ScreenSource(source));
+               texts);
 }
 
-QStringList sender(EnvelopeFrom from, const QWidget& source) {
-  return hasSender(from) ? lines(kAcceptanceSender, ScreenSource(source)) : QStringList();
+QStringList sender(EnvelopeFrom from, const FormTexts& texts) {
+  return hasSender(from) ? lines(kAcceptanceSender, texts) : QStringList();
 }
 
-QStringList card(const TScheda& card) { return lines(kAddressBookCard, RecordSource(card)); }
+QStringList card(const TScheda& card) {
+  return lines(kAddressBookCard, CardTexts::take(card, controlsOf(kAddressBookCard)));
+}
 
 bool hasSender(EnvelopeFrom from) { return from == EnvelopeFrom::AcceptanceReceipt; }
 

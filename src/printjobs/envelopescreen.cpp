@@ -63,8 +63,9 @@ const QString kPrintFailure =
 
 }  // namespace
 
-EnvelopeScreen::EnvelopeScreen(EnvelopeFrom from, QWidget* source, QWidget* parent)
-    : AidScreen(u"EnvelopeScreen"_s, kCaption, parent), from_(from), source_(source) {
+EnvelopeScreen::EnvelopeScreen(EnvelopeFrom from, FormTexts texts, QWidget* parent)
+    : AidScreen(u"EnvelopeScreen"_s, kCaption, parent), from_(from), texts_(std::move(texts)) {
+  texts_.require(reads(from_));
   buildControls();
   chooseSize(EnvelopeLayout::size(PrintSettings::read(
       QString::fromLatin1(EnvelopeLayout::kFormatSection),
@@ -239,16 +240,16 @@ void EnvelopeScreen::showStoredOffsets() {
 Page EnvelopeScreen::preparedPage() const {
   QStringList sender;
   if (sender_->isChecked())
-    sender = EnvelopeAddresses::hasSender(from_) ? EnvelopeAddresses::sender(from_, *source_)
+    sender = EnvelopeAddresses::hasSender(from_) ? EnvelopeAddresses::sender(from_, texts_)
                                                  : senderCardLines();
-  Page page = EnvelopeLayout::page(chosenSize(), EnvelopeAddresses::recipient(from_, *source_),
+  Page page = EnvelopeLayout::page(chosenSize(), EnvelopeAddresses::recipient(from_, texts_),
                                    sender, windowSide());
   page.setMargins(offsets_->topOffset(), offsets_->leftOffset());
   return page;
 }
 
 std::optional<Page> EnvelopeScreen::pageToPrint() {
-  if (EnvelopeAddresses::recipient(from_, *source_).isEmpty()) {
+  if (EnvelopeAddresses::recipient(from_, texts_).isEmpty()) {
     Services::messages().show(this, MessageKind::Warning, kNoRecipient);
     return std::nullopt;
   }

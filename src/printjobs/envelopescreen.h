@@ -13,15 +13,19 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
-// Prints the envelope of the card on the screen that opens it: the size
-// (remembered in Impostazioni.ini), the window's side and the top and left
-// offsets of that size with the form screens' "-", "+" and "Applica",
-// whether to print the sender (from the address book: the card chosen as
-// sender, remembered too), a preview and "Stampa".
+// Prints the envelope of the card whose texts (the controls reads() names)
+// its opener took from its screen: the size (remembered in
+// Impostazioni.ini), the window's side and the top and left offsets of that
+// size with the form screens' "-", "+" and "Applica", whether to print the
+// sender (from the address book: the card chosen as sender, remembered too),
+// a preview and "Stampa".
 class EnvelopeScreen : public AidScreen {
   Q_OBJECT
  public:
-  EnvelopeScreen(EnvelopeFrom from, QWidget* source, QWidget* parent = nullptr);
+  // Texts without a control the addresses read raise UnknownName here.
+  EnvelopeScreen(EnvelopeFrom from, FormTexts texts, QWidget* parent = nullptr);
+
+  static FormControls reads(EnvelopeFrom from) { return EnvelopeAddresses::controls(from); }
 
   const EnvelopeSize& chosenSize() const;
 
@@ -46,7 +50,7 @@ class EnvelopeScreen : public AidScreen {
   void print();
 
   EnvelopeFrom from_;
-  QWidget* source_;
+  const FormTexts texts_;
   QList<QRadioButton*> sizeChoices_;  // in the order of EnvelopeLayout::sizes()
   QCheckBox* sender_ = nullptr;
   OffsetControls* offsets_ = nullptr;

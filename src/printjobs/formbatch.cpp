@@ -5,7 +5,7 @@
 #include "archive/tarchivio.h"
 #include "print/offsettext.h"
 #include "print/printsettings.h"
-#include "printjobs/recordsource.h"
+#include "records/cardtexts.h"
 #include "records/listlines.h"
 
 namespace {
@@ -18,12 +18,13 @@ const FormBatch kBatches[] = {
 // One form as its print screen keeps it.
 struct StoredForm {
   const FormPrintSetup& setup;
+  FormControls controls;
   Orientation orientation;
   Length top;
   Length left;
 
   explicit StoredForm(const FormPrintSetup& form)
-      : setup(form), orientation(Orientation::Upright) {
+      : setup(form), controls(form.controls()), orientation(Orientation::Upright) {
     const PrintSettings::Stored stored =
         PrintSettings::stored(form.marginSection, form.orientationSection);
     orientation = stored.orientation;
@@ -32,11 +33,21 @@ struct StoredForm {
   }
 
   Page page(const TScheda& record) const {
-    return FormLayout::printedPage(setup.layout, orientation, top, left, RecordSource(record));
+    return FormLayout::printedPage(setup.layout, orientation, top, left,
+                                   CardTexts::take(record, controls));
   }
 };
 
-std::vector<StoredForm> sidesFor(const FormBatch& batch, SideOrder order) {
+// Every field the sides read resolved on a blank record of the list's
+// archive, so that a form reading a field its records lack fails before the
+// first page is made, not half-way through a batch.
+std::vector<StoredForm> checked(const FormBatch& batch, std::vector<StoredForm> sides) {
+  const TScheda blank(batch.list().archive().layout);
+  for (const StoredForm& side : sides) CardTexts::take(blank, side.controls);
+  return sides;
+}
+
+std::vector<StoredForm> sidesOf(const FormBatch& batch, SideOrder order) {
   if (!batch.senderSide) return {StoredForm(batch.form())};
   switch (order) {
     case SideOrder::RecipientSideOnly:
@@ -48,6 +59,10 @@ std::vector<StoredForm> sidesFor(const FormBatch& batch, SideOrder order) {
       break;
   }
   return {StoredForm(batch.form()), StoredForm(batch.senderSide())};
+}
+
+std::vector<StoredForm> sidesFor(const FormBatch& batch, SideOrder order) {
+  return checked(batch, sidesOf(batch, order));
 }
 
 }  // namespace

@@ -14,7 +14,13 @@
 #include "editors/fieldtable.h"
 #include "editors/workspacewindow.h"
 #include "print/formlayout.h"
-#include "printjobs/recordsource.h"
+#include "print/tfrmstampaaccettazione.h"
+#include "print/tfrmstampaanagrafica.h"
+#include "print/tfrmstamparicevimentodes.h"
+#include "print/tfrmstamparicevimentomit.h"
+#include "printjobs/envelopescreen.h"
+#include "records/cardtexts.h"
+#include "records/screentexts.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 #include "widgets/enterfocuschain.h"
@@ -60,6 +66,17 @@ class MisspeltButtonWorkspace : public WorkspaceWindow {
  public:
   MisspeltButtonWorkspace() : WorkspaceWindow(kLook) { connectClick(u"cmdDeu"_s, [] {}); }
 };
+
+// Texts taken for every control but one, as an opener that took them for
+// another screen would give them.
+FormTexts allBut(const FormControls& controls, const QString& missing) {
+  FormTexts texts;
+  for (const QString& name : controls.texts)
+    if (name != missing) texts.setText(name, {});
+  for (const QString& name : controls.ticks)
+    if (name != missing) texts.setTicked(name, false);
+  return texts;
+}
 
 }  // namespace
 
@@ -164,7 +181,7 @@ class EveryScreenTest : public QObject {
          [&] { FieldTable::build(&screen, addressBookLayout(), misspeltBox, {}, &keys); }},
         {"a button the workspace lacks", "cmdDeu", [] { MisspeltButtonWorkspace workspace; }},
         {"a form box reading a control the screen lacks", "txtCognme",
-         [&] { FormLayout::content("{txtCognme}", emptyScreen); }},
+         [&] { ScreenTexts::take(emptyScreen, FormLayout::controls("{txtCognme}")); }},
         {"an editor's mandatory box the screen lacks", "txtMittnte",
          [&] {
            EditorWorkflow(
@@ -176,7 +193,33 @@ class EveryScreenTest : public QObject {
            EditorWorkflow(&editorScreen, {addressBookArchive(), u"txtNoem"_s, {}});
          }},
         {"a form box reading a field the record lacks", "Cognme",
-         [&] { FormLayout::content("{txtCognme}", RecordSource(card)); }},
+         [&] { CardTexts::take(card, FormLayout::controls("{txtCognme}")); }},
+        // A print screen checks the texts it is given as it opens, not
+        // half-way through a print.
+        {"an acceptance receipt without a box it prints", "chkVaglia",
+         [] {
+           TfrmStampaAccettazione screen(allBut(TfrmStampaAccettazione::reads(), u"chkVaglia"_s));
+         }},
+        {"a return receipt's recipient side without a box it prints", "txtNumDes",
+         [] {
+           TfrmStampaRicevimentoDes screen(
+               allBut(TfrmStampaRicevimentoDes::reads(), u"txtNumDes"_s));
+         }},
+        {"a return receipt's sender side without a box it prints", "txtProvMit02",
+         [] {
+           TfrmStampaRicevimentoMit screen(
+               allBut(TfrmStampaRicevimentoMit::reads(), u"txtProvMit02"_s));
+         }},
+        {"a card sheet without a row it prints", "txtProv02",
+         [] {
+           TfrmStampaAnagrafica screen(allBut(TfrmStampaAnagrafica::reads(), u"txtProv02"_s));
+         }},
+        {"an envelope without an address part it prints", "txtNumMit",
+         [] {
+           EnvelopeScreen screen(
+               EnvelopeFrom::AcceptanceReceipt,
+               allBut(EnvelopeScreen::reads(EnvelopeFrom::AcceptanceReceipt), u"txtNumMit"_s));
+         }},
     };
     for (const auto& c : cases) {
       try {

@@ -159,6 +159,25 @@ class SheetFormatsTest : public QObject {
              QStringList{QFileInfo(path).fileName()});
   }
 
+  // The failure is the user's to hear in Italian, with why it failed left
+  // for the log.
+  void aFailureTellsTheUserAndKeepsItsCauseForTheLog_data() { addFormats(); }
+  void aFailureTellsTheUserAndKeepsItsCauseForTheLog() {
+    QFETCH(QString, extension);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"manca/x."_s + extension);
+    try {
+      SheetFormats::save(formatFor(extension), trickySheet(), path);
+      QFAIL("saved into a folder that is not there");
+    } catch (const UserError& error) {
+      QCOMPARE(error.userMessage(),
+               u"Attenzione: il sistema non permette di salvare i dati nel file scelto.\n\r\n\r"
+               "Accertarsi che il file non sia già aperto e che la cartella consenta la "
+               "scrittura."_s);
+      QVERIFY2(QString::fromUtf8(error.what()).contains(u"manca"_s), error.what());
+    }
+  }
+
   void aFolderThatCannotBeWrittenIsAFailure_data() { addFormats(); }
   void aFolderThatCannotBeWrittenIsAFailure() {
     QFETCH(QString, extension);

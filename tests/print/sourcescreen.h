@@ -9,12 +9,13 @@
 
 #include "print/formlayout.h"
 #include "print/returnreceiptlayouts.h"
+#include "records/screentexts.h"
 
 using namespace Qt::StringLiterals;
 
-// A stand-in for the workspace a print screen reads: a plain widget with a
-// text box for every {txt...} and a check box for every [chk...] the content
-// patterns name, all empty.
+// A stand-in for the workspace that opens a print screen: a plain widget
+// with a text box for every {txt...} and a check box for every [chk...] the
+// content patterns name, all empty.
 inline std::unique_ptr<QWidget> sourceScreenFor(const QStringList& patterns) {
   auto screen = std::make_unique<QWidget>();
   static const QRegularExpression control(u"\\{(\\w+)\\}|\\[(\\w+)\\]"_s);
@@ -47,6 +48,13 @@ inline std::unique_ptr<QWidget> returnReceiptSourceScreen() {
   for (auto side : {ReturnReceiptLayouts::recipientSide(), ReturnReceiptLayouts::senderSide()})
     for (const FormBox& box : side) patterns << QString::fromLatin1(box.content);
   return sourceScreenFor(patterns);
+}
+
+// The texts a workspace gives the print screen `Screen` it opens, taken from
+// `screen` as it is now.
+template <typename Screen, typename... Args>
+FormTexts textsFor(const QWidget& screen, Args... args) {
+  return ScreenTexts::take(screen, Screen::reads(args...));
 }
 
 inline void setText(QWidget& screen, const char* name, const QString& text) {

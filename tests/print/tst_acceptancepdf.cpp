@@ -41,7 +41,7 @@ class AcceptancePdfTest : public QObject {
     folder.write(u"Impostazioni.ini"_s, settings);
     RecordingMessages messages;
     PdfPrintService printer(pdf_);
-    TfrmStampaAccettazione screen(&source);
+    TfrmStampaAccettazione screen(textsFor<TfrmStampaAccettazione>(source));
     screen.show();
     QTest::mouseClick(screen.findChild<QPushButton*>(u"btnStampa"_s), Qt::LeftButton);
     QCOMPARE(messages.count(), 0);

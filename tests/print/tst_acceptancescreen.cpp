@@ -41,7 +41,7 @@ class AcceptanceScreenTest : public QObject {
   void withoutSettingsTheOffsetsAreZero() {
     TestFolder folder;
     auto source = sourceScreen(AcceptanceLayout::boxes());
-    TfrmStampaAccettazione screen(source.get());
+    TfrmStampaAccettazione screen(textsFor<TfrmStampaAccettazione>(*source));
     QCOMPARE(screen.windowTitle(), u" Stampa Ricevuta Accettazione"_s);
     QCOMPARE(top(screen), u"0"_s);
     QCOMPARE(left(screen), u"0"_s);
@@ -55,7 +55,7 @@ class AcceptanceScreenTest : public QObject {
     folder.write(u"Impostazioni.ini"_s,
                  "[Margini Ricevuta Accettazione]\r\nSuperiore=  \r\nSinistro=4\r\n");
     auto source = sourceScreen(AcceptanceLayout::boxes());
-    TfrmStampaAccettazione screen(source.get());
+    TfrmStampaAccettazione screen(textsFor<TfrmStampaAccettazione>(*source));
     QCOMPARE(top(screen), u"0"_s);
     QCOMPARE(left(screen), u"4"_s);
   }
@@ -65,7 +65,7 @@ class AcceptanceScreenTest : public QObject {
     RecordingMessages messages;
     auto source = sourceScreen(AcceptanceLayout::boxes());
     {
-      TfrmStampaAccettazione screen(source.get());
+      TfrmStampaAccettazione screen(textsFor<TfrmStampaAccettazione>(*source));
       screen.show();
       click(screen, "btnTopMinus", 3);
       QCOMPARE(top(screen), u"-3"_s);
@@ -74,7 +74,7 @@ class AcceptanceScreenTest : public QObject {
     }
     QCOMPARE(folder.read(u"Impostazioni.ini"_s),
              QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=-3\r\n"));
-    TfrmStampaAccettazione again(source.get());
+    TfrmStampaAccettazione again(textsFor<TfrmStampaAccettazione>(*source));
     QCOMPARE(top(again), u"-3"_s);
     QCOMPARE(left(again), u"0"_s);
     QCOMPARE(messages.count(), 0);
@@ -85,7 +85,7 @@ class AcceptanceScreenTest : public QObject {
     folder.write(u"Impostazioni.ini"_s,
                  "[Margini Ricevuta Accettazione]\r\nSuperiore=1\r\nSinistro=7\r\n");
     auto source = sourceScreen(AcceptanceLayout::boxes());
-    TfrmStampaAccettazione screen(source.get());
+    TfrmStampaAccettazione screen(textsFor<TfrmStampaAccettazione>(*source));
     screen.show();
     click(screen, "btnTopPlus");
     click(screen, "btnLeftPlus", 2);  // shown, not stored
@@ -108,7 +108,7 @@ class AcceptanceScreenTest : public QObject {
     folder.write(u"Impostazioni.ini"_s, "[Margini Ricevuta Accettazione]\r\nSuperiore=2,5\r\n");
     RecordingMessages messages;
     auto source = sourceScreen(AcceptanceLayout::boxes());
-    TfrmStampaAccettazione screen(source.get());
+    TfrmStampaAccettazione screen(textsFor<TfrmStampaAccettazione>(*source));
     screen.show();
     click(screen, button.constData());
     QCOMPARE(messages.count(), 1);
@@ -146,7 +146,7 @@ class AcceptanceScreenTest : public QObject {
       folder.makeReadOnly(u"Impostazioni.ini"_s);
     RecordingMessages messages;
     auto source = sourceScreen(AcceptanceLayout::boxes());
-    TfrmStampaAccettazione screen(source.get());
+    TfrmStampaAccettazione screen(textsFor<TfrmStampaAccettazione>(*source));
     screen.show();
     click(screen, "btnTopPlus");
     click(screen, "btnApplicaTop");
@@ -166,7 +166,7 @@ class AcceptanceScreenTest : public QObject {
     auto source = sourceScreen(AcceptanceLayout::boxes());
     setText(*source, "txtDestinatario", u"  Rossi Mario"_s);
     tick(*source, "chkAvviso");
-    TfrmStampaAccettazione screen(source.get());
+    TfrmStampaAccettazione screen(textsFor<TfrmStampaAccettazione>(*source));
     screen.show();
     click(screen, "btnTopPlus", 5);
     click(screen, "btnLeftMinus", 2);
@@ -188,18 +188,21 @@ class AcceptanceScreenTest : public QObject {
     QVERIFY(!folder.exists(u"Impostazioni.ini"_s));
   }
 
-  void printReadsTheSourceAtThatMoment() {
+  // The screen prints the card as it was when the screen opened: its texts
+  // were taken then, and the workspace is no longer read.
+  void printTakesTheCardAsItWasWhenTheScreenOpened() {
     TestFolder folder;
     PdfPrintService printer;
     auto source = sourceScreen(AcceptanceLayout::boxes());
     tick(*source, "chkContrassegno");
-    TfrmStampaAccettazione first(source.get());
+    TfrmStampaAccettazione first(textsFor<TfrmStampaAccettazione>(*source));
     tick(*source, "chkContrassegno", false);
     setText(*source, "txtMittente", u"Bianchi"_s);
+    source.reset();
     first.show();
     click(first, "btnStampa");
-    QCOMPARE(printer.jobs[0][0].text(u"txtContrassegno"_s), QString());
-    QCOMPARE(printer.jobs[0][0].text(u"txtMittente"_s), u"Bianchi"_s);
+    QCOMPARE(printer.jobs[0][0].text(u"txtContrassegno"_s), u"X"_s);
+    QCOMPARE(printer.jobs[0][0].text(u"txtMittente"_s), QString());
   }
 
   void cancelledDialogClosesSilently() {
@@ -208,7 +211,7 @@ class AcceptanceScreenTest : public QObject {
     PdfPrintService printer;
     printer.answer = PdfPrintService::Answer::Cancel;
     auto source = sourceScreen(AcceptanceLayout::boxes());
-    TfrmStampaAccettazione screen(source.get());
+    TfrmStampaAccettazione screen(textsFor<TfrmStampaAccettazione>(*source));
     screen.show();
     click(screen, "btnStampa");
     QCOMPARE(printer.jobs.size(), size_t(1));
@@ -245,7 +248,7 @@ class AcceptanceScreenTest : public QObject {
     PdfPrintService printer(fileOnAFullDisk ? folder.filePath(u"ricevuta.pdf"_s) : QString());
     if (printerFails) printer.answer = PdfPrintService::Answer::Fail;
     auto source = sourceScreen(AcceptanceLayout::boxes());
-    TfrmStampaAccettazione screen(source.get());
+    TfrmStampaAccettazione screen(textsFor<TfrmStampaAccettazione>(*source));
     screen.show();
     bool openDuringMessage = false;
     messages.onMessage = [&](const RecordingMessages::Entry&) {
@@ -263,7 +266,7 @@ class AcceptanceScreenTest : public QObject {
   void waitNoticeShowsOnMouseDown() {
     TestFolder folder;
     auto source = sourceScreen(AcceptanceLayout::boxes());
-    TfrmStampaAccettazione screen(source.get());
+    TfrmStampaAccettazione screen(textsFor<TfrmStampaAccettazione>(*source));
     screen.show();
     auto* notice = child<QLabel>(screen, "lblAttendere");
     QCOMPARE(notice->text(), u"Elaborazione in corso. Attendere..."_s);
@@ -277,7 +280,7 @@ class AcceptanceScreenTest : public QObject {
     TestFolder folder;
     PdfPrintService printer;
     auto source = sourceScreen(AcceptanceLayout::boxes());
-    TfrmStampaAccettazione screen(source.get());
+    TfrmStampaAccettazione screen(textsFor<TfrmStampaAccettazione>(*source));
     screen.show();
     click(screen, "btnTopPlus");
     click(screen, "btnAnnulla");

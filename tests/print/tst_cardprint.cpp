@@ -9,6 +9,7 @@
 #include "platform/guardedaction.h"
 #include "print/cardlayout.h"
 #include "print/tfrmstampaanagrafica.h"
+#include "sourcescreen.h"
 #include "support/ink.h"
 #include "support/pdfprintservice.h"
 #include "support/pdfreadback.h"
@@ -26,15 +27,14 @@ constexpr double kMargin = 10.0;
 const QDateTime kPrintedAt(QDate(2026, 3, 7), QTime(9, 5, 3));
 
 // A stand-in for the address-book screen: an empty text box for every
-// control the card rows read, except the one named in `without`.
-std::unique_ptr<QWidget> addressBook(const QString& without = {}) {
+// control the card rows read.
+std::unique_ptr<QWidget> addressBook() {
   auto screen = std::make_unique<QWidget>();
   static const QRegularExpression control(u"\\{(\\w+)\\}"_s);
   for (const CardRow& row : CardLayout::rows()) {
     auto matches = control.globalMatch(QString::fromLatin1(row.content));
     while (matches.hasNext()) {
       const QString name = matches.next().captured(1);
-      if (name == without) continue;
       auto* box = new QLineEdit(screen.get());
       box->setObjectName(name);
     }
@@ -237,7 +237,7 @@ class CardPrintTest : public QObject {
     for (const QString& entry : typed)
       type(*source, entry.section(u'=', 0, 0), entry.section(u'=', 1));
     Page page = CardLayout::page();
-    CardLayout::fill(page, *source, kPrintedAt);
+    CardLayout::fill(page, textsFor<TfrmStampaAnagrafica>(*source), kPrintedAt);
     QCOMPARE(page.text(box), expected);
   }
 
@@ -254,7 +254,7 @@ class CardPrintTest : public QObject {
     QFETCH(QDateTime, at);
     QFETCH(QString, expected);
     Page page = CardLayout::page();
-    CardLayout::fill(page, *addressBook(), at);
+    CardLayout::fill(page, textsFor<TfrmStampaAnagrafica>(*addressBook()), at);
     QCOMPARE(page.text(u"txtCalce"_s), expected);
   }
 
@@ -274,7 +274,7 @@ class CardPrintTest : public QObject {
     auto source = addressBook();
     type(*source, u"txtNote"_s, QString(200, u'W'));
     Page page = CardLayout::page();
-    CardLayout::fill(page, *source, kPrintedAt);
+    CardLayout::fill(page, textsFor<TfrmStampaAnagrafica>(*source), kPrintedAt);
     const QImage image = paintedPage(page);
     const BoxGeometry box = page.paperBox(page.textBox(u"txtNote"_s).box);
     const double right = box.right().toMm();  // 198, the frame's outline at 199
@@ -289,7 +289,7 @@ class CardPrintTest : public QObject {
 
   void screenIsASmallFixedDialog() {
     auto source = addressBook();
-    TfrmStampaAnagrafica screen(source.get());
+    TfrmStampaAnagrafica screen(textsFor<TfrmStampaAnagrafica>(*source));
     screen.show();
     QCOMPARE(screen.windowTitle(), u" Stampa scheda"_s);
     QCOMPARE(screen.findChild<QPushButton*>(u"btnAnnulla"_s)->text(), u"Annulla"_s);
@@ -306,15 +306,16 @@ class CardPrintTest : public QObject {
     RecordingMessages messages;
     PdfPrintService printer;
     auto source = addressBook();
-    TfrmStampaAnagrafica screen(source.get());
+    type(*source, u"txtNome"_s, u"  Rossi Mario"_s);
+    TfrmStampaAnagrafica screen(textsFor<TfrmStampaAnagrafica>(*source));
+    // The print takes the card as it was when the screen opened.
+    type(*source, u"txtNome"_s, u"Bianchi Anna"_s);
     int readings = 0;
     screen.setClock([&] {
       ++readings;
       return kPrintedAt.addSecs(readings - 1);
     });
     screen.show();
-    // Typed after the screen opened: the print takes the screen as it is now.
-    type(*source, u"txtNome"_s, u"  Rossi Mario"_s);
     QTest::mouseClick(screen.findChild<QPushButton*>(u"btnStampa"_s), Qt::LeftButton);
 
     QCOMPARE(messages.count(), 0);
@@ -342,7 +343,7 @@ class CardPrintTest : public QObject {
     PdfPrintService printer;
     printer.answer = PdfPrintService::Answer::Cancel;
     auto source = addressBook();
-    TfrmStampaAnagrafica screen(source.get());
+    TfrmStampaAnagrafica screen(textsFor<TfrmStampaAnagrafica>(*source));
     screen.show();
     QTest::mouseClick(screen.findChild<QPushButton*>(u"btnStampa"_s), Qt::LeftButton);
     QCOMPARE(printer.jobs.size(), size_t(1));
@@ -353,24 +354,28 @@ class CardPrintTest : public QObject {
 
   void failureShowsItsOwnTextAndTheScreenStaysOpen_data() {
     QTest::addColumn<bool>("printerFails");
-    QTest::addColumn<QString>("missingControl");
+    QTest::addColumn<bool>("clockFails");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("requests");
     QTest::newRow("printer error")
-        << true << QString() << u"the printer is out of order (scripted)"_s << 1;
-    QTest::newRow("other error while preparing")
-        << false << u"txtProv02"_s << kUnexpectedFailure << 0;
+        << true << false << u"the printer is out of order (scripted)"_s << 1;
+    QTest::newRow("other error while preparing") << false << true << kUnexpectedFailure << 0;
   }
   void failureShowsItsOwnTextAndTheScreenStaysOpen() {
     QFETCH(bool, printerFails);
-    QFETCH(QString, missingControl);
+    QFETCH(bool, clockFails);
     QFETCH(QString, text);
     QFETCH(int, requests);
     RecordingMessages messages;
     PdfPrintService printer;
     if (printerFails) printer.answer = PdfPrintService::Answer::Fail;
-    auto source = addressBook(missingControl);
-    TfrmStampaAnagrafica screen(source.get());
+    auto source = addressBook();
+    TfrmStampaAnagrafica screen(textsFor<TfrmStampaAnagrafica>(*source));
+    bool clockBroken = clockFails;
+    screen.setClock([&clockBroken] {
+      if (clockBroken) throw std::runtime_error("the clock cannot be read (scripted)");
+      return kPrintedAt;
+    });
     screen.show();
     auto* print = screen.findChild<QPushButton*>(u"btnStampa"_s);
     QTest::mouseClick(print, Qt::LeftButton);
@@ -383,10 +388,7 @@ class CardPrintTest : public QObject {
 
     // Trying again once the cause is gone prints and closes.
     printer.answer = PdfPrintService::Answer::Print;
-    if (!missingControl.isEmpty()) {
-      auto* restored = new QLineEdit(source.get());
-      restored->setObjectName(missingControl);
-    }
+    clockBroken = false;
     QTest::mouseClick(print, Qt::LeftButton);
     QCOMPARE(int(printer.jobs.size()), requests + 1);
     QCOMPARE(messages.count(), 1);
@@ -404,7 +406,7 @@ class CardPrintTest : public QObject {
     RecordingMessages messages;
     PdfPrintService printer(folder.filePath(u"scheda.pdf"_s));
     auto source = addressBook();
-    TfrmStampaAnagrafica screen(source.get());
+    TfrmStampaAnagrafica screen(textsFor<TfrmStampaAnagrafica>(*source));
     screen.show();
     QTest::mouseClick(screen.findChild<QPushButton*>(u"btnStampa"_s), Qt::LeftButton);
 
@@ -423,7 +425,7 @@ class CardPrintTest : public QObject {
     RecordingMessages messages;
     PdfPrintService printer;
     auto source = addressBook();
-    TfrmStampaAnagrafica screen(source.get());
+    TfrmStampaAnagrafica screen(textsFor<TfrmStampaAnagrafica>(*source));
     screen.show();
     QTest::mouseClick(screen.findChild<QPushButton*>(u"btnAnnulla"_s), Qt::LeftButton);
     QVERIFY(!screen.isVisible());
@@ -444,7 +446,7 @@ class CardPrintTest : public QObject {
     type(*source, u"txtLocalita"_s, u"MILANO"_s);
     type(*source, u"txtProv01"_s, u"M"_s);
     type(*source, u"txtProv02"_s, u"I"_s);
-    TfrmStampaAnagrafica screen(source.get());
+    TfrmStampaAnagrafica screen(textsFor<TfrmStampaAnagrafica>(*source));
     screen.setClock([] { return kPrintedAt; });
     screen.show();
     QTest::mouseClick(screen.findChild<QPushButton*>(u"btnStampa"_s), Qt::LeftButton);

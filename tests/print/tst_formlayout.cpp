@@ -1,5 +1,6 @@
 #include <QTest>
 
+#include "core/unknownname.h"
 #include "print/acceptancelayout.h"
 #include "sourcescreen.h"
 
@@ -66,13 +67,48 @@ class FormLayoutTest : public QObject {
     auto* off = new QCheckBox(&source);
     off->setObjectName(u"chkOff"_s);
     const QByteArray latin = pattern.toLatin1();
-    QCOMPARE(FormLayout::content(latin.constData(), source), expected);
+    const FormTexts taken = ScreenTexts::take(source, FormLayout::controls(latin.constData()));
+    QCOMPARE(FormLayout::content(latin.constData(), taken), expected);
   }
 
+  void controlsArePickedOutOfThePattern_data() {
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("ticks");
+    QTest::newRow("text box") << u"{txtA}"_s << QStringList{u"txtA"_s} << QStringList();
+    QTest::newRow("check box") << u"[chkA]"_s << QStringList() << QStringList{u"chkA"_s};
+    QTest::newRow("in order, each once")
+        << u"{txtB} {txtA}{txtB}[chkA]"_s << QStringList{u"txtB"_s, u"txtA"_s}
+        << QStringList{u"chkA"_s};
+    QTest::newRow("signs never closed are text")
+        << u"{txtA} { [x"_s << QStringList{u"txtA"_s} << QStringList();
+    QTest::newRow("no control") << u"C/C"_s << QStringList() << QStringList();
+  }
+  void controlsArePickedOutOfThePattern() {
+    QFETCH(QString, pattern);
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, ticks);
+    const QByteArray latin = pattern.toLatin1();
+    const FormControls controls = FormLayout::controls(latin.constData());
+    QCOMPARE(controls.texts, texts);
+    QCOMPARE(controls.ticks, ticks);
+  }
+
+  // A control the screen lacks fails as the texts are taken; a control the
+  // texts were not taken for fails as the page is filled, even when the
+  // other kind of control of that name was taken.
   void missingControlIsAnError() {
     QWidget source;
-    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, FormLayout::content("{txtNone}", source));
-    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, FormLayout::content("[chkNone]", source));
+    (new QLineEdit(&source))->setObjectName(u"txtA"_s);
+    QVERIFY_THROWS_EXCEPTION(UnknownName,
+                             ScreenTexts::take(source, FormLayout::controls("{txtNone}")));
+    QVERIFY_THROWS_EXCEPTION(UnknownName,
+                             ScreenTexts::take(source, FormLayout::controls("[chkNone]")));
+    QVERIFY_THROWS_EXCEPTION(UnknownName,
+                             ScreenTexts::take(source, FormLayout::controls("[txtA]")));
+    const FormTexts texts = ScreenTexts::take(source, FormLayout::controls("{txtA}"));
+    QVERIFY_THROWS_EXCEPTION(UnknownName, FormLayout::content("{txtB}", texts));
+    QVERIFY_THROWS_EXCEPTION(UnknownName, FormLayout::content("[txtA]", texts));
   }
 
   void acceptanceBoxesTakeTheirSameNamedControls() {
@@ -82,7 +118,8 @@ class FormLayoutTest : public QObject {
     setText(*source, "txtLettere", u"dieci/00"_s);
     tick(*source, "chkContrassegno");
     Page page = FormLayout::page(AcceptanceLayout::boxes());
-    FormLayout::fill(page, AcceptanceLayout::boxes(), *source);
+    FormLayout::fill(page, AcceptanceLayout::boxes(),
+                     ScreenTexts::take(*source, FormLayout::controls(AcceptanceLayout::boxes())));
     QCOMPARE(page.text(u"txtDestinatario"_s), u"Rossi Mario"_s);
     QCOMPARE(page.text(u"txtCapDes01"_s), u"0"_s);
     QCOMPARE(page.text(u"txtLettere"_s), u"dieci/00"_s);

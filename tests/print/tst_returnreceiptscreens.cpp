@@ -54,7 +54,7 @@ class ReturnReceiptScreensTest : public QObject {
       folder.write(u"Impostazioni.ini"_s,
                    "[Stampa Avviso Ricevimento Destinatario]\r\nOrientamento=" + stored + "\r\n");
     auto source = returnReceiptScreen();
-    TfrmStampaRicevimentoDes screen(source.get());
+    TfrmStampaRicevimentoDes screen(textsFor<TfrmStampaRicevimentoDes>(*source));
     QCOMPARE(option(screen, "optVerticale")->isChecked(), upright);
     QCOMPARE(option(screen, "optOrizzontale")->isChecked(), !upright);
   }
@@ -64,7 +64,7 @@ class ReturnReceiptScreensTest : public QObject {
     folder.write(u"Impostazioni.ini"_s,
                  "[Margini Avviso Ricevimento Destinatario]\r\nSinistro=4\r\n");
     auto source = returnReceiptScreen();
-    TfrmStampaRicevimentoMit screen(source.get());
+    TfrmStampaRicevimentoMit screen(textsFor<TfrmStampaRicevimentoMit>(*source));
     screen.show();
     QCOMPARE(screen.windowTitle(), u" Stampa Avviso di Ricevimento (Mittente)"_s);
     click(screen, "btnTopMinus");
@@ -75,7 +75,7 @@ class ReturnReceiptScreensTest : public QObject {
                         "[Margini Avviso Ricevimento Mittente]\r\nSuperiore=-1\r\n\r\n"
                         "[Stampa Avviso Ricevimento Mittente]\r\nOrientamento=Orizzontale\r\n"));
 
-    TfrmStampaRicevimentoDes other(source.get());
+    TfrmStampaRicevimentoDes other(textsFor<TfrmStampaRicevimentoDes>(*source));
     QCOMPARE(other.findChild<QLineEdit*>(u"txtTop"_s)->text(), u"0"_s);
     QCOMPARE(other.findChild<QLineEdit*>(u"txtLeft"_s)->text(), u"4"_s);
     QVERIFY(option(other, "optVerticale")->isChecked());
@@ -85,7 +85,7 @@ class ReturnReceiptScreensTest : public QObject {
     TestFolder folder;
     PdfPrintService printer;
     auto source = returnReceiptScreen();
-    TfrmStampaRicevimentoDes screen(source.get());
+    TfrmStampaRicevimentoDes screen(textsFor<TfrmStampaRicevimentoDes>(*source));
     option(screen, "optOrizzontale")->setChecked(true);
     const Page page = printed(screen, printer);
     QCOMPARE(page.orientation(), Orientation::Sideways);
@@ -107,7 +107,7 @@ class ReturnReceiptScreensTest : public QObject {
     setText(*source, "txtN13", u"7"_s);
     tick(*source, "chkRaccomandata");
     tick(*source, "chkAssicurata");
-    TfrmStampaRicevimentoDes screen(source.get());
+    TfrmStampaRicevimentoDes screen(textsFor<TfrmStampaRicevimentoDes>(*source));
     const Page page = printed(screen, printer);
     QCOMPARE(page.text(u"txtIndirizzoDes"_s), u"VIA ROMA 12/B"_s);
     QCOMPARE(page.text(u"txtLocalitaDes"_s), u"MILANO MI"_s);
@@ -123,7 +123,7 @@ class ReturnReceiptScreensTest : public QObject {
     PdfPrintService printer;
     auto source = returnReceiptScreen();
     setText(*source, "txtIndirizzoDes", u"VIA ROMA"_s);
-    TfrmStampaRicevimentoDes screen(source.get());
+    TfrmStampaRicevimentoDes screen(textsFor<TfrmStampaRicevimentoDes>(*source));
     QCOMPARE(printed(screen, printer).text(u"txtIndirizzoDes"_s), u"VIA ROMA "_s);
   }
 
@@ -134,7 +134,7 @@ class ReturnReceiptScreensTest : public QObject {
     setText(*source, "txtLocalitaMit", u"MILANO"_s);
     setText(*source, "txtProvMit01", u"M"_s);
     setText(*source, "txtProvMit02", u" I"_s);
-    TfrmStampaRicevimentoMit screen(source.get());
+    TfrmStampaRicevimentoMit screen(textsFor<TfrmStampaRicevimentoMit>(*source));
     const Page page = printed(screen, printer);
     QCOMPARE(page.text(u"txtLocalitaMit"_s), u"MILANO"_s);
     QCOMPARE(page.text(u"txtProvMit"_s), u"MI"_s);

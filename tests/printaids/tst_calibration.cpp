@@ -204,10 +204,12 @@ class CalibrationTest : public QObject {
     auto open = [&]() -> std::unique_ptr<FormPrintScreen> {
       std::unique_ptr<FormPrintScreen> screen;
       if (returnReceipt) {
-        screen = std::make_unique<TfrmStampaRicevimentoDes>(source.get());
+        screen =
+            std::make_unique<TfrmStampaRicevimentoDes>(textsFor<TfrmStampaRicevimentoDes>(*source));
         screen->findChild<QRadioButton*>(u"optOrizzontale"_s)->setChecked(true);
       } else {
-        screen = std::make_unique<TfrmStampaAccettazione>(source.get());
+        screen =
+            std::make_unique<TfrmStampaAccettazione>(textsFor<TfrmStampaAccettazione>(*source));
       }
       screen->show();
       return screen;
@@ -266,7 +268,7 @@ class CalibrationTest : public QObject {
                  "[Margini Ricevuta Accettazione]\r\nSuperiore=" + stored.toLatin1() +
                      "\r\nSinistro=" + stored.toLatin1() + "\r\n");
     auto source = sourceScreen(AcceptanceLayout::boxes());
-    TfrmStampaAccettazione screen(source.get());
+    TfrmStampaAccettazione screen(textsFor<TfrmStampaAccettazione>(*source));
     screen.show();
     QList<int> shown;
     whenShown<CalibrationScreen>([&](CalibrationScreen& calibration) {
@@ -312,9 +314,10 @@ class CalibrationTest : public QObject {
     auto source = returnReceipt ? returnReceiptScreen() : sourceScreen(AcceptanceLayout::boxes());
     std::unique_ptr<FormPrintScreen> screen;
     if (returnReceipt)
-      screen = std::make_unique<TfrmStampaRicevimentoDes>(source.get());
+      screen =
+          std::make_unique<TfrmStampaRicevimentoDes>(textsFor<TfrmStampaRicevimentoDes>(*source));
     else
-      screen = std::make_unique<TfrmStampaAccettazione>(source.get());
+      screen = std::make_unique<TfrmStampaAccettazione>(textsFor<TfrmStampaAccettazione>(*source));
     screen->show();
     whenShown<CalibrationScreen>([](CalibrationScreen& calibration) {
       press(calibration, "btnStampaFoglio");
@@ -338,7 +341,7 @@ class CalibrationTest : public QObject {
   void cancelChangesNothing() {
     TestFolder folder;
     auto source = sourceScreen(AcceptanceLayout::boxes());
-    TfrmStampaAccettazione screen(source.get());
+    TfrmStampaAccettazione screen(textsFor<TfrmStampaAccettazione>(*source));
     screen.show();
     press(screen, "btnTopPlus", 2);
     whenShown<CalibrationScreen>([](CalibrationScreen& calibration) {
@@ -356,7 +359,7 @@ class CalibrationTest : public QObject {
                  "[Margini Avviso Ricevimento Destinatario]\r\nSuperiore=5\r\nSinistro=5\r\n");
     PdfPrintService printer;
     auto source = returnReceiptScreen();
-    TfrmStampaRicevimentoDes screen(source.get());
+    TfrmStampaRicevimentoDes screen(textsFor<TfrmStampaRicevimentoDes>(*source));
     screen.show();
     screen.findChild<QRadioButton*>(u"optOrizzontale"_s)->setChecked(true);
     whenShown<CalibrationScreen>([](CalibrationScreen& calibration) {

@@ -119,7 +119,7 @@ class PagePreviewTest : public QObject {
     setText(*source, "txtLocalitaDes", u"Roma"_s);
     setText(*source, "txtCifre", u"12,50"_s);
     tick(*source, "chkCC");
-    TfrmStampaAccettazione screen(source.get());
+    TfrmStampaAccettazione screen(textsFor<TfrmStampaAccettazione>(*source));
     screen.show();
     press(screen, "btnTopPlus");  // shown, not stored: the preview takes it too
 
@@ -145,7 +145,7 @@ class PagePreviewTest : public QObject {
     setText(*source, "txtDestinatario", u"Bianchi Anna"_s);
     setText(*source, "txtN01", u"6"_s);
     tick(*source, "chkRaccomandata");
-    TfrmStampaRicevimentoDes screen(source.get());
+    TfrmStampaRicevimentoDes screen(textsFor<TfrmStampaRicevimentoDes>(*source));
     screen.show();
     screen.findChild<QRadioButton*>(u"optOrizzontale"_s)->setChecked(true);
 
@@ -164,7 +164,7 @@ class PagePreviewTest : public QObject {
     for (const CardRow& row : CardLayout::rows()) patterns << QString::fromLatin1(row.content);
     auto source = sourceScreenFor(patterns);
     setText(*source, "txtNome", u"Verdi Luca"_s);
-    TfrmStampaAnagrafica screen(source.get());
+    TfrmStampaAnagrafica screen(textsFor<TfrmStampaAnagrafica>(*source));
     const QDateTime at(QDate(2026, 3, 7), QTime(9, 5, 3));
     screen.setClock([at] { return at; });
     screen.show();
@@ -178,7 +178,7 @@ class PagePreviewTest : public QObject {
     REQUIRE_POPPLER();
     TestFolder folder;
     auto source = sourceScreen(AcceptanceLayout::boxes());
-    TfrmStampaAccettazione screen(source.get());
+    TfrmStampaAccettazione screen(textsFor<TfrmStampaAccettazione>(*source));
     screen.show();
     previewInto(screen, previewed_);
     PdfPrintService printer(printed_);
@@ -204,7 +204,7 @@ class PagePreviewTest : public QObject {
     PdfPrintService printer;
     auto source = sourceScreen(AcceptanceLayout::boxes());
     setText(*source, "txtMittente", u"Studio Neri"_s);
-    TfrmStampaAccettazione screen(source.get());
+    TfrmStampaAccettazione screen(textsFor<TfrmStampaAccettazione>(*source));
     screen.show();
     previewInto(screen, previewed_, "btnStampa");
     QCOMPARE(printer.jobs.size(), size_t(1));
@@ -215,7 +215,7 @@ class PagePreviewTest : public QObject {
 
     // A failure there is the screen's failure: the same warning.
     printer.answer = PdfPrintService::Answer::Fail;
-    TfrmStampaAccettazione again(source.get());
+    TfrmStampaAccettazione again(textsFor<TfrmStampaAccettazione>(*source));
     again.show();
     previewInto(again, previewed_, "btnStampa");
     QCOMPARE(messages.count(), 1);
@@ -228,7 +228,7 @@ class PagePreviewTest : public QObject {
     folder.write(u"Impostazioni.ini"_s, "[Margini Ricevuta Accettazione]\r\nSinistro=2x\r\n");
     RecordingMessages messages;
     auto source = sourceScreen(AcceptanceLayout::boxes());
-    TfrmStampaAccettazione screen(source.get());
+    TfrmStampaAccettazione screen(textsFor<TfrmStampaAccettazione>(*source));
     screen.show();
     press(screen, "btnAnteprima");  // no preview opens: nothing to wait for
     QCOMPARE(messages.count(), 1);

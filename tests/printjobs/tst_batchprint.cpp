@@ -4,15 +4,22 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "archive/tarchivio.h"
+#include "editors/editorworkflow.h"
 #include "editors/tfrmaccettazione.h"
+#include "editors/tfrmanagrafica.h"
 #include "editors/tfrmricevimento.h"
 #include "editors/workspacefixture.h"
 #include "print/formsetups.h"
+#include "print/sourcescreen.h"
 #include "print/tfrmstampaaccettazione.h"
+#include "print/tfrmstampaanagrafica.h"
 #include "print/tfrmstamparicevimentodes.h"
 #include "print/tfrmstamparicevimentomit.h"
 #include "printjobs/batchprintscreen.h"
+#include "printjobs/envelopescreen.h"
 #include "printjobs/formbatch.h"
+#include "records/cardtexts.h"
 #include "records/listlines.h"
 #include "search/editorfill.h"
 #include "search/fixtures.h"
@@ -123,6 +130,76 @@ void selectRows(QWidget& list, const QList<int>& rows) {
 }
 
 const auto word = findWord;
+
+// A card filled in full as a user leaves it: every box with blanks at the
+// ends and an accent (a digit in a box too short for that), every other
+// check box ticked.
+void fillEveryControl(QWidget& window) {
+  int i = 0;
+  for (QLineEdit* box : window.findChildren<QLineEdit*>()) {
+    if (!box->objectName().startsWith(u"txt"_s)) continue;
+    const QString typed = u"  Però %1 "_s.arg(++i);
+    box->setText(box->maxLength() < typed.size() ? QString::number(i % 10) : typed);
+  }
+  for (QCheckBox* check : window.findChildren<QCheckBox*>()) check->setChecked(++i % 2 == 0);
+}
+
+TScheda firstStored(const ArchiveDefinition& definition) {
+  TArchivio archive(definition);
+  archive.Open();
+  TScheda card(definition.layout);
+  archive.ReadAt(1, card);
+  archive.Close();
+  return card;
+}
+
+// The controls whose texts differ, with both texts.
+QStringList differences(const FormTexts& one, const FormTexts& other,
+                        const FormControls& controls) {
+  QStringList differ;
+  for (const QString& name : controls.texts)
+    if (one.text(name) != other.text(name))
+      differ << name + u": '"_s + one.text(name) + u"' / '"_s + other.text(name) + u'\'';
+  for (const QString& name : controls.ticks)
+    if (one.ticked(name) != other.ticked(name)) differ << name;
+  return differ;
+}
+
+// A card typed on its workspace and saved: the texts its print screen takes
+// from the workspace are those taken from the card read back from the
+// archive, as a batch takes them, and the screen prints the same page from
+// either.
+template <typename Window, typename Screen, typename... Args>
+void takenAlikeFromScreenAndArchive(const ArchiveDefinition& archive, Args... args) {
+  WorkspaceFixture<Window> f;
+  const FormControls reads = Screen::reads(args...);
+  fillEveryControl(f.window);
+  f.window.workflow()->save();
+  QCOMPARE(f.position()->text(), u"1"_s);
+
+  const FormTexts onScreen = ScreenTexts::take(f.window, reads);
+  const FormTexts stored = CardTexts::take(firstStored(archive), reads);
+  QCOMPARE(differences(onScreen, stored, reads), QStringList());
+  QVERIFY(onScreen == stored);
+
+  Screen fromScreen(args..., onScreen);
+  Screen fromArchive(args..., stored);
+  if constexpr (requires { fromScreen.setClock({}); }) {
+    fromScreen.setClock([] { return QDateTime(QDate(2026, 3, 7), QTime(9, 5, 3)); });
+    fromArchive.setClock([] { return QDateTime(QDate(2026, 3, 7), QTime(9, 5, 3)); });
+  }
+  comparePages(fromScreen.preparedPage(), fromArchive.preparedPage());
+}
+
+enum class Opener {
+  AcceptanceReceipt,
+  AcceptanceEnvelope,
+  RecipientSide,
+  SenderSide,
+  AddressBookCard,
+  AddressBookEnvelope
+};
+
 }  // namespace
 
 class BatchPrintTest : public QObject {
@@ -145,7 +222,7 @@ class BatchPrintTest : public QObject {
     for (size_t i = 0; i < records.size(); ++i) {
       // The record as a list's double click shows it, printed from there.
       EditorFill::loadRecord(&f.window, records[i], 1);
-      TfrmStampaAccettazione screen(&f.window);
+      TfrmStampaAccettazione screen(textsFor<TfrmStampaAccettazione>(f.window));
       comparePages(pages[i], screen.preparedPage());
     }
     QCOMPARE(pages[0].text(u"txtAvviso"_s), u"X"_s);
@@ -163,14 +240,47 @@ class BatchPrintTest : public QObject {
     QCOMPARE(pages.size(), size_t(4));
     for (size_t i = 0; i < records.size(); ++i) {
       EditorFill::loadRecord(&f.window, records[i], 1);
-      TfrmStampaRicevimentoDes recipient(&f.window);
-      TfrmStampaRicevimentoMit sender(&f.window);
+      TfrmStampaRicevimentoDes recipient(textsFor<TfrmStampaRicevimentoDes>(f.window));
+      TfrmStampaRicevimentoMit sender(textsFor<TfrmStampaRicevimentoMit>(f.window));
       comparePages(pages[2 * i], recipient.preparedPage());
       comparePages(pages[2 * i + 1], sender.preparedPage());
     }
     QCOMPARE(pages[0].orientation(), Orientation::Sideways);
     QCOMPARE(pages[1].orientation(), Orientation::Upright);
     QCOMPARE(pages[1].text(u"txtProvMit"_s), u"BA"_s);
+  }
+
+  void screenAndStoredCardGiveTheSameTexts_data() {
+    QTest::addColumn<Opener>("opener");
+    QTest::newRow("acceptance receipt") << Opener::AcceptanceReceipt;
+    QTest::newRow("acceptance envelope") << Opener::AcceptanceEnvelope;
+    QTest::newRow("return receipt, recipient side") << Opener::RecipientSide;
+    QTest::newRow("return receipt, sender side") << Opener::SenderSide;
+    QTest::newRow("address-book card") << Opener::AddressBookCard;
+    QTest::newRow("address-book envelope") << Opener::AddressBookEnvelope;
+  }
+  void screenAndStoredCardGiveTheSameTexts() {
+    QFETCH(Opener, opener);
+    switch (opener) {
+      case Opener::AcceptanceReceipt:
+        return takenAlikeFromScreenAndArchive<TfrmAccettazione, TfrmStampaAccettazione>(
+            acceptanceArchive());
+      case Opener::AcceptanceEnvelope:
+        return takenAlikeFromScreenAndArchive<TfrmAccettazione, EnvelopeScreen>(
+            acceptanceArchive(), EnvelopeFrom::AcceptanceReceipt);
+      case Opener::RecipientSide:
+        return takenAlikeFromScreenAndArchive<TfrmRicevimento, TfrmStampaRicevimentoDes>(
+            returnReceiptArchive());
+      case Opener::SenderSide:
+        return takenAlikeFromScreenAndArchive<TfrmRicevimento, TfrmStampaRicevimentoMit>(
+            returnReceiptArchive());
+      case Opener::AddressBookCard:
+        return takenAlikeFromScreenAndArchive<TfrmAnagrafica, TfrmStampaAnagrafica>(
+            addressBookArchive());
+      case Opener::AddressBookEnvelope:
+        return takenAlikeFromScreenAndArchive<TfrmAnagrafica, EnvelopeScreen>(
+            addressBookArchive(), EnvelopeFrom::AddressBook);
+    }
   }
 
   void aFlagNeitherYesNorNoIsNotTicked() {

@@ -119,7 +119,10 @@ class EnvelopeTest : public QObject {
     auto screen = sourceScreenFor(kAcceptanceBlocks);
     for (const QString& entry : typed)
       screen->findChild<QLineEdit*>(entry.section(u'=', 0, 0))->setText(entry.section(u'=', 1));
-    QCOMPARE(EnvelopeAddresses::recipient(EnvelopeFrom::AcceptanceReceipt, *screen), lines);
+    QCOMPARE(EnvelopeAddresses::recipient(
+                 EnvelopeFrom::AcceptanceReceipt,
+                 textsFor<EnvelopeScreen>(*screen, EnvelopeFrom::AcceptanceReceipt)),
+             lines);
   }
 
   void printedLinesSitInTheWindowAndTheCorner_data() {
@@ -149,7 +152,8 @@ class EnvelopeTest : public QObject {
     const QString pdf = out_.filePath(u"busta.pdf"_s);
     PdfPrintService printer(pdf);
     auto source = acceptanceScreen();
-    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt,
+                          textsFor<EnvelopeScreen>(*source, EnvelopeFrom::AcceptanceReceipt));
     screen.show();
     QCOMPARE(QString::fromLatin1(screen.chosenSize().name), size);
     press(screen, "btnStampa");
@@ -190,7 +194,8 @@ class EnvelopeTest : public QObject {
                                    u"{txtProv01}{txtProv02}"_s});
     setText(*source, "txtNome", u"Verdi Luca"_s);
     setText(*source, "txtLocalita", u"Bari"_s);
-    EnvelopeScreen screen(EnvelopeFrom::AddressBook, source.get());
+    EnvelopeScreen screen(EnvelopeFrom::AddressBook,
+                          textsFor<EnvelopeScreen>(*source, EnvelopeFrom::AddressBook));
     auto* sender = screen.findChild<QCheckBox*>(u"chkMittente"_s);
     QVERIFY(!sender->isChecked());
     QVERIFY(!sender->isEnabled());
@@ -202,7 +207,8 @@ class EnvelopeTest : public QObject {
   void senderCanBeLeftOut() {
     TestFolder folder;
     auto source = acceptanceScreen();
-    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt,
+                          textsFor<EnvelopeScreen>(*source, EnvelopeFrom::AcceptanceReceipt));
     QCOMPARE(screen.preparedPage().text(u"txtMittente"_s),
              u"Studio Neri\nCorso Italia 5\nMilano MI"_s);
     screen.findChild<QCheckBox*>(u"chkMittente"_s)->setChecked(false);
@@ -218,7 +224,8 @@ class EnvelopeTest : public QObject {
     RecordingMessages messages;
     auto source = acceptanceScreen();
     {
-      EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+      EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt,
+                            textsFor<EnvelopeScreen>(*source, EnvelopeFrom::AcceptanceReceipt));
       screen.show();
       QVERIFY(screen.findChild<QRadioButton*>(u"optDL"_s)->isChecked());
       QCOMPARE(screen.findChild<QLineEdit*>(u"txtLeft"_s)->text(), u"0"_s);
@@ -231,7 +238,8 @@ class EnvelopeTest : public QObject {
              QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=2\r\nSinistro=1\r\n\r\n"
                         "[Margini Busta C5]\r\nSinistro=4\r\nSuperiore=-2\r\n\r\n"
                         "[Stampa Busta]\r\nFormato=C5\r\n"));
-    EnvelopeScreen again(EnvelopeFrom::AcceptanceReceipt, source.get());
+    EnvelopeScreen again(EnvelopeFrom::AcceptanceReceipt,
+                         textsFor<EnvelopeScreen>(*source, EnvelopeFrom::AcceptanceReceipt));
     QVERIFY(again.findChild<QRadioButton*>(u"optC5"_s)->isChecked());
     QCOMPARE(again.findChild<QLineEdit*>(u"txtTop"_s)->text(), u"-2"_s);
     QCOMPARE(messages.count(), 0);
@@ -252,7 +260,8 @@ class EnvelopeTest : public QObject {
                  "[Margini Busta C4]\r\nSuperiore=7\r\nSinistro=-3\r\n");
     RecordingMessages messages;
     auto source = acceptanceScreen();
-    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt,
+                          textsFor<EnvelopeScreen>(*source, EnvelopeFrom::AcceptanceReceipt));
     screen.show();
     QCOMPARE(screen.findChild<QLineEdit*>(u"txtTop"_s)->text(), u"1"_s);
     auto* c4 = screen.findChild<QRadioButton*>(u"optC4"_s);
@@ -279,7 +288,8 @@ class EnvelopeTest : public QObject {
   void openingTheScreenStoresNothing() {
     TestFolder folder;
     auto source = acceptanceScreen();
-    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt,
+                          textsFor<EnvelopeScreen>(*source, EnvelopeFrom::AcceptanceReceipt));
     screen.show();
     QVERIFY(!folder.exists(u"Impostazioni.ini"_s));
   }
@@ -302,7 +312,8 @@ class EnvelopeTest : public QObject {
     const char* cap[] = {"txtCapDes01", "txtCapDes02", "txtCapDes03", "txtCapDes04", "txtCapDes05"};
     for (int i = 0; i < 5; ++i) setText(*source, cap[i], QString(u"00184"_s[i]));
     setText(*source, "txtLocalitaDes", town);
-    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt,
+                          textsFor<EnvelopeScreen>(*source, EnvelopeFrom::AcceptanceReceipt));
     screen.show();
     press(screen, "btnStampa");
     QCOMPARE(messages.count(), 0);
@@ -329,7 +340,8 @@ class EnvelopeTest : public QObject {
     auto source = sourceScreenFor(kAcceptanceBlocks);
     setText(*source, "txtDestinatario", u"Rossi Mario"_s);
     setText(*source, "txtIndirizzoDes", QStringList(150, u"Parola"_s).join(u' '));
-    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt,
+                          textsFor<EnvelopeScreen>(*source, EnvelopeFrom::AcceptanceReceipt));
     screen.show();
     press(screen, "btnStampa");
     QVERIFY(printer.jobs.empty());
@@ -349,7 +361,8 @@ class EnvelopeTest : public QObject {
     RecordingMessages messages;
     auto source = acceptanceScreen();
     {
-      EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+      EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt,
+                            textsFor<EnvelopeScreen>(*source, EnvelopeFrom::AcceptanceReceipt));
       screen.show();
       QVERIFY(screen.findChild<QRadioButton*>(u"optFinestraDestra"_s)->isChecked());
       screen.findChild<QRadioButton*>(u"optFinestraSinistra"_s)->setChecked(true);
@@ -362,7 +375,8 @@ class EnvelopeTest : public QObject {
     QVERIFY(
         folder.read(u"Impostazioni.ini"_s).contains("[Stampa Busta DL]\r\nFinestra=Sinistra\r\n"));
     folder.write(u"Impostazioni.ini"_s, "[Stampa Busta DL]\r\nFinestra=Sinistra\r\n");
-    EnvelopeScreen again(EnvelopeFrom::AcceptanceReceipt, source.get());
+    EnvelopeScreen again(EnvelopeFrom::AcceptanceReceipt,
+                         textsFor<EnvelopeScreen>(*source, EnvelopeFrom::AcceptanceReceipt));
     QVERIFY(again.findChild<QRadioButton*>(u"optFinestraSinistra"_s)->isChecked());
     QCOMPARE(messages.count(), 0);
   }
@@ -390,7 +404,8 @@ class EnvelopeTest : public QObject {
                                    u"{txtProv01}{txtProv02}"_s});
     setText(*source, "txtNome", u"Verdi Luca"_s);
     {
-      EnvelopeScreen screen(EnvelopeFrom::AddressBook, source.get());
+      EnvelopeScreen screen(EnvelopeFrom::AddressBook,
+                            textsFor<EnvelopeScreen>(*source, EnvelopeFrom::AddressBook));
       screen.show();
       QVERIFY(!screen.findChild<QCheckBox*>(u"chkMittente"_s)->isEnabled());
       whenShown<SenderCardChooser>([](SenderCardChooser& chooser) {
@@ -405,7 +420,8 @@ class EnvelopeTest : public QObject {
       QCOMPARE(screen.preparedPage().text(u"txtMittente"_s),
                u"Studio Neri\nCorso Italia\nMilano"_s);
     }
-    EnvelopeScreen again(EnvelopeFrom::AddressBook, source.get());
+    EnvelopeScreen again(EnvelopeFrom::AddressBook,
+                         textsFor<EnvelopeScreen>(*source, EnvelopeFrom::AddressBook));
     QCOMPARE(again.findChild<QLabel*>(u"lblSchedaMittente"_s)->text(),
              u"Mittente: Studio Neri, Corso Italia, Milano"_s);
     QCOMPARE(again.preparedPage().text(u"txtMittente"_s), u"Studio Neri\nCorso Italia\nMilano"_s);
@@ -417,7 +433,8 @@ class EnvelopeTest : public QObject {
     RecordingMessages messages;
     PdfPrintService printer;
     auto source = sourceScreenFor(kAcceptanceBlocks);
-    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt,
+                          textsFor<EnvelopeScreen>(*source, EnvelopeFrom::AcceptanceReceipt));
     screen.show();
     for (const char* button : {"btnStampa", "btnAnteprima"}) {
       press(screen, button);
@@ -435,7 +452,8 @@ class EnvelopeTest : public QObject {
     PdfPrintService printer;
     printer.answer = PdfPrintService::Answer::Fail;
     auto source = acceptanceScreen();
-    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt,
+                          textsFor<EnvelopeScreen>(*source, EnvelopeFrom::AcceptanceReceipt));
     screen.show();
     press(screen, "btnStampa");
     QCOMPARE(messages.count(), 1);

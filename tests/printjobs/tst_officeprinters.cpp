@@ -220,7 +220,7 @@ class OfficePrintersTest : public QObject {
                  "[Stampa Avviso Ricevimento Destinatario]\r\nOrientamento=Orizzontale\r\n");
     RecordingMessages messages;
     auto source = returnReceipt();
-    TfrmStampaRicevimentoDes screen(source.get());
+    TfrmStampaRicevimentoDes screen(textsFor<TfrmStampaRicevimentoDes>(*source));
     screen.show();
     QVERIFY(screen.findChild<QRadioButton*>(u"optOrizzontale"_s)->isChecked());
     const Page page = screen.preparedPage();
@@ -308,7 +308,8 @@ class OfficePrintersTest : public QObject {
       setText(*source, "txtNumDes", u"1234/B int. 5"_s);
       setText(*source, "txtLocalitaDes", u"San Giovanni in Persiceto di Sotto (BO)"_s);
     }
-    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt,
+                          textsFor<EnvelopeScreen>(*source, EnvelopeFrom::AcceptanceReceipt));
     screen.show();
     const Page page = screen.preparedPage();
     acceptPrintDialog();
@@ -335,7 +336,7 @@ class OfficePrintersTest : public QObject {
     TestFolder folder;
     RecordingMessages messages;
     auto source = returnReceipt();
-    TfrmStampaRicevimentoDes screen(source.get());
+    TfrmStampaRicevimentoDes screen(textsFor<TfrmStampaRicevimentoDes>(*source));
     screen.show();
     acceptPrintDialog(queue);
     press(screen, "btnStampa");
@@ -352,7 +353,8 @@ class OfficePrintersTest : public QObject {
     TestFolder folder;
     RecordingMessages messages;
     auto source = acceptanceBlocks();
-    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt, source.get());
+    EnvelopeScreen screen(EnvelopeFrom::AcceptanceReceipt,
+                          textsFor<EnvelopeScreen>(*source, EnvelopeFrom::AcceptanceReceipt));
     screen.show();
     acceptPrintDialog(kOnlyA4);
     press(screen, "btnStampa");

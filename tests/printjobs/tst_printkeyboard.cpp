@@ -72,20 +72,24 @@ Opened open(Screen which) {
   switch (which) {
     case Screen::Acceptance:
       o.source = sourceScreen(AcceptanceLayout::boxes());
-      o.screen = std::make_unique<TfrmStampaAccettazione>(o.source.get());
+      o.screen =
+          std::make_unique<TfrmStampaAccettazione>(textsFor<TfrmStampaAccettazione>(*o.source));
       break;
     case Screen::RecipientSide:
       o.source = returnReceiptSourceScreen();
-      o.screen = std::make_unique<TfrmStampaRicevimentoDes>(o.source.get());
+      o.screen =
+          std::make_unique<TfrmStampaRicevimentoDes>(textsFor<TfrmStampaRicevimentoDes>(*o.source));
       break;
     case Screen::Card:
       o.source = cardSource();
-      o.screen = std::make_unique<TfrmStampaAnagrafica>(o.source.get());
+      o.screen = std::make_unique<TfrmStampaAnagrafica>(textsFor<TfrmStampaAnagrafica>(*o.source));
       break;
     case Screen::Envelope:
       o.source = sourceScreen(AcceptanceLayout::boxes());
       setText(*o.source, "txtDestinatario", u"Rossi Mario"_s);
-      o.screen = std::make_unique<EnvelopeScreen>(EnvelopeFrom::AcceptanceReceipt, o.source.get());
+      o.screen = std::make_unique<EnvelopeScreen>(
+          EnvelopeFrom::AcceptanceReceipt,
+          textsFor<EnvelopeScreen>(*o.source, EnvelopeFrom::AcceptanceReceipt));
       break;
     case Screen::Batch:
       o.screen = std::make_unique<BatchPrintScreen>(*FormBatches::forList(unsentList()),

@@ -4,7 +4,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <stdexcept>
+#include <string_view>
+
+#include "core/usererror.h"
 
 class QIODevice;
 
@@ -27,10 +29,11 @@ struct SheetContent {
                              const QList<int>& widths, const QList<QStringList>& rows);
 };
 
-// The file could not be written; the text says why, for diagnosis only.
-class SheetFileError : public std::runtime_error {
+// The file could not be written: the user is told that the file chosen
+// could not be written, the log gets why.
+class SheetFileError : public UserError {
  public:
-  using std::runtime_error::runtime_error;
+  explicit SheetFileError(std::string_view detail);
 };
 
 // One file format of a sheet. The writer writes the whole file to `out`

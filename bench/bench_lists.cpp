@@ -169,8 +169,8 @@ void UnsentLines(benchmark::State& state) {
   const StatusListKind& kind = unsentList();
   pairedWithRawRead(state, [&] {
     LineList lines;
-    ArchiveLines::collect(archive, kind.line,
-                          [&](const TScheda& r) { return kind.condition.holdsFor(r); }, lines);
+    ArchiveLines::collect(
+        archive, kind.line, [&](const TScheda& r) { return kind.condition.holdsFor(r); }, lines);
     if (lines.size() != records(state)) qFatal("wrong line count");
   });
 }

@@ -33,9 +33,9 @@
 
 #include "app/velindaapplication.h"
 #include "archive/tscheda.h"
-#include "largearchive.h"
 #include "core/programfolder.h"
 #include "editors/tfrmaccettazione.h"
+#include "largearchive.h"
 #include "platform/installed.h"
 #include "platform/messageservice.h"
 #include "support/pdfprintservice.h"
@@ -175,7 +175,9 @@ int main(int argc, char** argv) {
   const Installed<MessageService> answering(answers);
   PdfPrintService printer(folder + u"/riepilogo.pdf"_s);
 
+  // clang-format off
   const QString button = what == u"list"   ? u"cmdDaInviare"_s
+                         // clang-format on
                          : what == u"search" ? u"cmdTrova"_s
                          : what == u"print"  ? u"cmdDaInviare"_s
                                              : u"cmdEsporta"_s;

@@ -18,7 +18,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ini.setValue(section, QStringLiteral("Superiore"), QStringLiteral(" -12 "));
   const IniFile reread = IniFile::fromBytes(ini.toBytes());
   if (reread.value(section, QStringLiteral("Superiore")) != QStringLiteral("-12")) std::abort();
-  if (reread.value(QStringLiteral("Accesso"), QStringLiteral("Valore")) != otherValue)
-    std::abort();
+  if (reread.value(QStringLiteral("Accesso"), QStringLiteral("Valore")) != otherValue) std::abort();
   return 0;
 }

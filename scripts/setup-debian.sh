@@ -13,7 +13,7 @@ packages=(
   poppler-utils desktop-file-utils
   samba smbnetfs fuse3
   libbenchmark-dev
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format
 )
 
 missing=()

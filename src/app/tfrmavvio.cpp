@@ -38,12 +38,14 @@ struct Column {
 };
 
 const Column kColumns[] = {
+    // clang-format off
     {166, "menu_anagrafica", "imgAnagrafica", {156, 200}, "btnAnagrafica", "appAnagrafica",
      "anagrafica", "Apri l'archivio anagrafico"},
     {497, "menu_accettazione", "imgAccettazione", {288, 191}, "btnAccettazione",
      "appAccettazione", "accettazione", "Apri le ricevute di accettazione"},
     {828, "menu_ricevimento", "imgRicevimento", {288, 206}, "btnRicevimento", "appRicevimento",
      "ricevimento", "Apri gli avvisi di ricevimento"},
+    // clang-format on
 };
 
 QString art(const char* stem) { return u":/art/"_s + QString::fromLatin1(stem) + u".svg"_s; }
@@ -57,8 +59,7 @@ QKeySequence keyOf(const QString& entry) {
 // menu.
 void reachable(PictureButton* entry) {
   entry->setFocusPolicy(Qt::StrongFocus);
-  if (const QKeySequence key = keyOf(entry->objectName()); !key.isEmpty())
-    giveShortcut(entry, key);
+  if (const QKeySequence key = keyOf(entry->objectName()); !key.isEmpty()) giveShortcut(entry, key);
 }
 
 }  // namespace
@@ -85,16 +86,16 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
                                       c.pictureSize, purpose, panel_);
     picture->move(c.centre - c.pictureSize.width() / 2, pictureTop);
     auto* button = new PictureButton(QString::fromLatin1(c.buttonName),
-                                     art((std::string("btn_") + c.artStem).c_str()),
-                                     QSize(306, 73), purpose, panel_);
+                                     art((std::string("btn_") + c.artStem).c_str()), QSize(306, 73),
+                                     purpose, panel_);
     button->move(c.centre - 153, 350);
     // The column's three pictures do the same: the keyboard stops on the
     // button, and every one of them shows the key.
     reachable(button);
     picture->showShortcut(key);
     auto* app = new PictureButton(QString::fromLatin1(c.appName),
-                                  art((std::string("app_") + c.artStem).c_str()),
-                                  QSize(215, 127), purpose, panel_);
+                                  art((std::string("app_") + c.artStem).c_str()), QSize(215, 127),
+                                  purpose, panel_);
     app->move(c.centre - 107, 440);
     app->showShortcut(key);
     readingOrder << button;
@@ -129,8 +130,8 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
             TfrmSplash splash(this);
             splash.exec();
           }));
-  auto* imgEsci = new PictureButton(u"imgEsci"_s, art("esci"), QSize(17, 18),
-                                    u"Esci dal programma"_s, panel_);
+  auto* imgEsci =
+      new PictureButton(u"imgEsci"_s, art("esci"), QSize(17, 18), u"Esci dal programma"_s, panel_);
   imgEsci->move(966, 664);
   reachable(imgEsci);
   connect(imgEsci, &QToolButton::clicked, this, &TfrmAvvio::exitRequested);
@@ -175,9 +176,8 @@ void TfrmAvvio::setWorkspaces(WorkspaceWindow* anagrafica, WorkspaceWindow* acce
     if (!workspace) continue;
     const Column& c = kColumns[index];
     for (const char* name : {c.pictureName, c.buttonName, c.appName}) {
-      connect(namedChild<PictureButton>(*panel_, QString::fromLatin1(name)),
-              &QToolButton::clicked, this,
-              guarded(this, [this, workspace] { openWorkspace(workspace); }));
+      connect(namedChild<PictureButton>(*panel_, QString::fromLatin1(name)), &QToolButton::clicked,
+              this, guarded(this, [this, workspace] { openWorkspace(workspace); }));
     }
     connect(workspace, &WorkspaceWindow::closed, this, [this, workspace] {
       showMaximized();

@@ -10,6 +10,7 @@ constexpr FieldKind Flag = FieldKind::Flag;
 constexpr FieldKind Attachment = FieldKind::Attachment;
 
 constexpr std::array<FieldDef, 41> kAcceptanceFields{{
+    // clang-format off
     {"Destinatario", 250}, {"IndirizzoDes", 250}, {"NumDes", 10},
     {"CapDes01", 1},       {"CapDes02", 1},       {"CapDes03", 1},
     {"CapDes04", 1},       {"CapDes05", 1},       {"LocalitaDes", 120},
@@ -27,10 +28,12 @@ constexpr std::array<FieldDef, 41> kAcceptanceFields{{
     {"File01", 250, Attachment}, {"File02", 250, Attachment},
     {"File03", 250, Attachment}, {"Desc01", 250, Attachment},
     {"Desc02", 250, Attachment}, {"Desc03", 250, Attachment},
+    // clang-format on
 }};
 static_assert(recordSize(kAcceptanceFields) == 3520);
 
 constexpr std::array<FieldDef, 43> kReturnReceiptFields{{
+    // clang-format off
     {"N01", 1}, {"N02", 1}, {"N03", 1}, {"N04", 1}, {"N05", 1},
     {"N06", 1}, {"N07", 1}, {"N08", 1}, {"N09", 1}, {"N10", 1},
     {"N11", 1}, {"N12", 1}, {"N13", 1},
@@ -46,10 +49,12 @@ constexpr std::array<FieldDef, 43> kReturnReceiptFields{{
     {"Data", 10},          {"Ufficio", 120},      {"Contenuto", 250},
     {"Consegnata", 2, Flag}, {"Raccomandata", 2, Flag},
     {"Pacco", 2, Flag},      {"Assicurata", 2, Flag},
+    // clang-format on
 }};
 static_assert(recordSize(kReturnReceiptFields) == 1733);
 
 constexpr std::array<FieldDef, 39> kAddressBookFields{{
+    // clang-format off
     {"Nome", 250},        {"Indirizzo", 250},   {"Num", 10},
     {"Cap01", 1},         {"Cap02", 1},         {"Cap03", 1},
     {"Cap04", 1},         {"Cap05", 1},         {"Localita", 120},
@@ -64,6 +69,7 @@ constexpr std::array<FieldDef, 39> kAddressBookFields{{
     {"File01", 250, Attachment}, {"File02", 250, Attachment},
     {"File03", 250, Attachment}, {"Desc01", 250, Attachment},
     {"Desc02", 250, Attachment}, {"Desc03", 250, Attachment},
+    // clang-format on
 }};
 static_assert(recordSize(kAddressBookFields) == 3831);
 
@@ -85,19 +91,16 @@ const RecordLayout& addressBookLayout() {
 }
 
 const ArchiveDefinition& acceptanceArchive() {
-  static const ArchiveDefinition archive{u"Ricevute_Accettazione.pro"_s,
-                                         acceptanceLayout()};
+  static const ArchiveDefinition archive{u"Ricevute_Accettazione.pro"_s, acceptanceLayout()};
   return archive;
 }
 
 const ArchiveDefinition& returnReceiptArchive() {
-  static const ArchiveDefinition archive{u"Avvisi_Ricevimento.pro"_s,
-                                         returnReceiptLayout()};
+  static const ArchiveDefinition archive{u"Avvisi_Ricevimento.pro"_s, returnReceiptLayout()};
   return archive;
 }
 
 const ArchiveDefinition& addressBookArchive() {
-  static const ArchiveDefinition archive{u"Anagrafica.pro"_s,
-                                         addressBookLayout()};
+  static const ArchiveDefinition archive{u"Anagrafica.pro"_s, addressBookLayout()};
   return archive;
 }

@@ -87,8 +87,7 @@ void TArchivio::checkLayout(const TScheda& record) const {
 
 void TArchivio::seekTo(int position) {
   const qint64 offset = qint64(position - 1) * recordSize_;
-  if (file_.pos() != offset && !file_.seek(offset))
-    throw ArchiveError(file_.errorString());
+  if (file_.pos() != offset && !file_.seek(offset)) throw ArchiveError(file_.errorString());
 }
 
 void TArchivio::readRecordAt(int position, TScheda& record) {

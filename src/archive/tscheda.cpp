@@ -2,16 +2,14 @@
 
 #include "core/unknownname.h"
 
-TScheda::TScheda(const RecordLayout& layout)
-    : layout_(&layout), bytes_(layout.size(), '\0') {}
+TScheda::TScheda(const RecordLayout& layout) : layout_(&layout), bytes_(layout.size(), '\0') {}
 
 int TScheda::indexOf(QStringView name) const {
   return NameLookup::requireIndex(layout_->indexOf(name), u"record", name);
 }
 
 TCampoFisso TScheda::field(int index) {
-  return TCampoFisso(bytes_.data() + layout_->offset(index),
-                     layout_->field(index).capacity);
+  return TCampoFisso(bytes_.data() + layout_->offset(index), layout_->field(index).capacity);
 }
 
 QString TScheda::text(int index) const {
@@ -32,14 +30,10 @@ QStringList TScheda::texts() const {
 
 QString TScheda::text(QStringView name) const { return text(indexOf(name)); }
 
-std::optional<bool> TScheda::flag(QStringView name) const {
-  return flag(indexOf(name));
-}
+std::optional<bool> TScheda::flag(QStringView name) const { return flag(indexOf(name)); }
 
 void TScheda::setText(QStringView name, const QString& text) {
   field(indexOf(name)).FromText(text);
 }
 
-void TScheda::setFlag(QStringView name, bool checked) {
-  field(indexOf(name)).FromFlag(checked);
-}
+void TScheda::setFlag(QStringView name, bool checked) { field(indexOf(name)).FromFlag(checked); }

@@ -61,8 +61,7 @@ bool isBareName(const QString& name) {
 #ifdef Q_OS_WIN
   if (isWindowsDeviceOrStream(bare)) return false;
 #endif
-  return !bare.isEmpty() && !dotsOnly && !drive && !bare.contains(u'/') &&
-         !bare.contains(u'\\');
+  return !bare.isEmpty() && !dotsOnly && !drive && !bare.contains(u'/') && !bare.contains(u'\\');
 }
 
 void store(const QString& source, const QString& name, QWidget* parent) {

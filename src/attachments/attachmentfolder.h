@@ -44,8 +44,8 @@ inline const QString kNotBareNameWarning = QStringLiteral(
     "contenere cartelle (/ o \\) né unità (come C:) e non può essere \".\" o \"..\".");
 
 // The overwrite question.
-inline const QString kOverwriteQuestion =
-    QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file "
-                   "con lo stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
+inline const QString kOverwriteQuestion = QStringLiteral(
+    "Attenzione: nella cartella dei documenti allegati è presente un file "
+    "con lo stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
 
 }  // namespace AttachmentFolder

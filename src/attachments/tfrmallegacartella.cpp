@@ -34,8 +34,8 @@ constexpr int kSlotTops[] = {80, 200, 320};
 QString number(int index) { return u"0%1"_s.arg(index + 1); }
 QString ordinal(int index) { return u"%1°"_s.arg(index + 1); }
 
-QLabel* makeCaption(const QString& objectName, const QString& text, QPoint place,
-                    QWidget* buddy, QWidget* parent) {
+QLabel* makeCaption(const QString& objectName, const QString& text, QPoint place, QWidget* buddy,
+                    QWidget* parent) {
   QLabel* caption = Controls::label(objectName, text, parent);
   caption->setFont(Fonts::verdana(12));
   caption->adjustSize();

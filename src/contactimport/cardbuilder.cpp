@@ -55,8 +55,7 @@ QString withoutBlanks(const QString& text) {
 
 std::optional<QString> sexLetter(const QString& text) {
   static const QStringList male = {u"m"_s, u"maschio"_s, u"maschile"_s, u"male"_s, u"uomo"_s};
-  static const QStringList female = {u"f"_s, u"femmina"_s, u"femminile"_s, u"female"_s,
-                                     u"donna"_s};
+  static const QStringList female = {u"f"_s, u"femmina"_s, u"femminile"_s, u"female"_s, u"donna"_s};
   static const QStringList unknown = {u"unspecified"_s, u"nonspecificato"_s, u"unknown"_s,
                                       u"sconosciuto"_s};
   const QString key = matchKey(text);
@@ -334,8 +333,10 @@ BuiltCard CardBuilder::build(const ContactRow& row) const {
   QString name = values.texts(u"Nome"_s).join(u' ');
   QStringList occupation = values.texts(u"Occupazione"_s);
   // Phones often give a firm's name as the contact's name too.
-  if (name.isEmpty()) name = firm;
-  else if (!firm.isEmpty() && matchKey(firm) != matchKey(name)) occupation.append(firm);
+  if (name.isEmpty())
+    name = firm;
+  else if (!firm.isEmpty() && matchKey(firm) != matchKey(name))
+    occupation.append(firm);
   out.put(u"Nome"_s, name);
   out.put(u"Occupazione"_s, occupation.join(u", "_s));
 
@@ -348,7 +349,8 @@ BuiltCard CardBuilder::build(const ContactRow& row) const {
     if (sameValue(address, email) || sameValue(address, pec.first)) continue;
     if (pec.first.isEmpty() && isCertifiedMail(address))
       pec.first = address;
-    else if (email.isEmpty()) email = address;
+    else if (email.isEmpty())
+      email = address;
     else
       toNote(*CardTargets::find(u"Email"_s), {address});
   }

@@ -27,8 +27,8 @@ struct CardTarget {
   QString caption;  // as the user chooses it
   Joining joining;
   Cleaning cleaning;
-  bool address;     // street, number, CAP, town, province and country come
-                    // from one and the same address of the contact
+  bool address;  // street, number, CAP, town, province and country come
+                 // from one and the same address of the contact
   // How a value that finds its field taken is named in the note ("Tel.").
   QString noteLabel = {};
 };

@@ -47,9 +47,7 @@ bool isBlank(const QStringList& record) {
   return true;
 }
 
-QString fieldText(const QString& field) {
-  return CsvText::fromTextFormula(field).value_or(field);
-}
+QString fieldText(const QString& field) { return CsvText::fromTextFormula(field).value_or(field); }
 
 }  // namespace
 

@@ -57,8 +57,8 @@ QString survey(const ImportCounts& counts) {
     lines.append(
         u"CAP a cui restituire gli zeri iniziali: %1."_s.arg(number(d.capCompleted.count())));
   if (counts.nameless > 0)
-    lines.append(u"Contatti senza nome, che non saranno importati: %1."_s.arg(
-        number(counts.nameless)));
+    lines.append(
+        u"Contatti senza nome, che non saranno importati: %1."_s.arg(number(counts.nameless)));
   return lines.join(u'\n');
 }
 

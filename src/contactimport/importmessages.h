@@ -24,8 +24,8 @@ inline const QString kTooLarge =
     kNothingImported;
 inline const QString kNotContacts =
     u"Il file scelto non è un file CSV né un file vCard (.vcf)."_s + u"\r\n\r\n"_s +
-    u"Un foglio di calcolo (.xlsx, .xls, .ods) va prima salvato in formato CSV."_s +
-    u"\r\n\r\n"_s + kNothingImported;
+    u"Un foglio di calcolo (.xlsx, .xls, .ods) va prima salvato in formato CSV."_s + u"\r\n\r\n"_s +
+    kNothingImported;
 inline const QString kNoContacts =
     u"Il file scelto non contiene nessun contatto."_s + u"\r\n\r\n"_s + kNothingImported;
 

@@ -15,6 +15,7 @@ struct Province {
 // The provinces and metropolitan cities, with the other names their places
 // go by.
 const Province kProvinces[] = {
+    // clang-format off
     {"AG", "Agrigento"}, {"AL", "Alessandria"}, {"AN", "Ancona"}, {"AO", "Aosta"},
     {"AO", "Aoste"}, {"AO", "Valle d'Aosta"}, {"AR", "Arezzo"}, {"AP", "Ascoli Piceno"},
     {"AT", "Asti"}, {"AV", "Avellino"}, {"BA", "Bari"}, {"BT", "Barletta-Andria-Trani"},
@@ -45,6 +46,7 @@ const Province kProvinces[] = {
     {"TP", "Trapani"}, {"TN", "Trento"}, {"TV", "Treviso"}, {"TS", "Trieste"},
     {"UD", "Udine"}, {"VA", "Varese"}, {"VE", "Venezia"}, {"VB", "Verbano-Cusio-Ossola"},
     {"VC", "Vercelli"}, {"VR", "Verona"}, {"VV", "Vibo Valentia"}, {"VI", "Vicenza"},
+    // clang-format on
     {"VT", "Viterbo"},
 };
 

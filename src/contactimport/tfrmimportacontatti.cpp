@@ -348,20 +348,22 @@ void TfrmImportaContatti::importContacts() {
   try {
     import.run(chosen, [this](qsizetype done, qsizetype) {
       prgImporta_->setValue(int(done));
-      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
-  } catch (const ArchiveError& error) {
-    // The cards appended so far stay; a second try leaves them out as
-    // known, while the box is ticked.
-    stopWorking.dismiss();
-    setWorking(false);
-    btnImporta_->setEnabled(true);
-    Services::messages().show(this, MessageKind::Error,
-                              ImportMessages::failed(error, import.counts()));
-    startSurvey();
-    return;
-  }
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  });
+}
+catch (const ArchiveError& error) {
+  // The cards appended so far stay; a second try leaves them out as
+  // known, while the box is ticked.
   stopWorking.dismiss();
+  setWorking(false);
+  btnImporta_->setEnabled(true);
+  Services::messages().show(this, MessageKind::Error,
+                            ImportMessages::failed(error, import.counts()));
+  startSurvey();
+  return;
+}
+stopWorking.dismiss();
+// clang-format off
   btnChiudi_->setEnabled(true);
   const ImportCounts& counts = import.counts();
   if (counts.imported == 0 && counts.known == 0 && counts.nameless > 0) {
@@ -377,6 +379,7 @@ void TfrmImportaContatti::importContacts() {
   Services::messages().show(this, MessageKind::Information,
                             ImportMessages::done(import.counts(), chosen, notes));
   accept();
+// clang-format on
 }
 
 void TfrmImportaContatti::reject() {

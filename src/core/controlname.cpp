@@ -16,8 +16,6 @@ QString make(QStringView prefix, QStringView stem) {
   return name;
 }
 
-QString sibling(QStringView prefix, QStringView control) {
-  return make(prefix, stem(control));
-}
+QString sibling(QStringView prefix, QStringView control) { return make(prefix, stem(control)); }
 
 }  // namespace ControlName

@@ -14,9 +14,7 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-bool sameName(const QString& a, const QString& b) {
-  return a.compare(b, Qt::CaseInsensitive) == 0;
-}
+bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 // How long a reader gives another station to finish replacing the file: as
 // long as a station gives itself to replace it (ReplacementFile), since on
@@ -102,9 +100,9 @@ void IniFile::update(const QString& path, const std::function<void(IniFile&)>& c
                             u", perché è in uso da parte di un'altra postazione.\r\n\r\n"
                             "Attendere qualche istante e riprovare."_s);
   } catch (const LockUnavailable& why) {
-    throw IniWriteError(QString::fromStdString(why.what()),
-                        why.problem() == LockProblem::NoRightToCreate ? failureToSave(path)
-                                                                      : why.userMessage());
+    throw IniWriteError(
+        QString::fromStdString(why.what()),
+        why.problem() == LockProblem::NoRightToCreate ? failureToSave(path) : why.userMessage());
   }
   IniFile ini;
   if (QFileInfo::exists(path) || listed(path).file) {
@@ -168,8 +166,7 @@ void IniFile::insertLine(qsizetype at, Line line) {
 
 int IniFile::findSection(const QString& section) const {
   for (int i = 0; i < lines_.size(); ++i) {
-    if (!lines_[i].section.isEmpty() && sameName(lines_[i].section, section))
-      return i;
+    if (!lines_[i].section.isEmpty() && sameName(lines_[i].section, section)) return i;
   }
   return -1;
 }
@@ -189,8 +186,7 @@ QString IniFile::value(const QString& section, const QString& key) const {
   return k < 0 ? QString() : lines_[k].value;
 }
 
-void IniFile::setValue(const QString& section, const QString& key,
-                       const QString& value) {
+void IniFile::setValue(const QString& section, const QString& key, const QString& value) {
   const QString trimmedValue = Text::trimmed(value);
   int s = findSection(section);
   if (s < 0) {

@@ -39,8 +39,7 @@ class IniFile {
   QString value(const QString& section, const QString& key) const;
 
   // Replaces the key's value, adding the key and the section when missing.
-  void setValue(const QString& section, const QString& key,
-                const QString& value);
+  void setValue(const QString& section, const QString& key, const QString& value);
 
   QByteArray toBytes() const;
 

@@ -91,9 +91,8 @@ Result makeFolder(const QString& path) {
 #ifdef Q_OS_WIN
   if (CreateDirectoryW(nativeName(path).c_str(), nullptr)) return {Outcome::Done, {}};
   const DWORD code = GetLastError();
-  const Outcome outcome = code == ERROR_ACCESS_DENIED && QFileInfo::exists(path)
-                              ? Outcome::Exists
-                              : sorted(code, path);
+  const Outcome outcome =
+      code == ERROR_ACCESS_DENIED && QFileInfo::exists(path) ? Outcome::Exists : sorted(code, path);
   return {outcome == Outcome::InUse ? Outcome::Exists : outcome, describe(code)};
 #else
   if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0) return {Outcome::Done, {}};
@@ -119,16 +118,16 @@ Result removeFolder(const QString& path) {
 Result write(const QString& path, const QByteArray& content) {
 #ifdef Q_OS_WIN
   const HANDLE file = CreateFileW(nativeName(path).c_str(), GENERIC_WRITE,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     const DWORD code = GetLastError();
     return {sorted(code, path), describe(code)};
   }
   DWORD written = 0;
-  const bool whole = WriteFile(file, content.constData(), DWORD(content.size()), &written,
-                               nullptr) &&
-                     written == DWORD(content.size());
+  const bool whole =
+      WriteFile(file, content.constData(), DWORD(content.size()), &written, nullptr) &&
+      written == DWORD(content.size());
   const DWORD code = GetLastError();
   CloseHandle(file);
   if (whole) return {Outcome::Done, {}};
@@ -182,8 +181,7 @@ std::optional<QByteArray> read(const QString& path, bool* isProtected) {
   if (isProtected) {
 #ifdef Q_OS_WIN
     const DWORD attributes = GetFileAttributesW(nativeName(path).c_str());
-    *isProtected =
-        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    *isProtected = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 #elif defined(Q_OS_LINUX)
     int flags = 0;
     *isProtected = ::ioctl(file.handle(), FS_IOC_GETFLAGS, &flags) == 0 &&

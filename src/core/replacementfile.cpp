@@ -1,8 +1,8 @@
 #include "core/replacementfile.h"
 
-#include <QFileInfo>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QThread>
 #include <cerrno>
@@ -12,8 +12,8 @@
 #include <io.h>
 #include <windows.h>
 #else
-#include <cstdio>
 #include <unistd.h>
+#include <cstdio>
 #endif
 
 using namespace Qt::StringLiterals;
@@ -62,7 +62,8 @@ QString replace(const QString& from, const QString& to) {
       return {};
     const DWORD code = GetLastError();
     reason = u"Windows error "_s + QString::number(code);
-    if (code != ERROR_SHARING_VIOLATION && code != ERROR_ACCESS_DENIED && code != ERROR_LOCK_VIOLATION)
+    if (code != ERROR_SHARING_VIOLATION && code != ERROR_ACCESS_DENIED &&
+        code != ERROR_LOCK_VIOLATION)
       return reason;
 #else
     if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
@@ -120,7 +121,8 @@ void ReplacementFile::setPermissions(QFileDevice::Permissions permissions) {
 }
 
 void ReplacementFile::commit() {
-  if (writtenByName_ && !file_.isOpen() && !file_.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+  if (writtenByName_ && !file_.isOpen() &&
+      !file_.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
     fail(file_.errorString());
   QString reason;
   if (file_.error() != QFileDevice::NoError || !file_.flush())

@@ -10,11 +10,10 @@ namespace {
 
 // Bytes 0x80-0x9F; the five bytes the code page leaves undefined map to the
 // control characters of the same number, as Windows does.
-constexpr char16_t kHigh[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char16_t kHigh[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // Letters whose plain form Unicode does not give as a decomposition.
 struct Fold {
@@ -53,8 +52,7 @@ qsizetype narrowAscii(const char16_t* from, qsizetype length, char* out) {
   return inBlocksOfEight(length, [&](qsizetype at) {
     const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + at));
     const __m128i outside = _mm_and_si128(units, _mm_set1_epi16(short(0xFF80)));
-    if (_mm_movemask_epi8(_mm_cmpeq_epi16(outside, _mm_setzero_si128())) != 0xFFFF)
-      return false;
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(outside, _mm_setzero_si128())) != 0xFFFF) return false;
     _mm_storel_epi64(reinterpret_cast<__m128i*>(out + at), _mm_packus_epi16(units, units));
     return true;
   });
@@ -109,9 +107,7 @@ char16_t* decodeTo(const char* bytes, qsizetype length, char16_t* out) {
   return out + length;
 }
 
-QString decode(const QByteArray& bytes) {
-  return decode(bytes.constData(), bytes.size());
-}
+QString decode(const QByteArray& bytes) { return decode(bytes.constData(), bytes.size()); }
 
 QByteArray encode(const QString& text) {
   QByteArray out(text.size(), Qt::Uninitialized);  // never more than a byte per unit

@@ -6,10 +6,9 @@
 #include "widgets/fixedwindow.h"
 #include "widgets/palette.h"
 
-DialogFrame::DialogFrame(const QString& caption, QSize clientSize,
-                         Placement placement, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | FixedWindow::kTitleBar),
-      placement_(placement) {
+DialogFrame::DialogFrame(const QString& caption, QSize clientSize, Placement placement,
+                         QWidget* parent)
+    : QDialog(parent, Qt::Dialog | FixedWindow::kTitleBar), placement_(placement) {
   setWindowTitle(caption);
   setFixedSize(clientSize);
   setModal(true);

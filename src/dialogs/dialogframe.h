@@ -9,8 +9,7 @@ class DialogFrame : public QDialog {
  public:
   enum class Placement { CentreOfScreen, CentreOfOwner };
 
-  DialogFrame(const QString& caption, QSize clientSize, Placement placement,
-              QWidget* parent);
+  DialogFrame(const QString& caption, QSize clientSize, Placement placement, QWidget* parent);
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -33,7 +33,7 @@ AcceptanceGuide acceptanceGuide() {
 
 QStringList AcceptanceGuide::paragraphs() const {
   return {introduction, newCard, duplicate, search,
-          attachments, sending, printing, spreadsheetExport};
+          attachments,  sending, printing,  spreadsheetExport};
 }
 
 ReturnReceiptGuide returnReceiptGuide() {
@@ -83,8 +83,8 @@ AddressBookGuide addressBookGuide() {
 }
 
 QStringList AddressBookGuide::paragraphs() const {
-  return {introduction, newCard, contents, pendingMatters, duplicate,
-          search, attachments, checks, printAndExport};
+  return {introduction, newCard,     contents, pendingMatters, duplicate,
+          search,       attachments, checks,   printAndExport};
 }
 
 OverviewGuide overviewGuide() {
@@ -100,8 +100,8 @@ OverviewGuide overviewGuide() {
       .network =
           u"Velinda può essere utilizzato anche in una rete locale se si ha necessità di condividere gli archivi fra più postazioni di lavoro."_s,
       .password =
-          u"L'accesso al software è protetto da una password aggiornabile dall'utente che può essere cambiata tutte le volte che si desidera. Per il primo accesso al programma, bisogna utilizzare la parola chiave \""_s
-          + kInitialPassword + u"\" (scritta senza le virgolette)."_s,
+          u"L'accesso al software è protetto da una password aggiornabile dall'utente che può essere cambiata tutte le volte che si desidera. Per il primo accesso al programma, bisogna utilizzare la parola chiave \""_s +
+          kInitialPassword + u"\" (scritta senza le virgolette)."_s,
       .usbStick =
           u"Velinda funziona anche su chiavetta USB. A tal fine, basta copiare la cartella del programma su pen-drive e fare doppio clic sull'icona dell'applicazione per eseguirla. La copia della cartella su dispositivo esterno è anche il metodo più veloce per effettuare il backup di tutti gli archivi."_s,
       .conclusion =
@@ -110,8 +110,8 @@ OverviewGuide overviewGuide() {
 }
 
 QStringList OverviewGuide::paragraphs() const {
-  return QStringList{introduction} + acceptance.paragraphs() + returnReceipt.paragraphs()
-         + addressBook.paragraphs() + QStringList{network, password, usbStick, conclusion};
+  return QStringList{introduction} + acceptance.paragraphs() + returnReceipt.paragraphs() +
+         addressBook.paragraphs() + QStringList{network, password, usbStick, conclusion};
 }
 
 QStringList acceptanceParagraphs() { return acceptanceGuide().paragraphs(); }

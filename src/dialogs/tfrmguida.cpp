@@ -17,8 +17,8 @@
 using namespace Qt::StringLiterals;
 
 TfrmGuida::TfrmGuida(QWidget* parent)
-    : DialogFrame(u" Guida all'utilizzo del software"_s, QSize(670, 572),
-                  Placement::CentreOfScreen, parent) {
+    : DialogFrame(u" Guida all'utilizzo del software"_s, QSize(670, 572), Placement::CentreOfScreen,
+                  parent) {
   setObjectName(u"TfrmGuida"_s);
   Controls::picture(u"imgLogo"_s, u":/art/logo.svg"_s, QRect(41, 14, 587, 69), this);
 

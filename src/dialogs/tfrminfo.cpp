@@ -16,8 +16,8 @@
 using namespace Qt::StringLiterals;
 
 TfrmInfo::TfrmInfo(QWidget* parent)
-    : DialogFrame(u" Informazioni su Velinda"_s, QSize(473, 579),
-                  Placement::CentreOfScreen, parent) {
+    : DialogFrame(u" Informazioni su Velinda"_s, QSize(473, 579), Placement::CentreOfScreen,
+                  parent) {
   setObjectName(u"TfrmInfo"_s);
   Controls::picture(u"imgLogo"_s, u":/art/logo.svg"_s, QRect(20, 24, 433, 51), this);
 

@@ -7,8 +7,8 @@
 namespace AttachmentLabels {
 
 void create(QWidget* parent) {
-  for (const char* name : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02",
-                           "lblDesc03"}) {
+  for (const char* name :
+       {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"}) {
     Controls::label(QString::fromLatin1(name), {}, parent)->hide();
   }
 }

@@ -5,10 +5,9 @@
 // The messages the three editors share.
 namespace EditorMessages {
 
-inline const QString kOverwritten = QStringLiteral(
-    "Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-inline const QString kAppended =
-    QStringLiteral("La scheda corrente è stata inserita in archivio.");
+inline const QString kOverwritten =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+inline const QString kAppended = QStringLiteral("La scheda corrente è stata inserita in archivio.");
 inline const QString kDuplicateNotArchived = QStringLiteral(
     "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
     "questa è stata inserita in archivio.");
@@ -16,8 +15,7 @@ inline const QString kDuplicated = QStringLiteral(
     "E' ora possibile apportare le proprie modifiche alla scheda corrente."
     "\n\r\n\r"
     "Al termine premere Salva per inserire la scheda in archivio.");
-inline const QString kEmptyArchive =
-    QStringLiteral("L'archivio non contiene nessuna scheda.");
+inline const QString kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
 inline const QString kChangedElsewhere = QStringLiteral(
     "Attenzione: nel frattempo un'altra postazione ha modificato questa scheda "
     "in archivio."

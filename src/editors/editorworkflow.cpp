@@ -60,7 +60,8 @@ void EditorWorkflow::clearAttachments() {
   const RecordLayout& layout = config_.archive.layout;
   for (int i = 0; i < layout.fieldCount(); ++i) {
     if (layout.field(i).kind != FieldKind::Attachment) continue;
-    if (auto* label = RecordBinding::control<QLabel>(screen_, layout.controlName(i))) label->clear();
+    if (auto* label = RecordBinding::control<QLabel>(screen_, layout.controlName(i)))
+      label->clear();
   }
 }
 
@@ -133,8 +134,7 @@ std::optional<QStringList> EditorWorkflow::changeElsewhere(TArchivio& archive, i
 
 void EditorWorkflow::duplicate() {
   if (Text::trimmed(position_->text()).isEmpty()) {
-    Services::messages().show(screen_, MessageKind::Warning,
-                              EditorMessages::kDuplicateNotArchived);
+    Services::messages().show(screen_, MessageKind::Warning, EditorMessages::kDuplicateNotArchived);
     return;
   }
   clearAttachments();

@@ -62,8 +62,7 @@ class EditorWorkflow : public QObject {
   // both from what this screen expects there and from what it is about to
   // write; nothing when no expectation is known.
   std::optional<QStringList> changeElsewhere(TArchivio& archive, int position,
-                                             const TScheda& record,
-                                             const QStringList& expected);
+                                             const TScheda& record, const QStringList& expected);
   void focusFirstField();
   void clearAttachments();
   void inform(const QString& text);

@@ -30,7 +30,8 @@ using enum Typing;
 
 // In Enter-chain order; the chain loops from the contents to the recipient.
 const BoxRow kBoxes[] = {
-    {"txtDestinatario", "NOME, COGNOME O RAGIONE SOCIALE:", 36, 236, 352, 0, Plain, "Nome destinatario"},
+    {"txtDestinatario", "NOME, COGNOME O RAGIONE SOCIALE:", 36, 236, 352, 0, Plain,
+     "Nome destinatario"},
     {"txtIndirizzoDes", "INDIRIZZO:", 426, 236, 414, 1, Plain, "Indirizzo destinatario"},
     {"txtNumDes", "N. CIVICO:", 850, 236, 108, 2, Plain, "Numero civico destinatario"},
     {"txtCapDes01", "CAP:", 36, 284, 26, 3, OneCharacter, "CAP destinatario, cifra 1"},
@@ -59,7 +60,8 @@ const BoxRow kBoxes[] = {
     {"txtCifre", "IMPORTO IN CIFRE:", 384, 540, 130, 28, Plain, "Importo in cifre"},
     {"txtLettere", "IMPORTO IN LETTERE:", 528, 540, 193, 29, Plain, "Importo in lettere"},
     {"txtData", "DATA SPEDIZIONE:", 36, 590, 152, 32, Plain, "Data di spedizione"},
-    {"txtContenuto", "CONTENUTO RACCOMANDATA:", 232, 590, 726, 33, Plain, "Contenuto della raccomandata"},
+    {"txtContenuto", "CONTENUTO RACCOMANDATA:", 232, 590, 726, 33, Plain,
+     "Contenuto della raccomandata"},
 };
 
 const CheckRow kChecks[] = {
@@ -75,8 +77,10 @@ const struct {
   const char* hint;
 } kCheckHints[] = {
     {"chkInviata", "Spunta questa casella per indicare che la raccomandata è stata inviata."},
-    {"chkAvviso", "Spunta questa casella per indicare che la raccomandata è con Avviso di Ricevimento."},
-    {"chkContrassegno", "Spunta questa casella per indicare che la raccomandata è con contrassegno."},
+    {"chkAvviso",
+     "Spunta questa casella per indicare che la raccomandata è con Avviso di Ricevimento."},
+    {"chkContrassegno",
+     "Spunta questa casella per indicare che la raccomandata è con contrassegno."},
     {"chkCC", "Spunta questa casella per indicare che la modalità di rimessa è con C/C Postale."},
     {"chkVaglia", "Spunta questa casella per indicare che la modalità di rimessa è con vaglia."},
 };
@@ -116,14 +120,15 @@ TfrmAccettazione::TfrmAccettazione(QWidget* parent) : WorkspaceWindow(kLook, par
                         QString::fromUtf8(c.hint));
   AttachmentLabels::create(p);
 
-  addReceiptFieldButtons<TfrmImportaAnagrafica>(ArchiveKind::Acceptance, QPoint(394, 236), QPoint(394, 388),
-                                                 QPoint(194, 590));
+  addReceiptFieldButtons<TfrmImportaAnagrafica>(ArchiveKind::Acceptance, QPoint(394, 236),
+                                                QPoint(394, 388), QPoint(194, 590));
 
   prints<TfrmStampaAccettazione>(u"cmdStampa"_s);
   addWideButton(kEnvelope, QPoint(622, 116));
   prints<EnvelopeScreen>(u"cmdBusta"_s, EnvelopeFrom::AcceptanceReceipt);
 
-  connectClick(u"cmdFile"_s, [this] { TfrmAllegaCartella::openFor(this, ArchiveKind::Acceptance); });
+  connectClick(u"cmdFile"_s,
+               [this] { TfrmAllegaCartella::openFor(this, ArchiveKind::Acceptance); });
 
   opens<TfrmExpAccettazione>(u"cmdEsporta"_s, this);
 

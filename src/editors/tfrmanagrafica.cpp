@@ -40,7 +40,8 @@ using enum Typing;
 // In record order, which is also the tab order and the Enter chain; the
 // chain loops from the notes back to the name.
 const BoxRow kBoxes[] = {
-    {"txtNome", "NOME, COGNOME O RAGIONE SOCIALE:", 36, 116, 380, 0, Plain, "Nome, cognome o ragione sociale"},
+    {"txtNome", "NOME, COGNOME O RAGIONE SOCIALE:", 36, 116, 380, 0, Plain,
+     "Nome, cognome o ragione sociale"},
     {"txtIndirizzo", "INDIRIZZO:", 426, 116, 414, 1, Plain, "Indirizzo"},
     {"txtNum", "N. CIVICO:", 850, 116, 108, 2, Plain, "Numero civico"},
     {"txtCap01", "CAP:", 36, 164, 26, 3, OneCharacter, "CAP, cifra 1"},
@@ -66,7 +67,8 @@ const BoxRow kBoxes[] = {
     {"txtCittadinanza", "CITTADINANZA:", 720, 334, 238, 23, Plain, "Cittadinanza"},
     {"txtOccupazione", "OCCUPAZIONE:", 236, 398, 474, 24, Plain, "Occupazione"},
     {"txtCivile", "STATO CIVILE:", 720, 398, 238, 25, Plain, "Stato civile"},
-    {"txtTipoDoc", "DOCUMENTO (tipo e numero):", 236, 446, 214, 26, Plain, "Documento, tipo e numero"},
+    {"txtTipoDoc", "DOCUMENTO (tipo e numero):", 236, 446, 214, 26, Plain,
+     "Documento, tipo e numero"},
     {"txtEnteRil", "ENTE RILASCIO:", 460, 446, 194, 27, Plain, "Ente di rilascio del documento"},
     {"txtDataRil", "DATA RILASCIO:", 664, 446, 142, 28, Plain, "Data di rilascio del documento"},
     {"txtDataSca", "DATA SCADENZA:", 816, 446, 142, 29, Plain, "Data di scadenza del documento"},
@@ -82,18 +84,23 @@ struct FieldButton {
 };
 
 const FieldButton kFieldButtons[] = {
+    // clang-format off
     {{"btnEmail", ":/art/posta.svg", "Invia una e-mail", "Invia una e-mail all'indirizzo indicato."},
      {936, 164}, &TfrmAnagrafica::sendMail},
     {{"btnCodFisc", ":/art/verifica.svg", "Controlla il codice fiscale", "Controlla il codice fiscale."},
      {936, 238}, &TfrmAnagrafica::checkTaxCode},
+    // clang-format on
     {{"btnPartitaIva", ":/art/verifica.svg", "Controlla la partita IVA",
       "Controlla il numero di partita IVA."},
-     {244, 286}, &TfrmAnagrafica::checkVatNumber},
+     {244, 286},
+     &TfrmAnagrafica::checkVatNumber},
     {{"btnIban", ":/art/verifica.svg", "Controlla l'IBAN", "Controlla l'IBAN."},
-     {688, 286}, &TfrmAnagrafica::checkIban},
+     {688, 286},
+     &TfrmAnagrafica::checkIban},
     {{"btnCarta", ":/art/verifica.svg", "Controlla la carta di credito",
       "Controlla il numero di carta di credito."},
-     {316, 334}, &TfrmAnagrafica::checkCard},
+     {316, 334},
+     &TfrmAnagrafica::checkCard},
 };
 
 const WorkspaceLook kLook{
@@ -149,7 +156,8 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kLook, parent)
   for (const FieldButton& b : kFieldButtons)
     connect(addFieldButton(b.def, b.at), &QToolButton::clicked, this, guarded(this, b.action));
 
-  connectClick(u"cmdFile"_s, [this] { TfrmAllegaCartella::openFor(this, ArchiveKind::AddressBook); });
+  connectClick(u"cmdFile"_s,
+               [this] { TfrmAllegaCartella::openFor(this, ArchiveKind::AddressBook); });
 
   addWideButton(kImportContacts, kImportContactsPlace);
   opens<TfrmImportaContatti>(QString::fromLatin1(kImportContacts.name), this);
@@ -163,9 +171,9 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent) : WorkspaceWindow(kLook, parent)
   opens<TfrmQuestioni>(u"cmdQuestioni"_s, this, this);
 
   setWorkflow(new EditorWorkflow(
-      this, EditorConfig{addressBookArchive(),
-                         u"txtNome"_s,
-                         {{u"txtNome"_s, EditorMessages::kMissingName}}}));
+      this,
+      EditorConfig{
+          addressBookArchive(), u"txtNome"_s, {{u"txtNome"_s, EditorMessages::kMissingName}}}));
 }
 
 QString TfrmAnagrafica::trimmedText(const QString& box) const {

@@ -49,11 +49,14 @@ const BoxRow kBoxes[] = {
     {"txtCapMit04", nullptr, 150, 420, 26, 17, OneCharacter, "CAP mittente, cifra 4", Beige},
     {"txtCapMit05", nullptr, 182, 420, 26, 18, OneCharacter, "CAP mittente, cifra 5", Beige},
     {"txtLocalitaMit", "LOCALITA':", 224, 420, 644, 19, Plain, "Località mittente", Beige},
-    {"txtProvMit01", "PROV.", 882, 420, 26, 20, OneCharacter, "Provincia mittente, lettera 1", Beige},
-    {"txtProvMit02", nullptr, 914, 420, 26, 21, OneCharacter, "Provincia mittente, lettera 2", Beige},
+    {"txtProvMit01", "PROV.", 882, 420, 26, 20, OneCharacter, "Provincia mittente, lettera 1",
+     Beige},
+    {"txtProvMit02", nullptr, 914, 420, 26, 21, OneCharacter, "Provincia mittente, lettera 2",
+     Beige},
     {"txtData", "DATA SPEDIZIONE:", 36, 540, 152, 22, Plain, "Data di spedizione"},
     {"txtUfficio", "DALL'UFFICIO DI:", 232, 540, 580, 23, Plain, "Ufficio di spedizione"},
-    {"txtContenuto", "CONTENUTO RACCOMANDATA:", 36, 590, 776, 24, Plain, "Contenuto della raccomandata"},
+    {"txtContenuto", "CONTENUTO RACCOMANDATA:", 36, 590, 776, 24, Plain,
+     "Contenuto della raccomandata"},
     {"txtN01", nullptr, 354, 102, 22, 25, OneCharacter, "Numero etichetta, carattere 1"},
     {"txtN02", nullptr, 382, 102, 22, 26, OneCharacter, "Numero etichetta, carattere 2"},
     {"txtN03", nullptr, 410, 102, 22, 27, OneCharacter, "Numero etichetta, carattere 3"},
@@ -116,8 +119,8 @@ TfrmRicevimento::TfrmRicevimento(QWidget* parent) : WorkspaceWindow(kLook, paren
       namedChild<QCheckBox>(*p, u"chkConsegnata"_s),
       u"Spunta questa casella per indicare che la raccomandata è stata consegnata."_s);
 
-  addReceiptFieldButtons<TfrmImportaAnagrafica>(ArchiveKind::ReturnReceipt, QPoint(412, 228), QPoint(412, 372),
-                                                 QPoint(194, 540));
+  addReceiptFieldButtons<TfrmImportaAnagrafica>(ArchiveKind::ReturnReceipt, QPoint(412, 228),
+                                                QPoint(412, 372), QPoint(194, 540));
 
   prints<TfrmStampaRicevimentoDes>(u"cmdStampaDes"_s);
   prints<TfrmStampaRicevimentoMit>(u"cmdStampaMit"_s);

@@ -62,9 +62,9 @@ const ToolButton kToday{"impData", ":/art/calendario.svg", "Inserisci la data co
 const ToolButton WorkspaceWindow::kImportRecipient{
     "impDestinatario", ":/art/import.svg", "Importa il destinatario dall'archivio anagrafico",
     "Importa i dati dall'archivio anagrafico."};
-const ToolButton WorkspaceWindow::kImportSender{
-    "impMittente", ":/art/import.svg", "Importa il mittente dall'archivio anagrafico",
-    "Importa i dati dall'archivio anagrafico."};
+const ToolButton WorkspaceWindow::kImportSender{"impMittente", ":/art/import.svg",
+                                                "Importa il mittente dall'archivio anagrafico",
+                                                "Importa i dati dall'archivio anagrafico."};
 
 WorkspaceWindow::WorkspaceWindow(const WorkspaceLook& def, QWidget* parent)
     : GradientWidget(Palette::kWorkspaceTop, Palette::kWhite, parent),
@@ -94,10 +94,10 @@ QWidget* WorkspaceWindow::addSheet(const QRect& geometry, QColor fill, QColor bo
   return sheet;
 }
 
-PictureButton* WorkspaceWindow::addToolButton(const ToolButton& def, QWidget* parent,
-                                              QPoint at, QSize size) {
-  auto* b = new PictureButton(QString::fromLatin1(def.name), QString::fromLatin1(def.picture),
-                              size, QString::fromUtf8(def.purpose), parent);
+PictureButton* WorkspaceWindow::addToolButton(const ToolButton& def, QWidget* parent, QPoint at,
+                                              QSize size) {
+  auto* b = new PictureButton(QString::fromLatin1(def.name), QString::fromLatin1(def.picture), size,
+                              QString::fromUtf8(def.purpose), parent);
   b->move(at);
   help_->addHint(b, QString::fromUtf8(def.hint));
   QList<QKeySequence> keys;
@@ -174,9 +174,13 @@ void WorkspaceWindow::buildHelpBar() {
 void WorkspaceWindow::setWorkflow(EditorWorkflow* workflow) {
   workflow_ = workflow;
   const std::pair<const char*, void (EditorWorkflow::*)()> actions[] = {
+      // clang-format off
       {"cmdNuovo", &EditorWorkflow::clear},  {"cmdSalva", &EditorWorkflow::save},
-      {"cmdDuplica", &EditorWorkflow::duplicate}, {"cmdPrimo", &EditorWorkflow::first},
-      {"cmdIndietro", &EditorWorkflow::previous}, {"cmdAvanti", &EditorWorkflow::next},
+      // clang-format on
+      {"cmdDuplica", &EditorWorkflow::duplicate},
+      {"cmdPrimo", &EditorWorkflow::first},
+      {"cmdIndietro", &EditorWorkflow::previous},
+      {"cmdAvanti", &EditorWorkflow::next},
       {"cmdUltimo", &EditorWorkflow::last}};
   for (const auto& [name, action] : actions)
     connect(button(QString::fromLatin1(name)), &QToolButton::clicked, workflow,

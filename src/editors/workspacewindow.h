@@ -93,8 +93,7 @@ class WorkspaceWindow : public GradientWidget {
   void setWorkflow(EditorWorkflow* workflow);
   // A decorative area of the panel; pointing at it empties the help line.
   // Sheets lie under every control, each one over the sheets added before.
-  QWidget* addSheet(const QRect& geometry, QColor fill, QColor border = {},
-                    int borderWidth = 1);
+  QWidget* addSheet(const QRect& geometry, QColor fill, QColor border = {}, int borderWidth = 1);
   // A small picture button beside a box, with its hint.
   PictureButton* addFieldButton(const ToolButton& def, QPoint at);
   // A wide picture button on the card, like the toolbar's wide buttons, with
@@ -127,8 +126,7 @@ class WorkspaceWindow : public GradientWidget {
   static const ToolButton kImportRecipient;
   static const ToolButton kImportSender;
   void addTodayButton(QPoint at);
-  PictureButton* addToolButton(const ToolButton& def, QWidget* group, QPoint at,
-                               QSize size);
+  PictureButton* addToolButton(const ToolButton& def, QWidget* group, QPoint at, QSize size);
   void buildToolbar();
   void buildHelpBar();
 

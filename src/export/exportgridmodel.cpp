@@ -19,8 +19,8 @@ QList<QList<int>> fieldsOfCells(const ExportTable& table) {
   for (const ExportColumn& column : table.columns) {
     QList<int> fields;
     for (const QString& name : column.cell.fields)
-      fields.append(NameLookup::requireIndex(table.archive.layout.indexOf(name),
-                                             table.caption, name));
+      fields.append(
+          NameLookup::requireIndex(table.archive.layout.indexOf(name), table.caption, name));
     cells.append(fields);
   }
   return cells;
@@ -112,7 +112,8 @@ int ExportGridModel::columnCount(const QModelIndex& parent) const {
 QVariant ExportGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
   if (role == Qt::DisplayRole) return header(section);
-  if (role == Qt::UserRole) return section == 0 ? kNumberName : table_.columns[section - 1].gridName;
+  if (role == Qt::UserRole)
+    return section == 0 ? kNumberName : table_.columns[section - 1].gridName;
   return {};
 }
 

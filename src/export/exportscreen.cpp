@@ -61,8 +61,8 @@ struct ButtonSpec {
 };
 
 const ButtonSpec kButtons[] = {
-    {"cmdEsporta", ":/icons/x-office-spreadsheet.svg", QRect(566, 15, 49, 50),
-     "Esporta archivio", "Esporta l'archivio in formato Microsoft Excel."},
+    {"cmdEsporta", ":/icons/x-office-spreadsheet.svg", QRect(566, 15, 49, 50), "Esporta archivio",
+     "Esporta l'archivio in formato Microsoft Excel."},
     {"cmdSalvaCome", ":/icons/document-save-as.svg", QRect(617, 15, 49, 50), "Salva come…",
      "Salva l'archivio in formato OpenDocument (.ods), Excel (.xlsx) o CSV."},
     {"cmdGuida", ":/icons/help-contents.svg", QRect(670, 13, 50, 55), "Guida",
@@ -139,9 +139,9 @@ void ExportScreen::buildControls() {
   auto* help = new HelpLine(info_, this);
 
   for (const ButtonSpec& def : kButtons) {
-    auto* button = new PictureButton(QString::fromLatin1(def.name),
-                                     QString::fromLatin1(def.picture), def.geometry.size(),
-                                     QString::fromUtf8(def.purpose), sfondo);
+    auto* button =
+        new PictureButton(QString::fromLatin1(def.name), QString::fromLatin1(def.picture),
+                          def.geometry.size(), QString::fromUtf8(def.purpose), sfondo);
     button->move(def.geometry.topLeft() + inSfondo);
     help->addHint(button, QString::fromUtf8(def.hint));
     // Made after the grid: the grid has the focus first, and Tab goes on
@@ -201,8 +201,7 @@ void ExportScreen::commitPendingEdit() {
   // A button's key presses it with the focus still in a cell being typed
   // into, which would otherwise keep its new text to itself.
   QWidget* focused = QApplication::focusWidget();
-  if (focused && focused != grid_ && grid_->isAncestorOf(focused))
-    grid_->setFocus();
+  if (focused && focused != grid_ && grid_->isAncestorOf(focused)) grid_->setFocus();
 }
 
 void ExportScreen::writeDocument() {
@@ -244,7 +243,8 @@ SheetContent ExportScreen::sheetContent() const { return gridSheet(*model_, tabl
 void ExportScreen::saveAs() {
   commitPendingEdit();
   const QList<SheetFormat>& formats = SheetFormats::all();
-  FileQuestion question{u"Salva come"_s, {},
+  FileQuestion question{u"Salva come"_s,
+                        {},
                         ProgramFolder::filePath(QFileInfo(table_.outputFile).completeBaseName())};
   for (const SheetFormat& format : formats) question.filters.append(format.filter);
   const FileAnswer answer = FileChoosers::current().chooseFileToWrite(this, question);

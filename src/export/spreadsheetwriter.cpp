@@ -55,10 +55,11 @@ void SpreadsheetWriter::writeStart(const QString& worksheetName,
   put(u"<head>"_s);
   put(uR"(<meta http-equiv="Content-Type" content="text/html; charset=windows-1252">)"_s);
   put(u"<!--[if gte mso 9]><xml>"_s);
-  for (const char16_t* piece : {u"<x:ExcelWorkbook>", u"<x:ExcelWorksheets>",
-                                u"<x:ExcelWorksheet>", u"<x:Name>"})
+  for (const char16_t* piece :
+       {u"<x:ExcelWorkbook>", u"<x:ExcelWorksheets>", u"<x:ExcelWorksheet>", u"<x:Name>"})
     put(QString::fromUtf16(piece));
   put(escaped(worksheetName));
+  // clang-format off
   for (const char16_t* piece :
        {u"</x:Name>", u"<x:WorksheetOptions>", u"<x:Selected/>", u"<x:Panes>", u"<x:Pane>",
         u"<x:Number>1</x:Number>", u"<x:ActiveRow>3</x:ActiveRow>", u"</x:Pane>",
@@ -67,6 +68,7 @@ void SpreadsheetWriter::writeStart(const QString& worksheetName,
         u"<x:ProtectScenarios>False</x:ProtectScenarios>", u"</x:WorksheetOptions>",
         u"</x:ExcelWorksheet>", u"</x:ExcelWorksheets>", u"</x:ExcelWorkbook>",
         u"</xml><![endif]-->", u"</head>", u"<body>", u"<table x:str>", u"<tr>"})
+    // clang-format on
     put(QString::fromUtf16(piece));
   for (const ExportColumn& column : columns) {
     put(uR"(<td style="text-align: left; font-weight: bold;" width=)"_s);

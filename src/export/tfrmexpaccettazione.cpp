@@ -2,6 +2,7 @@
 
 using namespace Qt::StringLiterals;
 
-TfrmExpAccettazione::TfrmExpAccettazione(QWidget* parent) : ExportScreen(acceptanceExport(), parent) {
+TfrmExpAccettazione::TfrmExpAccettazione(QWidget* parent)
+    : ExportScreen(acceptanceExport(), parent) {
   setObjectName(u"TfrmExpAccettazione"_s);
 }

@@ -2,6 +2,7 @@
 
 using namespace Qt::StringLiterals;
 
-TfrmExpRicevimento::TfrmExpRicevimento(QWidget* parent) : ExportScreen(returnReceiptExport(), parent) {
+TfrmExpRicevimento::TfrmExpRicevimento(QWidget* parent)
+    : ExportScreen(returnReceiptExport(), parent) {
   setObjectName(u"TfrmExpRicevimento"_s);
 }

@@ -15,9 +15,8 @@ QString forDisplay(QString text) {
   return text;
 }
 
-int run(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-        const QString& text, QMessageBox::StandardButtons buttons,
-        QMessageBox::StandardButton defaultButton) {
+int run(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
   QMessageBox box(icon, title, forDisplay(text), buttons, parent);
   box.setDefaultButton(defaultButton);
   box.setTextFormat(Qt::PlainText);
@@ -26,8 +25,7 @@ int run(QWidget* parent, QMessageBox::Icon icon, const QString& title,
 
 }  // namespace
 
-void QtMessageService::show(QWidget* parent, MessageKind kind,
-                            const QString& text) {
+void QtMessageService::show(QWidget* parent, MessageKind kind, const QString& text) {
   QMessageBox::Icon icon = QMessageBox::Information;
   QString title = u"Informazione"_s;
   if (kind == MessageKind::Warning) {
@@ -37,17 +35,14 @@ void QtMessageService::show(QWidget* parent, MessageKind kind,
     icon = QMessageBox::Critical;
     title = u"Errore"_s;
   }
-  run(parent, icon, title, text, QMessageBox::Ok | QMessageBox::Cancel,
-      QMessageBox::Ok);
+  run(parent, icon, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
 }
 
 void QtMessageService::plain(QWidget* parent, const QString& text) {
-  run(parent, QMessageBox::NoIcon, u"Velinda"_s, text, QMessageBox::Ok,
-      QMessageBox::Ok);
+  run(parent, QMessageBox::NoIcon, u"Velinda"_s, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool QtMessageService::confirm(QWidget* parent, const QString& text) {
-  return run(parent, QMessageBox::Question, u"Conferma"_s, text,
-             QMessageBox::Yes | QMessageBox::No,
+  return run(parent, QMessageBox::Question, u"Conferma"_s, text, QMessageBox::Yes | QMessageBox::No,
              QMessageBox::Yes) != QMessageBox::No;
 }

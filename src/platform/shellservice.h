@@ -23,6 +23,5 @@ namespace ShellTarget {
 QUrl file(const QString& path);
 QUrl web(const QString& address);
 // "mailto:" + address, with an optional subject and body.
-QUrl mail(const QString& address, const QString& subject = {},
-          const QString& body = {});
+QUrl mail(const QString& address, const QString& subject = {}, const QString& body = {});
 }  // namespace ShellTarget

@@ -45,4 +45,4 @@ constexpr FormBox kBoxes[] = {
 
 namespace AcceptanceLayout {
 std::span<const FormBox> boxes() { return kBoxes; }
-}
+}  // namespace AcceptanceLayout

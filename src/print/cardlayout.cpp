@@ -124,11 +124,10 @@ Page page() {
     const Length top = rowTop(number++);
     const Length boxTop = top + kBoxInset;
     page.add(frame({kFrameLeft, top, kFrameWidth, kFrameHeight}, std::nullopt));
-    page.add(textBox(labelBoxName(row), {kLabelLeft, boxTop, kLabelWidth, kBoxHeight},
-                     kRowPoints, HAlign::Left, QString::fromUtf8(row.label)));
+    page.add(textBox(labelBoxName(row), {kLabelLeft, boxTop, kLabelWidth, kBoxHeight}, kRowPoints,
+                     HAlign::Left, QString::fromUtf8(row.label)));
     page.add(textBox(QString::fromLatin1(row.valueBox),
-                     {kValueLeft, boxTop, kValueWidth, kBoxHeight}, kRowPoints, HAlign::Left,
-                     {}));
+                     {kValueLeft, boxTop, kValueWidth, kBoxHeight}, kRowPoints, HAlign::Left, {}));
   }
   return page;
 }

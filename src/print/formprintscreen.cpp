@@ -31,16 +31,17 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kPrintFailure =
-    u"Attenzione: la stampa della scheda non è andata a buon fine."_s + u"\n\r\n\r"_s +
-    u"Si consiglia di controllare le impostazioni della stampante."_s;
+const QString kPrintFailure = u"Attenzione: la stampa della scheda non è andata a buon fine."_s +
+                              u"\n\r\n\r"_s +
+                              u"Si consiglia di controllare le impostazioni della stampante."_s;
 
-const QString kInstructions = u"Impostare il margine superiore e il margine sinistro in "
-                              "modo da adattare la stampa al modulo e alla propria "
-                              "stampante, procedendo per tentativi. I valori sono in "
-                              "millimetri: aumentarli per spostare la stampa in basso e a "
-                              "destra, diminuirli, anche sotto lo zero, per spostarla in "
-                              "alto e a sinistra."_s;
+const QString kInstructions =
+    u"Impostare il margine superiore e il margine sinistro in "
+    "modo da adattare la stampa al modulo e alla propria "
+    "stampante, procedendo per tentativi. I valori sono in "
+    "millimetri: aumentarli per spostare la stampa in basso e a "
+    "destra, diminuirli, anche sotto lo zero, per spostarla in "
+    "alto e a sinistra."_s;
 
 // The instruction picture: the page with its two arrows, and beside it the
 // whole instruction, wrapped, at the largest size that fits.
@@ -188,8 +189,7 @@ bool FormPrintScreen::eventFilter(QObject* watched, QEvent* event) {
 }
 
 Orientation FormPrintScreen::orientation() const {
-  return hasOrientation() && sideways_->isChecked() ? Orientation::Sideways
-                                                     : Orientation::Upright;
+  return hasOrientation() && sideways_->isChecked() ? Orientation::Sideways : Orientation::Upright;
 }
 
 void FormPrintScreen::store(QList<PrintSettings::Entry> entries) {

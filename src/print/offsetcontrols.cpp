@@ -61,8 +61,7 @@ OffsetControls::OffsetControls(QGridLayout* grid, QWidget* screen, Apply apply)
     for (QPushButton* b : {minus, plus}) b->setFixedWidth(32);
     QLineEdit* box = row.box;
     const QString key = QString::fromLatin1(row.key);
-    connect(minus, &QPushButton::clicked, this,
-            guarded(screen, [this, box] { step(box, -1); }));
+    connect(minus, &QPushButton::clicked, this, guarded(screen, [this, box] { step(box, -1); }));
     connect(plus, &QPushButton::clicked, this, guarded(screen, [this, box] { step(box, +1); }));
     connect(store, &QPushButton::clicked, this,
             guarded(screen, [apply, box, key] { apply(key, Text::trimmed(box->text())); }));

@@ -12,7 +12,9 @@ namespace {
 const QString kUpright = u"Verticale"_s;
 const QString kSideways = u"Orizzontale"_s;
 
-QString filePath() { return ProgramFolder::filePath(QString::fromLatin1(PrintSettings::kFileName)); }
+QString filePath() {
+  return ProgramFolder::filePath(QString::fromLatin1(PrintSettings::kFileName));
+}
 
 QString offsetOrZero(const QString& stored) {
   return Text::trimmed(stored).isEmpty() ? u"0"_s : stored;

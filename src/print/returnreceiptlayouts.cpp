@@ -48,8 +48,7 @@ constexpr FormBox kSenderSide[] = {
     {"txtCapMit04", 71.00_mm, 68.00_mm, 4.00_mm, 3.80_mm, 10, CC, "{txtCapMit04}"},
     {"txtCapMit05", 77.20_mm, 68.00_mm, 4.00_mm, 3.80_mm, 10, CC, "{txtCapMit05}"},
     {"txtLocalitaMit", 85.00_mm, 68.20_mm, 68.00_mm, 4.40_mm, 10, LT, "{txtLocalitaMit}"},
-    {"txtProvMit", 155.00_mm, 68.20_mm, 13.00_mm, 4.40_mm, 10, LT,
-     "{txtProvMit01}{txtProvMit02}"},
+    {"txtProvMit", 155.00_mm, 68.20_mm, 13.00_mm, 4.40_mm, 10, LT, "{txtProvMit01}{txtProvMit02}"},
 };
 
 }  // namespace

@@ -12,8 +12,7 @@
 using namespace Qt::StringLiterals;
 
 AidScreen::AidScreen(const QString& objectName, const QString& caption, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | FixedWindow::kTitleBar),
-      column_(new QVBoxLayout(this)) {
+    : QDialog(parent, Qt::Dialog | FixedWindow::kTitleBar), column_(new QVBoxLayout(this)) {
   setObjectName(objectName);
   setWindowTitle(caption);
   setAutoFillBackground(true);

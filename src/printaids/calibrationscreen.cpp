@@ -58,10 +58,12 @@ CalibrationScreen::CalibrationScreen(Page sheet, const QString& formName, int to
                                  {.purpose = u"Stampa il foglio di prova su carta bianca"_s});
   connect(print, &QPushButton::clicked, this, guarded(this, &CalibrationScreen::printSheet));
 
+  // clang-format off
   down_ = shiftBox("txtBasso", top, u"Millimetri di cui le caselle del modulo sono più in "
                                     "basso delle crocette"_s, this);
   right_ = shiftBox("txtDestra", left, u"Millimetri di cui le caselle del modulo sono più a "
                                        "destra delle crocette"_s, this);
+  // clang-format on
   auto* grid = new QGridLayout;
   const std::pair<QString, QSpinBox*> rows[] = {
       {u"Le caselle del modulo sono più in basso delle crocette di:"_s, down_},

@@ -29,7 +29,8 @@ constexpr Length kTextRightMargin = Length::mm(15);
 constexpr Length kTextBelowMarks = Length::mm(15);
 constexpr Length kTitleHeight = Length::mm(6);
 
-const QString kInstructions = u"1. Questo foglio è stampato senza margini: le crocette segnano gli "
+const QString kInstructions =
+    u"1. Questo foglio è stampato senza margini: le crocette segnano gli "
     "angoli di alcune caselle del modulo nel punto in cui il programma le stampa con i margini "
     "a zero. I righelli lungo i bordi superiore e sinistro indicano i millimetri dal bordo del "
     "foglio.\n"
@@ -173,8 +174,8 @@ Page page(const Page& form, const FormTexts& texts) {
 
   const Length top = lowest + kTextBelowMarks;
   const Length width = sheet.paperWidth() - kTextLeft - kTextRightMargin;
-  sheet.add(text(u"title"_s, {kTextLeft, top, width, kTitleHeight}, 12, HAlign::Left,
-                 VAlign::Top, u"FOGLIO DI PROVA - "_s + formName, true));
+  sheet.add(text(u"title"_s, {kTextLeft, top, width, kTitleHeight}, 12, HAlign::Left, VAlign::Top,
+                 u"FOGLIO DI PROVA - "_s + formName, true));
   const Length textTop = top + kTitleHeight + Length::mm(2);
   TextBox instructions =
       text(u"instructions"_s,

@@ -146,8 +146,8 @@ QToolBar* PagePreview::buildToolbar(int totalPages) {
   bar->setObjectName(u"barAnteprima"_s);
   bar->setIconSize(QSize(24, 24));
   auto add = [this, bar](const ToolAction& def) {
-    QAction* action = bar->addAction(QIcon(QString::fromLatin1(def.icon)),
-                                     QString::fromUtf8(def.text));
+    QAction* action =
+        bar->addAction(QIcon(QString::fromLatin1(def.icon)), QString::fromUtf8(def.text));
     action->setShortcut(def.key);
     action->setToolTip(shortcutTip(QString::fromUtf8(def.text), def.key));
     auto run = def.run;
@@ -210,7 +210,8 @@ void PagePreview::saveAsPdf(const QString& title) {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   const QString name = title.trimmed().isEmpty() ? u"Stampa"_s : title.trimmed();
   const FileAnswer answer = FileChoosers::current().chooseFileToWrite(
-      this, {u"Salva PDF"_s, {u"Documento PDF (*.pdf)"_s}, QDir(folder).filePath(name + u".pdf"_s)});
+      this,
+      {u"Salva PDF"_s, {u"Documento PDF (*.pdf)"_s}, QDir(folder).filePath(name + u".pdf"_s)});
   if (answer.path.isEmpty()) return;
   PdfFile::write(answer.path, pages_, name);
 }

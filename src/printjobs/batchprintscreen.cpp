@@ -30,21 +30,20 @@ const QString kNote =
     u"Ogni modulo si stampa con i margini e l'orientamento memorizzati per il suo modulo con "
     "i pulsanti \"Applica\" della finestra di stampa. Le schede in archivio non cambiano."_s;
 
-const QString kOutOfDate =
-    u"Attenzione: l'archivio è cambiato dopo l'apertura dell'elenco."_s + u"\r\n\r\n"_s +
-    u"Chiudere l'elenco e riaprirlo prima di stampare i moduli."_s;
+const QString kOutOfDate = u"Attenzione: l'archivio è cambiato dopo l'apertura dell'elenco."_s +
+                           u"\r\n\r\n"_s +
+                           u"Chiudere l'elenco e riaprirlo prima di stampare i moduli."_s;
 
 // Above this many pages the user is asked before printing starts.
 constexpr int kAskAbove = 300;
 // The pages the preview of a batch shows at most.
 constexpr int kPreviewPages = 30;
 
-const QString kEmptyList =
-    u"Stampa non applicabile: la lista non contiene nessuna voce."_s;
+const QString kEmptyList = u"Stampa non applicabile: la lista non contiene nessuna voce."_s;
 
-const QString kPrintFailure =
-    u"Attenzione: la stampa dei moduli non è andata a buon fine."_s + u"\n\r\n\r"_s +
-    u"Si consiglia di controllare le impostazioni della stampante."_s;
+const QString kPrintFailure = u"Attenzione: la stampa dei moduli non è andata a buon fine."_s +
+                              u"\n\r\n\r"_s +
+                              u"Si consiglia di controllare le impostazioni della stampante."_s;
 
 struct OrderChoice {
   const char* name;
@@ -61,8 +60,7 @@ const OrderChoice kOrders[] = {
     {"optSoloMittente", "Solo il lato mittente", SideOrder::SenderSideOnly},
 };
 
-QRadioButton* choice(const char* name, const QString& text, QButtonGroup* group,
-                     QWidget* parent) {
+QRadioButton* choice(const char* name, const QString& text, QButtonGroup* group, QWidget* parent) {
   auto* option = new QRadioButton(text, parent);
   option->setObjectName(QString::fromLatin1(name));
   group->addButton(option);
@@ -71,8 +69,8 @@ QRadioButton* choice(const char* name, const QString& text, QButtonGroup* group,
 
 }  // namespace
 
-BatchPrintScreen::BatchPrintScreen(const FormBatch& batch, QStringList lines,
-                                   QList<int> selected, QWidget* parent)
+BatchPrintScreen::BatchPrintScreen(const FormBatch& batch, QStringList lines, QList<int> selected,
+                                   QWidget* parent)
     : AidScreen(u"BatchPrintScreen"_s, kCaption, parent),
       batch_(batch),
       lines_(std::move(lines)),
@@ -85,11 +83,11 @@ void BatchPrintScreen::buildControls() {
 
   page->addWidget(Controls::label({}, u"Moduli da stampare:"_s, this));
   auto* which = new QButtonGroup(this);
-  auto* all = choice("optTutte", u"Tutte le schede in elenco (%1)"_s.arg(lines_.size()),
-                     which, this);
-  onlySelected_ = choice("optSelezionate",
-                         u"Solo le schede selezionate nell'elenco (%1)"_s.arg(selected_.size()),
-                         which, this);
+  auto* all =
+      choice("optTutte", u"Tutte le schede in elenco (%1)"_s.arg(lines_.size()), which, this);
+  onlySelected_ =
+      choice("optSelezionate",
+             u"Solo le schede selezionate nell'elenco (%1)"_s.arg(selected_.size()), which, this);
   onlySelected_->setEnabled(!selected_.isEmpty());
   // Lines the user selected say which forms are meant.
   (selected_.isEmpty() ? all : onlySelected_)->setChecked(true);

@@ -57,9 +57,9 @@ constexpr char kSenderCardKey[] = "Mittente";
 
 const QString kNoSenderCard = u"Nessuna scheda scelta come mittente."_s;
 
-const QString kPrintFailure =
-    u"Attenzione: la stampa della busta non è andata a buon fine."_s + u"\n\r\n\r"_s +
-    u"Si consiglia di controllare le impostazioni della stampante."_s;
+const QString kPrintFailure = u"Attenzione: la stampa della busta non è andata a buon fine."_s +
+                              u"\n\r\n\r"_s +
+                              u"Si consiglia di controllare le impostazioni della stampante."_s;
 
 }  // namespace
 
@@ -67,9 +67,9 @@ EnvelopeScreen::EnvelopeScreen(EnvelopeFrom from, FormTexts texts, QWidget* pare
     : AidScreen(u"EnvelopeScreen"_s, kCaption, parent), from_(from), texts_(std::move(texts)) {
   texts_.require(reads(from_));
   buildControls();
-  chooseSize(EnvelopeLayout::size(PrintSettings::read(
-      QString::fromLatin1(EnvelopeLayout::kFormatSection),
-      QString::fromLatin1(EnvelopeLayout::kFormatKey))));
+  chooseSize(
+      EnvelopeLayout::size(PrintSettings::read(QString::fromLatin1(EnvelopeLayout::kFormatSection),
+                                               QString::fromLatin1(EnvelopeLayout::kFormatKey))));
   if (!EnvelopeAddresses::hasSender(from_)) {
     senderCard_ = PrintSettings::read(QString::fromLatin1(EnvelopeLayout::kFormatSection),
                                       QString::fromLatin1(kSenderCardKey))
@@ -178,9 +178,9 @@ void EnvelopeScreen::chooseSize(const EnvelopeSize& size) {
 
 void EnvelopeScreen::sizeChosen(const EnvelopeSize& size) {
   showStoredOffsets();
-  PrintSettings::writeOrTell(this, {{QString::fromLatin1(EnvelopeLayout::kFormatSection),
-                                     QString::fromLatin1(EnvelopeLayout::kFormatKey),
-                                     QString::fromLatin1(size.name)}});
+  PrintSettings::writeOrTell(
+      this, {{QString::fromLatin1(EnvelopeLayout::kFormatSection),
+              QString::fromLatin1(EnvelopeLayout::kFormatKey), QString::fromLatin1(size.name)}});
 }
 
 WindowSide EnvelopeScreen::windowSide() const {

@@ -39,8 +39,7 @@ void collect(const ArchiveDefinition& archive, ListLines::LineKind kind,
 }
 
 void forEachWithLine(const ArchiveDefinition& archive, ListLines::LineKind kind,
-                     const QString& line,
-                     const std::function<void(const TScheda&, int)>& found) {
+                     const QString& line, const std::function<void(const TScheda&, int)>& found) {
   const QString wanted = Text::trimmed(line);
   const ListLines::LineMaker maker(archive.layout, kind);
   forEachRecord(archive, [&](const TScheda& record, int position) {

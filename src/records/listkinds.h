@@ -32,9 +32,9 @@ struct StatusListKind {
   const char* summaryTitle;  // UTF-8
 };
 
-const StatusListKind& unsentList();         // TfrmInviate
-const StatusListKind& undeliveredList();    // TfrmConsegnate
-const StatusListKind& pendingMattersList(); // TfrmQuestioni
+const StatusListKind& unsentList();          // TfrmInviate
+const StatusListKind& undeliveredList();     // TfrmConsegnate
+const StatusListKind& pendingMattersList();  // TfrmQuestioni
 
 // One filter box of a search screen and the field it looks in.
 struct FilterBox {

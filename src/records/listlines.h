@@ -13,9 +13,9 @@ namespace ListLines {
 
 // Which line a list shows, and for address-book cards what ends it.
 enum class LineKind {
-  Receipt,             // acceptance and return receipts alike
-  CardEndingQuestioni, // the list of pending matters
-  CardEndingNote,      // the address-book search and import
+  Receipt,              // acceptance and return receipts alike
+  CardEndingQuestioni,  // the list of pending matters
+  CardEndingNote,       // the address-book search and import
 };
 
 // The text padded with blanks, or cut, to exactly `width` characters.

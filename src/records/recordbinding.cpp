@@ -40,16 +40,14 @@ void store(const QWidget* screen, TScheda& record) {
     const QString name = layout.controlName(i);
     switch (layout.field(i).kind) {
       case FieldKind::Text:
-        if (auto* box = control<QLineEdit>(screen, name))
-          record.field(i).FromText(box->text());
+        if (auto* box = control<QLineEdit>(screen, name)) record.field(i).FromText(box->text());
         break;
       case FieldKind::Flag:
         if (auto* check = control<QCheckBox>(screen, name))
           record.field(i).FromFlag(check->isChecked());
         break;
       case FieldKind::Attachment:
-        if (auto* label = control<QLabel>(screen, name))
-          record.field(i).FromText(label->text());
+        if (auto* label = control<QLabel>(screen, name)) record.field(i).FromText(label->text());
         break;
     }
   }

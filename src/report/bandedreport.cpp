@@ -38,8 +38,7 @@ bool isFlowing(const PageItem& item) {
 // within [from, to) of the band, as a box of their own.
 std::optional<TextBox> flowingSlice(const TextBox& box, const QStringList& lines, Length from,
                                     Length to) {
-  const int first =
-      std::max(0, int(std::ceil((from - box.box.top) / box.linePitch - 1e-9)));
+  const int first = std::max(0, int(std::ceil((from - box.box.top) / box.linePitch - 1e-9)));
   const Length top = box.box.top + box.linePitch * first;
   const Length bottom = std::min(box.box.bottom(), to);
   const bool startsHere = box.box.top >= from && box.box.top < to;

@@ -10,15 +10,11 @@ class Length {
 
   static constexpr Length mm(double millimetres) { return Length(millimetres); }
   // The unit the summary layout was drawn in: 1/96 inch.
-  static constexpr Length layoutUnits(double units) {
-    return Length(units * kMmPerInch / 96.0);
-  }
+  static constexpr Length layoutUnits(double units) { return Length(units * kMmPerInch / 96.0); }
 
   constexpr double toMm() const { return mm_; }
   // Device dots at a resolution in dots per inch.
-  constexpr double toDots(double dotsPerInch) const {
-    return mm_ * dotsPerInch / kMmPerInch;
-  }
+  constexpr double toDots(double dotsPerInch) const { return mm_ * dotsPerInch / kMmPerInch; }
 
   constexpr Length operator+(Length other) const { return Length(mm_ + other.mm_); }
   constexpr Length operator-(Length other) const { return Length(mm_ - other.mm_); }

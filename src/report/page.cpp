@@ -2,8 +2,7 @@
 
 #include "core/unknownname.h"
 
-Page::Page(PaperSize paper, Orientation orientation)
-    : paper_(paper), orientation_(orientation) {}
+Page::Page(PaperSize paper, Orientation orientation) : paper_(paper), orientation_(orientation) {}
 
 Length Page::paperWidth() const {
   return orientation_ == Orientation::Upright ? paper_.width : paper_.height;
@@ -33,9 +32,7 @@ const TextBox& Page::textBox(const QString& name) const {
 
 QString Page::text(const QString& name) const { return textBox(name).text; }
 
-void Page::setText(const QString& name, const QString& text) {
-  findText(name)->text = text;
-}
+void Page::setText(const QString& name, const QString& text) { findText(name)->text = text; }
 
 BoxGeometry Page::paperBox(const BoxGeometry& box) const {
   return box.movedBy(leftMargin_, topMargin_);

@@ -70,8 +70,7 @@ using PageItem = std::variant<TextBox, RectangleItem, LineItem>;
 // relative to the margins; paperBox() gives where they land on the paper.
 class Page {
  public:
-  explicit Page(PaperSize paper = PaperSize::a4(),
-                Orientation orientation = Orientation::Upright);
+  explicit Page(PaperSize paper = PaperSize::a4(), Orientation orientation = Orientation::Upright);
 
   PaperSize paper() const { return paper_; }
   Orientation orientation() const { return orientation_; }

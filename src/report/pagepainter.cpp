@@ -21,8 +21,8 @@ struct DeviceScale {
   double dpiY;
 
   QRectF rect(const BoxGeometry& box) const {
-    return QRectF(box.left.toDots(dpiX), box.top.toDots(dpiY),
-                  box.width.toDots(dpiX), box.height.toDots(dpiY));
+    return QRectF(box.left.toDots(dpiX), box.top.toDots(dpiY), box.width.toDots(dpiX),
+                  box.height.toDots(dpiY));
   }
   QPointF point(Length x, Length y) const { return {x.toDots(dpiX), y.toDots(dpiY)}; }
   double width(Length w) const { return w.toDots(dpiX); }
@@ -33,14 +33,18 @@ QFont fontFor(const FontSpec& def) { return PaperFont::of(def); }
 int alignmentFlags(HAlign h, VAlign v) {
   int flags = 0;
   switch (h) {
+    // clang-format off
     case HAlign::Left: flags |= Qt::AlignLeft; break;
     case HAlign::Centre: flags |= Qt::AlignHCenter; break;
     case HAlign::Right: flags |= Qt::AlignRight; break;
+      // clang-format on
   }
   switch (v) {
+    // clang-format off
     case VAlign::Top: flags |= Qt::AlignTop; break;
     case VAlign::Centre: flags |= Qt::AlignVCenter; break;
     case VAlign::Bottom: flags |= Qt::AlignBottom; break;
+      // clang-format on
   }
   return flags;
 }
@@ -56,8 +60,8 @@ void paintOutline(QPainter& painter, const DeviceScale& scale, const QRectF& rec
   painter.restore();
 }
 
-void paintText(QPainter& painter, const DeviceScale& scale, const Page& page,
-               const TextBox& item, const PaintOptions& options) {
+void paintText(QPainter& painter, const DeviceScale& scale, const Page& page, const TextBox& item,
+               const PaintOptions& options) {
   const QRectF rect = scale.rect(page.paperBox(item.box));
   if (item.fill) painter.fillRect(rect, *item.fill);
   if (options.boxOutlines) paintOutline(painter, scale, rect);
@@ -77,8 +81,7 @@ void paintText(QPainter& painter, const DeviceScale& scale, const Page& page,
       painter.drawText(lineRect, flags, lines[i]);
     }
   } else {
-    const int flags = alignmentFlags(item.hAlign, item.vAlign) |
-                      (item.wrap ? Qt::TextWordWrap : 0);
+    const int flags = alignmentFlags(item.hAlign, item.vAlign) | (item.wrap ? Qt::TextWordWrap : 0);
     painter.drawText(rect, flags, item.text);
   }
   painter.restore();
@@ -111,10 +114,10 @@ void paintLine(QPainter& painter, const DeviceScale& scale, const Page& page,
 QPageLayout layoutFor(const Page& page) {
   const QPageSize size(QSizeF(page.paper().width.toMm(), page.paper().height.toMm()),
                        QPageSize::Millimeter);
-  return QPageLayout(size,
-                     page.orientation() == Orientation::Upright ? QPageLayout::Portrait
-                                                                : QPageLayout::Landscape,
-                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+  return QPageLayout(
+      size,
+      page.orientation() == Orientation::Upright ? QPageLayout::Portrait : QPageLayout::Landscape,
+      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
 // Painting a page borrows and gives back tens of megabytes at the top of the

@@ -42,8 +42,7 @@ QString foundText(qsizetype count) {
 }  // namespace
 
 SearchScreen::SearchScreen(const SearchKind& kind, QWidget* editor, QWidget* parent)
-    : DialogFrame(QString::fromUtf8(kind.caption), kScreenSize, Placement::CentreOfScreen,
-                  parent),
+    : DialogFrame(QString::fromUtf8(kind.caption), kScreenSize, Placement::CentreOfScreen, parent),
       kind_(kind),
       editor_(editor) {
   QWidget* back = background(this);
@@ -76,10 +75,9 @@ void SearchScreen::buildFilterPanel(QWidget* background) {
     const FilterBox& def = kind_.filters[size_t(i)];
     const QPoint at(kColumnX[i % 2], kRowY[i / 2]);
     const QString text = QString::fromUtf8(def.label);
-    auto* caption = Controls::label(ControlName::sibling(u"lbl", QString::fromLatin1(def.box)),
-                                    text, QRect(at - QPoint(0, kLabelAbove),
-                                                QSize(kBoxSize.width(), 20)),
-                                    panAvvio_);
+    auto* caption =
+        Controls::label(ControlName::sibling(u"lbl", QString::fromLatin1(def.box)), text,
+                        QRect(at - QPoint(0, kLabelAbove), QSize(kBoxSize.width(), 20)), panAvvio_);
     caption->setFont(Fonts::verdana(12));
 
     auto* box = new QLineEdit(panAvvio_);
@@ -180,10 +178,9 @@ void SearchScreen::openChosenLine() {
   if (row >= 0) {
     const QString line = resultPanel_->lines().at(row).toString();
     try {
-      ArchiveLines::forEachWithLine(kind_.archive(), kind_.line, line,
-                                    [this](const TScheda& record, int position) {
-                                      openRecord(record, position);
-                                    });
+      ArchiveLines::forEachWithLine(
+          kind_.archive(), kind_.line, line,
+          [this](const TScheda& record, int position) { openRecord(record, position); });
     } catch (const ArchiveError& error) {
       // The screen stays for another try.
       Services::messages().plain(this, error.userMessage());

@@ -1,9 +1,9 @@
 #include "search/statuslistscreen.h"
 
 #include <QLineEdit>
-#include <QShowEvent>
 #include <QListView>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include "archive/archiveerror.h"
 #include "platform/guardedaction.h"
@@ -29,8 +29,7 @@ StatusListScreen::StatusListScreen(const StatusListKind& kind, QWidget* editor, 
   panel_ = new ListPanel(u"panElenco"_s, QString::fromUtf8(kind.summaryTitle), background);
   panel_->move(ListScreenFrame::kPanelAt);
   connect(panel_, &ListPanel::closeRequested, this, &QDialog::reject);
-  connect(panel_, &ListPanel::lineOpened, this,
-          guarded(this, &StatusListScreen::openChosenLine));
+  connect(panel_, &ListPanel::lineOpened, this, guarded(this, &StatusListScreen::openChosenLine));
   if (const FormBatch* batch = FormBatches::forList(kind)) addFormPrinting(*batch);
 }
 
@@ -63,9 +62,9 @@ void StatusListScreen::loadLines() {
   panel_->forgetFind();
   LineList lines;
   try {
-    ArchiveLines::collect(kind_.archive(), kind_.line,
-                          [this](const TScheda& r) { return kind_.condition.holdsFor(r); },
-                          lines);
+    ArchiveLines::collect(
+        kind_.archive(), kind_.line,
+        [this](const TScheda& r) { return kind_.condition.holdsFor(r); }, lines);
   } catch (const ArchiveError& error) {
     // A list that lacks records would say that they wait for nothing: the
     // user is told, and the screen goes.

@@ -89,10 +89,10 @@ CheckReport check(const QString& text) {
                 u" supera il controllo della cifra di verifica.\r\n\r\n"
                 "Non è però possibile riconoscere il circuito della carta di "
                 "credito."_s};
-  return {CheckReport::Verdict::Valid,
-          u"Il numero di carta di credito "_s + trimmed + u" risulta valido.\r\n\r\n"
-              "La carta di credito è del tipo "_s +
-              network.name + u'.'};
+  return {CheckReport::Verdict::Valid, u"Il numero di carta di credito "_s + trimmed +
+                                           u" risulta valido.\r\n\r\n"
+                                           "La carta di credito è del tipo "_s +
+                                           network.name + u'.'};
 }
 
 }  // namespace CardNumber

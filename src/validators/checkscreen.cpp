@@ -35,8 +35,7 @@ MessageKind kindOf(const CheckReport& report) {
 }  // namespace
 
 CheckScreen::CheckScreen(const Setup& setup, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | FixedWindow::kTitleBar),
-      check_(setup.check) {
+    : QDialog(parent, Qt::Dialog | FixedWindow::kTitleBar), check_(setup.check) {
   setModal(true);
   setWindowTitle(setup.caption);
   setFixedSize(kScreenSize);

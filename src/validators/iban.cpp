@@ -56,8 +56,7 @@ CheckReport check(const QString& code) {
   if (trimmed.size() != kLength)
     return {CheckReport::Verdict::Unusable,
             u"Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici."_s};
-  if (passesMod97(trimmed))
-    return {CheckReport::Verdict::Valid, u"L'IBAN digitato è VALIDO."_s};
+  if (passesMod97(trimmed)) return {CheckReport::Verdict::Valid, u"L'IBAN digitato è VALIDO."_s};
   return {CheckReport::Verdict::Wrong, u"Attenzione: l'IBAN digitato è ERRATO!"_s};
 }
 

@@ -16,10 +16,12 @@ struct CharacterValues {
 };
 
 constexpr std::array<CharacterValues, 26> kValues{{
+    // clang-format off
     {1, 0},   {0, 1},   {5, 2},   {7, 3},   {9, 4},   {13, 5},  {15, 6},
     {17, 7},  {19, 8},  {21, 9},  {2, 10},  {4, 11},  {18, 12}, {20, 13},
     {11, 14}, {3, 15},  {6, 16},  {8, 17},  {12, 18}, {14, 19}, {16, 20},
     {10, 21}, {22, 22}, {25, 23}, {24, 24}, {23, 25},
+    // clang-format on
 }};
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
@@ -56,8 +58,7 @@ CheckReport check(const QString& code) {
             "alfanumerici."_s};
   if (capitals.back() == checkLetter(capitals))
     return {CheckReport::Verdict::Valid, u"Il codice fiscale digitato è VALIDO."_s};
-  return {CheckReport::Verdict::Wrong,
-          u"Attenzione: il codice fiscale digitato è ERRATO."_s};
+  return {CheckReport::Verdict::Wrong, u"Attenzione: il codice fiscale digitato è ERRATO."_s};
 }
 
 }  // namespace TaxCode

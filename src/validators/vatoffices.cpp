@@ -11,6 +11,7 @@ struct VatOffice {
 
 // 120 and 121 are later codes of the same offices as 101 and 102.
 constexpr std::array<VatOffice, 104> kOffices{{
+    // clang-format off
     {"001", "Torino"},         {"002", "Vercelli"},
     {"003", "Novara"},         {"004", "Cuneo"},
     {"005", "Asti"},           {"006", "Alessandria"},
@@ -63,6 +64,7 @@ constexpr std::array<VatOffice, 104> kOffices{{
     {"099", "Chiavari (Genova 2)"}, {"100", "Roma 2"},
     {"101", "Bologna 2"},      {"102", "Napoli 2"},
     {"120", "Bologna 2"},      {"121", "Napoli 2"},
+    // clang-format on
 }};
 
 }  // namespace

@@ -37,8 +37,7 @@ void EnterFocusChain::link(QLineEdit* from, QWidget* to, Mode mode) {
 }
 
 void EnterFocusChain::loop(const QList<QLineEdit*>& boxes) {
-  for (int i = 0; i < boxes.size(); ++i)
-    link(boxes[i], boxes[(i + 1) % boxes.size()]);
+  for (int i = 0; i < boxes.size(); ++i) link(boxes[i], boxes[(i + 1) % boxes.size()]);
 }
 
 void EnterFocusChain::focusBox(QWidget* box) {
@@ -75,8 +74,7 @@ bool EnterFocusChain::eventFilter(QObject* watched, QEvent* event) {
     box->clear();
     return true;
   }
-  if (keepsOrdinaryMeaning(key->key()) || key->modifiers() & Qt::ControlModifier)
-    return false;
+  if (keepsOrdinaryMeaning(key->key()) || key->modifiers() & Qt::ControlModifier) return false;
   // The key lands in this box first; the next key goes to the next box.
   const QPointer<QWidget> next = it->next;
   box->event(event);

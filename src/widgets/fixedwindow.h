@@ -15,8 +15,7 @@ namespace FixedWindow {
 // frame leaves out the maximise button.
 #ifdef Q_OS_WIN
 inline constexpr Qt::WindowFlags kTitleBar = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                             Qt::WindowSystemMenuHint |
-                                             Qt::WindowCloseButtonHint |
+                                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                                              Qt::MSWindowsFixedSizeDialogHint;
 #else
 inline constexpr Qt::WindowFlags kTitleBar =

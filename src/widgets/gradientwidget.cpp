@@ -21,8 +21,7 @@ void PanelBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (fill_.isValid()) painter.fillRect(rect(), fill_);
   if (border_.isValid() && borderWidth_ > 0) {
-    painter.setPen(QPen(border_, borderWidth_, Qt::SolidLine, Qt::SquareCap,
-                        Qt::MiterJoin));
+    painter.setPen(QPen(border_, borderWidth_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     const qreal inset = borderWidth_ / 2.0;
     painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
   }

@@ -22,8 +22,7 @@ class GradientWidget : public QWidget {
 class PanelBox : public QWidget {
   Q_OBJECT
  public:
-  PanelBox(QColor fill, QColor border = {}, int borderWidth = 1,
-           QWidget* parent = nullptr);
+  PanelBox(QColor fill, QColor border = {}, int borderWidth = 1, QWidget* parent = nullptr);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

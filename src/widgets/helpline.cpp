@@ -22,8 +22,7 @@ void HelpLine::addNeutral(QWidget* control) {
 
 bool HelpLine::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  if (line_ && watched->isWidgetType() &&
-      (type == QEvent::MouseMove || type == QEvent::Enter)) {
+  if (line_ && watched->isWidgetType() && (type == QEvent::MouseMove || type == QEvent::Enter)) {
     auto* widget = static_cast<QWidget*>(watched);
     if (widget->window() == line_->window()) {
       // Entering a window or panel on the way to a box must not empty the
@@ -41,8 +40,7 @@ void HelpLine::pointAt(QWidget* widget) {
     return;
   }
   // A neutral control leaves the line as it is.
-  if (const auto hint = hints_.constFind(control); hint != hints_.constEnd())
-    line_->setText(*hint);
+  if (const auto hint = hints_.constFind(control); hint != hints_.constEnd()) line_->setText(*hint);
 }
 
 const QWidget* HelpLine::describedControl(const QWidget* widget) const {

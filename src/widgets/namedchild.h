@@ -9,6 +9,5 @@
 template <typename T>
 T* namedChild(const QWidget& owner, const QString& name) {
   return NameLookup::require(owner.findChild<T*>(name),
-                             QString::fromLatin1(owner.window()->metaObject()->className()),
-                             name);
+                             QString::fromLatin1(owner.window()->metaObject()->className()), name);
 }

@@ -6,9 +6,8 @@
 
 #include "widgets/shortcuttip.h"
 
-PictureButton::PictureButton(const QString& objectName, const QString& picture,
-                             QSize size, const QString& accessibleName,
-                             QWidget* parent)
+PictureButton::PictureButton(const QString& objectName, const QString& picture, QSize size,
+                             const QString& accessibleName, QWidget* parent)
     : QToolButton(parent) {
   setObjectName(objectName);
   setFixedSize(size);

@@ -52,8 +52,7 @@ void ProgressStrip::advance(int done) {
   if (now < delay_ || (shownAt_ >= 0 && now - shownAt_ < kRepaintEvery)) return;
   shownAt_ = now;
   const QLocale italian(QLocale::Italian);
-  text_->setText(caption_ + u' ' + italian.toString(done) + u" su "_s +
-                 italian.toString(total_));
+  text_->setText(caption_ + u' ' + italian.toString(done) + u" su "_s + italian.toString(total_));
   bar_->setValue(qMin(done, bar_->maximum()));
   if (isHidden()) {
     setGeometry(replaces_->geometry());

@@ -34,8 +34,8 @@ void WaitNotice::becameLong() {
   }
   line_->adjustSize();
   const QWidget* over = QApplication::activeWindow();
-  const QRect area = over ? over->frameGeometry()
-                          : QApplication::primaryScreen()->availableGeometry();
+  const QRect area =
+      over ? over->frameGeometry() : QApplication::primaryScreen()->availableGeometry();
   line_->move(area.center() - line_->rect().center());
   line_->show();
   current = line_.get();

@@ -64,7 +64,9 @@ const WorkspaceLook kLook{" Prova",
 
 class MisspeltButtonWorkspace : public WorkspaceWindow {
  public:
-  MisspeltButtonWorkspace() : WorkspaceWindow(kLook) { connectClick(u"cmdDeu"_s, [] {}); }
+  MisspeltButtonWorkspace() : WorkspaceWindow(kLook) {
+    connectClick(u"cmdDeu"_s, [] {});
+  }
 };
 
 // Texts taken for every control but one, as an opener that took them for
@@ -112,8 +114,7 @@ class EveryScreenTest : public QObject {
     row("acceptance unsent", {acceptance, u"cmdDaInviare"_s}, "TfrmInviate");
     row("acceptance batch print", {acceptance, u"cmdDaInviare"_s, u"btnStampaModuli"_s},
         "BatchPrintScreen");
-    row("acceptance recipient import", {acceptance, u"impDestinatario"_s},
-        "TfrmImportaAnagrafica");
+    row("acceptance recipient import", {acceptance, u"impDestinatario"_s}, "TfrmImportaAnagrafica");
     row("acceptance sender import", {acceptance, u"impMittente"_s}, "TfrmImportaAnagrafica");
     row("acceptance guide", {acceptance, u"cmdGuida"_s}, "TfrmGuida");
 

@@ -21,6 +21,7 @@ using namespace Qt::StringLiterals;
 // the first page that no longer matches.
 namespace {
 
+// clang-format off
 const QStringList kAcceptancePages{
     u"L'app Ricevute di Accettazione riproduce"_s, u"Per inserire una scheda in"_s,
     u"Il pulsante Duplica è utile"_s,               u"Il pulsante raffigurante una lente"_s,
@@ -32,17 +33,17 @@ const QStringList kReturnReceiptPages{
     u"Il pulsante Duplica è utile"_s,            u"Il pulsante raffigurante una lente"_s,
     u"Se la raccomandata è già"_s,               u"Una volta compilati i campi"_s,
     u"Il pulsante con l'icona di"_s};
+// clang-format on
 
-const QStringList kAddressBookPages{
-    u"L'app Archivio Anagrafico ha lo"_s,
-    u"Per inserire una scheda in"_s,
-    u"Nell'archivio anagrafico è possibile annotare"_s,
-    u"Se esistono importanti questioni in"_s,
-    u"Il pulsante Duplica è utile"_s,
-    u"Per trovare le schede anagrafiche"_s,
-    u"La funzione Allega file consente"_s,
-    u"Appositi pulsanti consentono di controllare"_s,
-    u"La scheda di ogni singola"_s};
+const QStringList kAddressBookPages{u"L'app Archivio Anagrafico ha lo"_s,
+                                    u"Per inserire una scheda in"_s,
+                                    u"Nell'archivio anagrafico è possibile annotare"_s,
+                                    u"Se esistono importanti questioni in"_s,
+                                    u"Il pulsante Duplica è utile"_s,
+                                    u"Per trovare le schede anagrafiche"_s,
+                                    u"La funzione Allega file consente"_s,
+                                    u"Appositi pulsanti consentono di controllare"_s,
+                                    u"La scheda di ogni singola"_s};
 
 const QStringList kOverviewPages =
     QStringList{u"Velinda è un software facile"_s} + kAcceptancePages + kReturnReceiptPages +
@@ -84,8 +85,7 @@ class GuidePagesTest : public QObject {
     QTest::addColumn<QStringList>("pages");
     QTest::newRow("main menu") << u"TfrmAvvio"_s << u"imgGuida"_s << kOverviewPages;
     QTest::newRow("acceptance") << u"TfrmAccettazione"_s << u"cmdGuida"_s << kAcceptancePages;
-    QTest::newRow("return receipt")
-        << u"TfrmRicevimento"_s << u"cmdGuida"_s << kReturnReceiptPages;
+    QTest::newRow("return receipt") << u"TfrmRicevimento"_s << u"cmdGuida"_s << kReturnReceiptPages;
     QTest::newRow("address book") << u"TfrmAnagrafica"_s << u"cmdGuida"_s << kAddressBookPages;
     for (const char* exportScreen :
          {"TfrmExpAccettazione", "TfrmExpRicevimento", "TfrmExpAnagrafica"})

@@ -85,7 +85,9 @@ class MainMenuTest : public QObject {
     menu.setWorkspaces(nullptr, &workspace, nullptr);
     menu.show();
     QVERIFY(QTest::qWaitForWindowActive(&menu));
+    // clang-format off
     const QStringList reading{u"imgInfo"_s,  u"imgGuida"_s,  u"btnAnagrafica"_s,
+                              // clang-format on
                               u"btnAccettazione"_s, u"btnRicevimento"_s, u"imgSito"_s,
                               u"imgSplash"_s, u"imgEsci"_s};
     QCOMPARE(focused(), u"btnAnagrafica"_s);
@@ -103,7 +105,8 @@ class MainMenuTest : public QObject {
     QCOMPARE(focused(), u"btnAccettazione"_s);
 
     const std::pair<Qt::Key, Qt::KeyboardModifiers> presses[] = {
-        {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier},
+        {Qt::Key_Return, Qt::NoModifier},
+        {Qt::Key_Enter, Qt::KeypadModifier},
         {Qt::Key_Space, Qt::NoModifier}};
     const auto backToTheMenu = [&] {
       QTRY_VERIFY(workspace.isVisible());
@@ -125,11 +128,14 @@ class MainMenuTest : public QObject {
     QSignalSpy exit(&menu, &TfrmAvvio::exitRequested);
     QTest::keyClick(&menu, Qt::Key_Q, Qt::ControlModifier);
     QTRY_COMPARE(exit.count(), 1);
-    for (const auto& [name, key] : {std::pair{"btnAccettazione", "Ctrl+2"}, {"imgGuida", "F1"},
-                                    {"imgInfo", "Shift+F1"}, {"imgEsci", "Ctrl+Q"}}) {
+    for (const auto& [name, key] : {std::pair{"btnAccettazione", "Ctrl+2"},
+                                    {"imgGuida", "F1"},
+                                    {"imgInfo", "Shift+F1"},
+                                    {"imgEsci", "Ctrl+Q"}}) {
       const QKeySequence sequence(QString::fromLatin1(key));
-      QVERIFY2(picture(&menu, name)->toolTip().endsWith(
-                   u" ("_s + sequence.toString(QKeySequence::NativeText) + u')'),
+      QVERIFY2(picture(&menu, name)
+                   ->toolTip()
+                   .endsWith(u" ("_s + sequence.toString(QKeySequence::NativeText) + u')'),
                name);
     }
     // A key presses its entry as a click shown on screen, a moment later.
@@ -192,7 +198,8 @@ class MainMenuTest : public QObject {
     QCOMPARE(p[8], GuideTexts::acceptanceParagraphs()[7]);
     QCOMPARE(p.mid(9, 7), GuideTexts::returnReceiptParagraphs());
     QCOMPARE(p.mid(16, 9), GuideTexts::addressBookParagraphs());
-    QVERIFY(p[26].endsWith(u"la parola chiave \"girasolebianco\" (scritta senza le virgolette)."_s));
+    QVERIFY(
+        p[26].endsWith(u"la parola chiave \"girasolebianco\" (scritta senza le virgolette)."_s));
     QVERIFY(p[28].startsWith(u"Velinda è quindi lo strumento ideale"_s));
     QVERIFY(GuideTexts::addressBookParagraphs()[7].contains(u"Il campo \"E-mail\" è affiancato"_s));
   }

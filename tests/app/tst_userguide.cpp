@@ -56,13 +56,15 @@ class UserGuideTest : public QObject {
 
   void everyKeyIsListedWithWhatItDoes() {
     QStringList rows;
-    for (const ScreenKeys::Shortcut& s : ScreenKeys::menu()) rows << QString::fromUtf8(s.keys) << QString::fromUtf8(s.action);
+    for (const ScreenKeys::Shortcut& s : ScreenKeys::menu())
+      rows << QString::fromUtf8(s.keys) << QString::fromUtf8(s.action);
     for (const WorkspaceShortcuts::Shortcut& s : WorkspaceShortcuts::all())
       rows << QString::fromUtf8(s.keys) << QString::fromUtf8(s.action);
-    for (const ScreenKeys::Shortcut& s : ScreenKeys::all()) rows << QString::fromUtf8(s.keys) << QString::fromUtf8(s.action);
+    for (const ScreenKeys::Shortcut& s : ScreenKeys::all())
+      rows << QString::fromUtf8(s.keys) << QString::fromUtf8(s.action);
     for (qsizetype i = 0; i < rows.size(); i += 2) {
-      const QString keys = QKeySequence(rows[i], QKeySequence::PortableText)
-                               .toString(QKeySequence::NativeText);
+      const QString keys =
+          QKeySequence(rows[i], QKeySequence::PortableText).toString(QKeySequence::NativeText);
       const QString row = keys + u' ' + plain(rows[i + 1]).section(u' ', 0, 3);
       QVERIFY2(text_.contains(row), qPrintable(row));
     }

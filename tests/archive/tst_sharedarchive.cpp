@@ -1,8 +1,8 @@
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QDir>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTest>
@@ -12,8 +12,8 @@
 #include <unistd.h>
 
 #include "archive/archiveerror.h"
-#include "core/filelock.h"
 #include "archive/tarchivio.h"
+#include "core/filelock.h"
 #include "support/otherstation.h"
 #include "support/testfolder.h"
 

@@ -20,17 +20,23 @@ class TextFieldTest : public QObject {
     QTest::addColumn<int>("capacity");
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("plain") << "Roma" << 10 << QByteArray("\x04Roma");
-    QTest::newRow("trimmed both ends, tabs and line breaks too")
-        << " \t Roma\r\n" << 10 << QByteArray("\x04Roma");
+    QTest::newRow("trimmed both ends, tabs and line breaks too") << " \t Roma\r\n"
+                                                                 << 10 << QByteArray("\x04Roma");
     QTest::newRow("inner blanks kept") << "Via  Po" << 10 << QByteArray("\x07Via  Po");
     QTest::newRow("only blanks store nothing") << "   " << 10 << QByteArray("\x00", 1);
+    // clang-format off
     QTest::newRow("exactly the capacity") << "12345" << 5 << QByteArray("\x05" "12345");
     QTest::newRow("longer text is cut") << "1234567" << 5 << QByteArray("\x05" "12345");
+    // clang-format on
     QTest::newRow("accented letter is one byte") << u"Forlì"_s << 10
-                                                 << QByteArray("\x05" "Forl\xEC");
+                                                 << QByteArray(
+                                                        "\x05"
+                                                        "Forl\xEC");
     QTest::newRow("euro sign") << u"€ 5"_s << 10 << QByteArray("\x03\x80 5");
-    QTest::newRow("letter outside the code page loses its accent")
-        << u"Łódź Ős"_s << 10 << QByteArray("\x07L\xF3" "dz Os");
+    QTest::newRow("letter outside the code page loses its accent") << u"Łódź Ős"_s << 10
+                                                                   << QByteArray(
+                                                                          "\x07L\xF3"
+                                                                          "dz Os");
     QTest::newRow("no close letter becomes ?") << u"日本"_s << 10 << QByteArray("\x02??");
   }
   void fromText() {
@@ -41,15 +47,21 @@ class TextFieldTest : public QObject {
   }
 
   void toTextDecodesTrimsAndStaysInsideTheField() {
+    // clang-format off
     QByteArray buffer("\x05" "Forl\xEC" "ZZZ");
+    // clang-format on
     QCOMPARE(TCampoFisso::ToText(buffer.constData(), 8), u"Forlì"_s);
     QByteArray blanks("\x04  a ");
     QCOMPARE(TCampoFisso::ToText(blanks.constData(), 4), u"a"_s);
+    // clang-format off
     QByteArray empty("\x00" "abc", 4);
+    // clang-format on
     QCOMPARE(TCampoFisso::ToText(empty.constData(), 3), QString());
     // A damaged length byte larger than the capacity reads only the field's
     // own bytes, never the next field's.
+    // clang-format off
     QByteArray damaged("\xFF" "AB" "\x02" "CD");
+    // clang-format on
     QCOMPARE(TCampoFisso::ToText(damaged.constData(), 2), u"AB"_s);
   }
 
@@ -89,8 +101,8 @@ class TextFieldTest : public QObject {
         << u"0123456Ő89abcdef"_s << QByteArray("0123456O89abcdef") << false;
     QTest::newRow("a pair of surrogates across eight")
         << u"1234567😀9"_s << QByteArray("1234567?9") << false;
-    QTest::newRow("a lone surrogate") << u"ab"_s + QChar(0xD800) + u"cdefghij"_s
-                                      << QByteArray("ab?cdefghij") << false;
+    QTest::newRow("a lone surrogate")
+        << u"ab"_s + QChar(0xD800) + u"cdefghij"_s << QByteArray("ab?cdefghij") << false;
   }
   void encodingAroundRunsOfAscii() {
     QFETCH(QString, text);

@@ -74,7 +74,8 @@ class TestAllegaCartella : public QObject {
   QString document(const QString& name, const QByteArray& bytes) {
     const QString path = documents_->filePath(name);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("cannot write %s", qPrintable(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+      qFatal("cannot write %s", qPrintable(path));
     file.write(bytes);
     return path;
   }
@@ -345,8 +346,10 @@ class TestAllegaCartella : public QObject {
     RecordingShell shell;
     RecordingMessages messages;
     FakeEditor editor;
+    // clang-format off
     editor.fill({QString(), QString(), u"  Relazione finale 100%.pdf "_s, QString(), QString(),
                  QString()});
+    // clang-format on
     TfrmAllegaCartella screen(&editor.window);
     screen.loadFromEditor();
 
@@ -436,8 +439,7 @@ class TestAllegaCartella : public QObject {
   void clearingOneSlotThenApplying() {
     QFETCH(QString, tag);
     FakeEditor editor;
-    editor.fill({u"Uno.pdf"_s, u"Due.pdf"_s, u" Tre.pdf "_s, u"Primo"_s, u"Secondo"_s,
-                 u"Terzo"_s});
+    editor.fill({u"Uno.pdf"_s, u"Due.pdf"_s, u" Tre.pdf "_s, u"Primo"_s, u"Secondo"_s, u"Terzo"_s});
     TfrmAllegaCartella screen(&editor.window);
     screen.setTag(tag);
     screen.loadFromEditor();
@@ -463,8 +465,8 @@ class TestAllegaCartella : public QObject {
   void unknownTagKeepsTheScreenOpen() {
     QFETCH(QString, tag);
     FakeEditor editor;
-    const QStringList before = {u"Uno.pdf"_s, QString(), QString(), u"Primo"_s, QString(),
-                                QString()};
+    const QStringList before = {u"Uno.pdf"_s, QString(), QString(),
+                                u"Primo"_s,   QString(), QString()};
     editor.fill(before);
     TfrmAllegaCartella screen(&editor.window);
     screen.setTag(tag);
@@ -484,8 +486,8 @@ class TestAllegaCartella : public QObject {
     RecordingFileChooser chooser;
     chooser.answers = {document(u"Nuovo.pdf"_s, "nuovo")};
     FakeEditor editor;
-    const QStringList before = {u"Uno.pdf"_s, QString(), QString(), u"Primo"_s, QString(),
-                                QString()};
+    const QStringList before = {u"Uno.pdf"_s, QString(), QString(),
+                                u"Primo"_s,   QString(), QString()};
     editor.fill(before);
     TfrmAllegaCartella screen(&editor.window);
     screen.setTag(u"accettazione"_s);
@@ -526,11 +528,11 @@ class TestAllegaCartella : public QObject {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       visited.append(QApplication::focusWidget()->objectName());
     }
-    QCOMPARE(visited, (QStringList{u"txtFile01"_s, u"btnSfoglia01"_s, u"btnApri01"_s,
-                                   u"txtDesc01"_s, u"txtFile02"_s, u"btnSfoglia02"_s,
-                                   u"btnApri02"_s, u"txtDesc02"_s, u"txtFile03"_s,
-                                   u"btnSfoglia03"_s, u"btnApri03"_s, u"txtDesc03"_s,
-                                   u"btnApplica"_s, u"btnAnnulla"_s}));
+    QCOMPARE(visited,
+             (QStringList{u"txtFile01"_s, u"btnSfoglia01"_s, u"btnApri01"_s, u"txtDesc01"_s,
+                          u"txtFile02"_s, u"btnSfoglia02"_s, u"btnApri02"_s, u"txtDesc02"_s,
+                          u"txtFile03"_s, u"btnSfoglia03"_s, u"btnApri03"_s, u"txtDesc03"_s,
+                          u"btnApplica"_s, u"btnAnnulla"_s}));
   }
 
   // Enter in a description must not browse, open or close by itself.

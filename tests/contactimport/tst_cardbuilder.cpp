@@ -116,6 +116,7 @@ class CardBuilderTest : public QObject {
   void proposesAFieldForEachKnownHeader_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QStringList>("targets");
+    // clang-format off
     QTest::newRow("Outlook, English")
         << kOutlookEnglish
         << QStringList{u"Nome"_s, u"Nome"_s, u"Nome"_s, {}, {}, u"DataNasc"_s,
@@ -124,11 +125,14 @@ class CardBuilderTest : public QObject {
                        u"Paese"_s, u"Tel"_s, u"Tel"_s, u"Ditta"_s, u"Occupazione"_s,
                        u"Indirizzo"_s, u"Indirizzo"_s, u"Localita"_s, u"Provincia"_s,
                        u"CAP"_s, u"Paese"_s, {}};
+    // clang-format on
     QTest::newRow("a column for the whole name leaves its parts out")
-        << QByteArray("Name,Given Name,Family Name,Phone 1 - Type,Phone 1 - Value\n"
-                      "A B,A,B,Mobile,1\n")
+        << QByteArray(
+               "Name,Given Name,Family Name,Phone 1 - Type,Phone 1 - Value\n"
+               "A B,A,B,Mobile,1\n")
         << QStringList{u"Nome"_s, {}, {}, u"Cel"_s};
     QTest::newRow("our own address-book export")
+        // clang-format off
         << QByteArray("Nome, cognome o Ragione sociale;Indirizzo;CAP;Località;Prov.;Tel.;E-mail;"
                       "Data di nascita;Luogo di nascita;Codice fiscale;Partita IVA;IBAN;PEC;"
                       "Carta di credito n.;Scadenza;Tel. cellulare;Cittadinanza;Occupazione;"
@@ -140,6 +144,7 @@ class CardBuilderTest : public QObject {
                        u"Pec"_s,        u"Carta"_s,        u"ScadeCarta"_s, u"Cel"_s,
                        u"Cittadinanza"_s, u"Occupazione"_s, u"Civile"_s,    u"TipoDoc"_s,
                        u"EnteRil"_s,    u"DataSca"_s,      u"Prodotti"_s,   u"Questioni"_s,
+                       // clang-format on
                        u"Note"_s};
   }
   void proposesAFieldForEachKnownHeader() {
@@ -161,52 +166,64 @@ class CardBuilderTest : public QObject {
         << kOutlookEnglish << 0
         << Fields{{u"Nome"_s, u"Mario Luigi De Rossi"_s},
                   {u"Indirizzo"_s, u"Via Roma, 5 Scala B"_s},
+                  // clang-format off
                   {u"Cap01"_s, u"2"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
                   {u"Cap04"_s, u"2"_s}, {u"Cap05"_s, u"1"_s},
                   {u"Localita"_s, u"Milano"_s}, {u"Prov01"_s, u"M"_s}, {u"Prov02"_s, u"I"_s},
                   {u"Tel"_s, u"02 7654321"_s}, {u"Cel"_s, u"+39 333 1234567"_s},
+                  // clang-format on
                   {u"Email"_s, u"mario.derossi@acme.example"_s},
                   {u"Pec"_s, u"mario@pec.acme.example"_s},
                   {u"Occupazione"_s, u"Direttore, ACME S.p.A."_s},
                   {u"Note"_s, u"Cliente storico, paga a 30 gg"_s}}
         << 0 << QStringList{};
     QTest::newRow("Outlook in Italian: the home address whole, not the old city")
-        << kOutlookItalian << 0
+        << kOutlookItalian
+        << 0
+        // clang-format off
         << Fields{{u"Nome"_s, u"Lucia Esposito"_s}, {u"Indirizzo"_s, u"Vico d'Alagno 3"_s},
                   {u"Cap01"_s, u"8"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
                   {u"Cap04"_s, u"3"_s}, {u"Cap05"_s, u"8"_s},
                   {u"Localita"_s, u"Napoli"_s}, {u"Prov01"_s, u"N"_s}, {u"Prov02"_s, u"A"_s},
                   {u"Tel"_s, u"081 555 1234"_s}, {u"Email"_s, u"lucia.esposito@example.it"_s},
                   {u"DataNasc"_s, u"17/05/1980"_s}, {u"Sesso"_s, u"F"_s},
+                  // clang-format on
                   {u"Note"_s, u"Preferisce \u201Cposta\u201D"_s}}
         << 0 << QStringList{};
     QTest::newRow("Google: labelled phones, extended address, foreign-named country")
-        << kGoogle << 0
+        << kGoogle
+        << 0
+        // clang-format off
         << Fields{{u"Nome"_s, u"Giulia Romano"_s}, {u"Indirizzo"_s, u"Via Appia 10 int. 4"_s},
                   {u"Cap01"_s, u"0"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
                   {u"Cap04"_s, u"7"_s}, {u"Cap05"_s, u"9"_s},
                   {u"Localita"_s, u"Roma"_s}, {u"Prov01"_s, u"R"_s}, {u"Prov02"_s, u"M"_s},
                   {u"Tel"_s, u"06 4444 5555"_s}, {u"Cel"_s, u"+39 340 111 2222"_s},
                   {u"Email"_s, u"giulia.romano@example.it"_s}, {u"DataNasc"_s, u"03/11/1992"_s},
+                  // clang-format on
                   {u"Note"_s, u"Altri recapiti: Cell. +39 340 333 4444"_s}}
         << 0 << QStringList{u"nella nota: Cell. +39 340 333 4444"_s};
     QTest::newRow("Google: a firm without a person's name")
         << kGoogle << 1
         << Fields{{u"Nome"_s, u"Ferramenta Colombo S.r.l."_s},
+                  // clang-format off
                   {u"Cap01"_s, u"2"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
                   {u"Cap04"_s, u"2"_s}, {u"Cap05"_s, u"4"_s},
                   {u"Localita"_s, u"Milano"_s}, {u"Prov01"_s, u"M"_s}, {u"Prov02"_s, u"I"_s},
+                  // clang-format on
                   {u"Tel"_s, u"02 1234 5678"_s}}
         << 0 << QStringList{};
     QTest::newRow("an Italian list: codes cleaned as the screen types them")
         << kItalianList << 0
         << Fields{{u"Nome"_s, u"Studio Bianchi & C. s.n.c."_s},
+                  // clang-format off
                   {u"Indirizzo"_s, u"Corso Vittorio Emanuele II"_s}, {u"Num"_s, u"112"_s},
                   {u"Cap01"_s, u"4"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
                   {u"Cap04"_s, u"2"_s}, {u"Cap05"_s, u"1"_s},
                   {u"Localita"_s, u"Bologna"_s}, {u"Prov01"_s, u"B"_s}, {u"Prov02"_s, u"O"_s},
                   {u"Tel"_s, u"051 222333"_s}, {u"Email"_s, u"info@studiobianchi.example"_s},
                   {u"PartitaIva"_s, u"01234567890"_s}, {u"CodFisc"_s, u"01234567890"_s},
+                  // clang-format on
                   {u"Iban"_s, u"IT60X0542811101000000123456"_s},
                   {u"Note"_s, u"Consegne solo al mattino"_s}}
         << 0 << QStringList{};
@@ -214,31 +231,36 @@ class CardBuilderTest : public QObject {
         << kPhone << 0
         << Fields{{u"Nome"_s, u"Giuseppe D'Angelo"_s},
                   {u"Indirizzo"_s, u"Via Sant'Antonio 3"_s},
+                  // clang-format off
                   {u"Cap01"_s, u"8"_s}, {u"Cap02"_s, u"9"_s}, {u"Cap03"_s, u"1"_s},
                   {u"Cap04"_s, u"2"_s}, {u"Cap05"_s, u"5"_s},
                   {u"Localita"_s, u"Reggio di Calabria"_s}, {u"Prov01"_s, u"R"_s},
                   {u"Prov02"_s, u"C"_s}, {u"Tel"_s, u"0965 12345"_s},
                   {u"Cel"_s, u"+39 349 7654321"_s}, {u"Pec"_s, u"g.dangelo@pec.it"_s},
+                  // clang-format on
                   {u"DataNasc"_s, u"02/01/1970"_s}}
         << 0 << QStringList{};
     QTest::newRow("a phone: a foreign contact, the country after the town")
         << kPhone << 1
         << Fields{{u"Nome"_s, u"Lucía Martínez García"_s},
                   {u"Indirizzo"_s, u"Calle Mayor 5"_s},
+                  // clang-format off
                   {u"Cap01"_s, u"2"_s}, {u"Cap02"_s, u"8"_s}, {u"Cap03"_s, u"0"_s},
                   {u"Cap04"_s, u"1"_s}, {u"Cap05"_s, u"3"_s},
                   {u"Localita"_s, u"Madrid, Spagna"_s}, {u"Cel"_s, u"+34 600 111 222"_s},
+                  // clang-format on
                   {u"Email"_s, u"lucia@correo.example"_s}}
         << 0 << QStringList{};
     QTest::newRow("texts too long for their fields are cut and counted")
-        << QByteArray("Nome;CAP;Provincia;Sesso;Telefono;Note\n"
-                      "Anna;001000;Lazio;Maschio;+39 06 1234 5678 interno 1234 5;") +
+        << QByteArray(
+               "Nome;CAP;Provincia;Sesso;Telefono;Note\n"
+               "Anna;001000;Lazio;Maschio;+39 06 1234 5678 interno 1234 5;") +
                QByteArray(300, 'x') + "\n"
         << 0
-        << Fields{{u"Nome"_s, u"Anna"_s},
-                  {u"Cap01"_s, u"0"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
-                  {u"Cap04"_s, u"0"_s}, {u"Cap05"_s, u"0"_s}, {u"Sesso"_s, u"M"_s},
-                  {u"Tel"_s, u"+39 06 1234 5678 interno 1234 "_s},
+        << Fields{{u"Nome"_s, u"Anna"_s},         {u"Cap01"_s, u"0"_s},
+                  {u"Cap02"_s, u"0"_s},           {u"Cap03"_s, u"1"_s},
+                  {u"Cap04"_s, u"0"_s},           {u"Cap05"_s, u"0"_s},
+                  {u"Sesso"_s, u"M"_s},           {u"Tel"_s, u"+39 06 1234 5678 interno 1234 "_s},
                   {u"Note"_s, QString(250, u'x')}}
         << 3
         << QStringList{u"accorciato: Telefono"_s, u"non importato: Provincia \u00ABLazio\u00BB"_s,
@@ -270,8 +292,8 @@ class CardBuilderTest : public QObject {
     QTest::addColumn<QString>("street");
     QTest::addColumn<QString>("number");
     QTest::newRow("number") << QByteArray("Nome;Via\nA;Via Roma, 5\n") << u"Via Roma"_s << u"5"_s;
-    QTest::newRow("with a letter") << QByteArray("Nome;Via\nA;Via Roma , 12/A\n") << u"Via Roma"_s
-                                   << u"12/A"_s;
+    QTest::newRow("with a letter")
+        << QByteArray("Nome;Via\nA;Via Roma , 12/A\n") << u"Via Roma"_s << u"12/A"_s;
     QTest::newRow("bis") << QByteArray("Nome;Via\nA;Via Roma, 7 bis\n") << u"Via Roma"_s
                          << u"7 bis"_s;
     QTest::newRow("no comma: may be the street's name")
@@ -296,14 +318,14 @@ class CardBuilderTest : public QObject {
     QTest::addColumn<QByteArray>("card");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("occupation");
-    QTest::newRow("a firm")
-        << QByteArray("FN:Ferramenta Colombo S.r.l.\nORG:Ferramenta Colombo SRL;\n")
+    QTest::newRow("a firm") << QByteArray(
+                                   "FN:Ferramenta Colombo S.r.l.\nORG:Ferramenta Colombo SRL;\n")
                             << u"Ferramenta Colombo S.r.l."_s << QString();
     QTest::newRow("a person at a firm")
         << QByteArray("FN:Anna Neri\nORG:Ferramenta Colombo;Acquisti\nTITLE:Responsabile\n")
         << u"Anna Neri"_s << u"Responsabile, Ferramenta Colombo, Acquisti"_s;
-    QTest::newRow("only the firm") << QByteArray("N:;;;;\nORG:Studio Neri\n") << u"Studio Neri"_s
-                                   << QString();
+    QTest::newRow("only the firm")
+        << QByteArray("N:;;;;\nORG:Studio Neri\n") << u"Studio Neri"_s << QString();
   }
   void theFirmIsTheNameOrGoesWithTheOccupation() {
     QFETCH(QByteArray, card);
@@ -344,8 +366,9 @@ class CardBuilderTest : public QObject {
     QTest::addColumn<QStringList>("address");  // street, CAP, town, province
     QTest::addColumn<QString>("note");
     QTest::newRow("two home addresses: the first")
-        << QByteArray("ADR;TYPE=HOME:;;111 Main St;NY;NY;10001;USA\n"
-                      "ADR;TYPE=HOME:;;114 Main St;NY;NY;10002;USA\n")
+        << QByteArray(
+               "ADR;TYPE=HOME:;;111 Main St;NY;NY;10001;USA\n"
+               "ADR;TYPE=HOME:;;114 Main St;NY;NY;10002;USA\n")
         << QStringList{u"111 Main St"_s, u"10001"_s, u"NY, USA"_s, u"NY"_s}
         << u"Altri recapiti: Altro indirizzo: 114 Main St, 10002 NY NY, USA"_s;
     QTest::newRow("no type and a custom type: the first")
@@ -353,8 +376,9 @@ class CardBuilderTest : public QObject {
         << QStringList{u"Via Po 1"_s, u"10123"_s, u"Torino"_s, u"TO"_s}
         << u"Altri recapiti: Altro indirizzo: Via Po 9"_s;
     QTest::newRow("the home address marked preferred, not the work one")
-        << QByteArray("ADR;TYPE=WORK:;;Via Lavoro 1;Milano;MI;20121;Italia\n"
-                      "ADR;TYPE=HOME;TYPE=PREF:;;Via Casa 2;Roma;RM;00184;Italia\n")
+        << QByteArray(
+               "ADR;TYPE=WORK:;;Via Lavoro 1;Milano;MI;20121;Italia\n"
+               "ADR;TYPE=HOME;TYPE=PREF:;;Via Casa 2;Roma;RM;00184;Italia\n")
         << QStringList{u"Via Casa 2"_s, u"00184"_s, u"Roma"_s, u"RM"_s}
         << u"Altri recapiti: Altro indirizzo: Via Lavoro 1, 20121 Milano MI, Italia"_s;
     QTest::newRow("a CAP alone does not make the first address")
@@ -384,14 +408,16 @@ class CardBuilderTest : public QObject {
     QTest::addColumn<QString>("note");
     QTest::addColumn<QStringList>("remarks");
     QTest::newRow("Outlook's second phone and e-mail, a fax")
-        << QByteArray("First Name,Last Name,Business Phone,Business Phone 2,Mobile Phone,"
-                      "E-mail Address,E-mail 2 Address,Business Fax,Notes\n"
-                      "Mario,Rossi,02 1,02 2,333 1,a@x.it,B@X.it,02 9,Cliente\n")
+        << QByteArray(
+               "First Name,Last Name,Business Phone,Business Phone 2,Mobile Phone,"
+               "E-mail Address,E-mail 2 Address,Business Fax,Notes\n"
+               "Mario,Rossi,02 1,02 2,333 1,a@x.it,B@X.it,02 9,Cliente\n")
         << u"Cliente. Altri recapiti: Tel. 02 2; E-mail B@X.it; Business Fax: 02 9"_s
         << QStringList{u"nella nota: Tel. 02 2; E-mail B@X.it; Business Fax: 02 9"_s};
     QTest::newRow("a vCard's work phone beside its home one, a number twice")
-        << QByteArray("BEGIN:VCARD\nFN:Anna\nTEL;TYPE=HOME:06 1\nTEL;TYPE=WORK:06 2\n"
-                      "TEL;TYPE=CELL:333 1\nTEL;TYPE=CELL:333 2\nTEL:06-1\nEND:VCARD\n")
+        << QByteArray(
+               "BEGIN:VCARD\nFN:Anna\nTEL;TYPE=HOME:06 1\nTEL;TYPE=WORK:06 2\n"
+               "TEL;TYPE=CELL:333 1\nTEL;TYPE=CELL:333 2\nTEL:06-1\nEND:VCARD\n")
         << u"Altri recapiti: Tel. 06 2; Cell. 333 2"_s
         << QStringList{u"nella nota: Tel. 06 2; Cell. 333 2"_s};
     QTest::newRow("a full note: what has no room is named")
@@ -421,17 +447,16 @@ class CardBuilderTest : public QObject {
                                   << QStringList{u"CAP completato: 184 \u2192 00184"_s};
     QTest::newRow("four digits in Italy") << u"6100"_s << u"Italia"_s << u"06100"_s << u"Roma"_s
                                           << QStringList{u"CAP completato: 6100 \u2192 06100"_s};
-    QTest::newRow("a Swiss code")
-        << u"8001"_s << u"Svizzera"_s << QString() << u"8001 Roma, Svizzera"_s
-        << QStringList{u"nella località: CAP \u00AB8001\u00BB"_s};
+    QTest::newRow("a Swiss code") << u"8001"_s << u"Svizzera"_s << QString()
+                                  << u"8001 Roma, Svizzera"_s
+                                  << QStringList{u"nella località: CAP \u00AB8001\u00BB"_s};
     QTest::newRow("a British code, no country")
         << u"SW1A 1AA"_s << QString() << QString() << u"SW1A 1AA Roma"_s
         << QStringList{u"nella località: CAP \u00ABSW1A 1AA\u00BB"_s};
     QTest::newRow("five digits abroad fit the boxes")
         << u"28013"_s << u"Spagna"_s << u"28013"_s << u"Roma, Spagna"_s << QStringList{};
-    QTest::newRow("two digits are no CAP")
-        << u"12"_s << QString() << QString() << u"Roma"_s
-        << QStringList{u"non importato: CAP \u00AB12\u00BB"_s};
+    QTest::newRow("two digits are no CAP") << u"12"_s << QString() << QString() << u"Roma"_s
+                                           << QStringList{u"non importato: CAP \u00AB12\u00BB"_s};
   }
   void capsAndForeignPostcodes() {
     QFETCH(QString, code);
@@ -439,8 +464,8 @@ class CardBuilderTest : public QObject {
     QFETCH(QString, cap);
     QFETCH(QString, town);
     QFETCH(QStringList, remarks);
-    const ContactRow row{{u"Nome"_s, u"Anna"_s}, {u"CAP"_s, code}, {u"Città"_s, u"Roma"_s},
-                         {u"Nazione"_s, country}};
+    const ContactRow row{
+        {u"Nome"_s, u"Anna"_s}, {u"CAP"_s, code}, {u"Città"_s, u"Roma"_s}, {u"Nazione"_s, country}};
     const BuiltCard card =
         CardBuilder(proposeMapping({u"Nome"_s, u"CAP"_s, u"Città"_s, u"Nazione"_s})).build(row);
     QString boxes;

@@ -32,8 +32,9 @@ class ContactFileTest : public QObject {
                QStringEncoder(QStringConverter::Utf16LE)(u"Nome\tCAP\r\nLù\t00\r\n")
         << u"CSV, separatore tabulazione, codifica UTF-16"_s << u"Lù"_s;
     QTest::newRow("a vCard")
-        << QByteArray("\xEF\xBB\xBF"
-                      "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Niccol\xC3\xB2\r\nEND:VCARD\r\n")
+        << QByteArray(
+               "\xEF\xBB\xBF"
+               "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Niccol\xC3\xB2\r\nEND:VCARD\r\n")
         << u"vCard 3.0, codifica UTF-8 con BOM"_s << u"Niccolò"_s;
   }
   void findsTheEncoding() {
@@ -50,19 +51,19 @@ class ContactFileTest : public QObject {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
     QTest::newRow("empty") << QByteArray() << ImportMessages::kEmpty;
-    QTest::newRow("blank lines and a BOM") << QByteArray("\xEF\xBB\xBF\r\n \r\n")
-                                           << ImportMessages::kEmpty;
+    QTest::newRow("blank lines and a BOM")
+        << QByteArray("\xEF\xBB\xBF\r\n \r\n") << ImportMessages::kEmpty;
     QTest::newRow("a spreadsheet (zip)")
         << QByteArray("PK\x03\x04\x14\0\x06\0\x08\0\0\0!\0\0\0", 16)
         << ImportMessages::kNotContacts;
-    QTest::newRow("a picture")
-        << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16) << ImportMessages::kNotContacts;
-    QTest::newRow("a header and no contact") << QByteArray("Nome;CAP\r\n;\r\n")
-                                             << ImportMessages::kNoContacts;
-    QTest::newRow("a vCard without cards") << QByteArray("BEGIN:VCARD\r\nEND:VCARD\r\n")
-                                           << ImportMessages::kNoContacts;
-    QTest::newRow("unbalanced quotes") << QByteArray("Nome;Note\r\nAnna;\"aperta\r\n")
-                                       << ImportMessages::unclosedQuote(2);
+    QTest::newRow("a picture") << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)
+                               << ImportMessages::kNotContacts;
+    QTest::newRow("a header and no contact")
+        << QByteArray("Nome;CAP\r\n;\r\n") << ImportMessages::kNoContacts;
+    QTest::newRow("a vCard without cards")
+        << QByteArray("BEGIN:VCARD\r\nEND:VCARD\r\n") << ImportMessages::kNoContacts;
+    QTest::newRow("unbalanced quotes")
+        << QByteArray("Nome;Note\r\nAnna;\"aperta\r\n") << ImportMessages::unclosedQuote(2);
   }
   void unfitFilesAreRefusedWithAMessage() {
     QFETCH(QByteArray, bytes);
@@ -79,10 +80,11 @@ class ContactFileTest : public QObject {
   // each character is read as what it is, and the lines read as
   // Windows-1252 are named.
   void mixedEncodingsKeepEveryLetter() {
-    const QByteArray bytes = "Nome;Citt\xC3\xA0\n"
-                             "Niccol\xC3\xB2;Forl\xC3\xAC\n"
-                             "Fabrizio;Cant\xF9\n"
-                             "Niccol\xC3\xB2 Bianchi;Cant\xF9 \x80\n";
+    const QByteArray bytes =
+        "Nome;Citt\xC3\xA0\n"
+        "Niccol\xC3\xB2;Forl\xC3\xAC\n"
+        "Fabrizio;Cant\xF9\n"
+        "Niccol\xC3\xB2 Bianchi;Cant\xF9 \x80\n";
     const ContactTable table = ContactFile::fromBytes(bytes);
     QCOMPARE(table.format, u"CSV, separatore punto e virgola, codifica UTF-8 e Windows-1252"_s);
     QCOMPARE(table.names, (QStringList{u"Nome"_s, u"Città"_s}));

@@ -28,9 +28,9 @@ class CsvReaderTest : public QObject {
         << u"Nome;Indirizzo;CAP\nMario Rossi;Via Roma, 5;00100\n"_s
         << QStringList{u"Nome"_s, u"Indirizzo"_s, u"CAP"_s}
         << Rows{{u"Nome=Mario Rossi"_s, u"Indirizzo=Via Roma, 5"_s, u"CAP=00100"_s}};
-    QTest::newRow("tabs")
-        << u"Nome\tTelefono\nAnna\t06 1234\n"_s << QStringList{u"Nome"_s, u"Telefono"_s}
-        << Rows{{u"Nome=Anna"_s, u"Telefono=06 1234"_s}};
+    QTest::newRow("tabs") << u"Nome\tTelefono\nAnna\t06 1234\n"_s
+                          << QStringList{u"Nome"_s, u"Telefono"_s}
+                          << Rows{{u"Nome=Anna"_s, u"Telefono=06 1234"_s}};
     QTest::newRow("Excel's sep= line decides")
         << u"sep=,\r\nNome;Cognome,CAP\r\nAnna;Maria,00100\r\n"_s
         << QStringList{u"Nome;Cognome"_s, u"CAP"_s}
@@ -47,10 +47,8 @@ class CsvReaderTest : public QObject {
         << QStringList{u"Telefono"_s, u"Colonna 2"_s, u"Telefono (2)"_s}
         << Rows{{u"Telefono=1"_s, u"Colonna 2=2"_s, u"Telefono (2)=3"_s}};
     QTest::newRow("fields beyond the header kept under a name, empty ones dropped")
-        << u"Nome;Note\nAnna;a;b;;\nLuca;c\n"_s
-        << QStringList{u"Nome"_s, u"Note"_s, u"Colonna 3"_s}
-        << Rows{{u"Nome=Anna"_s, u"Note=a"_s, u"Colonna 3=b"_s},
-                {u"Nome=Luca"_s, u"Note=c"_s}};
+        << u"Nome;Note\nAnna;a;b;;\nLuca;c\n"_s << QStringList{u"Nome"_s, u"Note"_s, u"Colonna 3"_s}
+        << Rows{{u"Nome=Anna"_s, u"Note=a"_s, u"Colonna 3=b"_s}, {u"Nome=Luca"_s, u"Note=c"_s}};
     QTest::newRow("one column, commas in the data")
         << u"Nominativo\nRossi, Mario\n"_s << QStringList{u"Nominativo"_s}
         << Rows{{u"Nominativo=Rossi, Mario"_s}};

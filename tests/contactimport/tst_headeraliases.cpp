@@ -53,16 +53,18 @@ class HeaderAliasesTest : public QObject {
     QTest::addColumn<QStringList>("header");
     QTest::addColumn<QStringList>("targets");
     const QStringList thunderbirdTargets =
+        // clang-format off
         QStringList{{}, {}, u"Nome"_s, {}, u"Email"_s, u"Email"_s, {}, u"Tel"_s, u"Tel"_s,
-                    u"AltriRecapiti"_s, u"AltriRecapiti"_s, u"Cel"_s}
+                    u"AltriRecapiti"_s, u"AltriRecapiti"_s, u"Cel"_s}  // clang-format on
         << address({u"Indirizzo"_s, u"Indirizzo"_s, u"Localita"_s, u"Provincia"_s, u"CAP"_s,
                     u"Paese"_s},
                    AddressGroups::kHome)
         << address({u"Indirizzo"_s, u"Indirizzo"_s, u"Localita"_s, u"Provincia"_s, u"CAP"_s,
                     u"Paese"_s},
                    AddressGroups::kWork)
-        << QStringList{u"Occupazione"_s, {}, u"Ditta"_s, {}, {}, u"AnnoNascita"_s,
-                       u"MeseNascita"_s, u"GiornoNascita"_s, {}, {}, {}, {}, u"Note"_s};
+        << QStringList{
+               u"Occupazione"_s,   {}, u"Ditta"_s, {}, {}, u"AnnoNascita"_s, u"MeseNascita"_s,
+               u"GiornoNascita"_s, {}, {},         {}, {}, u"Note"_s};
     QTest::newRow("Thunderbird, English")
         << u"First Name,Last Name,Display Name,Nickname,Primary Email,Secondary Email,"
            "Screen Name,Work Phone,Home Phone,Fax Number,Pager Number,Mobile Number,"
@@ -89,11 +91,13 @@ class HeaderAliasesTest : public QObject {
                                  u"Provincia"_s, u"CAP"_s, u"Paese"_s},
                                 group);
     }
+    // clang-format off
     const QStringList outlookPhones{{},        u"AltriRecapiti"_s, u"Tel"_s, u"Tel"_s,
                                     u"Tel"_s,  u"Tel"_s,           u"Tel"_s, u"AltriRecapiti"_s,
                                     u"Tel"_s,  u"Tel"_s,           {},       u"Cel"_s,
                                     u"AltriRecapiti"_s, u"Tel"_s,  u"AltriRecapiti"_s,
                                     u"Tel"_s,  u"Tel"_s,           {},       {}};
+    // clang-format on
     QTest::newRow("Outlook, English")
         << u"Title,First Name,Middle Name,Last Name,Suffix,Company,Department,Job Title,"
            "Business Street,Business Street 2,Business Street 3,Business City,Business State,"
@@ -107,8 +111,9 @@ class HeaderAliasesTest : public QObject {
            "E-mail Type,E-mail Display Name,E-mail 2 Address,E-mail 3 Address,Gender,"
            "Government ID Number,Notes,Profession,Web Page"_s.split(u',')
         << outlookTargets + outlookPhones +
-               QStringList{u"DataNasc"_s, u"Email"_s, {}, {}, u"Email"_s, u"Email"_s,
-                           u"Sesso"_s, u"CodFisc"_s, u"Note"_s, u"Occupazione"_s, {}};
+               QStringList{u"DataNasc"_s, u"Email"_s,       {},         {},
+                           u"Email"_s,    u"Email"_s,       u"Sesso"_s, u"CodFisc"_s,
+                           u"Note"_s,     u"Occupazione"_s, {}};
     QTest::newRow("Outlook, Italian")
         << u"Titolo,Nome,Secondo nome,Cognome,Titolo straniero,Società,Reparto,Posizione,"
            "Via (uff.),Via (uff.) 2,Via (uff.) 3,Città (uff.),Provincia (uff.),CAP (uff.),"
@@ -123,8 +128,9 @@ class HeaderAliasesTest : public QObject {
            "Indirizzo posta elettronica 2,Indirizzo posta elettronica 3,Sesso,"
            "Cod. Fisc./P. IVA,Notes,Professione,Pagina Web"_s.split(u',')
         << outlookTargets + outlookPhones +
-               QStringList{u"DataNasc"_s, u"Email"_s, {}, {}, u"Email"_s, u"Email"_s,
-                           u"Sesso"_s, u"CodFisc"_s, u"Note"_s, u"Occupazione"_s, {}};
+               QStringList{u"DataNasc"_s, u"Email"_s,       {},         {},
+                           u"Email"_s,    u"Email"_s,       u"Sesso"_s, u"CodFisc"_s,
+                           u"Note"_s,     u"Occupazione"_s, {}};
     // Google's labelled values as the reader names them.
     QTest::newRow("Google Contacts")
         << u"First Name,Middle Name,Last Name,Phonetic First Name,Name Prefix,Nickname,"
@@ -133,6 +139,7 @@ class HeaderAliasesTest : public QObject {
            "Phone (Mobile),Address 1 - Label,Address 1 - Formatted,Address 1 - Street,"
            "Address 1 - City,Address 1 - PO Box,Address 1 - Region,Address 1 - Postal Code,"
            "Address 1 - Country,Address 1 - Extended Address,Address 2 - City"_s.split(u',')
+        // clang-format off
         << QStringList{u"Nome"_s,        u"Nome"_s,
                        u"Nome"_s,        {},
                        {},               {},
@@ -147,6 +154,7 @@ class HeaderAliasesTest : public QObject {
                        u"Indirizzo@1"_s, u"Provincia@1"_s,
                        u"CAP@1"_s,       u"Paese@1"_s,
                        u"Indirizzo@1"_s, u"Localita@2"_s};
+    // clang-format on
   }
   void exportHeadersOfThePrograms() {
     QFETCH(QStringList, header);
@@ -166,8 +174,9 @@ class HeaderAliasesTest : public QObject {
         << QByteArray("Display Name,Birth Year,Birth Month,Birth Day\nAnna,1980,5,17\n")
         << u"17/05/1980"_s;
     QTest::newRow("without the year")
-        << QByteArray("Nome visualizzato;Anno di nascita;Mese di nascita;Giorno di nascita\n"
-                      "Anna;;12;3\n")
+        << QByteArray(
+               "Nome visualizzato;Anno di nascita;Mese di nascita;Giorno di nascita\n"
+               "Anna;;12;3\n")
         << u"03/12"_s;
     QTest::newRow("a whole date wins")
         << QByteArray("Name,Birthday,Birth Day\nAnna,1975-03-08,17\n") << u"08/03/1975"_s;
@@ -230,9 +239,10 @@ class HeaderAliasesTest : public QObject {
     ColumnMapping mapping = proposeMapping({u"Nome"_s, u"Via"_s, u"Città"_s, u"Domicilio"_s});
     retarget(mapping, 3, u"Indirizzo"_s);
     QVERIFY(mapping[3].address != mapping[1].address);
-    const BuiltCard card = CardBuilder(mapping).build(
-        {{u"Nome"_s, u"Anna"_s}, {u"Via"_s, u"Via Po 1"_s}, {u"Città"_s, u"Torino"_s},
-         {u"Domicilio"_s, u"Via Roma 9"_s}});
+    const BuiltCard card = CardBuilder(mapping).build({{u"Nome"_s, u"Anna"_s},
+                                                       {u"Via"_s, u"Via Po 1"_s},
+                                                       {u"Città"_s, u"Torino"_s},
+                                                       {u"Domicilio"_s, u"Via Roma 9"_s}});
     QCOMPARE(card.record.text(u"Indirizzo"), u"Via Po 1"_s);
     QCOMPARE(card.record.text(u"Note"), u"Altri recapiti: Altro indirizzo: Via Roma 9"_s);
   }

@@ -20,9 +20,9 @@
 #include "support/otherstation.h"
 #include "support/recordingfilechooser.h"
 #include "support/recordingmessages.h"
-#include "support/whenshown.h"
 #include "support/smalldisk.h"
 #include "support/testfolder.h"
+#include "support/whenshown.h"
 
 using namespace Qt::StringLiterals;
 
@@ -157,6 +157,7 @@ class ImportScreenTest : public QObject {
 
     TfrmAnagrafica workspace;
     workspace.show();
+    // clang-format off
     const QList<QPair<QString, QString>> typed{
         {u"txtNome"_s, u"Pietro Colombo"_s}, {u"txtIndirizzo"_s, u"Via Cavour"_s},
         {u"txtNum"_s, u"130"_s},
@@ -164,6 +165,7 @@ class ImportScreenTest : public QObject {
         {u"txtCap04"_s, u"8"_s}, {u"txtCap05"_s, u"5"_s}, {u"txtLocalita"_s, u"Roma"_s},
         {u"txtProv01"_s, u"R"_s}, {u"txtProv02"_s, u"M"_s}, {u"txtTel"_s, u"06 9090608"_s},
         {u"txtEmail"_s, u"pietro.colombo@example.it"_s}};
+    // clang-format on
     for (const auto& [box, text] : typed) workspace.findChild<QLineEdit*>(box)->setText(text);
     workspace.findChild<QToolButton*>(u"cmdSalva"_s)->click();
 
@@ -196,18 +198,18 @@ class ImportScreenTest : public QObject {
     QTest::addColumn<QStringList>("names");
     QTest::newRow("left out") << true << QStringList{u"Anna Verdi"_s, u"Luca Neri"_s};
     QTest::newRow("imported all the same")
-        << false
-        << QStringList{u"Anna Verdi"_s, u"Anna Verdi"_s, u"anna verdi"_s, u"Luca Neri"_s};
+        << false << QStringList{u"Anna Verdi"_s, u"Anna Verdi"_s, u"anna verdi"_s, u"Luca Neri"_s};
   }
   void knownContactsAreLeftOutOnlyWhenTheUserSaysSo() {
     QFETCH(bool, skip);
     QFETCH(QStringList, names);
     Screen s;
-    appendAddressBookCard(
-        {{u"Nome"_s, u"Anna Verdi"_s}, {u"CodFisc"_s, u"VRDNNA80A41H501X"_s}});
+    appendAddressBookCard({{u"Nome"_s, u"Anna Verdi"_s}, {u"CodFisc"_s, u"VRDNNA80A41H501X"_s}});
     // Blanks and letter case aside, the second line names the same person.
+    // clang-format off
     s.choose("Nome;Codice fiscale\nAnna Verdi;vrdnna80a41h501x\nanna  verdi;VRDNNA80A41H501X\n"
              "Luca Neri;\n");
+    // clang-format on
     auto* box = s.get<QCheckBox>(u"chkSaltaDoppioni"_s);
     QVERIFY(box->isEnabled());
     QCOMPARE(box->text(), ImportMessages::skipKnown(2));
@@ -216,8 +218,7 @@ class ImportScreenTest : public QObject {
              u"Schede che saranno aggiunte all'archivio: %1."_s.arg(skip ? 1 : 3));
 
     s.importNow();
-    QCOMPARE(s.messages.last().text,
-             ImportMessages::done({skip ? 1 : 3, 0, 2, 0}, skip));
+    QCOMPARE(s.messages.last().text, ImportMessages::done({skip ? 1 : 3, 0, 2, 0}, skip));
     QStringList stored;
     for (const TSchedaAnagrafica& card : addressBookCards()) stored.append(card.text(u"Nome"));
     QCOMPARE(stored, names);
@@ -358,8 +359,9 @@ class ImportScreenTest : public QObject {
   void linesThatDoNotFitAreLeftOutUnlessConfirmed() {
     QFETCH(bool, confirmed);
     Screen s;
-    s.choose("Nome,Indirizzo,CAP,Città\nAnna Neri,Via Po 1,10123,Torino\n"
-             "Luca Bruni,Via Roma, 5,10123,Torino\nMarta Gallo,Via Po 2,10124,Torino\n");
+    s.choose(
+        "Nome,Indirizzo,CAP,Città\nAnna Neri,Via Po 1,10123,Torino\n"
+        "Luca Bruni,Via Roma, 5,10123,Torino\nMarta Gallo,Via Po 2,10124,Torino\n");
     auto* box = s.get<QCheckBox>(u"chkRigheIrregolari"_s);
     QVERIFY(box->isVisible() && box->isEnabled() && !box->isChecked());
     QCOMPARE(box->text(), ImportMessages::includeMisfits(1));
@@ -393,20 +395,22 @@ class ImportScreenTest : public QObject {
                     "Righe non importate perché hanno un numero di valori diverso dai nomi delle "
                     "colonne (1 contatto):\r\nriga 3 (Luca Bruni): 5 valori invece di 4"_s;
     QCOMPARE(s.messages.last().text,
-             report + u"\r\n\r\nColonne del file non importate, come indicato nella tabella: "
-                      "Colonna 5."_s);
+             report +
+                 u"\r\n\r\nColonne del file non importate, come indicato nella tabella: "
+                 "Colonna 5."_s);
   }
 
   // The report names, by line and name, every contact whose values did not
   // all reach their own field, and what became of them.
   void theReportNamesWhatWentWhere() {
     Screen s;
-    s.choose("Nome;Telefono;Altro telefono;CAP;Città;Provincia;Categoria\n"
-             "Anna Neri;06 1;06 2;184;Roma;RM;clienti\n"
-             "Luca Bruni;02 1;;20121;Milano;Lombardia;\n"
-             "Marta Gall\xF2;011 1;;10124;Torino;TO;\n"
-             "Nicol\xC3\xB2 Verdi;;;;;;\n"
-             ";06 5;;;;;\n");
+    s.choose(
+        "Nome;Telefono;Altro telefono;CAP;Città;Provincia;Categoria\n"
+        "Anna Neri;06 1;06 2;184;Roma;RM;clienti\n"
+        "Luca Bruni;02 1;;20121;Milano;Lombardia;\n"
+        "Marta Gall\xF2;011 1;;10124;Torino;TO;\n"
+        "Nicol\xC3\xB2 Verdi;;;;;;\n"
+        ";06 5;;;;;\n");
     QCOMPARE(s.get<QLabel>(u"lblFormato"_s)->text(),
              u"CSV, separatore punto e virgola, codifica UTF-8 e Windows-1252: 5 contatti."_s);
     QCOMPARE(s.previewCell(0, u"Avvisi"_s),
@@ -461,8 +465,8 @@ class ImportScreenTest : public QObject {
   void everyControlSaysItsVisibleWords() {
     Screen s;
     s.choose(kThreeContacts);
-    for (const auto& [grid, label] : {std::pair{u"grdColonne"_s, u"lblColonne"_s},
-                                      {u"grdAnteprima"_s, u"lblAnteprima"_s}}) {
+    for (const auto& [grid, label] :
+         {std::pair{u"grdColonne"_s, u"lblColonne"_s}, {u"grdAnteprima"_s, u"lblAnteprima"_s}}) {
       const QString words = s.get<QLabel>(label)->text().remove(u':');
       QVERIFY2(s.get<QTableView>(grid)->accessibleName().contains(words), qPrintable(grid));
     }
@@ -540,8 +544,8 @@ class ImportScreenTest : public QObject {
     QTest::keyClick(town, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
     QTRY_VERIFY(shown);
     QCOMPARE(afterEditorTab, u"grdAnteprima"_s);
-    QCOMPARE(forwards, (QStringList{u"btnImporta"_s, u"btnChiudi"_s, u"txtFile"_s,
-                                    u"btnSfoglia"_s, u"grdColonne"_s, u"grdAnteprima"_s}));
+    QCOMPARE(forwards, (QStringList{u"btnImporta"_s, u"btnChiudi"_s, u"txtFile"_s, u"btnSfoglia"_s,
+                                    u"grdColonne"_s, u"grdAnteprima"_s}));
     QCOMPARE(backwards, u"grdColonne"_s);
     QCOMPARE(messages.last().text, ImportMessages::done({3, 0, 0, 0}, true) +
                                        u"\r\n\r\nColonne del file non importate, come "
@@ -561,9 +565,9 @@ class ImportScreenTest : public QObject {
     auto* button = workspace.findChild<QToolButton*>(u"cmdImportaContatti"_s);
     QVERIFY(button);
     QCOMPARE(button->accessibleName(), u"Importa contatti da un file CSV o vCard"_s);
-    QCOMPARE(button->toolTip(), button->accessibleName() + u" ("_s +
-                                    QKeySequence(u"Ctrl+Shift+O"_s).toString(QKeySequence::NativeText) +
-                                    u")"_s);
+    QCOMPARE(button->toolTip(),
+             button->accessibleName() + u" ("_s +
+                 QKeySequence(u"Ctrl+Shift+O"_s).toString(QKeySequence::NativeText) + u")"_s);
     QString opened;
     QTimer::singleShot(0, [&] {
       if (QWidget* modal = QApplication::activeModalWidget()) {

@@ -28,8 +28,8 @@ class KnownCardsTest : public QObject {
     QTest::addColumn<Fields>("stored");
     QTest::addColumn<Fields>("contact");
     QTest::addColumn<bool>("known");
-    const Fields mario{{u"Nome"_s, u"Mario Rossi"_s}, {u"Indirizzo"_s, u"Via Milano"_s},
-                       {u"Num"_s, u"2"_s}};
+    const Fields mario{
+        {u"Nome"_s, u"Mario Rossi"_s}, {u"Indirizzo"_s, u"Via Milano"_s}, {u"Num"_s, u"2"_s}};
     QTest::newRow("a namesake at another address")
         << mario << Fields{{u"Nome"_s, u"Mario Rossi"_s}, {u"Indirizzo"_s, u"Via Napoli 3"_s}}
         << false;
@@ -38,7 +38,8 @@ class KnownCardsTest : public QObject {
         << true;
     QTest::newRow("a square, abbreviated")
         << Fields{{u"Nome"_s, u"Anna Verdi"_s}, {u"Indirizzo"_s, u"Piazza Duomo 1"_s}}
-        << Fields{{u"Nome"_s, u"Anna Verdi"_s}, {u"Indirizzo"_s, u"P.zza Duomo"_s},
+        << Fields{{u"Nome"_s, u"Anna Verdi"_s},
+                  {u"Indirizzo"_s, u"P.zza Duomo"_s},
                   {u"Num"_s, u"1"_s}}
         << true;
     QTest::newRow("the same name, one without an address")

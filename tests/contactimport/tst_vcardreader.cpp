@@ -32,9 +32,8 @@ class VCardReaderTest : public QObject {
                  u"Qualifica=Commercialista"_s, u"Telefono (cellulare)=+39 347 000 1111"_s,
                  u"Telefono (lavoro)=06 5555 1234"_s, u"Fax (lavoro)=06 5555 1235"_s,
                  u"Telefono=06 000"_s, u"Indirizzo (lavoro)=Viale Europa 200\nScala B"_s,
-                 u"Località (lavoro)=Roma"_s, u"Provincia (lavoro)=RM"_s,
-                 u"CAP (lavoro)=00144"_s, u"Nazione (lavoro)=Italia"_s,
-                 u"E-mail (lavoro)=anna@studio.it"_s,
+                 u"Località (lavoro)=Roma"_s, u"Provincia (lavoro)=RM"_s, u"CAP (lavoro)=00144"_s,
+                 u"Nazione (lavoro)=Italia"_s, u"E-mail (lavoro)=anna@studio.it"_s,
                  u"Note=Ricevimento il martedì, previo appuntamento;\nCodice 00042"_s,
                  u"Data di nascita=1975-03-08"_s}};
     QTest::newRow("2.1 from a phone: quoted-printable, soft breaks, bare types, a photo")
@@ -62,14 +61,13 @@ class VCardReaderTest : public QObject {
         << u"vCard 4.0"_s
         << Rows{{u"Nome completo=Paolo Verdi"_s, u"Telefono (cellulare)=+39-320-555-0101"_s,
                  u"Telefono (casa)=+39-011-555-0102"_s, u"Indirizzo (casa)=Via Po 10"_s,
-                 u"Località (casa)=Torino"_s, u"Provincia (casa)=TO"_s,
-                 u"CAP (casa)=10123"_s, u"Data di nascita=--0704"_s}};
+                 u"Località (casa)=Torino"_s, u"Provincia (casa)=TO"_s, u"CAP (casa)=10123"_s,
+                 u"Data di nascita=--0704"_s}};
     QTest::newRow("several cards, text between them ignored")
         << u"\r\nBEGIN:VCARD\r\nVERSION:3.0\r\nFN:Uno\r\nEND:VCARD\r\nvarie\r\n"
            "begin:vcard\r\nversion:3.0\r\nfn:Due\r\nemail:due@example.it\r\nend:vcard\r\n"_s
         << u"vCard 3.0"_s
-        << Rows{{u"Nome completo=Uno"_s},
-                {u"Nome completo=Due"_s, u"E-mail=due@example.it"_s}};
+        << Rows{{u"Nome completo=Uno"_s}, {u"Nome completo=Due"_s, u"E-mail=due@example.it"_s}};
   }
   void readsCardsAsPhonesAndMailProgramsWriteThem() {
     QFETCH(QString, vcf);
@@ -96,29 +94,35 @@ class VCardReaderTest : public QObject {
         << u"ADR;TYPE=HOME:;;111 Main St;NY;NY;10001;USA\n"
            "ADR;TYPE=HOME:;;114 Main St;NY;NY;10002;USA\n"_s
         << QStringList{u"Indirizzo (casa)=111 Main St"_s, u"Località (casa)=NY"_s,
-                       u"Provincia (casa)=NY"_s, u"CAP (casa)=10001"_s, u"Nazione (casa)=USA"_s,
-                       u"Indirizzo 2 (casa)=114 Main St"_s, u"Località 2 (casa)=NY"_s,
-                       u"Provincia 2 (casa)=NY"_s, u"CAP 2 (casa)=10002"_s,
-                       u"Nazione 2 (casa)=USA"_s};
+                       u"Provincia (casa)=NY"_s,          u"CAP (casa)=10001"_s,
+                       u"Nazione (casa)=USA"_s,           u"Indirizzo 2 (casa)=114 Main St"_s,
+                       u"Località 2 (casa)=NY"_s,         u"Provincia 2 (casa)=NY"_s,
+                       u"CAP 2 (casa)=10002"_s,           u"Nazione 2 (casa)=USA"_s};
     QTest::newRow("no type, other and a custom type: the first")
         << u"ADR:;;Via Po 1;Torino;;10123;\nADR;TYPE=other:;;Via Po 2;Torino;;10124;\n"
            "ADR;TYPE=x-ufficio:;;Via Po 3;Torino;;10125;\n"_s
+        // clang-format off
         << QStringList{u"Indirizzo=Via Po 1"_s,     u"Località=Torino"_s,  u"CAP=10123"_s,
                        u"Indirizzo 2=Via Po 2"_s,   u"Località 2=Torino"_s, u"CAP 2=10124"_s,
                        u"Indirizzo 3=Via Po 3"_s,   u"Località 3=Torino"_s, u"CAP 3=10125"_s};
+    // clang-format on
     QTest::newRow("home before work and before the first")
         << u"ADR;TYPE=WORK:;;Via Lavoro 1;Milano;MI;20121;\nADR;TYPE=HOME:;;Via Casa 2;Roma;RM;00184;\n"_s
+        // clang-format off
         << QStringList{u"Indirizzo (casa)=Via Casa 2"_s,     u"Località (casa)=Roma"_s,
                        u"Provincia (casa)=RM"_s,             u"CAP (casa)=00184"_s,
                        u"Indirizzo 2 (lavoro)=Via Lavoro 1"_s, u"Località 2 (lavoro)=Milano"_s,
                        u"Provincia 2 (lavoro)=MI"_s,         u"CAP 2 (lavoro)=20121"_s};
+    // clang-format on
     QTest::newRow("a preferred home address before a work one (3.0)")
         << u"ADR;TYPE=WORK:;;Via Lavoro 1;Milano;MI;20121;\n"
            "ADR;TYPE=HOME,pref:;;Via Casa 2;Roma;RM;00184;\n"_s
+        // clang-format off
         << QStringList{u"Indirizzo (casa)=Via Casa 2"_s,     u"Località (casa)=Roma"_s,
                        u"Provincia (casa)=RM"_s,             u"CAP (casa)=00184"_s,
                        u"Indirizzo 2 (lavoro)=Via Lavoro 1"_s, u"Località 2 (lavoro)=Milano"_s,
                        u"Provincia 2 (lavoro)=MI"_s,         u"CAP 2 (lavoro)=20121"_s};
+    // clang-format on
     QTest::newRow("a preferred work address before a home one (4.0)")
         << u"ADR;TYPE=home:;;Via Casa 2;Roma;RM;00184;\nADR;TYPE=work;PREF=1:;;Via Lavoro 1;Milano;MI;20121;\n"_s
         << QStringList{u"Indirizzo (lavoro)=Via Lavoro 1"_s, u"Località (lavoro)=Milano"_s,
@@ -141,9 +145,8 @@ class VCardReaderTest : public QObject {
     QTest::newRow("a second name in another language is another value")
         << u"FN:Mario Rossi\nFN;LANGUAGE=ja:\u30DE\u30EA\u30AA\n"_s
         << QStringList{u"Nome completo=Mario Rossi"_s, u"Altro nome=\u30DE\u30EA\u30AA"_s};
-    QTest::newRow("gender of 4.0")
-        << u"FN:Anna Neri\nGENDER:F;donna\n"_s
-        << QStringList{u"Nome completo=Anna Neri"_s, u"Sesso=F"_s};
+    QTest::newRow("gender of 4.0") << u"FN:Anna Neri\nGENDER:F;donna\n"_s
+                                   << QStringList{u"Nome completo=Anna Neri"_s, u"Sesso=F"_s};
     QTest::newRow("gender unknown is no value")
         << u"FN:Anna Neri\nGENDER:U\n"_s << QStringList{u"Nome completo=Anna Neri"_s};
     QTest::newRow("a UTF-8 quoted-printable value with one byte that is not")

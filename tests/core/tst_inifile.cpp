@@ -17,8 +17,8 @@ class IniFileTest : public QObject {
   }
 
   void valuesMatchSectionsAndKeysInAnyCase() {
-    const IniFile ini = IniFile::fromBytes(
-        "[Margini Ricevuta Accettazione]\r\nSuperiore= -3 \r\nSinistro=2,5\r\n");
+    const IniFile ini =
+        IniFile::fromBytes("[Margini Ricevuta Accettazione]\r\nSuperiore= -3 \r\nSinistro=2,5\r\n");
     QCOMPARE(ini.value(u"margini ricevuta accettazione"_s, u"SUPERIORE"_s), u"-3"_s);
     QCOMPARE(ini.value(u"Margini Ricevuta Accettazione"_s, u"Sinistro"_s), u"2,5"_s);
     QCOMPARE(ini.value(u"Margini Ricevuta Accettazione"_s, u"Altro"_s), QString());
@@ -29,9 +29,8 @@ class IniFileTest : public QObject {
         "; a comment\r\n[Accesso]\r\nValore=ABCD\r\nAltro = x \r\n\r\n[Other]\r\nk=v\r\n";
     IniFile ini = IniFile::fromBytes(original);
     ini.setValue(u"ACCESSO"_s, u"valore"_s, u"1234"_s);
-    QCOMPARE(ini.toBytes(),
-             QByteArray("; a comment\r\n[Accesso]\r\nValore=1234\r\nAltro = x \r\n"
-                        "\r\n[Other]\r\nk=v\r\n"));
+    QCOMPARE(ini.toBytes(), QByteArray("; a comment\r\n[Accesso]\r\nValore=1234\r\nAltro = x \r\n"
+                                       "\r\n[Other]\r\nk=v\r\n"));
   }
 
   // Reading and writing back a file the program has not changed gives the
@@ -57,10 +56,11 @@ class IniFileTest : public QObject {
     QTest::addColumn<QByteArray>("after");
     QTest::newRow("LF") << QByteArray("[Accesso]\nAltro=1\n")
                         << QByteArray("[Accesso]\nAltro=1\nValore=64\n");
-    QTest::newRow("no break at the end") << QByteArray("[Accesso]\r\nAltro=1")
-                                         << QByteArray("[Accesso]\r\nAltro=1\r\nValore=64");
+    QTest::newRow("no break at the end")
+        << QByteArray("[Accesso]\r\nAltro=1") << QByteArray("[Accesso]\r\nAltro=1\r\nValore=64");
     QTest::newRow("new section after a last line without break")
-        << QByteArray("[Altro]\r\nk=v") << QByteArray("[Altro]\r\nk=v\r\n\r\n[Accesso]\r\nValore=64");
+        << QByteArray("[Altro]\r\nk=v")
+        << QByteArray("[Altro]\r\nk=v\r\n\r\n[Accesso]\r\nValore=64");
   }
   void newLinesFollowTheFilesBreaks() {
     QFETCH(QByteArray, before);
@@ -73,13 +73,11 @@ class IniFileTest : public QObject {
   void newSectionsAndKeysArePlain() {
     IniFile ini;
     ini.setValue(u"Margini Avviso Ricevimento Mittente"_s, u"Superiore"_s, u"-3"_s);
-    ini.setValue(u"Stampa Avviso Ricevimento Mittente"_s, u"Orientamento"_s,
-                 u"Orizzontale"_s);
+    ini.setValue(u"Stampa Avviso Ricevimento Mittente"_s, u"Orientamento"_s, u"Orizzontale"_s);
     ini.setValue(u"Margini Avviso Ricevimento Mittente"_s, u"Sinistro"_s, u"4"_s);
-    QCOMPARE(ini.toBytes(),
-             QByteArray("[Margini Avviso Ricevimento Mittente]\r\nSuperiore=-3\r\n"
-                        "Sinistro=4\r\n\r\n[Stampa Avviso Ricevimento Mittente]\r\n"
-                        "Orientamento=Orizzontale\r\n"));
+    QCOMPARE(ini.toBytes(), QByteArray("[Margini Avviso Ricevimento Mittente]\r\nSuperiore=-3\r\n"
+                                       "Sinistro=4\r\n\r\n[Stampa Avviso Ricevimento Mittente]\r\n"
+                                       "Orientamento=Orizzontale\r\n"));
   }
 
   void saveReplacesTheFileOrFailsLeavingIt() {

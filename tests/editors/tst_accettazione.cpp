@@ -104,12 +104,14 @@ class AcceptanceScreenTest : public QObject {
   void enterChainWrapsAndSkipsCheckBoxes_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
+    // clang-format off
     QTest::newRow("contents wraps to recipient") << "txtContenuto" << "txtDestinatario";
     QTest::newRow("recipient e-mail to sender") << "txtEmailDes" << "txtMittente";
     QTest::newRow("sender e-mail to amount") << "txtEmailMit" << "txtCifre";
     QTest::newRow("amount in words to date") << "txtLettere" << "txtData";
     QTest::newRow("one-character box") << "txtCapDes05" << "txtLocalitaDes";
     QTest::newRow("second province box") << "txtProvDes02" << "txtTelDes";
+    // clang-format on
   }
   void enterChainWrapsAndSkipsCheckBoxes() {
     QFETCH(QString, from);
@@ -142,10 +144,12 @@ class AcceptanceScreenTest : public QObject {
   void savedRecordBytesFieldByField() {
     Screen s;
     const QList<std::pair<QString, QString>> typed = {
+        // clang-format off
         {u"txtDestinatario"_s, u"  Comune di Forlì "_s}, {u"txtCapDes01"_s, u"4"_s},
         {u"txtProvDes02"_s, u"C"_s},  {u"txtEmailMit"_s, u"a@b.it"_s},
         {u"txtMittente"_s, u"Studio Bianchi"_s}, {u"txtData"_s, u"09/12/2026"_s},
         {u"txtContenuto"_s, u"Diffida"_s}, {u"txtCifre"_s, u"12,50"_s}};
+    // clang-format on
     for (const auto& [name, text] : typed) s.box(name)->setText(text);
     s.window.findChild<QCheckBox*>(u"chkContrassegno"_s)->setChecked(true);
     s.window.findChild<QLabel*>(u"lblDesc02"_s)->setText(u"copia"_s);
@@ -153,17 +157,23 @@ class AcceptanceScreenTest : public QObject {
 
     const QByteArray bytes = s.folder.read(u"Ricevute_Accettazione.pro"_s);
     QCOMPARE(bytes.size(), 3520);
-    QCOMPARE(bytes.mid(0, 1 + 15), QByteArray("\x0F" "Comune di Forl\xEC"));
-    QCOMPARE(bytes.mid(513, 2), QByteArray("\x01" "4"));
+    QCOMPARE(bytes.mid(0, 1 + 15), QByteArray("\x0F"
+                                              "Comune di Forl\xEC"));
+    QCOMPARE(bytes.mid(513, 2), QByteArray("\x01"
+                                           "4"));
     QCOMPARE(bytes.mid(515, 1), QByteArray("\x00", 1));
-    QCOMPARE(bytes.mid(646, 2), QByteArray("\x01" "C"));
+    QCOMPARE(bytes.mid(646, 2), QByteArray("\x01"
+                                           "C"));
     QCOMPARE(bytes.mid(800, 15), QByteArray("\x0EStudio Bianchi"));
+    // clang-format off
     QCOMPARE(bytes.mid(1479, 7), QByteArray("\x06" "a@b.it"));
     QCOMPARE(bytes.mid(1600, 6), QByteArray("\x05" "12,50"));
     QCOMPARE(bytes.mid(1737, 11), QByteArray("\x0A" "09/12/2026"));
+    // clang-format on
     QCOMPARE(bytes.mid(1999, 3), QByteArray("\x02No"));
     QCOMPARE(bytes.mid(2005, 3), QByteArray("\x02S\xEC"));
-    QCOMPARE(bytes.mid(3018, 6), QByteArray("\x05" "copia"));
+    QCOMPARE(bytes.mid(3018, 6), QByteArray("\x05"
+                                            "copia"));
   }
 
   void hintsFollowTheMouse() {
@@ -175,8 +185,9 @@ class AcceptanceScreenTest : public QObject {
     QTest::mouseMove(s.box(u"txtMittente"_s));
     QCOMPARE(line->text(), u"Salva la scheda corrente in archivio."_s);
     QTest::mouseMove(s.window.findChild<QCheckBox*>(u"chkCC"_s));
-    QTRY_COMPARE(line->text(),
-                 u"Spunta questa casella per indicare che la modalità di rimessa è con C/C Postale."_s);
+    QTRY_COMPARE(
+        line->text(),
+        u"Spunta questa casella per indicare che la modalità di rimessa è con C/C Postale."_s);
     QTest::mouseMove(&s.window, QPoint(2, 2));
     QTRY_COMPARE(line->text(), QString());
   }

@@ -11,8 +11,8 @@
 #include "dialogs/tfrmguida.h"
 #include "editors/tfrmanagrafica.h"
 #include "editortexts.h"
-#include "workspacefixture.h"
 #include "support/recordingshell.h"
+#include "workspacefixture.h"
 
 using namespace Qt::StringLiterals;
 
@@ -79,6 +79,7 @@ class AddressBookScreenTest : public QObject {
   void enterChain_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
+    // clang-format off
     QTest::newRow("notes back to the name") << "txtNote" << "txtNome";
     QTest::newRow("e-mail to date of birth") << "txtEmail" << "txtDataNasc";
     QTest::newRow("sex to place of birth") << "txtSesso" << "txtLuogoNasc";
@@ -86,6 +87,7 @@ class AddressBookScreenTest : public QObject {
     QTest::newRow("last CAP box to town") << "txtCap05" << "txtLocalita";
     QTest::newRow("second province box to telephone") << "txtProv02" << "txtTel";
     QTest::newRow("citizenship to occupation") << "txtCittadinanza" << "txtOccupazione";
+    // clang-format on
   }
   void enterChain() {
     QFETCH(QString, from);
@@ -116,6 +118,7 @@ class AddressBookScreenTest : public QObject {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("focus");
+    // clang-format off
     QTest::newRow("e-mail without leading blanks")
         << "txtEmail" << "  mario@example.it " << "mario@example.it" << "txtEmail";
     QTest::newRow("PEC without leading blanks")
@@ -126,6 +129,7 @@ class AddressBookScreenTest : public QObject {
     QTest::newRow("province boxes move on")
         << "txtProv01" << "fc" << "F" << "txtTel";
     QTest::newRow("name as typed") << "txtNome" << " Ditta  srl " << " Ditta  srl " << "txtNome";
+    // clang-format on
   }
   void typingRules() {
     QFETCH(QString, box);
@@ -168,26 +172,33 @@ class AddressBookScreenTest : public QObject {
 
   void savedCardBytes() {
     Screen s;
+    // clang-format off
     const QList<std::pair<QString, QString>> typed = {
         {u"txtNome"_s, u" Città srl "_s},         {u"txtCap05"_s, u"9"_s},
         {u"txtEmail"_s, u"info@citta.it"_s},      {u"txtCodFisc"_s, u"RSSMRA80A01H501U"_s},
         {u"txtPartitaIva"_s, u"01234567890"_s},   {u"txtQuestioni"_s, u"Sollecito"_s},
         {u"txtNote"_s, u"fine"_s}};
+    // clang-format on
     for (const auto& [name, text] : typed) s.box(name)->setText(text);
     s.label(u"lblFile02"_s)->setText(u"doc.pdf"_s);
     s.label(u"lblDesc03"_s)->setText(u"copia"_s);
     s.press(u"cmdSalva"_s);
     const QByteArray bytes = s.archive();
     QCOMPARE(bytes.size(), 3831);
+    // clang-format off
     QCOMPARE(bytes.mid(0, 10), QByteArray("\x09" "Citt\xE0 srl"));
     QCOMPARE(bytes.mid(521, 2), QByteArray("\x01" "9"));
     QCOMPARE(bytes.mid(679, 14), QByteArray("\x0D" "info@citta.it"));
+    // clang-format on
     QCOMPARE(bytes.mid(934, 17), QByteArray("\x10RSSMRA80A01H501U"));
-    QCOMPARE(bytes.mid(951, 12), QByteArray("\x0B" "01234567890"));
+    QCOMPARE(bytes.mid(951, 12), QByteArray("\x0B"
+                                            "01234567890"));
     QCOMPARE(bytes.mid(1823, 10), QByteArray("\x09Sollecito"));
+    // clang-format off
     QCOMPARE(bytes.mid(2074, 5), QByteArray("\x04" "fine"));
     QCOMPARE(bytes.mid(2576, 8), QByteArray("\x07" "doc.pdf"));
     QCOMPARE(bytes.mid(3580, 6), QByteArray("\x05" "copia"));
+    // clang-format on
   }
 
   void duplicateDropsTheAttachments() {
@@ -238,6 +249,7 @@ class AddressBookScreenTest : public QObject {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("screenBox");
     QTest::addColumn<QString>("value");
+    // clang-format off
     QTest::newRow("empty tax code")
         << "btnCodFisc" << "txtCodFisc" << "" << "TfrmCodFisc" << "txtCodFisc" << "";
     QTest::newRow("blank tax code")
@@ -261,6 +273,7 @@ class AddressBookScreenTest : public QObject {
                           << "TfrmIban" << "txtIban" << "IT60X054281110100000012345";
     QTest::newRow("card") << "btnCarta" << "txtCarta" << "4111 1111 1111 1111  " << "TfrmCarta"
                           << "txtNumero" << "4111 1111 1111 1111";
+    // clang-format on
   }
   void checkButtonsOpenTheirScreen() {
     QFETCH(QString, button);
@@ -283,8 +296,10 @@ class AddressBookScreenTest : public QObject {
   void emailButtonStartsAMail_data() {
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("target");
+    // clang-format off
     QTest::newRow("empty box") << "" << "mailto:";
     QTest::newRow("address") << "  mario.rossi@example.it " << "mailto:mario.rossi@example.it";
+    // clang-format on
   }
   void emailButtonStartsAMail() {
     QFETCH(QString, address);
@@ -300,6 +315,7 @@ class AddressBookScreenTest : public QObject {
   void hints_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("hint");
+    // clang-format off
     QTest::newRow("e-mail") << "btnEmail" << "Invia una e-mail all'indirizzo indicato.";
     QTest::newRow("tax code") << "btnCodFisc" << "Controlla il codice fiscale.";
     QTest::newRow("VAT number") << "btnPartitaIva" << "Controlla il numero di partita IVA.";
@@ -307,8 +323,9 @@ class AddressBookScreenTest : public QObject {
     QTest::newRow("card") << "btnCarta" << "Controlla il numero di carta di credito.";
     QTest::newRow("print") << "cmdStampa" << "Stampa la scheda corrente.";
     QTest::newRow("attach") << "cmdFile" << "Allega file alla scheda corrente.";
+    // clang-format on
     QTest::newRow("pending matters") << "cmdQuestioni"
-        << "Visualizza il riepilogo delle questioni in sospeso.";
+                                     << "Visualizza il riepilogo delle questioni in sospeso.";
   }
   void hints() {
     QFETCH(QString, control);

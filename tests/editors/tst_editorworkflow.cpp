@@ -76,6 +76,7 @@ class EditorWorkflowTest : public QObject {
     QTest::addColumn<QString>("recipient");  // "-" when the card is not touched
     QTest::addColumn<bool>("emptyMessage");
 
+    // clang-format off
     QTest::newRow("first, empty archive") << 0 << "" << "first" << "" << "-" << true;
     QTest::newRow("last, empty archive") << 0 << "" << "last" << "" << "-" << true;
     QTest::newRow("previous, empty archive") << 0 << "" << "previous" << "" << "-" << true;
@@ -84,14 +85,19 @@ class EditorWorkflowTest : public QObject {
     QTest::newRow("first") << 3 << "2" << "first" << "1" << "Destinatario 1" << false;
     QTest::newRow("last") << 3 << "" << "last" << "3" << "Destinatario 3" << false;
     QTest::newRow("next on a new card shows the first") << 3 << "" << "next" << "1"
+                                                        // clang-format on
                                                         << "Destinatario 1" << false;
-    QTest::newRow("previous on a new card shows the first") << 3 << "" << "previous" << "1"
+    QTest::newRow("previous on a new card shows the first") << 3 << ""
+                                                            << "previous"
+                                                            << "1"
                                                             << "Destinatario 1" << false;
+    // clang-format off
     QTest::newRow("next") << 3 << "1" << "next" << "2" << "Destinatario 2" << false;
     QTest::newRow("previous") << 3 << "3" << "previous" << "2" << "Destinatario 2" << false;
     QTest::newRow("previous on the first does nothing") << 3 << "1" << "previous" << "1" << "-"
                                                         << false;
     QTest::newRow("next on the last does nothing") << 3 << "3" << "next" << "3" << "-" << false;
+    // clang-format on
   }
   void navigation() {
     QFETCH(int, records);
@@ -164,8 +170,8 @@ class EditorWorkflowTest : public QObject {
     QTest::addColumn<QString>("focus");
     QTest::newRow("recipient") << QStringList{u"txtDestinatario"_s}
                                << EditorTexts::kMissingRecipient << u"txtDestinatario"_s;
-    QTest::newRow("sender, blanks only") << QStringList{u"txtMittente"_s}
-                                         << EditorTexts::kMissingSender << u"txtMittente"_s;
+    QTest::newRow("sender, blanks only")
+        << QStringList{u"txtMittente"_s} << EditorTexts::kMissingSender << u"txtMittente"_s;
     QTest::newRow("date") << QStringList{u"txtData"_s} << EditorTexts::kMissingDate << u"txtData"_s;
     QTest::newRow("content") << QStringList{u"txtContenuto"_s} << EditorTexts::kMissingContent
                              << u"txtContenuto"_s;

@@ -60,6 +60,7 @@ class ReturnReceiptScreenTest : public QObject {
   void enterLoop_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
+    // clang-format off
     QTest::newRow("contents up to the label number") << "txtContenuto" << "txtN01";
     QTest::newRow("amount back to the recipient") << "txtEuro" << "txtDestinatario";
     QTest::newRow("recipient province to sender") << "txtProvDes02" << "txtMittente";
@@ -67,6 +68,7 @@ class ReturnReceiptScreenTest : public QObject {
     QTest::newRow("last number box to amount") << "txtN13" << "txtEuro";
     QTest::newRow("last recipient CAP box to town") << "txtCapDes05" << "txtLocalitaDes";
     QTest::newRow("date to office") << "txtData" << "txtUfficio";
+    // clang-format on
   }
   void enterLoop() {
     QFETCH(QString, from);
@@ -118,13 +120,17 @@ class ReturnReceiptScreenTest : public QObject {
     QTest::addColumn<QString>("warning");
     QTest::addColumn<QString>("focus");
     QTest::newRow("all empty: recipient first")
-        << "" << "" << "" << EditorTexts::kMissingRecipient << "txtDestinatario";
+        << ""
+        << ""
+        << "" << EditorTexts::kMissingRecipient << "txtDestinatario";
     QTest::newRow("recipient of blanks")
+        // clang-format off
         << "   " << "Studio" << "Diffida" << EditorTexts::kMissingRecipient << "txtDestinatario";
     QTest::newRow("sender missing")
         << "Rossi" << "" << "Diffida" << EditorTexts::kMissingSender << "txtMittente";
     QTest::newRow("contents missing")
         << "Rossi" << "Studio" << " \t" << EditorTexts::kMissingContent << "txtContenuto";
+    // clang-format on
   }
   void mandatoryFields() {
     QFETCH(QString, recipient);
@@ -174,6 +180,7 @@ class ReturnReceiptScreenTest : public QObject {
     QCOMPARE(bytes.size(), 1733);
     QCOMPARE(bytes.mid(0, 2), QByteArray("\x01R"));
     QCOMPARE(bytes.mid(2, 1), QByteArray("\x00", 1));
+    // clang-format off
     QCOMPARE(bytes.mid(24, 2), QByteArray("\x01" "7"));
     QCOMPARE(bytes.mid(26, 7), QByteArray("\x06" "150,00"));
     QCOMPARE(bytes.mid(42, 16), QByteArray("\x0F" "Comune di Forl\xEC"));
@@ -185,6 +192,7 @@ class ReturnReceiptScreenTest : public QObject {
     QCOMPARE(bytes.mid(1470, 8), QByteArray("\x07" "Diffida"));
     // Consegnata, Raccomandata, Pacco, Assicurata.
     QCOMPARE(bytes.mid(1721, 12), QByteArray("\x02S\xEC" "\x02No" "\x02S\xEC" "\x02No"));
+    // clang-format on
     // The screen keeps the text as typed.
     QCOMPARE(s.box(u"txtEuro"_s)->text(), u" 150,00 "_s);
   }
@@ -258,7 +266,7 @@ class ReturnReceiptScreenTest : public QObject {
     // Each sheet covers the ones drawn before it and none covers a control.
     Screen s;
     const QImage panel = s.window.panel()->grab().toImage();
-    QCOMPARE(panel.pixelColor(20, 400), QColor(0xC8, 0xD6, 0xE3));  // pale blue margin
+    QCOMPARE(panel.pixelColor(20, 400), QColor(0xC8, 0xD6, 0xE3));   // pale blue margin
     QCOMPARE(panel.pixelColor(30, 330), QColor(Qt::white));          // the sheet
     QCOMPARE(panel.pixelColor(785, 176), QColor(0xF0, 0xEF, 0xEE));  // the delivered panel
     QCOMPARE(panel.pixelColor(37, 250), QColor(0x46, 0x82, 0xB4));   // recipient frame
@@ -275,15 +283,18 @@ class ReturnReceiptScreenTest : public QObject {
   void hints_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("delivered") << "chkConsegnata"
+    QTest::newRow("delivered")
+        << "chkConsegnata"
         << "Spunta questa casella per indicare che la raccomandata è stata consegnata.";
     QTest::newRow("list") << "cmdDaInviare"
-        << "Visualizza il riepilogo delle raccomandate non consegnate.";
+                          << "Visualizza il riepilogo delle raccomandate non consegnate.";
     QTest::newRow("print recipient side") << "cmdStampaDes"
+                                          // clang-format off
         << "Stampa Avviso Ricevimento (Destinatario).";
     QTest::newRow("print sender side") << "cmdStampaMit" << "Stampa Avviso Ricevimento (Mittente).";
     QTest::newRow("import sender") << "impMittente" << "Importa i dati dall'archivio anagrafico.";
     QTest::newRow("date") << "impData" << "Inserisci la data corrente.";
+    // clang-format on
   }
   void hints() {
     QFETCH(QString, control);

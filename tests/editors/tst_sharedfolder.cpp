@@ -2,8 +2,8 @@
 #include <QTest>
 
 #include "archive/archiveerror.h"
-#include "core/filelock.h"
 #include "archive/tarchivio.h"
+#include "core/filelock.h"
 #include "editors/editormessages.h"
 #include "editors/editorworkflow.h"
 #include "editors/tfrmanagrafica.h"
@@ -71,14 +71,15 @@ class SharedFolderTest : public QObject {
   // may have saved card 2 as well.
   void saveNoticesAnotherStationsChange_data() {
     QTest::addColumn<QString>("shownBy");
-    QTest::addColumn<QString>("elsewhere");        // another station's name; "" for none
-    QTest::addColumn<QString>("duringQuestion");   // its next one, while asked
+    QTest::addColumn<QString>("elsewhere");       // another station's name; "" for none
+    QTest::addColumn<QString>("duringQuestion");  // its next one, while asked
     QTest::addColumn<QList<bool>>("answers");
     QTest::addColumn<int>("questions");
     QTest::addColumn<QString>("stored");
 
     const QList<bool> no{false};
     const QList<bool> yes{true};
+    // clang-format off
     QTest::newRow("nobody else saved it") << "navigation" << "" << "" << yes << 0 << "Verdi";
     QTest::newRow("changed elsewhere, No keeps theirs")
         << "navigation" << "Bianchi & C." << "" << no << 1 << "Bianchi & C.";
@@ -90,9 +91,11 @@ class SharedFolderTest : public QObject {
         << "list" << "Bianchi & C." << "" << no << 1 << "Bianchi & C.";
     QTest::newRow("saved here before, changed elsewhere")
         << "own save" << "Bianchi & C." << "" << no << 1 << "Bianchi & C.";
+    // clang-format on
     QTest::newRow("changed again while asked: asked again")
-        << "navigation" << "Bianchi & C." << "Bianchi spa" << QList<bool>{true, false} << 2
-        << "Bianchi spa";
+        << "navigation"
+        << "Bianchi & C."
+        << "Bianchi spa" << QList<bool>{true, false} << 2 << "Bianchi spa";
   }
   void saveNoticesAnotherStationsChange() {
     QFETCH(QString, shownBy);
@@ -159,12 +162,14 @@ class SharedFolderTest : public QObject {
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("labelOnceFree");
+    // clang-format off
     QTest::newRow("save a new card") << "save" << "" << "4";
     QTest::newRow("save card 2") << "save" << "2" << "2";
     QTest::newRow("first") << "first" << "2" << "1";
     QTest::newRow("previous") << "previous" << "2" << "1";
     QTest::newRow("next") << "next" << "2" << "3";
     QTest::newRow("last") << "last" << "2" << "3";
+    // clang-format on
   }
   void actionsOnABusyArchiveChangeNothing() {
     QFETCH(QString, action);
@@ -178,8 +183,10 @@ class SharedFolderTest : public QObject {
     other.hold(s.folder.filePath(kAddressBook));
 
     const QHash<QString, void (EditorWorkflow::*)()> actions = {
+        // clang-format off
         {u"save"_s, &EditorWorkflow::save},       {u"first"_s, &EditorWorkflow::first},
         {u"previous"_s, &EditorWorkflow::previous}, {u"next"_s, &EditorWorkflow::next},
+        // clang-format on
         {u"last"_s, &EditorWorkflow::last}};
     (s.workflow()->*actions.value(action))();
 
@@ -224,8 +231,9 @@ class SharedFolderTest : public QObject {
     window.workflow()->save();
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().form, Form::Error);
-    QVERIFY2(messages.last().text.contains(u"il disco che contiene la cartella del programma è pieno"_s),
-             qPrintable(messages.last().text));
+    QVERIFY2(
+        messages.last().text.contains(u"il disco che contiene la cartella del programma è pieno"_s),
+        qPrintable(messages.last().text));
     QCOMPARE(folder.read(kAddressBook), cards({u"Rossi"_s, u"Bianchi"_s, u"Neri"_s}));
   }
 };

@@ -104,8 +104,7 @@ class WorkspacesTest : public QObject {
       s.focus(box);
       QList<QString> seen;
       for (const QKeySequence& key : {QKeySequence(u"Ctrl+End"_s), QKeySequence(u"PgUp"_s),
-                                      QKeySequence(u"Ctrl+Home"_s),
-                                      QKeySequence(u"PgDown"_s)}) {
+                                      QKeySequence(u"Ctrl+Home"_s), QKeySequence(u"PgDown"_s)}) {
         QTest::keySequence(QApplication::focusWidget(), key);
         seen << s.box(name)->text();
       }
@@ -161,8 +160,7 @@ class WorkspacesTest : public QObject {
     onWorkspace(workspace, [&](auto& s, const ArchiveDefinition&, const QString& name) {
       const QKeySequence sequence(keys, QKeySequence::PortableText);
       auto* b = s.window.template findChild<QToolButton*>(button);
-      QVERIFY(b->toolTip().endsWith(u" ("_s + sequence.toString(QKeySequence::NativeText) +
-                                    u')'));
+      QVERIFY(b->toolTip().endsWith(u" ("_s + sequence.toString(QKeySequence::NativeText) + u')'));
       s.box(name)->setText(u"Mario Rossi"_s);
       s.box(name)->setCursorPosition(3);
       const Opened opened = pressAndCatchModal(s.box(name), sequence);
@@ -264,9 +262,11 @@ class WorkspacesTest : public QObject {
     addWorkspaceColumn();
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("next");
+    // clang-format off
     QTest::newRow("acceptance postcode") << int(Acceptance) << "txtCapDes03" << "txtCapDes04";
     QTest::newRow("return receipt number") << int(ReturnReceipt) << "txtN05" << "txtN06";
     QTest::newRow("address book province") << int(AddressBook) << "txtProv02" << "txtTel";
+    // clang-format on
   }
   void clickThenTypeReplacesAOneCharacterBox() {
     QFETCH(int, workspace);
@@ -295,20 +295,24 @@ class WorkspacesTest : public QObject {
     addWorkspaceColumn();
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("acceptance title") << int(Acceptance) << "imgTitolo" << "lblMittenteCaption";
-    QTest::newRow("acceptance sent icon") << int(Acceptance) << "imgInviata" << "lblDataCaption";
-    QTest::newRow("acceptance recipient banner")
-        << int(Acceptance) << "imgDestinatario" << "lblCifreCaption";
-    QTest::newRow("acceptance services banner")
-        << int(Acceptance) << "imgServizi" << "lblLettereCaption";
-    QTest::newRow("return receipt title") << int(ReturnReceipt) << "imgTitolo" << "lblEuroCaption";
-    QTest::newRow("return receipt delivered icon")
-        << int(ReturnReceipt) << "imgConsegnata" << "lblUfficioCaption";
-    QTest::newRow("return receipt banner")
-        << int(ReturnReceipt) << "imgSpedizione" << "lblMittenteCaption";
-    QTest::newRow("return receipt stamp")
-        << int(ReturnReceipt) << "imgTimbro" << "lblContenutoCaption";
-    QTest::newRow("address book help bar") << int(AddressBook) << "shpInfo" << "lblNoteCaption";
+    QTest::newRow("acceptance title") << int(Acceptance) << "imgTitolo"
+                                      << "lblMittenteCaption";
+    QTest::newRow("acceptance sent icon") << int(Acceptance) << "imgInviata"
+                                          << "lblDataCaption";
+    QTest::newRow("acceptance recipient banner") << int(Acceptance) << "imgDestinatario"
+                                                 << "lblCifreCaption";
+    QTest::newRow("acceptance services banner") << int(Acceptance) << "imgServizi"
+                                                << "lblLettereCaption";
+    QTest::newRow("return receipt title") << int(ReturnReceipt) << "imgTitolo"
+                                          << "lblEuroCaption";
+    QTest::newRow("return receipt delivered icon") << int(ReturnReceipt) << "imgConsegnata"
+                                                   << "lblUfficioCaption";
+    QTest::newRow("return receipt banner") << int(ReturnReceipt) << "imgSpedizione"
+                                           << "lblMittenteCaption";
+    QTest::newRow("return receipt stamp") << int(ReturnReceipt) << "imgTimbro"
+                                          << "lblContenutoCaption";
+    QTest::newRow("address book help bar") << int(AddressBook) << "shpInfo"
+                                           << "lblNoteCaption";
   }
   void helpLineEmptiesOverPictures() {
     QFETCH(int, workspace);

@@ -1,9 +1,9 @@
 #include "sheetreadback.h"
 
+#include <zip.h>
 #include <QFile>
 #include <QFileInfo>
 #include <QXmlStreamReader>
-#include <zip.h>
 
 #include "contactimport/csvreader.h"
 #include "core/csvtext.h"

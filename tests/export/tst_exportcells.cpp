@@ -40,40 +40,38 @@ class ExportCellsTest : public QObject {
     QTest::addColumn<QString>("column");
     QTest::addColumn<QString>("expected");
 
-    const Fields cap{{u"CapDes01"_s, u"2"_s}, {u"CapDes02"_s, u"0"_s},
-                     {u"CapDes03"_s, u"1"_s}, {u"CapDes04"_s, u"2"_s},
+    const Fields cap{{u"CapDes01"_s, u"2"_s},
+                     {u"CapDes02"_s, u"0"_s},
+                     {u"CapDes03"_s, u"1"_s},
+                     {u"CapDes04"_s, u"2"_s},
                      {u"CapDes05"_s, u"1"_s}};
-    QTest::newRow("postcode of five boxes") << u"accettazione"_s << cap << u"colCapDes"_s
-                                            << u"20121"_s;
+    QTest::newRow("postcode of five boxes")
+        << u"accettazione"_s << cap << u"colCapDes"_s << u"20121"_s;
     QTest::newRow("postcode with empty boxes")
         << u"ricevimento"_s << Fields{{u"CapMit02"_s, u"4"_s}, {u"CapMit05"_s, u"9"_s}}
         << u"colCapMit"_s << u"49"_s;
-    QTest::newRow("province")
-        << u"accettazione"_s << Fields{{u"ProvMit01"_s, u"M"_s}, {u"ProvMit02"_s, u"I"_s}}
-        << u"colProvMit"_s << u"MI"_s;
+    QTest::newRow("province") << u"accettazione"_s
+                              << Fields{{u"ProvMit01"_s, u"M"_s}, {u"ProvMit02"_s, u"I"_s}}
+                              << u"colProvMit"_s << u"MI"_s;
     Fields number;
     for (int n = 1; n <= 13; ++n)
       number.append({u"N%1"_s.arg(n, 2, 10, QLatin1Char('0')), QString::number(n % 10)});
     QTest::newRow("return-receipt number of 13 boxes")
         << u"ricevimento"_s << number << u"colNumAvviso"_s << u"1234567890123"_s;
     QTest::newRow("street and number")
-        << u"anagrafica"_s
-        << Fields{{u"Indirizzo"_s, u"Via Roma"_s}, {u"Num"_s, u"12/B"_s}}
+        << u"anagrafica"_s << Fields{{u"Indirizzo"_s, u"Via Roma"_s}, {u"Num"_s, u"12/B"_s}}
         << u"colIndirizzo"_s << u"Via Roma 12/B"_s;
     QTest::newRow("street without number keeps the blank")
         << u"anagrafica"_s << Fields{{u"Indirizzo"_s, u"Via Roma"_s}} << u"colIndirizzo"_s
         << u"Via Roma "_s;
     QTest::newRow("flag shows its stored text")
-        << u"accettazione"_s << Fields{{u"Avviso"_s, u"Sì"_s}} << u"colAvviso"_s
-        << u"Sì"_s;
+        << u"accettazione"_s << Fields{{u"Avviso"_s, u"Sì"_s}} << u"colAvviso"_s << u"Sì"_s;
     QTest::newRow("flag never stored is empty")
         << u"ricevimento"_s << Fields{} << u"colConsegnata"_s << QString();
-    QTest::newRow("amount")
-        << u"accettazione"_s << Fields{{u"Cifre"_s, u"12,50"_s}} << u"colCifre"_s
-        << u"12,50"_s;
-    QTest::newRow("issuing body")
-        << u"anagrafica"_s << Fields{{u"EnteRil"_s, u"Comune di Roma"_s}}
-        << u"colEnteRil"_s << u"Comune di Roma"_s;
+    QTest::newRow("amount") << u"accettazione"_s << Fields{{u"Cifre"_s, u"12,50"_s}}
+                            << u"colCifre"_s << u"12,50"_s;
+    QTest::newRow("issuing body") << u"anagrafica"_s << Fields{{u"EnteRil"_s, u"Comune di Roma"_s}}
+                                  << u"colEnteRil"_s << u"Comune di Roma"_s;
   }
 
   void cellsJoinTheirFields() {
@@ -97,9 +95,8 @@ class ExportCellsTest : public QObject {
     QTest::addColumn<QStringList>("leftOut");
     const QStringList attachments{u"File01"_s, u"File02"_s, u"File03"_s,
                                   u"Desc01"_s, u"Desc02"_s, u"Desc03"_s};
-    QTest::newRow("accettazione")
-        << u"accettazione"_s
-        << QStringList{u"Lettere"_s, u"CC"_s, u"Vaglia"_s} + attachments;
+    QTest::newRow("accettazione") << u"accettazione"_s
+                                  << QStringList{u"Lettere"_s, u"CC"_s, u"Vaglia"_s} + attachments;
     QTest::newRow("ricevimento") << u"ricevimento"_s << QStringList{};
     QTest::newRow("anagrafica") << u"anagrafica"_s
                                 << QStringList{u"Sesso"_s, u"DataRil"_s} + attachments;

@@ -105,8 +105,7 @@ class ExportGridModelTest : public QObject {
 
     int editable = -1;
     int fixed = -1;
-    for (int c = 0; c < t.columns.size(); ++c)
-      (t.columns[c].editable ? editable : fixed) = c + 1;
+    for (int c = 0; c < t.columns.size(); ++c) (t.columns[c].editable ? editable : fixed) = c + 1;
     QVERIFY(editable > 0 && fixed > 0);
     QVERIFY(grid.flags(grid.index(0, editable)) & Qt::ItemIsEditable);
     QVERIFY(!(grid.flags(grid.index(0, fixed)) & Qt::ItemIsEditable));

@@ -139,18 +139,23 @@ const Fields kRossi{{u"Data"_s, u"03/02/2024"_s},
                     {u"Destinatario"_s, u"Mario Rossi"_s},
                     {u"IndirizzoDes"_s, u"Via Roma"_s},
                     {u"NumDes"_s, u"5"_s},
-                    {u"CapDes01"_s, u"0"_s}, {u"CapDes02"_s, u"0"_s},
-                    {u"CapDes03"_s, u"1"_s}, {u"CapDes04"_s, u"0"_s},
+                    {u"CapDes01"_s, u"0"_s},
+                    {u"CapDes02"_s, u"0"_s},
+                    {u"CapDes03"_s, u"1"_s},
+                    {u"CapDes04"_s, u"0"_s},
                     {u"CapDes05"_s, u"0"_s},
                     {u"LocalitaDes"_s, u"Località Prati"_s},
-                    {u"ProvDes01"_s, u"R"_s}, {u"ProvDes02"_s, u"M"_s},
+                    {u"ProvDes01"_s, u"R"_s},
+                    {u"ProvDes02"_s, u"M"_s},
                     {u"Mittente"_s, u"Ditta Bianchi"_s},
                     {u"Lettere"_s, u"dodici/50"_s},
                     {u"Cifre"_s, u"12,50"_s},
                     {u"Avviso"_s, u"Sì"_s},
                     {u"Inviata"_s, u"No"_s}};
-const Fields kVerdi{{u"Destinatario"_s, u"Anna Verdi"_s}, {u"TelMit"_s, u"06 123456"_s},
-                    {u"EmailMit"_s, u"a@b.it"_s}, {u"Contrassegno"_s, u"No"_s}};
+const Fields kVerdi{{u"Destinatario"_s, u"Anna Verdi"_s},
+                    {u"TelMit"_s, u"06 123456"_s},
+                    {u"EmailMit"_s, u"a@b.it"_s},
+                    {u"Contrassegno"_s, u"No"_s}};
 
 }  // namespace
 
@@ -168,6 +173,7 @@ class ExportScreensTest : public QObject {
     f.exportNow();
 
     QByteArray header = "<tr>";
+    // clang-format off
     const QList<QPair<QByteArray, int>> headers{
         {"Data spedizione", 200}, {"Contenuto raccomandata", 400}, {"Destinatario", 300},
         {"Indirizzo", 300}, {"N. civico", 200}, {"CAP", 150}, {"Localit\xe0", 300},
@@ -175,20 +181,24 @@ class ExportScreensTest : public QObject {
         {"Indirizzo", 300}, {"N. civico", 200}, {"CAP", 150}, {"Localit\xe0", 300},
         {"Prov.", 150}, {"Tel.", 200}, {"E-mail", 250}, {"Avviso ricevimento", 160},
         {"Contrassegno", 160}, {"Importo", 160}, {"Inviata", 160}};
+    // clang-format on
     for (const auto& [text, width] : headers)
-      header += "<td style=\"text-align: left; font-weight: bold;\" width=" +
-                QByteArray::number(width) + ">" + text + "</td>";
+      header +=
+          "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(width) +
+          ">" + text + "</td>";
     header += "</tr>";
     auto row = [](const QList<QByteArray>& cells) {
       QByteArray r = "<tr>";
       for (const QByteArray& c : cells) r += dataCell(c);
       return r + "</tr>";
     };
+    // clang-format off
     const QByteArray rossi = row({"03/02/2024", "Contratto", "Mario Rossi", "Via Roma", "5",
                                   "00100", "Localit\xe0 Prati", "RM", "", "", "Ditta Bianchi",
                                   "", "", "", "", "", "", "", "S\xec", "", "12,50", "No"});
     const QByteArray verdi = row({"", "", "Anna Verdi", "", "", "", "", "", "", "", "", "", "",
                                   "", "", "", "06 123456", "a@b.it", "", "No", "", ""});
+    // clang-format on
     QCOMPARE(f.output(),
              documentStart("Ricevute Accettazione") + header + rossi + verdi + kDocumentEnd);
   }
@@ -225,8 +235,7 @@ class ExportScreensTest : public QObject {
         << u"colIndirizzo"_s << u"Piazza Duomo "_s << QByteArray("Piazza Duomo");
     QTest::newRow("contents with & and <")
         << u"TfrmExpAccettazione"_s << Fields{{u"Contenuto"_s, u"Atti & <copie>"_s}}
-        << u"colContenuto"_s << u"Atti & <copie>"_s
-        << QByteArray("Atti &amp; &lt;copie&gt;");
+        << u"colContenuto"_s << u"Atti & <copie>"_s << QByteArray("Atti &amp; &lt;copie&gt;");
   }
 
   void joinedCellsAreShownAndExportedTrimmed() {
@@ -302,8 +311,7 @@ class ExportScreensTest : public QObject {
     QTest::addColumn<QStringList>("questions");
     QTest::addColumn<bool>("written");
     QTest::addColumn<bool>("opened");
-    QTest::newRow("no export") << QList<bool>{false} << QStringList{kAskExport} << false
-                               << false;
+    QTest::newRow("no export") << QList<bool>{false} << QStringList{kAskExport} << false << false;
     QTest::newRow("exported, not opened")
         << QList<bool>{true, false} << QStringList{kAskExport, kAskOpen} << true << false;
     QTest::newRow("exported and opened")
@@ -394,17 +402,16 @@ class ExportScreensTest : public QObject {
     Fixture f;
     f.show();
     QCOMPARE(f.info()->text(), u"Esportazione archivio in Microsoft Excel."_s);
-    const QList<QWidget*> backgrounds{f.screen.get(), f.grid().view()->viewport(),
-                                      f.screen->findChild<QWidget*>(u"shpSfondo"_s),
-                                      f.screen->findChild<QWidget*>(u"shpInfo"_s),
-                                      f.grid().view()->parentWidget()};
+    const QList<QWidget*> backgrounds{
+        f.screen.get(), f.grid().view()->viewport(), f.screen->findChild<QWidget*>(u"shpSfondo"_s),
+        f.screen->findChild<QWidget*>(u"shpInfo"_s), f.grid().view()->parentWidget()};
     for (QWidget* background : backgrounds) {
       QVERIFY(background);
       QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
       QApplication::sendEvent(f.button(control), &enter);
       QCOMPARE(f.info()->text(), hint);
-      QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), QPointF(3, 3),
-                       Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+      QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), QPointF(3, 3), Qt::NoButton,
+                       Qt::NoButton, Qt::NoModifier);
       QApplication::sendEvent(background, &move);
       QVERIFY2(f.info()->text().isEmpty(), qPrintable(background->objectName()));
     }
@@ -415,8 +422,7 @@ class ExportScreensTest : public QObject {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("archive");
     QTest::newRow("TfrmExpAccettazione")
-        << u"TfrmExpAccettazione"_s
-        << u"Esportazione ricevute di accettazione in Microsoft Excel"_s
+        << u"TfrmExpAccettazione"_s << u"Esportazione ricevute di accettazione in Microsoft Excel"_s
         << u"l'archivio delle ricevute di accettazione"_s;
     QTest::newRow("TfrmExpRicevimento")
         << u"TfrmExpRicevimento"_s << u"Esportazione avvisi di ricevimento in Microsoft Excel"_s
@@ -467,8 +473,7 @@ class ExportScreensTest : public QObject {
         << u"TfrmExpRicevimento"_s
         << u" Esporta archivio avvisi di ricevimento in Microsoft Excel"_s << 22;
     QTest::newRow("TfrmExpAnagrafica")
-        << u"TfrmExpAnagrafica"_s << u" Esporta archivio anagrafico in Microsoft Excel"_s
-        << 26;
+        << u"TfrmExpAnagrafica"_s << u" Esporta archivio anagrafico in Microsoft Excel"_s << 26;
   }
 
   void eachScreenHasItsCaptionAndGrid() {

@@ -39,10 +39,12 @@ struct Screen {
   std::unique_ptr<TfrmExpAnagrafica> screen;
 
   Screen() {
+    // clang-format off
     appendAddressBookCard({{u"Nome"_s, u"Mario Rossi"_s}, {u"Indirizzo"_s, u"Via Roma"_s},
                 {u"Num"_s, u"5"_s}, {u"Cap01"_s, u"0"_s}, {u"Cap02"_s, u"0"_s},
                 {u"Cap03"_s, u"1"_s}, {u"Cap04"_s, u"0"_s}, {u"Cap05"_s, u"0"_s},
                 {u"Tel"_s, u"+39 06 1234"_s}, {u"PartitaIva"_s, u"01234567890"_s}});
+    // clang-format on
     appendAddressBookCard(
         {{u"Nome"_s, u"Anna & Figli <srl>"_s}, {u"Indirizzo"_s, u"Corso Italia"_s}});
     screen = std::make_unique<TfrmExpAnagrafica>();

@@ -17,8 +17,9 @@ class SheetFormatsInCalcTest : public QObject {
   void initTestCase() {
     soffice_ = QStandardPaths::findExecutable(u"soffice"_s);
     if (soffice_.isEmpty())
-      QSKIP("LibreOffice (soffice) is not installed: the formats are checked by their own "
-            "readers only");
+      QSKIP(
+          "LibreOffice (soffice) is not installed: the formats are checked by their own "
+          "readers only");
     QVERIFY(profile_.isValid());
   }
 
@@ -37,8 +38,7 @@ class SheetFormatsInCalcTest : public QObject {
     // A profile of the test's own, so that a LibreOffice running elsewhere
     // does not take the conversion over.
     const QString profile = QUrl::fromLocalFile(profile_.path()).toString();
-    QStringList arguments{u"--headless"_s, u"--norestore"_s,
-                          u"-env:UserInstallation="_s + profile};
+    QStringList arguments{u"--headless"_s, u"--norestore"_s, u"-env:UserInstallation="_s + profile};
     // A CSV opens with Calc's own defaults for its import dialog: comma,
     // semicolon and tab as separators, the double quote around text, no
     // special numbers, formulas not evaluated; UTF-8 as the byte-order mark

@@ -68,13 +68,16 @@ class SpreadsheetCalcTest : public QObject {
 
     const QList<TSchedaAnagrafica> cards{
         card({{u"Nome"_s, u"Rossi & Figli <sede>"_s},
+              // clang-format off
               {u"Cap01"_s, u"0"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
               {u"Cap04"_s, u"8"_s}, {u"Cap05"_s, u"4"_s},
+              // clang-format on
               {u"PartitaIva"_s, u"01234567890"_s},
               {u"Tel"_s, u"009"_s},
               {u"DataNasc"_s, u"07/03/1970"_s}}),
         card({{u"Nome"_s, u"Bianchi Anna"_s}, {u"Note"_s, u"</td></tr></table>"_s}}),
-        card({{u"Nome"_s, u"Bar \"Sport\""_s}, {u"Note"_s, u"a, b; c & d"_s},
+        card({{u"Nome"_s, u"Bar \"Sport\""_s},
+              {u"Note"_s, u"a, b; c & d"_s},
               {u"Localita"_s, u"Forlì"_s}}),
     };
     const ExportTable& table = addressBookExport();

@@ -9,10 +9,9 @@ namespace {
 
 QList<ExportColumn> twoColumns() {
   return {
-      {u"colLocalita"_s, u"Località"_s, 250, false, CellRule::field(u"Localita"_s),
-       u"Località"_s, 300},
-      {u"colInviata"_s, u"Inviata"_s, 150, true, CellRule::field(u"Inviata"_s),
-       u"Inviata"_s, 160},
+      {u"colLocalita"_s, u"Località"_s, 250, false, CellRule::field(u"Localita"_s), u"Località"_s,
+       300},
+      {u"colInviata"_s, u"Inviata"_s, 150, true, CellRule::field(u"Inviata"_s), u"Inviata"_s, 160},
   };
 }
 
@@ -63,8 +62,8 @@ class SpreadsheetWriterTest : public QObject {
   void textsAreEscaped_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("written");
-    QTest::newRow("ampersand and tag") << u"Rossi & Figli <sede>"_s
-                                       << QByteArray("Rossi &amp; Figli &lt;sede&gt;");
+    QTest::newRow("ampersand and tag")
+        << u"Rossi & Figli <sede>"_s << QByteArray("Rossi &amp; Figli &lt;sede&gt;");
     QTest::newRow("end of the table")
         << u"</td></tr></table>"_s << QByteArray("&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;");
     QTest::newRow("an entity already") << u"&amp;"_s << QByteArray("&amp;amp;");
@@ -85,8 +84,8 @@ class SpreadsheetWriterTest : public QObject {
     const QByteArray document = buffer.data();
     QVERIFY(document.contains("<x:Name>" + written + "</x:Name>"));
     QVERIFY(document.contains("width=300>" + written + "</td>"));
-    QVERIFY(document.endsWith("<tr><td style=\"text-align: left;\" sdnum=\"1040;0;@\">" +
-                              written + "</td><td style=\"text-align: left;\" "
+    QVERIFY(document.endsWith("<tr><td style=\"text-align: left;\" sdnum=\"1040;0;@\">" + written +
+                              "</td><td style=\"text-align: left;\" "
                               "sdnum=\"1040;0;@\">No</td></tr>"));
   }
 
@@ -101,8 +100,7 @@ class SpreadsheetWriterTest : public QObject {
     } device;
     device.open(QIODevice::WriteOnly);
     SpreadsheetWriter writer(device);
-    QVERIFY_THROWS_EXCEPTION(SpreadsheetWriteError,
-                             writer.writeStart(u"Foglio"_s, twoColumns()));
+    QVERIFY_THROWS_EXCEPTION(SpreadsheetWriteError, writer.writeStart(u"Foglio"_s, twoColumns()));
     QVERIFY(device.data().startsWith("<html xmlns:o="));
   }
 
@@ -163,9 +161,9 @@ class SpreadsheetWriterTest : public QObject {
       writer.writeStart(u"Foglio"_s, twoColumns());
       writer.writeRow({u"Uno"_s, u"Due"_s});
     }
-    QVERIFY(buffer.data().endsWith(
-        "<tr><td style=\"text-align: left;\" sdnum=\"1040;0;@\">Uno</td>"
-        "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">Due</td></tr>"));
+    QVERIFY(
+        buffer.data().endsWith("<tr><td style=\"text-align: left;\" sdnum=\"1040;0;@\">Uno</td>"
+                               "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">Due</td></tr>"));
   }
 };
 

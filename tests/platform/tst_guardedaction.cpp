@@ -24,9 +24,9 @@ class GuardedActionTest : public QObject {
     int failingRuns = 0;
     int workingRuns = 0;
     QObject::connect(&failing, &QPushButton::clicked, &screen, guarded(&screen, [&] {
-                       ++failingRuns;
-                       throw std::runtime_error("disco pieno");
-                     }));
+      ++failingRuns;
+      throw std::runtime_error("disco pieno");
+    }));
     QObject::connect(&working, &QPushButton::clicked, &screen,
                      guarded(&screen, [&] { ++workingRuns; }));
 
@@ -84,8 +84,7 @@ class GuardedActionTest : public QObject {
     RecordingMessages messages;
     QPushButton screen;
     QPushButton button;
-    QObject::connect(&button, &QPushButton::clicked, &screen,
-                     guarded(&screen, &QWidget::hide));
+    QObject::connect(&button, &QPushButton::clicked, &screen, guarded(&screen, &QWidget::hide));
     screen.show();
     button.click();
     QVERIFY(!screen.isVisible());

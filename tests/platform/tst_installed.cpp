@@ -59,8 +59,7 @@ class InstalledTest : public QObject {
             Services::messages);
         break;
       case Seam::Shell:
-        ::nestedStandInsGiveWayInOrder<ShellService, DesktopShell, RecordingShell>(
-            Services::shell);
+        ::nestedStandInsGiveWayInOrder<ShellService, DesktopShell, RecordingShell>(Services::shell);
         break;
       case Seam::Printer:
         ::nestedStandInsGiveWayInOrder<PrintService, DialogPrintService, PdfPrintService>(

@@ -8,8 +8,7 @@ class ShellTargetsTest : public QObject {
   Q_OBJECT
  private slots:
   void mailWithBlanksIsAProperUrl() {
-    const QUrl url = ShellTarget::mail(u"assistenza@velinda.example"_s,
-                                       u"Software Velinda"_s,
+    const QUrl url = ShellTarget::mail(u"assistenza@velinda.example"_s, u"Software Velinda"_s,
                                        u"Salve, desidererei avere le seguenti informazioni"_s);
     QVERIFY(url.isValid());
     QCOMPARE(url.toString(QUrl::FullyEncoded),

@@ -5,8 +5,8 @@
 
 #include "print/acceptancelayout.h"
 #include "print/tfrmstampaaccettazione.h"
-#include "support/pdfprintservice.h"
 #include "sourcescreen.h"
+#include "support/pdfprintservice.h"
 #include "support/pdfreadback.h"
 #include "support/poppler.h"
 #include "support/recordingmessages.h"
@@ -58,11 +58,11 @@ class AcceptancePdfTest : public QObject {
     QTest::addColumn<double>("right");
     QTest::newRow("no offsets") << QByteArray() << 0.0 << 0.0;
     QTest::newRow("5 down, 2 left")
-        << QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=5\r\nSinistro=-2\r\n")
-        << 5.0 << -2.0;
+        << QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=5\r\nSinistro=-2\r\n") << 5.0
+        << -2.0;
     QTest::newRow("hand-edited 2,5")
-        << QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=2,5\r\nSinistro=0\r\n")
-        << 2.5 << 0.0;
+        << QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=2,5\r\nSinistro=0\r\n") << 2.5
+        << 0.0;
   }
   void wordsStartAtTheirBoxesShiftedByTheOffsets() {
     QFETCH(QByteArray, settings);
@@ -74,8 +74,8 @@ class AcceptancePdfTest : public QObject {
     print(*source, settings);
 
     const QList<Word> words = wordsOf(pdf_);
-    const std::pair<const char*, const char*> expected[] = {
-        {"txtDestinatario", "ROSSI"}, {"txtLocalitaMit", "Milano"}};
+    const std::pair<const char*, const char*> expected[] = {{"txtDestinatario", "ROSSI"},
+                                                            {"txtLocalitaMit", "Milano"}};
     for (const auto& [box, text] : expected) {
       auto found = std::find_if(words.begin(), words.end(),
                                 [&](const Word& w) { return w.text == QLatin1String(text); });

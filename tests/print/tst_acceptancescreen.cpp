@@ -4,8 +4,8 @@
 
 #include "print/acceptancelayout.h"
 #include "print/tfrmstampaaccettazione.h"
-#include "support/pdfprintservice.h"
 #include "sourcescreen.h"
+#include "support/pdfprintservice.h"
 #include "support/recordingmessages.h"
 #include "support/smalldisk.h"
 #include "support/testfolder.h"
@@ -228,8 +228,8 @@ class AcceptanceScreenTest : public QObject {
     QTest::newRow("printer error") << QByteArray() << true << false << 1;
     QTest::newRow("print to a file on a full disk") << QByteArray() << false << true << 1;
     QTest::newRow("offset not a number")
-        << QByteArray("[Margini Ricevuta Accettazione]\r\nSinistro=dieci\r\n") << false
-        << false << 0;
+        << QByteArray("[Margini Ricevuta Accettazione]\r\nSinistro=dieci\r\n") << false << false
+        << 0;
     QTest::newRow("offset beyond the paper")
         << QByteArray("[Margini Ricevuta Accettazione]\r\nSuperiore=9223372036854775807\r\n")
         << false << false << 0;

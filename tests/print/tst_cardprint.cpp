@@ -63,8 +63,7 @@ QList<RectangleItem> rowFrames(const Page& page) {
   return frames;
 }
 
-void compareBox(const BoxGeometry& actual, double left, double top, double width,
-                double height) {
+void compareBox(const BoxGeometry& actual, double left, double top, double width, double height) {
   QCOMPARE(actual.left.toMm(), left);
   QCOMPARE(actual.top.toMm(), top);
   QCOMPARE(actual.width.toMm(), width);
@@ -158,7 +157,8 @@ class CardPrintTest : public QObject {
     }
     QCOMPARE(boxes, 2 * 26 + 2);
     for (const CardRow& row : CardLayout::rows()) {
-      for (const QString& name : {QString::fromLatin1(row.valueBox), CardLayout::labelBoxName(row)}) {
+      for (const QString& name :
+           {QString::fromLatin1(row.valueBox), CardLayout::labelBoxName(row)}) {
         QCOMPARE(page.textBox(name).font.points, 7.0);
         QCOMPARE(page.textBox(name).hAlign, HAlign::Left);
       }
@@ -211,10 +211,9 @@ class CardPrintTest : public QObject {
     QTest::addColumn<QString>("expected");
     QTest::newRow("name trimmed") << QStringList{u"txtNome=  Rossi Mario \t"_s} << u"txtNome"_s
                                   << u"Rossi Mario"_s;
-    QTest::newRow("full postcode")
-        << QStringList{u"txtCap01=0"_s, u"txtCap02=0"_s, u"txtCap03=1"_s, u"txtCap04=8"_s,
-                       u"txtCap05=4"_s}
-        << u"txtCap"_s << u"00184"_s;
+    QTest::newRow("full postcode") << QStringList{u"txtCap01=0"_s, u"txtCap02=0"_s, u"txtCap03=1"_s,
+                                                  u"txtCap04=8"_s, u"txtCap05=4"_s}
+                                   << u"txtCap"_s << u"00184"_s;
     QTest::newRow("partly filled postcode")
         << QStringList{u"txtCap01=0"_s, u"txtCap02= "_s, u"txtCap04=8"_s, u"txtCap05=4"_s}
         << u"txtCap"_s << u"084"_s;
@@ -264,10 +263,10 @@ class CardPrintTest : public QObject {
     const QImage image = paintedPage(CardLayout::page());
     QCOMPARE(pixelAt(image, 20.0, 14.0), QColor(u"lightsteelblue"_s).rgb() & 0xFFFFFF);
     QCOMPARE(pixelAt(image, 20.0, 151.0), QColor(u"gold"_s).rgb() & 0xFFFFFF);
-    QVERIFY(qGray(pixelAt(image, 52.0, 80.0)) < 128);         // the divider
-    QCOMPARE(pixelAt(image, 53.0, 80.0), QRgb(0xFFFFFF));     // inside a frame
-    QVERIFY(qGray(pixelAt(image, 100.0, 17.0)) < 128);        // the first frame's top
-    QCOMPARE(inkIn(image, 200.0, 210.0, 0.0, 160.0), 0);      // right of every frame
+    QVERIFY(qGray(pixelAt(image, 52.0, 80.0)) < 128);      // the divider
+    QCOMPARE(pixelAt(image, 53.0, 80.0), QRgb(0xFFFFFF));  // inside a frame
+    QVERIFY(qGray(pixelAt(image, 100.0, 17.0)) < 128);     // the first frame's top
+    QCOMPARE(inkIn(image, 200.0, 210.0, 0.0, 160.0), 0);   // right of every frame
   }
 
   void longNoteIsCutAtTheRightEdgeOfItsBox() {
@@ -459,24 +458,26 @@ class CardPrintTest : public QObject {
     const Word anagrafica = find(words, u"ANAGRAFICA"_s);
     QVERIFY2(qAbs(scheda.top - 12.00) < 0.3, qPrintable(QString::number(scheda.top)));
     const double titleCentre = (scheda.left + anagrafica.right) / 2;
-    QVERIFY2(qAbs(titleCentre - (12.00 + 185.80 / 2)) < 0.3, qPrintable(QString::number(titleCentre)));
+    QVERIFY2(qAbs(titleCentre - (12.00 + 185.80 / 2)) < 0.3,
+             qPrintable(QString::number(titleCentre)));
 
     const struct {
       QString word;
       double left;
       double top;
     } expected[] = {
-        {u"ROSSI"_s, 54.00, 17.50},        // row 1's value
-        {u"MILANO"_s, 54.00, 57.50},       // row 9's value
-        {u"MI"_s, -1, 57.50},              // the province after the town
-        {u"Cognome,"_s, 12.00, 17.50},     // row 1's label
-        {u"Note:"_s, 12.00, 142.50},       // row 26's label
-        {u"Stampa"_s, -1, 149.00},         // the footer
+        {u"ROSSI"_s, 54.00, 17.50},     // row 1's value
+        {u"MILANO"_s, 54.00, 57.50},    // row 9's value
+        {u"MI"_s, -1, 57.50},           // the province after the town
+        {u"Cognome,"_s, 12.00, 17.50},  // row 1's label
+        {u"Note:"_s, 12.00, 142.50},    // row 26's label
+        {u"Stampa"_s, -1, 149.00},      // the footer
     };
     for (const auto& [word, left, top] : expected) {
       const Word found = find(words, word);
       if (left >= 0)
-        QVERIFY2(qAbs(found.left - left) < 0.3, qPrintable(word + u' ' + QString::number(found.left)));
+        QVERIFY2(qAbs(found.left - left) < 0.3,
+                 qPrintable(word + u' ' + QString::number(found.left)));
       QVERIFY2(qAbs(found.top - top) < 0.3, qPrintable(word + u' ' + QString::number(found.top)));
     }
     QVERIFY(find(words, u"09:05:03"_s).left > 100.0);

@@ -5,8 +5,8 @@
 #include "print/returnreceiptlayouts.h"
 #include "print/tfrmstamparicevimentodes.h"
 #include "print/tfrmstamparicevimentomit.h"
-#include "support/pdfprintservice.h"
 #include "sourcescreen.h"
+#include "support/pdfprintservice.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
@@ -19,8 +19,7 @@ QRadioButton* option(QWidget& screen, const char* name) {
 
 void click(QWidget& screen, const char* name, int times = 1) {
   for (int i = 0; i < times; ++i)
-    QTest::mouseClick(screen.findChild<QPushButton*>(QString::fromLatin1(name)),
-                      Qt::LeftButton);
+    QTest::mouseClick(screen.findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
 }
 
 // Both sides read the same return-receipt screen.

@@ -59,8 +59,7 @@ class CalibrationTest : public QObject {
   static void addSheets() {
     QTest::addColumn<const FormPrintSetup*>("setup");
     QTest::addColumn<Orientation>("orientation");
-    QTest::newRow("acceptance, upright")
-        << &FormSetups::acceptance() << Orientation::Upright;
+    QTest::newRow("acceptance, upright") << &FormSetups::acceptance() << Orientation::Upright;
     QTest::newRow("recipient side, sideways")
         << &FormSetups::recipientSide() << Orientation::Sideways;
     QTest::newRow("sender side, upright") << &FormSetups::senderSide() << Orientation::Upright;
@@ -140,8 +139,8 @@ class CalibrationTest : public QObject {
     const Page form = formPage(FormSetups::acceptance(), Orientation::Upright);
     const QStringList marked = CalibrationSheet::markedBoxes(form);
     // The highest, the furthest right, the lowest and the furthest left.
-    QCOMPARE(marked, QStringList({u"txtDestinatario"_s, u"txtNumDes"_s, u"txtCC"_s,
-                                  u"txtAvviso"_s}));
+    QCOMPARE(marked,
+             QStringList({u"txtDestinatario"_s, u"txtNumDes"_s, u"txtCC"_s, u"txtAvviso"_s}));
     printSheet(FormSetups::acceptance(), Orientation::Upright, pdf_);
     const QList<PdfWord> words = pdfWords(pdf_);
     const QImage sheet = pdfImage(pdf_, out_.path());

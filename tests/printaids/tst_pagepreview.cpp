@@ -318,8 +318,9 @@ class PagePreviewTest : public QObject {
     QCOMPARE(chooser.questions[0].filters, QStringList{u"Documento PDF (*.pdf)"_s});
     QVERIFY(chooser.questions[0].startPath.endsWith(u"/Stampa Avviso.pdf"_s));
     QCOMPARE(messages.count(), 0);
-    QVERIFY(preview.findChild<QPushButton*>(u"btnSalvaPdf"_s)->accessibleName().contains(
-        u"Salva PDF"_s));
+    QVERIFY(preview.findChild<QPushButton*>(u"btnSalvaPdf"_s)
+                ->accessibleName()
+                .contains(u"Salva PDF"_s));
 
     PdfPrintService printer(printed_);
     printer.print(nullptr, std::vector<Page>{upright, sideways}, u"Stampa Avviso"_s);
@@ -345,8 +346,8 @@ class PagePreviewTest : public QObject {
     QVERIFY(!QFileInfo::exists(missingFolder));
     QVERIFY(preview.findChild<QPushButton*>(u"btnSalvaPdf"_s));
     // A preview of the first pages only cannot keep the whole print.
-    QVERIFY(!PagePreview({Page()}, u"Prova"_s, {}, nullptr, 10).findChild<QPushButton*>(
-        u"btnSalvaPdf"_s));
+    QVERIFY(!PagePreview({Page()}, u"Prova"_s, {}, nullptr, 10)
+                 .findChild<QPushButton*>(u"btnSalvaPdf"_s));
   }
 };
 

@@ -43,29 +43,35 @@ using Form = RecordingMessages::Form;
 // Cards as the editors write them: every flag "Sì" or "No".
 TSchedaAccettazione letter(const QString& recipient, const QString& sent,
                            const Fixture::Fields& more = {}) {
+  // clang-format off
   auto r = record<TSchedaAccettazione>(
       {{u"Destinatario"_s, recipient}, {u"Inviata"_s, sent}, {u"Data"_s, u"07/03/2026"_s},
        {u"Mittente"_s, u"Studio Neri"_s}, {u"Contenuto"_s, u"Diffida"_s},
        {u"Avviso"_s, u"No"_s}, {u"Contrassegno"_s, u"No"_s}, {u"CC"_s, u"No"_s},
        {u"Vaglia"_s, u"No"_s}});
+  // clang-format on
   for (const auto& [name, text] : more) r.setText(name, text);
   return r;
 }
 
 TSchedaRicevimento receipt(const QString& recipient, const QString& delivered,
                            const Fixture::Fields& more = {}) {
+  // clang-format off
   auto r = record<TSchedaRicevimento>(
       {{u"Destinatario"_s, recipient}, {u"Consegnata"_s, delivered},
        {u"Mittente"_s, u"Studio Neri"_s}, {u"Contenuto"_s, u"Atto"_s},
        {u"Raccomandata"_s, u"No"_s}, {u"Pacco"_s, u"No"_s}, {u"Assicurata"_s, u"No"_s}});
+  // clang-format on
   for (const auto& [name, text] : more) r.setText(name, text);
   return r;
 }
 
 const QList<TSchedaAccettazione> kLetters{
     letter(u"Rossi Mario"_s, u"No"_s,
+           // clang-format off
            {{u"IndirizzoDes"_s, u"Via Roma"_s}, {u"CapDes01"_s, u"0"_s},
             {u"ProvDes01"_s, u"R"_s}, {u"Avviso"_s, u"Sì"_s}, {u"Cifre"_s, u"12,50"_s}}),
+    // clang-format on
     letter(u"Gialli Ugo"_s, u"Sì"_s),  // sent: not listed
     letter(u"Bianchi Anna"_s, u"No"_s, {{u"Vaglia"_s, u"Sì"_s}, {u"TelMit"_s, u"080 1234"_s}}),
     letter(u"Verdi Luca"_s, u"No"_s, {{u"LocalitaMit"_s, u"Milano"_s}}),
@@ -73,9 +79,11 @@ const QList<TSchedaAccettazione> kLetters{
 
 const QList<TSchedaRicevimento> kReceipts{
     receipt(u"Neri Ada"_s, u"No"_s,
+            // clang-format off
             {{u"N01"_s, u"6"_s}, {u"N13"_s, u"9"_s}, {u"IndirizzoDes"_s, u"Via Po"_s},
              {u"NumDes"_s, u"3"_s}, {u"LocalitaMit"_s, u"Bari"_s},
              {u"ProvMit01"_s, u"B"_s}, {u"ProvMit02"_s, u"A"_s},
+             // clang-format on
              {u"Raccomandata"_s, u"Sì"_s}}),
     receipt(u"Blu Eva"_s, u"Sì"_s),  // delivered: not listed
     receipt(u"Rosa Pia"_s, u"No"_s, {{u"Pacco"_s, u"Sì"_s}, {u"Euro"_s, u"3,10"_s}}),
@@ -288,8 +296,8 @@ class BatchPrintTest : public QObject {
     folder.write(acceptanceArchive().fileName,
                  Fixture::bytes(QList{letter(u"Rossi"_s, u"No"_s, {{u"CC"_s, u"si"_s}})}));
     const FormBatch& batch = *FormBatches::forList(unsentList());
-    const QStringList lines{ListLines::lineOf(
-        letter(u"Rossi"_s, u"No"_s), ListLines::LineKind::Receipt)};
+    const QStringList lines{
+        ListLines::lineOf(letter(u"Rossi"_s, u"No"_s), ListLines::LineKind::Receipt)};
     const std::vector<Page> pages =
         FormBatches::pages(batch, FormBatches::records(batch, lines, {}), SideOrder::EachInTurn);
     QCOMPARE(pages.front().text(u"txtCC"_s), QString());
@@ -299,13 +307,15 @@ class BatchPrintTest : public QObject {
     QTest::addColumn<SideOrder>("order");
     QTest::addColumn<QStringList>("pages");  // side and recipient
     QTest::newRow("each in turn") << SideOrder::EachInTurn
-        << QStringList{u"D Neri Ada"_s, u"M Neri Ada"_s, u"D Rosa Pia"_s, u"M Rosa Pia"_s};
-    QTest::newRow("recipient sides first") << SideOrder::RecipientSidesFirst
+                                  << QStringList{u"D Neri Ada"_s, u"M Neri Ada"_s, u"D Rosa Pia"_s,
+                                                 u"M Rosa Pia"_s};
+    QTest::newRow("recipient sides first")
+        << SideOrder::RecipientSidesFirst
         << QStringList{u"D Neri Ada"_s, u"D Rosa Pia"_s, u"M Neri Ada"_s, u"M Rosa Pia"_s};
-    QTest::newRow("recipient side only") << SideOrder::RecipientSideOnly
-        << QStringList{u"D Neri Ada"_s, u"D Rosa Pia"_s};
-    QTest::newRow("sender side only") << SideOrder::SenderSideOnly
-        << QStringList{u"M Neri Ada"_s, u"M Rosa Pia"_s};
+    QTest::newRow("recipient side only")
+        << SideOrder::RecipientSideOnly << QStringList{u"D Neri Ada"_s, u"D Rosa Pia"_s};
+    QTest::newRow("sender side only")
+        << SideOrder::SenderSideOnly << QStringList{u"M Neri Ada"_s, u"M Rosa Pia"_s};
   }
   void sidesFollowTheOrderChosen() {
     QFETCH(SideOrder, order);
@@ -320,10 +330,10 @@ class BatchPrintTest : public QObject {
       // The sender side has no recipient box; its records differ by their
       // own recipient, so tell them by the sender side's town.
       const bool recipientSide = page.items().size() == 27;
-      printed << (recipientSide ? u"D "_s + page.text(u"txtDestinatario"_s)
-                                : u"M "_s + (page.text(u"txtLocalitaMit"_s) == u"Bari"_s
-                                                  ? u"Neri Ada"_s
-                                                  : u"Rosa Pia"_s));
+      printed << (recipientSide
+                      ? u"D "_s + page.text(u"txtDestinatario"_s)
+                      : u"M "_s + (page.text(u"txtLocalitaMit"_s) == u"Bari"_s ? u"Neri Ada"_s
+                                                                               : u"Rosa Pia"_s));
     }
     QCOMPARE(printed, pages);
   }
@@ -355,8 +365,8 @@ class BatchPrintTest : public QObject {
     fill(folder);
     RecordingMessages messages;
     PdfPrintService printer;
-    BatchPrintScreen screen(*FormBatches::forList(unsentList()),
-                            linesOf(kLetters, unsentList()), {});
+    BatchPrintScreen screen(*FormBatches::forList(unsentList()), linesOf(kLetters, unsentList()),
+                            {});
     screen.show();
     folder.write(acceptanceArchive().fileName, Fixture::bytes(now));
     press(screen, "btnStampa");
@@ -382,7 +392,7 @@ class BatchPrintTest : public QObject {
         << failure;
     QTest::newRow("printer fails") << kSettings << true << false << failure;
     QTest::newRow("empty list") << kSettings << false << true
-        << u"Stampa non applicabile: la lista non contiene nessuna voce."_s;
+                                << u"Stampa non applicabile: la lista non contiene nessuna voce."_s;
   }
   void failuresAreToldAndTheScreenStays() {
     QFETCH(QByteArray, settings);

@@ -44,6 +44,7 @@ const QStringList kAcceptanceBlocks{
 std::unique_ptr<QWidget> acceptanceScreen() {
   auto screen = sourceScreenFor(kAcceptanceBlocks);
   const std::pair<const char*, const char*> typed[] = {
+      // clang-format off
       {"txtDestinatario", "Rossi Mario"}, {"txtIndirizzoDes", "Via Roma"},
       {"txtNumDes", "12/B"},              {"txtCapDes01", "0"},
       {"txtCapDes02", "0"},               {"txtCapDes03", "1"},
@@ -52,6 +53,7 @@ std::unique_ptr<QWidget> acceptanceScreen() {
       {"txtProvDes02", "M"},              {"txtMittente", "Studio Neri"},
       {"txtIndirizzoMit", "Corso Italia"}, {"txtNumMit", "5"},
       {"txtLocalitaMit", "Milano"},       {"txtProvMit01", "M"},
+      // clang-format on
       {"txtProvMit02", "I"},
   };
   for (const auto& [box, text] : typed) setText(*screen, box, QString::fromUtf8(text));
@@ -101,16 +103,17 @@ class EnvelopeTest : public QObject {
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("everything")
         << QStringList{u"txtDestinatario=Rossi"_s, u"txtIndirizzoDes=Via Po"_s,
-                       u"txtNumDes=3"_s, u"txtCapDes01=1"_s, u"txtCapDes05=0"_s,
-                       u"txtLocalitaDes=Torino"_s, u"txtProvDes01=T"_s, u"txtProvDes02=O"_s}
+                       u"txtNumDes=3"_s,           u"txtCapDes01=1"_s,
+                       u"txtCapDes05=0"_s,         u"txtLocalitaDes=Torino"_s,
+                       u"txtProvDes01=T"_s,        u"txtProvDes02=O"_s}
         << QStringList{u"Rossi"_s, u"Via Po 3"_s, u"10 Torino TO"_s};
     QTest::newRow("no number, no postcode, no province")
         << QStringList{u"txtDestinatario=Rossi"_s, u"txtIndirizzoDes=  Via Po "_s,
                        u"txtLocalitaDes=Torino"_s}
         << QStringList{u"Rossi"_s, u"Via Po"_s, u"Torino"_s};
-    QTest::newRow("no street")
-        << QStringList{u"txtDestinatario=Rossi"_s, u"txtLocalitaDes=Torino"_s}
-        << QStringList{u"Rossi"_s, u"Torino"_s};
+    QTest::newRow("no street") << QStringList{u"txtDestinatario=Rossi"_s,
+                                              u"txtLocalitaDes=Torino"_s}
+                               << QStringList{u"Rossi"_s, u"Torino"_s};
     QTest::newRow("nothing") << QStringList() << QStringList();
   }
   void addressLinesLeaveOutWhatIsEmpty() {
@@ -132,12 +135,16 @@ class EnvelopeTest : public QObject {
     QTest::addColumn<double>("right");
     QTest::newRow("DL") << u"DL"_s << QByteArray() << 0.0 << 0.0;
     QTest::newRow("C5, 3 down 2 left")
-        << u"C5"_s << QByteArray("[Stampa Busta]\r\nFormato=C5\r\n\r\n"
-                                 "[Margini Busta C5]\r\nSuperiore=3\r\nSinistro=-2\r\n")
+        << u"C5"_s
+        << QByteArray(
+               "[Stampa Busta]\r\nFormato=C5\r\n\r\n"
+               "[Margini Busta C5]\r\nSuperiore=3\r\nSinistro=-2\r\n")
         << 3.0 << -2.0;
     QTest::newRow("C4, another size's offsets do not count")
-        << u"C4"_s << QByteArray("[Stampa Busta]\r\nFormato=C4\r\n\r\n"
-                                 "[Margini Busta DL]\r\nSuperiore=9\r\nSinistro=9\r\n")
+        << u"C4"_s
+        << QByteArray(
+               "[Stampa Busta]\r\nFormato=C4\r\n\r\n"
+               "[Margini Busta DL]\r\nSuperiore=9\r\nSinistro=9\r\n")
         << 0.0 << 0.0;
   }
   void printedLinesSitInTheWindowAndTheCorner() {
@@ -174,9 +181,11 @@ class EnvelopeTest : public QObject {
     const double left = window.left.toMm() + 5 + right;
     const double top = window.top.toMm() + 5 + down;
     const std::tuple<const char*, double, double> expected[] = {
+        // clang-format off
         {"Rossi", left, top},          {"Via", left, top + 5},
         {"00184", left, top + 10},     {"Studio", 10 + right, 10 + down},
         {"Corso", 10 + right, 14 + down}, {"Milano", 10 + right, 18 + down},
+        // clang-format on
     };
     for (const auto& [text, x, y] : expected) {
       const PdfWord& found = word(page.words, QString::fromLatin1(text));

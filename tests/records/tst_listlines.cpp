@@ -46,8 +46,10 @@ class ListLinesTest : public QObject {
     r.setText(u"Contenuto", u"Diffida   ad adempiere "_s + QString(200, u'x'));
 
     const QString line = ListLines::lineOf(r, LineKind::Receipt);
+    // clang-format off
     QCOMPARE(line.left(100), u"Data: 01/02/2014  Da: Mario Rossi Costruzioni S.p.A.  "
                              "A: Bianchi                         Contenuto: "_s);
+    // clang-format on
     QCOMPARE(line.mid(100), u"Diffida   ad adempiere "_s + QString(200, u'x'));
   }
 
@@ -62,10 +64,12 @@ class ListLinesTest : public QObject {
   void cardLineColumnsAndTails_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("tail");
+    // clang-format off
     QTest::newRow("pending matters") << int(LineKind::CardEndingQuestioni)
                                      << u"  Richiamare entro venerdì"_s;
     QTest::newRow("search and import") << int(LineKind::CardEndingNote)
                                        << u"  Note: Cliente dal 2010"_s;
+    // clang-format on
   }
   void cardLineColumnsAndTails() {
     QFETCH(int, kind);
@@ -73,14 +77,16 @@ class ListLinesTest : public QObject {
     TSchedaAnagrafica r;
     r.setText(u"Nome", u"Associazione Culturale Il Girasole"_s);  // 34
     r.setText(u"CodFisc", u"RSSMRA80A01H501U"_s);
-    r.setText(u"Tel", u"06 1234567 int. 22"_s);                   // 18
+    r.setText(u"Tel", u"06 1234567 int. 22"_s);  // 18
     r.setText(u"Cel", u"333 1234567"_s);
     r.setText(u"Questioni", u"Richiamare entro venerdì"_s);
     r.setText(u"Note", u"Cliente dal 2010"_s);
 
     const QString line = ListLines::lineOf(r, LineKind(kind));
+    // clang-format off
     QCOMPARE(line.left(94), u"Associazione Culturale Il Gi  CF: RSSMRA80A01H501U  "
                             "Tel. 06 1234567 int.  Cel. 333 1234567    "_s);
+    // clang-format on
     QCOMPARE(line.mid(94), tail);
   }
 
@@ -96,18 +102,19 @@ class ListLinesTest : public QObject {
     const int receipt = int(LineKind::Receipt);
     QTest::newRow("CR LF in a column") << receipt << u"Mittente"_s << u"Studio\r\nNeri"_s << 22
                                        << u"Studio Neri"_s + QString(19, u' ') + u"  A: "_s;
-    QTest::newRow("LF in the contents")
-        << receipt << u"Contenuto"_s << u"Diffida\nsecondo avviso"_s << 100
-        << u"Diffida secondo avviso"_s;
+    QTest::newRow("LF in the contents") << receipt << u"Contenuto"_s << u"Diffida\nsecondo avviso"_s
+                                        << 100 << u"Diffida secondo avviso"_s;
     QTest::newRow("CR and form feed")
         << receipt << u"Contenuto"_s << u"a\rb\fc"_s << 100 << u"a b c"_s;
     QTest::newRow("two breaks, two blanks")
         << receipt << u"Contenuto"_s << u"a\n\nb"_s << 100 << u"a  b"_s;
+    // clang-format off
     QTest::newRow("pending matters")
         << int(LineKind::CardEndingQuestioni) << u"Questioni"_s << u"Fattura\r\n12"_s << 94
         << u"  Fattura 12"_s;
     QTest::newRow("notes") << int(LineKind::CardEndingNote) << u"Note"_s
                            << u"Cliente\vdal 2010"_s << 94 << u"  Note: Cliente dal 2010"_s;
+    // clang-format on
   }
   void lineBreaksInAFieldBecomeBlanks() {
     QFETCH(int, kind);

@@ -33,8 +33,7 @@ class SearchFilterTest : public QObject {
     QTest::newRow("at the start") << u"ross"_s << u"Rossi Mario"_s << true;
     QTest::newRow("year of a date") << u"2014"_s << u"03/11/2014"_s << true;
     QTest::newRow("outer blank kept, found inside") << u"rossi "_s << u"Rossi Mario"_s << true;
-    QTest::newRow("outer blank kept, not at the end") << u"rossi "_s << u"Mario Rossi"_s
-                                                      << false;
+    QTest::newRow("outer blank kept, not at the end") << u"rossi "_s << u"Mario Rossi"_s << false;
     QTest::newRow("capitals A-Z fold") << u"MARIO"_s << u"mario"_s << true;
     QTest::newRow("flag sì") << u"sì"_s << u"Sì"_s << true;
     QTest::newRow("flag s") << u"s"_s << u"Sì"_s << true;
@@ -87,8 +86,8 @@ class SearchFilterTest : public QObject {
     TSchedaRicevimento r;
     r.setText(u"Destinatario", u"Grossi Anna"_s);
     r.setFlag(u"Pacco", true);
-    const QList<Filter> filters{{u"Destinatario"_s, recipient}, {u"Pacco"_s, parcel},
-                                {u"Ufficio"_s, QString()}};
+    const QList<Filter> filters{
+        {u"Destinatario"_s, recipient}, {u"Pacco"_s, parcel}, {u"Ufficio"_s, QString()}};
     QFETCH(bool, selected);
     QCOMPARE(SearchFilter::selects(r, filters), selected);
   }

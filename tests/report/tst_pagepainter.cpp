@@ -81,8 +81,7 @@ class PagePainterTest : public QObject {
 
   void outlineAndLineAreDrawn() {
     Page page;
-    page.add(RectangleItem{{10.0_mm, 10.0_mm, 50.0_mm, 20.0_mm}, {}, QColor(Qt::black),
-                           0.5_mm});
+    page.add(RectangleItem{{10.0_mm, 10.0_mm, 50.0_mm, 20.0_mm}, {}, QColor(Qt::black), 0.5_mm});
     page.add(LineItem{100.0_mm, 10.0_mm, 100.0_mm, 60.0_mm, Qt::black, 0.5_mm});
     const QImage image = paintedPage(page);
     QVERIFY(inked(image, 10.0, 20.0));   // left side of the frame

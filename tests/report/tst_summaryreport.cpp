@@ -72,9 +72,8 @@ class SummaryReportTest : public QObject {
     QCOMPARE(pages.size(), size_t(1));
     const TextBox* data = findBox(pages.front(), u"txtRiepilogo"_s);
     QVERIFY(data);
-    QCOMPARE(data->text.split(u'\n'),
-             (QStringList{u"Riga 1"_s, u"Riga 2 seguito"_s, u"Riga 3"_s,
-                          u"Riga 4 seguito ancora"_s, u"Riga 5"_s}));
+    QCOMPARE(data->text.split(u'\n'), (QStringList{u"Riga 1"_s, u"Riga 2 seguito"_s, u"Riga 3"_s,
+                                                   u"Riga 4 seguito ancora"_s, u"Riga 5"_s}));
     QCOMPARE(data->box.height.toMm(), (data->linePitch * 5.0).toMm());
   }
 

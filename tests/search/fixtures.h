@@ -38,9 +38,11 @@ struct Editor : QWidget {
     for (int i = 0; i < layout.fieldCount(); ++i) {
       QWidget* control = nullptr;
       switch (layout.field(i).kind) {
+        // clang-format off
         case FieldKind::Text: control = new QLineEdit(this); break;
         case FieldKind::Flag: control = new QCheckBox(this); break;
         case FieldKind::Attachment: control = new QLabel(this); break;
+          // clang-format on
       }
       control->setObjectName(layout.controlName(i));
     }

@@ -10,9 +10,7 @@ using namespace Qt::StringLiterals;
 // Driving a list the way the user does.
 namespace ScreenHelpers {
 
-inline QListView* list(QWidget* screen) {
-  return screen->findChild<QListView*>(u"lstRecords"_s);
-}
+inline QListView* list(QWidget* screen) { return screen->findChild<QListView*>(u"lstRecords"_s); }
 
 inline QModelIndex line(QWidget* screen, int row) { return list(screen)->model()->index(row, 0); }
 
@@ -48,8 +46,7 @@ inline void doubleClickRow(QWidget* screen, int row) {
 
 inline void doubleClickBelowTheLines(QWidget* screen) {
   QListView* l = list(screen);
-  QTest::mouseDClick(l->viewport(), Qt::LeftButton, {},
-                     QPoint(20, l->viewport()->height() - 5));
+  QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, QPoint(20, l->viewport()->height() - 5));
 }
 
 }  // namespace ScreenHelpers

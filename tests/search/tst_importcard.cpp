@@ -20,6 +20,7 @@ namespace {
 using Boxes = QMap<QString, QString>;
 
 TSchedaAnagrafica card(const QString& street) {
+  // clang-format off
   return record<TSchedaAnagrafica>(
       {{u"Nome"_s, u"Rossi Mario"_s}, {u"Indirizzo"_s, street}, {u"Num"_s, u"12/B"_s},
        {u"Cap01"_s, u"0"_s}, {u"Cap02"_s, u"0"_s}, {u"Cap03"_s, u"1"_s},
@@ -27,6 +28,7 @@ TSchedaAnagrafica card(const QString& street) {
        {u"Prov01"_s, u"R"_s}, {u"Prov02"_s, u"M"_s}, {u"Email"_s, u"rossi@esempio.it"_s},
        {u"CodFisc"_s, u"RSSMRA80A01H501U"_s}, {u"Note"_s, u"Cliente"_s},
        {u"Questioni"_s, u"Sollecito"_s}});
+  // clang-format on
 }
 
 // What a block shows after the card above went into it: the card has no
@@ -59,16 +61,16 @@ class ImportCardTest : public QObject {
     QTest::addColumn<QString>("tag");
     QTest::addColumn<bool>("acceptance");
     QTest::addColumn<Boxes>("changed");
-    QTest::newRow("accettazione_des") << u"accettazione_des"_s << true
-                                      << block(u"txtDestinatario"_s, u"Des"_s, true);
-    QTest::newRow("accettazione_mit") << u"accettazione_mit"_s << true
-                                      << block(u"txtMittente"_s, u"Mit"_s, true);
-    QTest::newRow("ricevimento_des") << u"ricevimento_des"_s << false
-                                     << block(u"txtDestinatario"_s, u"Des"_s, false);
-    QTest::newRow("ricevimento_mit") << u"ricevimento_mit"_s << false
-                                     << block(u"txtMittente"_s, u"Mit"_s, false);
-    QTest::newRow("tag in blanks") << u" ricevimento_mit "_s << false
-                                   << block(u"txtMittente"_s, u"Mit"_s, false);
+    QTest::newRow("accettazione_des")
+        << u"accettazione_des"_s << true << block(u"txtDestinatario"_s, u"Des"_s, true);
+    QTest::newRow("accettazione_mit")
+        << u"accettazione_mit"_s << true << block(u"txtMittente"_s, u"Mit"_s, true);
+    QTest::newRow("ricevimento_des")
+        << u"ricevimento_des"_s << false << block(u"txtDestinatario"_s, u"Des"_s, false);
+    QTest::newRow("ricevimento_mit")
+        << u"ricevimento_mit"_s << false << block(u"txtMittente"_s, u"Mit"_s, false);
+    QTest::newRow("tag in blanks")
+        << u" ricevimento_mit "_s << false << block(u"txtMittente"_s, u"Mit"_s, false);
     QTest::newRow("tag in capitals") << u"Accettazione_des"_s << true << Boxes{};
     QTest::newRow("a search's tag") << u"anagrafica"_s << true << Boxes{};
     QTest::newRow("no tag") << QString() << false << Boxes{};
@@ -80,9 +82,8 @@ class ImportCardTest : public QObject {
     TestFolder folder;
     RecordingMessages messages;
     // Two cards with the same line: the later one is copied.
-    folder.write(addressBookArchive().fileName,
-                 Fixture::bytes(QList<TSchedaAnagrafica>{card(u"Via Milano"_s),
-                                                         card(u"Via Roma"_s)}));
+    folder.write(addressBookArchive().fileName, Fixture::bytes(QList<TSchedaAnagrafica>{
+                                                    card(u"Via Milano"_s), card(u"Via Roma"_s)}));
     Fixture::Editor editor(acceptance ? acceptanceLayout() : returnReceiptLayout());
     QList<QLineEdit*> boxes = editor.findChildren<QLineEdit*>();
     for (QLineEdit* b : boxes) b->setText(u"prima "_s + b->objectName());

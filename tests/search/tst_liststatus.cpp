@@ -6,12 +6,12 @@
 
 #include "archive/archiveerror.h"
 #include "fixtures.h"
-#include "support/pdfprintservice.h"
-#include "support/pdfreadback.h"
 #include "screenhelpers.h"
 #include "search/tfrmconsegnate.h"
 #include "search/tfrminviate.h"
 #include "search/tfrmquestioni.h"
+#include "support/pdfprintservice.h"
+#include "support/pdfreadback.h"
 #include "support/poppler.h"
 #include "support/recordingmessages.h"
 #include "support/smalldisk.h"
@@ -34,7 +34,8 @@ const QString kEmptyList = u"Ricerca non applicabile: la lista non contiene ness
 
 TSchedaAccettazione letter(const QString& recipient, const QString& sent,
                            const Fixture::Fields& more = {}) {
-  auto r = record<TSchedaAccettazione>({{u"Destinatario"_s, recipient}, {u"Inviata"_s, sent},
+  auto r = record<TSchedaAccettazione>({{u"Destinatario"_s, recipient},
+                                        {u"Inviata"_s, sent},
                                         {u"Data"_s, u"07/03/2026"_s},
                                         {u"Mittente"_s, u"Studio Neri"_s},
                                         {u"Contenuto"_s, u"Diffida"_s}});
@@ -63,29 +64,30 @@ class StatusListTest : public QObject {
     QTest::addColumn<QString>("caption");
 
     QTest::newRow("not sent") << 0 << acceptanceArchive().fileName
-        << Fixture::bytes(QList<TSchedaAccettazione>{
-               letter(u"Uno"_s, u"No"_s), letter(u"Due"_s, u"Sì"_s),
-               letter(u"Tre"_s, QString()), letter(u"Quattro"_s, u"no"_s),
-               letter(u"Cinque"_s, u"No"_s)})
-        << QStringList{u"Uno"_s, u"Cinque"_s} << u" Riepilogo raccomandate non inviate"_s;
+                              << Fixture::bytes(QList<TSchedaAccettazione>{
+                                     letter(u"Uno"_s, u"No"_s), letter(u"Due"_s, u"Sì"_s),
+                                     letter(u"Tre"_s, QString()), letter(u"Quattro"_s, u"no"_s),
+                                     letter(u"Cinque"_s, u"No"_s)})
+                              << QStringList{u"Uno"_s, u"Cinque"_s}
+                              << u" Riepilogo raccomandate non inviate"_s;
 
     auto item = [](const QString& recipient, const QString& delivered) {
       return record<TSchedaRicevimento>(
           {{u"Destinatario"_s, recipient}, {u"Consegnata"_s, delivered}});
     };
-    QTest::newRow("not delivered") << 1 << returnReceiptArchive().fileName
-        << Fixture::bytes(QList<TSchedaRicevimento>{item(u"Uno"_s, u"Sì"_s),
-                                                    item(u"Due"_s, u"No"_s),
-                                                    item(u"Tre"_s, u"NO"_s)})
+    QTest::newRow("not delivered")
+        << 1 << returnReceiptArchive().fileName
+        << Fixture::bytes(QList<TSchedaRicevimento>{
+               item(u"Uno"_s, u"Sì"_s), item(u"Due"_s, u"No"_s), item(u"Tre"_s, u"NO"_s)})
         << QStringList{u"Due"_s} << u" Riepilogo raccomandate non consegnate"_s;
 
     auto card = [](const QString& name, const QString& matters) {
       return record<TSchedaAnagrafica>({{u"Nome"_s, name}, {u"Questioni"_s, matters}});
     };
-    QTest::newRow("pending matters") << 2 << addressBookArchive().fileName
-        << Fixture::bytes(QList<TSchedaAnagrafica>{card(u"Uno"_s, u"Sollecito"_s),
-                                                   card(u"Due"_s, QString()),
-                                                   card(u"Tre"_s, u"No"_s)})
+    QTest::newRow("pending matters")
+        << 2 << addressBookArchive().fileName
+        << Fixture::bytes(QList<TSchedaAnagrafica>{
+               card(u"Uno"_s, u"Sollecito"_s), card(u"Due"_s, QString()), card(u"Tre"_s, u"No"_s)})
         << QStringList{u"Uno"_s, u"Tre"_s} << u" Riepilogo questioni in sospeso"_s;
   }
   void listsShowTheWaitingRecords() {
@@ -159,10 +161,10 @@ class StatusListTest : public QObject {
     if (!disk.isMounted()) QSKIP(qPrintable(disk.whyNotMounted()));
     TestFolder folder(disk.path());
     RecordingMessages messages;
-    folder.write(acceptanceArchive().fileName,
-                 Fixture::bytes(QList<TSchedaAccettazione>{letter(u"Uno"_s, u"No"_s),
-                                                           letter(u"Due"_s, u"No"_s),
-                                                           letter(u"Tre"_s, u"No"_s)}));
+    folder.write(
+        acceptanceArchive().fileName,
+        Fixture::bytes(QList<TSchedaAccettazione>{
+            letter(u"Uno"_s, u"No"_s), letter(u"Due"_s, u"No"_s), letter(u"Tre"_s, u"No"_s)}));
     disk.fill();
     QWidget editor;
     TfrmInviate s(&editor);
@@ -193,9 +195,9 @@ class StatusListTest : public QObject {
   void restoringTheWindowKeepsWhatTheUserDid() {
     TestFolder folder;
     folder.write(acceptanceArchive().fileName,
-                 Fixture::bytes(QList<TSchedaAccettazione>{
-                     letter(u"Rossi"_s, u"No"_s), letter(u"Bianchi"_s, u"No"_s),
-                     letter(u"Rossetti"_s, u"No"_s)}));
+                 Fixture::bytes(QList<TSchedaAccettazione>{letter(u"Rossi"_s, u"No"_s),
+                                                           letter(u"Bianchi"_s, u"No"_s),
+                                                           letter(u"Rossetti"_s, u"No"_s)}));
     QWidget editor;
     TfrmInviate s(&editor);
     s.show();
@@ -226,9 +228,9 @@ class StatusListTest : public QObject {
   void enterMovesToTrovaAndEachPressFindsTheNextLine() {
     TestFolder folder;
     folder.write(acceptanceArchive().fileName,
-                 Fixture::bytes(QList<TSchedaAccettazione>{
-                     letter(u"Grossi"_s, u"No"_s), letter(u"Bianchi"_s, u"No"_s),
-                     letter(u"Rossi"_s, u"No"_s)}));
+                 Fixture::bytes(QList<TSchedaAccettazione>{letter(u"Grossi"_s, u"No"_s),
+                                                           letter(u"Bianchi"_s, u"No"_s),
+                                                           letter(u"Rossi"_s, u"No"_s)}));
     QWidget editor;
     TfrmInviate s(&editor);
     s.show();
@@ -257,11 +259,12 @@ class StatusListTest : public QObject {
     TestFolder folder;
     const auto first = letter(u"Verdi"_s, u"No"_s, {{u"Cifre"_s, u"10"_s}});
     const auto later = letter(u"Verdi"_s, u"Sì"_s,
-                              {{u"Cifre"_s, u"20"_s}, {u"File01"_s, u"prova.pdf"_s},
-                               {u"Avviso"_s, u"Sì"_s}, {u"Vaglia"_s, u"No"_s}});
-    folder.write(acceptanceArchive().fileName,
-                 Fixture::bytes(QList<TSchedaAccettazione>{
-                     first, letter(u"Gialli"_s, u"No"_s), later}));
+                              {{u"Cifre"_s, u"20"_s},
+                               {u"File01"_s, u"prova.pdf"_s},
+                               {u"Avviso"_s, u"Sì"_s},
+                               {u"Vaglia"_s, u"No"_s}});
+    folder.write(acceptanceArchive().fileName, Fixture::bytes(QList<TSchedaAccettazione>{
+                                                   first, letter(u"Gialli"_s, u"No"_s), later}));
     Fixture::Editor editor(acceptanceLayout());
     editor.setText(u"txtNumDes"_s, u"99"_s);  // an unsaved edit, dropped
     editor.check(u"chkVaglia"_s)->setChecked(true);
@@ -300,10 +303,10 @@ class StatusListTest : public QObject {
     QFETCH(bool, archiveGone);
     TestFolder folder;
     RecordingMessages messages;
-    folder.write(returnReceiptArchive().fileName,
-                 record<TSchedaRicevimento>({{u"Destinatario"_s, u"Uno"_s},
-                                             {u"Consegnata"_s, u"No"_s}})
-                     .bytes());
+    folder.write(
+        returnReceiptArchive().fileName,
+        record<TSchedaRicevimento>({{u"Destinatario"_s, u"Uno"_s}, {u"Consegnata"_s, u"No"_s}})
+            .bytes());
     Fixture::Editor editor(returnReceiptLayout());
     editor.setText(u"txtDestinatario"_s, u"prima"_s);
     TfrmConsegnate s(&editor, &editor);
@@ -335,8 +338,8 @@ class StatusListTest : public QObject {
                  Fixture::bytes(QList<TSchedaAnagrafica>{
                      record<TSchedaAnagrafica>({{u"Nome"_s, u"Rossi Mario"_s},
                                                 {u"Questioni"_s, u"Fattura 12 da saldare"_s}}),
-                     record<TSchedaAnagrafica>({{u"Nome"_s, u"Bianchi Anna"_s},
-                                                {u"Questioni"_s, u"Contratto"_s}})}));
+                     record<TSchedaAnagrafica>(
+                         {{u"Nome"_s, u"Bianchi Anna"_s}, {u"Questioni"_s, u"Contratto"_s}})}));
     const QString pdf = folder.filePath(u"riepilogo.pdf"_s);
     PdfPrintService printer(pdf);
     QWidget editor;

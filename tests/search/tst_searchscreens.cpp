@@ -5,11 +5,11 @@
 #include "archive/archiveerror.h"
 #include "editors/tfrmaccettazione.h"
 #include "fixtures.h"
-#include "support/pdfprintservice.h"
 #include "screenhelpers.h"
 #include "search/tfrmtrovaaccettazione.h"
 #include "search/tfrmtrovaanagrafica.h"
 #include "search/tfrmtrovaricevimento.h"
+#include "support/pdfprintservice.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
@@ -32,9 +32,9 @@ TSchedaRicevimento item(const QString& recipient, bool parcel, const Fixture::Fi
 }
 
 QByteArray threeItems() {
-  return Fixture::bytes(QList<TSchedaRicevimento>{
-      item(u"Rossi Mario"_s, true, {{u"Data"_s, u"03/11/2014"_s}}),
-      item(u"Grossi"_s, false), item(u"Bianchi Rossi"_s, true)});
+  return Fixture::bytes(
+      QList<TSchedaRicevimento>{item(u"Rossi Mario"_s, true, {{u"Data"_s, u"03/11/2014"_s}}),
+                                item(u"Grossi"_s, false), item(u"Bianchi Rossi"_s, true)});
 }
 
 QStringList recipients(const QStringList& lines) {
@@ -43,9 +43,7 @@ QStringList recipients(const QStringList& lines) {
   return names;
 }
 
-QLineEdit* box(QWidget* screen, const QString& name) {
-  return screen->findChild<QLineEdit*>(name);
-}
+QLineEdit* box(QWidget* screen, const QString& name) { return screen->findChild<QLineEdit*>(name); }
 
 QString labelText(QWidget* screen, const QString& name) {
   return screen->findChild<QLabel*>(name)->text();
@@ -85,26 +83,22 @@ class SearchScreenTest : public QObject {
     const QStringList all{u"Rossi Mario"_s, u"Grossi"_s, u"Bianchi Rossi"_s};
     QTest::newRow("all blank") << QStringList{} << all;
     QTest::newRow("blanks only") << QStringList{u"txtDestinatario"_s, u"   "_s} << all;
-    QTest::newRow("anywhere in the field") << QStringList{u"txtDestinatario"_s, u"ross"_s}
-                                           << all;
-    QTest::newRow("outer blank kept") << QStringList{u"txtDestinatario"_s, u"rossi "_s}
-                                      << QStringList{u"Rossi Mario"_s};
-    QTest::newRow("year in the date") << QStringList{u"txtData"_s, u"2014"_s}
-                                      << QStringList{u"Rossi Mario"_s};
+    QTest::newRow("anywhere in the field") << QStringList{u"txtDestinatario"_s, u"ross"_s} << all;
+    QTest::newRow("outer blank kept")
+        << QStringList{u"txtDestinatario"_s, u"rossi "_s} << QStringList{u"Rossi Mario"_s};
+    QTest::newRow("year in the date")
+        << QStringList{u"txtData"_s, u"2014"_s} << QStringList{u"Rossi Mario"_s};
     QTest::newRow("flag sì") << QStringList{u"txtPacco"_s, u"sì"_s}
                              << QStringList{u"Rossi Mario"_s, u"Bianchi Rossi"_s};
     QTest::newRow("flag s") << QStringList{u"txtPacco"_s, u"s"_s}
                             << QStringList{u"Rossi Mario"_s, u"Bianchi Rossi"_s};
-    QTest::newRow("flag no") << QStringList{u"txtPacco"_s, u"no"_s}
-                             << QStringList{u"Grossi"_s};
-    QTest::newRow("flag SÌ in capitals") << QStringList{u"txtPacco"_s, u"SÌ"_s}
-                                         << QStringList{};
+    QTest::newRow("flag no") << QStringList{u"txtPacco"_s, u"no"_s} << QStringList{u"Grossi"_s};
+    QTest::newRow("flag SÌ in capitals") << QStringList{u"txtPacco"_s, u"SÌ"_s} << QStringList{};
     QTest::newRow("two filters, both matching")
         << QStringList{u"txtDestinatario"_s, u"ROSS"_s, u"txtPacco"_s, u"no"_s}
         << QStringList{u"Grossi"_s};
     QTest::newRow("two filters, one failing")
-        << QStringList{u"txtDestinatario"_s, u"bianchi"_s, u"txtPacco"_s, u"no"_s}
-        << QStringList{};
+        << QStringList{u"txtDestinatario"_s, u"bianchi"_s, u"txtPacco"_s, u"no"_s} << QStringList{};
   }
   void filtersSelectRecords() {
     QFETCH(QStringList, filters);
@@ -112,8 +106,7 @@ class SearchScreenTest : public QObject {
     TestFolder folder;
     folder.write(returnReceiptArchive().fileName, threeItems());
     Screen s;
-    for (int i = 0; i < filters.size(); i += 2)
-      box(&s.screen, filters[i])->setText(filters[i + 1]);
+    for (int i = 0; i < filters.size(); i += 2) box(&s.screen, filters[i])->setText(filters[i + 1]);
     click(&s.screen, u"btnCerca"_s);
 
     QCOMPARE(recipients(lines(&s.screen)), found);
@@ -147,10 +140,10 @@ class SearchScreenTest : public QObject {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
       visited << s.focused();
     }
-    QCOMPARE(visited, (QStringList{u"txtLocalitaDes"_s, u"txtMittente"_s, u"txtLocalitaMit"_s,
-                                   u"txtRaccomandata"_s, u"txtPacco"_s, u"txtAssicurata"_s,
-                                   u"txtUfficio"_s, u"txtData"_s, u"txtContenuto"_s,
-                                   u"txtDestinatario"_s}));
+    QCOMPARE(visited,
+             (QStringList{u"txtLocalitaDes"_s, u"txtMittente"_s, u"txtLocalitaMit"_s,
+                          u"txtRaccomandata"_s, u"txtPacco"_s, u"txtAssicurata"_s, u"txtUfficio"_s,
+                          u"txtData"_s, u"txtContenuto"_s, u"txtDestinatario"_s}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY(shown(&s.screen, u"effLocalitaDes"_s));
     QVERIFY(!shown(&s.screen, u"effDestinatario"_s));
@@ -265,10 +258,8 @@ class SearchScreenTest : public QObject {
     TestFolder folder;
     folder.write(returnReceiptArchive().fileName,
                  Fixture::bytes(QList<TSchedaRicevimento>{
-                     item(u"Verdi"_s, true, {{u"Ufficio"_s, u"Roma"_s}}),
-                     item(u"Neri"_s, true),
-                     item(u"Verdi"_s, false, {{u"Ufficio"_s, u"Milano"_s},
-                                               {u"N01"_s, u"A"_s}})}));
+                     item(u"Verdi"_s, true, {{u"Ufficio"_s, u"Roma"_s}}), item(u"Neri"_s, true),
+                     item(u"Verdi"_s, false, {{u"Ufficio"_s, u"Milano"_s}, {u"N01"_s, u"A"_s}})}));
     Fixture::Editor editor(returnReceiptLayout());
     editor.setText(u"txtUfficio"_s, u"prima"_s);
     editor.check(u"chkPacco"_s)->setChecked(true);

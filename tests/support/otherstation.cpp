@@ -41,8 +41,8 @@ void OtherStation::saveSettings(const QString& iniPath, const QString& section, 
   if (nextLine() != "ready") qFatal("the other station is not ready");
 }
 
-void OtherStation::readSettings(const QString& iniPath, const QString& section,
-                                const QString& key, const QString& value) {
+void OtherStation::readSettings(const QString& iniPath, const QString& section, const QString& key,
+                                const QString& value) {
   start({u"readsettings"_s, iniPath, section, key, value});
   if (nextLine() != "ready") qFatal("the other station is not ready");
 }
@@ -84,8 +84,7 @@ QStringList OtherStation::outputLines() {
       .split(u'\n', Qt::SkipEmptyParts);
 }
 
-LockTimingForTest::LockTimingForTest(const FileLock::Timing& timing)
-    : saved_(FileLock::timing()) {
+LockTimingForTest::LockTimingForTest(const FileLock::Timing& timing) : saved_(FileLock::timing()) {
   FileLock::setTiming(timing);
 }
 

@@ -26,8 +26,8 @@
 //       (or for the given time), as a desk judging a lock file would; prints
 //       "peeking" once the file is open.
 //
-// "append", "scan", "settings" and "readsettings" print "ready" and start when they read a line "go",
-// so that several stations can be started at the same moment.
+// "append", "scan", "settings" and "readsettings" print "ready" and start when they read a line
+// "go", so that several stations can be started at the same moment.
 //
 // Any archive or settings failure ends it with exit code 1 and the failure on stderr.
 #include <QCoreApplication>
@@ -156,9 +156,8 @@ void scan(const QString& path) {
 void saveSettings(const QString& path, const QString& section, int count) {
   awaitStart();
   for (int n = 1; n <= count; ++n) {
-    IniFile::update(path, [&](IniFile& ini) {
-      ini.setValue(section, u"Superiore"_s, QString::number(n));
-    });
+    IniFile::update(
+        path, [&](IniFile& ini) { ini.setValue(section, u"Superiore"_s, QString::number(n)); });
     say(QString::number(n));
   }
 }
@@ -190,6 +189,7 @@ int main(int argc, char** argv) {
   const QString mode = args.value(1);
   const QString path = args.value(2);
   try {
+    // clang-format off
     if (mode == u"hold") hold(path, args.size() > 3 ? args[3].toInt() : -1);
     else if (mode == u"append") append(path, args.value(3).toInt(), args.value(4));
     else if (mode == u"scan") scan(path);
@@ -197,6 +197,7 @@ int main(int argc, char** argv) {
     else if (mode == u"readsettings") readSettings(path, args.value(3), args.value(4), args.value(5));
     else if (mode == u"peek") peek(path, args.size() > 3 ? args[3].toInt() : -1);
     else return 2;
+    // clang-format on
   } catch (const UserError& error) {
     std::fprintf(stderr, "%s\n", error.what());
     return 1;

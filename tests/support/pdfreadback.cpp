@@ -67,11 +67,9 @@ const PdfWord& findWord(const QList<PdfWord>& words, const QString& text) {
 QImage pdfImage(const QString& pdf, const QString& folder, int page) {
   QProcess process;
   const QString stem = folder + u"/page"_s;
-  process.start(u"pdftoppm"_s,
-                {u"-r"_s, QString::number(kImageDotsPerMm * 25.4), u"-gray"_s, u"-png"_s,
-                 u"-aaVector"_s, u"no"_s,
-                 u"-f"_s, QString::number(page), u"-l"_s, QString::number(page),
-                 u"-singlefile"_s, pdf, stem});
+  process.start(u"pdftoppm"_s, {u"-r"_s, QString::number(kImageDotsPerMm * 25.4), u"-gray"_s,
+                                u"-png"_s, u"-aaVector"_s, u"no"_s, u"-f"_s, QString::number(page),
+                                u"-l"_s, QString::number(page), u"-singlefile"_s, pdf, stem});
   if (!process.waitForFinished(60000)) qFatal("pdftoppm did not finish");
   return QImage(stem + u".png"_s);
 }

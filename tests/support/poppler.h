@@ -11,10 +11,10 @@ QStringList missingPopplerTools();
 
 // Skips the running test, saying why, when poppler's tools are missing. A
 // macro because only the test function itself can skip.
-#define REQUIRE_POPPLER()                                                             \
-  do {                                                                                \
-    const QStringList missing = missingPopplerTools();                                \
-    if (!missing.isEmpty())                                                           \
+#define REQUIRE_POPPLER()                                                                 \
+  do {                                                                                    \
+    const QStringList missing = missingPopplerTools();                                    \
+    if (!missing.isEmpty())                                                               \
       QSKIP(qPrintable(u"poppler-utils is not installed: no "_s + missing.join(u", "_s) + \
-                       u" to read the PDF back"_s));                                 \
+                       u" to read the PDF back"_s));                                      \
   } while (false)

@@ -12,9 +12,7 @@ void RecordingMessages::show(QWidget*, MessageKind kind, const QString& text) {
   record(form, text);
 }
 
-void RecordingMessages::plain(QWidget*, const QString& text) {
-  record(Form::Plain, text);
-}
+void RecordingMessages::plain(QWidget*, const QString& text) { record(Form::Plain, text); }
 
 bool RecordingMessages::confirm(QWidget*, const QString& text) {
   record(Form::Question, text);
@@ -27,12 +25,14 @@ void RecordingMessages::unexpected(QWidget*, const QString& text) {
 
 const char* toString(RecordingMessages::Form form) {
   switch (form) {
+    // clang-format off
     case RecordingMessages::Form::Warning: return "warning";
     case RecordingMessages::Form::Error: return "error";
     case RecordingMessages::Form::Information: return "information";
     case RecordingMessages::Form::Plain: return "plain";
     case RecordingMessages::Form::Question: return "question";
     case RecordingMessages::Form::Unexpected: return "unexpected";
+      // clang-format on
   }
   return "?";
 }

@@ -128,8 +128,7 @@ bool SambaShare::startServer() {
   const QString home = base + u"home/.smb/"_s;
   writeFile(home + u"smb.conf"_s, u"[global]\n  client min protocol = SMB2\n"_s,
             QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-  writeFile(home + u"smbnetfs.conf"_s,
-            u"auth \"guest\" \"\"\nsmb_query_browsers \"false\"\n"_s,
+  writeFile(home + u"smbnetfs.conf"_s, u"auth \"guest\" \"\"\nsmb_query_browsers \"false\"\n"_s,
             QFileDevice::ReadOwner | QFileDevice::WriteOwner);
   return true;
 }
@@ -144,7 +143,8 @@ bool SambaShare::mount(int number) {
   smbnetfs.setProcessChannelMode(QProcess::MergedChannels);
   smbnetfs.start(u"smbnetfs"_s, {point});
   if (!smbnetfs.waitForFinished(15000) || smbnetfs.exitCode() != 0) {
-    whyNot_ = u"smbnetfs could not mount the share: "_s + QString::fromLocal8Bit(smbnetfs.readAll());
+    whyNot_ =
+        u"smbnetfs could not mount the share: "_s + QString::fromLocal8Bit(smbnetfs.readAll());
     return false;
   }
   mounted_ << point;

@@ -2,9 +2,9 @@
 
 #include <QFile>
 
+#include <fcntl.h>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #ifndef Q_OS_WIN
 #include <sys/mount.h>
 #include <unistd.h>
@@ -37,7 +37,8 @@ SmallDisk::SmallDisk(int kilobytes) {
   const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k,mode=0755";
   if (::mount("tmpfs", target.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()) !=
       0) {
-    whyNot_ = u"the system refused to mount a tmpfs: "_s + QString::fromLocal8Bit(std::strerror(errno));
+    whyNot_ =
+        u"the system refused to mount a tmpfs: "_s + QString::fromLocal8Bit(std::strerror(errno));
     return;
   }
   mounted_ = true;

@@ -68,8 +68,7 @@ TestFolder::~TestFolder() {
   for (const QString& path : immutable_) setImmutable(path, false);
   if (appendOnly_) setFlag(dir_.path(), FS_APPEND_FL, false);
   // Give write permission back so that the folder can be removed.
-  QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner |
-                                         QFile::ExeOwner);
+  QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   ProgramFolder::setOverride(previousFolder_);
 }
 
@@ -87,9 +86,7 @@ void TestFolder::write(const QString& name, const QByteArray& bytes) const {
   if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
 }
 
-bool TestFolder::exists(const QString& name) const {
-  return QFileInfo::exists(filePath(name));
-}
+bool TestFolder::exists(const QString& name) const { return QFileInfo::exists(filePath(name)); }
 
 bool TestFolder::makeReadOnly(const QString& name) {
   const QString target = name.isEmpty() ? dir_.path() : filePath(name);

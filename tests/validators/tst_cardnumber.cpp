@@ -40,19 +40,17 @@ class CardNumberTest : public QObject {
     const QString visa = u"4111111111111111"_s;
     QTest::newRow("Visa") << visa << Verdict::Valid << validAs(visa, u"Visa"_s);
     QTest::newRow("two digits 42") << u"42"_s << Verdict::Valid << validAs(u"42"_s, u"Visa"_s);
-    QTest::newRow("groups quoted as typed")
-        << u"4111 1111 1111 1111"_s << Verdict::Valid
-        << validAs(u"4111 1111 1111 1111"_s, u"Visa"_s);
-    QTest::newRow("quoted trimmed") << u" 42 "_s << Verdict::Valid
-                                    << validAs(u"42"_s, u"Visa"_s);
+    QTest::newRow("groups quoted as typed") << u"4111 1111 1111 1111"_s << Verdict::Valid
+                                            << validAs(u"4111 1111 1111 1111"_s, u"Visa"_s);
+    QTest::newRow("quoted trimmed") << u" 42 "_s << Verdict::Valid << validAs(u"42"_s, u"Visa"_s);
     // The final 9 is the 21st character: unseen, so the number still passes.
     QTest::newRow("digit after the 20th character unseen")
         << u"4111 1111 1111 1111 9"_s << Verdict::Valid
         << validAs(u"4111 1111 1111 1111 9"_s, u"Visa"_s);
     QTest::newRow("MasterCard") << u"5555555555554444"_s << Verdict::Valid
                                 << validAs(u"5555555555554444"_s, u"MasterCard"_s);
-    QTest::newRow("American Express") << u"378282246310005"_s << Verdict::Valid
-                                      << validAs(u"378282246310005"_s, kAmex);
+    QTest::newRow("American Express")
+        << u"378282246310005"_s << Verdict::Valid << validAs(u"378282246310005"_s, kAmex);
     QTest::newRow("Discover") << u"6011111111111117"_s << Verdict::Valid
                               << validAs(u"6011111111111117"_s, u"Discover"_s);
     QTest::newRow("Diner's Club") << u"30569309025904"_s << Verdict::Valid
@@ -87,10 +85,8 @@ class CardNumberTest : public QObject {
     QTest::addColumn<QString>("digits");
     QTest::newRow("plain") << u"4111111111111111"_s << u"4111111111111111"_s;
     QTest::newRow("blanks and dashes") << u"4111-1111 1111/1111"_s << u"4111111111111111"_s;
-    QTest::newRow("cut at 20 characters") << u"4111 1111 1111 1111 2222"_s
-                                          << u"4111111111111111"_s;
-    QTest::newRow("25 plain digits") << u"1234567890123456789012345"_s
-                                     << u"12345678901234567890"_s;
+    QTest::newRow("cut at 20 characters") << u"4111 1111 1111 1111 2222"_s << u"4111111111111111"_s;
+    QTest::newRow("25 plain digits") << u"1234567890123456789012345"_s << u"12345678901234567890"_s;
     QTest::newRow("no digits") << u"ABC"_s << QString();
   }
   void digitsOf() {

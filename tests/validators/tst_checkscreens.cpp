@@ -1,6 +1,6 @@
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QApplication>
 #include <QTest>
 #include <memory>
 
@@ -40,8 +40,7 @@ struct OpenScreen {
   QPushButton* controlla = nullptr;
   QPushButton* chiudi = nullptr;
 
-  explicit OpenScreen(const QString& name, const QString& value = {})
-      : screen(makeScreen(name)) {
+  explicit OpenScreen(const QString& name, const QString& value = {}) : screen(makeScreen(name)) {
     box = screen->findChild<QLineEdit*>(boxNameOf(name));
     controlla = screen->findChild<QPushButton*>(u"btnControlla"_s);
     chiudi = screen->findChild<QPushButton*>(u"btnChiudi"_s);
@@ -141,8 +140,8 @@ class CheckScreensTest : public QObject {
            "quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha "
            "rilasciato."_s;
     QTest::newRow("IBAN typed in small letters")
-        << u"TfrmIban"_s << QString() << u"it60x0542811101000000123456"_s
-        << Form::Information << u"L'IBAN digitato è VALIDO."_s;
+        << u"TfrmIban"_s << QString() << u"it60x0542811101000000123456"_s << Form::Information
+        << u"L'IBAN digitato è VALIDO."_s;
     QTest::newRow("card with the last digit changed")
         << u"TfrmCarta"_s << QString() << u"4111111111111112"_s << Form::Warning
         << u"Attenzione: il numero digitato risulta ERRATO!\r\n\r\nNon è quindi possibile "
@@ -185,8 +184,8 @@ class CheckScreensTest : public QObject {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("tax code in capitals, no blanks") << u"TfrmCodFisc"_s << u"rss mra"_s
-                                                     << u"RSSMRA"_s;
+    QTest::newRow("tax code in capitals, no blanks")
+        << u"TfrmCodFisc"_s << u"rss mra"_s << u"RSSMRA"_s;
     QTest::newRow("IBAN in capitals") << u"TfrmIban"_s << u"it60 x054"_s << u"IT60X054"_s;
     QTest::newRow("VAT number swallows letters and signs")
         << u"TfrmPartitaIva"_s << u"12a3 b-4.5"_s << u"12345"_s;

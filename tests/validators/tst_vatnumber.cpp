@@ -31,12 +31,11 @@ class VatNumberTest : public QObject {
     QTest::addColumn<Verdict>("verdict");
     QTest::addColumn<QString>("message");
     QTest::newRow("office 015") << u"07654320154"_s << Verdict::Valid << validFrom(u"Milano 1"_s);
-    QTest::newRow("office 101") << u"12345671015"_s << Verdict::Valid
-                                << validFrom(u"Bologna 2"_s);
-    QTest::newRow("office 120 as 101") << u"01234561205"_s << Verdict::Valid
-                                       << validFrom(u"Bologna 2"_s);
-    QTest::newRow("office 121 as 102") << u"00000011213"_s << Verdict::Valid
-                                       << validFrom(u"Napoli 2"_s);
+    QTest::newRow("office 101") << u"12345671015"_s << Verdict::Valid << validFrom(u"Bologna 2"_s);
+    QTest::newRow("office 120 as 101")
+        << u"01234561205"_s << Verdict::Valid << validFrom(u"Bologna 2"_s);
+    QTest::newRow("office 121 as 102")
+        << u"00000011213"_s << Verdict::Valid << validFrom(u"Napoli 2"_s);
     QTest::newRow("office 000, no name") << u"00000000000"_s << Verdict::Valid << validFrom({});
     QTest::newRow("office 890, no name") << u"12345678903"_s << Verdict::Valid << validFrom({});
     QTest::newRow("office 999, no name") << u"98765439991"_s << Verdict::Valid << validFrom({});

@@ -49,12 +49,11 @@ class BakedArtTest : public QObject {
 
  private slots:
   void initTestCase() {
-    const QStringList pictures = QDir(QStringLiteral(VELINDA_ART_DIR))
-                                     .entryList({u"*.svg"_s}, QDir::Files, QDir::Name);
+    const QStringList pictures =
+        QDir(QStringLiteral(VELINDA_ART_DIR)).entryList({u"*.svg"_s}, QDir::Files, QDir::Name);
     QVERIFY(pictures.size() > 10);
     QStringList arguments{baked_.path()};
-    for (const QString& name : pictures)
-      arguments << QStringLiteral(VELINDA_ART_DIR) + u'/' + name;
+    for (const QString& name : pictures) arguments << QStringLiteral(VELINDA_ART_DIR) + u'/' + name;
     QProcess bake;
     bake.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     bake.start(QStringLiteral(VELINDA_BAKE_ART), arguments);

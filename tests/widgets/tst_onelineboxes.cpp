@@ -42,11 +42,10 @@ class OneLineBoxesTest : public QObject {
         << QString() << 0 << u"a\nb\rc\u2028d\u2029e\u0085f"_s << u"a b c d e f"_s;
     QTest::newRow("break at the end of a trimmed box")
         << u"trimmed"_s << 0 << u"Rossi\r\n"_s << u"Rossi"_s;
-    QTest::newRow("capitals box") << u"upperCase"_s << 0 << u"rossi\nmario"_s
-                                  << u"ROSSI MARIO"_s;
+    QTest::newRow("capitals box") << u"upperCase"_s << 0 << u"rossi\nmario"_s << u"ROSSI MARIO"_s;
     // The box cuts what is pasted before the break is turned into a blank.
-    QTest::newRow("cut to the box's length") << QString() << 9 << u"12345\r\n67890"_s
-                                             << u"12345 67"_s;
+    QTest::newRow("cut to the box's length")
+        << QString() << 9 << u"12345\r\n67890"_s << u"12345 67"_s;
   }
   void pastedLineBreaksBecomeBlanks() {
     QFETCH(QString, rule);

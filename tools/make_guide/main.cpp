@@ -1,11 +1,11 @@
 // Writes the user guide "Guida.pdf" delivered beside the program, laid out
 // from the program's own help texts.
+#include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLibraryInfo>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 #include <QTranslator>
 
@@ -38,13 +38,14 @@ QString keyRow(const char* keys, const char* action) {
 }
 
 QString shortcutsHtml() {
-  QString html = u"<h2>Tasti di scelta rapida</h2><p>Tutto il programma si usa anche dalla "
-                 "sola tastiera: Tab e Shift+Tab passano da un controllo all'altro, Invio "
-                 "preme il pulsante scelto, Esc chiude la schermata (nel menu principale Ctrl+Q esce "
-                 "dal programma). I pulsanti si possono "
-                 "premere anche con i loro tasti, ovunque si trovi il cursore; il "
-                 "suggerimento che compare fermando il mouse su un pulsante ricorda i suoi "
-                 "tasti.</p>"_s;
+  QString html =
+      u"<h2>Tasti di scelta rapida</h2><p>Tutto il programma si usa anche dalla "
+      "sola tastiera: Tab e Shift+Tab passano da un controllo all'altro, Invio "
+      "preme il pulsante scelto, Esc chiude la schermata (nel menu principale Ctrl+Q esce "
+      "dal programma). I pulsanti si possono "
+      "premere anche con i loro tasti, ovunque si trovi il cursore; il "
+      "suggerimento che compare fermando il mouse su un pulsante ricorda i suoi "
+      "tasti.</p>"_s;
   html += u"<p><b>Menu principale</b> (le frecce passano da una voce all'altra)</p><table>"_s;
   for (const ScreenKeys::Shortcut& s : ScreenKeys::menu()) html += keyRow(s.keys, s.action);
   html += u"</table><p><b>Schermate di lavoro</b></p><table>"_s;
@@ -57,7 +58,8 @@ QString shortcutsHtml() {
 
 QString guideHtml() {
   const GuideTexts::OverviewGuide overview = GuideTexts::overviewGuide();
-  QString html = uR"(<html><head><style>
+  QString html =
+      uR"(<html><head><style>
     body { font-family: 'DejaVu Sans'; font-size: 10.5pt; color: #1F2D3D; }
     h1 { font-size: 26pt; color: #2F5F8A; margin-bottom: 0; }
     h2 { font-size: 15pt; color: #2F5F8A; margin-top: 18pt; border-bottom: 1px solid #4682B4; }
@@ -75,8 +77,9 @@ QString guideHtml() {
   html += shortcutsHtml();
   html += section(u"Rete locale, chiavetta USB e password"_s,
                   {overview.network, overview.password, overview.usbStick, overview.conclusion});
-  html += u"<h2>Dove sono i dati</h2><p>Tutti i dati si trovano nella cartella del "
-          "programma, accanto al file eseguibile:</p><table>"_s;
+  html +=
+      u"<h2>Dove sono i dati</h2><p>Tutti i dati si trovano nella cartella del "
+      "programma, accanto al file eseguibile:</p><table>"_s;
   const std::pair<const char*, const char*> files[] = {
       {"Ricevute_Accettazione.pro", "archivio delle ricevute di accettazione"},
       {"Avvisi_Ricevimento.pro", "archivio degli avvisi di ricevimento"},

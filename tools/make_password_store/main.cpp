@@ -15,8 +15,7 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   try {
-    PasswordStore::write(PasswordStore::prepare(QStringLiteral("girasolebianco")),
-                         args.at(1));
+    PasswordStore::write(PasswordStore::prepare(QStringLiteral("girasolebianco")), args.at(1));
   } catch (const IniWriteError& error) {
     err << "make_password_store: " << error.what() << '\n';
     return 1;

@@ -49,8 +49,7 @@ QString unscramble(const QString& stored) {
     const int high = hexDigit(stored.at(i));
     const int low = hexDigit(stored.at(i + 1));
     if (high < 0 || low < 0)
-      throw PasswordFormatError("Not a hexadecimal pair: " +
-                                stored.mid(i, 2).toStdString());
+      throw PasswordFormatError("Not a hexadecimal pair: " + stored.mid(i, 2).toStdString());
     const auto x = std::uint8_t(high * 16 + low);
     password += QChar(ushort(x ^ mask(key)));
     key = nextKey(key, x);

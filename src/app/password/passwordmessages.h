@@ -6,16 +6,14 @@
 namespace PasswordMessages {
 
 inline const QString kWrongPassword = QStringLiteral("Attenzione: password errata.");
-inline const QString kWrongOldPassword =
-    QStringLiteral("Attenzione: vecchia password errata.");
+inline const QString kWrongOldPassword = QStringLiteral("Attenzione: vecchia password errata.");
 inline const QString kNotConfirmed = QStringLiteral(
     "Attenzione: la nuova password non è stata confermata correttamente. "
     "E' necessario reinserire entrambi i valori.");
 inline const QString kUnstorable = QStringLiteral(
     "Attenzione: la nuova password può contenere soltanto lettere, cifre e "
     "simboli dell'alfabeto latino e al massimo 255 caratteri.");
-inline const QString kChanged =
-    QStringLiteral("Modifica della password completata con successo.");
+inline const QString kChanged = QStringLiteral("Modifica della password completata con successo.");
 inline const QString kReadFailed = QStringLiteral(
     "Attenzione: si è verificato un errore durante la procedura di lettura "
     "della password. Si consiglia di reinstallare il software.");

@@ -44,9 +44,8 @@ TfrmCambiaPassword::TfrmCambiaPassword(TfrmPassword* login) : login_(login) {
                                      QStringLiteral("Vecchia password:"), 92, this);
   txtPasswordNew_ = makeCaptionedBox(QStringLiteral("txtPasswordNew"),
                                      QStringLiteral("Nuova password:"), 148, this);
-  txtConferma_ =
-      makeCaptionedBox(QStringLiteral("txtConferma"),
-                       QStringLiteral("Conferma nuova password:"), 204, this);
+  txtConferma_ = makeCaptionedBox(QStringLiteral("txtConferma"),
+                                  QStringLiteral("Conferma nuova password:"), 204, this);
   cmdOK_ = Controls::button(QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(173, 270, 120, 32),
                             this);
   cmdEsci_ = Controls::button(QStringLiteral("cmdEsci"), QStringLiteral("Chiudi"),
@@ -115,16 +114,14 @@ void TfrmCambiaPassword::cmdOKClick() {
   }
   // Confirmation compares what was typed, letter case included.
   if (Text::trimmed(txtPasswordNew_->text()) != Text::trimmed(txtConferma_->text())) {
-    refuse(PasswordMessages::kNotConfirmed, txtPasswordNew_,
-           {txtPasswordNew_, txtConferma_});
+    refuse(PasswordMessages::kNotConfirmed, txtPasswordNew_, {txtPasswordNew_, txtConferma_});
     return;
   }
   // Stored as it stands, such a password would match nothing anyone can
   // type, locking every user out.
   const QString newPassword = PasswordStore::prepare(txtPasswordNew_->text());
   if (!PasswordStore::canHold(newPassword)) {
-    refuse(PasswordMessages::kUnstorable, txtPasswordNew_,
-           {txtPasswordNew_, txtConferma_});
+    refuse(PasswordMessages::kUnstorable, txtPasswordNew_, {txtPasswordNew_, txtConferma_});
     return;
   }
   try {

@@ -23,8 +23,7 @@ class TfrmCambiaPassword : public QWidget {
  private:
   void cmdOKClick();
   void updateOk();
-  void refuse(const QString& message, QLineEdit* focusBox,
-              const QList<QLineEdit*>& boxesToEmpty);
+  void refuse(const QString& message, QLineEdit* focusBox, const QList<QLineEdit*>& boxesToEmpty);
 
   TfrmPassword* login_;
   QLineEdit* txtPasswordOld_;

@@ -22,8 +22,8 @@ QByteArray manifest() {
   xml.writeNamespace(kManifest, u"manifest"_s);
   xml.writeStartElement(kManifest, u"manifest"_s);
   xml.writeAttribute(kManifest, u"version"_s, u"1.2"_s);
-  const std::pair<QString, QString> entries[] = {
-      {u"/"_s, QString::fromLatin1(kMimeType)}, {u"content.xml"_s, u"text/xml"_s}};
+  const std::pair<QString, QString> entries[] = {{u"/"_s, QString::fromLatin1(kMimeType)},
+                                                 {u"content.xml"_s, u"text/xml"_s}};
   for (const auto& [path, type] : entries) {
     xml.writeEmptyElement(kManifest, u"file-entry"_s);
     xml.writeAttribute(kManifest, u"full-path"_s, path);

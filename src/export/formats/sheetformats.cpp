@@ -39,8 +39,8 @@ void save(const SheetFormat& format, const SheetContent& sheet, const QString& p
   // file, not the private ones of a temporary file.
   const QFileDevice::Permissions permissions =
       target.exists() ? target.permissions()
-                      : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                            QFileDevice::ReadGroup | QFileDevice::ReadOther;
+                      : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                            QFileDevice::ReadOther;
   try {
     ReplacementFile file(path);
     format.writer.write(sheet, file.device());

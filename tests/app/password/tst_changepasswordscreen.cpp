@@ -139,8 +139,7 @@ class ChangePasswordScreenTest : public QObject {
     pressOk(s);
     QCOMPARE(s.messages.count(), 1);
     QCOMPARE(s.messages.last().form, Form::Plain);
-    QCOMPARE(s.messages.last().text,
-             u"Modifica della password completata con successo."_s);
+    QCOMPARE(s.messages.last().text, u"Modifica della password completata con successo."_s);
     QVERIFY(s.change.isHidden());
     QVERIFY(s.login.isVisible());
     QCOMPARE(s.txtPassword()->text(), QString());
@@ -174,18 +173,15 @@ class ChangePasswordScreenTest : public QObject {
     const QStringList oldOnly{u"txtPasswordOld"_s};
     const QStringList bothNew{u"txtPasswordNew"_s, u"txtConferma"_s};
 
-    QTest::newRow("wrong old password")
-        << true << u"girasole"_s << u"nuova"_s << u"nuova"_s << wrongOld
-        << u"txtPasswordOld"_s << oldOnly;
-    QTest::newRow("missing store")
-        << false << u"girasolebianco"_s << u"nuova"_s << u"nuova"_s << wrongOld
-        << u"txtPasswordOld"_s << oldOnly;
+    QTest::newRow("wrong old password") << true << u"girasole"_s << u"nuova"_s << u"nuova"_s
+                                        << wrongOld << u"txtPasswordOld"_s << oldOnly;
+    QTest::newRow("missing store") << false << u"girasolebianco"_s << u"nuova"_s << u"nuova"_s
+                                   << wrongOld << u"txtPasswordOld"_s << oldOnly;
     QTest::newRow("wrong old checked before confirmation")
-        << true << u"girasole"_s << u"nuova"_s << u"altra"_s << wrongOld
-        << u"txtPasswordOld"_s << oldOnly;
-    QTest::newRow("confirmation differs")
-        << true << u"girasolebianco"_s << u"nuova"_s << u"nuovo"_s << notConfirmed
-        << u"txtPasswordNew"_s << bothNew;
+        << true << u"girasole"_s << u"nuova"_s << u"altra"_s << wrongOld << u"txtPasswordOld"_s
+        << oldOnly;
+    QTest::newRow("confirmation differs") << true << u"girasolebianco"_s << u"nuova"_s << u"nuovo"_s
+                                          << notConfirmed << u"txtPasswordNew"_s << bothNew;
     QTest::newRow("confirmation in capitals")
         << true << u"girasolebianco"_s << u"nuova"_s << u"NUOVA"_s << notConfirmed
         << u"txtPasswordNew"_s << bothNew;
@@ -193,8 +189,8 @@ class ChangePasswordScreenTest : public QObject {
         << true << u"girasolebianco"_s << u"prezzo€"_s << u"prezzo€"_s << unstorable
         << u"txtPasswordNew"_s << bothNew;
     QTest::newRow("256 characters")
-        << true << u"girasolebianco"_s << QString(256, u'a') << QString(256, u'a')
-        << unstorable << u"txtPasswordNew"_s << bothNew;
+        << true << u"girasolebianco"_s << QString(256, u'a') << QString(256, u'a') << unstorable
+        << u"txtPasswordNew"_s << bothNew;
   }
   void refusedChangeKeepsTheStore() {
     QFETCH(bool, withStore);

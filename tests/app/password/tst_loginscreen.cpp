@@ -121,8 +121,7 @@ class LoginScreenTest : public QObject {
     PasswordScreens s(false);
     s.folder.write(PasswordStore::kFileName,
                    "[Accesso]\r\nValore=" +
-                       PasswordCipher::scramble(u"GIRASOLEBIANCO"_s).toLatin1() +
-                       "7\r\n");
+                       PasswordCipher::scramble(u"GIRASOLEBIANCO"_s).toLatin1() + "7\r\n");
     QSignalSpy loggedIn(&s.login, &TfrmPassword::loginSucceeded);
     s.typeAndEnter(s.txtPassword(), u"girasolebianco"_s);
     QCOMPARE(loggedIn.count(), 1);

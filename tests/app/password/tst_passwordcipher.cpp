@@ -22,8 +22,7 @@ class PasswordCipherTest : public QObject {
     QTest::newRow("initial password") << u"GIRASOLEBIANCO"_s;
     QTest::newRow("accented capital") << u"È"_s;
     QTest::newRow("accented letters") << u"ÀÈÌÒÙàèìòùçñÿ"_s;
-    QTest::newRow("digits and symbols")
-        << u"0123 !\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~"_s;
+    QTest::newRow("digits and symbols") << u"0123 !\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~"_s;
     QTest::newRow("every code 1-255") << everyStorableCharacter();
     QTest::newRow("255 characters") << QString(255, u'Z');
   }
@@ -31,8 +30,7 @@ class PasswordCipherTest : public QObject {
     QFETCH(QString, password);
     const QString stored = PasswordCipher::scramble(password);
     QCOMPARE(stored.size(), password.size() * 2);
-    QVERIFY2(QRegularExpression(u"^[0-9A-F]*$"_s).match(stored).hasMatch(),
-             qPrintable(stored));
+    QVERIFY2(QRegularExpression(u"^[0-9A-F]*$"_s).match(stored).hasMatch(), qPrintable(stored));
     QCOMPARE(PasswordCipher::unscramble(stored), password);
   }
 
@@ -49,8 +47,7 @@ class PasswordCipherTest : public QObject {
     QTest::newRow("empty") << QString() << QString();
     // What the delivered store holds; most of its key steps overflow a
     // signed int, so this pins the wrapping arithmetic.
-    QTest::newRow("initial password") << u"GIRASOLEBIANCO"_s
-                                      << u"62A7C16E9F69C44DB494939E28AF"_s;
+    QTest::newRow("initial password") << u"GIRASOLEBIANCO"_s << u"62A7C16E9F69C44DB494939E28AF"_s;
   }
   void knownValues() {
     QFETCH(QString, password);

@@ -33,16 +33,15 @@ class PasswordStoreTest : public QObject {
     TestFolder folder;
     PasswordStore::write(u"NUOVA PAROLA È"_s);
     QCOMPARE(PasswordStore::read(), u"NUOVA PAROLA È"_s);
-    QCOMPARE(folder.read(PasswordStore::kFileName),
-             "[Accesso]\r\nValore=" +
-                 PasswordCipher::scramble(u"NUOVA PAROLA È"_s).toLatin1() + "\r\n");
+    QCOMPARE(
+        folder.read(PasswordStore::kFileName),
+        "[Accesso]\r\nValore=" + PasswordCipher::scramble(u"NUOVA PAROLA È"_s).toLatin1() + "\r\n");
   }
 
   void writeReplacesOnlyTheValue() {
     TestFolder folder;
-    folder.write(
-        PasswordStore::kFileName,
-        "; delivered\r\n[accesso]\r\nvalore=64\r\nAltro=1\r\n\r\n[Z]\r\nk=v\r\n");
+    folder.write(PasswordStore::kFileName,
+                 "; delivered\r\n[accesso]\r\nvalore=64\r\nAltro=1\r\n\r\n[Z]\r\nk=v\r\n");
     PasswordStore::write(u"AB"_s);
     QCOMPARE(folder.read(PasswordStore::kFileName),
              QByteArray("; delivered\r\n[accesso]\r\nvalore=64F4\r\nAltro=1\r\n\r\n"
@@ -51,9 +50,11 @@ class PasswordStoreTest : public QObject {
 
   void storedPasswordIsTrimmed() {
     TestFolder folder;
+    // clang-format off
     folder.write(PasswordStore::kFileName,
                  "[Accesso]\r\nValore=" +
                      PasswordCipher::scramble(u"  ABC \u0001"_s).toLatin1() + "\r\n");
+    // clang-format on
     QCOMPARE(PasswordStore::read(), u"ABC"_s);
   }
 
@@ -81,8 +82,7 @@ class PasswordStoreTest : public QObject {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("prepared");
     QTest::newRow("small letters") << u"girasolebianco"_s << u"GIRASOLEBIANCO"_s;
-    QTest::newRow("blanks and controls around")
-        << u" \tGira Sole\r\n "_s << u"GIRA SOLE"_s;
+    QTest::newRow("blanks and controls around") << u" \tGira Sole\r\n "_s << u"GIRA SOLE"_s;
     QTest::newRow("accented letters keep their case") << u"èÈàß"_s << u"èÈàß"_s;
     QTest::newRow("digits and symbols") << u"a1-b2"_s << u"A1-B2"_s;
   }
@@ -116,8 +116,7 @@ class PasswordStoreTest : public QObject {
     QCOMPARE(PasswordStore::read(path), u"GIRASOLEBIANCO"_s);
     const QString stored = IniFile::load(path).value(u"Accesso"_s, u"Valore"_s);
     QCOMPARE(stored.size(), 28);
-    QVERIFY2(QRegularExpression(u"^[0-9A-F]+$"_s).match(stored).hasMatch(),
-             qPrintable(stored));
+    QVERIFY2(QRegularExpression(u"^[0-9A-F]+$"_s).match(stored).hasMatch(), qPrintable(stored));
   }
 };
 

@@ -71,25 +71,10 @@ const ButtonSpec kButtons[] = {
      "Esci da questo ambiente di lavoro."},
 };
 
-// Enter on a focused picture button presses it, as Space does.
-class EnterPresses : public QObject {
- public:
-  using QObject::QObject;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress) return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
-    static_cast<QAbstractButton*>(watched)->click();
-    return true;
-  }
-};
-
 // A picture button that Tab reaches and that has its key from the table.
 void takesKeys(PictureButton* button) {
   button->setFocusPolicy(Qt::StrongFocus);
-  button->installEventFilter(new EnterPresses(button));
+  Controls::pressedByEnter(button);
   const QKeySequence key(ScreenKeys::keysFor(button->objectName()));
   if (key.isEmpty()) return;
   // A cell being typed into keeps Esc for itself: Qt asks it first.

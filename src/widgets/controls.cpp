@@ -25,7 +25,7 @@ class EnterPresses : public QObject {
     if (event->type() != QEvent::KeyPress) return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
-    static_cast<QPushButton*>(watched)->click();
+    static_cast<QAbstractButton*>(watched)->click();
     return true;
   }
 };
@@ -76,7 +76,7 @@ QPushButton* button(const QString& name, const QString& text, QWidget* parent,
   describe(b, text, options);
   if (options.pointingHand) b->setCursor(Qt::PointingHandCursor);
   if (options.enter != Enter::DialogRule) b->setAutoDefault(false);
-  if (options.enter == Enter::WhenFocused) b->installEventFilter(new EnterPresses(b));
+  if (options.enter == Enter::WhenFocused) pressedByEnter(b);
   return b;
 }
 
@@ -119,6 +119,10 @@ QLabel* picture(const QString& name, const QString& resource, const QRect& geome
   if (!accessibleName.isEmpty()) l->setAccessibleName(accessibleName);
   l->setPixmap(drawn);
   return l;
+}
+
+void pressedByEnter(QAbstractButton* button) {
+  button->installEventFilter(new EnterPresses(button));
 }
 
 }  // namespace Controls

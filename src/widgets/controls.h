@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 
+class QAbstractButton;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -71,5 +72,10 @@ QLabel* picture(const QString& name, const QString& resource, QSize size, QWidge
                 const QString& accessibleName = {});
 QLabel* picture(const QString& name, const QString& resource, const QRect& geometry,
                 QWidget* parent, Fit fit = Fit::Exact, const QString& accessibleName = {});
+
+// Enter on the button, while it has the focus, presses it, as Space does;
+// what Enter::WhenFocused gives the buttons made here, for buttons made
+// elsewhere (picture buttons).
+void pressedByEnter(QAbstractButton* button);
 
 }  // namespace Controls

@@ -9,6 +9,8 @@
 
 #include "archive/tarchivio.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -31,6 +31,8 @@
 #include "records/listlines.h"
 #include "report/pdffile.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

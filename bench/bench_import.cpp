@@ -23,6 +23,8 @@
 #include "contactimport/csvreader.h"
 #include "contactimport/tfrmimportacontatti.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -44,6 +44,8 @@
 #include "records/listkinds.h"
 #include "records/searchfilter.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -9,6 +9,8 @@
 
 #include <unistd.h>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace LargeArchive {
@@ -62,3 +64,5 @@ QString temporary(int records) {
 }
 
 }  // namespace LargeArchive
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace velinda {
+
 // A large acceptance archive as a busy office has it: every letter not yet
 // sent, every address filled in, one letter in 10,000 to a rare recipient
 // ("Ditta Rarissima") for searches that find few.
@@ -15,3 +17,5 @@ void write(const QString& path, int records);
 QString temporary(int records);
 
 }  // namespace LargeArchive
+
+}  // namespace velinda

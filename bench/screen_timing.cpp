@@ -40,6 +40,8 @@
 #include "platform/messageservice.h"
 #include "support/pdfprintservice.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -16,6 +16,8 @@
 #include "core/text.h"
 #include "records/listlines.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -7,6 +7,8 @@
 
 #include "core/inifile.h"
 
+using namespace velinda;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
   IniFile ini = IniFile::fromBytes(bytes);

@@ -7,6 +7,8 @@
 
 #include "app/password/passwordcipher.h"
 
+using namespace velinda;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const QString text = QString::fromLatin1(reinterpret_cast<const char*>(data), qsizetype(size));
   try {

@@ -2,9 +2,9 @@
 #include "app/velindaapplication.h"
 
 int main(int argc, char** argv) {
-  VelindaApplication app(argc, argv);
-  ProgramScreens screens;
-  QObject::connect(&screens, &ProgramScreens::finished, &app, &QApplication::quit);
+  velinda::VelindaApplication app(argc, argv);
+  velinda::ProgramScreens screens;
+  QObject::connect(&screens, &velinda::ProgramScreens::finished, &app, &QApplication::quit);
   screens.start();
   return app.exec();
 }

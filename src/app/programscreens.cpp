@@ -7,6 +7,8 @@
 #include "editors/tfrmanagrafica.h"
 #include "editors/tfrmricevimento.h"
 
+namespace velinda {
+
 ProgramScreens::ProgramScreens()
     : login_(new TfrmPassword),
       menu_(new TfrmAvvio),
@@ -31,3 +33,5 @@ ProgramScreens::~ProgramScreens() {
 }
 
 void ProgramScreens::start() { login_->show(); }
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+namespace velinda {
+
 class TfrmAvvio;
 class TfrmAccettazione;
 class TfrmAnagrafica;
@@ -32,3 +34,5 @@ class ProgramScreens : public QObject {
   TfrmAnagrafica* anagrafica_;
   TfrmCambiaPassword* changePassword_;
 };
+
+}  // namespace velinda

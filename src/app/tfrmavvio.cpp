@@ -20,6 +20,8 @@
 #include "widgets/picturebutton.h"
 #include "widgets/shortcuttip.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -204,3 +206,5 @@ void TfrmAvvio::resizeEvent(QResizeEvent* event) {
   GradientWidget::resizeEvent(event);
   panel_->move((width() - panel_->width()) / 2, (height() - panel_->height()) / 2);
 }
+
+}  // namespace velinda

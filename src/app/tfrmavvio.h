@@ -2,6 +2,8 @@
 
 #include "widgets/gradientwidget.h"
 
+namespace velinda {
+
 class WorkspaceWindow;
 
 // The main menu: three columns of pictures, each opening one workspace, and
@@ -35,3 +37,5 @@ class TfrmAvvio : public GradientWidget {
   QWidget* panel_;
   QWidget* firstEntry_ = nullptr;
 };
+
+}  // namespace velinda

@@ -9,6 +9,8 @@
 #include "widgets/onelineboxes.h"
 #include "widgets/waitnotice.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 VelindaApplication::VelindaApplication(int& argc, char** argv)
@@ -43,3 +45,5 @@ bool VelindaApplication::notify(QObject* receiver, QEvent* event) {
   runGuarded(activeWindow(), [&] { handled = QApplication::notify(receiver, event); });
   return handled;
 }
+
+}  // namespace velinda

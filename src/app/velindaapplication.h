@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <memory>
 
+namespace velinda {
+
 class WaitNotice;
 
 // The program's application object. Every click, menu item and key runs its
@@ -19,3 +21,5 @@ class VelindaApplication : public QApplication {
  private:
   std::unique_ptr<WaitNotice> waitNotice_;
 };
+
+}  // namespace velinda

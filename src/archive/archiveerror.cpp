@@ -1,5 +1,7 @@
 #include "archive/archiveerror.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 ArchiveError::ArchiveError(const QString& detail) : ArchiveError(detail, kArchiveAccessMessage) {}
@@ -20,3 +22,5 @@ const QString kArchiveBusyMessage = QStringLiteral(
     "Attenzione: l'archivio è in uso da parte di un'altra postazione."
     "\n\r\n\r"
     "Attendere qualche istante e riprovare.");
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 
 #include "core/usererror.h"
 
+namespace velinda {
+
 // Any failure of an archive action: the file cannot be opened or created, a
 // seek, read, write or close fails, a record is short, or an editor's
 // position label is not a record number. The screens show userMessage():
@@ -27,3 +29,5 @@ class ArchiveBusy : public ArchiveError {
 extern const QString kArchiveAccessMessage;
 // What every screen shows for ArchiveBusy, in the same form.
 extern const QString kArchiveBusyMessage;
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -37,3 +39,5 @@ QString importTagOf(ArchiveKind receipt, CardBlock block) {
 }
 
 }  // namespace Archives
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 
 #include "archive/layouts.h"
 
+namespace velinda {
+
 // The program's archives, in the main menu's order. Every screen that needs
 // to know which archive it serves names it by this, not by a word.
 enum class ArchiveKind { AddressBook, Acceptance, ReturnReceipt };
@@ -39,3 +41,5 @@ std::optional<ArchiveKind> tagged(const QString& tag);
 QString importTagOf(ArchiveKind receipt, CardBlock block);
 
 }  // namespace Archives
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -104,3 +106,5 @@ const ArchiveDefinition& addressBookArchive() {
   static const ArchiveDefinition archive{u"Anagrafica.pro"_s, addressBookLayout()};
   return archive;
 }
+
+}  // namespace velinda

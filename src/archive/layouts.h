@@ -2,6 +2,8 @@
 
 #include "archive/recordlayout.h"
 
+namespace velinda {
+
 // An archive file beside the executable and the layout of its records.
 struct ArchiveDefinition {
   QString fileName;
@@ -15,3 +17,5 @@ const RecordLayout& addressBookLayout();    // TSchedaAnagrafica, 3831 bytes
 const ArchiveDefinition& acceptanceArchive();     // Ricevute_Accettazione.pro
 const ArchiveDefinition& returnReceiptArchive();  // Avvisi_Ricevimento.pro
 const ArchiveDefinition& addressBookArchive();    // Anagrafica.pro
+
+}  // namespace velinda

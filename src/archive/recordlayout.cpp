@@ -2,6 +2,8 @@
 
 #include "core/controlname.h"
 
+namespace velinda {
+
 RecordLayout::RecordLayout(std::span<const FieldDef> fields)
     : fields_(fields), size_(recordSize(fields)) {
   int offset = 0;
@@ -33,3 +35,5 @@ QString RecordLayout::controlName(int index) const {
   }
   return ControlName::make(u"txt", name(index));
 }
+
+}  // namespace velinda

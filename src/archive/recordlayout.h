@@ -6,6 +6,8 @@
 #include <string_view>
 #include <unordered_map>
 
+namespace velinda {
+
 // How a field reaches the screen: a text box ("txt"), a check box saved as a
 // yes/no flag ("chk"), or a hidden label holding an attachment ("lbl").
 enum class FieldKind { Text, Flag, Attachment };
@@ -53,3 +55,5 @@ class RecordLayout {
   QList<int> offsets_;
   int size_ = 0;
 };
+
+}  // namespace velinda

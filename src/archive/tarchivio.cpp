@@ -7,6 +7,8 @@
 #include "core/filesize.h"
 #include "core/programfolder.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 TArchivio::TArchivio(const ArchiveDefinition& archive)
@@ -169,3 +171,5 @@ void TArchivio::Close() {
   lock_.release();
   if (!flushed) throw ArchiveError(file_.errorString());
 }
+
+}  // namespace velinda

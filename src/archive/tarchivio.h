@@ -5,6 +5,8 @@
 #include "archive/tscheda.h"
 #include "core/filelock.h"
 
+namespace velinda {
+
 // One archive file of fixed-size records, opened for one user action and
 // closed again. Positions are 1-based record numbers; the current position
 // is the number of the record last read or written (0 before the first).
@@ -69,3 +71,5 @@ class TArchivio {
   qint64 aheadOffset_ = 0;
   quint64 aheadAfterWrites_ = 0;
 };
+
+}  // namespace velinda

@@ -5,6 +5,8 @@
 #include "core/text.h"
 #include "core/windows1252.h"
 
+namespace velinda {
+
 const QString TCampoFisso::kYes = QStringLiteral("S\u00EC");
 const QString TCampoFisso::kNo = QStringLiteral("No");
 
@@ -39,3 +41,5 @@ std::optional<bool> TCampoFisso::ToFlag(const char* start, int capacity) {
   if (text == kNo) return false;
   return std::nullopt;
 }
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+namespace velinda {
+
 // One fixed-capacity text field inside a record buffer: a length byte L,
 // then `capacity` bytes of which the first L are Windows-1252 text. The bytes
 // after the text mean nothing and are left as the buffer held them.
@@ -37,3 +39,5 @@ class TCampoFisso {
   char* start_;
   int capacity_;
 };
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include "core/unknownname.h"
 
+namespace velinda {
+
 TScheda::TScheda(const RecordLayout& layout) : layout_(&layout), bytes_(layout.size(), '\0') {}
 
 int TScheda::indexOf(QStringView name) const {
@@ -37,3 +39,5 @@ void TScheda::setText(QStringView name, const QString& text) {
 }
 
 void TScheda::setFlag(QStringView name, bool checked) { field(indexOf(name)).FromFlag(checked); }
+
+}  // namespace velinda

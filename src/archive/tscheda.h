@@ -7,6 +7,8 @@
 #include "archive/layouts.h"
 #include "archive/tcampofisso.h"
 
+namespace velinda {
+
 // A record buffer: exactly one record's bytes in file order, with access to
 // its fields by name or index.
 class TScheda {
@@ -51,3 +53,5 @@ class TSchedaAnagrafica : public TScheda {
  public:
   TSchedaAnagrafica() : TScheda(addressBookLayout()) {}
 };
+
+}  // namespace velinda

@@ -12,6 +12,8 @@
 #include "platform/messageservice.h"
 #include "platform/services.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -80,3 +82,5 @@ void store(const QString& source, const QString& name, QWidget* parent) {
 }
 
 }  // namespace AttachmentFolder
+
+}  // namespace velinda

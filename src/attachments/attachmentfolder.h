@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace velinda {
+
 // The folder `Documenti_Allegati` beside the program, shared by every record:
 // records keep only bare file names that refer to the copies kept here. The
 // program only ever adds or replaces files in it, never deletes one.
@@ -49,3 +51,5 @@ inline const QString kOverwriteQuestion = QStringLiteral(
     "con lo stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
 
 }  // namespace AttachmentFolder
+
+}  // namespace velinda

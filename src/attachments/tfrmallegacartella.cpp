@@ -21,6 +21,8 @@
 #include "widgets/palette.h"
 #include "widgets/picturebutton.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -203,3 +205,5 @@ void TfrmAllegaCartella::applyAndClose() {
   }
   accept();
 }
+
+}  // namespace velinda

@@ -9,6 +9,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace velinda {
+
 // "Allega file": up to three files attached to the card of the workspace
 // that opens it, each with a description. Browsing copies the chosen file
 // into the attachment folder at once; "Applica e chiudi" hands the six
@@ -52,3 +54,5 @@ class TfrmAllegaCartella : public DialogFrame {
   QPushButton* btnApplica_ = nullptr;
   QPushButton* btnAnnulla_ = nullptr;
 };
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 #include "archive/layouts.h"
 #include "archive/tarchivio.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -106,3 +108,5 @@ void AddressBookImport::run(const ImportOptions& options,
   }
   archive.Close();
 }
+
+}  // namespace velinda

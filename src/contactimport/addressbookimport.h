@@ -5,6 +5,8 @@
 #include "contactimport/cardbuilder.h"
 #include "contactimport/knowncards.h"
 
+namespace velinda {
+
 // What the user decided about the contacts that need a decision.
 struct ImportOptions {
   // Leave out the contacts that look like cards already in the address book.
@@ -102,3 +104,5 @@ class AddressBookImport {
   ColumnMapping mapping_;
   ImportCounts counts_;
 };
+
+}  // namespace velinda

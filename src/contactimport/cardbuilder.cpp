@@ -15,6 +15,8 @@
 #include "core/unknownname.h"
 #include "core/windows1252.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -463,3 +465,5 @@ BuiltCard CardBuilder::build(const ContactRow& row) const {
   if (!placed.isEmpty()) out.remark(Kind::InNote, placed.join(u"; "_s));
   return out.card;
 }
+
+}  // namespace velinda

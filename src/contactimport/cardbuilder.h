@@ -7,6 +7,8 @@
 #include "contactimport/contacttable.h"
 #include "contactimport/headeraliases.h"
 
+namespace velinda {
+
 // What making a card had to do beyond copying a value into its field. Each
 // is named in the import's report, with the contact.
 struct CardRemark {
@@ -57,3 +59,5 @@ class CardBuilder {
  private:
   QHash<QString, ColumnRule> rules_;
 };
+
+}  // namespace velinda

@@ -7,6 +7,8 @@
 #include "contactimport/contacttable.h"
 #include "widgets/palette.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -153,3 +155,5 @@ QVariant CardPreviewModel::headerData(int section, Qt::Orientation orientation, 
   if (section == 1) return u"Avvisi"_s;
   return CardTargets::find(keys_.value(section - 2))->caption;
 }
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 
 #include "contactimport/cardbuilder.h"
 
+namespace velinda {
+
 struct ContactTable;
 
 // Every contact of the file as the card it will become, for the import
@@ -37,3 +39,5 @@ class CardPreviewModel : public QAbstractTableModel {
   int headerColumns_ = 0;
   mutable QHash<int, BuiltCard> cards_;
 };
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace CardTargets {
@@ -59,3 +61,5 @@ const CardTarget* find(const QString& key) {
 }
 
 }  // namespace CardTargets
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+namespace velinda {
+
 // How the values a contact gives for one target become one text: the first
 // that is not empty, all of them joined by blanks (name, street), or all of
 // them as a list joined by commas (notes).
@@ -64,3 +66,5 @@ const QList<CardTarget>& all();
 const CardTarget* find(const QString& key);
 
 }  // namespace CardTargets
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 
 #include "core/text.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -24,3 +26,5 @@ bool isCertifiedMail(const QString& address) {
   }
   return domain.split(u'.').contains(u"pec"_s);
 }
+
+}  // namespace velinda

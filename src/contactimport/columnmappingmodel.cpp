@@ -6,6 +6,8 @@
 #include "contactimport/cardtargets.h"
 #include "contactimport/contacttable.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -121,3 +123,5 @@ bool ColumnMappingModel::setData(const QModelIndex& index, const QVariant& value
   emit mappingChanged();
   return true;
 }
+
+}  // namespace velinda

@@ -5,6 +5,8 @@
 
 #include "contactimport/headeraliases.h"
 
+namespace velinda {
+
 struct ContactTable;
 
 // The columns of a file and where each goes on the card, as the import
@@ -44,3 +46,5 @@ class ColumnMappingModel : public QAbstractTableModel {
   QStringList examples_;
   bool severalAddresses_ = false;
 };
+
+}  // namespace velinda

@@ -5,6 +5,8 @@
 #include "contactimport/vcardreader.h"
 #include "core/text.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -166,3 +168,5 @@ ContactTable ContactFileLoader::finish() {
   }
   return table;
 }
+
+}  // namespace velinda

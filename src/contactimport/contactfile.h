@@ -8,6 +8,8 @@
 #include "contactimport/contacttable.h"
 #include "contactimport/textdecoding.h"
 
+namespace velinda {
+
 class ContactReader;
 
 // A file of contacts as the user chooses it: its encoding and format found
@@ -68,3 +70,5 @@ class ContactFileLoader {
   QList<int> legacyLines_;
   int legacyLineCount_ = 0;
 };
+
+}  // namespace velinda

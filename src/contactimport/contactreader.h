@@ -2,6 +2,8 @@
 
 #include "contactimport/contacttable.h"
 
+namespace velinda {
+
 // Reads the contacts of a file already decoded to text, given a piece at a
 // time as the file is read, each piece ending where a line ends. Each file
 // format has its reader; a file that does not follow its format throws
@@ -26,3 +28,5 @@ class ContactReader {
  protected:
   ContactTable table_;
 };
+
+}  // namespace velinda

@@ -1,5 +1,7 @@
 #include "contactimport/contacttable.h"
 
+namespace velinda {
+
 namespace {
 
 // Most values are plain ASCII, copied byte for byte without a converter.
@@ -108,3 +110,5 @@ qsizetype ContactRows::memoryBytes() const {
   return text_.capacity() + qsizetype(values_.capacity() * sizeof(Value)) +
          qsizetype(rows_.capacity() * sizeof(Row));
 }
+
+}  // namespace velinda

@@ -10,6 +10,8 @@
 
 #include "core/usererror.h"
 
+namespace velinda {
+
 // One value of a contact under the name the file gives it ("Cellulare",
 // "E-mail 1 - Value", "Telefono (casa)").
 struct NamedValue {
@@ -129,3 +131,5 @@ class ContactFileError : public UserError {
   explicit ContactFileError(const QString& message) : UserError(message, message) {}
   QString message() const { return userMessage(); }
 };
+
+}  // namespace velinda

@@ -9,6 +9,8 @@
 #include "core/csvtext.h"
 #include "core/text.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -298,3 +300,5 @@ ContactTable CsvReader::finish() {
   table_.rows.squeeze();
   return std::move(table_);
 }
+
+}  // namespace velinda

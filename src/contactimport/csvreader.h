@@ -9,6 +9,8 @@
 
 #include "contactimport/contactreader.h"
 
+namespace velinda {
+
 class LabelledColumns;
 
 namespace Csv {
@@ -94,3 +96,5 @@ class CsvReader : public ContactReader {
   QList<bool> unnamed_;  // columns the header leaves without a name
   std::unique_ptr<LabelledColumns> labelled_;
 };
+
+}  // namespace velinda

@@ -5,6 +5,8 @@
 
 #include "core/text.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 AddressParts splitFormattedAddress(const QString& text) {
@@ -29,3 +31,5 @@ AddressParts splitFormattedAddress(const QString& text) {
   if (lines.size() > 1) parts.town = lines.sliced(1).join(u", "_s);
   return parts;
 }
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace velinda {
+
 // An address written whole on several lines, as Google Contacts gives it
 // ("Via Appia 10\n00179 Roma RM\nItalia"), taken apart: the lines before
 // the one that starts with a five-digit CAP are the street, that line gives
@@ -17,3 +19,5 @@ struct AddressParts {
 };
 
 AddressParts splitFormattedAddress(const QString& text);
+
+}  // namespace velinda

@@ -9,6 +9,8 @@
 #include "contactimport/cardtargets.h"
 #include "contactimport/matchkey.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -399,3 +401,5 @@ void retarget(ColumnMapping& mapping, qsizetype index, const QString& target) {
   rule.address = kFirst;
   while (used.contains(rule.address)) ++rule.address;
 }
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace velinda {
+
 // Which of a contact's addresses a column belongs to, when the file has
 // several: a card takes its whole address from one of them, the one with
 // the smallest number that holds a street, a town or a CAP.
@@ -48,3 +50,5 @@ ColumnMapping proposeMapping(const QStringList& names);
 // that part, so that the columns of one address stay together whatever is
 // changed and no two streets are ever joined.
 void retarget(ColumnMapping& mapping, qsizetype index, const QString& target);
+
+}  // namespace velinda

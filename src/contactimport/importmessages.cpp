@@ -5,6 +5,8 @@
 #include "archive/archiveerror.h"
 #include "contactimport/addressbookimport.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace ImportMessages {
@@ -122,3 +124,5 @@ QString failed(const ArchiveError& error, const ImportCounts& counts) {
 }
 
 }  // namespace ImportMessages
+
+}  // namespace velinda

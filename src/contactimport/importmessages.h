@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace velinda {
+
 class ArchiveError;
 struct ImportCounts;
 struct ImportOptions;
@@ -86,3 +88,5 @@ QString done(const ImportCounts& counts, bool skippedKnown);
 QString failed(const ArchiveError& error, const ImportCounts& counts);
 
 }  // namespace ImportMessages
+
+}  // namespace velinda

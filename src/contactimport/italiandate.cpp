@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -54,3 +56,5 @@ QString dateFromParts(const QString& day, const QString& month, const QString& y
   if (d < 1 || d > 31 || m < 1 || m > 12) return yearText;
   return date(QString::number(d), QString::number(m), yearText);
 }
+
+}  // namespace velinda

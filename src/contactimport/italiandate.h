@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace velinda {
+
 // Dates as files write them, in the program's form dd/mm/yyyy: ISO dates
 // (vCard, Google), dotted, dashed or slashed Italian ones, and slashed ones
 // that can only be month/day/year ("5/17/1980", as Outlook in English
@@ -13,3 +15,5 @@ QString italianDate(const QString& text);
 // without the year; the year alone when the day or the month is missing or
 // is no day or month; empty when nothing is left.
 QString dateFromParts(const QString& day, const QString& month, const QString& year);
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 #include "archive/tarchivio.h"
 #include "core/text.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -80,3 +82,5 @@ bool KnownCards::contains(const TScheda& card) const {
   }
   return false;
 }
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 #include <QSet>
 #include <QString>
 
+namespace velinda {
+
 class TArchivio;
 class TScheda;
 
@@ -29,3 +31,5 @@ class KnownCards {
 // A street and house number reduced for comparing addresses as people
 // write them: "V.le Europa, n. 12" and "viale Europa 12" give the same.
 QString addressKey(const QString& street, const QString& number);
+
+}  // namespace velinda

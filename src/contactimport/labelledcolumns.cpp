@@ -4,6 +4,8 @@
 
 #include "core/text.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -63,3 +65,5 @@ void LabelledColumns::addRow(const ContactRow& row, const RowOrigin& origin,
     }
   }
 }
+
+}  // namespace velinda

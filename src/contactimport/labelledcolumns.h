@@ -6,6 +6,8 @@
 
 #include "contactimport/contacttable.h"
 
+namespace velinda {
+
 // Google Contacts writes a phone or an e-mail address as two columns, its
 // label and its value ("Phone 1 - Label" = "Mobile", "Phone 1 - Value" =
 // "333 1234567"), with several values in one cell joined by " ::: ". Each
@@ -38,3 +40,5 @@ class LabelledColumns {
   QHash<QString, Labelled> labelled_;  // by the value column's name
   QSet<QString> labelColumns_;
 };
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 #include "contactimport/columnmappingmodel.h"
 #include "contactimport/targetdelegate.h"
 
+namespace velinda {
+
 MappingView::MappingView(QWidget* parent) : QTableView(parent) {
   setItemDelegateForColumn(ColumnMappingModel::kTarget, new TargetDelegate(this));
   setTabKeyNavigation(false);
@@ -34,3 +36,5 @@ void MappingView::focusInEvent(QFocusEvent* event) {
     setCurrentIndex(model()->index(0, ColumnMappingModel::kTarget));
   QTableView::focusInEvent(event);
 }
+
+}  // namespace velinda

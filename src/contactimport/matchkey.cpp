@@ -1,5 +1,7 @@
 #include "contactimport/matchkey.h"
 
+namespace velinda {
+
 QString matchKey(const QString& text) {
   QString key;
   for (QChar c : text.normalized(QString::NormalizationForm_D).toLower()) {
@@ -7,3 +9,5 @@ QString matchKey(const QString& text) {
   }
   return key;
 }
+
+}  // namespace velinda

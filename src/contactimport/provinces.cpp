@@ -5,6 +5,8 @@
 #include "contactimport/matchkey.h"
 #include "core/text.h"
 
+namespace velinda {
+
 namespace {
 
 struct Province {
@@ -71,3 +73,5 @@ QString provinceCode(const QString& text) {
   if (isTwoLetters(trimmed)) return Text::upperAscii(trimmed);
   return codesByName().value(matchKey(trimmed));
 }
+
+}  // namespace velinda

@@ -8,6 +8,8 @@
 #include "contactimport/cardtargets.h"
 #include "contactimport/columnmappingmodel.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 TargetDelegate::TargetDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
@@ -71,3 +73,5 @@ bool TargetDelegate::eventFilter(QObject* watched, QEvent* event) {
   }
   return QStyledItemDelegate::eventFilter(watched, event);
 }
+
+}  // namespace velinda

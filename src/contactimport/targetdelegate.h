@@ -2,6 +2,8 @@
 
 #include <QStyledItemDelegate>
 
+namespace velinda {
+
 // The editor of the import grid's "Campo della scheda": a list of the
 // card's fields, made only while a cell is edited, so that a file of many
 // columns costs no widget per column. Tab and Shift+Tab take the choice and
@@ -20,3 +22,5 @@ class TargetDelegate : public QStyledItemDelegate {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 };
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 
 #include "core/windows1252.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -135,3 +137,5 @@ bool looksBinary(QStringView text) {
   }
   return false;
 }
+
+}  // namespace velinda

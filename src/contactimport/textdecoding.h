@@ -5,6 +5,8 @@
 #include <QStringDecoder>
 #include <optional>
 
+namespace velinda {
+
 // The text of a file whose encoding is not declared. A byte-order mark
 // decides for UTF-16; otherwise every byte sequence that is valid UTF-8 is
 // read as UTF-8 and every byte that is not as Windows-1252, what Windows
@@ -49,3 +51,5 @@ QString decodeUtf8OrWindows1252(QByteArrayView bytes);
 // True when the text holds a NUL or another control character that no
 // text file has: the file was a spreadsheet, a picture, a zip archive.
 bool looksBinary(QStringView text);
+
+}  // namespace velinda

@@ -30,6 +30,8 @@
 #include "widgets/fonts.h"
 #include "widgets/palette.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -380,7 +382,7 @@ stopWorking.dismiss();
                             ImportMessages::done(import.counts(), chosen, notes));
   accept();
 // clang-format on
-}
+}  // namespace velinda
 
 void TfrmImportaContatti::reject() {
   // Closing while a file is read gives it up first.
@@ -402,3 +404,5 @@ void TfrmImportaContatti::done(int result) {
       openerFocus_->setFocus(Qt::ActiveWindowFocusReason);
   }
 }
+
+}  // namespace velinda

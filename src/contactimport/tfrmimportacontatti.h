@@ -8,15 +8,18 @@
 #include "contactimport/headeraliases.h"
 #include "dialogs/dialogframe.h"
 
-class CardPreviewModel;
-class ColumnMappingModel;
-class MappingView;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTableView;
+
+namespace velinda {
+
+class CardPreviewModel;
+class ColumnMappingModel;
+class MappingView;
 
 // "Importa contatti": brings the contacts of a CSV or vCard file into the
 // address book. The user chooses the file, which is read with a progress
@@ -88,3 +91,5 @@ class TfrmImportaContatti : public DialogFrame {
   QPushButton* btnImporta_ = nullptr;
   QPushButton* btnChiudi_ = nullptr;
 };
+
+}  // namespace velinda

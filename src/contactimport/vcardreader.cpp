@@ -9,6 +9,8 @@
 #include "core/text.h"
 #include "core/windows1252.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -380,3 +382,5 @@ ContactTable VCardReader::finish() {
   table_.rows.squeeze();
   return std::move(table_);
 }
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 
 #include "contactimport/contactreader.h"
 
+namespace velinda {
+
 // A vCard file (.vcf) of one or many cards, versions 2.1, 3.0 and 4.0, as
 // phones and mail programs export them: folded lines, quoted-printable
 // values with their character set, escaped commas and semicolons, typed
@@ -37,3 +39,5 @@ class VCardReader : public ContactReader {
   std::unique_ptr<Card> card_;
   int cards_ = 0;
 };
+
+}  // namespace velinda

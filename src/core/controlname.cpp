@@ -1,5 +1,7 @@
 #include "core/controlname.h"
 
+namespace velinda {
+
 namespace {
 constexpr qsizetype kPrefixLength = 3;
 }  // namespace
@@ -19,3 +21,5 @@ QString make(QStringView prefix, QStringView stem) {
 QString sibling(QStringView prefix, QStringView control) { return make(prefix, stem(control)); }
 
 }  // namespace ControlName
+
+}  // namespace velinda

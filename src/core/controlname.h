@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+namespace velinda {
+
 // A control's name is a three-letter prefix that tells its kind ("txt" a
 // text box, "chk" a check box, "lbl" a label, "cmd" a button, "eff" a focus
 // frame...) followed by its stem, the name of the record field or of the
@@ -19,3 +21,5 @@ QString make(QStringView prefix, QStringView stem);
 QString sibling(QStringView prefix, QStringView control);
 
 }  // namespace ControlName
+
+}  // namespace velinda

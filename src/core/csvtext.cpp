@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -53,3 +55,5 @@ std::optional<QString> fromTextFormula(const QString& field) {
 }
 
 }  // namespace CsvText
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+namespace velinda {
+
 // How a text travels in a CSV file meant for a spreadsheet.
 namespace CsvText {
 
@@ -20,3 +22,5 @@ QString field(const QString& text, QChar separator);
 std::optional<QString> fromTextFormula(const QString& field);
 
 }  // namespace CsvText
+
+}  // namespace velinda

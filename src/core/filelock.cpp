@@ -12,6 +12,8 @@
 
 #include "core/lockfiles.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 using LockFiles::Outcome;
 
@@ -460,3 +462,5 @@ void FileLock::setWaitIndicator(std::function<void(WaitPhase)> indicator) {
 }
 
 std::function<void(FileLock::WaitPhase)> FileLock::waitIndicator() { return installedIndicator(); }
+
+}  // namespace velinda

@@ -7,6 +7,8 @@
 
 #include "core/lockproblem.h"
 
+namespace velinda {
+
 // Keeps every other station out of one file (an archive, the settings file,
 // the password store) for the length of one action, so that desks sharing a
 // program folder never write over each other, and a reader never meets a
@@ -115,3 +117,5 @@ class FileLock {
   bool held_ = false;
   std::optional<LockUnavailable> unavailable_;
 };
+
+}  // namespace velinda

@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #endif
 
+namespace velinda {
+
 namespace FileSize {
 
 qint64 fresh(const QFile& file) {
@@ -18,3 +20,5 @@ qint64 fresh(const QFile& file) {
 }
 
 }  // namespace FileSize
+
+}  // namespace velinda

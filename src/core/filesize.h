@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+namespace velinda {
+
 namespace FileSize {
 
 // The size of an open file as the disk or the file server has it now. A
@@ -11,3 +13,5 @@ namespace FileSize {
 qint64 fresh(const QFile& file);
 
 }  // namespace FileSize
+
+}  // namespace velinda

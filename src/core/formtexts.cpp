@@ -3,6 +3,8 @@
 #include "core/text.h"
 #include "core/unknownname.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -47,3 +49,5 @@ void FormTexts::require(const FormControls& controls) const {
   for (const QString& name : controls.texts) text(name);
   for (const QString& name : controls.ticks) ticked(name);
 }
+
+}  // namespace velinda

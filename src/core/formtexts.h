@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace velinda {
+
 // The controls a printed page reads, by name, each named once: text boxes
 // ("txtDestinatario") and check boxes ("chkAvviso").
 struct FormControls {
@@ -39,3 +41,5 @@ class FormTexts {
   QMap<QString, QString> texts_;
   QMap<QString, bool> ticks_;
 };
+
+}  // namespace velinda

@@ -11,6 +11,8 @@
 #include "core/text.h"
 #include "core/windows1252.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -235,3 +237,5 @@ void IniFile::save(const QString& path) const {
     throw IniWriteError(QString::fromStdString(error.what()), failureToSave(path));
   }
 }
+
+}  // namespace velinda

@@ -7,6 +7,8 @@
 
 #include "core/usererror.h"
 
+namespace velinda {
+
 // Writing an INI file failed; the file on disk is unchanged. The message
 // tells the user why, in Italian.
 class IniWriteError : public UserError {
@@ -64,3 +66,5 @@ class IniFile {
   QList<Line> lines_;
   QByteArray newline_ = "\r\n";
 };
+
+}  // namespace velinda

@@ -20,6 +20,8 @@
 #include <unistd.h>
 #endif
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace LockFiles {
@@ -208,3 +210,5 @@ bool processRunning(qint64 pid) {
 qint64 currentProcessId() { return QCoreApplication::applicationPid(); }
 
 }  // namespace LockFiles
+
+}  // namespace velinda

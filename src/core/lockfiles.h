@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+namespace velinda {
+
 // The few file operations the station lock is made of, each with the
 // system's answer sorted into what the lock must tell apart. Every call
 // opens and closes what it touches before it returns.
@@ -61,3 +63,5 @@ bool processRunning(qint64 pid);
 qint64 currentProcessId();
 
 }  // namespace LockFiles
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -54,3 +56,5 @@ LockBusy::LockBusy(const QString& lockFile)
     : UserError(lockFile + u": in use by another station"_s,
                 u"Attenzione: il file è in uso da parte di un'altra postazione."_s + kBreak +
                     u"Attendere qualche istante e riprovare."_s) {}
+
+}  // namespace velinda

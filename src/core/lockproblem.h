@@ -4,6 +4,8 @@
 
 #include "core/usererror.h"
 
+namespace velinda {
+
 // Why a station cannot make the lock file that keeps other stations out
 // while it writes. None of these is another station's doing, so none is
 // reported as "in use".
@@ -45,3 +47,5 @@ class LockBusy : public UserError {
  public:
   explicit LockBusy(const QString& lockFile);
 };
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <utility>
 
+namespace velinda {
+
 namespace {
 QString& overrideFolder() {
   static QString folder;
@@ -30,3 +32,5 @@ QString setOverride(const QString& folder) {
 }
 
 }  // namespace ProgramFolder
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace velinda {
+
 // The folder that holds the running program's executable. Everything the
 // program stores lives here, so copying the folder is the whole backup.
 namespace ProgramFolder {
@@ -18,3 +20,5 @@ QString filePath(const QString& fileName);
 QString setOverride(const QString& folder);
 
 }  // namespace ProgramFolder
+
+}  // namespace velinda

@@ -16,6 +16,8 @@
 #include <cstdio>
 #endif
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -139,3 +141,5 @@ void ReplacementFile::fail(const QString& reason) {
   discard();
   throw FileWriteError((target_ + u": "_s + reason).toStdString());
 }
+
+}  // namespace velinda

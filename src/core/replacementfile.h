@@ -4,6 +4,8 @@
 #include <QString>
 #include <stdexcept>
 
+namespace velinda {
+
 // A file could not be written in full; its target is as it was.
 class FileWriteError : public std::runtime_error {
  public:
@@ -67,3 +69,5 @@ class ReplacementFile {
   bool committed_ = false;
   bool writtenByName_ = false;
 };
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace velinda {
+
 namespace {
 bool isLineBreak(QChar c) {
   switch (c.unicode()) {
@@ -65,3 +67,5 @@ bool isAsciiDigits(const QString& text) {
 }
 
 }  // namespace Text
+
+}  // namespace velinda

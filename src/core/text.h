@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace velinda {
+
 // The program's one way of trimming and changing letter case.
 namespace Text {
 
@@ -22,3 +24,5 @@ QString oneLine(const QString& text);
 bool isAsciiDigits(const QString& text);
 
 }  // namespace Text
+
+}  // namespace velinda

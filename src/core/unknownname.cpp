@@ -1,5 +1,7 @@
 #include "core/unknownname.h"
 
+namespace velinda {
+
 namespace {
 
 std::string message(QStringView where, QStringView name) {
@@ -23,3 +25,5 @@ int requireIndex(int index, QStringView where, QStringView name) {
 }
 
 }  // namespace NameLookup
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 #include <QStringView>
 #include <stdexcept>
 
+namespace velinda {
+
 // A table of the program names a control, record field, button or page box
 // that is not there: a mistake in the program, not in the user's data. It is
 // raised in every build, with where the name was looked for and the name, so
@@ -27,3 +29,5 @@ T* require(T* found, QStringView where, QStringView name) {
 int requireIndex(int index, QStringView where, QStringView name);
 
 }  // namespace NameLookup
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 #include <QString>
 #include <stdexcept>
 
+namespace velinda {
+
 // A failure the user is told about: userMessage() is the Italian text for the
 // screen, what() the technical detail (a path, a system error) for a log.
 class UserError : public std::runtime_error {
@@ -15,3 +17,5 @@ class UserError : public std::runtime_error {
  private:
   QString userMessage_;
 };
+
+}  // namespace velinda

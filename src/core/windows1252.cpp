@@ -6,6 +6,8 @@
 #include <emmintrin.h>
 #endif
 
+namespace velinda {
+
 namespace {
 
 // Bytes 0x80-0x9F; the five bytes the code page leaves undefined map to the
@@ -140,3 +142,5 @@ char* encodeTo(QStringView text, char* out) {
 }
 
 }  // namespace Windows1252
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace velinda {
+
 // The Windows-1252 code page (the ANSI code page of Italian Windows), one
 // byte per character. A small table of our own, so that the files read the
 // same on every machine whatever Qt was built with.
@@ -22,3 +24,5 @@ QByteArray encode(const QString& text);
 char* encodeTo(QStringView text, char* out);
 
 }  // namespace Windows1252
+
+}  // namespace velinda

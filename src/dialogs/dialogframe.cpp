@@ -6,6 +6,8 @@
 #include "widgets/fixedwindow.h"
 #include "widgets/palette.h"
 
+namespace velinda {
+
 DialogFrame::DialogFrame(const QString& caption, QSize clientSize, Placement placement,
                          QWidget* parent)
     : QDialog(parent, Qt::Dialog | FixedWindow::kTitleBar), placement_(placement) {
@@ -32,3 +34,5 @@ void DialogFrame::showEvent(QShowEvent* event) {
   if (area.isValid()) move(area.center() - rect().center());
   QDialog::showEvent(event);
 }
+
+}  // namespace velinda

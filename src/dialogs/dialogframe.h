@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+namespace velinda {
+
 // The small modal screens of the shell: fixed size, no title-bar buttons,
 // closed with their own "Chiudi", built by whoever opens them.
 class DialogFrame : public QDialog {
@@ -17,3 +19,5 @@ class DialogFrame : public QDialog {
  private:
   Placement placement_;
 };
+
+}  // namespace velinda

@@ -1,5 +1,7 @@
 #include "dialogs/featureguide.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace FeatureGuide {
@@ -72,3 +74,5 @@ QList<Section> sections() {
 }
 
 }  // namespace FeatureGuide
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace velinda {
+
 // The guide's pages on the screens opened from the workspaces and lists:
 // preview, test sheet, form batches, envelopes, contact import and saving
 // an archive as a spreadsheet. The user guide prints them after the
@@ -18,3 +20,5 @@ struct Section {
 QList<Section> sections();
 
 }  // namespace FeatureGuide
+
+}  // namespace velinda

@@ -1,5 +1,7 @@
 #include "dialogs/guidetexts.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -127,3 +129,5 @@ QString addressBook() { return join(addressBookParagraphs()); }
 QString overview() { return join(overviewParagraphs()); }
 
 }  // namespace GuideTexts
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace velinda {
+
 // The help texts of the guide screen, each kept once: the overview of the
 // main menu is composed from the three workspaces' texts. Every paragraph has
 // a name, so that a paragraph added to a guide cannot shift another one out
@@ -83,3 +85,5 @@ QString addressBook();
 QString overview();
 
 }  // namespace GuideTexts
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace velinda {
+
 // Who makes the program and where to reach them: kept in this one place.
 // Reserved example domains until the product has its own.
 namespace Publisher {
@@ -11,3 +13,5 @@ inline const QString kWebAddress = QStringLiteral("https://www.velinda.example/"
 inline const QString kWebAddressShown = QStringLiteral("www.velinda.example");
 inline const QString kSupportEmail = QStringLiteral("assistenza@velinda.example");
 }  // namespace Publisher
+
+}  // namespace velinda

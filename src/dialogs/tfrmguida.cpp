@@ -14,6 +14,8 @@
 #include "widgets/palette.h"
 #include "widgets/picturebutton.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 TfrmGuida::TfrmGuida(QWidget* parent)
@@ -65,3 +67,5 @@ void TfrmGuida::open(QWidget* parent, const QString& title, const QString& text)
   guide.setTopic(title, text);
   guide.exec();
 }
+
+}  // namespace velinda

@@ -5,6 +5,8 @@
 class QLabel;
 class QPlainTextEdit;
 
+namespace velinda {
+
 // The guide screen: a topic chosen by whoever opens it, and a link to the
 // full guide in PDF beside the program.
 class TfrmGuida : public DialogFrame {
@@ -24,3 +26,5 @@ class TfrmGuida : public DialogFrame {
   QPlainTextEdit* txtGuida_;
   QString text_;
 };
+
+}  // namespace velinda

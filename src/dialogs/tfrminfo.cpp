@@ -13,6 +13,8 @@
 #include "widgets/linklabel.h"
 #include "widgets/picturebutton.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 TfrmInfo::TfrmInfo(QWidget* parent)
@@ -54,3 +56,5 @@ QUrl TfrmInfo::supportMail() {
       Publisher::kSupportEmail, u"Software Velinda"_s,
       u"Salve, desidererei avere le seguenti informazioni sul software in oggetto:"_s);
 }
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include "dialogs/dialogframe.h"
 
+namespace velinda {
+
 // The information screen: who makes the program, and a ready-made e-mail to
 // the support address.
 class TfrmInfo : public DialogFrame {
@@ -12,3 +14,5 @@ class TfrmInfo : public DialogFrame {
   // The mailto address the link opens.
   static QUrl supportMail();
 };
+
+}  // namespace velinda

@@ -10,6 +10,8 @@
 #include "widgets/linklabel.h"
 #include "widgets/picturebutton.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 TfrmSplash::TfrmSplash(QWidget* parent)
@@ -31,3 +33,5 @@ TfrmSplash::TfrmSplash(QWidget* parent)
       Controls::button(u"btnChiudi"_s, u"Chiudi"_s, QRect(533, 412, 110, 32), this);
   connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
 }
+
+}  // namespace velinda

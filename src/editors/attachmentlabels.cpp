@@ -4,6 +4,8 @@
 
 #include "widgets/controls.h"
 
+namespace velinda {
+
 namespace AttachmentLabels {
 
 void create(QWidget* parent) {
@@ -14,3 +16,5 @@ void create(QWidget* parent) {
 }
 
 }  // namespace AttachmentLabels
+
+}  // namespace velinda

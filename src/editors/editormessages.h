@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace velinda {
+
 // The messages the three editors share.
 namespace EditorMessages {
 
@@ -41,3 +43,5 @@ inline const QString kMissingName =
 inline const QString kReady = QStringLiteral("Pronto per archiviare una nuova scheda...");
 
 }  // namespace EditorMessages
+
+}  // namespace velinda

@@ -13,6 +13,8 @@
 #include "platform/services.h"
 #include "records/recordbinding.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 template <typename T>
@@ -208,3 +210,5 @@ void EditorWorkflow::previous() {
     archive.Close();
   });
 }
+
+}  // namespace velinda

@@ -11,6 +11,11 @@
 
 class QLabel;
 class QWidget;
+
+class QLineEdit;
+
+namespace velinda {
+
 class TArchivio;
 class TScheda;
 
@@ -34,7 +39,6 @@ struct EditorConfig {
 // new card). Duplica clears the attachment labels when the layout has them.
 // Before overwriting a record, Save asks whether to overwrite it when
 // another station changed it since this screen loaded or saved it.
-class QLineEdit;
 
 class EditorWorkflow : public QObject {
   Q_OBJECT
@@ -78,3 +82,5 @@ class EditorWorkflow : public QObject {
   QLineEdit* firstField_;
   QList<std::pair<QLineEdit*, QString>> mandatory_;  // each box with its warning
 };
+
+}  // namespace velinda

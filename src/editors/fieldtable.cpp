@@ -15,6 +15,8 @@
 #include "widgets/palette.h"
 #include "widgets/typingrules.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -106,3 +108,5 @@ QList<QLineEdit*> build(QWidget* parent, const RecordLayout& layout, std::span<c
 }
 
 }  // namespace FieldTable
+
+}  // namespace velinda

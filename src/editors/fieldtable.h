@@ -3,9 +3,12 @@
 #include <QList>
 #include <span>
 
-class EnterFocusChain;
 class QLineEdit;
 class QWidget;
+
+namespace velinda {
+
+class EnterFocusChain;
 class RecordLayout;
 
 // What typing does in a box.
@@ -56,3 +59,5 @@ QList<QLineEdit*> build(QWidget* parent, const RecordLayout& layout, std::span<c
                         std::span<const CheckRow> checks, EnterFocusChain* keys);
 
 }  // namespace FieldTable
+
+}  // namespace velinda

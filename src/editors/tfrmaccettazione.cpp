@@ -22,6 +22,8 @@
 #include "widgets/palette.h"
 #include "widgets/picturebutton.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -143,3 +145,5 @@ TfrmAccettazione::TfrmAccettazione(QWidget* parent) : WorkspaceWindow(kLook, par
                           {u"txtData"_s, EditorMessages::kMissingDate},
                           {u"txtContenuto"_s, EditorMessages::kMissingContent}}}));
 }
+
+}  // namespace velinda

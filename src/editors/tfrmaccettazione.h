@@ -2,6 +2,8 @@
 
 #include "editors/workspacewindow.h"
 
+namespace velinda {
+
 // The acceptance-receipt workspace: the recipient, sender and accessory
 // services of the postal acceptance form, the date, the contents and the
 // mark that the letter has been sent.
@@ -10,3 +12,5 @@ class TfrmAccettazione : public WorkspaceWindow {
  public:
   explicit TfrmAccettazione(QWidget* parent = nullptr);
 };
+
+}  // namespace velinda

@@ -31,6 +31,8 @@
 #include "widgets/palette.h"
 #include "widgets/picturebutton.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -199,3 +201,5 @@ void TfrmAnagrafica::checkVatNumber() {
 void TfrmAnagrafica::checkIban() { openCheck<TfrmIban>(this, trimmedText(u"txtIban"_s)); }
 
 void TfrmAnagrafica::checkCard() { openCheck<TfrmCarta>(this, trimmedText(u"txtCarta"_s)); }
+
+}  // namespace velinda

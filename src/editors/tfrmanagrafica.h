@@ -2,6 +2,8 @@
 
 #include "editors/workspacewindow.h"
 
+namespace velinda {
+
 // The address-book workspace: a person's or firm's address, contacts,
 // personal and tax data, identity document, notes and attachments, with the
 // buttons that start an e-mail and open the tax-code, VAT-number, IBAN and
@@ -23,3 +25,5 @@ class TfrmAnagrafica : public WorkspaceWindow {
  private:
   QString trimmedText(const QString& box) const;
 };
+
+}  // namespace velinda

@@ -19,6 +19,8 @@
 #include "widgets/palette.h"
 #include "widgets/picturebutton.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -137,3 +139,5 @@ TfrmRicevimento::TfrmRicevimento(QWidget* parent) : WorkspaceWindow(kLook, paren
                           {u"txtMittente"_s, EditorMessages::kMissingSender},
                           {u"txtContenuto"_s, EditorMessages::kMissingContent}}}));
 }
+
+}  // namespace velinda

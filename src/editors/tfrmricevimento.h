@@ -2,6 +2,8 @@
 
 #include "editors/workspacewindow.h"
 
+namespace velinda {
+
 // The return-receipt workspace: both faces of the postal return receipt on
 // one sheet (the label number, the kind of item, the recipient and the
 // sender to whom the signed receipt goes back), the date, the office, the
@@ -11,3 +13,5 @@ class TfrmRicevimento : public WorkspaceWindow {
  public:
   explicit TfrmRicevimento(QWidget* parent = nullptr);
 };
+
+}  // namespace velinda

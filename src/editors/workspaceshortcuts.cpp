@@ -1,5 +1,7 @@
 #include "editors/workspaceshortcuts.h"
 
+namespace velinda {
+
 namespace WorkspaceShortcuts {
 
 namespace {
@@ -53,3 +55,5 @@ QStringList keysFor(const QString& button) {
 }
 
 }  // namespace WorkspaceShortcuts
+
+}  // namespace velinda

@@ -5,6 +5,8 @@
 #include <array>
 #include <span>
 
+namespace velinda {
+
 // The keyboard shortcuts of the three workspaces, kept once: the workspaces
 // bind them to their buttons and show them in the tooltips, and the user
 // guide lists them.
@@ -24,3 +26,5 @@ std::span<const Shortcut> all();
 QStringList keysFor(const QString& button);
 
 }  // namespace WorkspaceShortcuts
+
+}  // namespace velinda

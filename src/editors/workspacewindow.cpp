@@ -20,6 +20,8 @@
 #include "widgets/picturebutton.h"
 #include "widgets/windowshortcuts.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -211,3 +213,5 @@ void WorkspaceWindow::resizeEvent(QResizeEvent* event) {
   GradientWidget::resizeEvent(event);
   panel_->move((width() - panel_->width()) / 2, (height() - panel_->height()) / 2);
 }
+
+}  // namespace velinda

@@ -9,10 +9,13 @@
 #include "records/screentexts.h"
 #include "widgets/gradientwidget.h"
 
+class QLabel;
+
+namespace velinda {
+
 class EditorWorkflow;
 class HelpLine;
 class EnterFocusChain;
-class QLabel;
 class PictureButton;
 class WindowShortcuts;
 
@@ -138,3 +141,5 @@ class WorkspaceWindow : public GradientWidget {
   EditorWorkflow* workflow_ = nullptr;
   QList<QWidget*> sheets_;
 };
+
+}  // namespace velinda

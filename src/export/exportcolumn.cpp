@@ -2,6 +2,8 @@
 
 #include "archive/tscheda.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 CellRule CellRule::field(const QString& name) { return {{name}, {}}; }
@@ -30,3 +32,5 @@ QStringList rowCells(const QList<ExportColumn>& columns, const TScheda& record) 
   for (const ExportColumn& column : columns) cells.append(cellText(column.cell, record));
   return cells;
 }
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace velinda {
+
 class TScheda;
 
 // How a grid cell is made from a record: the named fields, each trimmed,
@@ -34,3 +36,5 @@ QString cellText(const CellRule& rule, const TScheda& record);
 
 // The cells of one record, one per column in order.
 QStringList rowCells(const QList<ExportColumn>& columns, const TScheda& record);
+
+}  // namespace velinda

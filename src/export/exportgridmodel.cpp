@@ -6,6 +6,8 @@
 #include "core/unknownname.h"
 #include "core/windows1252.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -136,3 +138,5 @@ bool ExportGridModel::setData(const QModelIndex& index, const QVariant& value, i
   emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
   return true;
 }
+
+}  // namespace velinda

@@ -8,6 +8,8 @@
 #include "export/exporttables.h"
 #include "export/packedfields.h"
 
+namespace velinda {
+
 // The export grid of one archive: the row number "N.", then one column per
 // export column. It keeps only the fields its cells are made of and makes a
 // cell's text when the cell is shown or written; a cell the user has typed
@@ -48,3 +50,5 @@ class ExportGridModel : public QAbstractTableModel {
   PackedFields records_;
   QHash<quint64, QString> typed_;
 };
+
+}  // namespace velinda

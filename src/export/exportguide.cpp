@@ -1,5 +1,7 @@
 #include "export/exportguide.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 ExportGuide exportGuide(const QString& archivePhrase) {
@@ -23,3 +25,5 @@ ExportGuide exportGuide(const QString& archivePhrase) {
 QString exportGuideText(const QString& archivePhrase) {
   return exportGuide(archivePhrase).paragraphs().join(u"\r\n\r\n"_s);
 }
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace velinda {
+
 // The help of an export screen, naming the archive in its first paragraph
 // (e.g. "l'archivio anagrafico").
 struct ExportGuide {
@@ -18,3 +20,5 @@ ExportGuide exportGuide(const QString& archivePhrase);
 
 // The paragraphs separated by CR LF CR LF.
 QString exportGuideText(const QString& archivePhrase);
+
+}  // namespace velinda

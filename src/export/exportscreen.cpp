@@ -33,6 +33,8 @@
 #include "widgets/picturebutton.h"
 #include "widgets/progressstrip.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -253,3 +255,5 @@ void ExportScreen::saveAs() {
 }
 
 void ExportScreen::openGuide() { TfrmGuida::open(this, table_.guideTitle, table_.guideText); }
+
+}  // namespace velinda

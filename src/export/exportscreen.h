@@ -4,10 +4,13 @@
 #include "export/exporttables.h"
 #include "export/formats/sheetcontent.h"
 
-class ExportGridModel;
-class ProgressStrip;
 class QLabel;
 class QTableView;
+
+namespace velinda {
+
+class ExportGridModel;
+class ProgressStrip;
 
 // The export screen of one archive: the whole archive in the grid
 // `grdRecords`, read once when the screen is first shown, and the button
@@ -52,3 +55,5 @@ class ExportScreen : public DialogFrame {
   ProgressStrip* progress_ = nullptr;
   bool filled_ = false;
 };
+
+}  // namespace velinda

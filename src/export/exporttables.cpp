@@ -2,6 +2,8 @@
 
 #include "export/exportguide.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -137,3 +139,5 @@ const ExportTable& addressBookExport() {
       }};
   return table;
 }
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 #include "archive/layouts.h"
 #include "export/exportcolumn.h"
 
+namespace velinda {
+
 // Everything that sets one archive's export apart: its screen, its file and
 // its columns. The row-number column "N." comes first in every grid and is
 // never exported, so it is not part of `columns`.
@@ -22,3 +24,5 @@ struct ExportTable {
 const ExportTable& acceptanceExport();     // TfrmExpAccettazione
 const ExportTable& returnReceiptExport();  // TfrmExpRicevimento
 const ExportTable& addressBookExport();    // TfrmExpAnagrafica
+
+}  // namespace velinda

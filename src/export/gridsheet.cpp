@@ -3,6 +3,8 @@
 #include "core/text.h"
 #include "export/exportgridmodel.h"
 
+namespace velinda {
+
 SheetContent gridSheet(const ExportGridModel& grid, const ExportTable& table) {
   SheetContent sheet{table.worksheetName, {}, {}, grid.rowCount(), {}, {}};
   for (int c = 1; c < grid.columnCount(); ++c) sheet.headers.append(grid.header(c));
@@ -14,3 +16,5 @@ SheetContent gridSheet(const ExportGridModel& grid, const ExportTable& table) {
   };
   return sheet;
 }
+
+}  // namespace velinda

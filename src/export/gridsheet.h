@@ -2,6 +2,8 @@
 
 #include "export/formats/sheetcontent.h"
 
+namespace velinda {
+
 class ExportGridModel;
 struct ExportTable;
 
@@ -10,3 +12,5 @@ struct ExportTable;
 // edited or not, trimmed as the spreadsheet file has it. Each row is made
 // from the grid when the file needs it, so the grid must outlive the sheet.
 SheetContent gridSheet(const ExportGridModel& grid, const ExportTable& table);
+
+}  // namespace velinda

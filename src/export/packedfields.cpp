@@ -6,6 +6,8 @@
 #include "archive/tcampofisso.h"
 #include "records/largepages.h"
 
+namespace velinda {
+
 PackedFields::PackedFields(const RecordLayout& layout, QList<int> fields)
     : layout_(layout), fields_(std::move(fields)) {
   for (int field : fields_) mostPerRecord_ += 1 + layout.field(field).capacity;
@@ -50,3 +52,5 @@ PackedFields::Fields PackedFields::fields(int record) const {
   }
   return kept;
 }
+
+}  // namespace velinda

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QVarLengthArray>
 
+namespace velinda {
+
 class RecordLayout;
 
 // Chosen fields of many records, kept as their trimmed Windows-1252 bytes
@@ -39,3 +41,5 @@ class PackedFields {
   qsizetype used_ = 0;       // how much of bytes_ holds records
   QList<qsizetype> starts_;  // where each record begins in bytes_
 };
+
+}  // namespace velinda

@@ -7,6 +7,8 @@
 #include "core/text.h"
 #include "core/windows1252.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -98,3 +100,5 @@ void SpreadsheetWriter::writeEnd() {
   put(u"</body>"_s);
   put(u"</html>"_s);
 }
+
+}  // namespace velinda

@@ -9,6 +9,8 @@
 
 class QIODevice;
 
+namespace velinda {
+
 // The device refused a piece of the document.
 class SpreadsheetWriteError : public std::runtime_error {
  public:
@@ -45,3 +47,5 @@ class SpreadsheetWriter {
   qsizetype used_ = 0;  // how much of block_ holds the document
   bool inRow_ = false;
 };
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 
 #include "core/programfolder.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace ErrorLog {
@@ -24,3 +26,5 @@ void write(const QString& action, const QString& detail) {
 }
 
 }  // namespace ErrorLog
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace velinda {
+
 // A small log beside the program ("Velinda.log") of the failures the user
 // was told about only in general words, each with its technical detail, for
 // whoever helps the office find the cause. Past kLimit bytes it starts
@@ -15,3 +17,5 @@ inline const QString kFileName = QStringLiteral("Velinda.log");
 void write(const QString& action, const QString& detail);
 
 }  // namespace ErrorLog
+
+}  // namespace velinda

@@ -7,6 +7,8 @@
 
 #include "platform/installed.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -83,3 +85,5 @@ FileChooser& current() {
 }
 
 }  // namespace FileChoosers
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 class QFileDialog;
 class QWidget;
 
+namespace velinda {
+
 // What an open or save dialog asks: its title, the file types it offers
 // ("Nome (*.ext)", the first one selected) and the file it starts on.
 struct FileQuestion {
@@ -54,3 +56,5 @@ class DialogFileChooser : public FileChooser {
 namespace FileChoosers {
 FileChooser& current();
 }  // namespace FileChoosers
+
+}  // namespace velinda

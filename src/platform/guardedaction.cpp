@@ -8,6 +8,8 @@
 #include "platform/messageservice.h"
 #include "platform/services.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -30,3 +32,5 @@ void runGuarded(QWidget* window, const std::function<void()>& action) {
     Services::messages().unexpected(window, kUnexpectedFailure);
   }
 }
+
+}  // namespace velinda

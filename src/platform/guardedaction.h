@@ -5,6 +5,8 @@
 
 class QWidget;
 
+namespace velinda {
+
 // What the user is told of a failure that has no words of its own for them.
 inline const QString kUnexpectedFailure = QStringLiteral(
     "Attenzione: si è verificato un errore imprevisto e l'operazione non è stata "
@@ -30,3 +32,5 @@ template <typename Screen, typename Owner>
 std::function<void()> guarded(Screen* screen, void (Owner::*slot)()) {
   return guarded(screen, [screen, slot] { (screen->*slot)(); });
 }
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace velinda {
+
 // Puts a stand-in for one of the program's services in place for as long as
 // this object lives, then puts back whatever was in place before, so that
 // stand-ins nest. Each service asks `current()` and falls back on its real
@@ -31,3 +33,5 @@ class Installed {
 
   Service* previous_;
 };
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace velinda {
+
 // The three forms in which the program speaks to the user. Logic never opens
 // a message box itself: it asks the installed MessageService, so that tests
 // can record what was said and script the answers.
@@ -28,3 +30,5 @@ class MessageService {
     show(parent, MessageKind::Error, text);
   }
 };
+
+}  // namespace velinda

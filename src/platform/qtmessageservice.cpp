@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -46,3 +48,5 @@ bool QtMessageService::confirm(QWidget* parent, const QString& text) {
   return run(parent, QMessageBox::Question, u"Conferma"_s, text, QMessageBox::Yes | QMessageBox::No,
              QMessageBox::Yes) != QMessageBox::No;
 }
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include "platform/messageservice.h"
 
+namespace velinda {
+
 // The message dialogs on screen, with Qt's standard (translated) buttons.
 class QtMessageService : public MessageService {
  public:
@@ -9,3 +11,5 @@ class QtMessageService : public MessageService {
   void plain(QWidget* parent, const QString& text) override;
   bool confirm(QWidget* parent, const QString& text) override;
 };
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 #include "platform/qtmessageservice.h"
 #include "platform/shellservice.h"
 
+namespace velinda {
+
 namespace Services {
 
 MessageService& messages() {
@@ -17,3 +19,5 @@ ShellService& shell() {
 }
 
 }  // namespace Services
+
+}  // namespace velinda

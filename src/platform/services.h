@@ -1,3 +1,5 @@
+namespace velinda {
+
 #pragma once
 
 class MessageService;
@@ -13,3 +15,5 @@ MessageService& messages();
 ShellService& shell();
 
 }  // namespace Services
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QUrlQuery>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 void DesktopShell::open(const QUrl& target) { QDesktopServices::openUrl(target); }
@@ -25,3 +27,5 @@ QUrl mail(const QString& address, const QString& subject, const QString& body) {
 }
 
 }  // namespace ShellTarget
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUrl>
 
+namespace velinda {
+
 // The operating system's "open": a document or folder in its default
 // application, a web address in the browser, a mailto address in the mail
 // program. The result is never used.
@@ -25,3 +27,5 @@ QUrl web(const QString& address);
 // "mailto:" + address, with an optional subject and body.
 QUrl mail(const QString& address, const QString& subject = {}, const QString& body = {});
 }  // namespace ShellTarget
+
+}  // namespace velinda

@@ -7,6 +7,8 @@
 
 #include "core/programfolder.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 void installItalianTranslation(QApplication& app) {
@@ -19,3 +21,5 @@ void installItalianTranslation(QApplication& app) {
     delete translator;
   }
 }
+
+}  // namespace velinda

@@ -1,5 +1,7 @@
 #include "print/acceptancelayout.h"
 
+namespace velinda {
+
 namespace {
 
 constexpr BoxAlign LT = BoxAlign::LeftTop;
@@ -46,3 +48,5 @@ constexpr FormBox kBoxes[] = {
 namespace AcceptanceLayout {
 std::span<const FormBox> boxes() { return kBoxes; }
 }  // namespace AcceptanceLayout
+
+}  // namespace velinda

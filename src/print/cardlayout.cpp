@@ -4,6 +4,8 @@
 #include "print/formlayout.h"
 #include "widgets/palette.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -150,3 +152,5 @@ void fill(Page& page, const FormTexts& texts, const QDateTime& printedAt) {
 }
 
 }  // namespace CardLayout
+
+}  // namespace velinda

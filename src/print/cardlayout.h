@@ -8,6 +8,8 @@
 #include "core/formtexts.h"
 #include "report/page.h"
 
+namespace velinda {
+
 // The address-book card sheet: one A4 page on plain paper with its own title,
 // frame and labels, one row per item of the card. Positions are measured
 // inside the 10 mm page margins.
@@ -65,3 +67,5 @@ FormControls controls();
 void fill(Page& page, const FormTexts& texts, const QDateTime& printedAt);
 
 }  // namespace CardLayout
+
+}  // namespace velinda

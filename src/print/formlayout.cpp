@@ -1,5 +1,7 @@
 #include "print/formlayout.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -154,3 +156,5 @@ QString FormLayout::caption(const QString& boxName) {
   }
   return stem;
 }
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 #include "core/formtexts.h"
 #include "report/page.h"
 
+namespace velinda {
+
 enum class BoxAlign { LeftTop, CentreCentre, LeftCentre };
 
 // One text box of a pre-printed form and where its text comes from. The
@@ -50,3 +52,5 @@ Page printedPage(std::span<const FormBox> boxes, Orientation orientation, Length
                  const FormTexts& texts);
 
 }  // namespace FormLayout
+
+}  // namespace velinda

@@ -27,6 +27,8 @@
 #include "printaids/pagepreview.h"
 #include "report/printservice.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -251,3 +253,5 @@ void FormPrintScreen::print() {
   else
     reject();
 }
+
+}  // namespace velinda

@@ -6,10 +6,13 @@
 #include "print/formsetups.h"
 #include "print/printsettings.h"
 
-class OffsetControls;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+
+namespace velinda {
+
+class OffsetControls;
 
 // The print screen of a pre-printed form: the top and left offsets (and, for
 // the return receipt, the orientation) kept in Impostazioni.ini, and "Stampa",
@@ -50,3 +53,5 @@ class FormPrintScreen : public QDialog {
   QPushButton* print_ = nullptr;
   QLabel* wait_ = nullptr;
 };
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 #include "print/acceptancelayout.h"
 #include "print/returnreceiptlayouts.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace FormSetups {
@@ -30,3 +32,5 @@ const FormPrintSetup& senderSide() {
 }
 
 }  // namespace FormSetups
+
+}  // namespace velinda

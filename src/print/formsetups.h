@@ -5,6 +5,8 @@
 
 #include "print/formlayout.h"
 
+namespace velinda {
+
 // What sets the printing of one pre-printed form apart from the others: its
 // name, where its offsets (and orientation) are kept in Impostazioni.ini,
 // and its layout.
@@ -31,3 +33,5 @@ const FormPrintSetup& acceptance();     // the acceptance receipt
 const FormPrintSetup& recipientSide();  // the return receipt, recipient side
 const FormPrintSetup& senderSide();     // the return receipt, sender side
 }  // namespace FormSetups
+
+}  // namespace velinda

@@ -13,6 +13,8 @@
 #include "print/printsettings.h"
 #include "widgets/controls.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -86,3 +88,5 @@ void OffsetControls::step(QLineEdit* box, int delta) {
     Services::messages().show(screen_, MessageKind::Error, error.message());
   }
 }
+
+}  // namespace velinda

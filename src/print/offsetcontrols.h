@@ -10,6 +10,8 @@ class QGridLayout;
 class QLineEdit;
 class QWidget;
 
+namespace velinda {
+
 // The offset rows that the print screens share: for the top and for the
 // left offset a title, "-", a read-only box in millimetres, "+" and
 // "Applica". "-" and "+" move the box's whole number by one, refusing a box
@@ -39,3 +41,5 @@ class OffsetControls : public QObject {
   QLineEdit* top_;
   QLineEdit* left_;
 };
+
+}  // namespace velinda

@@ -8,6 +8,8 @@
 #include "core/text.h"
 #include "report/page.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -40,3 +42,5 @@ Length toLength(const QString& text) {
 }
 
 }  // namespace OffsetText
+
+}  // namespace velinda

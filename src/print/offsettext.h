@@ -5,6 +5,8 @@
 
 #include "report/length.h"
 
+namespace velinda {
+
 // The text of an offset box is not the number it should be. The message is
 // the one shown to the user.
 class OffsetConversionError : public std::runtime_error {
@@ -33,3 +35,5 @@ QString stepped(const QString& text, int step);
 Length toLength(const QString& text);
 
 }  // namespace OffsetText
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 #include "platform/messageservice.h"
 #include "platform/services.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -66,3 +68,5 @@ Stored stored(const QString& marginSection, const QString& orientationSection) {
 }
 
 }  // namespace PrintSettings
+
+}  // namespace velinda

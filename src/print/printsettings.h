@@ -8,6 +8,8 @@
 
 class QWidget;
 
+namespace velinda {
+
 // Impostazioni.ini in the program folder: per form, the print offsets and,
 // for the return receipt, the orientation. Every call opens the file, reads
 // or writes, and lets it go.
@@ -49,3 +51,5 @@ struct Stored {
 Stored stored(const QString& marginSection, const QString& orientationSection = {});
 
 }  // namespace PrintSettings
+
+}  // namespace velinda

@@ -1,5 +1,7 @@
 #include "print/returnreceiptlayouts.h"
 
+namespace velinda {
+
 namespace {
 
 constexpr BoxAlign LT = BoxAlign::LeftTop;
@@ -57,3 +59,5 @@ namespace ReturnReceiptLayouts {
 std::span<const FormBox> recipientSide() { return kRecipientSide; }
 std::span<const FormBox> senderSide() { return kSenderSide; }
 }  // namespace ReturnReceiptLayouts
+
+}  // namespace velinda

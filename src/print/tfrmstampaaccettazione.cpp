@@ -2,6 +2,8 @@
 
 #include "print/formsetups.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 TfrmStampaAccettazione::TfrmStampaAccettazione(FormTexts texts, QWidget* parent)
@@ -10,3 +12,5 @@ TfrmStampaAccettazione::TfrmStampaAccettazione(FormTexts texts, QWidget* parent)
 }
 
 FormControls TfrmStampaAccettazione::reads() { return FormSetups::acceptance().controls(); }
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include "print/formprintscreen.h"
 
+namespace velinda {
+
 // Prints an acceptance receipt onto the pre-printed form, always upright,
 // from the texts its opener took from the acceptance screen.
 class TfrmStampaAccettazione : public FormPrintScreen {
@@ -12,3 +14,5 @@ class TfrmStampaAccettazione : public FormPrintScreen {
 
   static FormControls reads();
 };
+
+}  // namespace velinda

@@ -18,6 +18,8 @@
 #include "widgets/palette.h"
 #include "widgets/shortcuttip.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -118,3 +120,5 @@ void TfrmStampaAnagrafica::print() {
       reject();
   });
 }
+
+}  // namespace velinda

@@ -7,6 +7,8 @@
 #include "core/formtexts.h"
 #include "report/page.h"
 
+namespace velinda {
+
 // Prints an address-book card as a one-page sheet on plain paper, from the
 // texts its opener took from the address-book screen: no offsets and no
 // orientation to choose.
@@ -34,3 +36,5 @@ class TfrmStampaAnagrafica : public QDialog {
   const FormTexts texts_;
   Clock clock_;
 };
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include "print/formsetups.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 TfrmStampaRicevimentoDes::TfrmStampaRicevimentoDes(FormTexts texts, QWidget* parent)
@@ -10,3 +12,5 @@ TfrmStampaRicevimentoDes::TfrmStampaRicevimentoDes(FormTexts texts, QWidget* par
 }
 
 FormControls TfrmStampaRicevimentoDes::reads() { return FormSetups::recipientSide().controls(); }
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include "print/formprintscreen.h"
 
+namespace velinda {
+
 // Prints the recipient side of a return receipt, upright or sideways as
 // chosen, from the texts its opener took from the return-receipt screen.
 class TfrmStampaRicevimentoDes : public FormPrintScreen {
@@ -12,3 +14,5 @@ class TfrmStampaRicevimentoDes : public FormPrintScreen {
 
   static FormControls reads();
 };
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include "print/formsetups.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 TfrmStampaRicevimentoMit::TfrmStampaRicevimentoMit(FormTexts texts, QWidget* parent)
@@ -10,3 +12,5 @@ TfrmStampaRicevimentoMit::TfrmStampaRicevimentoMit(FormTexts texts, QWidget* par
 }
 
 FormControls TfrmStampaRicevimentoMit::reads() { return FormSetups::senderSide().controls(); }
+
+}  // namespace velinda

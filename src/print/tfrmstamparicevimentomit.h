@@ -2,6 +2,8 @@
 
 #include "print/formprintscreen.h"
 
+namespace velinda {
+
 // Prints the sender side of a return receipt, upright or sideways as
 // chosen, from the texts its opener took from the return-receipt screen.
 class TfrmStampaRicevimentoMit : public FormPrintScreen {
@@ -12,3 +14,5 @@ class TfrmStampaRicevimentoMit : public FormPrintScreen {
 
   static FormControls reads();
 };
+
+}  // namespace velinda

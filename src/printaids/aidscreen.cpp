@@ -9,6 +9,8 @@
 #include "widgets/fixedwindow.h"
 #include "widgets/palette.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 AidScreen::AidScreen(const QString& objectName, const QString& caption, QWidget* parent)
@@ -47,3 +49,5 @@ QPushButton* AidScreen::addPrintButtons(const QString& what, std::function<void(
   addButtonRow({cancel, show, start});
   return start;
 }
+
+}  // namespace velinda

@@ -7,6 +7,8 @@
 class QPushButton;
 class QVBoxLayout;
 
+namespace velinda {
+
 // The frame the print aids' own screens share: white, fixed in size, a
 // caption without title-bar buttons, the controls in one column and the
 // buttons at the bottom right.
@@ -29,3 +31,5 @@ class AidScreen : public QDialog {
  private:
   QVBoxLayout* column_;
 };
+
+}  // namespace velinda

@@ -13,6 +13,8 @@
 #include "report/printservice.h"
 #include "widgets/controls.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -108,3 +110,5 @@ void CalibrationScreen::printSheet() {
     Services::messages().show(this, MessageKind::Warning, kPrintFailure);
   }
 }
+
+}  // namespace velinda

@@ -5,6 +5,8 @@
 
 class QSpinBox;
 
+namespace velinda {
+
 // Prints the calibration sheet of one form and takes the shift that the
 // user reads on it, in whole millimetres. "Applica" closes the screen as
 // accepted; the print screen that opened it then shows the two values as
@@ -27,3 +29,5 @@ class CalibrationScreen : public AidScreen {
   QSpinBox* down_;
   QSpinBox* right_;
 };
+
+}  // namespace velinda

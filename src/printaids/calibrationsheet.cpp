@@ -5,6 +5,8 @@
 #include "core/controlname.h"
 #include "widgets/palette.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -189,3 +191,5 @@ Page page(const Page& form, const FormTexts& texts) {
 }
 
 }  // namespace CalibrationSheet
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 
 #include "report/page.h"
 
+namespace velinda {
+
 // The calibration sheet of a pre-printed form: plain paper of the form's
 // size and orientation, printed without offsets, with millimetre rulers
 // along the top and left edges, crosshairs at the corners of a few of the
@@ -39,3 +41,5 @@ Page page(const Page& form, const FormTexts& texts);
 Page page(const Page& form, const QString& formName);
 
 }  // namespace CalibrationSheet
+
+}  // namespace velinda

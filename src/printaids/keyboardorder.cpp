@@ -7,6 +7,8 @@
 
 #include "widgets/shortcuttip.h"
 
+namespace velinda {
+
 namespace {
 
 // Controls whose middles lie closer than this are on one row.
@@ -59,3 +61,5 @@ void apply(QWidget* screen, QPushButton* print, QWidget* first) {
 }
 
 }  // namespace KeyboardOrder
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 class QPushButton;
 class QWidget;
 
+namespace velinda {
+
 // The keyboard on a print screen, the same on each: Tab goes through the
 // controls in reading order (row by row from the top, each row from the
 // left), "Stampa" is the default button and answers Ctrl+P, and the first
@@ -22,3 +24,5 @@ void makePrintDefault(QPushButton* print);
 void apply(QWidget* screen, QPushButton* print, QWidget* first);
 
 }  // namespace KeyboardOrder
+
+}  // namespace velinda

@@ -25,6 +25,8 @@
 #include "widgets/controls.h"
 #include "widgets/shortcuttip.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -225,3 +227,5 @@ bool PagePreview::askToPrint(QWidget* parent, std::vector<Page> pages, const QSt
   PagePreview preview(std::move(pages), title, options, parent, totalPages);
   return preview.exec() == QDialog::Accepted;
 }
+
+}  // namespace velinda

@@ -11,6 +11,8 @@ class QLabel;
 class QPrintPreviewWidget;
 class QToolBar;
 
+namespace velinda {
+
 // Qt's print preview of prepared pages, painted exactly as they print, with
 // zoom, page navigation, "Salva PDF..." and "Stampa". The preview prints
 // nothing itself: "Stampa" closes it as accepted, and the caller then prints
@@ -51,3 +53,5 @@ class PagePreview : public QDialog {
   QPrintPreviewWidget* view_;
   QLabel* pageNumber_ = nullptr;
 };
+
+}  // namespace velinda

@@ -20,6 +20,8 @@
 #include "widgets/palette.h"
 #include "widgets/progressstrip.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -201,3 +203,5 @@ void BatchPrintScreen::print() {
     Services::messages().show(this, MessageKind::Warning, kPrintFailure);
   }
 }
+
+}  // namespace velinda

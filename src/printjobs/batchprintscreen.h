@@ -8,8 +8,11 @@
 #include "printaids/aidscreen.h"
 #include "printjobs/formbatch.h"
 
-class ProgressStrip;
 class QRadioButton;
+
+namespace velinda {
+
+class ProgressStrip;
 
 // Prints, through one print dialog, the forms of the records a status list
 // shows: all of them or the lines selected, one after another, each form
@@ -39,3 +42,5 @@ class BatchPrintScreen : public AidScreen {
   QList<QRadioButton*> orders_;  // return receipts only
   ProgressStrip* progress_ = nullptr;
 };
+
+}  // namespace velinda

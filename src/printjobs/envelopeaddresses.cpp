@@ -5,6 +5,8 @@
 #include "print/formlayout.h"
 #include "records/cardtexts.h"
 
+namespace velinda {
+
 namespace {
 
 // A line's parts as form content patterns, joined by a blank.
@@ -79,3 +81,5 @@ QStringList card(const TScheda& card) {
 bool hasSender(EnvelopeFrom from) { return from == EnvelopeFrom::AcceptanceReceipt; }
 
 }  // namespace EnvelopeAddresses
+
+}  // namespace velinda

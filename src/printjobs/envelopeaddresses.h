@@ -4,6 +4,8 @@
 
 #include "core/formtexts.h"
 
+namespace velinda {
+
 class TScheda;
 
 // The screens an envelope is printed from.
@@ -27,3 +29,5 @@ QStringList card(const TScheda& card);
 bool hasSender(EnvelopeFrom from);
 
 }  // namespace EnvelopeAddresses
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include "report/paperfont.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -105,3 +107,5 @@ Page page(const EnvelopeSize& size, const QStringList& recipient, const QStringL
 }
 
 }  // namespace EnvelopeLayout
+
+}  // namespace velinda

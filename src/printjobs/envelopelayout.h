@@ -6,6 +6,8 @@
 
 #include "report/page.h"
 
+namespace velinda {
+
 // An envelope as it goes through the printer: lying landscape, the
 // recipient's address in the window on the right, the sender's at the top
 // left. Positions are from the envelope's top-left corner, landscape.
@@ -55,3 +57,5 @@ Page page(const EnvelopeSize& size, const QStringList& recipient, const QStringL
 QStringList overflowing(const Page& envelope);
 
 }  // namespace EnvelopeLayout
+
+}  // namespace velinda

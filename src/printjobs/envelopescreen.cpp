@@ -26,6 +26,8 @@
 #include "report/printservice.h"
 #include "widgets/controls.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -295,3 +297,5 @@ void EnvelopeScreen::print() {
     Services::messages().show(this, MessageKind::Warning, kPrintFailure);
   }
 }
+
+}  // namespace velinda

@@ -7,11 +7,14 @@
 #include "printjobs/envelopeaddresses.h"
 #include "printjobs/envelopelayout.h"
 
-class OffsetControls;
 class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+
+namespace velinda {
+
+class OffsetControls;
 
 // Prints the envelope of the card whose texts (the controls reads() names)
 // its opener took from its screen: the size (remembered in
@@ -60,3 +63,5 @@ class EnvelopeScreen : public AidScreen {
   QLabel* senderCardLabel_ = nullptr;  // address book only
   int senderCard_ = 0;                 // 1-based, 0 for none
 };
+
+}  // namespace velinda

@@ -8,6 +8,8 @@
 #include "records/cardtexts.h"
 #include "records/listlines.h"
 
+namespace velinda {
+
 namespace {
 
 const FormBatch kBatches[] = {
@@ -190,3 +192,5 @@ const TScheda& FormPages::record(int index) {
   }
   return chunk_[size_t(index - start)];
 }
+
+}  // namespace velinda

@@ -11,6 +11,8 @@
 #include "report/page.h"
 #include "report/pagesource.h"
 
+namespace velinda {
+
 // How the two sides of the return receipts follow each other in a batch.
 enum class SideOrder {
   EachInTurn,           // recipient side, sender side, next receipt
@@ -91,3 +93,5 @@ class FormPages : public PageSource {
   int chunkStart_ = -1;  // index into positions_ of the records held
   std::vector<TScheda> chunk_;
 };
+
+}  // namespace velinda

@@ -11,6 +11,8 @@
 #include "printaids/keyboardorder.h"
 #include "widgets/controls.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -66,3 +68,5 @@ int SenderCardChooser::chosen() const {
   const QModelIndex current = cards_->currentIndex();
   return current.isValid() ? current.row() : 0;
 }
+
+}  // namespace velinda

@@ -5,6 +5,8 @@
 class QListView;
 class QStringListModel;
 
+namespace velinda {
+
 // Chooses the address-book card whose address goes on envelopes as the
 // sender: the cards of Anagrafica.pro by name and town, read once when the
 // screen opens. Enter or a double click takes the card in the list.
@@ -22,3 +24,5 @@ class SenderCardChooser : public AidScreen {
   QListView* cards_;
   QStringListModel* lines_;
 };
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 #include "core/text.h"
 #include "records/linelist.h"
 
+namespace velinda {
+
 namespace ArchiveLines {
 
 namespace {
@@ -48,3 +50,5 @@ void forEachWithLine(const ArchiveDefinition& archive, ListLines::LineKind kind,
 }
 
 }  // namespace ArchiveLines
+
+}  // namespace velinda

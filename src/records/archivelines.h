@@ -6,6 +6,8 @@
 #include "archive/layouts.h"
 #include "records/listlines.h"
 
+namespace velinda {
+
 class LineList;
 class TScheda;
 
@@ -27,3 +29,5 @@ void forEachWithLine(const ArchiveDefinition& archive, ListLines::LineKind kind,
                      const std::function<void(const TScheda&, int position)>& found);
 
 }  // namespace ArchiveLines
+
+}  // namespace velinda

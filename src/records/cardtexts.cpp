@@ -3,6 +3,8 @@
 #include "archive/tscheda.h"
 #include "core/controlname.h"
 
+namespace velinda {
+
 namespace CardTexts {
 
 FormTexts take(const TScheda& card, const FormControls& controls) {
@@ -15,3 +17,5 @@ FormTexts take(const TScheda& card, const FormControls& controls) {
 }
 
 }  // namespace CardTexts
+
+}  // namespace velinda

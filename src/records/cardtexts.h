@@ -2,6 +2,8 @@
 
 #include "core/formtexts.h"
 
+namespace velinda {
+
 class TScheda;
 
 // A card read from its archive, taken the way its workspace would show it:
@@ -11,3 +13,5 @@ class TScheda;
 namespace CardTexts {
 FormTexts take(const TScheda& card, const FormControls& controls);
 }
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 
 #include "archive/archivekinds.h"
 
+namespace velinda {
+
 namespace ImportTargets {
 
 namespace {
@@ -56,3 +58,5 @@ QList<Copy> copiesFor(const QString& tag) {
 }
 
 }  // namespace ImportTargets
+
+}  // namespace velinda

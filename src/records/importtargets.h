@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+namespace velinda {
+
 // Where an address-book card goes when it is imported into a receipt: the
 // opener's tag names the editor and its recipient or sender block.
 namespace ImportTargets {
@@ -17,3 +19,5 @@ struct Copy {
 QList<Copy> copiesFor(const QString& tag);
 
 }  // namespace ImportTargets
+
+}  // namespace velinda

@@ -7,6 +7,8 @@
 #include <cstdint>
 #endif
 
+namespace velinda {
+
 void adviseLargePages([[maybe_unused]] const void* data, [[maybe_unused]] qsizetype bytes) {
 #if defined(Q_OS_LINUX)
   static const auto page = std::uintptr_t(sysconf(_SC_PAGESIZE));
@@ -17,3 +19,5 @@ void adviseLargePages([[maybe_unused]] const void* data, [[maybe_unused]] qsizet
   if (end > start) madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
 #endif
 }
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace velinda {
+
 // Asks the system to back a large buffer that is about to be filled with
 // pages as large as it has (2 MB rather than 4 KB on Linux), so that filling
 // it takes a few hundred page faults instead of thousands. Under
@@ -9,3 +11,5 @@
 // lines would spend longer taking its memory than reading its archive.
 // Only advice: where the system has no such pages, nothing changes.
 void adviseLargePages(const void* data, qsizetype bytes);
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 
 #include "records/largepages.h"
 
+namespace velinda {
+
 LineList LineList::fromStringList(const QStringList& lines) {
   LineList list;
   for (const QString& line : lines) list.append(line);
@@ -38,3 +40,5 @@ QStringList LineList::toStringList() const {
   for (qsizetype row = 0; row < size(); ++row) lines.append(at(row).toString());
   return lines;
 }
+
+}  // namespace velinda

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QStringView>
 
+namespace velinda {
+
 // The lines of a list, one after another in one piece of memory: a list of
 // 100,000 records takes its memory at once (in large pages where the system
 // has them, see adviseLargePages), not a piece per line.
@@ -38,3 +40,5 @@ class LineList {
   QString text_;
   QList<qsizetype> starts_;  // where each line starts in text_; it ends where the next starts
 };
+
+}  // namespace velinda

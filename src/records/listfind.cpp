@@ -5,6 +5,8 @@
 #include "core/text.h"
 #include "records/linelist.h"
 
+namespace velinda {
+
 namespace {
 
 // `wanted` (A-Z already folded) occurs in the line with its A-Z folded too.
@@ -43,3 +45,5 @@ ListFind::Result ListFind::find(const LineList& lines, int chosen, const QString
   }
   return {Outcome::NotFound, chosen};
 }
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace velinda {
+
 class LineList;
 
 // "Trova" on a list: a new text finds its first line from the top; the same
@@ -27,3 +29,5 @@ class ListFind {
  private:
   QString remembered_;
 };
+
+}  // namespace velinda

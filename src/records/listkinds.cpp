@@ -4,6 +4,8 @@
 #include "archive/tscheda.h"
 #include "core/unknownname.h"
 
+namespace velinda {
+
 using ListLines::LineKind;
 
 bool ListCondition::holdsFor(const TScheda& record) const {
@@ -122,3 +124,5 @@ const SearchKind& addressBookImport() {
                                kAddressBookFilters};
   return kind;
 }
+
+}  // namespace velinda

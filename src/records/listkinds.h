@@ -7,6 +7,8 @@
 #include "archive/layouts.h"
 #include "records/listlines.h"
 
+namespace velinda {
+
 class TScheda;
 
 // What sets one list screen apart from the others: these tables are the
@@ -58,3 +60,5 @@ const SearchKind& acceptanceSearch();     // TfrmTrovaAccettazione
 const SearchKind& returnReceiptSearch();  // TfrmTrovaRicevimento
 const SearchKind& addressBookSearch();    // TfrmTrovaAnagrafica
 const SearchKind& addressBookImport();    // TfrmImportaAnagrafica
+
+}  // namespace velinda

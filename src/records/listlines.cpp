@@ -10,6 +10,8 @@
 #include "core/windows1252.h"
 #include "records/linelist.h"
 
+namespace velinda {
+
 namespace {
 
 // The line breaks a record's text may hold in Windows-1252 (an older or a
@@ -143,3 +145,5 @@ QString lineOf(const TScheda& record, LineKind kind) {
 }
 
 }  // namespace ListLines
+
+}  // namespace velinda

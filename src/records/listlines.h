@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace velinda {
+
 class LineList;
 class RecordLayout;
 class TScheda;
@@ -61,3 +63,5 @@ class LineMaker {
 };
 
 }  // namespace ListLines
+
+}  // namespace velinda

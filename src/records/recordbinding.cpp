@@ -7,6 +7,8 @@
 #include "archive/tscheda.h"
 #include "widgets/boxtext.h"
 
+namespace velinda {
+
 namespace RecordBinding {
 
 namespace {
@@ -64,3 +66,5 @@ void rememberLoaded(QWidget* screen, const TScheda& record) {
 void forgetLoaded(QWidget* screen) { screen->setProperty(kLoadedTexts, QVariant()); }
 
 }  // namespace RecordBinding
+
+}  // namespace velinda

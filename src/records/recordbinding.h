@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace velinda {
+
 class TScheda;
 
 // Controls bind to record fields by name: the field "Destinatario" is shown
@@ -38,3 +40,5 @@ void rememberLoaded(QWidget* screen, const TScheda& record);
 void forgetLoaded(QWidget* screen);
 
 }  // namespace RecordBinding
+
+}  // namespace velinda

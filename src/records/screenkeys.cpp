@@ -1,5 +1,7 @@
 #include "records/screenkeys.h"
 
+namespace velinda {
+
 namespace ScreenKeys {
 
 namespace {
@@ -47,3 +49,5 @@ QString keysFor(const QString& control) {
 }
 
 }  // namespace ScreenKeys
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 #include <QString>
 #include <span>
 
+namespace velinda {
+
 // The keyboard shortcuts of the list, search, import and export screens and
 // of the main menu, kept once: the screens bind them to their controls and
 // show them in the tooltips, and the guide lists them. (The workspaces keep
@@ -24,3 +26,5 @@ std::span<const Shortcut> menu();
 QString keysFor(const QString& control);
 
 }  // namespace ScreenKeys
+
+}  // namespace velinda

@@ -5,6 +5,8 @@
 
 #include "widgets/namedchild.h"
 
+namespace velinda {
+
 namespace ScreenTexts {
 
 FormTexts take(const QWidget& screen, const FormControls& controls) {
@@ -17,3 +19,5 @@ FormTexts take(const QWidget& screen, const FormControls& controls) {
 }
 
 }  // namespace ScreenTexts
+
+}  // namespace velinda

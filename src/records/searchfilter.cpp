@@ -8,6 +8,8 @@
 #include "core/unknownname.h"
 #include "core/windows1252.h"
 
+namespace velinda {
+
 namespace SearchFilter {
 
 bool isBlank(const QString& typed) { return Text::trimmed(typed).isEmpty(); }
@@ -56,3 +58,5 @@ bool Matcher::selects(const TScheda& record) const {
 }
 
 }  // namespace SearchFilter
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+namespace velinda {
+
 class RecordLayout;
 class TScheda;
 
@@ -48,3 +50,5 @@ class Matcher {
 };
 
 }  // namespace SearchFilter
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <map>
 
+namespace velinda {
+
 namespace {
 
 // Rounding of the millimetre arithmetic must not push a line that fits
@@ -154,3 +156,5 @@ std::vector<Page> BandedReport::pages() const {
   filler.place(footer);
   return filler.take();
 }
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 
 #include "report/page.h"
 
+namespace velinda {
+
 // A horizontal strip of the report, as wide as the area inside the margins.
 // Item positions are relative to the band's top-left corner.
 struct Band {
@@ -37,3 +39,5 @@ class BandedReport {
   Orientation orientation_;
   PageMargins margins_;
 };
+
+}  // namespace velinda

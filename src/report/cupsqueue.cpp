@@ -11,6 +11,8 @@
 #include "report/pagepainter.h"
 #include "report/pdffile.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -286,3 +288,5 @@ void print(const QString& queue, PageSource& pages, const QString& title, const 
 }
 
 }  // namespace CupsQueue
+
+}  // namespace velinda

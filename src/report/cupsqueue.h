@@ -6,6 +6,8 @@
 #include "report/pagesource.h"
 #include "report/printservice.h"
 
+namespace velinda {
+
 // A print queue of the CUPS spooler (Linux and other Unix systems), reached
 // through libcups. The pages go to it as one PDF document made here and
 // streamed to the spooler as it is painted, so that what the queue does with
@@ -37,3 +39,5 @@ void print(const QString& queue, PageSource& pages, const QString& title, const 
            const PageProgress& progress = {});
 
 }  // namespace CupsQueue
+
+}  // namespace velinda

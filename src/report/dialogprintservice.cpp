@@ -17,6 +17,8 @@
 #include <QStandardPaths>
 #endif
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -133,3 +135,5 @@ void DialogPrintService::outputThroughQt(QPrinter& printer, PageSource& pages,
                      u"\r\n\r\n"_s +
                      u"Si consiglia di controllare le impostazioni della stampante."_s);
 }
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 
 class QPrinter;
 
+namespace velinda {
+
 // The system's print dialog, starting on the default printer, with copies
 // and a page range; no preview. Printing to a PDF file from the dialog works
 // on a machine without printers.
@@ -27,3 +29,5 @@ class DialogPrintService : public PrintService {
   static void outputThroughQt(QPrinter& printer, PageSource& pages,
                               const PageProgress& progress = {});
 };
+
+}  // namespace velinda

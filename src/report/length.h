@@ -2,6 +2,8 @@
 
 #include <compare>
 
+namespace velinda {
+
 // A length on paper. Built only from a named unit, so millimetres, layout
 // units and device dots never meet as bare numbers.
 class Length {
@@ -60,3 +62,5 @@ struct BoxGeometry {
   }
   constexpr bool operator==(const BoxGeometry&) const = default;
 };
+
+}  // namespace velinda

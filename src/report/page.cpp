@@ -2,6 +2,8 @@
 
 #include "core/unknownname.h"
 
+namespace velinda {
+
 Page::Page(PaperSize paper, Orientation orientation) : paper_(paper), orientation_(orientation) {}
 
 Length Page::paperWidth() const {
@@ -37,3 +39,5 @@ void Page::setText(const QString& name, const QString& text) { findText(name)->t
 BoxGeometry Page::paperBox(const BoxGeometry& box) const {
   return box.movedBy(leftMargin_, topMargin_);
 }
+
+}  // namespace velinda

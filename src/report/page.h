@@ -8,6 +8,8 @@
 
 #include "report/length.h"
 
+namespace velinda {
+
 enum class Orientation { Upright, Sideways };
 
 // The paper as designed upright; sideways swaps width and height.
@@ -103,3 +105,5 @@ class Page {
   Length leftMargin_;
   std::vector<PageItem> items_;
 };
+
+}  // namespace velinda

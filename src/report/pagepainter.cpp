@@ -12,6 +12,8 @@
 #include "report/printservice.h"
 #include "widgets/palette.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -197,3 +199,5 @@ void renderPages(QPagedPaintDevice& device, const std::vector<Page>& pages,
   PageList list(pages);
   renderPages(device, list, progress);
 }
+
+}  // namespace velinda

@@ -10,6 +10,8 @@
 class QPainter;
 class QPagedPaintDevice;
 
+namespace velinda {
+
 // What a page shows besides its items. Paper only ever gets the items; the
 // extras are for the screen.
 struct PaintOptions {
@@ -40,3 +42,5 @@ void renderPages(QPagedPaintDevice& device, PageSource& pages, const PageProgres
                  const SheetSetter& setSheet = {});
 void renderPages(QPagedPaintDevice& device, const std::vector<Page>& pages,
                  const PageProgress& progress = {});
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 
 #include "report/page.h"
 
+namespace velinda {
+
 // Pages handed out one at a time, so that a long print never holds them
 // all: a page is made when it is painted and let go after.
 class PageSource {
@@ -41,3 +43,5 @@ class PageRange : public PageSource {
   int length_;
   int copies_;
 };
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 #include <QFontMetricsF>
 #include <QImage>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -72,3 +74,5 @@ QStringList wrapped(const QStringList& lines, const FontSpec& spec, Length width
 }
 
 }  // namespace PaperFont
+
+}  // namespace velinda

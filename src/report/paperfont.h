@@ -6,6 +6,8 @@
 
 #include "report/page.h"
 
+namespace velinda {
+
 // Fonts as they print: the font the page painter draws a box's text in,
 // and how wide a text comes out on paper.
 namespace PaperFont {
@@ -21,3 +23,5 @@ Length width(const FontSpec& spec, const QString& text);
 QStringList wrapped(const QStringList& lines, const FontSpec& spec, Length width);
 
 }  // namespace PaperFont
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 #include "report/pagepainter.h"
 #include "report/printservice.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace PdfFile {
@@ -40,3 +42,5 @@ void write(const QString& path, PageSource& pages, const QString& title,
 }
 
 }  // namespace PdfFile
+
+}  // namespace velinda

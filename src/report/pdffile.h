@@ -9,6 +9,8 @@ class QIODevice;
 #include "report/pagesource.h"
 #include "report/printservice.h"
 
+namespace velinda {
+
 // Prepared pages as a PDF file, one page per sheet. The file replaces what
 // was at `path` only once the whole document is on disk: a failure (a full
 // disk, a folder that cannot be written) throws PrintError and leaves no
@@ -28,3 +30,5 @@ void writeTo(QIODevice& device, PageSource& pages, const QString& title,
              const PageProgress& progress = {});
 
 }  // namespace PdfFile
+
+}  // namespace velinda

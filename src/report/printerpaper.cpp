@@ -5,6 +5,8 @@
 
 #include "report/printservice.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -63,3 +65,5 @@ void fit(QPrinter& printer, const Page& page) {
 }
 
 }  // namespace PrinterPaper
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 
 class QPrinter;
 
+namespace velinda {
+
 // Fitting a page to the paper a printer has. Office printers rarely print to
 // the edge and many take only their own list of sizes, so a page is set up as
 // one of the printer's own sizes, in the printer's full-page mode (positions
@@ -25,3 +27,5 @@ QPageSize matching(const QList<QPageSize>& offered, bool takesAnySize, PaperSize
 void fit(QPrinter& printer, const Page& page);
 
 }  // namespace PrinterPaper
+
+}  // namespace velinda

@@ -5,6 +5,8 @@
 #include "platform/installed.h"
 #include "report/dialogprintservice.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 PaperNotSupported::PaperNotSupported(const QString& printer, PaperSize paper)
@@ -25,3 +27,5 @@ PrintService& printer() {
 }
 
 }  // namespace PrintServices
+
+}  // namespace velinda

@@ -11,6 +11,8 @@
 
 class QWidget;
 
+namespace velinda {
+
 // Printing failed: no usable printer, the driver refused, the spooler failed
 // or refused the job. The text says so in Italian, for the screens that show
 // a failure's own text.
@@ -67,3 +69,5 @@ class PrintService {
 namespace PrintServices {
 PrintService& printer();
 }  // namespace PrintServices
+
+}  // namespace velinda

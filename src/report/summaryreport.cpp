@@ -3,6 +3,8 @@
 #include "core/text.h"
 #include "report/bandedreport.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -67,3 +69,5 @@ std::vector<Page> pages(const QString& title, const QStringList& lines, QDate da
 }
 
 }  // namespace SummaryReport
+
+}  // namespace velinda

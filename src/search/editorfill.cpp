@@ -8,6 +8,8 @@
 #include "records/recordbinding.h"
 #include "widgets/boxtext.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace EditorFill {
@@ -25,3 +27,5 @@ void importCard(QWidget* editor, const TScheda& card, const QString& tag) {
 }
 
 }  // namespace EditorFill
+
+}  // namespace velinda

@@ -2,6 +2,9 @@
 
 class QString;
 class QWidget;
+
+namespace velinda {
+
 class TScheda;
 
 // What a list screen does to the editor underneath it. The editor is the
@@ -18,3 +21,5 @@ void loadRecord(QWidget* editor, const TScheda& record, int position);
 void importCard(QWidget* editor, const TScheda& card, const QString& tag);
 
 }  // namespace EditorFill
+
+}  // namespace velinda

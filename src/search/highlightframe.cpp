@@ -6,6 +6,8 @@
 
 #include "widgets/palette.h"
 
+namespace velinda {
+
 namespace {
 constexpr int kMargin = 4;
 }  // namespace
@@ -36,3 +38,5 @@ void HighlightFrame::paintEvent(QPaintEvent*) {
   }
   painter.fillRect(rect().adjusted(kMargin, kMargin, -kMargin, -kMargin), Palette::kYellow);
 }
+
+}  // namespace velinda

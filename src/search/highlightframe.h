@@ -4,6 +4,8 @@
 
 class QLineEdit;
 
+namespace velinda {
+
 // The yellow frame behind a filter box, 4 pixels larger on every side,
 // shown only while the box has the focus.
 class HighlightFrame : public QWidget {
@@ -15,3 +17,5 @@ class HighlightFrame : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 };
+
+}  // namespace velinda

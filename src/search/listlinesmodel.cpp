@@ -5,6 +5,8 @@
 
 #include "widgets/palette.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -44,3 +46,5 @@ QVariant ListLinesModel::data(const QModelIndex& index, int role) const {
       return {};
   }
 }
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 
 #include "records/linelist.h"
 
+namespace velinda {
+
 // The lines of a list screen, one row each, shown in the fixed-pitch font
 // that lines the columns up. Every line has the same size, so a view with
 // uniform item sizes lays out 100,000 lines without measuring them.
@@ -25,3 +27,5 @@ class ListLinesModel : public QAbstractListModel {
   QFont font_;
   QSize lineSize_;
 };
+
+}  // namespace velinda

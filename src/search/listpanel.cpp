@@ -26,6 +26,8 @@
 #include "widgets/progressstrip.h"
 #include "widgets/shortcuttip.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 using namespace ListScreenFrame;
@@ -193,3 +195,5 @@ bool ListPanel::eventFilter(QObject* watched, QEvent* event) {
   }
   return QWidget::eventFilter(watched, event);
 }
+
+}  // namespace velinda

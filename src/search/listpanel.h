@@ -6,12 +6,15 @@
 #include "records/linelist.h"
 #include "records/listfind.h"
 
-class ListLinesModel;
-class ProgressStrip;
 class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
+
+namespace velinda {
+
+class ListLinesModel;
+class ProgressStrip;
 
 // The controls of a list (833 x 529): the banner, the find box with "Trova",
 // the list of lines, "Chiudi" and "Stampa". The status lists show it alone;
@@ -59,3 +62,5 @@ class ListPanel : public QWidget {
   ListLinesModel* lines_;
   ProgressStrip* progress_;
 };
+
+}  // namespace velinda

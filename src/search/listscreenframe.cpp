@@ -10,6 +10,8 @@
 #include "widgets/palette.h"
 #include "widgets/picture.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace ListScreenFrame {
@@ -52,3 +54,5 @@ QWidget* background(QDialog* screen) {
 }
 
 }  // namespace ListScreenFrame
+
+}  // namespace velinda

@@ -11,6 +11,8 @@ class QDialog;
 class QLabel;
 class QWidget;
 
+namespace velinda {
+
 // The frame the list and search screens share: their size, the gradient
 // behind their panel, the look of their buttons and their instructions.
 namespace ListScreenFrame {
@@ -35,3 +37,5 @@ QLabel* textPicture(const QString& name, const QStringList& lines, const QRect& 
                     QWidget* parent);
 
 }  // namespace ListScreenFrame
+
+}  // namespace velinda

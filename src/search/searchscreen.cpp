@@ -24,6 +24,8 @@
 #include "widgets/gradientwidget.h"
 #include "widgets/palette.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 using namespace ListScreenFrame;
@@ -200,3 +202,5 @@ void SearchScreen::done(int result) {
   lblAttendere_->hide();
   DialogFrame::done(result);
 }
+
+}  // namespace velinda

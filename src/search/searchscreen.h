@@ -5,9 +5,12 @@
 #include "dialogs/dialogframe.h"
 #include "records/listkinds.h"
 
-class ListPanel;
 class QLabel;
 class QLineEdit;
+
+namespace velinda {
+
+class ListPanel;
 class TScheda;
 
 // A search over one archive: ten filter boxes on the first panel, "Cerca",
@@ -51,3 +54,5 @@ class SearchScreen : public DialogFrame {
   QLabel* lblMemory_ = nullptr;
   QLabel* lblTrovate_ = nullptr;
 };
+
+}  // namespace velinda

@@ -18,6 +18,8 @@
 #include "widgets/controls.h"
 #include "widgets/shortcuttip.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 StatusListScreen::StatusListScreen(const StatusListKind& kind, QWidget* editor, QWidget* parent)
@@ -98,3 +100,5 @@ void StatusListScreen::done(int result) {
   panel_->clearLines();
   DialogFrame::done(result);
 }
+
+}  // namespace velinda

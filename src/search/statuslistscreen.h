@@ -3,6 +3,8 @@
 #include "dialogs/dialogframe.h"
 #include "records/listkinds.h"
 
+namespace velinda {
+
 class ListPanel;
 struct FormBatch;
 
@@ -31,3 +33,5 @@ class StatusListScreen : public DialogFrame {
   QWidget* editor_;
   ListPanel* panel_;
 };
+
+}  // namespace velinda

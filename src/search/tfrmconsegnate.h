@@ -2,6 +2,8 @@
 
 #include "search/statuslistscreen.h"
 
+namespace velinda {
+
 // Return receipts not yet delivered, over TfrmRicevimento.
 class TfrmConsegnate : public StatusListScreen {
   Q_OBJECT
@@ -9,3 +11,5 @@ class TfrmConsegnate : public StatusListScreen {
   explicit TfrmConsegnate(QWidget* editor, QWidget* parent = nullptr)
       : StatusListScreen(undeliveredList(), editor, parent) {}
 };
+
+}  // namespace velinda

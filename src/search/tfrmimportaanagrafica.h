@@ -2,6 +2,8 @@
 
 #include "search/searchscreen.h"
 
+namespace velinda {
+
 // The address-book search opened from a receipt's import button: a double
 // click copies the card's name and address into the receipt block that the
 // tag names ("accettazione_des", "accettazione_mit", "ricevimento_des",
@@ -14,3 +16,5 @@ class TfrmImportaAnagrafica : public SearchScreen {
  protected:
   void openRecord(const TScheda& card, int position) override;
 };
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include "search/statuslistscreen.h"
 
+namespace velinda {
+
 // Acceptance receipts not yet sent, over TfrmAccettazione.
 class TfrmInviate : public StatusListScreen {
   Q_OBJECT
@@ -9,3 +11,5 @@ class TfrmInviate : public StatusListScreen {
   explicit TfrmInviate(QWidget* editor, QWidget* parent = nullptr)
       : StatusListScreen(unsentList(), editor, parent) {}
 };
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include "search/statuslistscreen.h"
 
+namespace velinda {
+
 // Address-book cards with pending matters, over TfrmAnagrafica.
 class TfrmQuestioni : public StatusListScreen {
   Q_OBJECT
@@ -9,3 +11,5 @@ class TfrmQuestioni : public StatusListScreen {
   explicit TfrmQuestioni(QWidget* editor, QWidget* parent = nullptr)
       : StatusListScreen(pendingMattersList(), editor, parent) {}
 };
+
+}  // namespace velinda

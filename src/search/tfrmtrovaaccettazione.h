@@ -2,6 +2,8 @@
 
 #include "search/searchscreen.h"
 
+namespace velinda {
+
 // The acceptance-receipt search, over TfrmAccettazione (tag "accettazione").
 class TfrmTrovaAccettazione : public SearchScreen {
   Q_OBJECT
@@ -9,3 +11,5 @@ class TfrmTrovaAccettazione : public SearchScreen {
   explicit TfrmTrovaAccettazione(QWidget* editor, QWidget* parent = nullptr)
       : SearchScreen(acceptanceSearch(), editor, parent) {}
 };
+
+}  // namespace velinda

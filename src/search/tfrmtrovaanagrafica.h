@@ -2,6 +2,8 @@
 
 #include "search/searchscreen.h"
 
+namespace velinda {
+
 // The address-book search, over TfrmAnagrafica (tag "anagrafica").
 class TfrmTrovaAnagrafica : public SearchScreen {
   Q_OBJECT
@@ -9,3 +11,5 @@ class TfrmTrovaAnagrafica : public SearchScreen {
   explicit TfrmTrovaAnagrafica(QWidget* editor, QWidget* parent = nullptr)
       : SearchScreen(addressBookSearch(), editor, parent) {}
 };
+
+}  // namespace velinda

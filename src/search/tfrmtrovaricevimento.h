@@ -2,6 +2,8 @@
 
 #include "search/searchscreen.h"
 
+namespace velinda {
+
 // The return-receipt search, over TfrmRicevimento (tag "ricevimento").
 class TfrmTrovaRicevimento : public SearchScreen {
   Q_OBJECT
@@ -9,3 +11,5 @@ class TfrmTrovaRicevimento : public SearchScreen {
   explicit TfrmTrovaRicevimento(QWidget* editor, QWidget* parent = nullptr)
       : SearchScreen(returnReceiptSearch(), editor, parent) {}
 };
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 
 #include "core/text.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -96,3 +98,5 @@ CheckReport check(const QString& text) {
 }
 
 }  // namespace CardNumber
+
+}  // namespace velinda

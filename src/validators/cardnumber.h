@@ -4,6 +4,8 @@
 
 #include "validators/checkreport.h"
 
+namespace velinda {
+
 // A credit-card number: the Luhn check digit and the network named by the
 // leading digits. No length is required.
 namespace CardNumber {
@@ -31,3 +33,5 @@ Network networkOf(const QString& digits, const QString& trimmedText);
 CheckReport check(const QString& text);
 
 }  // namespace CardNumber
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace velinda {
+
 // What a check concludes about a typed value, with the very words the check
 // screen shows for it.
 struct CheckReport {
@@ -19,3 +21,5 @@ struct CheckReport {
   // Good news is information; everything else is a warning.
   bool isWarning() const { return verdict != Verdict::Valid; }
 };
+
+}  // namespace velinda

@@ -20,6 +20,8 @@
 #include "widgets/palette.h"
 #include "widgets/typingrules.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -115,3 +117,5 @@ void CheckScreen::controlla() {
   else
     accept();
 }
+
+}  // namespace velinda

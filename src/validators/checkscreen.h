@@ -8,6 +8,8 @@
 class QLineEdit;
 class QPushButton;
 
+namespace velinda {
+
 // The shape every check screen shares: a logo, a title, one box in a large
 // fixed-pitch font, "Controlla" and "Chiudi". "Controlla" shows the check's
 // message; a request to retype keeps the screen open with the focus back in
@@ -42,3 +44,5 @@ class CheckScreen : public QDialog {
   QLineEdit* box_ = nullptr;
   QPushButton* btnControlla_ = nullptr;
 };
+
+}  // namespace velinda

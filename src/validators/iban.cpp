@@ -2,6 +2,8 @@
 
 #include "core/text.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -61,3 +63,5 @@ CheckReport check(const QString& code) {
 }
 
 }  // namespace Iban
+
+}  // namespace velinda

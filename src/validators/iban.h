@@ -4,6 +4,8 @@
 
 #include "validators/checkreport.h"
 
+namespace velinda {
+
 // An Italian bank account number in IBAN form: 27 characters whose check
 // digits make the whole code pass the mod 97-10 test.
 namespace Iban {
@@ -21,3 +23,5 @@ bool passesMod97(const QString& code);
 CheckReport check(const QString& code);
 
 }  // namespace Iban
+
+}  // namespace velinda

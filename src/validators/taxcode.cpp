@@ -4,6 +4,8 @@
 
 #include "core/text.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -62,3 +64,5 @@ CheckReport check(const QString& code) {
 }
 
 }  // namespace TaxCode
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 
 #include "validators/checkreport.h"
 
+namespace velinda {
+
 // The Italian personal tax code (codice fiscale): 16 characters, the last a
 // check letter computed from the other fifteen.
 namespace TaxCode {
@@ -21,3 +23,5 @@ QChar checkLetter(QStringView code);
 CheckReport check(const QString& code);
 
 }  // namespace TaxCode
+
+}  // namespace velinda

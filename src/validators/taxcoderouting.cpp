@@ -2,6 +2,8 @@
 
 #include "core/text.h"
 
+namespace velinda {
+
 namespace TaxCodeRouting {
 
 Route route(const QString& taxCodeBox) {
@@ -12,3 +14,5 @@ Route route(const QString& taxCodeBox) {
 }
 
 }  // namespace TaxCodeRouting
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace velinda {
+
 // The address book's tax-code button: an all-digit code is a firm's numeric
 // tax code, which is checked as a VAT number; anything else, or nothing, goes
 // to the tax-code check.
@@ -18,3 +20,5 @@ struct Route {
 Route route(const QString& taxCodeBox);
 
 }  // namespace TaxCodeRouting
+
+}  // namespace velinda

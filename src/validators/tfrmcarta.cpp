@@ -2,6 +2,8 @@
 
 #include "validators/cardnumber.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 TfrmCarta::TfrmCarta(QWidget* parent)
@@ -15,3 +17,5 @@ TfrmCarta::TfrmCarta(QWidget* parent)
                    .digitsOnly = true,
                    .check = CardNumber::check},
                   parent) {}
+
+}  // namespace velinda

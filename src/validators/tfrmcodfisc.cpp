@@ -2,6 +2,8 @@
 
 #include "validators/taxcode.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 TfrmCodFisc::TfrmCodFisc(QWidget* parent)
@@ -14,3 +16,5 @@ TfrmCodFisc::TfrmCodFisc(QWidget* parent)
                    .digitsOnly = false,
                    .check = TaxCode::check},
                   parent) {}
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include "validators/iban.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 TfrmIban::TfrmIban(QWidget* parent)
@@ -14,3 +16,5 @@ TfrmIban::TfrmIban(QWidget* parent)
                    .digitsOnly = false,
                    .check = Iban::check},
                   parent) {}
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include "validators/vatnumber.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 TfrmPartitaIva::TfrmPartitaIva(QWidget* parent)
@@ -15,3 +17,5 @@ TfrmPartitaIva::TfrmPartitaIva(QWidget* parent)
                    .digitsOnly = true,
                    .check = VatNumber::check},
                   parent) {}
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include "core/text.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace VatNumber {
@@ -42,3 +44,5 @@ CheckReport check(const QString& number) {
 }
 
 }  // namespace VatNumber
+
+}  // namespace velinda

@@ -5,6 +5,8 @@
 
 #include "validators/checkreport.h"
 
+namespace velinda {
+
 // The Italian VAT number (partita IVA): 11 digits, the last a check digit;
 // digits 8 to 10 name the VAT office that issued it.
 namespace VatNumber {
@@ -27,3 +29,5 @@ QString officeName(QStringView code);
 CheckReport check(const QString& number);
 
 }  // namespace VatNumber
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include "validators/vatnumber.h"
 
+namespace velinda {
+
 namespace {
 
 struct VatOffice {
@@ -78,3 +80,5 @@ QString officeName(QStringView code) {
 }
 
 }  // namespace VatNumber
+
+}  // namespace velinda

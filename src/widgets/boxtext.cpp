@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+namespace velinda {
+
 namespace BoxText {
 
 void put(QLineEdit* box, const QString& text) {
@@ -10,3 +12,5 @@ void put(QLineEdit* box, const QString& text) {
 }
 
 }  // namespace BoxText
+
+}  // namespace velinda

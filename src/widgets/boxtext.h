@@ -3,6 +3,8 @@
 class QLineEdit;
 class QString;
 
+namespace velinda {
+
 namespace BoxText {
 
 // Puts a text into a box as the program shows a card: read from its
@@ -11,3 +13,5 @@ namespace BoxText {
 void put(QLineEdit* box, const QString& text);
 
 }  // namespace BoxText
+
+}  // namespace velinda

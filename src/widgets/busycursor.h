@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+namespace velinda {
+
 // The busy cursor over every window of the program for as long as this
 // object lives: work on the user-interface thread that takes a while.
 class BusyCursor {
@@ -11,3 +13,5 @@ class BusyCursor {
   BusyCursor(const BusyCursor&) = delete;
   BusyCursor& operator=(const BusyCursor&) = delete;
 };
+
+}  // namespace velinda

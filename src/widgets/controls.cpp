@@ -9,6 +9,8 @@
 #include "widgets/picture.h"
 #include "widgets/shortcuttip.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -126,3 +128,5 @@ void pressedByEnter(QAbstractButton* button) {
 }
 
 }  // namespace Controls
+
+}  // namespace velinda

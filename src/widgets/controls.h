@@ -11,6 +11,8 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
+namespace velinda {
+
 // The plain controls every screen builds: each one named, so that the
 // screens differ only in what they say and where it goes. A control is
 // placed at a geometry, or given a fixed size, or left to the screen's
@@ -79,3 +81,5 @@ QLabel* picture(const QString& name, const QString& resource, const QRect& geome
 void pressedByEnter(QAbstractButton* button);
 
 }  // namespace Controls
+
+}  // namespace velinda

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPointer>
 
+namespace velinda {
+
 namespace {
 
 bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
@@ -81,3 +83,5 @@ bool EnterFocusChain::eventFilter(QObject* watched, QEvent* event) {
   focusBox(next);
   return true;
 }
+
+}  // namespace velinda

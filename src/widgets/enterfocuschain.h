@@ -6,6 +6,8 @@
 class QLineEdit;
 class QWidget;
 
+namespace velinda {
+
 // The keys of a screen's text boxes. Enter moves the focus along a chain of
 // boxes. One-character boxes (postcode digits, province letters, code
 // characters) also take the focus on to the next box after every key that
@@ -38,3 +40,5 @@ class EnterFocusChain : public QObject {
   };
   QHash<QObject*, Link> links_;
 };
+
+}  // namespace velinda

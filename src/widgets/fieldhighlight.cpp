@@ -4,6 +4,8 @@
 
 #include "widgets/palette.h"
 
+namespace velinda {
+
 namespace FieldHighlight {
 
 void apply(QLineEdit* box, QColor resting) {
@@ -15,3 +17,5 @@ void apply(QLineEdit* box, QColor resting) {
 }
 
 }  // namespace FieldHighlight
+
+}  // namespace velinda

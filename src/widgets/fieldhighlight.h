@@ -6,6 +6,8 @@
 
 class QLineEdit;
 
+namespace velinda {
+
 // The focus highlight of every text box: a background in its resting colour
 // (alice blue unless told otherwise), yellow while the box has the focus,
 // and a sky-blue outline in both states.
@@ -14,3 +16,5 @@ namespace FieldHighlight {
 void apply(QLineEdit* box, QColor resting = Palette::kAliceBlue);
 
 }  // namespace FieldHighlight
+
+}  // namespace velinda

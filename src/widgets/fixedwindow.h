@@ -2,6 +2,8 @@
 
 #include <Qt>
 
+namespace velinda {
+
 namespace FixedWindow {
 
 // The title bar of a fixed-size window: its caption and no buttons, asked in
@@ -23,3 +25,5 @@ inline constexpr Qt::WindowFlags kTitleBar =
 #endif
 
 }  // namespace FixedWindow
+
+}  // namespace velinda

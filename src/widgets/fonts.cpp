@@ -1,5 +1,7 @@
 #include "widgets/fonts.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -25,3 +27,5 @@ QFont typewriter(int points, bool bold) {
 }
 
 }  // namespace Fonts
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+namespace velinda {
+
 // The typefaces the screens show, each family named once. A weight not
 // asked for is left to the font a control inherits.
 namespace Fonts {
@@ -21,3 +23,5 @@ QFont arial(int points, bool bold = false);
 QFont typewriter(int points, bool bold = false);
 
 }  // namespace Fonts
+
+}  // namespace velinda

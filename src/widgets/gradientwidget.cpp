@@ -3,6 +3,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+namespace velinda {
+
 GradientWidget::GradientWidget(QColor top, QColor bottom, QWidget* parent)
     : QWidget(parent), top_(top), bottom_(bottom) {}
 
@@ -26,3 +28,5 @@ void PanelBox::paintEvent(QPaintEvent*) {
     painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
   }
 }
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QWidget>
 
+namespace velinda {
+
 // A widget filled with a vertical gradient, from `top` to `bottom`.
 class GradientWidget : public QWidget {
   Q_OBJECT
@@ -32,3 +34,5 @@ class PanelBox : public QWidget {
   QColor border_;
   int borderWidth_;
 };
+
+}  // namespace velinda

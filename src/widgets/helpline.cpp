@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QLabel>
 
+namespace velinda {
+
 HelpLine::HelpLine(QLabel* line, QObject* parent) : QObject(parent), line_(line) {
   // Pictures and panels do not track the mouse, so their moves reach only
   // the application's filters.
@@ -52,3 +54,5 @@ const QWidget* HelpLine::describedControl(const QWidget* widget) const {
   }
   return nullptr;
 }
+
+}  // namespace velinda

@@ -9,6 +9,8 @@
 class QLabel;
 class QWidget;
 
+namespace velinda {
+
 // The one-line help at the bottom of a screen. Pointing at a control with a
 // hint shows the hint; pointing at a neutral control (text boxes, and the
 // captions that name them) leaves the line as it is; pointing at anything
@@ -35,3 +37,5 @@ class HelpLine : public QObject {
   QHash<const QWidget*, QString> hints_;
   QSet<const QWidget*> neutral_;
 };
+
+}  // namespace velinda

@@ -5,6 +5,8 @@
 
 #include "widgets/palette.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 LinkLabel::LinkLabel(const QString& objectName, const QString& text, QWidget* parent)
@@ -41,3 +43,5 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
   if (rect().contains(event->position().toPoint())) emit clicked();
   event->accept();
 }
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 
 class QAbstractButton;
 
+namespace velinda {
+
 // A link on the guide, information and splash screens: dark blue, underlined,
 // orange while a mouse button is held down on it or on its icon.
 class LinkLabel : public QLabel {
@@ -26,3 +28,5 @@ class LinkLabel : public QLabel {
   void setPressedLook(bool pressed);
   bool pressed_ = false;
 };
+
+}  // namespace velinda

@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <algorithm>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -81,3 +83,5 @@ bool MnemonicKeys::eventFilter(QObject* watched, QEvent* event) {
   }
   return false;
 }
+
+}  // namespace velinda

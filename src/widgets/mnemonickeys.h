@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace velinda {
+
 // Alt+letter keys for the text buttons, check boxes and option buttons of
 // every window, as office programs have them: each button whose text has no
 // key of its own gets the first free letter of its words' beginnings, else
@@ -23,3 +25,5 @@ class MnemonicKeys : public QObject {
  private:
   using QObject::QObject;
 };
+
+}  // namespace velinda

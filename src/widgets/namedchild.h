@@ -4,6 +4,8 @@
 
 #include "core/unknownname.h"
 
+namespace velinda {
+
 // The control of that name and type inside `owner`; a name the screen does
 // not have raises UnknownName, naming the screen.
 template <typename T>
@@ -11,3 +13,5 @@ T* namedChild(const QWidget& owner, const QString& name) {
   return NameLookup::require(owner.findChild<T*>(name),
                              QString::fromLatin1(owner.window()->metaObject()->className()), name);
 }
+
+}  // namespace velinda

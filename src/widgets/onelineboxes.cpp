@@ -6,6 +6,8 @@
 
 #include "widgets/typingrules.h"
 
+namespace velinda {
+
 void OneLineBoxes::install() {
   static OneLineBoxes* installed = nullptr;
   if (installed) return;
@@ -20,3 +22,5 @@ bool OneLineBoxes::eventFilter(QObject* watched, QEvent* event) {
   }
   return false;
 }
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+namespace velinda {
+
 // Gives every text box of the program, on every screen made now or later
 // (grid cells being edited included), the rule that a pasted or dropped line
 // break becomes a blank: a one-line box must not store a break in a record,
@@ -17,3 +19,5 @@ class OneLineBoxes : public QObject {
  private:
   using QObject::QObject;
 };
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QString>
 
+namespace velinda {
+
 // Every colour the screens show, named once. Colours that only reach paper
 // (report bands, card print bands of their own) stay with their layouts.
 namespace Palette {
@@ -60,3 +62,5 @@ inline QString textColourStyle(QColor colour) {
 }
 
 }  // namespace Palette
+
+}  // namespace velinda

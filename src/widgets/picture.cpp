@@ -9,6 +9,8 @@
 #include <QSvgRenderer>
 #endif
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -75,3 +77,5 @@ QPixmap svgPixmap(const QString& resource, QSize size) {
   drawArt(painter, resource, QRectF(QPointF(0, 0), QSizeF(size)));
   return pixmap;
 }
+
+}  // namespace velinda

@@ -7,6 +7,8 @@
 
 class QPainter;
 
+namespace velinda {
+
 // The program's pictures are SVG resources (":/art/...", ":/icons/..."). A
 // build without Qt SVG carries each one, under the same name, as a PNG drawn
 // at build time several times larger; the functions below draw either.
@@ -26,3 +28,5 @@ QPixmap blankPixmap(QSize size);
 
 // A picture drawn at exactly the given size, sharp at the screen's scale.
 QPixmap svgPixmap(const QString& resource, QSize size);
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 
 #include "widgets/shortcuttip.h"
 
+namespace velinda {
+
 PictureButton::PictureButton(const QString& objectName, const QString& picture, QSize size,
                              const QString& accessibleName, QWidget* parent)
     : QToolButton(parent) {
@@ -53,3 +55,5 @@ void PictureButton::paintEvent(QPaintEvent* event) {
   painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
   painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
 }
+
+}  // namespace velinda

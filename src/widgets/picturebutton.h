@@ -2,6 +2,8 @@
 
 #include <QToolButton>
 
+namespace velinda {
+
 // A clickable picture: a real, flat button with an icon, the hand cursor and
 // an accessible name, so that screen readers and tests can find and press it.
 class PictureButton : public QToolButton {
@@ -23,3 +25,5 @@ class PictureButton : public QToolButton {
   void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 };
+
+}  // namespace velinda

@@ -9,6 +9,8 @@
 #include "widgets/controls.h"
 #include "widgets/palette.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -75,3 +77,5 @@ void ProgressStrip::finish() {
 }
 
 QString ProgressStrip::text() const { return text_->text(); }
+
+}  // namespace velinda

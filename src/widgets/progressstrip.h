@@ -6,6 +6,8 @@
 class QLabel;
 class QProgressBar;
 
+namespace velinda {
+
 // How far a long piece of work on the user-interface thread has got: a
 // count ("Schede esportate: 45.000 su 100.000") and a bar. Work
 // that ends within half a second shows nothing; once shown, the strip
@@ -37,3 +39,5 @@ class ProgressStrip : public QWidget {
   qint64 shownAt_ = -1;  // when the strip last repainted, -1 while hidden
   int delay_ = 500;
 };
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 QString shortcutTip(const QString& purpose, const QKeySequence& key) {
@@ -18,3 +20,5 @@ void giveShortcut(QAbstractButton* button, const QKeySequence& key) {
   button->setShortcut(key);
   button->setToolTip(shortcutTip(button->accessibleName(), key));
 }
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 
 #include "core/text.h"
 
+namespace velinda {
+
 namespace {
 
 using Rule = std::function<QString(const QString&)>;
@@ -81,3 +83,5 @@ void oneLine(QLineEdit* box) { rewriteOnChange(box, Text::oneLine); }
 void digitsOnly(QLineEdit* box) { box->installEventFilter(new DigitsOnlyFilter(box)); }
 
 }  // namespace TypingRules
+
+}  // namespace velinda

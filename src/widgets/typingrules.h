@@ -2,6 +2,8 @@
 
 class QLineEdit;
 
+namespace velinda {
+
 // What a text box does to what is typed into it. Each rule acts on typing
 // only; text put into the box by the program is left as it is.
 namespace TypingRules {
@@ -24,3 +26,5 @@ void oneLine(QLineEdit* box);
 void digitsOnly(QLineEdit* box);
 
 }  // namespace TypingRules
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 
 #include "widgets/palette.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -54,3 +56,5 @@ void WaitNotice::ended() {
 }
 
 QLabel* WaitNotice::shownLine() { return current; }
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 
 class QLabel;
 
+namespace velinda {
+
 // What the user sees while an action waits for another station: the busy
 // cursor at once and, once the wait has gone on for a second, a line over
 // the active window saying what it waits for. The wait runs on the
@@ -24,3 +26,5 @@ class WaitNotice {
  private:
   std::unique_ptr<QLabel> line_;
 };
+
+}  // namespace velinda

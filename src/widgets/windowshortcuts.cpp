@@ -6,6 +6,8 @@
 
 #include "widgets/picturebutton.h"
 
+namespace velinda {
+
 WindowShortcuts::WindowShortcuts(QWidget* window) : QObject(window), window_(window) {
   // A box that claims a key does so before the key reaches the window, so
   // only an application filter sees the claim in time.
@@ -33,3 +35,5 @@ bool WindowShortcuts::eventFilter(QObject* watched, QEvent* event) {
   // Left ignored and unseen by the box, the key goes on to the shortcut.
   return keys_.contains(pressed);
 }
+
+}  // namespace velinda

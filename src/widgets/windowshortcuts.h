@@ -4,8 +4,11 @@
 #include <QList>
 #include <QObject>
 
-class PictureButton;
 class QWidget;
+
+namespace velinda {
+
+class PictureButton;
 
 // Keys that press a window's buttons wherever the focus is in the window.
 // A text box would keep some of them for its own editing (Ctrl+Home and
@@ -26,3 +29,5 @@ class WindowShortcuts : public QObject {
   QWidget* window_;
   QList<QKeySequence> keys_;
 };
+
+}  // namespace velinda

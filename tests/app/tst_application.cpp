@@ -8,6 +8,8 @@
 #include "support/testfolder.h"
 #include "widgets/waitnotice.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 

@@ -4,6 +4,8 @@
 
 #include "app/velindaapplication.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 // How the program presents itself to the desktop: its version, the menu entry

@@ -21,9 +21,12 @@
 #include "printjobs/envelopescreen.h"
 #include "records/cardtexts.h"
 #include "records/screentexts.h"
+#include "support/classname.h"
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 #include "widgets/enterfocuschain.h"
+
+using namespace velinda;
 
 using namespace Qt::StringLiterals;
 
@@ -31,7 +34,7 @@ namespace {
 
 QWidget* topLevel(const QString& className) {
   for (QWidget* w : QApplication::topLevelWidgets())
-    if (QString::fromLatin1(w->metaObject()->className()) == className) return w;
+    if (velinda::className(w) == className) return w;
   qFatal("no top-level screen %s", qPrintable(className));
 }
 
@@ -39,7 +42,7 @@ QWidget* topLevel(const QString& className) {
 // screen the one before opened, and answers the class of the last screen
 // opened, or nothing when a click opened none. Every screen is closed again.
 QString openThrough(QWidget* screen, QStringList path) {
-  if (path.isEmpty()) return QString::fromLatin1(screen->metaObject()->className());
+  if (path.isEmpty()) return velinda::className(screen);
   auto* button = screen->findChild<QAbstractButton*>(path.takeFirst());
   if (!button) return u"no button"_s;
   QString reached;

@@ -14,6 +14,8 @@
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 // Each screen's guide, page by page, known here by the first words of every

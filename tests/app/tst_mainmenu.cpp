@@ -18,6 +18,8 @@
 #include "support/testfolder.h"
 #include "widgets/linklabel.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

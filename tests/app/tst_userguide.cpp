@@ -14,6 +14,8 @@
 #include "support/pdfreadback.h"
 #include "support/poppler.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

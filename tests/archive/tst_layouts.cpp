@@ -4,6 +4,8 @@
 #include "archive/layouts.h"
 #include "archive/tscheda.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 class LayoutsTest : public QObject {

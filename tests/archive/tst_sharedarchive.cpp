@@ -17,6 +17,8 @@
 #include "support/otherstation.h"
 #include "support/testfolder.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 using namespace std::chrono_literals;

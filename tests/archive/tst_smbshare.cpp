@@ -20,6 +20,8 @@
 #include "support/otherstation.h"
 #include "support/sambashare.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 

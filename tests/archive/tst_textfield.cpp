@@ -3,6 +3,8 @@
 #include "archive/tcampofisso.h"
 #include "core/windows1252.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 // The bytes a field of capacity `capacity` holds after FromText(text).

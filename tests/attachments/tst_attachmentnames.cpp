@@ -2,6 +2,8 @@
 
 #include "attachments/attachmentfolder.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 // Attachment names come from records anyone with access to a shared folder can

@@ -8,6 +8,8 @@
 
 #include "platform/filechooser.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 // The open-file dialog as the user meets it: its title, the one filter

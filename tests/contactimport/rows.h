@@ -4,6 +4,8 @@
 
 #include "contactimport/contacttable.h"
 
+namespace velinda {
+
 // A contact as "name=value" lines, so that a failing comparison shows
 // which value differs.
 inline QStringList lines(const ContactRow& row) {
@@ -11,3 +13,5 @@ inline QStringList lines(const ContactRow& row) {
   for (const NamedValue& v : row) out.append(v.name + u'=' + v.value);
   return out;
 }
+
+}  // namespace velinda

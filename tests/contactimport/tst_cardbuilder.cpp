@@ -4,6 +4,8 @@
 #include "contactimport/contactfile.h"
 #include "core/windows1252.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -8,6 +8,8 @@
 #include "contactimport/importmessages.h"
 #include "rows.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 class ContactFileTest : public QObject {

@@ -5,6 +5,8 @@
 #include "contactimport/contactfile.h"
 #include "contactimport/knowncards.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -4,6 +4,8 @@
 #include "contactimport/vcardreader.h"
 #include "rows.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 using Rows = QList<QStringList>;

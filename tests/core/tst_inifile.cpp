@@ -5,6 +5,8 @@
 #include "support/smalldisk.h"
 #include "support/testfolder.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 class IniFileTest : public QObject {

@@ -4,6 +4,8 @@
 #include "core/programfolder.h"
 #include "support/testfolder.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 class ProgramFolderTest : public QObject {

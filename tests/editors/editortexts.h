@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 // The editors' messages word for word, line breaks included, as the user
@@ -39,3 +41,5 @@ inline const QString kMissingName =
 inline const QString kReady = u"Pronto per archiviare una nuova scheda..."_s;
 
 }  // namespace EditorTexts
+
+}  // namespace velinda

@@ -15,6 +15,8 @@
 #include "editortexts.h"
 #include "workspacefixture.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -11,8 +11,11 @@
 #include "dialogs/tfrmguida.h"
 #include "editors/tfrmanagrafica.h"
 #include "editortexts.h"
+#include "support/classname.h"
 #include "support/recordingshell.h"
 #include "workspacefixture.h"
+
+using namespace velinda;
 
 using namespace Qt::StringLiterals;
 
@@ -38,7 +41,7 @@ OpenedCheck pressAndCatchModal(Screen& s, const QString& button) {
   QTimer::singleShot(0, [&] {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (!dialog) return;
-    opened.screen = QString::fromLatin1(dialog->metaObject()->className());
+    opened.screen = className(dialog);
     if (auto* box = dialog->findChild<QLineEdit*>()) {
       opened.boxName = box->objectName();
       opened.value = box->text();

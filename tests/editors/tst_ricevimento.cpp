@@ -14,6 +14,8 @@
 #include "editortexts.h"
 #include "workspacefixture.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

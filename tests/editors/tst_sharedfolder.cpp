@@ -13,6 +13,8 @@
 #include "support/smalldisk.h"
 #include "workspacefixture.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 using Form = RecordingMessages::Form;

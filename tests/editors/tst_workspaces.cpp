@@ -14,8 +14,11 @@
 #include "editors/tfrmaccettazione.h"
 #include "editors/tfrmanagrafica.h"
 #include "editors/tfrmricevimento.h"
+#include "support/classname.h"
 #include "support/recordingshell.h"
 #include "workspacefixture.h"
+
+using namespace velinda;
 
 using namespace Qt::StringLiterals;
 
@@ -72,7 +75,7 @@ Opened pressAndCatchModal(QWidget* focus, const QKeySequence& keys) {
   QTimer::singleShot(0, [&] {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (!dialog) return;
-    opened.screen = QString::fromLatin1(dialog->metaObject()->className());
+    opened.screen = className(dialog);
     for (auto* tag : dialog->findChildren<QLabel*>(u"lblMemory"_s)) opened.tag = tag->text();
     dialog->reject();
   });

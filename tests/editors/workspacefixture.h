@@ -10,6 +10,8 @@
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 // A workspace window shown and active on a program folder of its own, with
@@ -54,3 +56,5 @@ struct WorkspaceFixture {
     return b->grab().toImage().pixelColor(b->width() - 4, b->height() / 2);
   }
 };
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 #include <QAbstractItemModel>
 #include <QTableView>
 
+namespace velinda {
+
 // Reaches an export grid's cells and headers through its view and model, in
 // the words of a table of items: a cell's text and flags, a header's text
 // and column name.
@@ -48,3 +50,5 @@ class GridAccess {
  private:
   QTableView* view_;
 };
+
+}  // namespace velinda

@@ -8,6 +8,8 @@
 #include "contactimport/csvreader.h"
 #include "core/csvtext.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -162,3 +164,5 @@ QList<QStringList> any(const QString& path) {
 }
 
 }  // namespace SheetReadBack
+
+}  // namespace velinda

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace velinda {
+
 // Saved sheets read back with each format's own means: the zip package
 // opened with libzip and its XML parsed with Qt, the CSV parsed as the
 // contact import parses it. A sheet reads as its rows of cell texts, the
@@ -22,3 +24,5 @@ QStringList zipNames(const QString& path);
 QByteArray zipEntry(const QString& path, const QString& name);
 
 }  // namespace SheetReadBack
+
+}  // namespace velinda

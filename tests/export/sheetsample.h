@@ -5,6 +5,8 @@
 
 #include "export/formats/sheetcontent.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 // Cells a spreadsheet would turn into numbers, dates or formulas, markup
@@ -32,3 +34,5 @@ inline QList<QStringList> asRows(const SheetContent& sheet) {
   for (int r = 0; r < sheet.rowCount; ++r) rows.append(sheet.row(r));
   return rows;
 }
+
+}  // namespace velinda

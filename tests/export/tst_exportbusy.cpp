@@ -7,6 +7,8 @@
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 using namespace std::chrono_literals;

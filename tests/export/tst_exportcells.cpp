@@ -3,6 +3,8 @@
 #include "archive/tscheda.h"
 #include "export/exporttables.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -4,6 +4,8 @@
 #include "export/exportgridmodel.h"
 #include "support/testfolder.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

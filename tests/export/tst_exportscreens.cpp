@@ -23,6 +23,8 @@
 
 #include "gridaccess.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -16,6 +16,8 @@
 #include "support/stripwatch.h"
 #include "support/testfolder.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -10,6 +10,8 @@
 #include "support/smalldisk.h"
 #include "support/testfolder.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

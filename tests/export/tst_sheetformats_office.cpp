@@ -7,6 +7,8 @@
 #include "sheetreadback.h"
 #include "sheetsample.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 // Each saved format opened by LibreOffice Calc and written back as CSV by

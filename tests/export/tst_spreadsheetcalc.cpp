@@ -9,6 +9,8 @@
 #include "export/exporttables.h"
 #include "export/spreadsheetwriter.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

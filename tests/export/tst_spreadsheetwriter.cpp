@@ -3,6 +3,8 @@
 
 #include "export/spreadsheetwriter.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -8,6 +8,8 @@
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 // A test application of plain QApplication: nothing catches in notify(), so

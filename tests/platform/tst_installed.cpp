@@ -11,6 +11,8 @@
 #include "support/recordingmessages.h"
 #include "support/recordingshell.h"
 
+using namespace velinda;
+
 namespace {
 
 enum class Seam { Messages, Shell, Printer, FileChooser };

@@ -2,6 +2,8 @@
 
 #include "platform/shellservice.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 class ShellTargetsTest : public QObject {

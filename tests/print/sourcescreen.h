@@ -11,6 +11,8 @@
 #include "print/returnreceiptlayouts.h"
 #include "records/screentexts.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 // A stand-in for the workspace that opens a print screen: a plain widget
@@ -64,3 +66,5 @@ inline void setText(QWidget& screen, const char* name, const QString& text) {
 inline void tick(QWidget& screen, const char* name, bool on = true) {
   screen.findChild<QCheckBox*>(QString::fromLatin1(name))->setChecked(on);
 }
+
+}  // namespace velinda

@@ -12,6 +12,8 @@
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 // The acceptance receipt printed for real into a PDF and read back with

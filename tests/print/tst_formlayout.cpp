@@ -4,6 +4,8 @@
 #include "print/acceptancelayout.h"
 #include "sourcescreen.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 class FormLayoutTest : public QObject {

@@ -2,6 +2,8 @@
 
 #include "print/offsettext.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 class OffsetTextTest : public QObject {

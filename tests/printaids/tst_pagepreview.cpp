@@ -24,6 +24,8 @@
 #include "support/testfolder.h"
 #include "support/whenshown.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 // The preview against the print: the preview's own printer and painting,

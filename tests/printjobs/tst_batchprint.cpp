@@ -33,6 +33,8 @@
 #include "support/testfolder.h"
 #include "support/whenshown.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 using Fixture::record;

@@ -26,6 +26,8 @@
 #include "support/testfolder.h"
 #include "support/whenshown.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -21,6 +21,8 @@
 #include "support/testfolder.h"
 #include "support/whenshown.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 // Printing on printers as offices have them, through the real print path:

@@ -21,6 +21,8 @@
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 // The print screens from the keyboard alone: Tab in reading order from a

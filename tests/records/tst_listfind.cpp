@@ -2,6 +2,8 @@
 
 #include "records/listfind.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 using Outcome = ListFind::Outcome;

@@ -5,6 +5,8 @@
 #include "records/listkinds.h"
 #include "records/listlines.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 using ListLines::LineKind;

@@ -4,6 +4,8 @@
 #include "records/listkinds.h"
 #include "records/searchfilter.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 using SearchFilter::Filter;

@@ -2,6 +2,8 @@
 
 #include "report/page.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 class PageTest : public QObject {

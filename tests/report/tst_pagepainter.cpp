@@ -5,6 +5,8 @@
 #include "report/pagepainter.h"
 #include "support/ink.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 // Pages painted into a white image (see support/ink.h); a dot is inked when

@@ -2,6 +2,8 @@
 
 #include "report/printerpaper.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 // Which of a printer's own sizes a page is printed on.

@@ -13,6 +13,8 @@
 #include "support/smalldisk.h"
 #include "support/testfolder.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include "report/summaryreport.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -10,6 +10,8 @@
 
 #include "archive/tscheda.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 // Records written as the archive files hold them, and an editor that
@@ -58,3 +60,5 @@ struct Editor : QWidget {
 };
 
 }  // namespace Fixture
+
+}  // namespace velinda

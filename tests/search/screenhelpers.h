@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 // Driving a list the way the user does.
@@ -50,3 +52,5 @@ inline void doubleClickBelowTheLines(QWidget* screen) {
 }
 
 }  // namespace ScreenHelpers
+
+}  // namespace velinda

@@ -18,6 +18,8 @@
 #include "support/stripwatch.h"
 #include "support/testfolder.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 using namespace ScreenHelpers;

@@ -6,6 +6,8 @@
 
 #include "archive/tarchivio.h"
 
+namespace velinda {
+
 // Cards of the address book in the test's program folder: appended as a
 // save from the address-book screen would append them, and read back in
 // the archive's order.
@@ -27,3 +29,5 @@ inline QList<TSchedaAnagrafica> addressBookCards() {
   }
   return cards;
 }
+
+}  // namespace velinda

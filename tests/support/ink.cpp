@@ -5,6 +5,8 @@
 #include "report/page.h"
 #include "report/pagepainter.h"
 
+namespace velinda {
+
 QImage paintedPage(const Page& page) {
   QImage image(qRound(page.paperWidth().toMm() * kImageDotsPerMm),
                qRound(page.paperHeight().toMm() * kImageDotsPerMm), QImage::Format_RGB32);
@@ -24,3 +26,5 @@ int inkedDots(const QImage& image, double leftMm, double rightMm, double topMm, 
       if (qGray(image.pixel(x, y)) < greyBelow) ++count;
   return count;
 }
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+namespace velinda {
+
 class Page;
 
 // Pages looked at as images at 10 dots per millimetre, for where ink falls.
@@ -14,3 +16,5 @@ QImage paintedPage(const Page& page);
 // than `greyBelow` (mid-grey unless told).
 int inkedDots(const QImage& image, double leftMm, double rightMm, double topMm, double bottomMm,
               int greyBelow = 128);
+
+}  // namespace velinda

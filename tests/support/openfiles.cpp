@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 QStringList openFiles() {
@@ -28,3 +30,5 @@ bool isOpen(const QString& path) {
   const QString canonical = QFileInfo(path).canonicalFilePath();
   return !canonical.isEmpty() && openFiles().contains(canonical);
 }
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 OtherStation::~OtherStation() {
@@ -89,3 +91,5 @@ LockTimingForTest::LockTimingForTest(const FileLock::Timing& timing) : saved_(Fi
 }
 
 LockTimingForTest::~LockTimingForTest() { FileLock::setTiming(saved_); }
+
+}  // namespace velinda

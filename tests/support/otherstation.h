@@ -5,6 +5,8 @@
 
 #include "core/filelock.h"
 
+namespace velinda {
+
 // Another desk on the same program folder: a process of its own, as a real
 // second station is (see otherstationmain.cpp for what it can do). It is
 // stopped when the object goes.
@@ -55,3 +57,5 @@ class LockTimingForTest {
  private:
   FileLock::Timing saved_;
 };
+
+}  // namespace velinda

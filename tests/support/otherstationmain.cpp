@@ -49,6 +49,8 @@
 #include "archive/tarchivio.h"
 #include "core/inifile.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include "report/pdffile.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 PrintOutcome PdfPrintService::print(QWidget*, PageSource& source, const QString& documentName) {
@@ -20,3 +22,5 @@ PrintOutcome PdfPrintService::print(QWidget*, PageSource& source, const QString&
   if (!pdfPath_.isEmpty()) PdfFile::write(pdfPath_, pages, documentName, progress());
   return PrintOutcome::Printed;
 }
+
+}  // namespace velinda

@@ -7,6 +7,8 @@
 #include "platform/installed.h"
 #include "report/printservice.h"
 
+namespace velinda {
+
 // Stands in for the print dialog in tests: records every print request,
 // answers as scripted and, when printing, writes the pages to a PDF file
 // (when a path is given) as the dialog's "print to file" does, failing the
@@ -28,3 +30,5 @@ class PdfPrintService : public PrintService {
   QString pdfPath_;
   Installed<PrintService> installed_{*this};
 };
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -73,3 +75,5 @@ QImage pdfImage(const QString& pdf, const QString& folder, int page) {
   if (!process.waitForFinished(60000)) qFatal("pdftoppm did not finish");
   return QImage(stem + u".png"_s);
 }
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 
 #include "support/ink.h"
 
+namespace velinda {
+
 // A PDF read back with poppler. pdftotext -bbox gives every word with its box,
 // in millimetres from the top-left corner of its page. The left edge is the
 // pen position where the word starts, the top the font's ascent above the
@@ -46,3 +48,5 @@ const PdfWord& findWord(const QList<PdfWord>& words, const QString& text);
 // kImageDotsPerMm, written into `folder`. Lines are drawn without smoothing,
 // so that a hairline inks at least one whole dot.
 QImage pdfImage(const QString& pdf, const QString& folder, int page = 1);
+
+}  // namespace velinda

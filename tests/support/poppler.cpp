@@ -2,6 +2,8 @@
 
 #include <QStandardPaths>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 QStringList missingPopplerTools() {
@@ -10,3 +12,5 @@ QStringList missingPopplerTools() {
     if (QStandardPaths::findExecutable(tool).isEmpty()) missing << tool;
   return missing;
 }
+
+}  // namespace velinda

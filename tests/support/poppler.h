@@ -3,6 +3,8 @@
 #include <QString>
 #include <QTest>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 // The poppler tools the PDF read-back runs (pdftotext, pdftoppm) that cannot
@@ -18,3 +20,5 @@ QStringList missingPopplerTools();
       QSKIP(qPrintable(u"poppler-utils is not installed: no "_s + missing.join(u", "_s) + \
                        u" to read the PDF back"_s));                                      \
   } while (false)
+
+}  // namespace velinda

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QThread>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -221,3 +223,5 @@ QString PrivateCups::log() const {
   if (file.open(QIODevice::ReadOnly)) text += QString::fromUtf8(file.readAll());
   return text;
 }
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+namespace velinda {
+
 // A CUPS spooler of the test's own, for printing through the real print path
 // without the system's printers: its configuration, socket, spool, logs and
 // output live in a temporary folder, and it runs as a child process in a
@@ -65,3 +67,5 @@ class PrivateCups {
   bool running_ = false;
   QString whyNot_;
 };
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 #include "platform/filechooser.h"
 #include "platform/installed.h"
 
+namespace velinda {
+
 // Answers the file dialogs as the test scripts it: each dialog takes the
 // next answer (an empty one is a cancel) and, for the dialogs that offer
 // file types, the next chosen type (the first one when none is scripted).
@@ -37,3 +39,5 @@ class RecordingFileChooser : public FileChooser {
     return {path, filters.isEmpty() ? 0 : filters.takeFirst()};
   }
 };
+
+}  // namespace velinda

@@ -1,5 +1,7 @@
 #include "support/recordingmessages.h"
 
+namespace velinda {
+
 void RecordingMessages::record(Form form, const QString& text) {
   entries.append({form, text});
   if (onMessage) onMessage(entries.last());
@@ -36,3 +38,5 @@ const char* toString(RecordingMessages::Form form) {
   }
   return "?";
 }
+
+}  // namespace velinda

@@ -7,6 +7,8 @@
 #include "platform/installed.h"
 #include "platform/messageservice.h"
 
+namespace velinda {
+
 // Records every message instead of showing it, and answers questions as the
 // test scripts them (Yes unless told otherwise). Installs itself for its
 // lifetime.
@@ -38,3 +40,5 @@ class RecordingMessages : public MessageService {
 };
 
 const char* toString(RecordingMessages::Form form);
+
+}  // namespace velinda

@@ -6,6 +6,8 @@
 #include "platform/installed.h"
 #include "platform/shellservice.h"
 
+namespace velinda {
+
 // Records what the program asked the shell to open. Installs itself for its
 // lifetime.
 class RecordingShell : public ShellService {
@@ -16,3 +18,5 @@ class RecordingShell : public ShellService {
  private:
   Installed<ShellService> installed_{*this};
 };
+
+}  // namespace velinda

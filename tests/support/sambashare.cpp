@@ -12,6 +12,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -165,3 +167,5 @@ QString SambaShare::desk(int number) const {
 }
 
 QString SambaShare::serverFolder() const { return root_.path() + u"/share/"_s; }
+
+}  // namespace velinda

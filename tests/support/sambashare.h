@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
+namespace velinda {
+
 // A real network share for the tests of desks sharing a program folder: a
 // Samba server of its own on 127.0.0.1 (its configuration, state and shared
 // folder in a temporary folder; no system service), and the share mounted
@@ -37,3 +39,5 @@ class SambaShare {
   QList<QString> mounted_;
   QString whyNot_;
 };
+
+}  // namespace velinda

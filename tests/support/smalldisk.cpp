@@ -10,6 +10,8 @@
 #include <unistd.h>
 #endif
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 #ifdef Q_OS_WIN
@@ -71,3 +73,5 @@ void SmallDisk::fill() {
   ::close(fd);
 }
 #endif
+
+}  // namespace velinda

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+namespace velinda {
+
 // A filesystem of its own (a tmpfs, one megabyte unless asked otherwise),
 // for tests of what happens when the disk is full. Mounting needs root; where the tests run
 // as another user, or the system refuses the mount, isMounted() is false and
@@ -31,3 +33,5 @@ class SmallDisk {
   bool mounted_ = false;
   QString whyNot_;
 };
+
+}  // namespace velinda

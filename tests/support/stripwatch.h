@@ -5,6 +5,8 @@
 
 #include "widgets/progressstrip.h"
 
+namespace velinda {
+
 // Records the text a progress strip shows each time it is painted: what a
 // user saw while the work ran.
 class StripWatch : public QObject {
@@ -22,3 +24,5 @@ class StripWatch : public QObject {
  private:
   ProgressStrip* strip_;
 };
+
+}  // namespace velinda

@@ -13,6 +13,8 @@
 #include <unistd.h>
 #endif
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -101,3 +103,5 @@ bool TestFolder::makeAppendOnly() {
   appendOnly_ = runsAsRoot() && setFlag(dir_.path(), FS_APPEND_FL, true);
   return appendOnly_;
 }
+
+}  // namespace velinda

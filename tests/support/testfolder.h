@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+namespace velinda {
+
 // A fresh program folder for one test: the program reads and writes its
 // files here for the fixture's lifetime, then in the folder it used before.
 class TestFolder {
@@ -39,3 +41,5 @@ class TestFolder {
   bool appendOnly_ = false;
   QString previousFolder_;
 };
+
+}  // namespace velinda

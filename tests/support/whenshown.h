@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <functional>
 
+namespace velinda {
+
 // Acts on the modal window of type T as soon as it is shown, from inside
 // its own event loop; a test then checks what the action recorded once the
 // window has closed. The window may open later (a shortcut clicks its
@@ -28,3 +30,5 @@ void whenShown(std::function<void(T&)> act) {
   });
   poll->start();
 }
+
+}  // namespace velinda

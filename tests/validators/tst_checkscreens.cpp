@@ -11,6 +11,8 @@
 #include "validators/tfrmiban.h"
 #include "validators/tfrmpartitaiva.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 using Form = RecordingMessages::Form;

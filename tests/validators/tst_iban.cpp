@@ -3,6 +3,8 @@
 #include "validators/iban.h"
 #include "verdicts.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 using Verdict = CheckReport::Verdict;

@@ -3,6 +3,8 @@
 #include "validators/taxcode.h"
 #include "verdicts.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 using Verdict = CheckReport::Verdict;

@@ -2,6 +2,8 @@
 
 #include "validators/taxcoderouting.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 using TaxCodeRouting::Screen;

@@ -4,6 +4,8 @@
 #include "validators/vatnumber.h"
 #include "verdicts.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 using Verdict = CheckReport::Verdict;

@@ -5,4 +5,4 @@
 #include "validators/checkreport.h"
 
 // Lets the check tests put verdicts into their data tables.
-Q_DECLARE_METATYPE(CheckReport::Verdict)
+Q_DECLARE_METATYPE(velinda::CheckReport::Verdict)

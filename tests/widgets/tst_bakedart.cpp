@@ -10,6 +10,8 @@
 
 #include "widgets/picture.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

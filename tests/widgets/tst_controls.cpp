@@ -9,6 +9,8 @@
 
 #include "widgets/controls.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(Controls::Enter)

@@ -6,6 +6,8 @@
 
 #include "widgets/mnemonickeys.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 // Every text button of a window gets its own Alt+letter key.

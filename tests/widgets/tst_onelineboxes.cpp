@@ -13,6 +13,8 @@
 #include "widgets/onelineboxes.h"
 #include "widgets/typingrules.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -5,6 +5,8 @@
 
 #include "widgets/progressstrip.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 // A strip over a window's help line, as the screens place it.

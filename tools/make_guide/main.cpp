@@ -14,6 +14,8 @@
 #include "editors/workspaceshortcuts.h"
 #include "records/screenkeys.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -6,6 +6,8 @@
 #include "app/password/passwordstore.h"
 #include "core/inifile.h"
 
+using namespace velinda;
+
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   const QStringList args = app.arguments();

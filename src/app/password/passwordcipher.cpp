@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace velinda {
+
 namespace {
 
 constexpr std::uint16_t kStartKey = 9583;
@@ -58,3 +60,5 @@ QString unscramble(const QString& stored) {
 }
 
 }  // namespace PasswordCipher
+
+}  // namespace velinda

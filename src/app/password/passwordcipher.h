@@ -3,6 +3,8 @@
 #include <QString>
 #include <stdexcept>
 
+namespace velinda {
+
 // A stored password text that is not made of hexadecimal digit pairs.
 class PasswordFormatError : public std::runtime_error {
  public:
@@ -22,3 +24,5 @@ QString scramble(const QString& password);
 QString unscramble(const QString& stored);
 
 }  // namespace PasswordCipher
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace velinda {
+
 // What the login and change-password screens say, word for word.
 namespace PasswordMessages {
 
@@ -22,3 +24,5 @@ inline const QString kChangeFailed = QStringLiteral(
     "della password. Si consiglia di reinstallare il software.");
 
 }  // namespace PasswordMessages
+
+}  // namespace velinda

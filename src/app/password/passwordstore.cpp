@@ -5,6 +5,8 @@
 #include "core/programfolder.h"
 #include "core/text.h"
 
+namespace velinda {
+
 namespace {
 const QString kSection = QStringLiteral("Accesso");
 const QString kKey = QStringLiteral("Valore");
@@ -37,3 +39,5 @@ void write(const QString& prepared, const QString& storePath) {
 }
 
 }  // namespace PasswordStore
+
+}  // namespace velinda

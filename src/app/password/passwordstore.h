@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace velinda {
+
 // The one password of the installation, kept scrambled as "Valore" of the
 // section "Accesso" in the INI file unins000.dll beside the executable. The
 // program never creates the file on its own: it is delivered with it.
@@ -31,3 +33,5 @@ QString read(const QString& storePath = path());
 void write(const QString& prepared, const QString& storePath = path());
 
 }  // namespace PasswordStore
+
+}  // namespace velinda

@@ -9,6 +9,8 @@
 #include "widgets/fieldhighlight.h"
 #include "widgets/fixedwindow.h"
 
+namespace velinda {
+
 namespace PasswordWindow {
 
 void setUp(QWidget* window, const QString& caption, int height) {
@@ -32,3 +34,5 @@ QLineEdit* makePasswordBox(const QString& objectName, const QString& accessibleN
 }
 
 }  // namespace PasswordWindow
+
+}  // namespace velinda

@@ -5,6 +5,8 @@
 class QLineEdit;
 class QWidget;
 
+namespace velinda {
+
 // What the login and change-password screens share: a fixed window without
 // title-bar buttons, centred on the screen, under the product logo, with
 // masked, highlighted password boxes.
@@ -18,3 +20,5 @@ QLineEdit* makePasswordBox(const QString& objectName, const QString& accessibleN
                            QWidget* parent);
 
 }  // namespace PasswordWindow
+
+}  // namespace velinda

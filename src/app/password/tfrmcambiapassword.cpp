@@ -17,6 +17,8 @@
 #include "widgets/controls.h"
 #include "widgets/enterfocuschain.h"
 
+namespace velinda {
+
 namespace {
 
 constexpr int kBoxLeft = 153;
@@ -133,3 +135,5 @@ void TfrmCambiaPassword::cmdOKClick() {
   Services::messages().plain(this, PasswordMessages::kChanged);
   close();
 }
+
+}  // namespace velinda

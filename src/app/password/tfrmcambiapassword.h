@@ -2,9 +2,12 @@
 
 #include <QWidget>
 
-class EnterFocusChain;
 class QLineEdit;
 class QPushButton;
+
+namespace velinda {
+
+class EnterFocusChain;
 class TfrmPassword;
 
 // The change-password screen: replaces the stored password after checking
@@ -33,3 +36,5 @@ class TfrmCambiaPassword : public QWidget {
   QPushButton* cmdEsci_;
   EnterFocusChain* keys_;
 };
+
+}  // namespace velinda

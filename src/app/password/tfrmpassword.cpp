@@ -16,6 +16,8 @@
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
 
+namespace velinda {
+
 TfrmPassword::TfrmPassword(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("TfrmPassword"));
   PasswordWindow::setUp(this, QStringLiteral(" Velinda - Accesso al programma"), 230);
@@ -108,3 +110,5 @@ void TfrmPassword::btnCambiaPasswordClick() {
   changeScreen_->show();
   hide();
 }
+
+}  // namespace velinda

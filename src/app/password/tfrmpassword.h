@@ -5,6 +5,9 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace velinda {
+
 class TfrmCambiaPassword;
 
 // The login screen, the program's main window. A correct password hides it
@@ -43,3 +46,5 @@ class TfrmPassword : public QWidget {
   QPushButton* btnCambiaPassword_;
   TfrmCambiaPassword* changeScreen_ = nullptr;
 };
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 
 #include "core/csvtext.h"
 
+namespace velinda {
+
 namespace {
 
 QByteArray line(const QStringList& cells) {
@@ -28,3 +30,5 @@ void CsvSheetWriter::write(const SheetContent& sheet, QIODevice& out) const {
     if (sheet.progress) sheet.progress(r + 1);
   }
 }
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include "export/formats/xmltext.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -116,10 +118,10 @@ void putStart(const SheetContent& sheet, QByteArray& out) {
 
 }  // namespace
 
-void OdsContent::putStart(QByteArray& out) const { ::putStart(sheet(), out); }
+void OdsContent::putStart(QByteArray& out) const { velinda::putStart(sheet(), out); }
 
 void OdsContent::putRow(const QStringList& cells, int number, QByteArray& out) const {
-  ::putRow(cells, sheet().headers.size(), number == 0, out);
+  velinda::putRow(cells, sheet().headers.size(), number == 0, out);
 }
 
 void OdsContent::putEnd(QByteArray& out) const {
@@ -127,3 +129,5 @@ void OdsContent::putEnd(QByteArray& out) const {
 }
 
 QByteArray OdsContent::whole(const SheetContent& sheet) { return OdsContent(sheet).readAll(); }
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 
 #include "export/formats/streamedxml.h"
 
+namespace velinda {
+
 // The content.xml of an OpenDocument spreadsheet, made as it is read. Every
 // cell is a string cell in a text-formatted column; the header row is bold.
 class OdsContent : public StreamedXml {
@@ -18,3 +20,5 @@ class OdsContent : public StreamedXml {
   void putRow(const QStringList& cells, int number, QByteArray& out) const override;
   void putEnd(QByteArray& out) const override;
 };
+
+}  // namespace velinda

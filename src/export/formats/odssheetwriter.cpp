@@ -8,6 +8,8 @@
 #include "export/formats/scratchfile.h"
 #include "export/formats/zippackage.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -54,3 +56,5 @@ void OdsSheetWriter::write(const SheetContent& sheet, QIODevice& out) const {
   }
   scratch.copyTo(out);
 }
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include "export/formats/sheetcontent.h"
 
+namespace velinda {
+
 // An OpenDocument spreadsheet (.ods): a zip package holding the mimetype,
 // the manifest and the sheet's content. Every cell is a string cell in a
 // text-formatted column; the header row is bold. The content is made a few
@@ -14,3 +16,5 @@ class OdsSheetWriter : public SheetFileWriter {
   // The document's content.xml, whole, so that it can be checked.
   static QByteArray content(const SheetContent& sheet);
 };
+
+}  // namespace velinda

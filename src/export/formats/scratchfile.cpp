@@ -4,6 +4,8 @@
 
 #include "export/formats/sheetcontent.h"
 
+namespace velinda {
+
 ScratchFile::ScratchFile(const QString& name) {
   if (!folder_.isValid()) throw SheetFileError(folder_.errorString().toStdString());
   path_ = folder_.filePath(name);
@@ -20,3 +22,5 @@ void ScratchFile::copyTo(QIODevice& out) const {
   }
   if (got < 0) throw SheetFileError(file.errorString().toStdString());
 }
+
+}  // namespace velinda

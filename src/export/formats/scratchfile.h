@@ -5,6 +5,8 @@
 
 class QIODevice;
 
+namespace velinda {
+
 // A file for a library that writes only to a path of its own choosing (and
 // may create its own temporary files beside it): the path lies in a folder
 // made for this file alone, which no other user can enter to plant a link,
@@ -25,3 +27,5 @@ class ScratchFile {
   QTemporaryDir folder_;
   QString path_;
 };
+
+}  // namespace velinda

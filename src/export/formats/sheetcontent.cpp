@@ -2,6 +2,8 @@
 
 #include <memory>
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -24,3 +26,5 @@ SheetContent SheetContent::ofRows(const QString& name, const QStringList& header
   auto kept = std::make_shared<const QList<QStringList>>(rows);
   return {name, headers, widths, int(rows.size()), [kept](int row) { return kept->at(row); }, {}};
 }
+
+}  // namespace velinda

@@ -10,6 +10,8 @@
 
 class QIODevice;
 
+namespace velinda {
+
 // A table as it is saved: one sheet with a header row and rows of texts.
 // Every cell is written as text, so codes keep their leading zeros. The rows
 // are asked for one at a time while the file is written, so that a grid of a
@@ -43,3 +45,5 @@ class SheetFileWriter {
   virtual ~SheetFileWriter() = default;
   virtual void write(const SheetContent& sheet, QIODevice& out) const = 0;
 };
+
+}  // namespace velinda

@@ -7,6 +7,8 @@
 #include "export/formats/odssheetwriter.h"
 #include "export/formats/xlsxsheetwriter.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace SheetFormats {
@@ -52,3 +54,5 @@ void save(const SheetFormat& format, const SheetContent& sheet, const QString& p
 }
 
 }  // namespace SheetFormats
+
+}  // namespace velinda

@@ -5,6 +5,8 @@
 
 #include "export/formats/sheetcontent.h"
 
+namespace velinda {
+
 // A file format a sheet can be saved in, as the save dialog offers it.
 struct SheetFormat {
   QString filter;     // the dialog's entry, e.g. "... (*.ods)"
@@ -27,3 +29,5 @@ const SheetFormat* forPath(const QString& path);
 void save(const SheetFormat& format, const SheetContent& sheet, const QString& path);
 
 }  // namespace SheetFormats
+
+}  // namespace velinda

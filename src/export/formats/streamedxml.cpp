@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace velinda {
+
 namespace {
 
 // Rows are made in pieces of about this size.
@@ -52,3 +54,5 @@ bool StreamedXml::produceMore() {
   }
   return true;
 }
+
+}  // namespace velinda

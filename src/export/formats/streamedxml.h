@@ -5,6 +5,8 @@
 
 #include "export/formats/sheetcontent.h"
 
+namespace velinda {
+
 // An XML document of a sheet, made a few rows at a time as it is read:
 // memory stays the same whatever the number of rows. A format gives its
 // start, its rows (the header row first) and its end.
@@ -39,3 +41,5 @@ class StreamedXml {
   qsizetype at_ = 0;
   int nextRow_ = -1;  // -1 before the header row, rowCount + 1 after the end
 };
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include "export/formats/xmltext.h"
 
+namespace velinda {
+
 namespace {
 
 QByteArray columnName(int column) {
@@ -71,3 +73,5 @@ void XlsxSheet::putRow(const QStringList& cells, int number, QByteArray& out) co
 }
 
 void XlsxSheet::putEnd(QByteArray& out) const { out += "</sheetData></worksheet>"; }
+
+}  // namespace velinda

@@ -5,6 +5,8 @@
 
 #include "export/formats/streamedxml.h"
 
+namespace velinda {
+
 // The worksheet part (xl/worksheets/sheet1.xml) of an Office Open XML
 // workbook, made as it is read. Every cell holds its string itself (no
 // table of shared strings grows with the rows) and takes the text number
@@ -25,3 +27,5 @@ class XlsxSheet : public StreamedXml {
  private:
   QList<QByteArray> columnNames_;  // "A", "B", ... "AA"
 };
+
+}  // namespace velinda

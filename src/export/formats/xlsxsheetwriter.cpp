@@ -8,6 +8,8 @@
 #include "export/formats/xmltext.h"
 #include "export/formats/zippackage.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -120,3 +122,5 @@ void XlsxSheetWriter::write(const SheetContent& sheet, QIODevice& out) const {
   }
   scratch.copyTo(out);
 }
+
+}  // namespace velinda

@@ -2,6 +2,8 @@
 
 #include <QChar>
 
+namespace velinda {
+
 namespace XmlText {
 
 qsizetype putCharacter(QStringView text, qsizetype i, Cursor& out) {
@@ -67,3 +69,5 @@ void append(QStringView text, QByteArray& out) {
 }
 
 }  // namespace XmlText
+
+}  // namespace velinda

@@ -4,6 +4,8 @@
 #include <QStringView>
 #include <cstring>
 
+namespace velinda {
+
 // Writing texts into XML made by hand, a row at a time, into room made
 // beforehand: no check per byte.
 namespace XmlText {
@@ -39,3 +41,5 @@ void putText(QStringView text, Cursor& out);
 void append(QStringView text, QByteArray& out);
 
 }  // namespace XmlText
+
+}  // namespace velinda

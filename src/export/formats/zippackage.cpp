@@ -5,6 +5,8 @@
 #include <QFile>
 #include <ctime>
 
+namespace velinda {
+
 namespace {
 
 // libzip reads a streamed entry from here while it writes the package; what goes
@@ -101,3 +103,5 @@ void ZipPackage::addSource(const char* name, zip_source_t* source, bool compress
 }
 
 void ZipPackage::fail() { throw SheetFileError(zip_strerror(zip_)); }
+
+}  // namespace velinda

@@ -10,6 +10,8 @@
 struct zip;
 struct zip_source;
 
+namespace velinda {
+
 // A zip archive being written, in a file of its own; what is added must
 // outlive close(). Throws SheetFileError.
 class ZipPackage {
@@ -32,3 +34,5 @@ class ZipPackage {
   zip* zip_ = nullptr;
   std::pair<StreamedXml*, std::exception_ptr> streaming_{nullptr, nullptr};
 };
+
+}  // namespace velinda

@@ -10,6 +10,8 @@
 #include "support/recordingmessages.h"
 #include "support/testfolder.h"
 
+namespace velinda {
+
 using namespace Qt::StringLiterals;
 
 // The two screens wired as at start-up, over a fresh program folder (inside
@@ -53,3 +55,5 @@ struct PasswordScreens {
     QTest::keyClick(target, Qt::Key_Return);
   }
 };
+
+}  // namespace velinda

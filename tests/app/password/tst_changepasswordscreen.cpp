@@ -4,6 +4,8 @@
 #include "passwordscreens.h"
 #include "support/smalldisk.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 using Form = RecordingMessages::Form;

@@ -4,6 +4,8 @@
 #include "app/password/passwordcipher.h"
 #include "passwordscreens.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 using Form = RecordingMessages::Form;

@@ -3,6 +3,8 @@
 
 #include "app/password/passwordcipher.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 namespace {

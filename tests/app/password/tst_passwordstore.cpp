@@ -7,6 +7,8 @@
 #include "core/inifile.h"
 #include "support/testfolder.h"
 
+using namespace velinda;
+
 using namespace Qt::StringLiterals;
 
 class PasswordStoreTest : public QObject {

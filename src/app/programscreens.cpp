@@ -17,7 +17,9 @@ ProgramScreens::ProgramScreens()
       anagrafica_(new TfrmAnagrafica),
       changePassword_(new TfrmCambiaPassword(login_)) {
   login_->setChangeScreen(changePassword_);
-  menu_->setWorkspaces(anagrafica_, accettazione_, ricevimento_);
+  menu_->addWorkspace(anagrafica_);
+  menu_->addWorkspace(accettazione_);
+  menu_->addWorkspace(ricevimento_);
   connect(login_, &TfrmPassword::loginSucceeded, menu_, &QWidget::showMaximized);
   connect(login_, &TfrmPassword::exitRequested, this, &ProgramScreens::finished);
   connect(menu_, &TfrmAvvio::exitRequested, this, &ProgramScreens::finished);

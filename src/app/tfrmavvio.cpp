@@ -3,7 +3,10 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QShowEvent>
+#include <algorithm>
 
+#include "archive/archivekinds.h"
+#include "core/unknownname.h"
 #include "dialogs/guidetexts.h"
 #include "dialogs/publisher.h"
 #include "dialogs/tfrmguida.h"
@@ -29,6 +32,7 @@ namespace {
 const QSize kPanelSize(995, 692);
 
 struct Column {
+  ArchiveKind archive;
   int centre;
   const char* picture;
   const char* pictureName;
@@ -41,11 +45,11 @@ struct Column {
 
 const Column kColumns[] = {
     // clang-format off
-    {166, "menu_anagrafica", "imgAnagrafica", {156, 200}, "btnAnagrafica", "appAnagrafica",
+    {ArchiveKind::AddressBook, 166, "menu_anagrafica", "imgAnagrafica", {156, 200}, "btnAnagrafica", "appAnagrafica",
      "anagrafica", "Apri l'archivio anagrafico"},
-    {497, "menu_accettazione", "imgAccettazione", {288, 191}, "btnAccettazione",
+    {ArchiveKind::Acceptance, 497, "menu_accettazione", "imgAccettazione", {288, 191}, "btnAccettazione",
      "appAccettazione", "accettazione", "Apri le ricevute di accettazione"},
-    {828, "menu_ricevimento", "imgRicevimento", {288, 206}, "btnRicevimento", "appRicevimento",
+    {ArchiveKind::ReturnReceipt, 828, "menu_ricevimento", "imgRicevimento", {288, 206}, "btnRicevimento", "appRicevimento",
      "ricevimento", "Apri gli avvisi di ricevimento"},
     // clang-format on
 };
@@ -170,22 +174,18 @@ void TfrmAvvio::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-void TfrmAvvio::setWorkspaces(WorkspaceWindow* anagrafica, WorkspaceWindow* accettazione,
-                              WorkspaceWindow* ricevimento) {
-  const std::pair<int, WorkspaceWindow*> columns[] = {
-      {0, anagrafica}, {1, accettazione}, {2, ricevimento}};
-  for (const auto& [index, workspace] : columns) {
-    if (!workspace) continue;
-    const Column& c = kColumns[index];
-    for (const char* name : {c.pictureName, c.buttonName, c.appName}) {
-      connect(namedChild<PictureButton>(*panel_, QString::fromLatin1(name)), &QToolButton::clicked,
-              this, guarded(this, [this, workspace] { openWorkspace(workspace); }));
-    }
-    connect(workspace, &WorkspaceWindow::closed, this, [this, workspace] {
-      showMaximized();
-      workspace->hide();
-    });
+void TfrmAvvio::addWorkspace(WorkspaceWindow* workspace) {
+  const auto* column = std::ranges::find(kColumns, workspace->archive(), &Column::archive);
+  if (column == std::end(kColumns))
+    throw UnknownName(u"TfrmAvvio", Archives::tagOf(workspace->archive()));
+  for (const char* name : {column->pictureName, column->buttonName, column->appName}) {
+    connect(namedChild<PictureButton>(*panel_, QString::fromLatin1(name)), &QToolButton::clicked,
+            this, guarded(this, [this, workspace] { openWorkspace(workspace); }));
   }
+  connect(workspace, &WorkspaceWindow::closed, this, [this, workspace] {
+    showMaximized();
+    workspace->hide();
+  });
 }
 
 void TfrmAvvio::openWorkspace(WorkspaceWindow* workspace) {

@@ -16,8 +16,9 @@ class TfrmAvvio : public GradientWidget {
  public:
   explicit TfrmAvvio(QWidget* parent = nullptr);
 
-  void setWorkspaces(WorkspaceWindow* anagrafica, WorkspaceWindow* accettazione,
-                     WorkspaceWindow* ricevimento);
+  // The workspace opens from the column of its archive. An archive without
+  // a column raises UnknownName.
+  void addWorkspace(WorkspaceWindow* workspace);
 
   // Shows the workspace and hides the menu; the menu comes back when the
   // workspace closes.

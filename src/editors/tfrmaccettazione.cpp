@@ -88,6 +88,7 @@ const struct {
 };
 
 const WorkspaceLook kLook{
+    ArchiveKind::Acceptance,
     " Velinda - Ricevute Accettazione",
     {{"cmdFile", ":/art/btn_allega.svg", "Allega file", "Allega file alla scheda corrente."},
      {"cmdStampa", ":/art/btn_stampa.svg", "Stampa ricevuta di accettazione",

@@ -106,6 +106,7 @@ const FieldButton kFieldButtons[] = {
 };
 
 const WorkspaceLook kLook{
+    ArchiveKind::AddressBook,
     " Velinda - Archivio Anagrafico",
     {{"cmdFile", ":/art/btn_allega.svg", "Allega file", "Allega file alla scheda corrente."},
      {"cmdStampa", ":/art/btn_stampa.svg", "Stampa la scheda", "Stampa la scheda corrente."}},

@@ -84,6 +84,7 @@ const CheckRow kChecks[] = {
 };
 
 const WorkspaceLook kLook{
+    ArchiveKind::ReturnReceipt,
     " Velinda - Avvisi Ricevimento",
     {{"cmdStampaDes", ":/art/btn_stampa_des.svg", "Stampa avviso di ricevimento, lato destinatario",
       "Stampa Avviso Ricevimento (Destinatario)."},

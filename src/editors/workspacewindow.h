@@ -29,6 +29,7 @@ struct ToolButton {
 };
 
 struct WorkspaceLook {
+  ArchiveKind archive;  // the archive its cards are kept in
   const char* caption;
   ToolButton wideButtons[2];  // toolbar groups 2 and 3
   ToolButton listButton;      // the list of cards still waiting
@@ -45,6 +46,7 @@ class WorkspaceWindow : public GradientWidget {
  public:
   explicit WorkspaceWindow(const WorkspaceLook& def, QWidget* parent = nullptr);
 
+  ArchiveKind archive() const { return look_.archive; }
   QWidget* panel() const { return panel_; }
   HelpLine* helpLine() const { return help_; }
   EnterFocusChain* keys() const { return keys_; }

@@ -59,7 +59,8 @@ QString openThrough(QWidget* screen, QStringList path) {
 }
 
 // A workspace with a misspelt button in its table.
-const WorkspaceLook kLook{" Prova",
+const WorkspaceLook kLook{ArchiveKind::Acceptance,
+                          " Prova",
                           {{"cmdUno", "", "Uno", ""}, {"cmdDue", "", "Due", ""}},
                           {"cmdElenco", "", "Elenco", ""},
                           "Prova",

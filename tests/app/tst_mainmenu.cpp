@@ -13,6 +13,7 @@
 #include "dialogs/tfrminfo.h"
 #include "dialogs/tfrmsplash.h"
 #include "editors/tfrmaccettazione.h"
+#include "editors/tfrmanagrafica.h"
 #include "support/recordingmessages.h"
 #include "support/recordingshell.h"
 #include "support/testfolder.h"
@@ -55,15 +56,20 @@ QToolButton* picture(QWidget* w, const char* name) {
 class MainMenuTest : public QObject {
   Q_OBJECT
  private slots:
+  // Each workspace goes to the column of its archive, in whatever order the
+  // workspaces are given.
   void everyPictureOfTheMiddleColumnOpensTheAcceptanceWorkspace() {
     TestFolder folder;
     TfrmAvvio menu;
+    TfrmAnagrafica addressBook;
     TfrmAccettazione workspace;
-    menu.setWorkspaces(nullptr, &workspace, nullptr);
+    menu.addWorkspace(&workspace);
+    menu.addWorkspace(&addressBook);
     menu.show();
     for (const char* name : {"imgAccettazione", "btnAccettazione", "appAccettazione"}) {
       picture(&menu, name)->click();
       QVERIFY(workspace.isVisible());
+      QVERIFY(!addressBook.isVisible());
       QVERIFY(!menu.isVisible());
       workspace.findChild<QLineEdit*>(u"txtMittente"_s)->setText(u"non salvato"_s);
       picture(&workspace, "cmdEsci")->click();
@@ -73,6 +79,11 @@ class MainMenuTest : public QObject {
     picture(&menu, "imgAccettazione")->click();
     QCOMPARE(workspace.findChild<QLineEdit*>(u"txtMittente"_s)->text(), QString());
     workspace.close();  // the window's own close box
+    QVERIFY(menu.isVisible());
+    picture(&menu, "btnAnagrafica")->click();
+    QVERIFY(addressBook.isVisible());
+    QVERIFY(!workspace.isVisible());
+    addressBook.close();
     QVERIFY(menu.isVisible());
   }
 
@@ -84,7 +95,7 @@ class MainMenuTest : public QObject {
     TestFolder folder;
     TfrmAvvio menu;
     TfrmAccettazione workspace;
-    menu.setWorkspaces(nullptr, &workspace, nullptr);
+    menu.addWorkspace(&workspace);
     menu.show();
     QVERIFY(QTest::qWaitForWindowActive(&menu));
     // clang-format off
